@@ -1,0 +1,3 @@
+#include "shell/ui/startup.h"
+
+int main(int argc, char* argv[]) { return halcyra::RunHalcyra(argc, argv); }

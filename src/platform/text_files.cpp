@@ -1,0 +1,55 @@
+#include "platform/text_files.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+namespace halcyra {
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  std::vector<std::string> lines;
+  const std::string& s = *bytes;
+  size_t start = 0;
+  while (start < s.size()) {
+    size_t end = s.find('\n', start);
+    if (end == std::string::npos) end = s.size();
+    size_t stop = end;
+    if (stop > start && s[stop - 1] == '\r') --stop;
+    lines.emplace_back(s, start, stop - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string bytes;
+  size_t total = 0;
+  for (const auto& line : lines) total += line.size() + 2;
+  bytes.reserve(total);
+  for (const auto& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return WriteWholeFile(path, bytes);
+}
+
+}  // namespace halcyra

@@ -1,0 +1,24 @@
+#pragma once
+// Plain text files: Latin-1, lines ended by CR LF or LF on reading and by
+// CR LF on writing. Strings hold Latin-1 bytes as they are.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace halcyra {
+
+// The file's lines without their ends; nullopt when it cannot be opened.
+// A last line without an end still counts; a final line end adds no empty line.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+
+// The whole file as bytes; nullopt when it cannot be opened.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes every line followed by CR LF, all or nothing: a failed write leaves
+// any earlier file untouched. Returns false on failure.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Writes bytes as they are, all or nothing.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace halcyra

@@ -1,0 +1,10 @@
+#include "state/app_state.h"
+
+namespace halcyra {
+
+AppState& App() {
+  static AppState state;
+  return state;
+}
+
+}  // namespace halcyra

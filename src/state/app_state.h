@@ -1,0 +1,31 @@
+#pragma once
+// The one shared state of the program. Windows reach it through App();
+// tests create a fresh AppState of their own.
+#include <string>
+
+#include "state/chart_input.h"
+#include "state/chart_state.h"
+#include "state/ini_settings.h"
+#include "state/option_tables.h"
+#include "state/report_buffer.h"
+#include "state/startup_tables.h"
+#include "state/ui_flags.h"
+
+namespace halcyra {
+
+struct AppState {
+  std::string AppPath;  // the program folder, no trailing separator
+  OptionTables options;
+  IniSettings ini;
+  StartupTables tables;
+  ChartInput input;
+  StepRecord step;
+  ChartState chart;
+  ReportBuffer report;
+  UiFlags flags;
+};
+
+// The program's instance.
+AppState& App();
+
+}  // namespace halcyra

@@ -1,0 +1,96 @@
+#pragma once
+// The chart sets every computation fills and every report reads.
+#include <array>
+#include <string>
+
+#include "state/points.h"
+
+namespace halcyra {
+
+// The working set: refilled by every computation pass, loaded by reports.
+struct WorkingSet {
+  PointArray PointLong{};
+  PointArray PointDecl{};
+  PointArray PointLongNextDay{};
+  CuspTable ChartCusp{};
+  std::string RetroFlags = std::string(NumPoints, ' ');
+  std::string HouseTags;  // 31 fields of 10 characters, set at start-up
+  std::string SiderealText;
+  double VertexLong = 0, EquatorialAscLong = 0, CoAscLong = 0, PolarAscLong = 0;
+  PointFlags NoData{};  // table-driven point outside its table's span
+};
+
+struct NatalSet {
+  PointArray NatalLong{}, NatalDecl{}, NatalSolstice{}, PlanetSpeed{};
+  CuspTable NatalCusp{};
+  std::string NatalRetroFlags = std::string(NumPoints, ' ');
+  std::string NatalHouseTags;
+  std::string NatalSiderealText;
+  double NatalVertex = 0, NatalEquatorialAsc = 0, NatalCoAsc = 0, NatalPolarAsc = 0;
+  int IsNightChart = 0;
+  double MoonDeclWork = 0;
+  PointFlags NatalNoData{};
+};
+
+struct ProgressedSet {
+  PointArray ProgLong{}, ProgDecl{};
+  CuspTable ProgCusp{};
+  std::string ProgRetroFlags = std::string(NumPoints, ' ');
+  PointFlags ProgNoData{};
+};
+
+struct SolarArcSet {
+  PointArray SolarArcLong{};
+  CuspTable SolarArcCusp{};
+  float SolarArc = 0;
+};
+
+struct TransitSet {
+  PointArray TransitLong{}, TransitDecl{};
+  CuspTable TransitCusp{};
+  std::string TransitRetroFlags = std::string(NumPoints, ' ');
+  std::string TransitHouseTags;
+  std::string TransitSiderealText;
+  PointFlags TransitNoData{};
+};
+
+// Moments the driver keeps (Julian dates, universal time).
+struct ChartMoments {
+  double NatalMoment = 0, TransitMoment = 0, ProgMoment = 0;
+  double ProgT = 0, ProgSunLong = 0, ProgObliquityDeg = 0;
+  double Precession1990 = 0, Precession2000 = 0;
+};
+
+// Seeds of the return and ingress searches.
+struct ReturnSeeds {
+  int ReturnDay = 0, ReturnMonth = 0, ReturnYear = 0;
+  double ReturnGeoLong = 0, ReturnGeoLat = 0;
+  std::string ReturnEWText, ReturnNSText;
+  double ReturnTZ = 6;
+  int SolarReturnYear = 0;
+};
+
+struct ChartState {
+  WorkingSet work;
+  NatalSet natal;
+  ProgressedSet prog;
+  SolarArcSet arc;
+  TransitSet transit;
+  ChartMoments moments;
+  ReturnSeeds returns;
+
+  PointArray StrengthScore{};
+  std::array<std::string, NumPoints + 1> PointAbbr{};
+  std::array<std::string, 8> WheelCaption1{}, WheelCaption2{};
+
+  // 0 natal, 1 progressed, 2 solar arc, 3 transit; 4 solar return or ingress, 5 lunar return.
+  int ChartKind = 0;
+  int ChartReady = 0;
+  int InputError = 0;
+  int SkipNextDay = 0;
+  int MoreMenuVisible = 0;
+  int WheelMode = 0;
+  std::string ChartName, TransitChartName;
+};
+
+}  // namespace halcyra

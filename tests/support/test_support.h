@@ -1,0 +1,16 @@
+#pragma once
+// Shared helpers for the tests: the staged program folder and scratch folders.
+#include <string>
+
+namespace halcyra::testing {
+
+// The program folder staged by the build (executable folder plus appdata/).
+std::string StagedProgramDir();
+
+// The repository's appdata/ folder.
+std::string SourceAppData();
+
+// A fresh empty folder below the system's temporary folder, removed at exit.
+std::string ScratchDir(const std::string& name);
+
+}  // namespace halcyra::testing
