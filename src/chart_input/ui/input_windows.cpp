@@ -1,0 +1,7 @@
+#include "chart_input/ui/input_windows.h"
+
+namespace halcyra {
+
+void ShowInputWindows() {}
+
+}  // namespace halcyra
