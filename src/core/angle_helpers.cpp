@@ -1,0 +1,136 @@
+#include "core/angle_helpers.h"
+
+#include <climits>
+#include <cmath>
+
+namespace halcyra {
+
+namespace {
+// Stands in for an exact zero angle or ordinate, so the arctangent quotient
+// never divides zero by zero.
+constexpr double kZeroGuard = 1.74533E-09;
+}  // namespace
+
+double Int(double x) { return std::floor(x); }
+
+int WholeOf(double x) {
+  if (!std::isfinite(x)) return 0;
+  const double whole = std::floor(x);
+  if (whole >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (whole <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(whole);
+}
+
+double DegToRad(double degrees) { return degrees * Pi / 180; }
+double RadToDeg(double radians) { return radians * 180 / Pi; }
+double SinDeg(double degrees) { return std::sin(degrees * Pi / 180); }
+double CosDeg(double degrees) { return std::cos(degrees * Pi / 180); }
+
+double Normalize360(double degrees) {
+  double r = degrees - 360 * Int(degrees / 360);
+  // a tiny negative input rounds up to exactly 360, which is 0
+  if (r >= 360) r -= 360;
+  return r;
+}
+
+double NormalizeDegrees(double degrees) {
+  double r = degrees >= 0 ? degrees - 360 * Int(degrees / 360)
+                          : degrees - 360 * (Int(degrees / 360) + 1) + 360;
+  if (r >= 360) r -= 360;
+  return r;
+}
+
+double Round2(double x) { return Int(x * 100 + 0.5) / 100; }
+
+double DotMinutesToDecimal(double dotMinutes) {
+  return Int(dotMinutes) + (dotMinutes - Int(dotMinutes)) * 100 / 60;
+}
+
+double DecimalToDotMinutes(double decimal) {
+  return Int(decimal) + (decimal - Int(decimal)) * 60 / 100;
+}
+
+double ArcSin(double x) { return std::atan(x / std::sqrt(1 - x * x)); }
+double ArcCos(double x) { return std::atan(std::sqrt(1 - x * x) / x); }
+
+RectPoint PolarToRect(double angleRad, double radius) {
+  if (angleRad == 0) angleRad = kZeroGuard;
+  return {std::cos(angleRad) * radius, std::sin(angleRad) * radius};
+}
+
+PolarPoint RectToPolar(double x, double y) {
+  if (y == 0) y = kZeroGuard;
+  PolarPoint p;
+  p.radius = std::sqrt(x * x + y * y);
+  double a = std::atan(y / x);
+  if (a < 0) a += Pi;
+  if (y < 0) a += Pi;
+  p.angle = a;
+  return p;
+}
+
+SphericalPoint RectToSpherical(double x, double y, double z) {
+  SphericalPoint s;
+  s.distance = std::sqrt(x * x + y * y + z * z);
+  s.rho = std::sqrt(x * x + y * y);
+  if (x == 0 && y == 0) {
+    s.longitude = 0;
+  } else {
+    // half-angle form stays accurate near the x axis
+    const double half = 2 * RadToDeg(std::atan(y / (std::fabs(x) + s.rho)));
+    if (x >= 0)
+      s.longitude = y >= 0 ? half : half + 360;
+    else
+      s.longitude = 180 - half;
+  }
+  if (s.rho == 0)
+    s.latitude = z > 0 ? 90 : (z < 0 ? -90 : 0);
+  else
+    s.latitude = RadToDeg(std::atan(z / s.rho));
+  return s;
+}
+
+double CalcQuadrantAngle(double longitude, double obliquityDeg) {
+  const double lon = NormalizeDegrees(longitude);
+  const double r = SinDeg(lon) * CosDeg(obliquityDeg) / CosDeg(lon);
+  const double a = RadToDeg(std::atan(r));
+  if (r >= 0) return lon <= 180 ? a : a + 180;
+  return lon <= 180 ? a + 180 : NormalizeDegrees(a);
+}
+
+namespace {
+struct SignAndDegree {
+  int sign, degrees;
+  double whole;
+};
+SignAndDegree SplitWholeDegrees(double angle) {
+  const double d = Int(angle);
+  const double signs = d / 30;
+  // the rounding absorbs the division error that would leave 4.9999 for 5
+  return {WholeOf(Int(signs) + 1), WholeOf(Round2((signs - Int(signs)) * 30)), d};
+}
+}  // namespace
+
+SignDegMin SplitSignDegMin(double angle) {
+  const SignAndDegree sd = SplitWholeDegrees(angle);
+  SignDegMin r;
+  r.sign = sd.sign;
+  r.degrees = sd.degrees;
+  r.exactMinutes = (angle - sd.whole) * 60;
+  r.minutes = WholeOf(r.exactMinutes + 0.5);
+  if (r.minutes >= 60) r.minutes = 59;  // no carry into the degrees
+  return r;
+}
+
+SignDegMinSec SplitSignDegMinSec(double angle) {
+  const SignAndDegree sd = SplitWholeDegrees(angle);
+  const double f = (angle - sd.whole) * 60;
+  SignDegMinSec r;
+  r.sign = sd.sign;
+  r.degrees = sd.degrees;
+  r.minutes = WholeOf(f);
+  r.seconds = WholeOf((f - Int(f)) * 60);
+  return r;
+}
+
+}  // namespace halcyra

@@ -1,0 +1,52 @@
+#include "core/calendar.h"
+
+#include "core/angle_helpers.h"
+#include "platform/number_text.h"
+
+namespace halcyra {
+
+double DateToJulianDay(int year, int month, int day) {
+  // months counted from March of year -4800, so leap days fall at the end
+  const double m = (static_cast<double>(year) + 4800) * 12 + month - 3;
+  const double j = (2 * (m - Int(m / 12) * 12) + 7 + 365 * m) / 12;
+  double jd = Int(j) + day + Int(m / 48) - 32083;
+  if (jd >= GregorianSwitchCount) jd = jd + Int(m / 4800) - Int(m / 1200) + 38;
+  return jd;
+}
+
+namespace {
+std::string TwoDigits(double v) {
+  std::string s = StrNumber(v);
+  if (!s.empty() && s[0] == ' ') s.erase(0, 1);
+  return v < 10 ? "0" + s : s;
+}
+}  // namespace
+
+std::string JulianDayToDateString(double julianDay, int dateFormat) {
+  // Fliegel and Van Flandern
+  double l = Int(julianDay + 0.5) + 68569;
+  const double n = Int(4 * l / 146097);
+  l = l - Int((146097 * n + 3) / 4);
+  const double i = Int(4000 * (l + 1) / 1461001);
+  l = l - Int(1461 * i / 4) + 31;
+  const double j = Int(80 * l / 2447);
+  const double day = l - Int(2447 * j / 80);
+  l = Int(j / 11);
+  const double month = j + 2 - 12 * l;
+  const double year = 100 * (n - 49) + i + l;
+
+  std::string yearText = StrNumber(year);
+  if (yearText.size() > 4) yearText = yearText.substr(yearText.size() - 4);
+  const std::string dd = TwoDigits(day), mm = TwoDigits(month);
+  std::string text;
+  if (dateFormat == 2)
+    text = yearText + "/" + mm + "/" + dd;
+  else if (dateFormat == 1)
+    text = dd + "/" + mm + "/" + yearText;
+  else
+    text = mm + "/" + dd + "/" + yearText;
+  const auto first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+}  // namespace halcyra

@@ -1,0 +1,23 @@
+#pragma once
+// Civil dates to Julian day numbers and moments back to date text.
+#include <string>
+
+namespace halcyra {
+
+// First Julian-calendar day count that is read as a Gregorian date:
+// 15 October 1582, which is day 2299161.
+inline constexpr double GregorianSwitchCount = 2299171;
+
+// Noon-based Julian day number of a civil date, a whole number. Dates from
+// 15 October 1582 on are Gregorian, earlier ones Julian. Day and month may
+// run past their range and the count goes on (day 0 is the day before the
+// 1st, day 32 of January is 1 February).
+double DateToJulianDay(int year, int month, int day);
+
+// Date text of a Julian day moment in the proleptic Gregorian calendar:
+// dateFormat 2 gives year/month/day, 1 day/month/year, any other value
+// month/day/year. Month and day have two digits; the year text is the last
+// four characters of its number text, so years below 1000 keep a blank.
+std::string JulianDayToDateString(double julianDay, int dateFormat);
+
+}  // namespace halcyra
