@@ -59,6 +59,29 @@ struct ChartMoments {
   double NatalMoment = 0, TransitMoment = 0, ProgMoment = 0;
   double ProgT = 0, ProgSunLong = 0, ProgObliquityDeg = 0;
   double Precession1990 = 0, Precession2000 = 0;
+  int AgeYears = 0;  // whole years from birth to the transit date
+};
+
+// What the time and angles of one chart pass leave for the houses, the
+// ephemeris and the declinations. Each pass overwrites all of it.
+struct ChartClock {
+  double DayFraction = 0;  // universal time of day from midnight; may leave 0..1
+  double JDay = 0;         // noon-based day number of the civil date
+  double ListJulianDay = 0, NextJulianDay = 0;  // the chart moment and one day on
+  double TableMoment = 0;  // moment of the table-driven bodies (not set by returns)
+  double ListingStartMoment = 0;
+  double TCenturies = 0;   // Julian centuries from JD 2415020
+  double LocalSiderealFrac = 0;
+  double RAMC = 0;         // radians
+  double Obliquity = 0;    // radians; holds minus the obliquity once the angles have run
+  double ObliquityDeg = 0; // degrees, positive
+  double MCLong = 0, AscLong = 0;
+  double AngleVertex = 0, AngleEquatorialAsc = 0, AngleCoAsc = 0, AnglePolarAsc = 0;
+  double GeoLatitude = 0;  // radians, north positive
+  double CalcGeoLat = 0, CalcGeoLong = 0;  // magnitudes, degrees + minutes / 100
+  std::string NSText = "NORTH";
+  double PlacidusLatitude = 0;  // minus the latitude, radians; 0.00001 at the equator
+  int SiderealHours = 0, SiderealMinutes = 0, SiderealSeconds = 0;
 };
 
 // Seeds of the return and ingress searches.
@@ -68,6 +91,11 @@ struct ReturnSeeds {
   std::string ReturnEWText, ReturnNSText;
   double ReturnTZ = 6;
   int SolarReturnYear = 0;
+  // set while a return or ingress chart is computed
+  int SolarReturnActive = 0, LunarReturnActive = 0;
+  int SolarReturnDay = 0, SolarReturnMonth = 0;
+  double SolarReturnTime = 0, LunarReturnTime = 0;  // decimal hours, 24-hour clock
+  int IngressNumber = 0;  // 0 solar return, 1..4 ingress
 };
 
 struct ChartState {
@@ -78,6 +106,7 @@ struct ChartState {
   TransitSet transit;
   ChartMoments moments;
   ReturnSeeds returns;
+  ChartClock clock;
 
   PointArray StrengthScore{};
   std::array<std::string, NumPoints + 1> PointAbbr{};
