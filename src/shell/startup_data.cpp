@@ -1,7 +1,167 @@
 #include "shell/startup_data.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "platform/program_files.h"
+#include "platform/text_files.h"
+#include "shell/delimited_numbers.h"
+
 namespace halcyra {
 
-void LoadStartupData(AppState&, const std::function<void(const std::string&)>&) {}
+namespace {
+
+constexpr const char* CaptionPrefix = "Halcyra - ";
+
+// Lilith's mean daily motion; the yearly file carries one longitude per
+// 1 January and the days between are filled at this pace.
+constexpr double LilithDailyMotion = 3.01844767123288;
+constexpr int LilithFirstYear = 1900;
+constexpr long LilithFirstYearDay = 2415021;  // 1 January 1900, noon-based
+
+// File and progress text of each daily body, in loading order.
+struct DailyFile {
+  const char* file;
+  const char* progress;
+};
+constexpr DailyFile DailyFiles[] = {
+    {"CHIRON.DAT", "Loading Chiron ephemeris . . ."},
+    {"TP.DAT", "Loading TransPluto ephemeris . . ."},
+    {"t-Cupido.DAT", "Loading Cupido ephemeris . . ."},
+    {"t-Hades.DAT", "Loading Hades ephemeris . . ."},
+    {"t-Zeus.DAT", "Loading Zeus ephemeris . . ."},
+    {"t-Kronos.DAT", "Loading Kronos ephemeris . . ."},
+    {"t-Apollon.DAT", "Loading Apollon ephemeris . . ."},
+    {"t-Admetos.DAT", "Loading Admetos ephemeris . . ."},
+    {"t-Vulkanus.DAT", "Loading Vulkanus ephemeris . . ."},
+    {"t-Poseidon.DAT", "Loading Poseidon ephemeris . . ."},
+};
+
+// Same result as the chart core's NormalizeDegrees: 0 up to 360.
+double NormalizeDegrees(double x) { return x - 360.0 * std::floor(x / 360.0); }
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+std::string ReadRequiredFile(const AppState& state, const std::string& name) {
+  const std::string path = ProgramFile(state.AppPath, name);
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  return std::move(*bytes);
+}
+
+void LoadStarText(const AppState& state, std::array<std::string, StarTextLines>& target) {
+  const std::string name = "STARS.TXT";
+  const std::string path = ProgramFile(state.AppPath, name);
+  auto lines = ReadTextLines(path);
+  if (!lines) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  if (lines->size() > target.size()) {
+    const long line = static_cast<long>(target.size()) + 1;
+    throw StartupFileError(name, line, name + ", line " + std::to_string(line) + ": more than " +
+                                           std::to_string(target.size()) + " lines");
+  }
+  target.fill(std::string());
+  for (size_t i = 0; i < lines->size(); ++i) target[i] = std::move((*lines)[i]);
+}
+
+template <size_t N>
+void LoadIntegerTable(const AppState& state, const std::string& name, std::array<int, N>& target) {
+  const std::string text = ReadRequiredFile(state, name);
+  DelimitedNumbers numbers(text, name);
+  target.fill(0);
+  size_t i = 0;
+  while (!numbers.AtEnd()) {
+    if (i == N) {
+      throw StartupFileError(name, numbers.Line(), name + ", line " + std::to_string(numbers.Line()) +
+                                                       ": more than " + std::to_string(N) + " values");
+    }
+    target[i++] = numbers.NextInteger();
+  }
+}
+
+void LoadDailyTable(const AppState& state, const std::string& name, DailyTable& table) {
+  const std::string text = ReadRequiredFile(state, name);
+  DelimitedNumbers numbers(text, name);
+  std::fill(table.Long.begin(), table.Long.end(), 0.0f);
+  std::fill(table.Decl.begin(), table.Decl.end(), 0.0f);
+  size_t i = 0;
+  while (!numbers.AtEnd()) {
+    if (i == static_cast<size_t>(DailyTableDays)) {
+      throw StartupFileError(name, numbers.Line(), name + ", line " + std::to_string(numbers.Line()) +
+                                                       ": more than " + std::to_string(DailyTableDays) +
+                                                       " records");
+    }
+    table.Long[i] = static_cast<float>(numbers.Next());
+    table.Decl[i] = static_cast<float>(numbers.Next());
+    ++i;
+  }
+}
+
+// The yearly file gives Lilith on each 1 January from 1900; the days between
+// advance at the year's own rate so that each year lands on the next value,
+// and the 21 days before 1900 run back at the mean motion.
+void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable& table) {
+  const std::string text = ReadRequiredFile(state, name);
+  DelimitedNumbers numbers(text, name);
+  std::fill(table.Long.begin(), table.Long.end(), 0.0f);
+  std::fill(table.Decl.begin(), table.Decl.end(), 0.0f);
+  std::vector<float>& lon = table.Long;
+
+  const double first = numbers.Next();
+  const long firstIndex = LilithFirstYearDay - DailyTableFirstDay;  // 21
+  // The days before 1900 are not reduced to 0..360: they may be negative.
+  lon[firstIndex - 1] = static_cast<float>(first - LilithDailyMotion);
+  for (long e = firstIndex - 2; e >= 0; --e) lon[e] = static_cast<float>(lon[e + 1] - LilithDailyMotion);
+
+  int year = LilithFirstYear;
+  long yearStart = LilithFirstYearDay;
+  double previous = first;
+  while (!numbers.AtEnd()) {
+    const double next = numbers.Next();
+    const long days = IsLeapYear(year) ? 366 : 365;
+    double diff = next - previous;
+    if (diff < -180) diff += 360;
+    diff += 1080;  // three whole revolutions a year
+    const double rate = diff / static_cast<double>(days);
+    for (long k = 0; k < days; ++k) {
+      const long index = yearStart - DailyTableFirstDay + k;
+      if (index == DailyTableDays) return;
+      lon[index] = k == 0 ? static_cast<float>(previous) : static_cast<float>(NormalizeDegrees(lon[index - 1] + rate));
+    }
+    ++year;
+    yearStart += days;
+    previous = next;
+  }
+}
+
+}  // namespace
+
+void LoadStartupData(AppState& state, const std::function<void(const std::string&)>& progress) {
+  auto caption = [&](const std::string& text) {
+    if (progress) progress(CaptionPrefix + text);
+  };
+  StartupTables& t = state.tables;
+
+  caption("Loading data files . . .");
+  LoadStarText(state, t.StarText);
+  LoadIntegerTable(state, "HCDATA.DAT", t.GlyphStrokeData);
+  LoadIntegerTable(state, "ALMUTD1.DAT", t.AlmutenDay);
+  LoadIntegerTable(state, "ALMUTD2.DAT", t.CoAlmutenDay);
+  LoadIntegerTable(state, "ALMUTN1.DAT", t.AlmutenNight);
+  LoadIntegerTable(state, "ALMUTN2.DAT", t.CoAlmutenNight);
+  LoadIntegerTable(state, "RADIUS.DAT", t.GlyphRadius);
+
+  DailyTable* const daily[] = {&t.Chiron, &t.TransPluto, &t.Uranian[0], &t.Uranian[1], &t.Uranian[2],
+                               &t.Uranian[3], &t.Uranian[4], &t.Uranian[5], &t.Uranian[6], &t.Uranian[7]};
+  static_assert(std::size(DailyFiles) == std::size(daily));
+  for (size_t b = 0; b < std::size(DailyFiles); ++b) {
+    caption(DailyFiles[b].progress);
+    LoadDailyTable(state, DailyFiles[b].file, *daily[b]);
+  }
+
+  caption("Loading Lilith ephemeris . . .");
+  LoadYearlyLilith(state, "Lilith.dat", t.Lilith);
+  caption("");
+}
 
 }  // namespace halcyra
