@@ -1,14 +1,54 @@
 #pragma once
 // The report output channel: every report builds OutLine and appends it to
-// the current page and the data buffer through these.
+// the current page and the data buffer through these; ShowReport writes the
+// page to REPORTS/LASTPAGE.TXT and hands it to the Data window.
+#include <string>
+#include <vector>
+
 #include "state/app_state.h"
 
 namespace halcyra {
 
-void WriteOutLine(AppState& state);    // appends OutLine to both lists and empties it
-void WriteBlankLine(AppState& state);  // appends an empty line to both lists
+void WriteOutLine(AppState& state);    // appends OutLine to both lists; OutLine keeps its text
+void WriteBlankLine(AppState& state);  // appends an empty line to both lists; OutLine is left empty
 void StartNewPage(AppState& state);    // empties the page; ends a dated listing
+void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
+// Shows a help file of the program folder ("\OUTPUTD1.HLP" or "OUTPUTD1.HLP") as a new page.
+void ShowTextHelp(AppState& state, const std::string& helpFileName);
 void ClearDataBuffer(AppState& state);
 void ClearReportBuffers(AppState& state);
+
+// The dated transit listing puts the Data window's More menu and its New
+// Date item on view; the chart driver takes the menu away again.
+void ShowListingMoreMenu(AppState& state);
+void HideListingMoreMenu(AppState& state);
+
+// Entries 0 to count of a list: its lines and the empty spare entry after them.
+std::vector<std::string> LinesWithSpare(const std::vector<std::string>& list, long count);
+
+// The last-page file of the program folder.
+std::string LastPagePath(const AppState& state);
+
+// The texts the channel shows in message boxes.
+inline constexpr const char* BufferFullText =
+    "Buffer cannot hold any more data. Please print and/or clear data buffer before "
+    "displaying any more data. This message may appear up to 35 times depending on how "
+    "full the buffer is and how much the program wants to write to it.";
+
+enum class NoticeIcon { Information, Exclamation, Critical };
+
+// What the channel needs of the windows. The Data window installs one; tests
+// install a recorder. Without one, notices go to standard error.
+struct ReportDisplay {
+  virtual ~ReportDisplay() = default;
+  virtual void LoadDataWindow(AppState& state) {}
+  virtual bool DataWindowMinimized() { return false; }
+  // The page as the last-page file holds it, lines ended by "\n".
+  virtual void ShowPage(AppState& state, const std::string& text) {}
+  virtual void MoreMenuChanged(AppState& state) {}
+  virtual void Notice(const std::string& text, const std::string& title, NoticeIcon icon) = 0;
+};
+void SetReportDisplay(ReportDisplay* display);  // nullptr removes it
+ReportDisplay* CurrentReportDisplay();
 
 }  // namespace halcyra

@@ -1,0 +1,42 @@
+#include "shell/data_file.h"
+
+#include "platform/number_text.h"
+#include "platform/program_files.h"
+#include "platform/text_files.h"
+#include "shell/report_output.h"
+
+namespace halcyra {
+
+std::vector<std::string> PlanDataFile(const std::vector<std::string>& entries, double option45) {
+  const long n = RoundHalfEven(option45 - 1);
+  std::vector<std::string> lines;
+  lines.reserve(entries.size() + (n >= 1 ? entries.size() / n : 0) + 1);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    lines.push_back(entries[i]);
+    if (n >= 1 && i > 0 && i % static_cast<size_t>(n) == 0) lines.emplace_back(FormFeedLine);
+  }
+  lines.emplace_back(FormFeedLine);
+  return lines;
+}
+
+std::string DefaultSaveName(const std::string& chartName) {
+  const size_t blank = chartName.find(' ');
+  const size_t stem = (blank != std::string::npos && blank < 8) ? blank : 8;
+  return chartName.substr(0, stem) + ".txt";
+}
+
+bool WriteDataFile(const AppState& state, const std::string& path) {
+  const ReportBuffer& r = state.report;
+  return WriteTextLines(path, PlanDataFile(LinesWithSpare(r.DataLines, r.DataLineCount),
+                                           state.options.OptionValues[45]));
+}
+
+std::string PrintFilePath(const AppState& state) {
+  return ProgramFile(state.AppPath, "PRNTFILE.XXX");
+}
+
+bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count) {
+  return WriteTextLines(PrintFilePath(state), LinesWithSpare(list, count));
+}
+
+}  // namespace halcyra

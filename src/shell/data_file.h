@@ -1,0 +1,32 @@
+#pragma once
+// The files the Data window writes from the report buffers: the data file of
+// Save and Save As, and the print file that the print window reads.
+#include <string>
+#include <vector>
+
+#include "state/app_state.h"
+
+namespace halcyra {
+
+inline constexpr char FormFeedLine[] = "\f";
+
+// The lines of a data file: every entry in order, a form-feed line after
+// entry i when i > 0 is a multiple of N = option 45 - 1 (rounded half to
+// even), and one more at the end. With N below 1 only the final one is
+// written.
+std::vector<std::string> PlanDataFile(const std::vector<std::string>& entries, double option45);
+
+// Save As's proposed name: the chart name up to its first blank when that
+// blank is among the first 8 characters, else its first 8 characters, then
+// ".txt" ("John Smith" gives "John.txt").
+std::string DefaultSaveName(const std::string& chartName);
+
+// Writes entries 0 to DataLineCount of the data buffer as a data file.
+bool WriteDataFile(const AppState& state, const std::string& path);
+
+// The print file of the program folder and its writing from a list (entries
+// 0 to count, no form feeds added).
+std::string PrintFilePath(const AppState& state);
+bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count);
+
+}  // namespace halcyra

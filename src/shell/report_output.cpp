@@ -1,0 +1,150 @@
+#include "shell/report_output.h"
+
+#include <iostream>
+#include <new>
+
+#include "platform/program_files.h"
+#include "platform/text_files.h"
+
+namespace halcyra {
+
+namespace {
+
+ReportDisplay* g_display = nullptr;
+
+void Notice(const std::string& text, const std::string& title, NoticeIcon icon) {
+  if (g_display) {
+    g_display->Notice(text, title, icon);
+    return;
+  }
+  std::cerr << title << ' ' << text << '\n';
+}
+
+// Stores a line at entry `count` and keeps the empty spare entry after it.
+// A list that cannot grow keeps what it held.
+bool AppendEntry(std::vector<std::string>& list, long& count, const std::string& line) {
+  try {
+    const size_t needed = static_cast<size_t>(count) + 2;
+    if (list.size() < needed) list.resize(needed);
+    list[count] = line;
+    list[count + 1].clear();
+    ++count;
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {
+    return false;
+  }
+}
+
+void EmptyList(std::vector<std::string>& list, long& count) {
+  list.assign(2, std::string());
+  count = 0;
+}
+
+}  // namespace
+
+void SetReportDisplay(ReportDisplay* display) { g_display = display; }
+
+ReportDisplay* CurrentReportDisplay() { return g_display; }
+
+void WriteOutLine(AppState& state) {
+  ReportBuffer& r = state.report;
+  const bool dataOk = AppendEntry(r.DataLines, r.DataLineCount, r.OutLine);
+  const bool pageOk = AppendEntry(r.PageLines, r.PageLineCount, r.OutLine);
+  // The writer goes on with its next line; each lost line says so again.
+  if (!dataOk || !pageOk) Notice(BufferFullText, "Warning!", NoticeIcon::Critical);
+}
+
+void WriteBlankLine(AppState& state) {
+  state.report.OutLine.clear();
+  WriteOutLine(state);
+}
+
+void StartNewPage(AppState& state) {
+  if (g_display) g_display->LoadDataWindow(state);
+  if (state.flags.ListingActive == 1) {
+    state.flags.ListingActive = 0;
+    state.chart.MoreMenuVisible = 0;
+  }
+  state.report.NewDateVisible = false;
+  EmptyList(state.report.PageLines, state.report.PageLineCount);
+  if (g_display) g_display->MoreMenuChanged(state);
+}
+
+std::vector<std::string> LinesWithSpare(const std::vector<std::string>& list, long count) {
+  std::vector<std::string> lines;
+  if (count < 0) count = 0;
+  lines.reserve(static_cast<size_t>(count) + 1);
+  for (long i = 0; i <= count; ++i)
+    lines.push_back(static_cast<size_t>(i) < list.size() ? list[i] : std::string());
+  lines.back().clear();  // the spare entry is empty whatever the list holds there
+  return lines;
+}
+
+std::string LastPagePath(const AppState& state) {
+  return ProgramFile(state.AppPath, "REPORTS/LASTPAGE.TXT");
+}
+
+void ShowReport(AppState& state) {
+  // A minimized Data window or an emptied data buffer shows nothing and
+  // leaves the page as it is.
+  if (g_display && g_display->DataWindowMinimized()) return;
+  if (state.report.DataLineCount == 0) return;
+  WriteBlankLine(state);
+  const std::vector<std::string> lines =
+      LinesWithSpare(state.report.PageLines, state.report.PageLineCount);
+  const std::string path = LastPagePath(state);
+  // The page is still shown when the file cannot be written: the buffers hold it.
+  if (!WriteTextLines(path, lines))
+    Notice("Cannot write the report page to the file " + path + ".", "Warning!",
+           NoticeIcon::Exclamation);
+  if (!g_display) return;
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\n';
+  }
+  g_display->ShowPage(state, text);
+}
+
+void ShowTextHelp(AppState& state, const std::string& helpFileName) {
+  state.report.HelpFileName = helpFileName;
+  const std::string path = ProgramFile(state.AppPath, helpFileName);
+  const auto lines = ReadTextLines(path);
+  // A missing help file leaves the page on view as it was.
+  if (!lines) {
+    Notice("Cannot read the help file " + path + ".", "Warning!", NoticeIcon::Exclamation);
+    return;
+  }
+  StartNewPage(state);
+  for (const std::string& line : *lines) {
+    state.report.OutLine = line;
+    WriteOutLine(state);
+  }
+  WriteBlankLine(state);
+  ShowReport(state);
+}
+
+void ClearDataBuffer(AppState& state) {
+  EmptyList(state.report.DataLines, state.report.DataLineCount);
+}
+
+void ClearReportBuffers(AppState& state) {
+  EmptyList(state.report.DataLines, state.report.DataLineCount);
+  EmptyList(state.report.PageLines, state.report.PageLineCount);
+}
+
+void ShowListingMoreMenu(AppState& state) {
+  state.flags.ListingActive = 1;
+  state.chart.MoreMenuVisible = 1;
+  state.report.NewDateVisible = true;
+  if (g_display) g_display->MoreMenuChanged(state);
+}
+
+void HideListingMoreMenu(AppState& state) {
+  state.chart.MoreMenuVisible = 0;
+  if (g_display) g_display->MoreMenuChanged(state);
+}
+
+}  // namespace halcyra

@@ -1,0 +1,49 @@
+#include "shell/text_editor_files.h"
+
+#include "platform/number_text.h"
+#include "platform/program_files.h"
+#include "platform/text_files.h"
+
+namespace halcyra {
+
+std::optional<std::string> LoadEditorText(const std::string& path) {
+  const auto lines = ReadTextLines(path);
+  if (!lines) return std::nullopt;
+  std::string text;
+  for (const std::string& line : *lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string EditorSaveBytes(const std::string& text) {
+  // Only a line end is ever dropped and put back: text the user typed after
+  // the last line end is kept.
+  if (text.empty() || text.ends_with("\r\n")) return text;
+  return text + "\r\n";
+}
+
+bool SaveEditorText(const std::string& path, const std::string& text) {
+  return WriteWholeFile(path, EditorSaveBytes(text));
+}
+
+bool RestoreDefaultOptions(const std::string& appPath) {
+  const auto factory = ReadWholeFile(ProgramFile(appPath, "OPTIONS.MAS"));
+  if (!factory) return false;
+  return WriteWholeFile(ProgramFile(appPath, "OPTIONS.OPT"), *factory);
+}
+
+bool RereadOptionValues(AppState& state) {
+  const auto lines = ReadTextLines(ProgramFile(state.AppPath, "OPTIONS.OPT"));
+  if (!lines) return false;
+  int k = 0;
+  for (const std::string& line : *lines) {
+    if (line.empty() || k >= OptionCount) break;
+    ++k;
+    state.options.OptionValues[k] = static_cast<float>(Val(std::string_view(line).substr(0, 7)));
+  }
+  return true;
+}
+
+}  // namespace halcyra
