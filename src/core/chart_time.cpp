@@ -1,0 +1,231 @@
+#include "core/chart_time.h"
+
+#include <cmath>
+
+#include "core/angle_helpers.h"
+#include "core/calendar.h"
+#include "state/app_state.h"
+
+namespace halcyra {
+
+namespace {
+// Stands in for latitude 0 so that the quotients over tan(latitude) stay finite.
+constexpr double kEquatorLatitude = 0.00001;
+
+double SignOf(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+// Angle of the point (d, n) by the arctangent of n / d and two half turns.
+// `turnWhenPositive` selects the variant that turns when n > 0.
+double HalfTurnAngle(double n, double d, bool turnWhenPositive) {
+  double q = std::atan(n / d);
+  if (q < 0) q += Pi;
+  if (turnWhenPositive ? n > 0 : n < 0) q += Pi;
+  return Normalize360(RadToDeg(q));
+}
+
+// Decimal latitude, signed by the north/south text, from its d.mm magnitude.
+double SignedLatitudeDeg(double calcGeoLat, const std::string& nsText) {
+  double lat = (calcGeoLat - Int(calcGeoLat)) * 100 / 60 + Int(calcGeoLat);
+  return nsText == "SOUTH" ? -lat : lat;
+}
+}  // namespace
+
+double ClockDayFraction(double clockTime, double zoneHours, const std::string& amPm) {
+  double t = clockTime;
+  if (Int(t) == 12) t -= 12;  // 12 A.M. is midnight, 12 P.M. noon
+  double fraction = (DotMinutesToDecimal(t) + zoneHours) / 24;
+  if (amPm == "P.M.") fraction += 0.5;
+  return fraction;
+}
+
+double CenturiesFrom1900(double jday, double dayFraction) {
+  return (jday - 2415020 + dayFraction - 0.5) / 36525;
+}
+
+double MeanObliquityDeg(double t) {
+  return 23.4522944 - 0.0130125 * t - 0.000001639 * t * t + 0.000000503 * t * t * t;
+}
+
+double GreenwichSiderealDeg(double t, double dayFraction, double* localSiderealFrac) {
+  // sidereal time at 0h UT in hours; the daily gain comes in through t,
+  // which already carries the time of day
+  const double s = (23925.836 + 8640184.54 * t + 0.0929 * t * t) / 3600;
+  const double frac = (dayFraction * 24 + s) / 24;
+  if (localSiderealFrac) *localSiderealFrac = frac;
+  return (frac - Int(frac)) * 24 * 15;
+}
+
+double MidheavenFromRamc(double ramcRad, double obliquityRad) {
+  RectPoint p = PolarToRect(ramcRad, 1);
+  p.x *= std::cos(obliquityRad);
+  return Normalize360(RadToDeg(RectToPolar(p.x, p.y).angle));
+}
+
+double AscendantFromRamc(double ramcRad, double obliquityRad, double latitudeRad) {
+  // the zenith in equatorial coordinates, turned into the ecliptic frame;
+  // its ecliptic longitude is the nonagesimal, 90 degrees short of the Ascendant
+  const RectPoint zenith = PolarToRect(latitudeRad, 1);
+  const RectPoint onEquator = PolarToRect(ramcRad, zenith.x);
+  const PolarPoint yz = RectToPolar(onEquator.y, zenith.y);
+  const RectPoint turned = PolarToRect(yz.angle - obliquityRad, yz.radius);
+  const double nonagesimal = RectToPolar(onEquator.x, turned.x).angle;
+  return Normalize360(RadToDeg(nonagesimal) + 90);
+}
+
+void CalcAnglesFromRamc(ChartClock& c) {
+  const double ramc = c.RAMC;
+  const double eps = c.Obliquity;
+  c.MCLong = MidheavenFromRamc(ramc, eps);
+  c.AscLong = AscendantFromRamc(ramc, eps, c.GeoLatitude);
+  c.Obliquity = -c.Obliquity;
+
+  // southern charts show the sidereal time twelve hours on
+  double s = RadToDeg(ramc);
+  if (c.GeoLatitude < 0) s = Normalize360(s + 180);
+  const double h = s / 15;
+  const double minutes = (h - Int(h)) * 60;
+  c.SiderealHours = WholeOf(h);
+  c.SiderealMinutes = WholeOf(minutes);
+  c.SiderealSeconds = WholeOf((minutes - Int(minutes)) * 60);
+
+  const double trueP = -DegToRad(SignedLatitudeDeg(c.CalcGeoLat, c.NSText));
+  const double p = trueP == 0 ? kEquatorLatitude : trueP;
+  c.PlacidusLatitude = p;
+
+  const double e = c.Obliquity;  // negative
+  const double sinE = std::sin(e), cosE = std::cos(e), tanP = std::tan(p);
+  // The Polar Ascendant multiplies by tan(latitude) and needs no stand-in;
+  // with it an equator chart would be 1e-4 degree off.
+  const double tanTrueP = std::tan(trueP);
+  const double cosR = std::cos(ramc), sinR = std::sin(ramc);
+  const double cosR2 = std::cos(ramc + Pi), sinR2 = std::sin(ramc + Pi);
+  c.AngleVertex = HalfTurnAngle(cosR2, -sinR2 * cosE - sinE / tanP, false);
+  c.AngleEquatorialAsc = HalfTurnAngle(cosR, -sinR * cosE, false);
+  c.AngleCoAsc = HalfTurnAngle(cosR2, -sinR2 * cosE + sinE / tanP, true);
+  c.AnglePolarAsc = HalfTurnAngle(cosR2, -sinR2 * cosE - tanTrueP * sinE, false);
+}
+
+ChartClock ComputeChartClock(const ChartMomentInput& in) {
+  ChartClock c;
+  c.DayFraction = in.dayFraction;
+
+  c.CalcGeoLong = std::fabs(in.geoLong);
+  c.CalcGeoLat = std::fabs(in.geoLat);
+  c.NSText = in.nsText;
+  c.GeoLatitude = DegToRad(SignOf(in.geoLat) * DotMinutesToDecimal(std::fabs(in.geoLat)));
+
+  // progression days are added before the calendar test
+  c.JDay = DateToJulianDay(in.year, in.month, in.day + in.dayOffset);
+  c.ListJulianDay = c.JDay + c.DayFraction - 0.5;
+  c.NextJulianDay = c.ListJulianDay + 1;
+
+  double t = CenturiesFrom1900(c.JDay, c.DayFraction);
+  if (in.progressed) t = in.progT;
+  c.TCenturies = t;
+
+  const double g = GreenwichSiderealDeg(t, c.DayFraction, &c.LocalSiderealFrac);
+  // west longitudes are positive and subtract
+  double ramcDeg = Normalize360(g - SignOf(in.geoLong) * DotMinutesToDecimal(std::fabs(in.geoLong)));
+
+  c.ObliquityDeg = MeanObliquityDeg(t);
+  c.Obliquity = DegToRad(c.ObliquityDeg);
+
+  if (in.progressed)
+    ramcDeg = CalcQuadrantAngle(NormalizeDegrees(in.progSunLong - in.natalSunLong + in.natalMCLong),
+                                c.ObliquityDeg);
+  c.RAMC = DegToRad(ramcDeg);
+  CalcAnglesFromRamc(c);
+  return c;
+}
+
+ChartClock ClockForRamc(double ramcDeg, double latitudeDeg, double obliquityDeg) {
+  ChartClock c;
+  c.CalcGeoLat = DecimalToDotMinutes(std::fabs(latitudeDeg));
+  c.NSText = latitudeDeg < 0 ? "SOUTH" : "NORTH";
+  c.GeoLatitude = DegToRad(latitudeDeg);
+  c.ObliquityDeg = obliquityDeg;
+  c.Obliquity = DegToRad(obliquityDeg);
+  c.RAMC = DegToRad(ramcDeg);
+  CalcAnglesFromRamc(c);
+  return c;
+}
+
+ChartStatus AnglesStatus(const ChartClock& clock) {
+  const double lat = std::fabs(SignedLatitudeDeg(clock.CalcGeoLat, clock.NSText));
+  if (!(lat < 90)) return ChartStatus::LatitudeTooHigh;
+  return ChartStatus::Ok;
+}
+
+ChartStatus CalcChartTimeAndAngles(AppState& app) {
+  const ChartInput& input = app.input;
+  ChartState& chart = app.chart;
+  const ReturnSeeds& ret = chart.returns;
+  const bool solarReturn = ret.SolarReturnActive == 1;
+  const bool lunarReturn = ret.LunarReturnActive == 1;
+
+  ChartMomentInput in;
+  if (solarReturn || lunarReturn) {
+    in.dayFraction = (ret.ReturnTZ + (solarReturn ? ret.SolarReturnTime : ret.LunarReturnTime)) / 24;
+    if (solarReturn) {
+      in.year = ret.IngressNumber != 0 ? input.TransitYear : ret.SolarReturnYear;
+      in.month = ret.SolarReturnMonth;
+      in.day = ret.SolarReturnDay;
+    } else {
+      in.year = ret.ReturnYear;
+      in.month = ret.ReturnMonth;
+      in.day = ret.ReturnDay;
+    }
+    in.geoLong = ret.ReturnGeoLong;
+    in.geoLat = ret.ReturnGeoLat;
+    in.nsText = ret.ReturnNSText;
+  } else if (chart.ChartKind == 0 || chart.ChartKind == 1) {
+    in.dayFraction = ClockDayFraction(input.NatalClockTime, input.NatalTZ, input.NatalAmPm);
+    in.year = input.NatalYearInt;
+    in.month = input.NatalMonthInt;
+    in.day = input.NatalDayInt;
+    if (chart.ChartKind == 0) {
+      in.geoLong = input.NatalGeoLong;
+      in.geoLat = input.NatalGeoLat;
+      in.nsText = input.NSText;
+    } else {
+      // the progressed chart stands at the transit place
+      in.geoLong = input.TransitGeoLong;
+      in.geoLat = input.TransitGeoLat;
+      in.nsText = input.TransitNSText;
+      in.dayOffset = chart.moments.AgeYears;
+      in.progressed = true;
+      in.progT = chart.moments.ProgT;
+      in.progSunLong = chart.moments.ProgSunLong;
+      in.natalSunLong = chart.natal.NatalLong[Sun];
+      in.natalMCLong = chart.natal.NatalLong[Midheaven];
+    }
+  } else {
+    in.dayFraction = ClockDayFraction(input.ChartClockTime, input.TransitTZ, input.ChartAmPm);
+    in.year = input.TransitYear;
+    in.month = input.TransitMonth;
+    in.day = input.TransitDay;
+    in.geoLong = input.TransitGeoLong;
+    in.geoLat = input.TransitGeoLat;
+    in.nsText = input.TransitNSText;
+  }
+
+  const double previousTableMoment = chart.clock.TableMoment;
+  const double previousListingStart = chart.clock.ListingStartMoment;
+  chart.clock = ComputeChartClock(in);
+  ChartClock& c = chart.clock;
+  // a return chart keeps the table moment of the chart it was found from
+  c.TableMoment = (solarReturn || lunarReturn) ? previousTableMoment : c.ListJulianDay;
+  c.ListingStartMoment = previousListingStart;
+  if (!solarReturn && !lunarReturn && chart.ChartKind == 3) {
+    app.flags.ListingDate = DateToJulianDay(input.TransitYear, input.TransitMonth, input.TransitDay);
+    c.ListingStartMoment = c.ListJulianDay;
+  }
+
+  chart.work.VertexLong = c.AngleVertex;
+  chart.work.EquatorialAscLong = c.AngleEquatorialAsc;
+  chart.work.CoAscLong = c.AngleCoAsc;
+  chart.work.PolarAscLong = c.AnglePolarAsc;
+  return AnglesStatus(c);
+}
+
+}  // namespace halcyra
