@@ -8,8 +8,10 @@
 #include "state/ini_settings.h"
 #include "state/option_tables.h"
 #include "state/report_buffer.h"
+#include "state/return_charts.h"
 #include "state/startup_tables.h"
 #include "state/ui_flags.h"
+#include "state/wheel_sets.h"
 
 namespace halcyra {
 
@@ -23,6 +25,8 @@ struct AppState {
   ChartState chart;
   ReportBuffer report;
   UiFlags flags;
+  ReturnCharts returnCharts;
+  WheelSets wheel;
 };
 
 // The program's instance.
