@@ -1,0 +1,31 @@
+#include "platform/gui/fatal_error.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+
+namespace halcyra {
+
+std::string FileFailureText(const std::string& file, long line, const std::string& failure) {
+  std::string text = "Cannot use the file " + file;
+  if (line > 0) text += " (line " + std::to_string(line) + ")";
+  text += ": " + failure;
+  return text;
+}
+
+void ReportFatalError(const std::string& text) {
+  std::fprintf(stderr, "Error! %s\n", text.c_str());
+  std::fflush(stderr);
+  // The hourglass would otherwise hide that the box waits for the user.
+  SetBusyPointer(false);
+  ShowMessage(text, "Error!", MessageIcon::Critical);
+}
+
+void FatalExit(const std::string& text) {
+  ReportFatalError(text);
+  std::exit(1);
+}
+
+}  // namespace halcyra

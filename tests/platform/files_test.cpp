@@ -1,0 +1,86 @@
+// Program files by name whatever the letter case; text files in and out.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "platform/program_files.h"
+#include "platform/run_and_wait.h"
+#include "platform/text_files.h"
+#include "support/test_support.h"
+
+namespace halcyra {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Touch(const std::string& path, const std::string& bytes = "") {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(ProgramFiles, NamesMatchWhateverTheirLetterCase) {
+  const std::string dir = testing::ScratchDir("program-files");
+  Touch(dir + "/SolarArc.ORB");
+  Touch(dir + "/NAT2TRAN.orb");
+  Touch(dir + "/Lilith.dat");
+  fs::create_directories(dir + "/Reports");
+  const struct {
+    const char* asked;
+    const char* found;
+  } cases[] = {
+      {"SOLARARC.ORB", "SolarArc.ORB"},
+      {"SolarArc.ORB", "SolarArc.ORB"},
+      {"NAT2TRAN.ORB", "NAT2TRAN.orb"},
+      {"\\LILITH.DAT", "Lilith.dat"},       // a leading backslash as the program writes it
+      {"REPORTS\\LASTPAGE.TXT", "Reports/LASTPAGE.TXT"},  // folder matched, new file kept
+      {"MISSING.ORB", "MISSING.ORB"},       // nothing matches: the name as asked
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ProgramFile(dir, c.asked), dir + "/" + c.found) << "asked " << c.asked;
+  EXPECT_TRUE(FileExists(ProgramFile(dir, "solararc.orb")));
+  EXPECT_FALSE(FileExists(dir + "/Reports"));           // a folder is not a file
+  EXPECT_FALSE(FileExists(dir + "/no-such-folder/x"));  // no error, just false
+}
+
+TEST(TextFiles, ReadsCrLfAndLfWritesCrLf) {
+  const std::string dir = testing::ScratchDir("text-files");
+  Touch(dir + "/mixed.txt", std::string("one\r\ntwo\n\r\nlast \xE9") );
+  const auto lines = ReadTextLines(dir + "/mixed.txt");
+  ASSERT_TRUE(lines);
+  const std::vector<std::string> expected = {"one", "two", "", "last \xE9"};  // Latin-1 kept as bytes
+  EXPECT_EQ(*lines, expected);
+  EXPECT_FALSE(ReadTextLines(dir + "/absent.txt"));
+
+  ASSERT_TRUE(WriteTextLines(dir + "/out.txt", {"a", "", "b\xE9"}));
+  EXPECT_EQ(*ReadWholeFile(dir + "/out.txt"), "a\r\n\r\nb\xE9\r\n");
+}
+
+TEST(TextFiles, AFailedWriteReportsFailureAndKeepsTheOldFile) {
+  const std::string dir = testing::ScratchDir("text-files-fail");
+  EXPECT_FALSE(WriteTextLines(dir + "/no-such-folder/out.txt", {"x"}));
+  EXPECT_FALSE(fs::exists(dir + "/no-such-folder"));
+  // A folder in the file's place cannot be replaced by a file.
+  fs::create_directories(dir + "/taken");
+  EXPECT_FALSE(WriteTextLines(dir + "/taken", {"x"}));
+  EXPECT_TRUE(fs::is_directory(dir + "/taken"));
+  if (::geteuid() == 0) return;  // root writes into read-only folders
+  Touch(dir + "/keep.txt", "old\r\n");
+  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+  const bool written = WriteTextLines(dir + "/keep.txt", {"new"});
+  fs::permissions(dir, fs::perms::owner_all);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(*ReadWholeFile(dir + "/keep.txt"), "old\r\n");
+}
+
+TEST(RunAndWait, WaitsForTheProgramToEnd) {
+  const std::string dir = testing::ScratchDir("run-and-wait");
+  // The marker exists only if the call returned after the program finished.
+  EXPECT_TRUE(RunAndWait("/bin/sh -c \"sleep 0.2; echo done > " + dir + "/marker\""));
+  EXPECT_TRUE(FileExists(dir + "/marker"));
+  EXPECT_FALSE(RunAndWait(dir + "/no-such-program --flag"));
+  EXPECT_FALSE(RunAndWait(""));
+}
+
+}  // namespace
+}  // namespace halcyra
