@@ -2,6 +2,8 @@
 // Window and listing flags shared between the windows and the reports.
 #include <string>
 
+#include "state/screen_class.h"
+
 namespace halcyra {
 
 struct UiFlags {
@@ -14,6 +16,13 @@ struct UiFlags {
   int NamesDirty = 0;
   int TZTarget = 0;
   std::string ReportHeading;
+
+  int TitleDone = 0;                       // 1 once the title window is dismissed
+  std::string DataFontName = "COURIER NEW";  // the Data window's and the printer's font
+  std::string DataFileName;                // the Data window's save name
+  double SavedFormFontSize = 0;            // the main window's font, put back at exit
+  std::string SavedFormFontName;
+  ScreenClass screen;                      // chosen at start-up from the screen
 };
 
 }  // namespace halcyra
