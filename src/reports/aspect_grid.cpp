@@ -1,0 +1,121 @@
+#include "reports/aspect_grid.h"
+
+#include "platform/number_format.h"
+#include "reports/aspect_finder.h"
+#include "reports/report_columns.h"
+#include "reports/report_names.h"
+#include "shell/report_output.h"
+
+namespace halcyra {
+
+namespace {
+
+constexpr int kGridPoints = 12;  // Sun .. P. Fort
+
+// Five-character row labels of points 1..12 and of house rows 1..6.
+constexpr const char* kPointLabels[kGridPoints + 1] = {
+    "", "Sun  ", "Mer  ", "Ven  ", "Mar  ", "Jup  ", "Sat  ",
+    "Ura  ", "Nep  ", "Plu  ", "Moo  ", "N.N  ", "PoF  "};
+constexpr const char* kHouseLabels[7] = {"", "1st  ", "2nd  ", "3rd  ", "4th  ", "5th  ", "6th  "};
+
+const char* const kColumnHeading =
+    "       PoF  N.N  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer  Sun";
+
+const char* const kNoDataCell = " --  ";
+const char* const kNoAspectCell = "---  ";
+
+void WriteLine(AppState& state, std::string text) {
+  state.report.OutLine = std::move(text);
+  WriteOutLine(state);
+}
+
+void WriteTitle(AppState& state, const std::string& title) {
+  WriteLine(state, std::string(15, ' ') + title);
+  WriteBlankLine(state);
+  WriteLine(state, kColumnHeading);
+}
+
+// Rows for the cusps of houses 1 to 6 against the twelve column points.
+void WriteHouseRows(AppState& state, const ChartPoints& rows, const ChartPoints& columns) {
+  for (int h = 1; h <= 6; ++h) {
+    const int i = FirstHousePoint + h - 1;
+    std::string line = std::string("  ") + kHouseLabels[h];
+    for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, state.options);
+    WriteLine(state, line);
+  }
+}
+
+}  // namespace
+
+std::vector<int> ListingOrder(int lastPoint) {
+  std::vector<int> order;
+  if (lastPoint >= Sun) order.push_back(Sun);
+  if (lastPoint >= Moon) order.push_back(Moon);
+  for (int p = Mercury; p <= lastPoint; ++p)
+    if (p != Moon) order.push_back(p);
+  return order;
+}
+
+std::string LongitudeCell(const ChartPoints& a, int i, const ChartPoints& b, int j,
+                          const OptionTables& options) {
+  if (a.noData[i] || b.noData[j]) return kNoDataCell;
+  AspectFound found = FindAspect(a.longs[i], b.longs[j], options);
+  if (found.code == 1) return kNoAspectCell;
+  return PadLeft(std::to_string(AngleOfAspect(found.code)), 3) + "  ";
+}
+
+std::string DeclinationCell(const ChartPoints& a, int i, const ChartPoints& b, int j,
+                            const OptionTables& options) {
+  if (a.noData[i] || b.noData[j]) return kNoDataCell;
+  switch (FindParallel(a.decls[i], b.decls[j], options).kind) {
+    case DeclinationAspect::Parallel: return " P   ";
+    case DeclinationAspect::ContraParallel: return " CP  ";
+    case DeclinationAspect::None: break;
+  }
+  return kNoAspectCell;
+}
+
+void WriteSelfAspectGrid(AppState& state, const std::string& title, const ChartPoints& chart) {
+  WriteTitle(state, title);
+  for (int i = 1; i <= kGridPoints; ++i) {
+    std::string line = std::string("  ") + kPointLabels[i];
+    for (int j = kGridPoints; j >= 1; --j) {
+      if (j == i) line += "***  ";
+      else if (j > i) line += LongitudeCell(chart, i, chart, j, state.options);
+      else line += DeclinationCell(chart, i, chart, j, state.options);
+    }
+    WriteLine(state, line);
+  }
+  WriteBlankLine(state);
+  WriteHouseRows(state, chart, chart);
+}
+
+void WriteSelfGridLegend(AppState& state) {
+  WriteLine(state,
+            "  Right of ***: aspect angle.  Left of ***: P parallel, CP contra-parallel.");
+}
+
+void WriteCrossAspectGrid(AppState& state, const std::string& title, const ChartPoints& rows,
+                          const ChartPoints& columns) {
+  WriteTitle(state, title);
+  for (int i = 1; i <= kGridPoints; ++i) {
+    std::string line = std::string("  ") + kPointLabels[i];
+    for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, state.options);
+    WriteLine(state, line);
+  }
+  WriteBlankLine(state);
+  WriteHouseRows(state, rows, columns);
+}
+
+void WriteCrossParallelGrid(AppState& state, const std::string& title, const ChartPoints& rows,
+                            const ChartPoints& columns) {
+  WriteTitle(state, title);
+  for (int i = 1; i <= kGridPoints; ++i) {
+    std::string line = std::string("  ") + kPointLabels[i];
+    for (int j = kGridPoints; j >= 1; --j)
+      line += DeclinationCell(rows, i, columns, j, state.options);
+    WriteLine(state, line);
+  }
+}
+
+}  // namespace halcyra

@@ -1,0 +1,76 @@
+#include "reports/report_headers.h"
+
+#include <cmath>
+
+#include "platform/number_format.h"
+#include "platform/number_text.h"
+#include "reports/report_columns.h"
+#include "reports/report_names.h"
+#include "shell/report_output.h"
+
+namespace halcyra {
+
+void SetReportHeadingPrefix(AppState& state) {
+  state.flags.ReportHeading = std::string("Halcyra ") + "(Tropical zodiac) - ";
+}
+
+void StartReportWithChartHeader(AppState& state) {
+  StartNewPage(state);
+  WriteNatalDataHeader(state);
+}
+
+void WriteNatalDataHeader(AppState& state) {
+  const ChartInput& in = state.input;
+  WriteBlankLine(state);
+  state.report.OutLine = "  " + state.chart.ChartName;
+  WriteOutLine(state);
+  state.report.OutLine = ChartDataLine({in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt,
+                                        in.NatalTZ, in.NatalClockTime, in.NatalGeoLat,
+                                        in.NatalGeoLong, in.NatalAmPm, in.NatalNSText,
+                                        in.NatalEWText});
+  WriteOutLine(state);
+}
+
+void StartReportWithDiurnalHeader(AppState& state) {
+  StartReportWithChartHeader(state);
+  const ChartInput& in = state.input;
+  state.report.OutLine =
+      "  Diurnal date = " + FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear);
+  WriteOutLine(state);
+}
+
+void WriteCurrentDataLine(AppState& state) {
+  const ChartInput& in = state.input;
+  state.report.OutLine = ChartDataLine({in.TransitDay, in.TransitMonth, in.TransitYear,
+                                        in.TransitTZ, in.ChartClockTime, in.TransitGeoLat,
+                                        in.TransitGeoLong, in.ChartAmPm, in.TransitNSText,
+                                        in.TransitEWText});
+  WriteOutLine(state);
+}
+
+std::string ChartDataLine(const ChartDataFields& f) {
+  return "  " + PadRight(FormatDateDdMmmYyyy(f.day, f.month, f.year), 11) + "   TZ = " +
+         PadLeft(FormatNumber(f.zone, "#0.00"), 6) + "   " +
+         PadLeft(FormatNumber(f.clockTime, "#0.00"), 5) + " " + f.amPm + "   " +
+         PadLeft(FormatNumber(std::abs(f.latitude), "#0.00"), 5) + " " + f.northSouth + "   " +
+         PadLeft(FormatNumber(std::abs(f.longitude), "##0.00"), 6) + " " + f.eastWest;
+}
+
+std::string SignDegMinText(double angle) {
+  // Reduced into [0, 360) first: 360 itself would otherwise name a 13th sign.
+  double a = angle - 360.0 * std::floor(angle / 360.0);
+  if (!(a >= 0 && a < 360)) a = 0;
+  int whole = static_cast<int>(std::floor(a));
+  int sign = whole / 30 + 1;
+  int minutes = static_cast<int>(std::floor((a - whole) * 60.0 + 0.5));
+  if (minutes > 59) minutes = 59;
+  return FormatNumber(whole % 30, "00") + " " + SignAbbrev(sign) + " " + FormatNumber(minutes, "00");
+}
+
+void AppendSignDegMin(std::string& outLine, double angle) { outLine += SignDegMinText(angle); }
+
+std::string PadNumber2(const std::string& numberText) {
+  return Val(numberText) < 10 ? " " + numberText : numberText;
+}
+
+}  // namespace halcyra

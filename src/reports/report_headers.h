@@ -1,0 +1,45 @@
+#pragma once
+// The heading lines every report starts with, and the two small formatting
+// routines the report writers share.
+#include <string>
+
+#include "state/app_state.h"
+
+namespace halcyra {
+
+// ReportHeading := "Halcyra (Tropical zodiac) - ", the prefix of report
+// titles and of the main window's caption.
+void SetReportHeadingPrefix(AppState& state);
+
+// StartNewPage, then WriteNatalDataHeader.
+void StartReportWithChartHeader(AppState& state);
+
+// A blank line, "  " and ChartName, and the natal data line (ChartDataLine).
+void WriteNatalDataHeader(AppState& state);
+
+// StartNewPage, the natal header, then "  Diurnal date = " and the transit date.
+void StartReportWithDiurnalHeader(AppState& state);
+
+// The data line of the second chart (transits or second person).
+void WriteCurrentDataLine(AppState& state);
+
+// The data line of a chart, columns fixed:
+// "  dd mmm yyyy   TZ = zzzzzz   hh.mm A.M.   ll.mm NORTH   lll.mm WEST"
+// zone "#0.00" in 6, clock "#0.00" in 5, latitude "#0.00" in 5 and
+// longitude "##0.00" in 6 (both as absolute values), right-aligned.
+struct ChartDataFields {
+  int day = 0, month = 0, year = 0;
+  double zone = 0, clockTime = 0, latitude = 0, longitude = 0;
+  std::string amPm, northSouth, eastWest;
+};
+std::string ChartDataLine(const ChartDataFields& fields);
+
+// Nine characters "dd SSS mm": whole degrees in the sign, the sign's three
+// letters, the minutes rounded and held at 59 (never carried into the degree).
+std::string SignDegMinText(double angle);
+void AppendSignDegMin(std::string& outLine, double angle);
+
+// One blank in front of a number's text when its value is below 10.
+std::string PadNumber2(const std::string& numberText);
+
+}  // namespace halcyra
