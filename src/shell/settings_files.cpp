@@ -1,0 +1,155 @@
+#include "shell/settings_files.h"
+
+#include <cfloat>
+#include <cmath>
+#include <optional>
+
+#include "platform/date_settings.h"
+#include "platform/number_text.h"
+#include "platform/program_files.h"
+#include "platform/text_files.h"
+#include "shell/startup_data.h"
+
+namespace halcyra {
+
+void ReadValueListFile(const std::string& path, std::span<float> elements) {
+  const auto lines = ReadTextLines(path);
+  if (!lines) throw StartupFileError(path, 0, "the file is missing or cannot be read");
+  const size_t count = std::min(lines->size(), elements.size());
+  for (size_t k = 0; k < count; ++k) {
+    const std::string& line = (*lines)[k];
+    if (line.empty()) break;
+    elements[k] = static_cast<float>(Val(std::string_view(line).substr(0, 7)));
+  }
+}
+
+void LoadOptionsFile(AppState& state) {
+  ReadValueListFile(ProgramFile(state.AppPath, "OPTIONS.OPT"),
+                    std::span<float>(state.options.OptionValues).subspan(1));
+}
+
+void LoadOrbFile(AppState& state) {
+  ReadValueListFile(ResolveCaseInsensitive(state.options.OrbFileName),
+                    std::span<float>(state.options.AspectOrb).subspan(1));
+}
+
+void LoadDiurnalOrbs(AppState& state) {
+  ReadValueListFile(ProgramFile(state.AppPath, "DIURNAL.ORB"),
+                    std::span<float>(state.options.DiurnalOrb).subspan(1));
+}
+
+std::string IniFilePath(const std::string& appPath) { return ProgramFile(appPath, "Orvane.INI"); }
+
+namespace {
+
+// A whole number of a 16-bit setting; nullopt when it does not fit, which
+// ends the reading like any other broken line.
+std::optional<int> WholeSetting(double value) {
+  const double rounded = std::nearbyint(value);  // halves to even
+  if (!(rounded >= -32768 && rounded <= 32767)) return std::nullopt;
+  return static_cast<int>(RoundHalfEven(value));
+}
+
+std::optional<float> SingleSetting(double value) {
+  if (!(std::fabs(value) <= FLT_MAX)) return std::nullopt;
+  return static_cast<float>(value);
+}
+
+bool StartsWith(const std::string& line, std::string_view key) {
+  return line.compare(0, key.size(), key) == 0;
+}
+
+// Applies one INI line; false when a value cannot be held, ending the reading.
+bool ApplyIniLine(const std::string& line, IniSettings& ini) {
+  const size_t eq = line.find('=');
+  const std::string text = eq == std::string::npos ? line : line.substr(eq + 1);
+  const double value = Val(text);
+  auto setWhole = [&](int& target, bool when) {
+    if (!when) return true;
+    auto whole = WholeSetting(value);
+    if (!whole) return false;
+    target = *whole;
+    return true;
+  };
+  auto setSingle = [&](float& target, bool when) {
+    if (!when) return true;
+    auto single = SingleSetting(value);
+    if (!single) return false;
+    target = *single;
+    return true;
+  };
+  if (StartsWith(line, "FontSize") && value >= 7.75) ini.FontSize = value;
+  if (StartsWith(line, "FontBold")) ini.FontBold = value;
+  if (StartsWith(line, "FontItalic")) ini.FontItalic = value;
+  if (StartsWith(line, "OrvaneTop") && !setSingle(ini.MainTop, true)) return false;
+  if (StartsWith(line, "OrvaneLeft") && !setSingle(ini.MainLeft, true)) return false;
+  if (StartsWith(line, "OrvaneHeight") && !setSingle(ini.MainHeight, value > 0)) return false;
+  if (StartsWith(line, "OrvaneWidth") && !setSingle(ini.MainWidth, value > 0)) return false;
+  if (StartsWith(line, "DataTop") && !setWhole(ini.DataTop, value > 0)) return false;
+  if (StartsWith(line, "DataLeft") && !setWhole(ini.DataLeft, true)) return false;
+  if (StartsWith(line, "DataHeight") && !setWhole(ini.DataHeight, value > 0)) return false;
+  if (StartsWith(line, "DataWidth") && !setWhole(ini.DataWidth, value > 0)) return false;
+  if (StartsWith(line, "DataFile") && !text.empty()) ini.NamesFileName = text;
+  if (StartsWith(line, "AstrLineTop")) ini.AstrLineTop = value;
+  if (StartsWith(line, "AstrLineLeft")) ini.AstrLineLeft = value;
+  if (StartsWith(line, "AstrLineWidth") && value > 0) ini.AstrLineWidth = value;
+  if (StartsWith(line, "GeoDataFile") && !text.empty()) ini.CityFileName = text;
+  if (StartsWith(line, "AtlasDir") && !text.empty()) ini.AtlasDir = text;
+  if (StartsWith(line, "StartScale") && !setWhole(ini.StartScale, true)) return false;
+  if (StartsWith(line, "TypeChart") && !setWhole(ini.EuropeanChart, true)) return false;
+  if (StartsWith(line, "Geo_Opts")) ini.TransitSelection = text;
+  return true;
+}
+
+}  // namespace
+
+void LoadIniSettings(AppState& state) {
+  IniSettings defaults;
+  defaults.NamesFileName = ProgramFile(state.AppPath, "NAMES.FIL");
+  defaults.CityFileName = ProgramFile(state.AppPath, "GA_MA.LL");
+  defaults.AtlasDir = state.ini.AtlasDir;
+  state.ini = defaults;
+  const auto lines = ReadTextLines(IniFilePath(state.AppPath));
+  if (!lines) return;
+  for (const std::string& line : *lines)
+    if (!ApplyIniLine(line, state.ini)) return;
+}
+
+std::vector<std::string> IniFileLines(const IniSettings& ini) {
+  std::vector<std::string> lines;
+  lines.push_back("[Orvane] - Do NOT change the order of these variables.");
+  lines.push_back("FontSize=" + StrNumber(ini.FontSize));
+  lines.push_back("FontBold=" + StrNumber(ini.FontBold));
+  lines.push_back("FontItalic=" + StrNumber(ini.FontItalic));
+  // The main window's geometry is single precision.
+  lines.push_back("OrvaneTop=" + StrNumber(ini.MainTop, 7));
+  lines.push_back("OrvaneLeft=" + StrNumber(ini.MainLeft, 7));
+  lines.push_back("OrvaneHeight=" + StrNumber(ini.MainHeight, 7));
+  lines.push_back("OrvaneWidth=" + StrNumber(ini.MainWidth, 7));
+  lines.push_back("DataTop=" + StrNumber(ini.DataTop));
+  lines.push_back("DataLeft=" + StrNumber(ini.DataLeft));
+  lines.push_back("DataHeight=" + StrNumber(ini.DataHeight));
+  lines.push_back("DataWidth=" + StrNumber(ini.DataWidth));
+  lines.push_back("AstrLineTop=" + StrNumber(ini.AstrLineTop));
+  lines.push_back("AstrLineLeft=" + StrNumber(ini.AstrLineLeft));
+  lines.push_back("AstrLineWidth=" + StrNumber(ini.AstrLineWidth));
+  lines.push_back("DataFile=" + ini.NamesFileName);
+  lines.push_back("GeoDataFile=" + ini.CityFileName);
+  if (!ini.AtlasDir.empty()) lines.push_back("AtlasDir=" + ini.AtlasDir);
+  lines.push_back("StartScale=" + StrNumber(ini.StartScale));
+  lines.push_back("TypeChart=" + StrNumber(ini.EuropeanChart));
+  lines.push_back("Geo_Opts=" + ini.TransitSelection);
+  return lines;
+}
+
+bool SaveIniSettings(const AppState& state) {
+  return WriteTextLines(IniFilePath(state.AppPath), IniFileLines(state.ini));
+}
+
+void ReadWinIniDateTimeFormat(AppState& state) {
+  const DateSettings settings = SystemDateSettings();
+  state.flags.DateFormat = settings.DateFormat;
+  state.flags.Use24Hour = settings.Use24Hour;
+}
+
+}  // namespace halcyra

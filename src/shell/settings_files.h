@@ -1,0 +1,38 @@
+#pragma once
+// The settings files of the program folder: the value list files (options
+// and orbs) and the INI file of window positions, fonts and paths.
+#include <span>
+#include <string>
+#include <vector>
+
+#include "state/app_state.h"
+
+namespace halcyra {
+
+// Reads a value list file into elements[0], elements[1] ... (line 1 first):
+// each line's value is the number in its first 7 characters, the rest is
+// comment. Reading ends at the first empty line or the end of the file;
+// lines beyond the table are ignored; elements not reached keep their values.
+// A file that cannot be read throws StartupFileError.
+void ReadValueListFile(const std::string& path, std::span<float> elements);
+
+void LoadOptionsFile(AppState& state);   // OPTIONS.OPT into OptionValues 1..244
+void LoadOrbFile(AppState& state);       // the file OrbFileName names into AspectOrb 1..17
+void LoadDiurnalOrbs(AppState& state);   // DIURNAL.ORB into DiurnalOrb 1..10
+
+std::string IniFilePath(const std::string& appPath);
+
+// Applies the defaults, then reads Orvane.INI when it can; a missing or
+// broken file leaves the values read so far.
+void LoadIniSettings(AppState& state);
+
+// The INI file's lines, in their fixed order.
+std::vector<std::string> IniFileLines(const IniSettings& ini);
+
+// Writes Orvane.INI; false when it cannot be written (any earlier file stays).
+bool SaveIniSettings(const AppState& state);
+
+// DateFormat and Use24Hour from the system's date and time settings.
+void ReadWinIniDateTimeFormat(AppState& state);
+
+}  // namespace halcyra
