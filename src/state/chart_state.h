@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "state/ephemeris_state.h"
 #include "state/points.h"
 
 namespace halcyra {
@@ -120,6 +121,7 @@ struct ChartState {
   int MoreMenuVisible = 0;
   int WheelMode = 0;
   std::string ChartName, TransitChartName;
+  EphemerisState ephem;  // latitudes and the Moon's next-day declination
 };
 
 }  // namespace halcyra

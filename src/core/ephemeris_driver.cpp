@@ -1,0 +1,136 @@
+#include "core/ephemeris_driver.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/angle_helpers.h"
+#include "core/moon.h"
+#include "core/perturbation_args.h"
+#include "core/planet_orbits.h"
+#include "core/sun.h"
+
+namespace halcyra {
+
+namespace {
+
+struct Rotation {
+  double cosE, sinE;
+};
+
+double Declination(double longitude, double latitude, const Rotation& r) {
+  const double cb = CosDeg(latitude);
+  const double sb = SinDeg(latitude);
+  const double sl = SinDeg(longitude);
+  const double x = cb * CosDeg(longitude);
+  const double y = r.cosE * cb * sl - r.sinE * sb;
+  const double z = r.sinE * cb * sl + r.cosE * sb;
+  return RectToSpherical(x, y, z).latitude;
+}
+
+// Longitudes (reduced, with the driver's own corrections) and latitudes of
+// one moment; element 11 is the mean node.
+struct PassPositions {
+  PointArray Long{}, Lat{};
+};
+
+void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositions& out) {
+  out.Long[Sun] = NormalizeDegrees(CalcSunPosition(T).Lambda);
+  out.Lat[Sun] = 0;
+  const MoonPosition moon = CalcMoonPosition(T);
+  out.Long[Moon] = NormalizeDegrees(moon.Lambda);
+  out.Lat[Moon] = moon.MoonLat;
+  out.Long[NorthNode] = NormalizeDegrees(moon.MeanNode);
+
+  // each element set measures its planets from its own Earth, solved first
+  EarthPosition earth;
+  CalcInnerPlanetElements(EarthBody, T2000, earth);
+  for (int body = Mercury; body <= Mars; ++body) {
+    const GeoPosition g = CalcInnerPlanetElements(body, T2000, earth);
+    out.Long[body] = NormalizeDegrees(g.Long);
+    out.Lat[body] = g.Lat;
+  }
+
+  const PerturbationMoment perturbation = CalcPerturbationMoment(T1900);
+  double longitudeCorrection = 0;
+  CalcOuterPlanetElements(EarthBody, perturbation, earth, longitudeCorrection);
+  for (int body = Jupiter; body <= Pluto; ++body) {
+    const GeoPosition g = CalcOuterPlanetElements(body, perturbation, earth, longitudeCorrection);
+    double lon = NormalizeDegrees(g.Long);
+    if (body == Uranus || body == Neptune) lon = lon + longitudeCorrection;
+    if (body == Pluto) lon = lon + plutoShift;
+    out.Long[body] = NormalizeDegrees(lon);
+    out.Lat[body] = g.Lat;
+  }
+}
+
+}  // namespace
+
+double EclipticToDeclination(double longitude, double latitude, double obliquity) {
+  return Declination(longitude, latitude, {std::cos(obliquity), std::sin(obliquity)});
+}
+
+void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& work,
+                         EphemerisState& ephem) {
+  // the chart time hands the obliquity over negated; the rotation needs it
+  // positive, whichever sign it arrives with
+  const double eps = std::fabs(m.Obliquity);
+  const Rotation rot{std::cos(eps), std::sin(eps)};
+  const double T2000 = (m.JDay - 2451545 + m.DayFraction - 0.5) / 36525;
+  const double T1900 = (m.JDay - 2415020 + m.DayFraction - 0.5) / 36525;
+  // Pluto's series keeps a fixed equinox: 1.33 degrees a century from
+  // 1950 January 1 noon bring it to the equinox of date (the day only)
+  const double plutoShift = 1.33 * (m.JDay - 2433283) / 36525;
+
+  work.RetroFlags.assign(NumPoints, ' ');
+
+  PassPositions today;
+  RunPass(m.T, T2000, T1900, plutoShift, today);
+  for (int p = Sun; p <= NorthNode; ++p) work.PointLong[p] = today.Long[p];
+  for (int p = Sun; p <= Moon; ++p) {
+    ephem.PointLat[p] = today.Lat[p];
+    work.PointDecl[p] = Declination(today.Long[p], today.Lat[p], rot);
+  }
+  work.PointLong[PartOfFortune] = NormalizeDegrees(today.Long[Moon] + m.AscLong - today.Long[Sun]);
+  work.PointLong[Ascendant] = m.AscLong;
+  work.PointLong[Midheaven] = m.MCLong;
+
+  if (skipNextDay == 1) return;
+
+  PassPositions next;
+  RunPass(m.T + 1.0 / 36525, T2000 + 1.0 / 36525, T1900 + 1.0 / 36525, plutoShift, next);
+  for (int p = Sun; p <= NorthNode; ++p) work.PointLongNextDay[p] = next.Long[p];
+  ephem.MoonDeclNextDay = Declination(next.Long[Moon], next.Lat[Moon], rot);
+
+  // the Sun never moves backwards and is not tested
+  for (int p = Mercury; p <= NorthNode; ++p)
+    if (MovesBackwards(work.PointLong[p], work.PointLongNextDay[p])) work.RetroFlags[p - 1] = 'R';
+}
+
+bool MovesBackwards(double today, double nextDay) {
+  double a = today;
+  double b = nextDay;
+  if (std::fabs(a - b) >= 180) {  // one of the two has crossed 0 Aries
+    if (a > b)
+      b = b + 360;
+    else
+      a = a + 360;
+  }
+  return a > b;
+}
+
+EphemerisMoment MomentFromClock(const ChartClock& clock) {
+  EphemerisMoment m;
+  m.JDay = clock.JDay;
+  m.DayFraction = clock.DayFraction;
+  m.T = clock.TCenturies;
+  m.Obliquity = clock.Obliquity;
+  m.AscLong = clock.AscLong;
+  m.MCLong = clock.MCLong;
+  return m;
+}
+
+void CalcPlanetPositions(ChartState& chart) {
+  CalcPlanetPositions(MomentFromClock(chart.clock), chart.SkipNextDay, chart.work, chart.ephem);
+}
+
+}  // namespace halcyra
