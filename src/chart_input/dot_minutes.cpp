@@ -1,0 +1,76 @@
+#include "chart_input/dot_minutes.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace halcyra {
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+std::optional<DotMinutes> DotMinutes::FromText(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  DotMinutes value;
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    value.Negative = text[i] == '-';
+    ++i;
+  }
+  size_t digits = 0;
+  long whole = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) {
+    whole = whole * 10 + (text[i] - '0');
+    if (whole > 100000) return std::nullopt;
+  }
+  if (digits == 0) return std::nullopt;
+  value.Whole = static_cast<int>(whole);
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    size_t places = 0;
+    int minutes = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++places) minutes = minutes * 10 + (text[i] - '0');
+    if (places == 0 || places > 2) return std::nullopt;
+    if (places == 1) minutes *= 10;
+    if (minutes > 59) return std::nullopt;
+    value.Minutes = minutes;
+  }
+  if (i != text.size()) return std::nullopt;
+  if (value.Whole == 0 && value.Minutes == 0) value.Negative = false;
+  return value;
+}
+
+DotMinutes DotMinutes::FromValue(double dotValue) {
+  DotMinutes value;
+  value.Negative = dotValue < 0;
+  // Hundredths are counted whole so that 5.3, held as 5.29999..., keeps its 30 minutes.
+  const long hundredths = std::lround(std::fabs(dotValue) * 100);
+  value.Whole = static_cast<int>(hundredths / 100);
+  value.Minutes = static_cast<int>(hundredths % 100);
+  if (value.Whole == 0 && value.Minutes == 0) value.Negative = false;
+  return value;
+}
+
+std::string DotMinutes::Text() const {
+  std::string text = Negative ? "-" : "";
+  text += std::to_string(Whole);
+  if (Minutes != 0) {
+    text += '.';
+    if (Minutes < 10) text += '0';
+    text += std::to_string(Minutes);
+  }
+  return text;
+}
+
+double DotMinutes::Decimal() const {
+  const double magnitude = Whole + Minutes / 60.0;
+  return Negative ? -magnitude : magnitude;
+}
+
+double DotMinutes::DotValue() const {
+  const double magnitude = Whole + Minutes / 100.0;
+  return Negative ? -magnitude : magnitude;
+}
+
+}  // namespace halcyra

@@ -1,0 +1,47 @@
+#pragma once
+// What the names, city and time-zone files share: comma-separated lines,
+// comment lines, strict field reading, and the one message that reports the
+// lines a load had to skip.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace halcyra {
+
+// Empty lines, lines of blanks and lines whose first other character is ';'
+// carry no entry.
+bool IsCommentOrBlank(const std::string& line);
+
+std::string TrimBlanks(const std::string& text);
+
+// The line cut at its commas, each field without surrounding blanks.
+std::vector<std::string> SplitFields(const std::string& line);
+
+// A leading free-text name followed by exactly `fieldCount` fields: the name
+// is everything before the last `fieldCount` commas, so it may hold commas of
+// its own. nullopt when the line has too few commas or the name is empty.
+struct NamedFields {
+  std::string Name;
+  std::vector<std::string> Fields;
+};
+std::optional<NamedFields> SplitNameAndFields(const std::string& line, int fieldCount);
+
+// A whole number of digits only, within [low, high].
+std::optional<int> WholeField(const std::string& field, int low, int high);
+
+// One of two letters, either case ("E"/"W"): false for the first, true for
+// the second.
+std::optional<bool> ChoiceField(const std::string& field, char first, char second);
+
+// How one file load went: unreadable, or some lines skipped.
+struct FileProblems {
+  std::string Path;
+  bool Unreadable = false;
+  std::vector<int> BadLines;  // 1-based line numbers
+  bool Any() const { return Unreadable || !BadLines.empty(); }
+  // One message naming the file and the skipped lines; `kind` is "names",
+  // "city" or "time-zone". Empty when nothing went wrong.
+  std::string Message(const std::string& kind) const;
+};
+
+}  // namespace halcyra

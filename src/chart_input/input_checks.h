@@ -1,0 +1,45 @@
+#pragma once
+// The checks that keep chart input inside the ranges the chart computation
+// can handle. Each failure sets InputError and adds its message; the window
+// layer shows the messages.
+#include "chart_input/input_boxes.h"
+#include "state/app_state.h"
+
+namespace halcyra {
+
+inline constexpr const char* NatalInputErrorText = "Error in natal input data section. Please correct.";
+inline constexpr const char* TransitInputErrorText = "Error in transit input data section. Please correct.";
+inline constexpr const char* HighLatitudeText =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
+inline constexpr const char* InputWarningTitle = "Warning!";
+
+// True when the box holds something other than blanks; 0 is a value.
+bool BoxFilled(const std::string& text);
+
+// Every date, hour, minute, zone, longitude and latitude box of both windows
+// must be filled.
+void ValidateInputNotBlank(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,
+                           InputMessages& messages);
+
+// Latitudes beyond 66 degrees 00 minutes, unless the house system is
+// Meridian ("M") or Morinus ("I"), which have no such limit.
+void CheckHighLatitude(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,
+                       InputMessages& messages);
+
+// Month 1 to 12, day 1 to 31, year 100 to 2099, hour 0 to 12, minute 0 to 59,
+// zone -14 to 13, longitude up to 180 degrees, latitude up to 90 degrees,
+// coordinate minutes 0 to 59.
+void ValidateNatalRanges(AppState& state, const InputBoxTexts& natal, InputMessages& messages);
+
+// The same limits without the lower year limit.
+void ValidateTransitRanges(AppState& state, const InputBoxTexts& transit, InputMessages& messages);
+
+void ShowNatalInputError(AppState& state, InputMessages& messages);
+void ShowTransitInputError(AppState& state, InputMessages& messages);
+
+// Clears InputError and runs the four checks in their order; true when the
+// input passed every check.
+bool RunInputChecks(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,
+                    InputMessages& messages);
+
+}  // namespace halcyra

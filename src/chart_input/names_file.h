@@ -1,0 +1,47 @@
+#pragma once
+// The names file: one chart per line, the name followed by the natal input
+// window's own fields (see docs/names-file.md).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart_input/entry_lines.h"
+#include "chart_input/input_boxes.h"
+
+namespace halcyra {
+
+struct NameEntry {
+  std::string Name;
+  bool HasMoment = false;  // false: the chart is for the moment it is computed
+  MomentTexts Moment;      // hour 1 to 12 with the P.M. choice
+  bool HasPlace = false;   // false: the home place of the options
+  PlaceTexts Place;
+};
+
+// One line of a names file, or nullopt when it is not a names entry.
+std::optional<NameEntry> ParseNameLine(const std::string& line);
+std::string FormatNameLine(const NameEntry& entry);
+
+struct LoadedNames {
+  std::vector<NameEntry> Entries;
+  FileProblems Problems;
+};
+LoadedNames LoadNamesFile(const std::string& path);
+
+// An entry for the name and the texts of the natal window, numbers written
+// without leading zeros or blanks and the zone as dot-minutes.
+NameEntry NameEntryFromBoxes(const std::string& name, const InputBoxTexts& boxes);
+
+// A name that can stand first on a line: not empty, no line break, and not
+// beginning with the comment mark. Returns the refusal text, "" when fine.
+std::string NameRefusal(const std::string& name);
+
+enum class NameSaveResult { Saved, FileUnreadable, WriteFailed };
+
+// Adds the entry as the file's last line. Every line already in the file is
+// written back as it was (comments and lines the list skipped included), and
+// the file is replaced all at once, so a failure leaves it untouched. A file
+// that exists but cannot be read is not written.
+NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry);
+
+}  // namespace halcyra

@@ -1,0 +1,50 @@
+#include "chart_input/time_zones.h"
+
+#include "platform/text_files.h"
+
+namespace halcyra {
+
+std::optional<ZoneEntry> ParseZoneLine(const std::string& line) {
+  if (IsCommentOrBlank(line)) return std::nullopt;
+  const size_t comma = line.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  auto zone = DotMinutes::FromText(line.substr(0, comma));
+  const std::string places = TrimBlanks(line.substr(comma + 1));
+  // The same limits the zone box is held to.
+  if (!zone || places.empty() || zone->DotValue() > 13 || zone->DotValue() < -14) return std::nullopt;
+  return ZoneEntry{*zone, places};
+}
+
+std::string ZoneListText(const ZoneEntry& entry) {
+  const DotMinutes& z = entry.Zone;
+  // West-positive zones are the opposite of the usual UTC notation.
+  const bool ahead = z.Negative || (z.Whole == 0 && z.Minutes == 0);
+  std::string utc = "UTC";
+  utc += ahead ? '+' : '-';
+  utc += (z.Whole < 10 ? "0" : "") + std::to_string(z.Whole) + ":" + (z.Minutes < 10 ? "0" : "") +
+         std::to_string(z.Minutes);
+  std::string zoneText = z.Text();
+  if (zoneText.size() < 8) zoneText.append(8 - zoneText.size(), ' ');
+  return utc + "  " + zoneText + entry.Places;
+}
+
+LoadedZones LoadTimeZones(const std::string& path) {
+  LoadedZones loaded;
+  loaded.Problems.Path = path;
+  auto lines = ReadTextLines(path);
+  if (!lines) {
+    loaded.Problems.Unreadable = true;
+    return loaded;
+  }
+  for (size_t i = 0; i < lines->size(); ++i) {
+    const std::string& line = (*lines)[i];
+    if (IsCommentOrBlank(line)) continue;
+    if (auto entry = ParseZoneLine(line))
+      loaded.Entries.push_back(*entry);
+    else
+      loaded.Problems.BadLines.push_back(static_cast<int>(i + 1));
+  }
+  return loaded;
+}
+
+}  // namespace halcyra

@@ -1,0 +1,29 @@
+#pragma once
+// The time-zone list TZ.DAT: one standard offset per line with places that
+// keep it (see docs/city-file.md).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart_input/dot_minutes.h"
+#include "chart_input/entry_lines.h"
+
+namespace halcyra {
+
+struct ZoneEntry {
+  DotMinutes Zone;     // hours.minutes, west positive: the zone box's own form
+  std::string Places;  // free text
+};
+
+std::optional<ZoneEntry> ParseZoneLine(const std::string& line);
+
+// The list row: "UTC-05:00  5       New York, Toronto, ...".
+std::string ZoneListText(const ZoneEntry& entry);
+
+struct LoadedZones {
+  std::vector<ZoneEntry> Entries;
+  FileProblems Problems;
+};
+LoadedZones LoadTimeZones(const std::string& path);
+
+}  // namespace halcyra

@@ -1,0 +1,101 @@
+// The atlas exchange, run against small fake atlas programs written here.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "chart_input/atlas_exchange.h"
+#include "platform/text_files.h"
+#include "support/test_support.h"
+
+namespace halcyra {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs a command line through the shell, as the program's own runner would.
+bool ShellRunner(const std::string& commandLine) { return std::system(commandLine.c_str()) == 0; }
+
+// An atlas folder whose ATLAS.EXE is a shell script writing PCATPATH.TXT and,
+// when `answer` is not empty, TSRTEMP.TXT in the folder "answers".
+std::string FakeAtlas(const std::string& name, const std::string& answer) {
+  const std::string dir = testing::ScratchDir(name);
+  fs::create_directories(dir + "/answers");
+  std::string script = "#!/bin/sh\nprintf '%s\\r\\n' \"" + dir + "/answers\" > \"" + dir + "/PCATPATH.TXT\"\n";
+  if (!answer.empty()) script += "printf '" + answer + "' > \"" + dir + "/answers/TSRTEMP.TXT\"\n";
+  EXPECT_TRUE(WriteWholeFile(dir + "/ATLAS.EXE", script));
+  fs::permissions(dir + "/ATLAS.EXE", fs::perms::owner_all);
+  return dir;
+}
+
+TEST(AtlasExchange, AnswerLines) {
+  int bad = 0;
+  auto a = ParseAtlasAnswer({"PLACE=Sydney, Australia", "latitude = 33s52", "LONGITUDE=151E13", "ZONE=-10"}, bad);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(std::tuple(a->Place.LatDeg, a->Place.LatMin, a->Place.South), std::tuple("33", "52", true));
+  EXPECT_EQ(std::tuple(a->Place.LongDeg, a->Place.LongMin, a->Place.East), std::tuple("151", "13", true));
+  EXPECT_TRUE(a->HasZone);
+  EXPECT_EQ(a->Place.TZ, "-10");
+
+  a = ParseAtlasAnswer({"LATITUDE=51N29", "LONGITUDE=0W0", ""}, bad);
+  ASSERT_TRUE(a);
+  EXPECT_FALSE(a->HasZone);
+  EXPECT_FALSE(a->Place.East);
+
+  // lines, number of the bad line (0: a coordinate is missing)
+  const struct {
+    std::vector<std::string> lines;
+    int badLine;
+  } cases[] = {{{"LATITUDE=33N45"}, 0},
+               {{"LATITUDE=33N45", "LONGITUDE 84W23"}, 2},
+               {{"LATITUDE=91N00", "LONGITUDE=84W23"}, 1},
+               {{"LATITUDE=33N45", "LONGITUDE=84N23"}, 2},
+               {{"LATITUDE=33N45", "LONGITUDE=84W23", "ZONE=15"}, 3}};
+  for (const auto& c : cases) {
+    EXPECT_FALSE(ParseAtlasAnswer(c.lines, bad));
+    EXPECT_EQ(bad, c.badLine) << c.lines.back();
+  }
+}
+
+TEST(AtlasExchange, FakeAtlasFillsThePlace) {
+  const std::string dir = FakeAtlas("atlas-good", "PLACE=Atlanta\\r\\nLATITUDE=33N45\\r\\nLONGITUDE=84W23\\r\\nZONE=5\\r\\n");
+  const AtlasResult result = RunAtlasExchange(dir, ShellRunner);
+  ASSERT_TRUE(result.Answer) << result.Message;
+  const PlaceTexts& p = result.Answer->Place;
+  EXPECT_EQ(std::tuple(p.LongDeg, p.LongMin, p.East, p.LatDeg, p.LatMin, p.South, p.TZ),
+            std::tuple("84", "23", false, "33", "45", false, "5"));
+}
+
+TEST(AtlasExchange, FailuresGiveMessages) {
+  EXPECT_EQ(RunAtlasExchange("", ShellRunner).Message, NoAtlasFolderText);
+
+  const std::string empty = testing::ScratchDir("atlas-empty");
+  EXPECT_EQ(RunAtlasExchange(empty, ShellRunner).Message,
+            "ATLAS.EXE was not found in the atlas folder " + empty + ".");
+
+  const std::string noStart = FakeAtlas("atlas-nostart", "");
+  EXPECT_NE(RunAtlasExchange(noStart, [](const std::string&) { return false; }).Message.find("could not be started"),
+            std::string::npos);
+
+  // The atlas leaves a pointer file but no answer.
+  const std::string silent = FakeAtlas("atlas-silent", "");
+  AtlasResult result = RunAtlasExchange(silent, ShellRunner);
+  EXPECT_FALSE(result.Answer);
+  EXPECT_EQ(result.Message, "The atlas program left no answer: " + silent + "/answers/TSRTEMP.TXT cannot be read.");
+
+  // An answer from an earlier search is not taken for this one.
+  ASSERT_TRUE(WriteTextLines(silent + "/answers/TSRTEMP.TXT", {"LATITUDE=33N45", "LONGITUDE=84W23"}));
+  fs::last_write_time(silent + "/answers/TSRTEMP.TXT", fs::file_time_type::clock::now() - std::chrono::hours(1));
+  result = RunAtlasExchange(silent, ShellRunner);
+  EXPECT_FALSE(result.Answer);
+  EXPECT_NE(result.Message.find("from an earlier search"), std::string::npos) << result.Message;
+
+  const std::string garbled = FakeAtlas("atlas-garbled", "LATITUDE=33N45\\r\\nsomething odd\\r\\n");
+  result = RunAtlasExchange(garbled, ShellRunner);
+  EXPECT_FALSE(result.Answer);
+  EXPECT_EQ(result.Message, "Line 2 of " + garbled + "/answers/TSRTEMP.TXT is not a valid atlas answer.");
+}
+
+}  // namespace
+}  // namespace halcyra
