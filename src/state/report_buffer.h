@@ -1,6 +1,6 @@
 #pragma once
-// The report output channel's line lists and the Data window's run-time
-// values.
+// The report output channel's line lists and the Data window's own
+// run-time values (its font and save name live in UiFlags).
 #include <string>
 #include <vector>
 
@@ -17,11 +17,8 @@ struct ReportBuffer {
   long DataLineCount = 0;
 
   std::string HelpFileName;   // a backslash and the help file's name, e.g. "\OUTPUTD1.HLP"
-  std::string DataFileName;   // file of the last Save As; kept for the run only
   bool NewDateVisible = false;  // the More menu's New Date item (the menu itself: ChartState::MoreMenuVisible)
   int PrintWidthMode = 0;     // 0, 1 or 2: 12, 10 or 8 point printing
-  double DataFontScale = 1.5; // by screen class; one font step of the Data window is half of it
-  std::string DataFontName = "COURIER NEW";  // font of the Data window and of printing
 };
 
 }  // namespace halcyra

@@ -1,0 +1,83 @@
+#pragma once
+// The Data window (OutputD1): the current report page in a fixed-pitch view,
+// with Save, Save As, font steps, Clear all data, printing, the dated
+// listing's More menu and its own help.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "state/app_state.h"
+
+class QAction;
+class QPlainTextEdit;
+
+namespace halcyra {
+
+class DataWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit DataWindow(AppState& state, QWidget* parent = nullptr);
+
+  // Puts the page text (lines ended by "\n", Latin-1) on view.
+  void LoadPage(const std::string& text);
+  void SyncMoreMenu();
+
+  void mnuFileSave_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFontsIncrease_Click();
+  void mnuFontsDecrease_Click();
+  void mnuFontsBold_Click();
+  void mnuFontsItalic_Click();
+  void mnuClearBuffer_Click();
+  void mnuPrint_Click();
+  void mnuPrintData_Click();
+  void mnuMoreZForward_Click();
+  void mnuMoreBackward_Click();
+  void mnuMoreNewDate_Click();
+  void mnuHelp_Click();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void ApplyStartFont();
+  void RefreshDataWindow();
+  void ContinueListing(double dayShift);
+  void OpenPrintWindow(const std::vector<std::string>& list, long count);
+  bool WriteDataFileOrWarn(const std::string& path);
+
+  AppState& state_;
+  QPlainTextEdit* view_ = nullptr;
+  bool suppressSizeRecording_ = false;
+  QAction* more_ = nullptr;
+  QAction* moreNewDate_ = nullptr;
+  QAction* fontsIncrease_ = nullptr;
+  QAction* fontsDecrease_ = nullptr;
+  QAction* fontsBold_ = nullptr;
+  QAction* fontsItalic_ = nullptr;
+};
+
+// The channel's link to the Data window; installed once, it loads the window
+// on a new page and shows it on ShowReport.
+void InstallDataWindowDisplay();
+
+// The Data window if it is loaded.
+DataWindow* CurrentDataWindow();
+// Closes the Data window; the next report loads it afresh.
+void UnloadDataWindow();
+
+// Save As asks for a file name through this (tests answer without a dialog):
+// the folder and proposed name in, the chosen path out, nullopt on cancel.
+using SaveFileChooser =
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& folder,
+                                             const std::string& proposedName)>;
+void SetSaveFileChooser(SaveFileChooser chooser);  // empty restores the file dialog
+
+// The largest size the INI file records, in twips.
+inline constexpr int MaxRecordedTwips = 32767;
+
+}  // namespace halcyra

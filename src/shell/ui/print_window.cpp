@@ -1,0 +1,165 @@
+#include "shell/ui/print_window.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <new>
+
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "platform/text_files.h"
+#include "shell/data_file.h"
+#include "shell/print_plan.h"
+#include "shell/ui/latin1_text.h"
+
+namespace halcyra {
+
+namespace {
+
+std::string& PdfFile() {
+  static std::string path;
+  return path;
+}
+
+// Prints the pages in Courier New at `points`; false when the printer cannot start.
+bool PrintPages(QPrinter& printer, const std::string& fontName,
+                const std::vector<std::vector<std::string>>& pages, int points) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  QFont font(FromLatin1(fontName));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(points);
+  painter.setFont(font);
+  // Text over whatever is on the page, without a background box.
+  painter.setBackgroundMode(Qt::TransparentMode);
+  const QFontMetrics metrics(font, painter.device());
+  for (size_t p = 0; p < pages.size(); ++p) {
+    if (p > 0) printer.newPage();
+    int baseline = metrics.ascent();
+    for (const std::string& line : pages[p]) {
+      painter.drawText(0, baseline, FromLatin1(line));
+      baseline += metrics.lineSpacing();
+    }
+  }
+  return painter.end();
+}
+
+// The lines of file text as reading the file back gives them.
+std::vector<std::string> SplitFileLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    lines.emplace_back(text, start, stop - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+void SetPrintToPdfFile(const std::string& path) { PdfFile() = path; }
+
+PrintWindow* ShowPrintWindow(AppState& state) {
+  auto* window = new PrintWindow(state);
+  window->show();
+  return window;
+}
+
+PrintWindow::PrintWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  setObjectName("PrntFile");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle("Data To Be Printed");
+  content_ = new QPlainTextEdit(this);
+  content_->setObjectName("RichtxtContent");
+  content_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font(FromLatin1(state_.flags.DataFontName));
+  font.setStyleHint(QFont::TypeWriter);
+  content_->setFont(font);
+  auto* print = new QPushButton("Print", this);
+  print->setObjectName("btnPrint");
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("btnCancel");
+  auto* label = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.", this);
+  label->setObjectName("Label1");
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(label);
+  buttons->addStretch();
+  buttons->addWidget(print);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(content_);
+  layout->addLayout(buttons);
+  resize(640, 480);
+  connect(print, &QPushButton::clicked, this, &PrintWindow::btnPrint_Click);
+  connect(cancel, &QPushButton::clicked, this, &PrintWindow::btnCancel_Click);
+  LoadPrintFile();
+}
+
+void PrintWindow::LoadPrintFile() {
+  state_.report.PrintWidthMode = 0;
+  const std::string path = PrintFilePath(state_);
+  const auto lines = ReadTextLines(path);
+  if (!lines) {
+    ShowMessage("Cannot read the file " + path + ".", "Warning!", MessageIcon::Warning, this);
+    return;
+  }
+  const auto& options = state_.options.OptionValues;
+  state_.report.PrintWidthMode = PrintWidthModeOf(*lines, options[117], options[118]);
+  std::string text;
+  try {
+    for (const std::string& line : *lines) {
+      text += line;
+      text += "\r\n";
+    }
+  } catch (const std::bad_alloc&) {
+    ShowMessage("Out of memory. I will print what I can. The remainder will be lost.", "Warning!",
+                MessageIcon::Critical, this);
+    text.resize(text.size() > 50 ? text.size() - 50 : 0);
+  }
+  content_->setPlainText(ViewTextFromFileText(text));
+}
+
+void PrintWindow::btnPrint_Click() {
+  const bool toPdf = !PdfFile().empty();
+  if (!toPdf && QPrinterInfo::availablePrinters().isEmpty()) {
+    ShowMessage("No printer is installed. Nothing was printed.", "Warning!", MessageIcon::Warning,
+                this);
+    return;
+  }
+  SetBusyPointer(true);
+  // The user's edits are what gets printed, and the print file keeps them;
+  // the printout does not depend on that file being writable.
+  const std::string text = FileTextFromViewText(content_->toPlainText()) + "\r\n";
+  WriteWholeFile(PrintFilePath(state_), text);
+  const std::vector<std::string> lines = SplitFileLines(text);
+  QPrinter printer(QPrinter::HighResolution);
+  if (toPdf) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(PdfFile()));
+  }
+  const bool printed =
+      PrintPages(printer, state_.flags.DataFontName,
+                 PlanPrintPages(lines, state_.options.OptionValues[30]),
+                 PrintFontPoints(state_.report.PrintWidthMode));
+  SetBusyPointer(false);
+  if (!printed) {
+    ShowMessage("The printer could not print. Nothing was printed.", "Warning!",
+                MessageIcon::Warning, this);
+    return;
+  }
+  close();
+}
+
+void PrintWindow::btnCancel_Click() { close(); }
+
+}  // namespace halcyra

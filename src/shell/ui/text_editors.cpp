@@ -1,0 +1,146 @@
+#include "shell/ui/text_editors.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "platform/program_files.h"
+#include "shell/text_editor_files.h"
+#include "shell/ui/latin1_text.h"
+
+namespace halcyra {
+
+namespace {
+
+std::function<void()>& CityListReopener() {
+  static std::function<void()> reopen;
+  return reopen;
+}
+
+std::function<void()>& NamesListReopener() {
+  static std::function<void()> reopen;
+  return reopen;
+}
+
+const char* ObjectNameOf(EditorKind kind) {
+  switch (kind) {
+    case EditorKind::LongLat: return "LongLat";
+    case EditorKind::NameEdit: return "NameEdit";
+    case EditorKind::Options: return "Options";
+    case EditorKind::OrbsEdit: return "OrbsEdit";
+  }
+  return "";
+}
+
+std::string EditedFile(const AppState& state, EditorKind kind) {
+  switch (kind) {
+    case EditorKind::LongLat: return state.ini.CityFileName;
+    case EditorKind::NameEdit: return state.ini.NamesFileName;
+    case EditorKind::Options: return ProgramFile(state.AppPath, "OPTIONS.OPT");
+    case EditorKind::OrbsEdit: return state.options.OrbFileName;
+  }
+  return "";
+}
+
+}  // namespace
+
+void SetCityListReopener(std::function<void()> reopen) { CityListReopener() = std::move(reopen); }
+
+void SetNamesListReopener(std::function<void()> reopen) {
+  NamesListReopener() = std::move(reopen);
+}
+
+TextEditorWindow* ShowTextEditor(AppState& state, EditorKind kind) {
+  auto* window = new TextEditorWindow(state, kind);
+  window->show();
+  return window;
+}
+
+TextEditorWindow::TextEditorWindow(AppState& state, EditorKind kind, QWidget* parent)
+    : QWidget(parent), state_(state), kind_(kind), path_(EditedFile(state, kind)) {
+  setObjectName(ObjectNameOf(kind));
+  setAttribute(Qt::WA_DeleteOnClose);
+  content_ = new QPlainTextEdit(this);
+  content_->setObjectName("txtContent");
+  content_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font(FromLatin1(state_.flags.DataFontName));
+  font.setStyleHint(QFont::TypeWriter);
+  content_->setFont(font);
+
+  auto* save = new QPushButton("Save", this);
+  save->setObjectName("btnSave");
+  auto* quit = new QPushButton("Quit", this);
+  quit->setObjectName("btnQuit");
+  auto* buttons = new QHBoxLayout;
+  if (kind == EditorKind::LongLat || kind == EditorKind::NameEdit) {
+    auto* label = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.", this);
+    label->setObjectName("Label1");
+    buttons->addWidget(label);
+  }
+  buttons->addStretch();
+  if (kind == EditorKind::Options) {
+    auto* restore = new QPushButton("Restore Default Settings", this);
+    restore->setObjectName("cmdRestoreDefault");
+    buttons->addWidget(restore);
+    connect(restore, &QPushButton::clicked, this, &TextEditorWindow::cmdRestoreDefault_Click);
+  }
+  buttons->addWidget(save);
+  buttons->addWidget(quit);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(content_);
+  layout->addLayout(buttons);
+  resize(640, 480);
+  connect(save, &QPushButton::clicked, this, &TextEditorWindow::btnSave_Click);
+  connect(quit, &QPushButton::clicked, this, &TextEditorWindow::btnQuit_Click);
+
+  const bool busy = kind == EditorKind::LongLat || kind == EditorKind::NameEdit;
+  if (busy) SetBusyPointer(true);
+  LoadFile();
+  if (busy) SetBusyPointer(false);
+  setWindowTitle(kind == EditorKind::Options ? QString("Edit: OPTIONS.OPT")
+                                             : "Edit: " + QString::fromStdString(path_));
+}
+
+void TextEditorWindow::LoadFile() {
+  const auto text = LoadEditorText(path_);
+  if (!text) {
+    content_->clear();
+    ShowMessage("Cannot read the file " + path_ + ". The editor starts empty.", "Warning!",
+                MessageIcon::Warning, this);
+    return;
+  }
+  content_->setPlainText(ViewTextFromFileText(*text));
+}
+
+void TextEditorWindow::btnSave_Click() {
+  // A failed save keeps the window and the text, so nothing typed is lost.
+  if (!SaveEditorText(path_, FileTextFromViewText(content_->toPlainText()))) {
+    ShowMessage("Cannot write the file " + path_ + ". Your text is still here.", "Warning!",
+                MessageIcon::Warning, this);
+    return;
+  }
+  if (kind_ == EditorKind::NameEdit) state_.flags.NamesDirty = 0;
+  // The report heading prefix never changes, so setting it again is left out.
+  if (kind_ == EditorKind::Options) RereadOptionValues(state_);
+}
+
+void TextEditorWindow::btnQuit_Click() {
+  close();
+  if (kind_ == EditorKind::LongLat && CityListReopener()) CityListReopener()();
+  if (kind_ == EditorKind::NameEdit && NamesListReopener()) NamesListReopener()();
+}
+
+void TextEditorWindow::cmdRestoreDefault_Click() {
+  if (!RestoreDefaultOptions(state_.AppPath)) {
+    ShowMessage("Error in operation. Cannot do what is requested.", "Warning!",
+                MessageIcon::Information, this);
+    return;
+  }
+  LoadFile();
+}
+
+}  // namespace halcyra
