@@ -1,0 +1,61 @@
+#pragma once
+// The chart driver's computation: from the chart input to the whole chart
+// state, the natal, progressed, solar-arc and transit (or second-person)
+// sets in that order, with the moments the progressed and solar-arc sets
+// rest on and the seeds of the return searches. It touches no window: the
+// chart command of the shell checks and reads the windows, then calls these.
+#include <functional>
+#include <string>
+
+#include "state/app_state.h"
+
+namespace halcyra {
+
+inline constexpr const char* ChartPlaceTooHighText =
+    "Your latitude is too high for this house system. Lower it or change house systems.";
+inline constexpr const char* ChartPlaceTitle = "Warning!";
+
+// The moment of a civil date and a universal time of day: the noon-based
+// day number and the day fraction, whose sum less 0.5 is the Julian date.
+struct DayMoment {
+  double jday = 0;
+  double dayFraction = 0;
+  double Moment() const { return jday + dayFraction - 0.5; }
+};
+DayMoment NatalDayMoment(const ChartInput& input);
+DayMoment TransitDayMoment(const ChartInput& input);
+// The day number and day fraction of a Julian date, the fraction in [0, 1).
+DayMoment SplitMoment(double moment);
+
+// A chart-wheel time step: the StepRecord's moment and place become the
+// transit input of a dual wheel (WheelKind 2) or the natal input of any
+// other wheel; of the other chart only NatalAmPmCaption changes.
+void TakeStepRecordInput(AppState& state);
+
+// ChartName from the natal window's name box; TransitChartName "Transits"
+// while the second-person box's caption begins with "2nd", else the caption.
+void SetChartNames(AppState& state, const std::string& nameText, const std::string& secondPersonCaption);
+
+// True when the angles and the house system can be computed at the natal
+// and the transit place of the input (the input checks let a Meridian or
+// Morinus chart through up to 90 degrees 59 minutes).
+bool ChartPlacesFit(const AppState& state);
+
+// Every chart set from state.input and the options: the per-chart tables
+// reset, the return seeds, AgeYears, the three quick passes, then the
+// natal, progressed, solar-arc and transit passes; the wheel's outer set
+// takes the transit set. Leaves ChartKind 3 and the working set holding
+// the transit pass.
+void ComputeChartSets(AppState& state);
+
+// The automatic first report of a new chart onto a fresh page: the chart
+// header, then the sections installed below (the horary reports install
+// theirs). The caller shows the page.
+void WriteAutomaticReport(AppState& state);
+using AutomaticReportSections = std::function<void(AppState&)>;
+void SetAutomaticReportSections(AutomaticReportSections sections);
+
+// After the automatic report: option 211 non-zero empties the data buffer.
+void ApplyDataBufferOption(AppState& state);
+
+}  // namespace halcyra

@@ -1,0 +1,380 @@
+#include "core/return_search.h"
+
+#include <cmath>
+
+#include "core/angle_helpers.h"
+#include "core/calendar.h"
+#include "core/chart_time.h"
+#include "core/declinations.h"
+#include "core/ephemeris_driver.h"
+#include "core/house_row.h"
+#include "core/house_system_heading.h"
+#include "core/house_systems.h"
+#include "core/moon.h"
+#include "core/sun.h"
+#include "core/table_bodies.h"
+#include "platform/number_format.h"
+#include "platform/number_text.h"
+
+namespace halcyra {
+
+namespace {
+
+ReturnWheelDisplay& WheelDisplay() {
+  static ReturnWheelDisplay display;
+  return display;
+}
+
+// The moment of one search step and its centuries from JD 2415020, from the
+// search date and the hour variable read in the zone of the search.
+struct StepMoment {
+  double moment = 0;
+  double t = 0;
+};
+
+StepMoment MomentOfStep(int year, int month, int day, double zoneHours, double hours) {
+  const double f = (zoneHours + hours) / 24;
+  const double jday = DateToJulianDay(year, month, day);
+  return {jday + f - 0.5, CenturiesFrom1900(jday, f)};
+}
+
+// How far the body still has to go, the short way round: -180 to 180.
+double GapToTarget(double target, double longitude) {
+  double diff = target - longitude;
+  if (diff >= 180) diff -= 360;
+  if (diff <= -180) diff += 360;
+  return diff;
+}
+
+// The set's date text: the year alone, behind three blanks.
+std::string YearDateText(int year) { return "   " + StrNumber(year); }
+
+// The Gregorian civil date of the day a Julian-date moment falls in
+// (Fliegel and Van Flandern, as the date texts use it).
+void CivilDateOf(double moment, int& year, int& month, int& day) {
+  double l = Int(moment + 0.5) + 68569;
+  const double n = Int(4 * l / 146097);
+  l = l - Int((146097 * n + 3) / 4);
+  const double i = Int(4000 * (l + 1) / 1461001);
+  l = l - Int(1461 * i / 4) + 31;
+  const double j = Int(80 * l / 2447);
+  day = WholeOf(l - Int(2447 * j / 80));
+  l = Int(j / 11);
+  month = WholeOf(j + 2 - 12 * l);
+  year = WholeOf(100 * (n - 49) + i + l);
+}
+
+// The members of one return set, so that the solar and the lunar chart
+// share one computation.
+struct ReturnSetRef {
+  PointArray& longs;
+  PointArray& decls;
+  CuspTable& cusps;
+  std::string& retroFlags;
+  std::string& houseTags;
+  std::string& siderealText;
+  PointFlags& noData;
+};
+
+ReturnSetRef SolarSet(ReturnCharts& r) {
+  return {r.SolarReturnLong,       r.SolarReturnDecl,      r.SolarReturnCusp,        r.SolarReturnRetroFlags,
+          r.SolarReturnHouseTags, r.SolarReturnSiderealText, r.SolarReturnNoData};
+}
+
+ReturnSetRef LunarSet(ReturnCharts& r) {
+  return {r.LunarReturnLong,       r.LunarReturnDecl,      r.LunarReturnCusp,        r.LunarReturnRetroFlags,
+          r.LunarReturnHouseTags, r.LunarReturnSiderealText, r.LunarReturnNoData};
+}
+
+// The whole chart of the moment the chart clock was just set to: every
+// point of the working set is computed afresh, so nothing of the previous
+// chart survives into the return set.
+bool ComputeReturnChart(AppState& state, double moment, bool ingress, double ingressTarget,
+                        const ReturnSetRef& set) {
+  ChartState& chart = state.chart;
+  WorkingSet& work = chart.work;
+  if (CalcHouseCusps(state) != ChartStatus::Ok) return false;
+  set.siderealText = work.SiderealText;
+  for (int i = 1; i <= 13; ++i) set.cusps[i] = work.ChartCusp[i];
+
+  const ChartClock& c = chart.clock;
+  const EphemerisMoment em{c.JDay, c.DayFraction, c.TCenturies, c.Obliquity, c.AscLong, c.MCLong};
+  CalcPlanetPositions(em, 0, work, chart.ephem);
+  CalcChironFromTable(moment, state.tables, work);
+  CalcTransPlutoFromTable(moment, state.tables, work);
+  CalcUranianPointsFromTable(moment, state.tables, work);
+  // the ingress chart shows the Sun exactly on the cardinal point
+  if (ingress) work.PointLong[Sun] = ingressTarget;
+  for (int p = FirstHousePoint; p <= LastHousePoint; ++p)
+    work.PointLong[p] = work.ChartCusp[p - FirstHousePoint + 4];
+  CalcDeclinations(state);
+
+  for (int p = 1; p <= NumPoints; ++p) {
+    set.longs[p] = work.PointLong[p];
+    set.decls[p] = work.PointDecl[p];
+    set.noData[p] = work.NoData[p];
+  }
+  set.retroFlags = work.RetroFlags;
+  BuildPlanetHouseRow(state);
+  set.houseTags = work.HouseTags;
+  return true;
+}
+
+ReturnSearchResult Failure(int steps, const char* text) { return {false, steps, text}; }
+
+// Whether the angles and the house system can be computed at the return
+// place; the check of the chart input keeps this true for every chart
+// computed from it, but the house system may have changed since.
+bool ReturnPlaceFits(const AppState& state) {
+  const double lat = std::fabs(state.chart.returns.ReturnGeoLat);
+  const double latDeg = DotMinutesToDecimal(lat);
+  // the obliquity moves by a hundredth of a degree a century: that of 2000 will do
+  return latDeg < 90 && HouseSystemFitsLatitude(state.options.HouseSystem, latDeg, MeanObliquityDeg(1));
+}
+
+}  // namespace
+
+double ReturnSearchStartTime(const ChartInput& input) {
+  double t = input.NatalClockTime;
+  if (Int(t) == 12) t -= 12;
+  if (input.NatalAmPm == "P.M.") t += 12;
+  return DotMinutesToDecimal(t);
+}
+
+ReturnSearchResult SearchSolarReturn(AppState& state) {
+  ReturnSeeds& seeds = state.chart.returns;
+  const ChartInput& input = state.input;
+  const bool ingress = seeds.IngressNumber != 0;
+  const int year = ingress ? input.TransitYear : seeds.SolarReturnYear;
+  const double target = ingress ? 90.0 * seeds.IngressNumber - 90 : state.chart.natal.NatalLong[Sun];
+  const double startTime = ReturnSearchStartTime(input);
+
+  int day = input.NatalDayInt;
+  const int month = input.NatalMonthInt;
+  double hours = startTime;
+  bool firstDayStep = true;
+  for (int step = 1; step <= ReturnSearchStepLimit; ++step) {
+    const StepMoment m = MomentOfStep(year, month, day, seeds.ReturnTZ, hours);
+    const double diff = GapToTarget(target, CalcSunPosition(m.t).SunLong);
+    if (std::fabs(diff) < ReturnSearchTolerance) {
+      seeds.SolarReturnDay = day;
+      seeds.SolarReturnMonth = month;
+      seeds.SolarReturnTime = hours;
+      state.returnCharts.SolarReturnMoment = m.moment;
+      state.returnCharts.SolarReturnDateText = YearDateText(year);
+      return {true, step, ""};
+    }
+    if (std::fabs(diff) < 1) {
+      hours += 12 * diff;  // about half the hours the Sun needs: no overshoot
+      continue;
+    }
+    if (ingress && firstDayStep) {
+      // keep the ingress within the year of the search, whatever the birthday
+      firstDayStep = false;
+      const double dayOfYear = Int(diff) + (month - 1) * 30.4375;
+      if (dayOfYear + day > 365) day -= 365;
+      if (dayOfYear + day < 1) day += 365;
+    }
+    day += WholeOf(diff);  // the Sun moves about a degree a day
+    hours = startTime;
+  }
+  return Failure(ReturnSearchStepLimit, ingress ? IngressFailedText : SolarReturnFailedText);
+}
+
+ReturnSearchResult SearchLunarReturn(AppState& state) {
+  ReturnSeeds& seeds = state.chart.returns;
+  const double target = state.chart.natal.NatalLong[Moon];
+  const double startTime = ReturnSearchStartTime(state.input);
+
+  int day = seeds.ReturnDay;
+  double hours = startTime;
+  for (int step = 1; step <= ReturnSearchStepLimit; ++step) {
+    const StepMoment m = MomentOfStep(seeds.ReturnYear, seeds.ReturnMonth, day, seeds.ReturnTZ, hours);
+    const double diff = GapToTarget(target, CalcMoonPosition(m.t).MoonLong);
+    if (std::fabs(diff) < ReturnSearchTolerance) {
+      seeds.ReturnDay = day;
+      seeds.LunarReturnTime = hours;
+      state.returnCharts.LunarReturnMoment = m.moment;
+      state.returnCharts.LunarReturnDateText = YearDateText(seeds.ReturnYear);
+      return {true, step, ""};
+    }
+    if (std::fabs(diff) < 16) {
+      hours += 12 * diff / 16;  // well short of the Moon's half a degree an hour
+      continue;
+    }
+    day += WholeOf(diff / 16);  // short of the Moon's 13 degrees a day
+    hours = startTime;
+  }
+  return Failure(ReturnSearchStepLimit, LunarReturnFailedText);
+}
+
+ReturnSearchResult FindSolarReturn(AppState& state) {
+  if (!ReturnPlaceFits(state)) return Failure(0, ReturnPlaceFailedText);
+  ReturnSearchResult result = SearchSolarReturn(state);
+  if (!result.found) return result;
+  ReturnSeeds& seeds = state.chart.returns;
+  seeds.SolarReturnActive = 1;
+  const ChartStatus status = CalcChartTimeAndAngles(state);
+  seeds.SolarReturnActive = 0;
+  const bool ingress = seeds.IngressNumber != 0;
+  if (status != ChartStatus::Ok ||
+      !ComputeReturnChart(state, state.returnCharts.SolarReturnMoment, ingress, 90.0 * seeds.IngressNumber - 90,
+                          SolarSet(state.returnCharts)))
+    return Failure(result.steps, ReturnPlaceFailedText);
+  return result;
+}
+
+ReturnSearchResult FindLunarReturn(AppState& state) {
+  if (!ReturnPlaceFits(state)) return Failure(0, ReturnPlaceFailedText);
+  ReturnSearchResult result = SearchLunarReturn(state);
+  if (!result.found) return result;
+  ReturnSeeds& seeds = state.chart.returns;
+  seeds.LunarReturnActive = 1;
+  const ChartStatus status = CalcChartTimeAndAngles(state);
+  seeds.LunarReturnActive = 0;
+  if (status != ChartStatus::Ok ||
+      !ComputeReturnChart(state, state.returnCharts.LunarReturnMoment, false, 0, LunarSet(state.returnCharts)))
+    return Failure(result.steps, ReturnPlaceFailedText);
+  return result;
+}
+
+ReturnTime ReturnTimeOfMoment(double moment, int dateFormat) {
+  // Round to the whole minute first and take everything from the rounded
+  // moment, so 23:59.7 becomes midnight of the next date, never "11.60".
+  double noon = Int(moment);
+  long long minutes = std::llround((moment - noon) * 1440);
+  if (minutes >= 1440) {
+    noon += 1;
+    minutes -= 1440;
+  }
+  const double rounded = noon + static_cast<double>(minutes) / 1440;
+
+  ReturnTime out;
+  CivilDateOf(rounded, out.year, out.month, out.day);
+  out.dateText = JulianDayToDateString(rounded, dateFormat);
+  // minutes count from noon UT
+  out.amPm = "P.M.";
+  if (minutes >= 720) {
+    out.amPm = "A.M.";
+    minutes -= 720;
+  }
+  long long hour = minutes / 60;
+  if (hour == 0) hour = 12;
+  out.clockTime = static_cast<double>(hour) + static_cast<double>(minutes % 60) / 100;
+  return out;
+}
+
+void FormatSolarReturnTime(AppState& state) {
+  const ReturnTime rt = ReturnTimeOfMoment(state.returnCharts.SolarReturnMoment, state.flags.DateFormat);
+  state.returnCharts.DateText = rt.dateText;
+  state.returnCharts.ReturnClockTime = rt.clockTime;
+  state.returnCharts.SolarReturnAmPm = rt.amPm;
+}
+
+void FormatLunarReturnTime(AppState& state) {
+  const ReturnTime rt = ReturnTimeOfMoment(state.returnCharts.LunarReturnMoment, state.flags.DateFormat);
+  state.returnCharts.DateText = rt.dateText;
+  state.returnCharts.ReturnClockTime = rt.clockTime;
+  state.returnCharts.LunarReturnAmPm = rt.amPm;
+}
+
+void SetReturnChartTitle(AppState& state) {
+  ChartState& chart = state.chart;
+  ReturnCharts& rc = state.returnCharts;
+  const ReturnSeeds& seeds = chart.returns;
+  const bool solar = chart.ChartKind == 4;
+  const ReturnTime rt =
+      ReturnTimeOfMoment(solar ? rc.SolarReturnMoment : rc.LunarReturnMoment, state.flags.DateFormat);
+  rc.DateText = rt.dateText;
+  rc.ReturnClockTime = rt.clockTime;
+  (solar ? rc.SolarReturnAmPm : rc.LunarReturnAmPm) = rt.amPm;
+
+  chart.WheelCaption1.fill("");
+  chart.WheelCaption2.fill("");
+  auto& lines = chart.WheelCaption1;
+  lines[1] = chart.ChartName + (solar ? " - solar return" : " - lunar return");
+  lines[2] = FormatDateDdMmmYyyy(rt.day, rt.month, rt.year);
+  // universal time, whatever the zone of the place
+  lines[3] = FormatNumber(rc.ReturnClockTime, "#0.00") + " " + (solar ? rc.SolarReturnAmPm : rc.LunarReturnAmPm) +
+             " (0)";
+  // magnitudes: the EAST/WEST and NORTH/SOUTH texts carry the direction
+  lines[4] = FormatNumber(std::fabs(seeds.ReturnGeoLong), "##0.00") + " " + seeds.ReturnEWText;
+  lines[5] = FormatNumber(std::fabs(seeds.ReturnGeoLat), "#0.00") + " " + seeds.ReturnNSText;
+  lines[6] = solar ? rc.SolarReturnSiderealText : rc.LunarReturnSiderealText;
+  SetHouseSystemHeading(state);
+}
+
+namespace {
+
+void ShowReturnWheel(AppState& state, bool solar) {
+  ReturnCharts& rc = state.returnCharts;
+  WheelSets& wheel = state.wheel;
+  const ReturnSetRef set = solar ? SolarSet(rc) : LunarSet(rc);
+  state.flags.WheelKind = 1;
+  for (int i = 1; i <= 13; ++i) wheel.WheelCusp[i] = set.cusps[i];
+  for (int p = 1; p <= NumPoints; ++p) {
+    wheel.WheelLong[p] = set.longs[p];
+    wheel.WheelDecl[p] = set.decls[p];
+  }
+  wheel.WheelRetroFlags = set.retroFlags;
+  wheel.WheelDateText = solar ? rc.SolarReturnDateText : rc.LunarReturnDateText;
+  state.chart.work.SiderealText = set.siderealText;
+  wheel.WheelHouseTags = set.houseTags;
+
+  const ReturnSeeds& seeds = state.chart.returns;
+  wheel.WheelGeoLong = seeds.ReturnGeoLong;
+  wheel.WheelGeoLat = seeds.ReturnGeoLat;
+  wheel.WheelEWText = seeds.ReturnEWText;
+  wheel.WheelNSText = seeds.ReturnNSText;
+  state.chart.ChartKind = solar ? 4 : 5;
+  SetReturnChartTitle(state);
+  // an ingress has no next or previous in this sense
+  if (!solar || seeds.IngressNumber == 0) wheel.ReturnsMenuVisible = 1;
+  if (WheelDisplay()) WheelDisplay()(state);
+}
+
+}  // namespace
+
+void ShowSolarReturnWheel(AppState& state) { ShowReturnWheel(state, true); }
+void ShowLunarReturnWheel(AppState& state) { ShowReturnWheel(state, false); }
+
+namespace {
+
+ReturnSearchResult StepSolarReturn(AppState& state, int years) {
+  int& year = state.chart.returns.SolarReturnYear;
+  const int before = year;
+  year += years;
+  ReturnSearchResult result = FindSolarReturn(state);
+  if (!result.found) {
+    year = before;
+    return result;
+  }
+  ShowSolarReturnWheel(state);
+  return result;
+}
+
+ReturnSearchResult StepLunarReturn(AppState& state, int days) {
+  int& day = state.chart.returns.ReturnDay;
+  const int before = day;
+  day += days;
+  ReturnSearchResult result = FindLunarReturn(state);
+  if (!result.found) {
+    day = before;
+    return result;
+  }
+  ShowLunarReturnWheel(state);
+  return result;
+}
+
+}  // namespace
+
+// A lunar month is 27 to 30 days: 22 days on lands past this return and
+// short of the next, 35 days back lands before the previous one.
+ReturnSearchResult NextSolarReturn(AppState& state) { return StepSolarReturn(state, 1); }
+ReturnSearchResult PrevSolarReturn(AppState& state) { return StepSolarReturn(state, -1); }
+ReturnSearchResult NextLunarReturn(AppState& state) { return StepLunarReturn(state, 22); }
+ReturnSearchResult PrevLunarReturn(AppState& state) { return StepLunarReturn(state, -35); }
+
+void SetReturnWheelDisplay(ReturnWheelDisplay display) { WheelDisplay() = std::move(display); }
+
+}  // namespace halcyra
