@@ -36,6 +36,7 @@ NOTO_SYMBOLS2 = "/usr/share/fonts/truetype/noto/NotoSansSymbols2-Regular.ttf"
 NOTO_COPYRIGHT = "/usr/share/doc/fonts-noto-core/copyright"
 
 FAMILY = "Orvane"
+FONT_DATE = 3850000000  # seconds since 1904, the TrueType epoch (January 2026)
 GLYPH_BASE = 0xF000
 
 # Chart points by point number: (source font, Unicode character of the symbol).
@@ -157,6 +158,9 @@ def build(out_dir):
                 sTypoLineGap=os2.sTypoLineGap, usWinAscent=os2.usWinAscent, usWinDescent=os2.usWinDescent,
                 sxHeight=glyf["uni0078"].yMax, sCapHeight=glyf["uni0048"].yMax, achVendID="NONE", fsType=0)
     fb.setupPost()
+    # A fixed date in the header keeps the file the same from run to run.
+    fb.updateHead(created=FONT_DATE, modified=FONT_DATE)
+    fb.font.recalcTimestamp = False
     fb.save(os.path.join(out_dir, "Orvane.ttf"))
     write_licence(os.path.join(out_dir, "Orvane-LICENSE.txt"), base)
 
