@@ -51,6 +51,10 @@ bool BoxFilled(const std::string& text) {
   return text.find_first_not_of(" \t") != std::string::npos;
 }
 
+bool NatalBoxesAcceptable(const InputBoxTexts& natal) {
+  return AllBoxesFilled(natal) && RangesHold(natal) && !OutOf(natal.Year, 100, 2099);
+}
+
 void ShowNatalInputError(AppState& state, InputMessages& messages) {
   state.chart.InputError = 1;
   messages.Add(NatalInputErrorText, InputWarningTitle);

@@ -34,6 +34,10 @@ void ValidateNatalRanges(AppState& state, const InputBoxTexts& natal, InputMessa
 // The same limits without the lower year limit.
 void ValidateTransitRanges(AppState& state, const InputBoxTexts& transit, InputMessages& messages);
 
+// True when the natal window's boxes would pass the blank and range checks;
+// changes nothing. Used before a natal input is saved as a names entry.
+bool NatalBoxesAcceptable(const InputBoxTexts& natal);
+
 void ShowNatalInputError(AppState& state, InputMessages& messages);
 void ShowTransitInputError(AppState& state, InputMessages& messages);
 

@@ -1,7 +1,256 @@
 #include "chart_input/ui/input_windows.h"
 
+#include <QPointer>
+
+#include "chart_input/atlas_exchange.h"
+#include "chart_input/input_checks.h"
+#include "chart_input/input_parse.h"
+#include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/geograph_window.h"
+#include "chart_input/ui/names_window.h"
+#include "chart_input/ui/select_file_window.h"
+#include "chart_input/ui/time_zone_window.h"
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "platform/program_files.h"
+#include "platform/run_and_wait.h"
+#include "shell/report_output.h"
+#include "shell/ui/text_editors.h"
+
 namespace halcyra {
 
-void ShowInputWindows() {}
+namespace {
+
+QPointer<InputDWindow> g_inputD;
+QPointer<InputD1Window> g_inputD1;
+QPointer<NamesWindow> g_names;
+QPointer<GeographWindow> g_geograph;
+QPointer<TimeZoneWindow> g_timeZone;
+
+std::function<void()>& CalculateHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
+std::function<bool(const std::string&)>& AtlasRunner() {
+  static std::function<bool(const std::string&)> run;
+  return run;
+}
+
+std::function<std::string(const std::string&)>& DataFileChooser() {
+  static std::function<std::string(const std::string&)> choose;
+  return choose;
+}
+
+// The editors show the lists again, read afresh, when they quit.
+void InstallListReopeners() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  SetNamesListReopener([] {
+    UnloadNames();
+    Names().show();
+  });
+  SetCityListReopener([] {
+    UnloadGeograph();
+    Geograph().show();
+  });
+}
+
+// The pointer lets go at once, so that the next use loads a fresh window even
+// before the event loop has destroyed this one.
+template <class Window>
+void Unload(QPointer<Window>& window) {
+  if (!window) return;
+  QWidget* closing = window;
+  window.clear();
+  closing->close();
+  closing->deleteLater();
+}
+
+}  // namespace
+
+InputDWindow& InputD() {
+  if (!g_inputD) {
+    InstallListReopeners();
+    g_inputD = new InputDWindow(App());
+    // Loading the natal window brings up the names list with it.
+    Names().show();
+  }
+  return *g_inputD;
+}
+
+InputD1Window& InputD1() {
+  if (!g_inputD1) g_inputD1 = new InputD1Window(App());
+  return *g_inputD1;
+}
+
+NamesWindow& Names() {
+  if (!g_names) {
+    InstallListReopeners();
+    g_names = new NamesWindow(App());
+  }
+  return *g_names;
+}
+
+GeographWindow& Geograph() {
+  if (!g_geograph) {
+    InstallListReopeners();
+    g_geograph = new GeographWindow(App());
+  }
+  return *g_geograph;
+}
+
+TimeZoneWindow& TimeZone() {
+  if (!g_timeZone) g_timeZone = new TimeZoneWindow(App());
+  return *g_timeZone;
+}
+
+void UnloadInputD() { Unload(g_inputD); }
+void UnloadInputD1() { Unload(g_inputD1); }
+void UnloadNames() { Unload(g_names); }
+void UnloadGeograph() { Unload(g_geograph); }
+void UnloadTimeZone() { Unload(g_timeZone); }
+void UnloadDataEntryWindows() {
+  UnloadTimeZone();
+  UnloadGeograph();
+  UnloadNames();
+  UnloadInputD1();
+  UnloadInputD();
+}
+bool NamesLoaded() { return !g_names.isNull(); }
+bool GeographLoaded() { return !g_geograph.isNull(); }
+bool TimeZoneLoaded() { return !g_timeZone.isNull(); }
+
+void ShowInputWindows() {
+  InputD().show();
+  InputD1().show();
+}
+
+void HideInputWindows() {
+  for (QWidget* window : std::initializer_list<QWidget*>{g_inputD, g_inputD1, g_names, g_geograph})
+    if (window) window->hide();
+}
+
+InputBoxTexts NatalInputTexts() { return InputD().BoxTexts(); }
+InputBoxTexts TransitInputTexts() { return InputD1().BoxTexts(); }
+
+ChartInputWindow& InputWindowForTarget(int target) {
+  if (target == 0) return InputD();
+  return InputD1();
+}
+
+void ShowInputMessages(const InputMessages& messages, QWidget* parent) {
+  for (const InputMessage& message : messages.List())
+    ShowMessage(message.Text, message.Title, MessageIcon::Warning, parent);
+}
+
+bool ValidateAndParseInputWindows(AppState& state) {
+  const InputBoxTexts natal = NatalInputTexts();
+  const InputBoxTexts transit = TransitInputTexts();
+  InputMessages messages;
+  const bool passed = RunInputChecks(state, natal, transit, messages);
+  ShowInputMessages(messages);
+  if (!passed) return false;
+  ParseNatalInput(state, natal);
+  ParseTransitInput(state, transit);
+  state.chart.ChartName = InputD().NameText();
+  const std::string caption = InputD1().SecondPersonCaption();
+  state.chart.TransitChartName = caption.rfind("2nd", 0) == 0 ? "Transits" : caption;
+  return true;
+}
+
+void SetCalculateChart(std::function<void()> calculate) { CalculateHook() = std::move(calculate); }
+
+void CalculateChartFromInput() {
+  if (CalculateHook())
+    CalculateHook()();
+  else
+    ValidateAndParseInputWindows(App());
+}
+
+void ComputeChartFromInputWindows(AppState& state) {
+  state.chart.ChartReady = 0;
+  // The data buffer starts afresh with each new chart; input the checks will
+  // refuse computes nothing, so the buffer keeps its lines then.
+  InputMessages unused;
+  const int inputError = state.chart.InputError;
+  if (RunInputChecks(state, NatalInputTexts(), TransitInputTexts(), unused)) ClearDataBuffer(state);
+  state.chart.InputError = inputError;
+  CalculateChartFromInput();
+}
+
+bool ReadChartInputFieldsFromWindows(AppState& state) {
+  InputMessages messages;
+  const bool filled = ReadChartInputFields(state, NatalInputTexts(), TransitInputTexts(), messages);
+  ShowInputMessages(messages);
+  return filled;
+}
+
+void ShowCityList(AppState& state) {
+  GeographWindow& cities = Geograph();
+  cities.ShowTarget();
+  cities.show();
+  cities.raise();
+  cities.activateWindow();
+}
+
+void ShowTimeZoneList(AppState& state) {
+  TimeZoneWindow& zones = TimeZone();
+  zones.ShowTarget();
+  zones.show();
+  zones.raise();
+  zones.activateWindow();
+}
+
+void SetAtlasRunner(std::function<bool(const std::string&)> run) { AtlasRunner() = std::move(run); }
+
+void RunAtlasCommand(AppState& state, ChartInputWindow& window) {
+  if (state.ini.AtlasDir.empty()) {
+    ShowMessage(NoAtlasFolderText, "Information!", MessageIcon::Information, &window);
+    const std::string folder = InputBox("Folder of the atlas program (the folder that holds ATLAS.EXE):",
+                                        "Atlas Folder", "", &window);
+    if (folder.empty()) return;
+    state.ini.AtlasDir = folder;
+  }
+  const ProgramRunner run = AtlasRunner() ? AtlasRunner() : ProgramRunner(RunAndWait);
+  SetBusyPointer(true);
+  const AtlasResult result = RunAtlasExchange(state.ini.AtlasDir, run);
+  SetBusyPointer(false);
+  if (!result.Answer) {
+    ShowMessage(result.Message, "Warning!", MessageIcon::Warning, &window);
+    return;
+  }
+  if (result.Answer->HasZone)
+    window.WritePlace(result.Answer->Place);
+  else {
+    // Without a zone in the answer the zone box keeps what it holds.
+    PlaceTexts place = result.Answer->Place;
+    place.TZ = window.BoxTexts().TZ;
+    window.WritePlace(place);
+  }
+}
+
+std::string CurrentNamesFile(const AppState& state) {
+  if (!state.ini.NamesFileName.empty()) return ResolveCaseInsensitive(state.ini.NamesFileName);
+  return ProgramFile(state.AppPath, "NAMES.FIL");
+}
+
+std::string CurrentCityFile(const AppState& state) {
+  if (!state.ini.CityFileName.empty()) return ResolveCaseInsensitive(state.ini.CityFileName);
+  return ProgramFile(state.AppPath, "GA_MA.LL");
+}
+
+void SetDataFileChooser(std::function<std::string(const std::string&)> choose) {
+  DataFileChooser() = std::move(choose);
+}
+
+std::string ChooseDataFile(AppState& state, const std::string& pattern, QWidget* parent) {
+  if (DataFileChooser()) return DataFileChooser()(pattern);
+  SelectFileWindow chooser(state, parent);
+  chooser.SetPattern(pattern);
+  chooser.exec();
+  return state.input.SelectedFile;
+}
 
 }  // namespace halcyra

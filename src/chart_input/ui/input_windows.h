@@ -1,9 +1,97 @@
 #pragma once
-// The natal and transit input windows and the names list.
+// The data-entry windows as the rest of the program reaches them: each is
+// loaded on first use, and "unloading" one closes and destroys it so that
+// its next use loads it afresh.
+#include <functional>
+#include <string>
+
+#include "chart_input/input_boxes.h"
+#include "state/app_state.h"
+
+class QWidget;
 
 namespace halcyra {
 
+class ChartInputWindow;
+class InputDWindow;
+class InputD1Window;
+class NamesWindow;
+class GeographWindow;
+class TimeZoneWindow;
+
 // Loads and shows InputD (which shows Names) and InputD1, preset.
 void ShowInputWindows();
+
+// Each window, loaded when it is not.
+InputDWindow& InputD();
+InputD1Window& InputD1();
+NamesWindow& Names();
+GeographWindow& Geograph();
+TimeZoneWindow& TimeZone();
+
+void UnloadInputD();
+void UnloadInputD1();
+void UnloadNames();
+void UnloadGeograph();
+void UnloadTimeZone();
+void UnloadDataEntryWindows();  // all five
+bool NamesLoaded();
+bool GeographLoaded();
+bool TimeZoneLoaded();
+
+// The chart driver hides these four once the input has passed its checks.
+void HideInputWindows();
+
+// The texts of the two input windows, for the checks and the parse.
+InputBoxTexts NatalInputTexts();
+InputBoxTexts TransitInputTexts();
+
+// Shows the messages the checks raised, in order.
+void ShowInputMessages(const InputMessages& messages, QWidget* parent = nullptr);
+
+// The chart computation behind OK and a double-clicked name. Until a chart
+// driver is installed, it checks and parses the input windows
+// (ValidateAndParseInputWindows).
+void SetCalculateChart(std::function<void()> calculate);  // empty restores the default
+void CalculateChartFromInput();
+
+// Clears InputError, runs the four input checks on both windows, shows the
+// messages, and on success parses both windows into state.input and takes
+// the chart names. Returns whether the input passed.
+bool ValidateAndParseInputWindows(AppState& state);
+
+// The input windows' own confirmation: a chart afresh (ChartReady 0), the data
+// buffer emptied once the input passes its checks, then the computation.
+void ComputeChartFromInputWindows(AppState& state);
+
+// ReadChartInputFields on the two windows, with its messages shown.
+bool ReadChartInputFieldsFromWindows(AppState& state);
+
+// Shows the cities list or the time-zone list for the window named by
+// GeoTarget or TZTarget.
+void ShowCityList(AppState& state);
+void ShowTimeZoneList(AppState& state);
+
+// The input window a target number names: 0 natal, else transit.
+ChartInputWindow& InputWindowForTarget(int target);
+
+// The atlas command of an input window: runs the atlas program of AtlasDir
+// (asking for the folder when none is set) and fills the window's place.
+void RunAtlasCommand(AppState& state, ChartInputWindow& window);
+// The program runner the atlas command uses; tests may replace it.
+void SetAtlasRunner(std::function<bool(const std::string&)> run);  // empty restores RunAndWait
+
+// The names and city files in use: the INI's paths, or the program folder's
+// NAMES.FIL and GA_MA.LL when none is set.
+std::string CurrentNamesFile(const AppState& state);
+std::string CurrentCityFile(const AppState& state);
+
+// The file chooser as the lists use it: the chosen full path, "" when
+// cancelled. Tests may answer in its place.
+std::string ChooseDataFile(AppState& state, const std::string& pattern, QWidget* parent);
+void SetDataFileChooser(std::function<std::string(const std::string& pattern)> choose);
+
+// The main window's Input command.
+void InputDataCommand(AppState& state);
 
 }  // namespace halcyra

@@ -1,0 +1,297 @@
+#include "chart_input/ui/chart_input_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+#include "chart_input/input_presets.h"
+#include "chart_input/ui/input_windows.h"
+#include "platform/gui/messages.h"
+#include "reports/ui/data_menu.h"
+#include "shell/ui/bevel_frame.h"
+#include "shell/ui/report_view.h"
+
+namespace halcyra {
+
+namespace {
+
+QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+std::string Latin1(const QString& s) { return s.toLatin1().toStdString(); }
+
+constexpr int BoxWidth = 56;
+
+}  // namespace
+
+ChartInputWindow::ChartInputWindow(AppState& state, const InputWindowNames& names, QWidget* parent)
+    : QWidget(parent), state_(state), names_(names) {
+  setObjectName(names.window);
+  setWindowTitle(names.caption);
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QLabel* ChartInputWindow::CaptionLabel(const QString& text) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName("lbl" + QString(text).remove(' '));
+  label->setContentsMargins(3, 1, 3, 1);
+  captionLabels_.push_back(label);
+  return label;
+}
+
+QLineEdit* ChartInputWindow::NumberBox(const char* name, bool signedDotMinutes) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(name);
+  box->setFixedWidth(BoxWidth);
+  // Typing is held to the characters a value can have; the program's own
+  // writes and the checks do the rest.
+  const QString pattern = signedDotMinutes ? R"(-?\d{0,2}(\.\d{0,2})?)" : R"(\d{0,4})";
+  box->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), box));
+  return box;
+}
+
+QRadioButton* ChartInputWindow::PairButton(QButtonGroup*& group, const char* name, const QString& caption) {
+  if (!group) group = new QButtonGroup(this);
+  auto* button = new QRadioButton(caption, this);
+  button->setObjectName(name);
+  group->addButton(button);
+  return button;
+}
+
+void ChartInputWindow::Build() {
+  auto* grid = new QGridLayout(this);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(6);
+  int row = 0;
+  AddTopRows(*grid, row);
+
+  // The date boxes stand in the user's date order.
+  QLineEdit* month = NumberBox(names_.month, false);
+  QLineEdit* day = NumberBox(names_.day, false);
+  QLineEdit* year = NumberBox(names_.year, false);
+  struct DatePart {
+    QString caption;
+    QLineEdit* box;
+  };
+  const DatePart mdy[3] = {{"Month", month}, {"Day", day}, {"Year", year}};
+  const int orders[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 0, 1}};
+  const int format = state_.flags.DateFormat >= 0 && state_.flags.DateFormat <= 2 ? state_.flags.DateFormat : 0;
+  for (int column = 0; column < 3; ++column) {
+    const DatePart& part = mdy[orders[format][column]];
+    grid->addWidget(CaptionLabel(part.caption), row, column + 1);
+    grid->addWidget(part.box, row + 1, column + 1);
+  }
+  grid->addWidget(CaptionLabel("Date"), row + 1, 0);
+  row += 2;
+
+  QButtonGroup* amPm = nullptr;
+  QLineEdit* hour = NumberBox(names_.hour, false);
+  QLineEdit* minute = NumberBox(names_.minute, false);
+  hour->setPlaceholderText("hour");
+  minute->setPlaceholderText("min");
+  grid->addWidget(CaptionLabel("Time"), row, 0);
+  grid->addWidget(hour, row, 1);
+  grid->addWidget(minute, row, 2);
+  grid->addWidget(PairButton(amPm, names_.am, "A.M."), row, 3);
+  grid->addWidget(PairButton(amPm, names_.pm, "P.M."), row, 4);
+  ++row;
+  connect(hour, &QLineEdit::textChanged, this, &ChartInputWindow::txtHour_Change);
+
+  grid->addWidget(CaptionLabel("Zone"), row, 0);
+  QLineEdit* zone = NumberBox(names_.tz, true);
+  zone->setToolTip("Hours and minutes (5.30) west of Greenwich; east of Greenwich negative");
+  grid->addWidget(zone, row, 1);
+  auto* zones = new QPushButton("&Zones...", this);
+  zones->setObjectName("cmdZones");
+  grid->addWidget(zones, row, 2, 1, 2);
+  connect(zones, &QPushButton::clicked, this, &ChartInputWindow::cmdZones_Click);
+  ++row;
+
+  QButtonGroup* eastWest = nullptr;
+  QLineEdit* longDeg = NumberBox(names_.longDeg, false);
+  QLineEdit* longMin = NumberBox(names_.longMin, false);
+  longDeg->setPlaceholderText("deg");
+  longMin->setPlaceholderText("min");
+  grid->addWidget(CaptionLabel("Longitude"), row, 0);
+  grid->addWidget(longDeg, row, 1);
+  grid->addWidget(longMin, row, 2);
+  grid->addWidget(PairButton(eastWest, names_.west, "West"), row, 3);
+  grid->addWidget(PairButton(eastWest, names_.east, "East"), row, 4);
+  ++row;
+
+  QButtonGroup* northSouth = nullptr;
+  QLineEdit* latDeg = NumberBox(names_.latDeg, false);
+  QLineEdit* latMin = NumberBox(names_.latMin, false);
+  latDeg->setPlaceholderText("deg");
+  latMin->setPlaceholderText("min");
+  grid->addWidget(CaptionLabel("Latitude"), row, 0);
+  grid->addWidget(latDeg, row, 1);
+  grid->addWidget(latMin, row, 2);
+  grid->addWidget(PairButton(northSouth, names_.north, "North"), row, 3);
+  grid->addWidget(PairButton(northSouth, names_.south, "South"), row, 4);
+  ++row;
+
+  auto* cities = new QPushButton("&Cities...", this);
+  cities->setObjectName("cmdCities");
+  auto* atlas = new QPushButton("&Atlas...", this);
+  atlas->setObjectName("cmdAtlas");
+  grid->addWidget(cities, row, 1, 1, 2);
+  grid->addWidget(atlas, row, 3, 1, 2);
+  connect(cities, &QPushButton::clicked, this, &ChartInputWindow::cmdCities_Click);
+  connect(atlas, &QPushButton::clicked, this, &ChartInputWindow::cmdAtlas_Click);
+  ++row;
+
+  AddBottomRows(*grid, row);
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("cmdOK");
+  ok->setDefault(true);
+  auto* help = new QPushButton("&Help", this);
+  help->setObjectName("cmdHelp");
+  grid->addWidget(ok, row, 1, 1, 2);
+  grid->addWidget(help, row, 3, 1, 2);
+  connect(ok, &QPushButton::clicked, this, &ChartInputWindow::cmdOK_Click);
+  connect(help, &QPushButton::clicked, this, &ChartInputWindow::cmdHelp_Click);
+
+  Option(names_.am)->setChecked(true);
+  Option(names_.west)->setChecked(true);
+  Option(names_.north)->setChecked(true);
+}
+
+QLineEdit* ChartInputWindow::Box(const char* name) const { return findChild<QLineEdit*>(name); }
+QRadioButton* ChartInputWindow::Option(const char* name) const { return findChild<QRadioButton*>(name); }
+
+InputBoxTexts ChartInputWindow::BoxTexts() const {
+  InputBoxTexts b;
+  b.Month = Latin1(Box(names_.month)->text());
+  b.Day = Latin1(Box(names_.day)->text());
+  b.Year = Latin1(Box(names_.year)->text());
+  b.Hour = Latin1(Box(names_.hour)->text());
+  b.Minute = Latin1(Box(names_.minute)->text());
+  b.TZ = Latin1(Box(names_.tz)->text());
+  b.LongDeg = Latin1(Box(names_.longDeg)->text());
+  b.LongMin = Latin1(Box(names_.longMin)->text());
+  b.LatDeg = Latin1(Box(names_.latDeg)->text());
+  b.LatMin = Latin1(Box(names_.latMin)->text());
+  b.PM = Option(names_.pm)->isChecked();
+  b.East = Option(names_.east)->isChecked();
+  b.South = Option(names_.south)->isChecked();
+  return b;
+}
+
+void ChartInputWindow::WriteMoment(const MomentTexts& moment) {
+  Box(names_.month)->setText(Latin1(moment.Month));
+  Box(names_.day)->setText(Latin1(moment.Day));
+  Box(names_.year)->setText(Latin1(moment.Year));
+  Box(names_.hour)->setText(Latin1(moment.Hour));
+  Box(names_.minute)->setText(Latin1(moment.Minute));
+  Option(names_.am)->setChecked(true);
+  if (moment.PM) Option(names_.pm)->setChecked(true);
+}
+
+void ChartInputWindow::WriteZone(const std::string& zone) { Box(names_.tz)->setText(Latin1(zone)); }
+
+void ChartInputWindow::WritePlace(const PlaceTexts& place) {
+  WriteZone(place.TZ);
+  Box(names_.longDeg)->setText(Latin1(place.LongDeg));
+  Box(names_.longMin)->setText(Latin1(place.LongMin));
+  Option(place.East ? names_.east : names_.west)->setChecked(true);
+  Box(names_.latDeg)->setText(Latin1(place.LatDeg));
+  Box(names_.latMin)->setText(Latin1(place.LatMin));
+  Option(place.South ? names_.south : names_.north)->setChecked(true);
+}
+
+void ChartInputWindow::PresetNowAndHome() {
+  WriteMoment(MomentBoxTexts(ReadClock()));
+  WritePlace(HomePlaceTexts(state_.options));
+}
+
+void ChartInputWindow::txtHour_Change(const QString& text) {
+  const HourBoxChange change = ApplyHourBoxRule(Latin1(text));
+  // The warning belongs to the birth hour; the transit box only takes the 12-hour form.
+  if (change.Empty && names_.target == 0) ShowMessage(EmptyHourText, "Warning!", MessageIcon::Warning, this);
+  if (change.ChoosePM) Option(names_.pm)->setChecked(true);
+  if (change.Rewrite) Box(names_.hour)->setText(Latin1(change.Text));
+}
+
+void ChartInputWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  QPainter painter(this);
+  for (QLabel* label : captionLabels_)
+    if (label->isVisible()) DrawSunkenBorder(painter, *label);
+}
+
+void ChartInputWindow::cmdOK_Click() { ComputeChartFromInputWindows(state_); }
+
+void ChartInputWindow::cmdHelp_Click() { ShowTextHelp(names_.helpFile); }
+
+void ChartInputWindow::cmdCities_Click() {
+  state_.input.GeoTarget = names_.target;
+  ShowCityList(state_);
+}
+
+void ChartInputWindow::cmdZones_Click() {
+  state_.flags.TZTarget = names_.target;
+  ShowTimeZoneList(state_);
+}
+
+void ChartInputWindow::cmdAtlas_Click() { RunAtlasCommand(state_, *this); }
+
+// ---------------------------------------------------------------- InputD
+
+namespace {
+constexpr InputWindowNames NatalNames{
+    "InputD",    "txtMonth",   "txtDay",    "txtYear",    "txtBirthHour", "txtBirthMinute", "txtTZ",
+    "txtLongDeg", "txtLongMin", "txtLatDeg", "txtLatMin", "optAM",        "optPM",          "optWest",
+    "optEast",   "optNorth",   "optSouth",  "Natal Input Data", "\\INPUTD.HLP", 0};
+constexpr InputWindowNames TransitNames{
+    "InputD1",          "txtDiurnalMonth",  "txtDiurnalDay",    "txtDiurnalYear",  "txtDiurnalHour",
+    "txtDiurnalMinute", "txtDiurnalTZ",     "txtDiurnalLongDeg", "txtDiurnalLongMin", "txtDiurnalLatDeg",
+    "txtDiurnalLatMin", "optDiurnalAM",     "optDiurnalPM",     "optDiurnalWest",  "optDiurnalEast",
+    "optDiurnalNorth",  "optDiurnalSouth",  "Transit Input Data", "\\INPUTD1.HLP", 1};
+}  // namespace
+
+InputDWindow::InputDWindow(AppState& state, QWidget* parent) : ChartInputWindow(state, NatalNames, parent) {
+  Build();
+  SetNameText("Now");
+  PresetNowAndHome();
+}
+
+void InputDWindow::AddTopRows(QGridLayout& grid, int& row) {
+  txtName_ = new QLineEdit(this);
+  txtName_->setObjectName("txtName");
+  grid.addWidget(CaptionLabel("Name"), row, 0);
+  grid.addWidget(txtName_, row, 1, 1, 4);
+  ++row;
+}
+
+std::string InputDWindow::NameText() const { return Latin1(txtName_->text()); }
+void InputDWindow::SetNameText(const std::string& name) { txtName_->setText(Latin1(name)); }
+
+// ---------------------------------------------------------------- InputD1
+
+InputD1Window::InputD1Window(AppState& state, QWidget* parent) : ChartInputWindow(state, TransitNames, parent) {
+  Build();
+  PresetNowAndHome();
+}
+
+void InputD1Window::AddBottomRows(QGridLayout& grid, int& row) {
+  chk2ndPerson_ = new QCheckBox("2nd Person", this);
+  chk2ndPerson_->setObjectName("chk2ndPerson");
+  grid.addWidget(chk2ndPerson_, row, 1, 1, 4);
+  connect(chk2ndPerson_, &QCheckBox::clicked, this, &InputD1Window::chk2ndPerson_Click);
+  ++row;
+}
+
+bool InputD1Window::SecondPerson() const { return chk2ndPerson_->isChecked(); }
+std::string InputD1Window::SecondPersonCaption() const { return Latin1(chk2ndPerson_->text()); }
+
+void InputD1Window::chk2ndPerson_Click() {
+  SetTransitAspectsToTransitsCaption(chk2ndPerson_->isChecked());
+}
+
+}  // namespace halcyra

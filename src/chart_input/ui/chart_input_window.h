@@ -1,0 +1,125 @@
+#pragma once
+// The natal input window InputD and the transit or second-person input window
+// InputD1: date, time, zone and place boxes with their option-button pairs,
+// and the commands OK, Help, Cities, Zones and Atlas.
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "chart_input/input_boxes.h"
+#include "state/app_state.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace halcyra {
+
+// The control names of one window; the two windows differ only in them.
+struct InputWindowNames {
+  const char* window;
+  const char* month;
+  const char* day;
+  const char* year;
+  const char* hour;
+  const char* minute;
+  const char* tz;
+  const char* longDeg;
+  const char* longMin;
+  const char* latDeg;
+  const char* latMin;
+  const char* am;
+  const char* pm;
+  const char* west;
+  const char* east;
+  const char* north;
+  const char* south;
+  const char* caption;
+  const char* helpFile;
+  int target;  // 0 natal, 1 transit: the value of TZTarget and GeoTarget for this window
+};
+
+class ChartInputWindow : public QWidget {
+  Q_OBJECT
+ public:
+  ChartInputWindow(AppState& state, const InputWindowNames& names, QWidget* parent = nullptr);
+
+  int Target() const { return names_.target; }
+  InputBoxTexts BoxTexts() const;
+
+  // Writes the date and time boxes in the order the Input command does: the
+  // five boxes (the hour box turning a 24-hour value into the 12-hour form),
+  // then A.M., then P.M. when the moment is past noon.
+  void WriteMoment(const MomentTexts& moment);
+  // Writes the zone box and the place boxes with their option buttons.
+  void WritePlace(const PlaceTexts& place);
+  void WriteZone(const std::string& zone);
+  // The current moment and the home place of the options.
+  void PresetNowAndHome();
+
+  QLineEdit* Box(const char* name) const;
+  QRadioButton* Option(const char* name) const;
+
+  void cmdOK_Click();
+  void cmdHelp_Click();
+  void cmdCities_Click();
+  void cmdZones_Click();
+  void cmdAtlas_Click();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Rows above the date boxes (the natal window's name box).
+  virtual void AddTopRows(QGridLayout& grid, int& row) {}
+  // Controls below the place rows (the second-person check box).
+  virtual void AddBottomRows(QGridLayout& grid, int& row) {}
+  // Builds the controls; called once by the derived window's constructor.
+  void Build();
+  QLabel* CaptionLabel(const QString& text);
+
+  AppState& state_;
+
+ private:
+  void txtHour_Change(const QString& text);
+  QLineEdit* NumberBox(const char* name, bool signedDotMinutes);
+  QRadioButton* PairButton(QButtonGroup*& group, const char* name, const QString& caption);
+
+  InputWindowNames names_;
+  std::vector<QLabel*> captionLabels_;
+};
+
+// InputD: the natal window, with the chart's name box.
+class InputDWindow : public ChartInputWindow {
+  Q_OBJECT
+ public:
+  explicit InputDWindow(AppState& state, QWidget* parent = nullptr);
+  std::string NameText() const;
+  void SetNameText(const std::string& name);
+
+ protected:
+  void AddTopRows(QGridLayout& grid, int& row) override;
+
+ private:
+  QLineEdit* txtName_ = nullptr;
+};
+
+// InputD1: the transit or second-person window.
+class InputD1Window : public ChartInputWindow {
+  Q_OBJECT
+ public:
+  explicit InputD1Window(AppState& state, QWidget* parent = nullptr);
+  bool SecondPerson() const;
+  std::string SecondPersonCaption() const;
+
+  void chk2ndPerson_Click();
+
+ protected:
+  void AddBottomRows(QGridLayout& grid, int& row) override;
+
+ private:
+  QCheckBox* chk2ndPerson_ = nullptr;
+};
+
+}  // namespace halcyra

@@ -1,0 +1,133 @@
+#include "chart_input/ui/names_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "chart_input/input_checks.h"
+#include "chart_input/input_presets.h"
+#include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/input_windows.h"
+#include "platform/gui/messages.h"
+#include "shell/ui/report_view.h"
+#include "shell/ui/text_editors.h"
+
+namespace halcyra {
+
+namespace {
+QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  return button;
+}
+}  // namespace
+
+NamesWindow::NamesWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  setObjectName("Names");
+  setWindowTitle("Names");
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* grid = new QGridLayout(this);
+  fileLabel_ = new QLabel(this);
+  fileLabel_->setObjectName("lblFile");
+  list_ = new QListWidget(this);
+  list_->setObjectName("NamesOnFile");
+  list_->setMinimumSize(280, 260);
+  QPushButton* save = Button(this, "cmdSave", "&Save Natal Data");
+  save->setToolTip("Adds the chart of the natal input window to the names file");
+  QPushButton* edit = Button(this, "cmdEdit", "&Edit File");
+  QPushButton* open = Button(this, "cmdOpen", "&Other File...");
+  QPushButton* help = Button(this, "cmdHelp", "&Help");
+  grid->addWidget(fileLabel_, 0, 0, 1, 2);
+  grid->addWidget(list_, 1, 0, 1, 2);
+  grid->addWidget(save, 2, 0);
+  grid->addWidget(edit, 2, 1);
+  grid->addWidget(open, 3, 0);
+  grid->addWidget(help, 3, 1);
+  connect(list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { NamesOnFile_DblClick(list_->row(item)); });
+  connect(save, &QPushButton::clicked, this, &NamesWindow::cmdSave_Click);
+  connect(edit, &QPushButton::clicked, this, &NamesWindow::cmdEdit_Click);
+  connect(open, &QPushButton::clicked, this, &NamesWindow::cmdOpen_Click);
+  connect(help, &QPushButton::clicked, this, &NamesWindow::cmdHelp_Click);
+  LoadList();
+}
+
+void NamesWindow::LoadList() {
+  const std::string path = CurrentNamesFile(state_);
+  LoadedNames loaded = LoadNamesFile(path);
+  entries_ = std::move(loaded.Entries);
+  fileLabel_->setText(Latin1(path));
+  list_->setUpdatesEnabled(false);  // a long file fills without flicker
+  list_->clear();
+  for (const NameEntry& entry : entries_) list_->addItem(Latin1(entry.Name));
+  list_->setUpdatesEnabled(true);
+  // Start-up and a changed list do not reselect the entry used last.
+  const int remembered = state_.input.RememberedNameIndex;
+  if (state_.flags.NamesDirty == 0 && remembered >= 0 && remembered < list_->count())
+    list_->setCurrentRow(remembered);
+  else if (list_->count() > 0)
+    list_->setCurrentRow(0);
+  if (loaded.Problems.Any()) ShowMessage(loaded.Problems.Message("names"), "Warning!", MessageIcon::Warning, this);
+}
+
+void NamesWindow::NamesOnFile_DblClick(int row) {
+  if (row < 0 || row >= static_cast<int>(entries_.size())) return;
+  const NameEntry entry = entries_[row];
+  InputDWindow& natal = InputD();
+  natal.SetNameText(entry.Name);
+  natal.WriteMoment(entry.HasMoment ? entry.Moment : MomentBoxTexts(ReadClock()));
+  natal.WritePlace(entry.HasPlace ? entry.Place : HomePlaceTexts(state_.options));
+  state_.input.RememberedNameIndex = row;
+  ComputeChartFromInputWindows(state_);
+}
+
+void NamesWindow::cmdSave_Click() {
+  InputDWindow& natal = InputD();
+  const std::string name = natal.NameText();
+  if (const std::string refusal = NameRefusal(name); !refusal.empty()) {
+    ShowMessage(refusal, "Warning!", MessageIcon::Warning, this);
+    return;
+  }
+  const InputBoxTexts boxes = natal.BoxTexts();
+  if (!NatalBoxesAcceptable(boxes)) {
+    ShowMessage(NatalInputErrorText, InputWarningTitle, MessageIcon::Warning, this);
+    return;
+  }
+  const std::string path = CurrentNamesFile(state_);
+  switch (AppendNameEntry(path, NameEntryFromBoxes(name, boxes))) {
+    case NameSaveResult::Saved:
+      break;
+    case NameSaveResult::FileUnreadable:
+      ShowMessage("The names file " + path + " cannot be read, so the chart was not added to it.", "Warning!",
+                  MessageIcon::Warning, this);
+      return;
+    case NameSaveResult::WriteFailed:
+      ShowMessage("The names file " + path + " cannot be written; the chart was not added to it.", "Warning!",
+                  MessageIcon::Warning, this);
+      return;
+  }
+  state_.flags.NamesDirty = 0;
+  LoadList();
+  state_.input.RememberedNameIndex = list_->count() - 1;
+  list_->setCurrentRow(list_->count() - 1);
+}
+
+void NamesWindow::cmdEdit_Click() {
+  if (state_.ini.NamesFileName.empty()) state_.ini.NamesFileName = CurrentNamesFile(state_);
+  ShowTextEditor(state_, EditorKind::NameEdit);
+}
+
+void NamesWindow::cmdOpen_Click() {
+  const std::string path = ChooseDataFile(state_, "*.FIL", this);
+  if (path.empty()) return;
+  state_.ini.NamesFileName = path;
+  state_.input.RememberedNameIndex = -1;
+  LoadList();
+}
+
+void NamesWindow::cmdHelp_Click() { ShowTextHelp("\\NAMES.HLP"); }
+
+}  // namespace halcyra
