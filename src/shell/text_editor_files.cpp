@@ -1,8 +1,9 @@
 #include "shell/text_editor_files.h"
 
-#include "platform/number_text.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
+#include "shell/settings_files.h"
+#include "shell/startup_data.h"
 
 namespace halcyra {
 
@@ -35,15 +36,12 @@ bool RestoreDefaultOptions(const std::string& appPath) {
 }
 
 bool RereadOptionValues(AppState& state) {
-  const auto lines = ReadTextLines(ProgramFile(state.AppPath, "OPTIONS.OPT"));
-  if (!lines) return false;
-  int k = 0;
-  for (const std::string& line : *lines) {
-    if (line.empty() || k >= OptionCount) break;
-    ++k;
-    state.options.OptionValues[k] = static_cast<float>(Val(std::string_view(line).substr(0, 7)));
+  try {
+    LoadOptionsFile(state);
+    return true;
+  } catch (const StartupFileError&) {
+    return false;
   }
-  return true;
 }
 
 }  // namespace halcyra

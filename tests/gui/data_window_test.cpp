@@ -9,7 +9,10 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 
@@ -264,6 +267,37 @@ TEST_F(DataWindowTest, WindowSizeRecordedWithin16Bits) {
   window()->resize(640, 436);
   EXPECT_GT(state().ini.DataWidth, 0);
   EXPECT_LT(state().ini.DataWidth, MaxRecordedTwips);
+}
+
+TEST_F(DataWindowTest, EscapeAndRightClickReturnToMainWindow) {
+  MainWindow main;
+  main.show();
+  WritePage(2);
+  auto* view = window()->findChild<QPlainTextEdit*>("RichText1");
+  struct Input {
+    const char* what;
+    std::function<void()> send;
+  };
+  const Input inputs[] = {
+      {"Esc", [&] {
+         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+         QCoreApplication::sendEvent(view, &esc);
+       }},
+      {"right button released", [&] {
+         const QPointF at(5, 5);
+         QMouseEvent up(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at),
+                        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+         QCoreApplication::sendEvent(view->viewport(), &up);
+       }},
+  };
+  for (const Input& input : inputs) {
+    window()->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), window()) << input.what;
+    input.send();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &main) << input.what;
+  }
 }
 
 // Pages of a PDF file written by Qt: one "/Type /Page" object per page.
