@@ -14,7 +14,10 @@ namespace halcyra {
 
 void ReadValueListFile(const std::string& path, std::span<float> elements) {
   const auto lines = ReadTextLines(path);
-  if (!lines) throw StartupFileError(path, 0, "the file is missing or cannot be read");
+  if (!lines) {
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  }
   const size_t count = std::min(lines->size(), elements.size());
   for (size_t k = 0; k < count; ++k) {
     const std::string& line = (*lines)[k];

@@ -13,7 +13,7 @@ namespace halcyra {
 // each line's value is the number in its first 7 characters, the rest is
 // comment. Reading ends at the first empty line or the end of the file;
 // lines beyond the table are ignored; elements not reached keep their values.
-// A file that cannot be read throws StartupFileError.
+// A file that cannot be read throws StartupFileError naming it.
 void ReadValueListFile(const std::string& path, std::span<float> elements);
 
 void LoadOptionsFile(AppState& state);   // OPTIONS.OPT into OptionValues 1..244

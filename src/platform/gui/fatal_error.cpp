@@ -8,13 +8,6 @@
 
 namespace halcyra {
 
-std::string FileFailureText(const std::string& file, long line, const std::string& failure) {
-  std::string text = "Cannot use the file " + file;
-  if (line > 0) text += " (line " + std::to_string(line) + ")";
-  text += ": " + failure;
-  return text;
-}
-
 void ReportFatalError(const std::string& text) {
   std::fprintf(stderr, "Error! %s\n", text.c_str());
   std::fflush(stderr);

@@ -5,10 +5,6 @@
 
 namespace halcyra {
 
-// "Cannot use the file <file> (line <n>): <failure>"; the line part only
-// when line > 0.
-std::string FileFailureText(const std::string& file, long line, const std::string& failure);
-
 // Shows the text in a message box titled "Error!" and writes it on stderr.
 void ReportFatalError(const std::string& text);
 

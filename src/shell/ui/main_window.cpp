@@ -1,15 +1,104 @@
 #include "shell/ui/main_window.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+#include <cmath>
+
+#include "platform/gui/twips.h"
+#include "state/app_state.h"
 
 namespace halcyra {
 
+namespace {
+MainWindow* g_mainWindow = nullptr;
+}
+
+MainWindow* TheMainWindow() { return g_mainWindow; }
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Orvane");
+  setWindowTitle("Halcyra");
+  setAttribute(Qt::WA_DeleteOnClose);
+  g_mainWindow = this;
+  timer1 = new QTimer(this);
+  timer1->setObjectName("Timer1");
+  timer1->setInterval(1000);
   BuildFileMenu(*this);
-  BuildDataMenu(*this);
   BuildInputMenu(*this);
+  BuildRidurIzivaMenu(*this);
+  BuildDataMenu(*this);
+  BuildWheelsMenu(*this);
   BuildHelpMenu(*this);
+  SnapHeight();
+}
+
+MainWindow::~MainWindow() {
+  if (g_mainWindow == this) g_mainWindow = nullptr;
+}
+
+void MainWindow::SnapHeight() {
+  // The stored height counts the frame; the client keeps at least the menu bar.
+  const int frameExtra = frameGeometry().height() - height();
+  const int target = std::max(PixelsFromTwipsY(MainWindowHeightTwips) - std::max(frameExtra, 0),
+                              menuBar()->sizeHint().height());
+  if (minimumHeight() != target || maximumHeight() != target) setFixedHeight(target);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  SnapHeight();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  SnapHeight();
+}
+
+void MainWindow::ApplyIniGeometry() {
+  const IniSettings& ini = App().ini;
+  // Position counts the frame, width the inside, the same both ways.
+  move(PixelsFromTwipsX(ini.MainLeft), PixelsFromTwipsY(ini.MainTop));
+  resize(std::max(PixelsFromTwipsX(ini.MainWidth), 1), height());
+  SnapHeight();
+}
+
+void MainWindow::RecordIniGeometry() {
+  IniSettings& ini = App().ini;
+  // A stored value that still gives the same pixel keeps its exact twips.
+  auto record = [](float& stored, int pixels, int (*toPixels)(double), double (*toTwips)(int)) {
+    if (toPixels(stored) != pixels) stored = static_cast<float>(toTwips(pixels));
+  };
+  record(ini.MainLeft, pos().x(), PixelsFromTwipsX, TwipsFromPixelsX);
+  record(ini.MainTop, pos().y(), PixelsFromTwipsY, TwipsFromPixelsY);
+  record(ini.MainWidth, width(), PixelsFromTwipsX, TwipsFromPixelsX);
+  // The height always snaps back to the menu bar's.
+  ini.MainHeight = MainWindowHeightTwips;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!exitDone_) {
+    exitDone_ = true;
+    RunExitSequence(*this);
+  }
+  event->accept();
+}
+
+void ShowChartMenus(MainWindow& window) {
+  static const QStringList kChartMenus = {"mnuInputData", "mnuInput", "mnuRidurIziva", "mnuData",
+                                          "mnuWheels"};
+  for (QAction* action : window.menuBar()->actions()) {
+    const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
+    if (kChartMenus.contains(name) || kChartMenus.contains(action->objectName()))
+      action->setVisible(true);
+  }
+}
+
+void ShowChartMenus() {
+  if (MainWindow* window = TheMainWindow()) ShowChartMenus(*window);
 }
 
 }  // namespace halcyra

@@ -3,7 +3,9 @@
 // subsystems that own their commands.
 #include <QMainWindow>
 
+class QAction;
 class QMenu;
+class QTimer;
 
 namespace halcyra {
 
@@ -11,20 +13,55 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   QMenu* fileMenu = nullptr;
-  QMenu* dataMenu = nullptr;
-  QMenu* wheelsMenu = nullptr;
   QMenu* inputMenu = nullptr;
   QMenu* ridurIzivaMenu = nullptr;
-  QMenu* voruvEdudMenu = nullptr;
+  QMenu* dataMenu = nullptr;
+  QMenu* wheelsMenu = nullptr;
   QMenu* helpMenu = nullptr;
+  QTimer* timer1 = nullptr;          // "Timer1", the once-a-second clock; off until a chart exists
+
+  // Moves and sizes the window from the INI settings (twips); the height
+  // always snaps to the bare menu bar.
+  void ApplyIniGeometry();
+  // Writes the window's current position and size back into the INI settings.
+  void RecordIniGeometry();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void SnapHeight();
+  bool exitDone_ = false;
 };
 
-// Menu builders, one per owner.
+// The program's main window while it exists (nullptr before start-up and after exit).
+MainWindow* TheMainWindow();
+
+// Makes the Data, Wheels, Input and RidurIziva menus visible once a chart exists.
+void ShowChartMenus(MainWindow& window);
+void ShowChartMenus();
+
+// The main window's height in twips: a bare menu bar.
+inline constexpr int MainWindowHeightTwips = 675;
+
+// Menu builders, one per owner, called in menu-bar order; the Help menu
+// builder also places the VoruvEdud command between Data and Wheels.
 void BuildFileMenu(MainWindow& window);
-void BuildDataMenu(MainWindow& window);
 void BuildInputMenu(MainWindow& window);
+void BuildRidurIzivaMenu(MainWindow& window);
+void BuildDataMenu(MainWindow& window);
+void BuildWheelsMenu(MainWindow& window);
 void BuildHelpMenu(MainWindow& window);
+
+// File > Exit, also run when the main window closes: removes the glyph
+// font, writes the INI file, puts the window's font back and ends the
+// program. An INI file that cannot be written is reported, and the program
+// still ends.
+void RunExitSequence(MainWindow& window);
 
 }  // namespace halcyra

@@ -1,0 +1,80 @@
+#include "shell/ui/progress_window.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include "platform/gui/qb_colors.h"
+
+namespace halcyra {
+
+namespace {
+
+QPointer<StatusDlg> g_statusDlg;
+
+class BarBox : public QWidget {
+ public:
+  BarBox(StatusDlg& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, owner_.bar);
+  }
+
+ private:
+  StatusDlg& owner_;
+};
+
+}  // namespace
+
+StatusDlg::StatusDlg() {
+  setObjectName("StatusDlg");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle("% Completed");
+  auto* layout = new QVBoxLayout(this);
+  Picture2 = new BarBox(*this, this);
+  Picture2->setObjectName("Picture2");
+  Picture2->setFixedSize(300, 24);
+  layout->addWidget(Picture2);
+  bar = QPixmap(Picture2->size());
+  bar.fill(Qt::white);
+}
+
+std::optional<double> ProgressBarWidth(long done, long total, double scaleWidth) {
+  if (total <= 0) return std::nullopt;
+  float percent = static_cast<float>(static_cast<double>(done) / static_cast<double>(total) * 100);
+  if (percent > 100) percent = 100;
+  return scaleWidth / 100 * percent;
+}
+
+void ShowProgressBar(long done, long total) {
+  const auto width = ProgressBarWidth(done, total, 0);
+  if (!width) return;
+  StatusDlg* dialog = ShowStatusDlg();
+  const auto barWidth = ProgressBarWidth(done, total, dialog->bar.width());
+  if (*barWidth > 0) {
+    QPainter painter(&dialog->bar);
+    painter.fillRect(QRectF(0, 0, *barWidth, dialog->bar.height()), QBColor(12));
+  }
+  dialog->Picture2->repaint();
+}
+
+StatusDlg* TheStatusDlg() { return g_statusDlg; }
+
+StatusDlg* ShowStatusDlg() {
+  if (!g_statusDlg) {
+    g_statusDlg = new StatusDlg;
+    g_statusDlg->show();
+  }
+  return g_statusDlg;
+}
+
+void UnloadStatusDlg() {
+  if (g_statusDlg) {
+    g_statusDlg->close();
+    g_statusDlg = nullptr;
+  }
+}
+
+}  // namespace halcyra

@@ -1,0 +1,30 @@
+#pragma once
+// "StatusDlg", the "% Completed" window of the long listings, and its bar.
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+namespace halcyra {
+
+class StatusDlg : public QWidget {
+  Q_OBJECT
+ public:
+  StatusDlg();
+  QWidget* Picture2 = nullptr;  // the bar's picture box
+  QPixmap bar;                  // what the bar shows; drawn on, never erased
+};
+
+// Width of the bar for `done` of `total` in a box `scaleWidth` wide: the
+// percentage limited to 100; nothing (nullopt) when total is not positive.
+std::optional<double> ProgressBarWidth(long done, long total, double scaleWidth);
+
+// Draws the bar for done of total in bright red over what it showed before,
+// loading and showing StatusDlg first when needed. A total of 0 draws nothing.
+void ShowProgressBar(long done, long total);
+
+// The window while it exists; the listings show and remove it themselves.
+StatusDlg* TheStatusDlg();
+StatusDlg* ShowStatusDlg();
+void UnloadStatusDlg();
+
+}  // namespace halcyra
