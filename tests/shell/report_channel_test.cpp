@@ -150,12 +150,6 @@ TEST_F(ReportChannel, HelpFileOfKLinesAddsKPlusTwoLines) {
   EXPECT_TRUE(display.notices.empty());
 }
 
-TEST_F(ReportChannel, HelpFileFoundWhateverTheLetterCase) {
-  std::ofstream(state.AppPath + "/Orvane.HLP", std::ios::binary) << "main\r\n";
-  ShowTextHelp(state, "\\ORVANE.hlp");
-  EXPECT_EQ(state.report.PageLines[0], "main");
-}
-
 TEST_F(ReportChannel, MissingHelpFileWarnsAndKeepsPage) {
   StartNewPage(state);
   WriteLines(2);
@@ -181,19 +175,6 @@ TEST_F(ReportChannel, UnwritableLastPageWarnsAndStillShows) {
   EXPECT_NE(display.notices[0].text.find("LASTPAGE.TXT"), std::string::npos);
   EXPECT_EQ(display.pages.size(), 1u);
   EXPECT_EQ(state.report.DataLineCount, 3) << "the buffer keeps the page";
-}
-
-TEST_F(ReportChannel, ClearingLeavesEmptyListsWithSpareEntry) {
-  WriteLines(3);
-  ClearDataBuffer(state);
-  EXPECT_EQ(state.report.DataLineCount, 0);
-  EXPECT_EQ(state.report.PageLineCount, 3);
-  EXPECT_EQ(LinesWithSpare(state.report.DataLines, 0), std::vector<std::string>{""});
-  ClearReportBuffers(state);
-  EXPECT_EQ(state.report.PageLineCount, 0);
-  EXPECT_EQ(LinesWithSpare(state.report.PageLines, 0), std::vector<std::string>{""});
-  WriteLines(1);
-  EXPECT_EQ(LinesWithSpare(state.report.PageLines, 1), (std::vector<std::string>{"line 1", ""}));
 }
 
 }  // namespace
