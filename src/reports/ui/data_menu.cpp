@@ -1,14 +1,178 @@
+#include "reports/ui/data_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <string>
 
+#include "reports/data_menu_commands.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/report_view.h"
+#include "state/app_state.h"
 
 namespace halcyra {
 
+namespace {
+
+QMenu* g_dataMenu = nullptr;
+
+// The transit input window's second-person box, wherever that window is.
+SecondPersonBox ReadSecondPersonBox() {
+  SecondPersonBox box;
+  for (QWidget* widget : QApplication::allWidgets()) {
+    auto* check = qobject_cast<QCheckBox*>(widget);
+    if (check && check->objectName() == "chk2ndPerson") {
+      box.ticked = check->isChecked();
+      box.caption = check->text().toLatin1().toStdString();
+      break;
+    }
+  }
+  return box;
+}
+
+// Items that run sections of other parts of the program: ready once every
+// section they need is present.
+bool ItemReady(const std::string& name) {
+  const NotYetAvailableSections& s = PendingSections();
+  if (name == "mnuDataNatalMore") return bool(s.WriteSignHouseEmphasis);
+  if (name == "mnuDataTransits") return bool(s.ShowTransitListingOptions);
+  if (name == "mnuDataTransitInterpretations") return bool(s.WriteTransitInterpretations);
+  if (name == "mnuDataListTransits") return bool(s.ListDiurnalHouses);
+  if (name == "mnuHoraryBasics")
+    return s.WriteHoraryBasics && s.WriteMoonAspects && s.WriteCriticalDegrees;
+  if (name == "mnuHoraryAspects") return bool(s.WriteHoraryAspects);
+  if (name == "mnuHoraryAlmutens") return s.WriteAlmutensDispositors && s.WriteSolsticePoints;
+  if (name == "mnuHoraryDecansDwads") return bool(s.WriteDecansDwads);
+  if (name == "mnuHoraryOtherDegrees") return bool(s.WriteDegreeQualities);
+  if (name == "mnuHoraryArabianParts") return bool(s.WriteArabianParts);
+  if (name == "mnuMansions") return bool(s.MansionsReport);
+  return true;
+}
+
+// The menu's commands run only while the menu is on view: before the first
+// chart there are no chart sets to report on.
+bool DataMenuOnView() { return g_dataMenu && g_dataMenu->menuAction()->isVisible(); }
+
+// The item is created in its final enabled state before it joins the menu:
+// enabling or disabling it later makes the menu bar lay itself out afresh,
+// which can widen the main window.
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut) {
+  auto* item = new QAction(QString::fromLatin1(caption), menu);
+  item->setObjectName(name);
+  if (shortcut && *shortcut) item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  item->setEnabled(ItemReady(name));
+  menu->addAction(item);
+  return item;
+}
+
+void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+// An item that writes a page and shows it.
+template <typename Page>
+QAction* AddReportItem(QMenu* menu, const char* name, const char* caption, const char* shortcut,
+                       Page page) {
+  QAction* item = AddItem(menu, name, caption, shortcut);
+  QObject::connect(item, &QAction::triggered, menu, [page] {
+    if (!DataMenuOnView()) return;
+    page(App());
+    ShowReport();
+  });
+  return item;
+}
+
+// An item built from sections not yet in this build: enabled once they are.
+template <typename Page>
+QAction* AddPendingItem(QMenu* menu, const char* name, const char* caption, const char* shortcut,
+                        Page page) {
+  QAction* item = AddItem(menu, name, caption, shortcut);
+  QObject::connect(item, &QAction::triggered, menu, [page] {
+    if (!DataMenuOnView()) return;
+    if (page(App())) ShowReport();
+  });
+  return item;
+}
+
+}  // namespace
+
+void SetTransitAspectsToTransitsCaption(bool secondPersonTicked) {
+  if (!g_dataMenu) return;
+  QAction* item = g_dataMenu->findChild<QAction*>("mnuDataTransitAspectsToTransits");
+  const QString caption = QString::fromLatin1(TransitAspectsToTransitsCaption(secondPersonTicked));
+  if (item && item->text() != caption) item->setText(caption);
+}
+
+void RefreshDataMenu() {
+  if (!g_dataMenu) return;
+  for (QAction* item : g_dataMenu->actions()) {
+    const bool ready = ItemReady(item->objectName().toStdString());
+    if (!item->isSeparator() && item->isEnabled() != ready) item->setEnabled(ready);
+  }
+  SetTransitAspectsToTransitsCaption(ReadSecondPersonBox().ticked);
+}
+
 void BuildDataMenu(MainWindow& window) {
-  window.dataMenu = window.menuBar()->addMenu("&Data");
-  window.dataMenu->setObjectName("mnuData");
-  window.dataMenu->menuAction()->setVisible(false);
+  QMenu* menu = window.menuBar()->addMenu("&Data");
+  window.dataMenu = g_dataMenu = menu;
+  menu->setObjectName("mnuData");
+  menu->menuAction()->setObjectName("mnuData");
+  menu->menuAction()->setVisible(false);
+
+  AddReportItem(menu, "mnuDataSummary", "Summary of data", "Ctrl+F12", DataSummaryPage);
+  AddSeparator(menu, "mnuSplit397");
+  AddReportItem(menu, "mnuDataNatalData", "&Natal Data", "F2", NatalDataPage);
+  AddReportItem(menu, "mnuDataNatalAspects", "Natal &Aspects", "F3", NatalAspectsPage);
+  AddPendingItem(menu, "mnuDataNatalMore", "Mo&re Natal Data", "F4", NatalMorePage);
+  AddSeparator(menu, "mnuSplit117");
+  AddReportItem(menu, "mnuDataTransitData", "&Transit Data", "F5", TransitDataPage);
+  AddReportItem(menu, "mnuDataTransitsAspectstoNatal", "Aspects to Nata&l", "F6",
+                [](AppState& state) { TransitAspectsToNatalPage(state, ReadSecondPersonBox()); });
+  AddReportItem(menu, "mnuDataTransitAspectsToTransits", "A&spects to Transits", "F7",
+                [](AppState& state) { TransitAspectsToTransitsPage(state, ReadSecondPersonBox()); });
+  AddSeparator(menu, "mnuSplit330");
+  QAction* transits = AddItem(menu, "mnuDataTransits", "Transits by the &Minute", "Ctrl+F2");
+  QObject::connect(transits, &QAction::triggered, menu, [] {
+    if (!DataMenuOnView() || !PendingSections().ShowTransitListingOptions) return;
+    App().flags.TZTarget = 0;
+    PendingSections().ShowTransitListingOptions();
+  });
+  AddSeparator(menu, "mnuSplit331");
+  QAction* interpretations =
+      AddItem(menu, "mnuDataTransitInterpretations", "Transit &Interpretations", "Ctrl+F1");
+  QObject::connect(interpretations, &QAction::triggered, menu, [] {
+    if (!DataMenuOnView() || !PendingSections().WriteTransitInterpretations) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (TransitInterpretationsPage(App())) ShowReport();
+    QApplication::restoreOverrideCursor();
+  });
+  QAction* houses = AddItem(menu, "mnuDataListTransits", "Tabl&e of Houses", "Ctrl+F5");
+  QObject::connect(houses, &QAction::triggered, menu, [] {
+    if (DataMenuOnView() && PendingSections().ListDiurnalHouses) PendingSections().ListDiurnalHouses(App());
+  });
+  AddSeparator(menu, "mnuSplit45");
+  AddPendingItem(menu, "mnuHoraryBasics", "Horary &Basics", "Ctrl+F6", HoraryBasicsPage);
+  AddPendingItem(menu, "mnuHoraryAspects", "&Horary Aspects", "Shift+F7", HoraryAspectsPage);
+  AddPendingItem(menu, "mnuHoraryAlmutens", "Horary Almutens, &Dispositors, Antiscions", "Ctrl+F7",
+                 HoraryAlmutensPage);
+  AddPendingItem(menu, "mnuHoraryDecansDwads", "Horary Decans and D&wads", "Shift+F12",
+                 HoraryDecansDwadsPage);
+  AddPendingItem(menu, "mnuHoraryOtherDegrees", "Horary &Other Degrees", "Ctrl+F8",
+                 HoraryOtherDegreesPage);
+  AddPendingItem(menu, "mnuHoraryArabianParts", "Arabian &Parts", "Ctrl+F9", ArabianPartsPage);
+  AddReportItem(menu, "mnuDataFixedStars", "&Fixed Stars", "Ctrl+F11", FixedStarsPage);
+  AddSeparator(menu, "mnuSplit616");
+  QAction* mansions = AddItem(menu, "mnuMansions", "Mansions", "Ctrl+M");
+  QObject::connect(mansions, &QAction::triggered, menu, [] {
+    if (DataMenuOnView() && PendingSections().MansionsReport) PendingSections().MansionsReport(App());
+  });
+
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [] { RefreshDataMenu(); });
+  QObject::connect(menu, &QObject::destroyed, [menu] {
+    if (g_dataMenu == menu) g_dataMenu = nullptr;
+  });
+  SetTransitAspectsToTransitsCaption(ReadSecondPersonBox().ticked);
 }
 
 }  // namespace halcyra
