@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/angle_helpers.h"
+#include "core/ephemeris_trig.h"
 #include "core/moon.h"
 #include "core/perturbation_args.h"
 #include "core/planet_orbits.h"
@@ -18,10 +19,12 @@ struct Rotation {
 };
 
 double Declination(double longitude, double latitude, const Rotation& r) {
-  const double cb = CosDeg(latitude);
-  const double sb = SinDeg(latitude);
-  const double sl = SinDeg(longitude);
-  const double x = cb * CosDeg(longitude);
+  const SinCos b = SinCosDeg(latitude);
+  const SinCos l = SinCosDeg(longitude);
+  const double cb = b.cos;
+  const double sb = b.sin;
+  const double sl = l.sin;
+  const double x = cb * l.cos;
   const double y = r.cosE * cb * sl - r.sinE * sb;
   const double z = r.sinE * cb * sl + r.cosE * sb;
   return RectToSpherical(x, y, z).latitude;

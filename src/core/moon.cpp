@@ -1,9 +1,49 @@
 #include "core/moon.h"
 
+#include <array>
+#include <cstddef>
+
 #include "core/angle_helpers.h"
 #include "core/moon_series.h"
 
 namespace halcyra {
+
+namespace {
+
+constexpr std::size_t TermCount = MoonLongitudeTerms.size();
+
+constexpr bool SameArgument(const MoonLongitudeTerm& a, const MoonLongitudeTerm& b) {
+  return a.D == b.D && a.M == b.M && a.Mp == b.Mp && a.F == b.F;
+}
+
+// For each row, the first row with the same argument (itself when none
+// comes before it): the 71st term repeats the 17th's, whose sine is reused.
+constexpr std::array<std::size_t, TermCount> FirstRowOfArgument = [] {
+  std::array<std::size_t, TermCount> first{};
+  for (std::size_t k = 0; k < TermCount; ++k) {
+    first[k] = k;
+    for (std::size_t j = 0; j < k; ++j)
+      if (SameArgument(MoonLongitudeTerms[j], MoonLongitudeTerms[k])) {
+        first[k] = j;
+        break;
+      }
+  }
+  return first;
+}();
+
+// The row whose argument is the single multiplier given (M, M' or 2F), whose
+// sine the nutation and the latitude's auxiliary argument reuse.
+constexpr std::size_t RowOf(int D, int M, int Mp, int F) {
+  for (std::size_t k = 0; k < TermCount; ++k)
+    if (SameArgument(MoonLongitudeTerms[k], {0, D, M, Mp, F})) return k;
+  return TermCount;
+}
+constexpr std::size_t RowM = RowOf(0, 1, 0, 0);
+constexpr std::size_t RowMp = RowOf(0, 0, 1, 0);
+constexpr std::size_t Row2F = RowOf(0, 0, 0, 2);
+static_assert(RowM < TermCount && RowMp < TermCount && Row2F < TermCount);
+
+}  // namespace
 
 MoonPosition CalcMoonPosition(double T) {
   const double T2 = T * T;
@@ -14,15 +54,29 @@ MoonPosition CalcMoonPosition(double T) {
   const double L = NormalizeDegrees(279.696678 + 36000.768925 * T + 0.000303 * T2);
   const double M = NormalizeDegrees(358.475833 + 35999.04975 * T - 0.00015 * T2 - 0.0000033 * T3);
 
-  double nutation = 0;
-  for (const MoonNutationTerm& t : MoonNutationTerms)
-    nutation += t.c * SinDeg(t.Lp * Lp + t.Mp * Mp + t.Omega * Om + t.L * L + t.M * M) / 3600;
-
   const double D = Lp - L;
   const double F = Lp - Om;
+  // a whole multiple of zero adds nothing, so a row's argument has the very
+  // bits of the same angle formed elsewhere and its sine may stand in
+  std::array<double, TermCount> sines;
+  for (std::size_t k = 0; k < TermCount; ++k) {
+    const MoonLongitudeTerm& t = MoonLongitudeTerms[k];
+    sines[k] = FirstRowOfArgument[k] != k ? sines[FirstRowOfArgument[k]]
+                                          : SinDeg(t.D * D + t.M * M + t.Mp * Mp + t.F * F);
+  }
+
+  double nutation = 0;
+  for (const MoonNutationTerm& t : MoonNutationTerms) {
+    double sine;
+    if (t.Lp == 0 && t.Omega == 0 && t.L == 0 && ((t.M == 1 && t.Mp == 0) || (t.M == 0 && t.Mp == 1)))
+      sine = sines[t.M == 1 ? RowM : RowMp];
+    else
+      sine = SinDeg(t.Lp * Lp + t.Mp * Mp + t.Omega * Om + t.L * L + t.M * M);
+    nutation += t.c * sine / 3600;
+  }
+
   double series = 0;
-  for (const MoonLongitudeTerm& t : MoonLongitudeTerms)
-    series += t.c / 3600 * SinDeg(t.D * D + t.M * M + t.Mp * Mp + t.F * F);
+  for (std::size_t k = 0; k < TermCount; ++k) series += MoonLongitudeTerms[k].c / 3600 * sines[k];
 
   MoonPosition r;
   r.Lambda = (series + nutation) + Lp;
@@ -30,7 +84,7 @@ MoonPosition CalcMoonPosition(double T) {
   r.MeanNode = Om;
 
   // the two small coefficients of the auxiliary argument are degrees
-  const double S = r.MoonLong - Om + 0.114 * SinDeg(2 * F) + 0.15 * SinDeg(M);
+  const double S = r.MoonLong - Om + 0.114 * sines[Row2F] + 0.15 * sines[RowM];
   const double X = 2 * L - Lp - Om;
   double latitude = 0;
   for (const MoonLatitudeTerm& t : MoonLatitudeTerms)

@@ -1,6 +1,7 @@
 #include "core/perturbation_args.h"
 
 #include "core/angle_helpers.h"
+#include "core/ephemeris_trig.h"
 
 namespace halcyra {
 
@@ -11,57 +12,56 @@ double& At(Array& a, Enum e) {
   return a[static_cast<std::size_t>(e)];
 }
 
+template <class Enum, class Array>
+void SetPair(Array& a, Enum sinSlot, Enum cosSlot, double degrees) {
+  const SinCos sc = SinCosDeg(degrees);
+  At(a, sinSlot) = sc.sin;
+  At(a, cosSlot) = sc.cos;
+}
+
+template <class Enum>
+Enum Plus(Enum e, int k) {
+  return static_cast<Enum>(static_cast<int>(e) + k);
+}
+
 JupiterSaturnFactors CalcJupiterSaturnFactors(const PerturbationArgs& g) {
   using J = JupiterSaturnTrig;
   JupiterSaturnFactors f{};
   At(f, J::One) = 1;
-  At(f, J::SinV) = SinDeg(g.V);
-  At(f, J::CosV) = CosDeg(g.V);
-  At(f, J::Sin2V) = SinDeg(2 * g.V);
-  At(f, J::Cos2V) = CosDeg(2 * g.V);
+  SetPair(f, J::SinV, J::CosV, g.V);
+  SetPair(f, J::Sin2V, J::Cos2V, 2 * g.V);
   At(f, J::SinW) = SinDeg(g.W);
-  for (int k = 1; k <= 5; ++k) {
-    At(f, static_cast<J>(static_cast<int>(J::SinZeta) + k - 1)) = SinDeg(k * g.Zeta);
-    At(f, static_cast<J>(static_cast<int>(J::CosZeta) + k - 1)) = CosDeg(k * g.Zeta);
-  }
-  for (int k = 1; k <= 4; ++k) {
-    At(f, static_cast<J>(static_cast<int>(J::SinQ) + k - 1)) = SinDeg(k * g.Q);
-    At(f, static_cast<J>(static_cast<int>(J::CosQ) + k - 1)) = CosDeg(k * g.Q);
-  }
-  At(f, J::Sin2Psi) = SinDeg(2 * g.Psi);
-  At(f, J::Cos2Psi) = CosDeg(2 * g.Psi);
-  At(f, J::Sin3Psi) = SinDeg(3 * g.Psi);
-  At(f, J::Cos3Psi) = CosDeg(3 * g.Psi);
+  for (int k = 1; k <= 5; ++k) SetPair(f, Plus(J::SinZeta, k - 1), Plus(J::CosZeta, k - 1), k * g.Zeta);
+  for (int k = 1; k <= 4; ++k) SetPair(f, Plus(J::SinQ, k - 1), Plus(J::CosQ, k - 1), k * g.Q);
+  SetPair(f, J::Sin2Psi, J::Cos2Psi, 2 * g.Psi);
+  SetPair(f, J::Sin3Psi, J::Cos3Psi, 3 * g.Psi);
   return f;
 }
 
-// The factors that do not depend on the planet's own Zeta, Eta and Theta
-// are the same for Uranus and Neptune.
-UranusNeptuneFactors CalcUranusNeptuneFactors(const PerturbationArgs& g, double G, double zeta,
-                                              double eta, double theta) {
+// The factors that do not depend on a planet's own Zeta and Eta: the same
+// for Uranus and Neptune.
+UranusNeptuneFactors CalcSharedUranusNeptuneFactors(const PerturbationArgs& g, double G, double theta) {
   using U = UranusNeptuneTrig;
   const double H = 2 * G - g.S;
   UranusNeptuneFactors f{};
   At(f, U::One) = 1;
-  At(f, U::SinH) = SinDeg(H);
-  At(f, U::CosH) = CosDeg(H);
-  At(f, U::Sin2H) = SinDeg(2 * H);
-  At(f, U::Cos2H) = CosDeg(2 * H);
+  SetPair(f, U::SinH, U::CosH, H);
+  SetPair(f, U::Sin2H, U::Cos2H, 2 * H);
   At(f, U::SinW) = SinDeg(g.W);
-  At(f, U::SinSPlusEta) = SinDeg(g.S + eta);
-  At(f, U::CosSPlusEta) = CosDeg(g.S + eta);
-  At(f, U::Cos2SPlusEta) = CosDeg(2 * g.S + eta);
   At(f, U::SinSPlus3Theta) = SinDeg(g.S + 3 * theta);
-  At(f, U::SinZeta) = SinDeg(zeta);
-  At(f, U::SinEta) = SinDeg(eta);
-  At(f, U::CosEta) = CosDeg(eta);
   At(f, U::SinTheta) = SinDeg(theta);
-  At(f, U::Sin2Theta) = SinDeg(2 * theta);
-  At(f, U::Cos2Theta) = CosDeg(2 * theta);
+  SetPair(f, U::Sin2Theta, U::Cos2Theta, 2 * theta);
   At(f, U::Sin3Theta) = SinDeg(3 * theta);
-  At(f, U::SinG) = SinDeg(G);
-  At(f, U::CosG) = CosDeg(G);
+  SetPair(f, U::SinG, U::CosG, G);
   return f;
+}
+
+void SetOwnUranusNeptuneFactors(const PerturbationArgs& g, double zeta, double eta, UranusNeptuneFactors& f) {
+  using U = UranusNeptuneTrig;
+  SetPair(f, U::SinSPlusEta, U::CosSPlusEta, g.S + eta);
+  At(f, U::Cos2SPlusEta) = CosDeg(2 * g.S + eta);
+  At(f, U::SinZeta) = SinDeg(zeta);
+  SetPair(f, U::SinEta, U::CosEta, eta);
 }
 
 }  // namespace
@@ -87,9 +87,10 @@ PerturbationMoment CalcPerturbationMoment(double T) {
   m.jupiterSaturn = CalcJupiterSaturnFactors(g);
 
   const double G = 83.76922 + 218.4901 * T;  // Neptune's mean longitude
-  const double theta = G - g.S;
-  m.uranus = CalcUranusNeptuneFactors(g, G, g.S - g.P, g.S - g.Q, theta);
-  m.neptune = CalcUranusNeptuneFactors(g, G, G - g.P, G - g.Q, theta);
+  m.uranus = CalcSharedUranusNeptuneFactors(g, G, G - g.S);
+  m.neptune = m.uranus;
+  SetOwnUranusNeptuneFactors(g, g.S - g.P, g.S - g.Q, m.uranus);
+  SetOwnUranusNeptuneFactors(g, G - g.P, G - g.Q, m.neptune);
   m.uranusM0 = 72.64878 + 428.37911 * T + 0.000079 * T * T;
   m.neptuneM0 = 37.73063 + 218.46134 * T - 0.00007 * T * T;
   return m;

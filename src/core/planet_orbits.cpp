@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/angle_helpers.h"
+#include "core/ephemeris_trig.h"
 #include "core/perturbations_jupiter.h"
 #include "core/perturbations_saturn.h"
 #include "core/perturbations_uranus_neptune.h"
@@ -21,11 +22,22 @@ const OuterElements& OuterRow(int body) {
   return OuterElementTable[0];
 }
 
+// Rectangular ecliptic coordinates of a heliocentric position, km.
+struct Rect {
+  double x, y, z;
+};
+Rect ToRect(const HelioPosition& h) {
+  const SinCos b = SinCosDeg(h.Lat);
+  const SinCos l = SinCosDeg(h.Long);
+  return {h.Radius * b.cos * l.cos, h.Radius * b.cos * l.sin, h.Radius * b.sin};
+}
+
 void SetEarth(const HelioPosition& helio, EarthPosition& earth) {
   earth.helio = helio;
-  earth.x = helio.Radius * CosDeg(helio.Lat) * CosDeg(helio.Long);
-  earth.y = helio.Radius * CosDeg(helio.Lat) * SinDeg(helio.Long);
-  earth.z = helio.Radius * SinDeg(helio.Lat);
+  const Rect r = ToRect(helio);
+  earth.x = r.x;
+  earth.y = r.y;
+  earth.z = r.z;
 }
 
 }  // namespace
@@ -96,7 +108,8 @@ GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth
   // Newton converges in a handful of steps for these small eccentricities;
   // the cap only guards against a hang on a corrupted orbit
   for (int step = 0; step < 100; ++step) {
-    const double E1 = E + (M + eDeg * SinDeg(E) - E) / (1 - e * CosDeg(E));
+    const SinCos sc = SinCosDeg(E);
+    const double E1 = E + (M + eDeg * sc.sin - E) / (1 - e * sc.cos);
     const bool done = !(std::fabs(E1 - E) >= 0.0000001);
     E = E1;
     if (done) break;
@@ -112,18 +125,15 @@ GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth
 }
 
 EclipticPoint OrbitToEcliptic(double u, double i, double Node) {
-  const double x = CosDeg(u);
-  const double y = SinDeg(u) * CosDeg(i);
-  const double z = SinDeg(u) * SinDeg(i);
-  const SphericalPoint s = RectToSpherical(x, y, z);
+  const SinCos su = SinCosDeg(u);
+  const SinCos si = SinCosDeg(i);
+  const SphericalPoint s = RectToSpherical(su.cos, su.sin * si.cos, su.sin * si.sin);
   return {s.longitude + Node, s.latitude};
 }
 
 GeoPosition HelioToGeocentric(const HelioPosition& planet, const EarthPosition& earth) {
-  const double x = planet.Radius * CosDeg(planet.Lat) * CosDeg(planet.Long) - earth.x;
-  const double y = planet.Radius * CosDeg(planet.Lat) * SinDeg(planet.Long) - earth.y;
-  const double z = planet.Radius * SinDeg(planet.Lat) - earth.z;
-  const SphericalPoint s = RectToSpherical(x, y, z);
+  const Rect p = ToRect(planet);
+  const SphericalPoint s = RectToSpherical(p.x - earth.x, p.y - earth.y, p.z - earth.z);
   return {s.longitude, s.latitude};
 }
 

@@ -1,6 +1,7 @@
 #include "core/pluto.h"
 
 #include "core/angle_helpers.h"
+#include "core/ephemeris_trig.h"
 
 namespace halcyra {
 
@@ -11,8 +12,9 @@ PlutoHelio CalcPlutoPosition(double T) {
   double lon = 0, lat = 0, rad = 0;
   for (const PlutoTerm& t : PlutoTerms) {
     const double a = t.j * J + t.s * S + t.p * P;
-    const double sa = SinDeg(a);
-    const double ca = CosDeg(a);
+    const SinCos sc = SinCosDeg(a);
+    const double sa = sc.sin;
+    const double ca = sc.cos;
     lon += t.lonSin * sa;
     lon += t.lonCos * ca;
     lat += t.latSin * sa;

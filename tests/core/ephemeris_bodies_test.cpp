@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/angle_helpers.h"
+#include "core/ephemeris_trig.h"
 #include "core/moon.h"
 #include "core/perturbation_args.h"
 #include "core/perturbations_jupiter.h"
@@ -209,6 +210,19 @@ TEST(EphemerisPerturbations, SharedMomentGivesTheSameBits) {
     PerturbJupiter(t, d);
     EXPECT_EQ(c.w, d.w);
     EXPECT_EQ(c.e, d.e);
+  }
+}
+
+// The ephemeris takes sine and cosine of one angle from one call; that must
+// not change a bit against SinDeg and CosDeg, over angles as large as
+// Mercury's unreduced anomaly.
+TEST(EphemerisTrig, SinCosDegGivesTheBitsOfSinDegAndCosDeg) {
+  double x = -2e5;
+  for (int i = 0; i < 400000; ++i) {
+    const SinCos sc = SinCosDeg(x);
+    ASSERT_EQ(sc.sin, SinDeg(x)) << x;
+    ASSERT_EQ(sc.cos, CosDeg(x)) << x;
+    x += 1.00000123;  // an irrational-looking step visits every phase
   }
 }
 
