@@ -5,6 +5,7 @@
 
 #include "reports/data_menu_commands.h"
 #include "reports/golden_page.h"
+#include "reports/positions_reports.h"
 #include "reports/report_fixture.h"
 #include "shell/report_output.h"
 
@@ -76,63 +77,37 @@ TEST(ReportPages, TableBodiesWithoutDataPrintAsUnavailable) {
     for (const std::string& line : lines) {
       EXPECT_EQ(line.find("00 ARI 00"), std::string::npos) << c.golden << ": " << line;
       for (const char* body : {"Chiron", "Lilith", "TP  ", "Cupido", "Poseidon"}) {
-        if (line.find(body) != std::string::npos)
+        if (line.find(body) != std::string::npos) {
           EXPECT_NE(line.find("--"), std::string::npos) << c.golden << ": " << line;
+        }
       }
     }
   }
 }
 
-TEST(ReportPages, NatalPositionsLoadTheNatalSetIntoTheWorkingSet) {
-  AppState state = FixtureState();
-  state.chart.ChartKind = 3;
-  NatalDataPage(state);
-  EXPECT_EQ(state.chart.ChartKind, 0);
-  EXPECT_EQ(state.chart.work.PointLong, state.chart.natal.NatalLong);
-  EXPECT_EQ(state.chart.work.ChartCusp, state.chart.natal.NatalCusp);
-  EXPECT_DOUBLE_EQ(state.chart.work.VertexLong, state.chart.natal.NatalVertex);
-}
-
-TEST(ReportPages, TransitDataLeavesChartKindAtZeroAndTheTransitSetInTheWorkingSet) {
-  AppState state = FixtureState();
-  state.chart.ChartKind = 2;
-  TransitDataPage(state);
-  EXPECT_EQ(state.chart.ChartKind, 0);
-  EXPECT_EQ(state.chart.work.PointLong, state.chart.transit.TransitLong);
-}
-
-TEST(ReportPages, AspectsToTransitsLoadTheSecondChartIntoTheWorkingSet) {
-  for (bool ticked : {false, true}) {
-    AppState state = FixtureState();
-    NatalAspectsPage(state);
-    ASSERT_EQ(state.chart.work.PointLong, state.chart.natal.NatalLong);
-    TransitAspectsToTransitsPage(state, {ticked, "2nd Person"});
-    EXPECT_EQ(state.chart.work.PointLong, state.chart.transit.TransitLong) << "ticked " << ticked;
-  }
-}
-
-TEST(ReportPages, F7CaptionFollowsTheSecondPersonBox) {
-  EXPECT_EQ(TransitAspectsToTransitsCaption(true), "Natal A&spects");
-  EXPECT_EQ(TransitAspectsToTransitsCaption(false), "A&spects to Transits");
-}
-
-TEST(ReportPages, ItemsWhoseSectionsAreMissingWriteNothing) {
-  AppState state = FixtureState();
-  PendingSections() = NotYetAvailableSections{};
-  StartNewPage(state);
-  EXPECT_FALSE(HoraryBasicsPage(state));
-  EXPECT_FALSE(NatalMorePage(state));
-  EXPECT_EQ(state.report.PageLineCount, 0);
-
-  // Once a section is there the item writes its header and the section.
-  PendingSections().WriteDecansDwads = [](AppState& s) {
-    s.report.OutLine = "decans";
-    WriteOutLine(s);
+TEST(ReportPages, WorkingSetAndChartKindAfterEachCommand) {
+  // command, the set the working set holds afterwards, ChartKind afterwards
+  struct Case {
+    const char* name;
+    void (*build)(AppState&);
+    bool natalInWorkingSet;
+    int chartKind;
   };
-  EXPECT_TRUE(HoraryDecansDwadsPage(state));
-  const auto lines = PageLines(state);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[1], "  Fixture Natal");
-  EXPECT_EQ(lines[3], "decans");
-  PendingSections() = NotYetAvailableSections{};
+  const Case cases[] = {{"natal data", NatalDataPage, true, 0},
+                        {"natal aspects", NatalAspectsPage, true, 2},
+                        {"transit data", TransitDataPage, false, 0},
+                        {"aspects to transits", TransitsToTransits, false, 2},
+                        {"second person's aspects", SecondPersonOwnAspects, false, 2}};
+  for (const Case& c : cases) {
+    AppState state = FixtureState();
+    // The working set starts with the other chart, so every copy shows.
+    if (c.natalInWorkingSet) LoadTransitIntoWorkingSet(state.chart);
+    else LoadNatalIntoWorkingSet(state.chart);
+    state.chart.ChartKind = 2;
+    c.build(state);
+    const PointArray& expected =
+        c.natalInWorkingSet ? state.chart.natal.NatalLong : state.chart.transit.TransitLong;
+    EXPECT_EQ(state.chart.work.PointLong, expected) << c.name;
+    EXPECT_EQ(state.chart.ChartKind, c.chartKind) << c.name;
+  }
 }
