@@ -8,7 +8,6 @@
 #include "gui/startup_support.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/fatal_error.h"
-#include "platform/gui/glyph_font.h"
 #include "platform/gui/qb_colors.h"
 #include "platform/gui/twips.h"
 #include "shell/ui/bevel_frame.h"
@@ -105,12 +104,6 @@ TEST_F(StartupWindows, BusyPointerIsAStateNotAStack) {
   SetBusyPointer(false);  // one call undoes any number of busy calls
   EXPECT_FALSE(BusyPointerShown());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(StartupWindows, GlyphFontAndItsCodes) {
-  EXPECT_FALSE(InstallGlyphFont("/no/such/Orvane.ttf"));
-  RemoveGlyphFont();
-  EXPECT_EQ(GlyphText(224).at(0).unicode(), 0xF000 + 224);
 }
 
 TEST_F(StartupWindows, FatalErrorsGoToAnErrorBox) {

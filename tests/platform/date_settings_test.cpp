@@ -29,12 +29,5 @@ TEST(DateSettings, OrderAndClockFromLocalePatterns) {
   }
 }
 
-TEST(DateSettings, TestsCanReplaceTheSystemSettings) {
-  SetDateSettingsOverride(DateSettings{2, 1});
-  EXPECT_EQ(SystemDateSettings().DateFormat, 2);
-  EXPECT_EQ(SystemDateSettings().Use24Hour, 1);
-  SetDateSettingsOverride(std::nullopt);
-}
-
 }  // namespace
 }  // namespace halcyra

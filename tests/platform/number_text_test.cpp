@@ -63,10 +63,5 @@ TEST(NumberText, SettingsNumbersCarryALeadingBlankUnlessNegative) {
     EXPECT_EQ(StrNumber(c.value, c.significant), c.expected) << "value " << c.value;
 }
 
-TEST(NumberText, WrittenNumbersReadBackUnchanged) {
-  for (double value : {0.0, 1.0, -1.0, 7.75, 10.5, -300.0, 9600.0, 1e-3, 12345.678})
-    EXPECT_DOUBLE_EQ(Val(StrNumber(value)), value) << "value " << value;
-}
-
 }  // namespace
 }  // namespace halcyra
