@@ -5,39 +5,12 @@
 
 namespace halcyra {
 
-namespace {
-// Stands in for an exact zero angle or ordinate, so the arctangent quotient
-// never divides zero by zero.
-constexpr double kZeroGuard = 1.74533E-09;
-}  // namespace
-
-double Int(double x) { return std::floor(x); }
-
 int WholeOf(double x) {
   if (!std::isfinite(x)) return 0;
   const double whole = std::floor(x);
   if (whole >= static_cast<double>(INT_MAX)) return INT_MAX;
   if (whole <= static_cast<double>(INT_MIN)) return INT_MIN;
   return static_cast<int>(whole);
-}
-
-double DegToRad(double degrees) { return degrees * Pi / 180; }
-double RadToDeg(double radians) { return radians * 180 / Pi; }
-double SinDeg(double degrees) { return std::sin(degrees * Pi / 180); }
-double CosDeg(double degrees) { return std::cos(degrees * Pi / 180); }
-
-double Normalize360(double degrees) {
-  double r = degrees - 360 * Int(degrees / 360);
-  // a tiny negative input rounds up to exactly 360, which is 0
-  if (r >= 360) r -= 360;
-  return r;
-}
-
-double NormalizeDegrees(double degrees) {
-  double r = degrees >= 0 ? degrees - 360 * Int(degrees / 360)
-                          : degrees - 360 * (Int(degrees / 360) + 1) + 360;
-  if (r >= 360) r -= 360;
-  return r;
 }
 
 double Round2(double x) { return Int(x * 100 + 0.5) / 100; }
@@ -50,23 +23,14 @@ double DecimalToDotMinutes(double decimal) {
   return Int(decimal) + (decimal - Int(decimal)) * 60 / 100;
 }
 
-double ArcSin(double x) { return std::atan(x / std::sqrt(1 - x * x)); }
-double ArcCos(double x) { return std::atan(std::sqrt(1 - x * x) / x); }
-
 RectPoint PolarToRect(double angleRad, double radius) {
-  if (angleRad == 0) angleRad = kZeroGuard;
+  if (angleRad == 0) angleRad = ZeroGuard;
   return {std::cos(angleRad) * radius, std::sin(angleRad) * radius};
 }
 
 PolarPoint RectToPolar(double x, double y) {
-  if (y == 0) y = kZeroGuard;
-  PolarPoint p;
-  p.radius = std::sqrt(x * x + y * y);
-  double a = std::atan(y / x);
-  if (a < 0) a += Pi;
-  if (y < 0) a += Pi;
-  p.angle = a;
-  return p;
+  if (y == 0) y = ZeroGuard;
+  return {std::sqrt(x * x + y * y), PolarAngle(x, y)};
 }
 
 SphericalPoint RectToSpherical(double x, double y, double z) {

@@ -55,28 +55,47 @@ double GreenwichSiderealDeg(double t, double dayFraction, double* localSiderealF
   return (frac - Int(frac)) * 24 * 15;
 }
 
+namespace {
+// Sine and cosine of an angle as PolarToRect takes it.
+struct SinCos {
+  double s, c;
+};
+SinCos GuardedSinCos(double angle) {
+  if (angle == 0) angle = ZeroGuard;
+  return {std::sin(angle), std::cos(angle)};
+}
+
+// The Midheaven is the ecliptic point of the meridian's right ascension.
+double MidheavenOf(SinCos ramc, double cosEps) {
+  return Normalize360(RadToDeg(PolarAngle(ramc.c * cosEps, ramc.s)));
+}
+
+// The zenith in equatorial coordinates, turned about the equinox line into
+// the ecliptic frame; its ecliptic longitude is the nonagesimal, 90 degrees
+// short of the Ascendant.
+double AscendantOf(SinCos ramc, double cosEps, double sinEps, SinCos lat) {
+  const double x = lat.c * ramc.c, y = lat.c * ramc.s, z = lat.s;
+  const double turnedY = y * cosEps + z * sinEps;
+  return Normalize360(RadToDeg(PolarAngle(x, turnedY)) + 90);
+}
+}  // namespace
+
 double MidheavenFromRamc(double ramcRad, double obliquityRad) {
-  RectPoint p = PolarToRect(ramcRad, 1);
-  p.x *= std::cos(obliquityRad);
-  return Normalize360(RadToDeg(RectToPolar(p.x, p.y).angle));
+  return MidheavenOf(GuardedSinCos(ramcRad), std::cos(obliquityRad));
 }
 
 double AscendantFromRamc(double ramcRad, double obliquityRad, double latitudeRad) {
-  // the zenith in equatorial coordinates, turned into the ecliptic frame;
-  // its ecliptic longitude is the nonagesimal, 90 degrees short of the Ascendant
-  const RectPoint zenith = PolarToRect(latitudeRad, 1);
-  const RectPoint onEquator = PolarToRect(ramcRad, zenith.x);
-  const PolarPoint yz = RectToPolar(onEquator.y, zenith.y);
-  const RectPoint turned = PolarToRect(yz.angle - obliquityRad, yz.radius);
-  const double nonagesimal = RectToPolar(onEquator.x, turned.x).angle;
-  return Normalize360(RadToDeg(nonagesimal) + 90);
+  return AscendantOf(GuardedSinCos(ramcRad), std::cos(obliquityRad), std::sin(obliquityRad),
+                   GuardedSinCos(latitudeRad));
 }
 
 void CalcAnglesFromRamc(ChartClock& c) {
   const double ramc = c.RAMC;
   const double eps = c.Obliquity;
-  c.MCLong = MidheavenFromRamc(ramc, eps);
-  c.AscLong = AscendantFromRamc(ramc, eps, c.GeoLatitude);
+  const SinCos r = GuardedSinCos(ramc);
+  const double sinEps = std::sin(eps), cosEps = std::cos(eps);
+  c.MCLong = MidheavenOf(r, cosEps);
+  c.AscLong = AscendantOf(r, cosEps, sinEps, GuardedSinCos(c.GeoLatitude));
   c.Obliquity = -c.Obliquity;
 
   // southern charts show the sidereal time twelve hours on
@@ -92,13 +111,18 @@ void CalcAnglesFromRamc(ChartClock& c) {
   const double p = trueP == 0 ? kEquatorLatitude : trueP;
   c.PlacidusLatitude = p;
 
-  const double e = c.Obliquity;  // negative
-  const double sinE = std::sin(e), cosE = std::cos(e), tanP = std::tan(p);
+  // e is the held (negative) obliquity; sin is odd, so sin e = -sin eps
+  const double sinE = -sinEps, cosE = cosEps;
   // The Polar Ascendant multiplies by tan(latitude) and needs no stand-in;
   // with it an equator chart would be 1e-4 degree off.
   const double tanTrueP = std::tan(trueP);
-  const double cosR = std::cos(ramc), sinR = std::sin(ramc);
-  const double cosR2 = std::cos(ramc + Pi), sinR2 = std::sin(ramc + Pi);
+  const double tanP = trueP == 0 ? std::tan(p) : tanTrueP;
+  // the unguarded meridian, and the meridian half a (ten-decimal) turn on
+  const SinCos r0 = ramc == 0 ? SinCos{0, 1} : r;
+  static const double sinHalfTurn = std::sin(Pi), cosHalfTurn = std::cos(Pi);
+  const double cosR = r0.c, sinR = r0.s;
+  const double cosR2 = cosR * cosHalfTurn - sinR * sinHalfTurn;
+  const double sinR2 = sinR * cosHalfTurn + cosR * sinHalfTurn;
   c.AngleVertex = HalfTurnAngle(cosR2, -sinR2 * cosE - sinE / tanP, false);
   c.AngleEquatorialAsc = HalfTurnAngle(cosR, -sinR * cosE, false);
   c.AngleCoAsc = HalfTurnAngle(cosR2, -sinR2 * cosE + sinE / tanP, true);
