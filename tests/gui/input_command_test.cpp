@@ -83,13 +83,6 @@ TEST_F(InputCommand, ResetsTheDataEntry) {
   EXPECT_EQ(Text(InputD(), "txtTZ"), "4");
 }
 
-TEST_F(InputCommand, NowChartLeavesTheNamesFlag) {
-  App().chart.ChartName = "Now";
-  App().flags.NamesDirty = 1;
-  InputDataCommand(App());
-  EXPECT_EQ(App().flags.NamesDirty, 1);
-}
-
 TEST_F(InputCommand, ItemStaysHiddenUntilTheFirstChart) {
   QAction* item = Item("mnuInputData");
   ASSERT_NE(item, nullptr);

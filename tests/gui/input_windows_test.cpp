@@ -188,15 +188,5 @@ TEST_F(InputWindows, ReadChartInputFieldsFromTheWindowOfTheWheel) {
   EXPECT_EQ(messages.shown[0].text, TransitInputErrorText);
 }
 
-TEST_F(InputWindows, HideLeavesTheBoxesAsTheyAre) {
-  ShowInputWindows();
-  Type(InputD(), "txtYear", "1955");
-  HideInputWindows();
-  EXPECT_FALSE(InputD().isVisible());
-  EXPECT_FALSE(InputD1().isVisible());
-  EXPECT_FALSE(Names().isVisible());
-  EXPECT_EQ(Text(InputD(), "txtYear"), "1955");
-}
-
 }  // namespace
 }  // namespace halcyra

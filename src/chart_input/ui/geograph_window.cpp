@@ -59,7 +59,7 @@ void GeographWindow::LoadList() {
   const std::string path = CurrentCityFile(state_);
   LoadedCities loaded = LoadCityFile(path);
   entries_ = std::move(loaded.Entries);
-  fileLabel_->setText(Latin1(path));
+  fileLabel_->setText(QString::fromStdString(path));
   list_->setUpdatesEnabled(false);
   list_->clear();
   for (const CityEntry& city : entries_) list_->addItem(Latin1(city.Name));

@@ -59,7 +59,7 @@ void NamesWindow::LoadList() {
   const std::string path = CurrentNamesFile(state_);
   LoadedNames loaded = LoadNamesFile(path);
   entries_ = std::move(loaded.Entries);
-  fileLabel_->setText(Latin1(path));
+  fileLabel_->setText(QString::fromStdString(path));
   list_->setUpdatesEnabled(false);  // a long file fills without flicker
   list_->clear();
   for (const NameEntry& entry : entries_) list_->addItem(Latin1(entry.Name));
