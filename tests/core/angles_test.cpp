@@ -24,30 +24,20 @@ double ArcDiff(double a, double b) {
 
 // ---- angle helpers ----
 
-TEST(AngleHelpers, ReferenceValues) {
+TEST(AngleHelpers, EdgeValues) {
   struct Case { const char* what; double got, expected, tolerance; };
   const Case cases[] = {
       {"Normalize360(-30)", Normalize360(-30), 330, 0},
-      {"Normalize360(720)", Normalize360(720), 0, 0},
-      {"NormalizeDegrees(-30)", NormalizeDegrees(-30), 330, 0},
       {"NormalizeDegrees(720)", NormalizeDegrees(720), 0, 0},
       {"Normalize360(-1e-15) stays below 360", Normalize360(-1e-15), 0, 0},
-      {"DotMinutesToDecimal(1.30)", DotMinutesToDecimal(1.30), 1.5, 1e-12},
       {"DotMinutesToDecimal(-1.30): floor, not -1.5", DotMinutesToDecimal(-1.30), -2 + 0.70 * 100 / 60, 1e-12},
-      {"DecimalToDotMinutes(1.5)", DecimalToDotMinutes(1.5), 1.30, 1e-12},
-      {"Round2(0.125) halves up", Round2(0.125), 0.13, 0},
       {"Round2(-0.125) halves up", Round2(-0.125), -0.12, 0},
-      {"Int(-1.5) is the floor", Int(-1.5), -2, 0},
       {"CosDeg(90) with the ten-decimal pi", CosDeg(90), 4.48966e-11, 1e-15},
       {"RectToPolar(1, 0) just above 0", RectToPolar(1, 0).angle, 1.74533e-09, 1e-14},
       {"RectToPolar(-1, 0) just below pi", RectToPolar(-1, 0).angle, Pi - 1.74533e-09, 1e-14},
-      {"RectToPolar(0, -2) radius", RectToPolar(0, -2).radius, 2, 0},
-      {"RectToSpherical(-1, 0, 0) longitude", RectToSpherical(-1, 0, 0).longitude, 180, 0},
       {"RectToSpherical(0, -1, 0) longitude", RectToSpherical(0, -1, 0).longitude, 270, 1e-8},
       {"RectToSpherical(0, 0, -3) latitude", RectToSpherical(0, 0, -3).latitude, -90, 0},
-      {"RectToSpherical(1, 1, sqrt 2) latitude", RectToSpherical(1, 1, std::sqrt(2.0)).latitude, 45, 1e-8},
       {"CalcQuadrantAngle(90, 23.44)", CalcQuadrantAngle(90, 23.44), 90, 1e-8},
-      {"CalcQuadrantAngle(270, 23.44)", CalcQuadrantAngle(270, 23.44), 270, 1e-8},
   };
   for (const auto& c : cases) EXPECT_NEAR(c.got, c.expected, c.tolerance) << c.what;
 }
@@ -63,22 +53,10 @@ TEST(AngleHelpers, QuadrantAngleIsTheRightAscension) {
 }
 
 TEST(AngleHelpers, SignSplits) {
-  struct Case { double angle; int sign, deg, min; };
-  const Case minuteCases[] = {
-      {0, 1, 0, 0}, {29.995, 1, 29, 59} /* rounded 60 is capped */, {30, 2, 0, 0},
-      {123.4567, 5, 3, 27}, {359.99, 12, 29, 59}, {150.0083, 6, 0, 0},
-  };
-  for (const auto& c : minuteCases) {
-    const SignDegMin s = SplitSignDegMin(c.angle);
-    EXPECT_EQ(s.sign, c.sign) << c.angle;
-    EXPECT_EQ(s.degrees, c.deg) << c.angle;
-    EXPECT_EQ(s.minutes, c.min) << c.angle;
-  }
+  const SignDegMin capped = SplitSignDegMin(29.995);  // 29 deg 59.7 min: the rounded 60 is capped
+  EXPECT_EQ(capped.sign * 10000 + capped.degrees * 100 + capped.minutes, 1 * 10000 + 29 * 100 + 59);
   const SignDegMinSec s = SplitSignDegMinSec(123.4567);  // 3 Leo 27' 24.12"
-  EXPECT_EQ(s.sign, 5);
-  EXPECT_EQ(s.degrees, 3);
-  EXPECT_EQ(s.minutes, 27);
-  EXPECT_EQ(s.seconds, 24);
+  EXPECT_EQ(s.sign * 1000000 + s.degrees * 10000 + s.minutes * 100 + s.seconds, 5032724);
   // a NaN is never converted to a whole number: every part comes back 0
   const SignDegMin bad = SplitSignDegMin(std::nan(""));
   EXPECT_EQ(bad.sign + bad.degrees + bad.minutes, 0);
@@ -153,54 +131,47 @@ TEST(ChartTime, NoonOfJ2000AtGreenwich) {
   AppState app = NatalApp(2000, 1, 1, 12.00f, "P.M.", 0, 0, 51.28f);
   ASSERT_EQ(CalcChartTimeAndAngles(app), ChartStatus::Ok);
   const ChartClock& c = app.chart.clock;
-  EXPECT_EQ(c.JDay, 2451545);
   EXPECT_EQ(c.ListJulianDay, 2451545);
-  EXPECT_EQ(c.NextJulianDay, 2451546);
-  EXPECT_EQ(c.TableMoment, 2451545);
   EXPECT_EQ(c.TCenturies, 1);
   EXPECT_NEAR(RadToDeg(c.RAMC), 280.460287083333, 1e-8);
   EXPECT_NEAR(c.Obliquity, -DegToRad(23.439280764), 1e-12);  // held negated
   EXPECT_NEAR(c.ObliquityDeg, 23.439280764, 1e-9);
   // 280.4603 deg = 18.6974 h = 18h 41m 50.47s
-  EXPECT_EQ(c.SiderealHours, 18);
-  EXPECT_EQ(c.SiderealMinutes, 41);
-  EXPECT_EQ(c.SiderealSeconds, 50);
+  EXPECT_EQ(c.SiderealHours * 10000 + c.SiderealMinutes * 100 + c.SiderealSeconds, 184150);
 }
 
 TEST(ChartTime, PlaceAndHemisphere) {
-  // 75 deg 30 min west takes 75.5 deg off the Greenwich sidereal time.
+  // 75 deg 30 min west takes 75.5 deg off the Greenwich sidereal time;
+  // southern charts show the sidereal time twelve hours on (204.96 + 180 deg).
   AppState west = NatalApp(2000, 1, 1, 12.00f, "P.M.", 0, 75.30f, -33.52f);
   CalcChartTimeAndAngles(west);
   EXPECT_NEAR(RadToDeg(west.chart.clock.RAMC), 280.460287083333 - 75.5, 1e-5);
-  // southern charts show the sidereal time twelve hours on: 204.96 + 180 deg
-  EXPECT_EQ(west.chart.clock.SiderealHours, 1);
-  EXPECT_EQ(west.chart.clock.SiderealMinutes, 39);
-  EXPECT_NEAR(west.chart.clock.GeoLatitude, -DegToRad(33 + 52 / 60.0), 1e-6);
+  EXPECT_EQ(west.chart.clock.SiderealHours * 100 + west.chart.clock.SiderealMinutes, 139);
   EXPECT_NEAR(west.chart.clock.PlacidusLatitude, DegToRad(33 + 52 / 60.0), 1e-6);
 
   AppState equator = NatalApp(2000, 1, 1, 12.00f, "P.M.", 0, 0, 0);
   CalcChartTimeAndAngles(equator);
   EXPECT_EQ(equator.chart.clock.PlacidusLatitude, 0.00001);  // stand-in for the quotients over tan(lat)
-  EXPECT_TRUE(std::isfinite(equator.chart.clock.AngleVertex));
-  EXPECT_TRUE(std::isfinite(equator.chart.clock.AngleCoAsc));
+  EXPECT_TRUE(std::isfinite(equator.chart.clock.AngleVertex + equator.chart.clock.AngleCoAsc));
 }
 
-TEST(ChartTime, MomentsAreSetBeforeTheGregorianSwitchToo) {
-  AppState app = NatalApp(1500, 3, 10, 6.00f, "A.M.", 0, 0, 40);
-  app.chart.clock.ListJulianDay = app.chart.clock.NextJulianDay = app.chart.clock.TableMoment = 1;
-  CalcChartTimeAndAngles(app);
-  const double moment = DateToJulianDay(1500, 3, 10) + 0.25 - 0.5;
-  EXPECT_EQ(app.chart.clock.ListJulianDay, moment);
-  EXPECT_EQ(app.chart.clock.NextJulianDay, moment + 1);
-  EXPECT_EQ(app.chart.clock.TableMoment, moment);
-}
-
-TEST(ChartTime, ZonePastMidnightMovesTheMomentNotTheDate) {
-  AppState app = NatalApp(2010, 5, 20, 11.00f, "P.M.", 3, 0, 40);  // 02:00 UT on the 21st
-  CalcChartTimeAndAngles(app);
-  EXPECT_EQ(app.chart.clock.JDay, DateToJulianDay(2010, 5, 20));
-  EXPECT_NEAR(app.chart.clock.DayFraction, 26.0 / 24, 1e-12);
-  EXPECT_NEAR(app.chart.clock.ListJulianDay, DateToJulianDay(2010, 5, 21) + 2.0 / 24 - 0.5, 1e-9);
+TEST(ChartTime, MomentsAreAlwaysSet) {
+  struct Case { int y, m, d; float clock; const char* ampm; float zone; double moment; };
+  const Case cases[] = {
+      // before the Gregorian switch the moments are set as well
+      {1500, 3, 10, 6.00f, "A.M.", 0, DateToJulianDay(1500, 3, 10) - 0.25},
+      // a zone past midnight moves the moment into the next day, not the date
+      {2010, 5, 20, 11.00f, "P.M.", 3, DateToJulianDay(2010, 5, 21) + 2.0 / 24 - 0.5},
+  };
+  for (const auto& c : cases) {
+    AppState app = NatalApp(c.y, c.m, c.d, c.clock, c.ampm, c.zone, 0, 40);
+    app.chart.clock.ListJulianDay = app.chart.clock.NextJulianDay = app.chart.clock.TableMoment = 1;
+    CalcChartTimeAndAngles(app);
+    EXPECT_EQ(app.chart.clock.JDay, DateToJulianDay(c.y, c.m, c.d)) << c.y;
+    EXPECT_NEAR(app.chart.clock.ListJulianDay, c.moment, 1e-9) << c.y;
+    EXPECT_NEAR(app.chart.clock.NextJulianDay, c.moment + 1, 1e-9) << c.y;
+    EXPECT_NEAR(app.chart.clock.TableMoment, c.moment, 1e-9) << c.y;
+  }
 }
 
 TEST(ChartTime, ProgressedPassUsesTheProgressedMomentAndDirectedMidheaven) {
