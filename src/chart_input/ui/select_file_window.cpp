@@ -101,9 +101,11 @@ void SelectFileWindow::cmdSelect_Click() {
   accept();
 }
 
-void SelectFileWindow::cmdCancel_Click() {
+void SelectFileWindow::cmdCancel_Click() { reject(); }
+
+void SelectFileWindow::reject() {
   state_.input.SelectedFile.clear();
-  reject();
+  QDialog::reject();
 }
 
 }  // namespace halcyra

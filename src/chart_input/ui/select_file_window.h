@@ -27,6 +27,8 @@ class SelectFileWindow : public QDialog {
 
   void cmdSelect_Click();
   void cmdCancel_Click();
+  // Closing the window counts as Cancel.
+  void reject() override;
 
  private:
   void Refresh();
