@@ -1,6 +1,5 @@
 #include "core/ephemeris_driver.h"
 
-#include <array>
 #include <cmath>
 
 #include "core/angle_helpers.h"
@@ -21,12 +20,9 @@ struct Rotation {
 double Declination(double longitude, double latitude, const Rotation& r) {
   const SinCos b = SinCosDeg(latitude);
   const SinCos l = SinCosDeg(longitude);
-  const double cb = b.cos;
-  const double sb = b.sin;
-  const double sl = l.sin;
-  const double x = cb * l.cos;
-  const double y = r.cosE * cb * sl - r.sinE * sb;
-  const double z = r.sinE * cb * sl + r.cosE * sb;
+  const double x = b.cos * l.cos;
+  const double y = r.cosE * b.cos * l.sin - r.sinE * b.sin;
+  const double z = r.sinE * b.cos * l.sin + r.cosE * b.sin;
   return RectToSpherical(x, y, z).latitude;
 }
 

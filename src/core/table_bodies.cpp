@@ -9,9 +9,10 @@ namespace halcyra {
 
 namespace {
 
-// The last record that still has a following day to interpolate towards.
 constexpr double FirstTableDay = DailyTableFirstDay;
-constexpr double LastInterpolatedDay = DailyTableFirstDay + DailyTableDays - 1;
+// The day of the last record, which has no following day to interpolate
+// towards: from here on the tables have no data.
+constexpr double LastRecordDay = DailyTableFirstDay + DailyTableDays - 1;
 
 struct TableDay {
   bool inRange = false;
@@ -22,7 +23,7 @@ struct TableDay {
 TableDay FindTableDay(double moment) {
   TableDay day;
   const double d = std::trunc(moment);
-  if (!(d >= FirstTableDay && d < LastInterpolatedDay)) return day;
+  if (!(d >= FirstTableDay && d < LastRecordDay)) return day;
   day.inRange = true;
   day.k = static_cast<std::size_t>(d - FirstTableDay);
   day.f = moment - d;
