@@ -20,6 +20,7 @@
 #include "reports/report_headers.h"
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
+#include "shell/ui/calculate_chart.h"
 #include "shell/ui/help_menu.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/startup_windows.h"
@@ -57,6 +58,7 @@ int StartHalcyra(const StartupSettings& settings) {
   auto* window = new MainWindow;
   window->timer1->stop();
   SetAboutWindowOpener([] { ShowAboutWindow(); });
+  InstallCalculateChart();
 
   state.AppPath = settings.appPath.empty() ? ExecutableFolder() : settings.appPath;
   // A missing font file leaves the glyphs to a fallback font; start-up goes on.

@@ -1,0 +1,69 @@
+#include "shell/ui/calculate_chart.h"
+
+#include <QTimer>
+
+#include "chart_input/input_checks.h"
+#include "chart_input/input_parse.h"
+#include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/input_windows.h"
+#include "core/chart_driver.h"
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "shell/report_output.h"
+#include "shell/ui/main_window.h"
+#include "state/app_state.h"
+
+namespace halcyra {
+
+namespace {
+
+// The input of the new chart: the stepped moment of a wheel, or the two
+// windows. A place that the house system cannot handle puts the old input
+// back, so that a refused chart changes nothing.
+bool TakeChartInput(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit) {
+  const ChartInput before = state.input;
+  if (state.chart.ChartReady == 1) {
+    TakeStepRecordInput(state);
+  } else {
+    ParseNatalInput(state, natal);
+    ParseTransitInput(state, transit);
+  }
+  if (ChartPlacesFit(state)) return true;
+  state.input = before;
+  state.chart.InputError = 1;
+  ShowMessage(ChartPlaceTooHighText, ChartPlaceTitle, MessageIcon::Warning);
+  return false;
+}
+
+}  // namespace
+
+void CalculateChart(AppState& state) {
+  const InputBoxTexts natal = NatalInputTexts();
+  const InputBoxTexts transit = TransitInputTexts();
+  InputMessages messages;
+  const bool passed = RunInputChecks(state, natal, transit, messages);
+  ShowInputMessages(messages);
+  if (!passed || !TakeChartInput(state, natal, transit)) return;
+
+  SetBusyPointer(true);
+  HideInputWindows();
+  SetChartNames(state, InputD().NameText(), InputD1().SecondPersonCaption());
+  ComputeChartSets(state);
+
+  if (MainWindow* window = TheMainWindow()) ShowChartMenus(*window);
+  HideListingMoreMenu(state);
+  WriteAutomaticReport(state);
+  ShowReport(state);
+  SetBusyPointer(false);
+  ApplyDataBufferOption(state);
+  // the RidurIziva timer runs from the first chart to the end of the program
+  if (MainWindow* window = TheMainWindow()) window->timer1->start();
+}
+
+void CalculateChart() { CalculateChart(App()); }
+
+void InstallCalculateChart() {
+  SetCalculateChart([] { CalculateChart(); });
+}
+
+}  // namespace halcyra
