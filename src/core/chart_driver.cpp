@@ -103,23 +103,17 @@ double SignedMotion(double degrees) {
 }
 
 // Steps 7 to 9: the natal and transit moments, and the progressed moment
-// one day of life for each year, with the progressed points 1 to 12.
+// one day of life for each year, with the progressed points 1 to 12. The
+// natal and transit sets take every point from their full passes (steps
+// 10 and 14), which overwrite all that an ephemeris pass at those two
+// moments would leave here, so only the progressed moment runs one.
 void QuickPasses(AppState& state) {
   ChartState& chart = state.chart;
   ChartInput& in = state.input;
   ChartMoments& mo = chart.moments;
 
-  const DayMoment natal = NatalDayMoment(in);
-  mo.NatalMoment = natal.Moment();
-  QuickEphemerisPass(state, natal, CenturiesFrom1900(natal.jday, natal.dayFraction));
-  CopyQuickPoints(chart.work, chart.natal.NatalLong, chart.natal.NatalDecl, chart.natal.NatalRetroFlags);
-
-  const DayMoment transit = TransitDayMoment(in);
-  mo.TransitMoment = transit.Moment();
-  QuickEphemerisPass(state, transit, CenturiesFrom1900(transit.jday, transit.dayFraction));
-  CopyQuickPoints(chart.work, chart.transit.TransitLong, chart.transit.TransitDecl,
-                  chart.transit.TransitRetroFlags);
-
+  mo.NatalMoment = NatalDayMoment(in).Moment();
+  mo.TransitMoment = TransitDayMoment(in).Moment();
   mo.ProgMoment = mo.NatalMoment + (mo.TransitMoment - mo.NatalMoment) / 365.25;
   mo.ProgT = (mo.ProgMoment - 2415020) / 36525;
   mo.ProgSunLong = NormalizeDegrees(CalcSunPosition(mo.ProgT).Lambda);
