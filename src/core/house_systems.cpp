@@ -27,10 +27,10 @@ double QuadrantAngle(double n, double d) {
 }
 
 // The twelve house circles at E = 30 h + 60 degrees (h = 1 is the horizon),
-// with the sines, cosines and tangents every chart needs, computed once.
+// with the sines and cosines every chart needs, computed once.
 // `kochSine`/`kochCosine` are those of E brought into [0, 360) first.
 struct HouseCircles {
-  double angle[13], sine[13], cosine[13], tangent[13];
+  double angle[13], sine[13], cosine[13];
   double kochSine[13], kochCosine[13];
 };
 const HouseCircles& Circles() {
@@ -40,7 +40,6 @@ const HouseCircles& Circles() {
       t.angle[h] = DegToRad(30.0 * h + 60);
       t.sine[h] = std::sin(t.angle[h]);
       t.cosine[h] = std::cos(t.angle[h]);
-      t.tangent[h] = std::tan(t.angle[h]);
       const double koch = DegToRad(Normalize360(30.0 * h + 60));
       t.kochSine[h] = std::sin(koch);
       t.kochCosine[h] = std::cos(koch);
