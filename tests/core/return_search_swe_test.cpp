@@ -151,6 +151,37 @@ TEST(ReturnSearchSwe, NextAndPreviousReachTheNeighbouringReturns) {
   EXPECT_NEAR(state->returnCharts.SolarReturnMoment, SunCrossing(natalSun, solar - 370), kThreeMinutes);
 }
 
+
+// The caption shows the universal date and time of the return, which for a
+// birth east of Greenwich falls on the day (here the year) before the
+// local birthday.
+TEST(ReturnSearchSwe, CaptionShowsTheUniversalDateAndTimeOfTheReturn) {
+  // Sydney, 1 January 1990, 2.00 A.M., zone 10 east: 31 December 1989, 16h UT
+  const TypedChart sydney{1990, 1, 1, 2.00, "A.M.", -10, -151.12, -33.52};
+  const auto state = Chart(sydney, {2023, 3, 1, 10.00, "A.M.", -10, -151.12, -33.52});
+  state->chart.ChartName = "Sydney";
+  ASSERT_EQ(state->chart.returns.SolarReturnYear, 2023);  // the birthday of 1 January 2023
+  ASSERT_TRUE(FindSolarReturn(*state).found);
+  ShowSolarReturnWheel(*state);
+
+  const double expected = SunCrossing(state->chart.natal.NatalLong[Sun], swe_julday(2022, 12, 1, 0, SE_GREG_CAL));
+  int year, month, day;
+  double hour;
+  swe_revjul(expected, SE_GREG_CAL, &year, &month, &day, &hour);
+  EXPECT_EQ(year, 2022);
+  EXPECT_EQ(month, 12);
+  EXPECT_EQ(day, 31);
+  EXPECT_EQ(state->returnCharts.DateText, "12/31/2022");
+  EXPECT_EQ(state->chart.WheelCaption1[2], "31 Dec 2022");
+  // the caption's 12-hour clock against the reference hour, within 3 minutes
+  const double clock = state->returnCharts.ReturnClockTime;
+  const double wholeHours = std::fmod(std::floor(clock), 12.0);  // 12.mm is the first hour
+  const double shownHours = wholeHours + (clock - std::floor(clock)) * 100 / 60 +
+                            (state->returnCharts.SolarReturnAmPm == "P.M." ? 12 : 0);
+  EXPECT_NEAR(shownHours, hour, 3.0 / 60);
+  EXPECT_EQ(state->chart.WheelCaption1[3].substr(state->chart.WheelCaption1[3].size() - 4), " (0)");
+}
+
 }  // namespace
 }  // namespace halcyra
 
