@@ -15,12 +15,19 @@ int WholeOf(double x) {
 
 double Round2(double x) { return Int(x * 100 + 0.5) / 100; }
 
+// Both conversions work on the magnitude and put the sign back: with the
+// floor taken of a negative value, -1.30 (1 degree 30 minutes east) would
+// come out as -1.83 instead of -1.5. Magnitudes give the same results.
 double DotMinutesToDecimal(double dotMinutes) {
-  return Int(dotMinutes) + (dotMinutes - Int(dotMinutes)) * 100 / 60;
+  const double m = std::fabs(dotMinutes);
+  const double decimal = Int(m) + (m - Int(m)) * 100 / 60;
+  return dotMinutes < 0 ? -decimal : decimal;
 }
 
 double DecimalToDotMinutes(double decimal) {
-  return Int(decimal) + (decimal - Int(decimal)) * 60 / 100;
+  const double m = std::fabs(decimal);
+  const double dot = Int(m) + (m - Int(m)) * 60 / 100;
+  return decimal < 0 ? -dot : dot;
 }
 
 RectPoint PolarToRect(double angleRad, double radius) {

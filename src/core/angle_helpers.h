@@ -39,7 +39,7 @@ inline double NormalizeDegrees(double degrees) {
 // Two decimals, halves up.
 double Round2(double x);
 
-// 1.30 (one unit thirty minutes) <-> 1.5.
+// 1.30 (one unit thirty minutes) <-> 1.5; -1.30 <-> -1.5.
 double DotMinutesToDecimal(double dotMinutes);
 double DecimalToDotMinutes(double decimal);
 
