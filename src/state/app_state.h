@@ -6,6 +6,7 @@
 #include "state/chart_input.h"
 #include "state/chart_state.h"
 #include "state/ini_settings.h"
+#include "state/listing_state.h"
 #include "state/option_tables.h"
 #include "state/report_buffer.h"
 #include "state/return_charts.h"
@@ -27,6 +28,7 @@ struct AppState {
   UiFlags flags;
   ReturnCharts returnCharts;
   WheelSets wheel;
+  ListingState listings;
 };
 
 // The program's instance.

@@ -1,0 +1,118 @@
+#include "reports/sunrise_sunset.h"
+
+#include <cmath>
+
+#include "core/angle_helpers.h"
+#include "core/calendar.h"
+#include "core/chart_time.h"
+#include "core/sun.h"
+#include "platform/number_text.h"
+#include "shell/report_output.h"
+
+namespace halcyra {
+
+namespace {
+
+// Decimal value of a degrees box and a minutes box.
+double DegreesOf(const std::string& degrees, const std::string& minutes) {
+  return Val(degrees) + Val(minutes) / 60;
+}
+
+// Sun's longitude less the Ascendant (plus `shift`), in (-180, 180], at a
+// clock hour of the day. Through the day the Ascendant overtakes the Sun,
+// so the value falls through 0 once at each crossing.
+double SunFromHorizon(double hoursJulianDay, const HoursPlace& place, double hour, double shift) {
+  const double moment = hoursJulianDay + (hour + place.zoneHours) / 24;
+  const double t = (moment - 2415020) / 36525;
+  // the moment's universal time of day, counted from its own midnight
+  const double dayFraction = moment + 0.5 - std::floor(moment + 0.5);
+  const double ramc = Normalize360(GreenwichSiderealDeg(t, dayFraction) - place.geoLong);
+  const double asc = AscendantFromRamc(DegToRad(ramc), DegToRad(MeanObliquityDeg(t)),
+                                       DegToRad(place.geoLat));
+  double d = std::fmod(CalcSunPosition(t).SunLong - asc - shift, 360.0);
+  if (d > 180) d -= 360;
+  if (d <= -180) d += 360;
+  return d;
+}
+
+// First hour of the day at which the value falls through 0, by a scan of
+// ten-minute steps and halving of the step that holds the crossing.
+bool FindCrossing(double hoursJulianDay, const HoursPlace& place, double shift, double& hour) {
+  constexpr double kStep = 1.0 / 6;
+  double h0 = 0;
+  double v0 = SunFromHorizon(hoursJulianDay, place, h0, shift);
+  for (int i = 1; i <= 144; ++i) {
+    const double h1 = i * kStep;
+    const double v1 = SunFromHorizon(hoursJulianDay, place, h1, shift);
+    // a fall through 0, not the jump from -180 to 180 on the far side
+    if (v0 > 0 && v1 <= 0 && v0 - v1 < 90) {
+      double lo = h0, hi = h1;
+      for (int k = 0; k < 40; ++k) {
+        const double mid = (lo + hi) / 2;
+        if (SunFromHorizon(hoursJulianDay, place, mid, shift) > 0) lo = mid;
+        else hi = mid;
+      }
+      hour = (lo + hi) / 2;
+      return true;
+    }
+    h0 = h1;
+    v0 = v1;
+  }
+  return false;
+}
+
+}  // namespace
+
+HoursPlace HoursPlaceOf(const InputBoxTexts& natal) {
+  HoursPlace p;
+  p.month = static_cast<int>(ValInt(natal.Month));
+  p.day = static_cast<int>(ValInt(natal.Day));
+  p.year = static_cast<int>(ValInt(natal.Year));
+  p.zoneHours = DotMinutesToDecimal(Val(natal.TZ));
+  p.geoLong = DegreesOf(natal.LongDeg, natal.LongMin) * (natal.East ? -1 : 1);
+  p.geoLat = DegreesOf(natal.LatDeg, natal.LatMin) * (natal.South ? -1 : 1);
+  return p;
+}
+
+SunriseSunset FindSunriseSunset(double hoursJulianDay, const HoursPlace& place) {
+  SunriseSunset r;
+  r.sunriseFound = FindCrossing(hoursJulianDay, place, 0, r.sunriseHour);
+  r.sunsetFound = FindCrossing(hoursJulianDay, place, 180, r.sunsetHour);
+  if (!r.sunriseFound) r.sunriseHour = 0;
+  if (!r.sunsetFound) r.sunsetHour = 0;
+  return r;
+}
+
+void ReadInputDForHours(AppState& state, const InputBoxTexts& natal) {
+  const HoursPlace p = HoursPlaceOf(natal);
+  ListingState& l = state.listings;
+  l.HoursDay = p.day;
+  l.HoursMonth = p.month;
+  l.HoursYear = p.year;
+  l.HoursTZ = p.zoneHours;
+  l.HoursGeoLong = p.geoLong;
+  l.HoursGeoLat = p.geoLat;
+  l.HoursJulianDay = DateToJulianDay(p.year, p.month, p.day) - 0.5;
+}
+
+void FindSunriseSunset(AppState& state) {
+  ListingState& l = state.listings;
+  HoursPlace p;
+  p.day = l.HoursDay;
+  p.month = l.HoursMonth;
+  p.year = l.HoursYear;
+  p.zoneHours = l.HoursTZ;
+  p.geoLong = l.HoursGeoLong;
+  p.geoLat = l.HoursGeoLat;
+  const SunriseSunset r = FindSunriseSunset(l.HoursJulianDay, p);
+  l.SunriseHour = r.sunriseHour;
+  l.SunsetHour = r.sunsetHour;
+  auto warn = [](const char* text) {
+    if (ReportDisplay* display = CurrentReportDisplay())
+      display->Notice(text, "Warning!", NoticeIcon::Exclamation);
+  };
+  if (!r.sunriseFound) warn(NoSunriseText);
+  if (!r.sunsetFound) warn(NoSunsetText);
+}
+
+}  // namespace halcyra
