@@ -1,0 +1,40 @@
+#include "reports/listing_clock.h"
+
+#include <cmath>
+
+#include "core/calendar.h"
+#include "core/chart_time.h"
+#include "platform/number_format.h"
+#include "shell/new_date.h"
+
+namespace halcyra {
+
+ChartClock ListingClockAt(const ListingPlace& place, const ListingDay& day, double localMinutes) {
+  const double universal = localMinutes + place.zoneHours * 60;
+  const double wholeDays = std::floor(universal / 1440);
+  ChartMomentInput in;
+  in.year = day.year;
+  in.month = day.month;
+  in.day = day.day;
+  in.dayOffset = static_cast<int>(wholeDays);
+  in.dayFraction = (universal - wholeDays * 1440) / 1440;
+  in.geoLong = place.geoLong;
+  in.geoLat = place.geoLat;
+  in.nsText = place.nsText;
+  return ComputeChartClock(in);
+}
+
+ListingDay DayOfMinute(const ListingDay& day, long localMinutes) {
+  const long wholeDays = static_cast<long>(std::floor(localMinutes / 1440.0));
+  const NewDateFields f =
+      NewDateFieldsOf(DateToJulianDay(day.year, day.month, day.day + static_cast<int>(wholeDays)));
+  return {f.Year, f.Month, f.Day};
+}
+
+std::string ClockText(long localMinutes) {
+  long m = localMinutes % 1440;
+  if (m < 0) m += 1440;
+  return FormatNumber(m / 60, "00") + ":" + FormatNumber(m % 60, "00");
+}
+
+}  // namespace halcyra

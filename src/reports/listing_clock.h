@@ -1,0 +1,30 @@
+#pragma once
+// The chart clock of one listed moment: a local clock time counted in
+// minutes from midnight of a civil date, at a zone and place. The listings
+// step this count; the date rolls over by whole days, so the ephemeris sees
+// the day number of the moment's own universal-time date.
+#include <string>
+
+#include "state/chart_state.h"
+
+namespace halcyra {
+
+struct ListingPlace {
+  double zoneHours = 0;  // decimal hours, west positive
+  double geoLong = 0;    // degrees + minutes / 100, west positive
+  double geoLat = 0;     // degrees + minutes / 100, north positive
+  std::string nsText = "NORTH";
+};
+
+struct ListingDay {
+  int year = 0, month = 0, day = 0;
+};
+
+ChartClock ListingClockAt(const ListingPlace& place, const ListingDay& day, double localMinutes);
+
+// The civil date and the clock text ("hh:mm", 24 hours) of a whole minute
+// counted from local midnight of `day`.
+ListingDay DayOfMinute(const ListingDay& day, long localMinutes);
+std::string ClockText(long localMinutes);
+
+}  // namespace halcyra
