@@ -45,8 +45,15 @@ void WriteMinuteListing(AppState& state, const MinuteListingPeriod& period,
     WriteLine(state, "  None");
     return;
   }
+  long shownDay = -1;
+  std::string shownDate;
   for (const MinuteAspect& a : aspects) {
-    std::string line = "  " + DateText(DayOfMinute(period.first, a.minute)) + "  " +
+    const long dayIndex = a.minute / 1440;  // the date text once a day, not once a line
+    if (dayIndex != shownDay) {
+      shownDay = dayIndex;
+      shownDate = DateText(DayOfMinute(period.first, a.minute));
+    }
+    std::string line = "  " + shownDate + "  " +
                        ClockText(a.minute) + "  " + SlotName10(a.transitSlot) + "  " +
                        AspectName12(a.code) + SlotName10(a.natalSlot);
     if (a.code == 7) line += a.contraParallel ? "  CP" : "  P";

@@ -1,0 +1,100 @@
+#include "reports/table_of_houses.h"
+
+#include <cmath>
+
+#include "core/angle_helpers.h"
+#include "core/ephemeris_driver.h"
+#include "core/house_systems.h"
+#include "platform/number_format.h"
+#include "platform/number_text.h"
+#include "reports/data_summary.h"
+#include "reports/report_columns.h"
+#include "reports/report_headers.h"
+#include "reports/skip_next_day_scope.h"
+#include "shell/report_output.h"
+
+namespace halcyra {
+
+namespace {
+
+void WriteLine(AppState& state, const std::string& text) {
+  state.report.OutLine = text;
+  WriteOutLine(state);
+}
+
+// Cusp entries of houses 10, 11, 12, 1, 2 and 3; the other six lie opposite.
+constexpr int kListedEntries[6] = {1, 2, 3, 4, 5, 6};
+
+}  // namespace
+
+HouseTableRequest HouseTableFromTransit(const ChartInput& input, double stepMinutes, long rows) {
+  HouseTableRequest r;
+  r.first = {input.TransitYear, input.TransitMonth, input.TransitDay};
+  // the typed 12-hour clock on a 24-hour count: 12 A.M. is midnight
+  double clock = input.ChartClockTime;
+  if (Int(clock) == 12) clock -= 12;
+  double hours = DotMinutesToDecimal(clock);
+  if (input.ChartAmPm == "P.M.") hours += 12;
+  r.firstMinute = hours * 60;
+  r.stepMinutes = stepMinutes;
+  r.rows = rows;
+  r.place.zoneHours = input.TransitTZ;
+  r.place.geoLong = input.TransitGeoLong;
+  r.place.geoLat = input.TransitGeoLat;
+  r.place.nsText = input.TransitNSText;
+  return r;
+}
+
+long PositiveAnswer(const std::string& answer) {
+  const long n = ValInt(answer);
+  return n > 0 ? n : 0;
+}
+
+std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRequest& request,
+                                             const std::function<void(long, long)>& progress) {
+  std::vector<HouseTableRow> rows;
+  ChartState& chart = state.chart;
+  for (long i = 0; i < request.rows; ++i) {
+    HouseTableRow row;
+    const double minute = request.firstMinute + i * request.stepMinutes;
+    row.minute = std::lround(minute);
+    chart.clock = ListingClockAt(request.place, request.first, minute);
+    {
+      SkipNextDayScope skip(chart);
+      CalcPlanetPositions(chart);
+    }
+    row.cuspsFound =
+        ComputeHouseCusps(state.options.HouseSystem, chart.clock, row.cusps) == ChartStatus::Ok;
+    rows.push_back(row);
+    if (progress) progress(i + 1, request.rows);
+  }
+  return rows;
+}
+
+void WriteHouseTable(AppState& state, const HouseTableRequest& request,
+                     const std::vector<HouseTableRow>& rows) {
+  WriteBlankLine(state);
+  WriteLine(state, "               Table of Houses");
+  WriteBlankLine(state);
+  WriteLine(state, "  House system = " + HouseSystemName(state.options.HouseSystem));
+  const ListingPlace& place = request.place;
+  WriteLine(state, "  Place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) + " " +
+                       place.nsText + "   " +
+                       PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
+                       (place.geoLong < 0 ? "EAST" : "WEST") + "   TZ = " +
+                       PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
+  WriteBlankLine(state);
+  std::string heading = PadRight("  Date        Time", 19);
+  for (const char* label : {"10th", "11th", "12th", "1st", "2nd", "3rd"}) heading += PadLeft(label, 10);
+  WriteLine(state, heading);
+  for (const HouseTableRow& row : rows) {
+    const ListingDay day = DayOfMinute(request.first, row.minute);
+    std::string line = "  " + FormatDateDdMmmYyyy(day.day, day.month, day.year) + " " +
+                       ClockText(row.minute);
+    for (int entry : kListedEntries)
+      line += row.cuspsFound ? " " + SignDegMinText(row.cusps[entry]) : std::string("        --");
+    WriteLine(state, line);
+  }
+}
+
+}  // namespace halcyra

@@ -1,0 +1,100 @@
+// The table of houses: each row's cusps are those the house systems give
+// for the row's moment (computed here from the civil date and clock time,
+// independently of the listing's minute count), rows step across midnight
+// into the next date, and the page's columns.
+#include <gtest/gtest.h>
+
+#include "core/chart_time.h"
+#include "core/house_systems.h"
+#include "reports/report_headers.h"
+#include "reports/table_of_houses.h"
+
+namespace halcyra {
+namespace {
+
+// Transits of 1 Jun 2024 at 10.30 P.M., zone 4 west, 40.43 NORTH 74.00 WEST.
+ChartInput TransitInput() {
+  ChartInput in;
+  in.TransitYear = 2024;
+  in.TransitMonth = 6;
+  in.TransitDay = 1;
+  in.ChartClockTime = 10.30f;
+  in.ChartAmPm = "P.M.";
+  in.TransitTZ = 4;
+  in.TransitGeoLong = 74.00f;
+  in.TransitGeoLat = 40.43f;
+  in.TransitNSText = "NORTH";
+  return in;
+}
+
+TEST(TableOfHouses, RowsEqualTheHouseSystemsResults) {
+  for (const char* system : {"P", "K", "C", "O", "EA", "EM", "M", "I", "R"}) {
+    AppState state;
+    state.options.HouseSystem = system;
+    state.input = TransitInput();
+    const HouseTableRequest request = HouseTableFromTransit(state.input, 45, 8);
+    // the clock time as the chart input holds it, in single precision
+    EXPECT_NEAR(request.firstMinute, 22 * 60 + 30, 1e-3);
+    const auto rows = ComputeHouseTable(state, request);
+    ASSERT_EQ(rows.size(), 8u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      // 22:30 + 45 i minutes local = 02:30 UT of 2 June + 45 i minutes,
+      // from the same single-precision clock time as the chart driver reads
+      ChartMomentInput in;
+      in.year = 2024;
+      in.month = 6;
+      in.day = 2;
+      in.dayFraction = ClockDayFraction(10.30f, 4, "P.M.") - 1 + 0.75 * i / 24;
+      in.geoLong = 74.00;
+      in.geoLat = 40.43;
+      CuspTable expected{};
+      ASSERT_EQ(ComputeHouseCusps(system, ComputeChartClock(in), expected), ChartStatus::Ok);
+      EXPECT_EQ(rows[i].minute, static_cast<long>(22 * 60 + 30 + 45 * i));
+      ASSERT_TRUE(rows[i].cuspsFound);
+      // the same moment reached by another sum, and Placidus' and Koch's
+      // iterations stop within 1e-10 radian: agreement to 1e-6 degree
+      for (int e = 1; e <= 12; ++e)
+        EXPECT_NEAR(rows[i].cusps[e], expected[e], 1e-6) << system << " row " << i << " entry " << e;
+    }
+    EXPECT_EQ(state.chart.SkipNextDay, 0);
+    EXPECT_EQ(state.chart.work.RetroFlags, std::string(NumPoints, ' '));
+  }
+}
+
+TEST(TableOfHouses, AnswersOfTheInputBoxes) {
+  EXPECT_EQ(PositiveAnswer(" 24"), 24);
+  EXPECT_EQ(PositiveAnswer("60 minutes"), 60);
+  EXPECT_EQ(PositiveAnswer(""), 0);  // Cancel
+  EXPECT_EQ(PositiveAnswer("-5"), 0);
+  EXPECT_EQ(PositiveAnswer("abc"), 0);
+}
+
+TEST(TableOfHouses, Page) {
+  AppState state;
+  state.options.HouseSystem = "K";
+  state.input = TransitInput();
+  const HouseTableRequest request = HouseTableFromTransit(state.input, 60, 3);
+  long done = 0;
+  const auto rows = ComputeHouseTable(state, request, [&done](long d, long total) {
+    EXPECT_EQ(total, 3);
+    done = d;
+  });
+  EXPECT_EQ(done, 3);
+  WriteHouseTable(state, request, rows);
+  const auto& page = state.report.PageLines;
+  ASSERT_EQ(state.report.PageLineCount, 10);
+  EXPECT_EQ(page[1], "               Table of Houses");
+  EXPECT_EQ(page[3], "  House system = Koch");
+  EXPECT_EQ(page[4], "  Place 40.43 NORTH    74.00 WEST   TZ =   4.00");
+  EXPECT_EQ(page[6],
+            "  Date        Time       10th      11th      12th       1st       2nd       3rd");
+  // 22:30, 23:30, then 00:30 of the next date; the cusps in "dd SSS mm"
+  std::string row = "  02 Jun 2024 00:30";
+  for (int e = 1; e <= 6; ++e) row += " " + SignDegMinText(rows[2].cusps[e]);
+  EXPECT_EQ(page[9], row);
+  EXPECT_EQ(page[7].substr(0, 19), "  01 Jun 2024 22:30");
+  EXPECT_EQ(page[9].size(), 79u);
+}
+
+}  // namespace
+}  // namespace halcyra
