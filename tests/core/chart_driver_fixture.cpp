@@ -3,65 +3,52 @@
 #include <cmath>
 
 #include "chart_input/input_parse.h"
+#include "core/chart_driver.h"
 #include "shell/startup_data.h"
 #include "support/test_support.h"
 
 namespace halcyra::testing {
 
-namespace {
-const StartupTables& ShippedTables() {
+void SetInput(AppState& state, const TypedChart& n, const TypedChart& t) {
+  ChartInput& in = state.input;
+  in.NatalYearInt = n.year, in.NatalMonthInt = n.month, in.NatalDayInt = n.day;
+  in.NatalClockTime = static_cast<float>(n.clock), in.NatalAmPm = in.NatalAmPmCaption = n.amPm;
+  in.NatalTZ = static_cast<float>(n.zone);
+  in.NatalGeoLong = static_cast<float>(n.geoLong), in.NatalGeoLat = static_cast<float>(n.geoLat);
+  in.EWText = n.geoLong < 0 ? "EAST" : "WEST", in.NSText = n.geoLat < 0 ? "SOUTH" : "NORTH";
+  in.NatalDateText = DateTextInOrder(n.month, n.day, n.year, 0);
+  in.TransitYear = t.year, in.TransitMonth = t.month, in.TransitDay = t.day;
+  in.ChartClockTime = static_cast<float>(t.clock), in.ChartAmPm = t.amPm;
+  in.TransitTZ = static_cast<float>(t.zone);
+  in.TransitGeoLong = static_cast<float>(t.geoLong), in.TransitGeoLat = static_cast<float>(t.geoLat);
+  in.TransitEWText = t.geoLong < 0 ? "EAST" : "WEST", in.TransitNSText = t.geoLat < 0 ? "SOUTH" : "NORTH";
+  in.TransitDateText = DateTextInOrder(t.month, t.day, t.year, 0);
+  in.LastBirthdayYear = LastBirthdayYear(n.month, n.day, t.month, t.day, t.year);
+}
+
+std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit) {
   static const StartupTables tables = [] {
     AppState loader;
     loader.AppPath = StagedProgramDir();
     LoadStartupData(loader, [](const std::string&) {});
     return loader.tables;
   }();
-  return tables;
-}
-}  // namespace
-
-std::unique_ptr<AppState> NewChartState() {
   auto state = std::make_unique<AppState>();
   state->AppPath = StagedProgramDir();
-  state->tables = ShippedTables();
+  state->tables = tables;
   state->options.HouseSystem = "P";
-  state->options.OptionValues[218] = 2;  // Part of Fortune by day or night
+  state->options.OptionValues[218] = 2;
+  SetInput(*state, natal, transit);
   return state;
 }
 
-void SetNatalInput(AppState& state, const TypedChart& c) {
-  ChartInput& in = state.input;
-  in.NatalYearInt = c.year;
-  in.NatalMonthInt = c.month;
-  in.NatalDayInt = c.day;
-  in.NatalClockTime = static_cast<float>(c.clock);
-  in.NatalAmPm = c.amPm;
-  in.NatalAmPmCaption = c.amPm;
-  in.NatalTZ = static_cast<float>(c.zone);
-  in.NatalGeoLong = static_cast<float>(c.geoLong);
-  in.NatalGeoLat = static_cast<float>(c.geoLat);
-  in.EWText = c.geoLong < 0 ? "EAST" : "WEST";
-  in.NSText = c.geoLat < 0 ? "SOUTH" : "NORTH";
-  in.NatalDateText = DateTextInOrder(c.month, c.day, c.year, 0);
-  in.LastBirthdayYear = LastBirthdayYear(in.NatalMonthInt, in.NatalDayInt, in.TransitMonth, in.TransitDay,
-                                         in.TransitYear);
-}
-
-void SetTransitInput(AppState& state, const TypedChart& c) {
-  ChartInput& in = state.input;
-  in.TransitYear = c.year;
-  in.TransitMonth = c.month;
-  in.TransitDay = c.day;
-  in.ChartClockTime = static_cast<float>(c.clock);
-  in.ChartAmPm = c.amPm;
-  in.TransitTZ = static_cast<float>(c.zone);
-  in.TransitGeoLong = static_cast<float>(c.geoLong);
-  in.TransitGeoLat = static_cast<float>(c.geoLat);
-  in.TransitEWText = c.geoLong < 0 ? "EAST" : "WEST";
-  in.TransitNSText = c.geoLat < 0 ? "SOUTH" : "NORTH";
-  in.TransitDateText = DateTextInOrder(c.month, c.day, c.year, 0);
-  in.LastBirthdayYear = LastBirthdayYear(in.NatalMonthInt, in.NatalDayInt, in.TransitMonth, in.TransitDay,
-                                         in.TransitYear);
+std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChart& transit, const char* houseSystem,
+                                        float option218) {
+  auto state = TypedState(natal, transit);
+  state->options.HouseSystem = houseSystem;
+  state->options.OptionValues[218] = option218;
+  ComputeChartSets(*state);
+  return state;
 }
 
 double ArcGap(double a, double b) {

@@ -1,27 +1,34 @@
 #pragma once
 // A chart state for the chart driver and return tests: the shipped start-up
-// tables loaded once, a Placidus chart with the day/night Part of Fortune,
-// and typed moments and places as the input windows leave them.
+// tables loaded once, a Placidus chart with the Part of Fortune by sect, and
+// typed moments and places as the input windows leave them.
 #include <memory>
 
 #include "state/app_state.h"
 
 namespace halcyra::testing {
 
-// A fresh state holding the staged program folder's start-up tables.
-std::unique_ptr<AppState> NewChartState();
-
-// A typed moment and place: 12-hour clock as hours + minutes / 100, zone
-// in decimal hours west positive, longitude and latitude as degrees +
-// minutes / 100, east and south negative.
+// A typed moment and place: 12-hour clock as hours + minutes / 100, zone in
+// decimal hours west positive, longitude and latitude as degrees + minutes
+// / 100, east and south negative.
 struct TypedChart {
   int year, month, day;
   double clock;
   const char* amPm;
   double zone, geoLong, geoLat;
 };
-void SetNatalInput(AppState& state, const TypedChart& c);
-void SetTransitInput(AppState& state, const TypedChart& c);
+
+// New York, 14 July 1975, 3.25 P.M. (a day chart); transits on 1 March
+// 2024, 10.00 A.M. in London.
+inline constexpr TypedChart kNewYorkBirth{1975, 7, 14, 3.25, "P.M.", 5, 73.59, 40.45};
+inline constexpr TypedChart kLondonTransit{2024, 3, 1, 10.00, "A.M.", 0, 0.07, 51.30};
+
+// A fresh state with the tables, and the two charts typed in.
+std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit);
+void SetInput(AppState& state, const TypedChart& natal, const TypedChart& transit);
+// The same, computed by the chart driver.
+std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChart& transit,
+                                        const char* houseSystem = "P", float option218 = 2);
 
 // Degrees between two longitudes, 0 to 180.
 double ArcGap(double a, double b);
