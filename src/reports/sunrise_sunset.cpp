@@ -95,8 +95,7 @@ void ReadInputDForHours(AppState& state, const InputBoxTexts& natal) {
   l.HoursJulianDay = DateToJulianDay(p.year, p.month, p.day) - 0.5;
 }
 
-void FindSunriseSunset(AppState& state) {
-  ListingState& l = state.listings;
+HoursPlace HoursPlaceOf(const ListingState& l) {
   HoursPlace p;
   p.day = l.HoursDay;
   p.month = l.HoursMonth;
@@ -104,7 +103,12 @@ void FindSunriseSunset(AppState& state) {
   p.zoneHours = l.HoursTZ;
   p.geoLong = l.HoursGeoLong;
   p.geoLat = l.HoursGeoLat;
-  const SunriseSunset r = FindSunriseSunset(l.HoursJulianDay, p);
+  return p;
+}
+
+void FindSunriseSunset(AppState& state) {
+  ListingState& l = state.listings;
+  const SunriseSunset r = FindSunriseSunset(l.HoursJulianDay, HoursPlaceOf(l));
   l.SunriseHour = r.sunriseHour;
   l.SunsetHour = r.sunsetHour;
   auto warn = [](const char* text) {

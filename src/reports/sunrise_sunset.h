@@ -23,6 +23,8 @@ struct HoursPlace {
 
 // The natal input window's date, zone and place boxes.
 HoursPlace HoursPlaceOf(const InputBoxTexts& natal);
+// The place and date ReadInputDForHours kept.
+HoursPlace HoursPlaceOf(const ListingState& listings);
 
 struct SunriseSunset {
   double sunriseHour = 0, sunsetHour = 0;  // 0 when not found

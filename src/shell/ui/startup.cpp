@@ -18,6 +18,7 @@
 #include "platform/gui/twips.h"
 #include "platform/program_files.h"
 #include "reports/report_headers.h"
+#include "reports/ui/listing_commands.h"
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
 #include "shell/ui/calculate_chart.h"
@@ -55,6 +56,7 @@ void FocusNamesWindow() {
 
 int StartHalcyra(const StartupSettings& settings) {
   AppState& state = App();
+  InstallListingCommands();  // before the Data menu is built from the sections
   auto* window = new MainWindow;
   window->timer1->stop();
   SetAboutWindowOpener([] { ShowAboutWindow(); });

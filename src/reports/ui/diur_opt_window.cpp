@@ -1,0 +1,171 @@
+#include "reports/ui/diur_opt_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "platform/number_text.h"
+#include "platform/program_files.h"
+#include "reports/ui/listing_commands.h"
+#include "shell/report_output.h"
+#include "shell/startup_data.h"
+#include "shell/ui/latin1_text.h"
+#include "shell/ui/progress_window.h"
+#include "shell/ui/text_editors.h"
+
+namespace halcyra {
+
+namespace {
+
+QPointer<DiurOptWindow> g_diurOpt;
+
+// One column of check boxes, named prefix1 .. prefix29.
+QGroupBox* SlotBoxes(QWidget* parent, const char* title, const char* prefix,
+                     std::array<QCheckBox*, ListingSlots + 1>& boxes) {
+  auto* group = new QGroupBox(title, parent);
+  auto* grid = new QGridLayout(group);
+  for (int slot = 1; slot <= ListingSlots; ++slot) {
+    std::string name = SlotName10(slot);
+    name.erase(name.find_last_not_of(' ') + 1);
+    auto* box = new QCheckBox(FromLatin1(name), group);
+    box->setObjectName(QString("%1%2").arg(prefix).arg(slot));
+    grid->addWidget(box, (slot - 1) % 15, (slot - 1) / 15);
+    boxes[slot] = box;
+  }
+  return group;
+}
+
+QLineEdit* NumberBox(QWidget* parent, QGridLayout* grid, int row, const char* caption,
+                     const char* name, int value) {
+  auto* label = new QLabel(caption, parent);
+  auto* edit = new QLineEdit(QString::number(value), parent);
+  edit->setObjectName(name);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(edit, row, 1);
+  return edit;
+}
+
+}  // namespace
+
+DiurOptWindow::DiurOptWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  setObjectName("DIUR_OPT");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle("Transits by the Minute");
+  auto* layout = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout;
+  columns->addWidget(SlotBoxes(this, "Transiting points", "chkTransit", transit_));
+  columns->addWidget(SlotBoxes(this, "Natal points", "chkNatal", natal_));
+  layout->addLayout(columns);
+
+  const std::string& selection = state_.ini.TransitSelection;
+  for (int slot = 1; slot <= ListingSlots; ++slot) {
+    transit_[slot]->setChecked(TransitSlotSelected(selection, slot));
+    natal_[slot]->setChecked(NatalSlotSelected(selection, slot));
+  }
+  // every tick is kept at once: the wheel's rings read the same selection
+  for (int slot = 1; slot <= ListingSlots; ++slot)
+    for (QCheckBox* box : {transit_[slot], natal_[slot]})
+      connect(box, &QCheckBox::toggled, this,
+              [this] { state_.ini.TransitSelection = SelectionFromBoxes(); });
+
+  auto* period = new QGroupBox("Period", this);
+  auto* grid = new QGridLayout(period);
+  const ChartInput& in = state_.input;
+  month_ = NumberBox(period, grid, 0, "First month", "txtMonth", in.TransitMonth);
+  day_ = NumberBox(period, grid, 1, "First day", "txtDay", in.TransitDay);
+  year_ = NumberBox(period, grid, 2, "First year", "txtYear", in.TransitYear);
+  days_ = NumberBox(period, grid, 3, "Number of days", "txtDays", 1);
+  layout->addWidget(period);
+
+  auto* buttons = new QHBoxLayout;
+  auto button = [&](const char* name, const char* caption, void (DiurOptWindow::*handler)()) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    connect(b, &QPushButton::clicked, this, handler);
+    buttons->addWidget(b);
+    return b;
+  };
+  list_ = button("cmdList", "&List", &DiurOptWindow::cmdList_Click);
+  list_->setDefault(true);
+  button("cmdOrbs", "Edit &Orbs", &DiurOptWindow::cmdOrbs_Click);
+  button("cmdQuit", "&Quit", &DiurOptWindow::cmdQuit_Click);
+  layout->addLayout(buttons);
+}
+
+std::string DiurOptWindow::SelectionFromBoxes() const {
+  std::string selection = state_.ini.TransitSelection;
+  for (int slot = 1; slot <= ListingSlots; ++slot) {
+    selection = WithSlot(selection, slot, transit_[slot]->isChecked());
+    selection = WithSlot(selection, NatalSelectionOffset + slot, natal_[slot]->isChecked());
+  }
+  return selection;
+}
+
+bool DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
+  const long month = ValInt(ToLatin1(month_->text()));
+  const long day = ValInt(ToLatin1(day_->text()));
+  const long year = ValInt(ToLatin1(year_->text()));
+  const long days = ValInt(ToLatin1(days_->text()));
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 100 || year > 2099 || days < 1 ||
+      days > 366)
+    return false;
+  const ChartInput& in = state_.input;
+  period.first = {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
+  period.days = static_cast<int>(days);
+  period.place = {in.TransitTZ, in.TransitGeoLong, in.TransitGeoLat, in.TransitNSText};
+  return true;
+}
+
+void DiurOptWindow::cmdList_Click() {
+  MinuteListingPeriod period;
+  if (!PeriodFromBoxes(period)) {
+    ShowMessage(ListingPeriodText, "Warning!", MessageIcon::Warning, this);
+    return;
+  }
+  setEnabled(false);  // one listing at a time
+  SetBusyPointer(true);
+  ShowStatusDlg();
+  ListingProgress progress;
+  progress.report = ReportListingProgress;
+  bool written = false;
+  try {
+    RunMinuteListing(state_, period, progress);
+    written = true;
+  } catch (const StartupFileError& error) {
+    UnloadStatusDlg();
+    SetBusyPointer(false);
+    ShowMessage(error.what(), "Error!", MessageIcon::Critical, this);
+  }
+  if (written) {
+    UnloadStatusDlg();
+    ShowReport(state_);
+    SetBusyPointer(false);
+  }
+  setEnabled(true);
+}
+
+void DiurOptWindow::cmdOrbs_Click() {
+  state_.options.OrbFileName = ProgramFile(state_.AppPath, "DIURNAL.ORB");
+  ShowTextEditor(state_, EditorKind::OrbsEdit);
+}
+
+void DiurOptWindow::cmdQuit_Click() { close(); }
+
+DiurOptWindow* ShowDiurOpt(AppState& state) {
+  if (g_diurOpt) g_diurOpt->close();
+  g_diurOpt = new DiurOptWindow(state);
+  g_diurOpt->show();
+  return g_diurOpt;
+}
+
+DiurOptWindow* TheDiurOpt() { return g_diurOpt; }
+
+}  // namespace halcyra

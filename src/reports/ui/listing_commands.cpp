@@ -1,0 +1,59 @@
+#include "reports/ui/listing_commands.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <algorithm>
+
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "reports/data_menu_commands.h"
+#include "reports/table_of_houses.h"
+#include "reports/transit_interpretations.h"
+#include "reports/ui/diur_opt_window.h"
+#include "shell/report_output.h"
+#include "shell/ui/listing_hooks.h"
+#include "shell/ui/progress_window.h"
+
+namespace halcyra {
+
+namespace {
+// More rows than a page of this many would not help anyone and would hold
+// the windows for long.
+constexpr long kMaxHouseRows = 10000;
+}  // namespace
+
+void ReportListingProgress(long done, long total) {
+  ShowProgressBar(done, total);
+  // Repaint and keep the windows alive, but let no command start while the
+  // listing still works on the shared chart state.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ListDiurnalHouses(AppState& state) {
+  const long step = PositiveAnswer(InputBox("Minutes between rows:", "Table of Houses", " 60"));
+  if (step == 0) return;
+  const long rows = PositiveAnswer(InputBox("Number of rows:", "Table of Houses", " 24"));
+  if (rows == 0) return;
+  const HouseTableRequest request =
+      HouseTableFromTransit(state.input, static_cast<double>(step), std::min(rows, kMaxHouseRows));
+
+  SetBusyPointer(true);
+  ClearDataBuffer(state);
+  StartNewPage(state);
+  ShowStatusDlg();
+  const auto table = ComputeHouseTable(state, request, ReportListingProgress);
+  WriteHouseTable(state, request, table);
+  UnloadStatusDlg();
+  ShowReport(state);
+  SetBusyPointer(false);
+}
+
+void InstallListingCommands() {
+  NotYetAvailableSections& sections = PendingSections();
+  sections.WriteTransitInterpretations = WriteTransitInterpretations;
+  sections.ListDiurnalHouses = ListDiurnalHouses;
+  sections.ShowTransitListingOptions = [] { ShowDiurOpt(App()); };
+  SetTransitListingWriter(WriteTransitInterpretations);
+}
+
+}  // namespace halcyra
