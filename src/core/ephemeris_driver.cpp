@@ -23,7 +23,7 @@ double Declination(double longitude, double latitude, const Rotation& r) {
   const double x = b.cos * l.cos;
   const double y = r.cosE * b.cos * l.sin - r.sinE * b.sin;
   const double z = r.sinE * b.cos * l.sin + r.cosE * b.sin;
-  return RectToSpherical(x, y, z).latitude;
+  return LatitudeOfRect(x, y, z);
 }
 
 // Longitudes (reduced, with the driver's own corrections) and latitudes of

@@ -127,13 +127,13 @@ GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth
 EclipticPoint OrbitToEcliptic(double u, double i, double Node) {
   const SinCos su = SinCosDeg(u);
   const SinCos si = SinCosDeg(i);
-  const SphericalPoint s = RectToSpherical(su.cos, su.sin * si.cos, su.sin * si.sin);
+  const LongLat s = LongLatOfRect(su.cos, su.sin * si.cos, su.sin * si.sin);
   return {s.longitude + Node, s.latitude};
 }
 
 GeoPosition HelioToGeocentric(const HelioPosition& planet, const EarthPosition& earth) {
   const Rect p = ToRect(planet);
-  const SphericalPoint s = RectToSpherical(p.x - earth.x, p.y - earth.y, p.z - earth.z);
+  const LongLat s = LongLatOfRect(p.x - earth.x, p.y - earth.y, p.z - earth.z);
   return {s.longitude, s.latitude};
 }
 

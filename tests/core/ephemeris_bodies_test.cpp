@@ -226,5 +226,30 @@ TEST(EphemerisTrig, SinCosDegGivesTheBitsOfSinDegAndCosDeg) {
   }
 }
 
+// The ephemeris takes the angles of a rectangular point without its
+// distance; they must keep RectToSpherical's bits, on the axes too.
+TEST(EphemerisTrig, AnglesOfARectangularPointKeepTheBitsOfRectToSpherical) {
+  const double axes[] = {0, -0.0, 1, -1, 1e-300, 2e8};
+  for (double x : axes)
+    for (double y : axes)
+      for (double z : axes) {
+        const SphericalPoint s = RectToSpherical(x, y, z);
+        const LongLat a = LongLatOfRect(x, y, z);
+        EXPECT_EQ(a.longitude, s.longitude) << x << " " << y << " " << z;
+        EXPECT_EQ(a.latitude, s.latitude) << x << " " << y << " " << z;
+        EXPECT_EQ(LatitudeOfRect(x, y, z), s.latitude) << x << " " << y << " " << z;
+      }
+  double u = -7e4;
+  for (int i = 0; i < 100000; ++i) {
+    const double x = 3e8 * std::cos(u), y = 2e8 * std::sin(1.7 * u), z = 1e7 * std::sin(u / 3);
+    const SphericalPoint s = RectToSpherical(x, y, z);
+    const LongLat a = LongLatOfRect(x, y, z);
+    ASSERT_EQ(a.longitude, s.longitude) << x << " " << y << " " << z;
+    ASSERT_EQ(a.latitude, s.latitude) << x << " " << y << " " << z;
+    ASSERT_EQ(LatitudeOfRect(x, y, z), s.latitude) << x << " " << y << " " << z;
+    u += 1.37;
+  }
+}
+
 }  // namespace
 }  // namespace halcyra
