@@ -22,6 +22,22 @@ struct ListingDay {
 
 ChartClock ListingClockAt(const ListingPlace& place, const ListingDay& day, double localMinutes);
 
+// Keeps the chart clock of the last chart pass while a listing steps
+// through its own moments, and puts it back when the listing ends (also by
+// an exception): the dated transit listing and later passes read its time
+// of day and place.
+class ChartClockScope {
+ public:
+  explicit ChartClockScope(ChartState& chart) : chart_(chart), kept_(chart.clock) {}
+  ~ChartClockScope() { chart_.clock = kept_; }
+  ChartClockScope(const ChartClockScope&) = delete;
+  ChartClockScope& operator=(const ChartClockScope&) = delete;
+
+ private:
+  ChartState& chart_;
+  ChartClock kept_;
+};
+
 // The civil date and the clock text ("hh:mm", 24 hours) of a whole minute
 // counted from local midnight of `day`.
 ListingDay DayOfMinute(const ListingDay& day, long localMinutes);

@@ -127,6 +127,7 @@ std::vector<MinuteAspect> FindMinuteAspects(AppState& state, const MinuteListing
     return found;
   }
 
+  const ChartClockScope keepClock(state.chart);
   std::vector<PairTrack> track(static_cast<size_t>((ListingSlots + 1) * (ListingSlots + 1)));
   auto pairOf = [&track](int t, int n) -> PairTrack& { return track[t * (ListingSlots + 1) + n]; };
 

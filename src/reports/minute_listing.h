@@ -49,7 +49,7 @@ OptionTables DiurnalAspectOptions(const std::array<float, DiurnalOrbCount + 1>& 
 // The perfected aspects of the period in time order (pairs of one minute in
 // the order transiting slot, natal slot). Uses state.options.DiurnalOrb as
 // loaded, the natal set, the start-up tables and the selection; leaves the
-// working set and the chart clock at the last step computed.
+// working set at the last step computed and the chart clock as it was.
 std::vector<MinuteAspect> FindMinuteAspects(AppState& state, const MinuteListingPeriod& period,
                                             const std::string& selection,
                                             const ListingProgress& progress = {});

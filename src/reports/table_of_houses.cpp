@@ -54,6 +54,7 @@ std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRe
                                              const std::function<void(long, long)>& progress) {
   std::vector<HouseTableRow> rows;
   ChartState& chart = state.chart;
+  const ChartClockScope keepClock(chart);
   for (long i = 0; i < request.rows; ++i) {
     HouseTableRow row;
     const double minute = request.firstMinute + i * request.stepMinutes;

@@ -32,7 +32,9 @@ struct HouseTableRow {
   bool cuspsFound = true;  // false where the house system fails at the latitude
 };
 
-// Rows in time order; `progress` gets (rows done, rows in all) after each row.
+// Rows in time order; `progress` gets (rows done, rows in all) after each
+// row. The chart clock is put back afterwards; the working set keeps the
+// last row's positions.
 std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRequest& request,
                                              const std::function<void(long, long)>& progress = {});
 

@@ -128,9 +128,10 @@ TEST(MinuteListing, AnOrbOfZeroLeavesTheAspectOut) {
   EXPECT_TRUE(FindMinuteAspects(state, {kDay, 1, place}, Selecting(10, 1)).empty());
 }
 
-TEST(MinuteListing, StepsRunWithoutTheNextDayPassAndPutTheSwitchBack) {
+TEST(MinuteListing, StepsRunWithoutTheNextDayPassAndPutTheSwitchAndClockBack) {
   AppState state = ListingState();
   state.chart.SkipNextDay = 0;
+  state.chart.clock.DayFraction = 0.125;  // the transit chart's time of day
   long lastDone = 0, lastTotal = 0, reports = 0;
   ListingProgress progress;
   progress.every = 240;
@@ -141,6 +142,7 @@ TEST(MinuteListing, StepsRunWithoutTheNextDayPassAndPutTheSwitchBack) {
   };
   FindMinuteAspects(state, {kDay, 2, Greenwich(0)}, Selecting(10, 1), progress);
   EXPECT_EQ(state.chart.SkipNextDay, 0);
+  EXPECT_EQ(state.chart.clock.DayFraction, 0.125);  // the chart's clock is put back
   // the node is flagged whenever the next-day pass runs
   EXPECT_EQ(state.chart.work.RetroFlags, std::string(NumPoints, ' '));
   EXPECT_EQ(lastDone, 2880);

@@ -35,8 +35,10 @@ TEST(TableOfHouses, RowsEqualTheHouseSystemsResults) {
     const HouseTableRequest request = HouseTableFromTransit(state.input, 45, 8);
     // the clock time as the chart input holds it, in single precision
     EXPECT_NEAR(request.firstMinute, 22 * 60 + 30, 1e-3);
+    state.chart.clock.DayFraction = 0.125;
     const auto rows = ComputeHouseTable(state, request);
     ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(state.chart.clock.DayFraction, 0.125);  // the chart's clock is put back
     for (std::size_t i = 0; i < rows.size(); ++i) {
       // 22:30 + 45 i minutes local = 02:30 UT of 2 June + 45 i minutes,
       // from the same single-precision clock time as the chart driver reads
