@@ -8,10 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <set>
 
 #include "chart_input/input_checks.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -20,50 +18,25 @@
 #include "core/chart_driver.h"
 #include "gui/startup_support.h"
 #include "platform/date_settings.h"
-#include "platform/gui/glyph_font.h"
 #include "platform/text_files.h"
 #include "shell/ui/calculate_chart.h"
-#include "shell/ui/data_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/startup.h"
-#include "shell/ui/text_editors.h"
 #include "state/app_state.h"
 
 namespace halcyra {
 namespace {
 
-class CalculateChartTest : public ::testing::Test {
+class CalculateChartTest : public testing::GuiTest {
  protected:
   void SetUp() override {
-    testing::EnsureStartupApp();
-    App() = AppState{};
     SetDateSettingsOverride(DateSettings{0, 0});
-    for (QWidget* widget : QApplication::topLevelWidgets()) before.insert(widget);
     dir = testing::CopyOfProgramFolder("calculate-chart");
     StartupSettings settings;
     settings.appPath = dir;
     settings.titleShown = [](QWidget& title) { title.findChild<QPushButton*>("cmdOK")->click(); };
     ASSERT_EQ(StartHalcyra(settings), 0);
     App().options.HouseSystem = "P";
-  }
-  void TearDown() override {
-    SetDateSettingsOverride(std::nullopt);
-    UnloadDataEntryWindows();
-    // the input windows leave the editors a way to reopen the lists of App()
-    SetCityListReopener({});
-    SetNamesListReopener({});
-    // Deleted, not closed: closing runs the exit sequence, whose
-    // QCoreApplication::exit() would end every later modal loop at once.
-    delete TheMainWindow();
-    RemoveGlyphFont();
-    UnloadDataWindow();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // deleting one window may take others with it
-    std::vector<QPointer<QWidget>> left;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (!before.count(widget) && !widget->parent()) left.emplace_back(widget);
-    for (const QPointer<QWidget>& widget : left) delete widget.data();
-    App() = AppState{};
   }
 
   // 14 July 1975, 3.25 P.M., zone 5, 73 59 W 40 45 N; transits 1 March
@@ -86,7 +59,6 @@ class CalculateChartTest : public ::testing::Test {
   }
 
   std::string dir;
-  std::set<QWidget*> before;
 };
 
 TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {

@@ -56,11 +56,9 @@ const MenuRow kDataMenu[] = {
     {"mnuMansions", "Mansions", "Ctrl+M"},
 };
 
-class DataMenuTest : public ::testing::Test {
+class DataMenuTest : public testing::GuiTest {
  protected:
   void SetUp() override {
-    testing::EnsureGuiApp();
-    PendingSections() = NotYetAvailableSections{};
     AppState& s = App();
     s.AppPath = testing::ScratchProgramFolder("data_menu", {});
     ClearReportBuffers(s);
@@ -68,12 +66,6 @@ class DataMenuTest : public ::testing::Test {
     InstallDataWindowDisplay();
     window_ = std::make_unique<MainWindow>();
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
-  }
-  void TearDown() override {
-    window_.reset();
-    secondPerson_.reset();
-    UnloadDataWindow();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   QAction* item(const char* name) { return window_->dataMenu->findChild<QAction*>(name); }

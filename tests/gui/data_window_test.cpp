@@ -30,21 +30,12 @@ namespace {
 
 using testing::RecordingSink;
 
-void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-class DataWindowTest : public ::testing::Test {
+class DataWindowTest : public testing::GuiTest {
  protected:
   void SetUp() override {
-    testing::EnsureGuiApp();
-    UnloadDataWindow();
-    DeleteClosedWindows();
     AppState& s = state();
     s.AppPath = testing::ScratchProgramFolder("data_window", {".HLP"});
     ClearReportBuffers(s);
-    s.flags.DataFileName.clear();
-    s.flags.ListingActive = 0;
-    s.chart.MoreMenuVisible = 0;
-    s.report.NewDateVisible = false;
     s.flags.ReportHeading = "Halcyra (Tropical zodiac) - ";
     s.chart.ChartName = "Christopher Columbus";
     s.options.OptionValues[30] = 60;
@@ -55,15 +46,6 @@ class DataWindowTest : public ::testing::Test {
     s.ini.FontBold = s.ini.FontItalic = 0;
     s.flags.screen.DataFontScale = 1.5;
     InstallDataWindowDisplay();
-  }
-  void TearDown() override {
-    UnloadDataWindow();
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "PrntFile") w->close();
-    DeleteClosedWindows();
-    SetSaveFileChooser({});
-    SetPrintToPdfFile("");
-    SetTransitListingWriter({});
   }
 
   static AppState& state() { return App(); }

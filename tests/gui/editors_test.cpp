@@ -60,18 +60,13 @@ TEST(EditorFiles, LoadGivesEveryLineWithCrLf) {
   EXPECT_FALSE(LoadEditorText(dir + "/missing.txt"));
 }
 
-class EditorWindowTest : public ::testing::Test {
+class EditorWindowTest : public testing::GuiTest {
  protected:
   void SetUp() override {
-    testing::EnsureGuiApp();
     state.AppPath = testing::ScratchProgramFolder("editors", {".OPT", ".MAS", ".ORB", ".FIL", ".LL"});
     state.ini.NamesFileName = state.AppPath + "/NAMES.FIL";
     state.ini.CityFileName = state.AppPath + "/GA_MA.LL";
     state.options.OrbFileName = state.AppPath + "/NATAL.ORB";
-  }
-  void TearDown() override {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   static QPlainTextEdit* Content(QWidget* w) { return w->findChild<QPlainTextEdit*>("txtContent"); }
   static void Click(QWidget* w, const char* button) { w->findChild<QPushButton*>(button)->click(); }

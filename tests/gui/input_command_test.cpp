@@ -16,11 +16,7 @@ class InputCommand : public testing::InputWindowTest {
  protected:
   void SetUp() override {
     InputWindowTest::SetUp();
-    main = new MainWindow;
-  }
-  void TearDown() override {
-    delete main;  // not closed: closing runs the exit sequence
-    InputWindowTest::TearDown();
+    main = new MainWindow;  // the reset deletes it: closing would run the exit sequence
   }
   QAction* Item(const char* name) { return main->findChild<QAction*>(name); }
 

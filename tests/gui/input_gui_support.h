@@ -1,7 +1,7 @@
 #pragma once
-// Support for the data-entry window tests: one application object, a
-// recording message sink, a scratch program folder with the place and names
-// files, and a fixed clock and home place.
+// Support for the data-entry window tests: the shared application, reset and
+// recording sink, a scratch program folder with the place and names files,
+// and a fixed clock and home place.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,64 +13,34 @@
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
-#include "platform/gui/messages.h"
+#include "gui_test_support.h"
 #include "state/app_state.h"
 #include "support/test_support.h"
 
 namespace halcyra::testing {
 
-inline void EnsureInputApp() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_gui";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+inline void EnsureInputApp() { EnsureTestApplication(); }
 
-struct InputShownMessage {
-  std::string text, title;
+using InputShownMessage = ShownMessage;
+
+// Input boxes answer "" (the user typed nothing) unless a test sets the answer.
+struct InputRecordingSink : RecordingSink {
+  InputRecordingSink() { inputAnswer = ""; }
 };
 
-// Records message boxes; input boxes answer with `inputAnswer`.
-struct InputRecordingSink : MessageSink {
-  std::vector<InputShownMessage> shown;
-  std::vector<std::string> asked;
-  std::string inputAnswer;
-  InputRecordingSink() { SetMessageSink(this); }
-  ~InputRecordingSink() override { SetMessageSink(nullptr); }
-  void Message(const std::string& text, const std::string& title, MessageIcon) override {
-    shown.push_back({text, title});
-  }
-  std::string Input(const std::string& prompt, const std::string&, const std::string&) override {
-    asked.push_back(prompt);
-    return inputAnswer;
-  }
-};
-
-// Every test starts with no data-entry window loaded, a fresh state whose
-// program folder holds NAMES.FIL, GA_MA.LL and TZ.DAT, the home place of
-// Chicago (zone 6, 87 W 39, 41 N 51) and the clock at 9 March 2024 19:05.
-class InputWindowTest : public ::testing::Test {
+// Every test starts from the shared reset (no window open, a fresh state),
+// with a program folder holding NAMES.FIL, GA_MA.LL and TZ.DAT, the home
+// place of Chicago (zone 6, 87 W 39, 41 N 51) and the clock at 9 March 2024
+// 19:05.
+class InputWindowTest : public GuiTest {
  protected:
   void SetUp() override {
-    EnsureInputApp();
-    UnloadDataEntryWindows();
-    Settle();
-    App() = AppState{};
     App().AppPath = ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
     for (const char* file : {"NAMES.FIL", "GA_MA.LL", "TZ.DAT"})
       std::filesystem::copy_file(SourceAppData() + "/" + file, App().AppPath + "/" + file);
     auto& v = App().options.OptionValues;
     v[18] = 6, v[19] = 87, v[20] = 39, v[21] = 0, v[22] = 41, v[23] = 51, v[24] = 0;
     SetClock(2024, 3, 9, 19, 5);
-  }
-  void TearDown() override {
-    SetCalculateChart(nullptr);
-    SetClockOverride(nullptr);
-    SetAtlasRunner(nullptr);
-    SetDataFileChooser(nullptr);
-    UnloadDataEntryWindows();
-    Settle();
   }
 
   static void Settle() {

@@ -1,38 +1,17 @@
 #pragma once
-// Support for the Data window, print window and editor tests: one
-// application object, a recording message sink and a scratch program folder.
+// Support for the Data window, print window and editor tests: the shared
+// application, reset and recording sink, and a scratch program folder.
 #include <QApplication>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "platform/gui/messages.h"
+#include "gui_test_support.h"
 #include "support/test_support.h"
 
 namespace halcyra::testing {
 
-inline void EnsureGuiApp() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "test_gui";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
-
-struct ShownMessage {
-  std::string text, title;
-  MessageIcon icon;
-};
-
-// Records every message box instead of showing it.
-struct RecordingSink : MessageSink {
-  std::vector<ShownMessage> shown;
-  RecordingSink() { SetMessageSink(this); }
-  ~RecordingSink() override { SetMessageSink(nullptr); }
-  void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
-    shown.push_back({text, title, icon});
-  }
-};
+inline void EnsureGuiApp() { EnsureTestApplication(); }
 
 // A scratch program folder holding a REPORTS folder and the given files of appdata/.
 inline std::string ScratchProgramFolder(const std::string& name,

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSet>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -25,23 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public testing::GuiTest {
  protected:
-  void SetUp() override {
-    testing::EnsureStartupApp();
-    App() = AppState{};
-    SetDateSettingsOverride(DateSettings{1, 1});
-    for (QWidget* widget : QApplication::topLevelWidgets()) before.insert(widget);
-  }
-  // The program would end here: its windows and its state go with it.
-  void TearDown() override {
-    SetDateSettingsOverride(std::nullopt);
-    if (MainWindow* window = TheMainWindow()) window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (!before.contains(widget) && !widget->parent()) delete widget;
-    App() = AppState{};
-  }
+  void SetUp() override { SetDateSettingsOverride(DateSettings{1, 1}); }
 
   // Start-up with "Continue" pressed as soon as the title shows it.
   int Start(const std::string& dir) {
@@ -74,7 +59,6 @@ class StartupTest : public ::testing::Test {
   }
 
   bool titleButtonShown = false;
-  QSet<QWidget*> before;
 };
 
 TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {

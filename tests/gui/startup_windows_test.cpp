@@ -17,14 +17,7 @@
 namespace halcyra {
 namespace {
 
-class StartupWindows : public ::testing::Test {
- protected:
-  void SetUp() override { testing::EnsureStartupApp(); }
-  void TearDown() override {
-    UnloadStatusDlg();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-};
+using StartupWindows = testing::GuiTest;
 
 TEST_F(StartupWindows, ProgressBarWidths) {
   const struct {

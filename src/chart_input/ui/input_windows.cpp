@@ -42,11 +42,12 @@ std::function<std::string(const std::string&)>& DataFileChooser() {
   return choose;
 }
 
+bool g_listReopenersInstalled = false;
+
 // The editors show the lists again, read afresh, when they quit.
 void InstallListReopeners() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
+  if (g_listReopenersInstalled) return;
+  g_listReopenersInstalled = true;
   SetNamesListReopener([] {
     UnloadNames();
     Names().show();
@@ -118,6 +119,13 @@ void UnloadDataEntryWindows() {
   UnloadInputD1();
   UnloadInputD();
 }
+
+void RemoveListReopeners() {
+  SetNamesListReopener({});
+  SetCityListReopener({});
+  g_listReopenersInstalled = false;
+}
+
 bool NamesLoaded() { return !g_names.isNull(); }
 bool GeographLoaded() { return !g_geograph.isNull(); }
 bool TimeZoneLoaded() { return !g_timeZone.isNull(); }

@@ -35,6 +35,10 @@ void UnloadNames();
 void UnloadGeograph();
 void UnloadTimeZone();
 void UnloadDataEntryWindows();  // all five
+// The natal window, the names list and the cities list install the editors'
+// list reopeners when the first of them loads; this takes the reopeners away
+// until the next such load, as at a fresh start (for tests).
+void RemoveListReopeners();
 bool NamesLoaded();
 bool GeographLoaded();
 bool TimeZoneLoaded();

@@ -1,0 +1,155 @@
+#include "gui_test_support.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <optional>
+#include <vector>
+
+#include "chart_input/input_presets.h"
+#include "chart_input/ui/input_windows.h"
+#include "core/chart_driver.h"
+#include "core/return_search.h"
+#include "platform/date_settings.h"
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/glyph_font.h"
+#include "reports/data_menu_commands.h"
+#include "shell/report_output.h"
+#include "shell/ui/data_window.h"
+#include "shell/ui/help_menu.h"
+#include "shell/ui/listing_hooks.h"
+#include "shell/ui/print_window.h"
+#include "state/app_state.h"
+
+namespace halcyra::testing {
+
+namespace {
+
+// The installed sinks, the one in use last; SetMessageSink has no getter.
+// A sink that goes out of turn leaves the others in their order.
+std::vector<MessageSink*>& SinkStack() {
+  static std::vector<MessageSink*> sinks;
+  return sinks;
+}
+
+void UseTopSink() { SetMessageSink(SinkStack().empty() ? nullptr : SinkStack().back()); }
+
+// Stands in when no test sink is installed: a box nobody expected fails the
+// test that showed it, with its text.
+struct UnexpectedMessageSink : MessageSink {
+  void Message(const std::string& text, const std::string& title, MessageIcon) override {
+    ADD_FAILURE() << "unexpected message box \"" << title << "\": " << text;
+  }
+  bool YesNo(const std::string& text, const std::string& title) override {
+    ADD_FAILURE() << "unexpected question \"" << title << "\": " << text;
+    return true;
+  }
+  std::string Input(const std::string& prompt, const std::string& title,
+                    const std::string& defaultText) override {
+    ADD_FAILURE() << "unexpected input box \"" << title << "\": " << prompt;
+    return defaultText;
+  }
+};
+
+// The hooks that can be read back, as the program installs them before its
+// first window opens; the others are empty until start-up fills them.
+struct ProgramDefaults {
+  NotYetAvailableSections pendingSections = PendingSections();
+  TransitListingWriter listingWriter = CurrentTransitListingWriter();
+  ReportDisplay* reportDisplay = CurrentReportDisplay();
+};
+
+std::optional<ProgramDefaults>& Defaults() {
+  static std::optional<ProgramDefaults> defaults;
+  return defaults;
+}
+
+// Read once, before the first test can change them.
+class DefaultsSnapshot : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    EnsureTestApplication();
+    Defaults().emplace();
+  }
+};
+[[maybe_unused]] ::testing::Environment* const kDefaultsSnapshot =
+    ::testing::AddGlobalTestEnvironment(new DefaultsSnapshot);
+
+void DeleteTopLevelWindows() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  // Deleting one window may take others with it.
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (!widget->parentWidget()) windows.emplace_back(widget);
+  for (const QPointer<QWidget>& widget : windows) delete widget.data();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// File > Exit ends the program with QCoreApplication::exit(). Called with no
+// application loop running, as in these tests, it leaves the quit pending,
+// and every later exec() (each modal window) then returns at once. Running
+// the application loop once clears it.
+void ForgetPendingQuit() {
+  QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  QApplication::exec();
+}
+
+void ResetHooks() {
+  SetDateSettingsOverride(std::nullopt);
+  SetClockOverride({});
+  SetCalculateChart({});
+  SetAtlasRunner({});
+  SetDataFileChooser({});
+  RemoveListReopeners();
+  SetAboutWindowOpener({});
+  SetVoruvEdudCommand({});
+  SetSaveFileChooser({});
+  SetPrintToPdfFile("");
+  SetReturnWheelDisplay({});
+  SetAutomaticReportSections({});
+  if (!Defaults()) Defaults().emplace();
+  PendingSections() = Defaults()->pendingSections;
+  SetTransitListingWriter(Defaults()->listingWriter);
+  SetReportDisplay(Defaults()->reportDisplay);
+}
+
+UnexpectedMessageSink& Unexpected() {
+  static UnexpectedMessageSink sink;
+  return sink;
+}
+
+}  // namespace
+
+void EnsureTestApplication() {
+  if (QApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "test_gui";
+  static char* argv[] = {name, nullptr};
+  auto* app = new QApplication(argc, argv);
+  app->setQuitOnLastWindowClosed(false);
+}
+
+ScopedMessageSink::ScopedMessageSink() {
+  SinkStack().push_back(this);
+  UseTopSink();
+}
+
+ScopedMessageSink::~ScopedMessageSink() {
+  std::erase(SinkStack(), this);
+  UseTopSink();
+}
+
+void ResetGuiTestState() {
+  EnsureTestApplication();
+  DeleteTopLevelWindows();
+  ForgetPendingQuit();
+  App() = AppState{};
+  ResetHooks();
+  SetBusyPointer(false);
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+  RemoveGlyphFont();
+  SinkStack().assign(1, &Unexpected());
+  UseTopSink();
+}
+
+}  // namespace halcyra::testing

@@ -1,0 +1,68 @@
+#pragma once
+// What every window test shares: the one application object, message sinks
+// that hand back the sink they replaced, and the reset that gives each test
+// the process as a fresh start of the program finds it.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gui/messages.h"
+
+namespace halcyra::testing {
+
+// The QApplication of the test program, made on first use. Like the program
+// itself, it ends from its main window, not when its last window closes.
+void EnsureTestApplication();
+
+// Installs itself as the message sink for its lifetime and then puts back the
+// sink it replaced.
+class ScopedMessageSink : public MessageSink {
+ public:
+  ScopedMessageSink();
+  ~ScopedMessageSink() override;
+  ScopedMessageSink(const ScopedMessageSink&) = delete;
+  ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+};
+
+struct ShownMessage {
+  std::string text, title;
+  MessageIcon icon;
+};
+
+// Records every message box instead of showing it. Input boxes are recorded
+// too and answer `inputAnswer`, or their default text while it is unset.
+struct RecordingSink : ScopedMessageSink {
+  std::vector<ShownMessage> shown;
+  std::vector<std::string> asked;
+  std::optional<std::string> inputAnswer;
+  void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
+    shown.push_back({text, title, icon});
+  }
+  std::string Input(const std::string& prompt, const std::string&,
+                    const std::string& defaultText) override {
+    asked.push_back(prompt);
+    return inputAnswer.value_or(defaultText);
+  }
+};
+
+// Gives the process back the state a fresh start of the program finds:
+// every top-level window deleted (not closed, which would run their exit
+// work), a pending application quit forgotten, App() a fresh AppState, the
+// injected date settings, clock and every installed hook back to their
+// defaults, no busy pointer, no glyph font, and a message sink that fails
+// the test on any box nobody expected (a real box would wait offscreen for
+// a click that never comes).
+void ResetGuiTestState();
+
+// Base of the window test fixtures. The reset runs before the fixture's own
+// members are made and again after they are gone, so a sink or window the
+// fixture holds lives through SetUp, the test and TearDown.
+class GuiTest : public ::testing::Test {
+ protected:
+  GuiTest() { ResetGuiTestState(); }
+  ~GuiTest() override { ResetGuiTestState(); }
+};
+
+}  // namespace halcyra::testing
