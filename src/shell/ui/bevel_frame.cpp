@@ -8,28 +8,28 @@
 
 namespace halcyra {
 
-std::vector<BevelLine> BevelFrameLines(const BevelFrameSpec& spec, int twipsPerPixelX,
+std::vector<BevelLine> BevelFrameLines(const BevelFrameSpec& frame, int twipsPerPixelX,
                                        int twipsPerPixelY) {
   std::vector<BevelLine> lines;
   if (twipsPerPixelX <= 0 || twipsPerPixelY <= 0) return lines;
-  const int thicknessX = std::max(spec.ThicknessX, twipsPerPixelX);
-  const int thicknessY = std::max(spec.ThicknessY, twipsPerPixelY);
+  const int thicknessX = std::max(frame.ThicknessX, twipsPerPixelX);
+  const int thicknessY = std::max(frame.ThicknessY, twipsPerPixelY);
   for (int i = twipsPerPixelX; i <= thicknessX; i += twipsPerPixelX) {
-    lines.push_back({spec.Left - i, spec.Top - i, spec.Left - i, spec.Bottom + i, spec.TopLeftColour});
-    lines.push_back({spec.Right + i, spec.Top - i, spec.Right + i, spec.Bottom + i, spec.BottomRightColour});
+    lines.push_back({frame.Left - i, frame.Top - i, frame.Left - i, frame.Bottom + i, frame.TopLeftColour});
+    lines.push_back({frame.Right + i, frame.Top - i, frame.Right + i, frame.Bottom + i, frame.BottomRightColour});
   }
   for (int j = twipsPerPixelY; j <= thicknessY; j += twipsPerPixelY) {
-    lines.push_back({spec.Left - j, spec.Top - j, spec.Right + j, spec.Top - j, spec.TopLeftColour});
-    lines.push_back({spec.Left - j, spec.Bottom + j, spec.Right + j, spec.Bottom + j, spec.BottomRightColour});
+    lines.push_back({frame.Left - j, frame.Top - j, frame.Right + j, frame.Top - j, frame.TopLeftColour});
+    lines.push_back({frame.Left - j, frame.Bottom + j, frame.Right + j, frame.Bottom + j, frame.BottomRightColour});
   }
   return lines;
 }
 
-void DrawBevelFrame(QPainter& painter, const BevelFrameSpec& spec) {
+void DrawBevelFrame(QPainter& painter, const BevelFrameSpec& frame) {
   const int tx = TwipsPerPixelX();
   const int ty = TwipsPerPixelY();
   painter.save();
-  for (const BevelLine& line : BevelFrameLines(spec, tx, ty)) {
+  for (const BevelLine& line : BevelFrameLines(frame, tx, ty)) {
     painter.setPen(QPen(QColor::fromRgb(line.colour), 0));
     painter.drawLine(line.x1 / tx, line.y1 / ty, line.x2 / tx, line.y2 / ty);
   }

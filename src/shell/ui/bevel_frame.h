@@ -24,11 +24,11 @@ struct BevelLine {
 // The lines of the frame, one per pixel of thickness, just outside the
 // rectangle: left and right edges first, then top and bottom. A thickness
 // below one pixel counts as one pixel.
-std::vector<BevelLine> BevelFrameLines(const BevelFrameSpec& spec, int twipsPerPixelX,
+std::vector<BevelLine> BevelFrameLines(const BevelFrameSpec& frame, int twipsPerPixelX,
                                        int twipsPerPixelY);
 
 // Draws the frame with a painter open on the window.
-void DrawBevelFrame(QPainter& painter, const BevelFrameSpec& spec);
+void DrawBevelFrame(QPainter& painter, const BevelFrameSpec& frame);
 
 // One pixel of grey above and left of the control, white below and right.
 BevelFrameSpec SunkenBorderSpec(int left, int top, int width, int height);
