@@ -40,22 +40,18 @@ void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositi
   out.Lat[Moon] = moon.MoonLat;
   out.Long[NorthNode] = NormalizeDegrees(moon.MeanNode);
 
-  // each element set measures its planets from its own Earth, solved first
-  EarthPosition earth;
-  CalcInnerPlanetElements(EarthBody, T2000, earth);
+  // each element set measures its planets from its own Earth
+  const PlanetsSeenFromEarth planets = CalcPlanetsSideBySide(T2000, CalcPerturbationMoment(T1900));
   for (int body = Mercury; body <= Mars; ++body) {
-    const GeoPosition g = CalcInnerPlanetElements(body, T2000, earth);
+    const GeoPosition& g = planets.geo[body - Mercury];
     out.Long[body] = NormalizeDegrees(g.Long);
     out.Lat[body] = g.Lat;
   }
-
-  const PerturbationMoment perturbation = CalcPerturbationMoment(T1900);
-  double longitudeCorrection = 0;
-  CalcOuterPlanetElements(EarthBody, perturbation, earth, longitudeCorrection);
   for (int body = Jupiter; body <= Pluto; ++body) {
-    const GeoPosition g = CalcOuterPlanetElements(body, perturbation, earth, longitudeCorrection);
+    const GeoPosition& g = planets.geo[body - Mercury];
     double lon = NormalizeDegrees(g.Long);
-    if (body == Uranus || body == Neptune) lon = lon + longitudeCorrection;
+    if (body == Uranus) lon = lon + planets.uranusCorrection;
+    if (body == Neptune) lon = lon + planets.neptuneCorrection;
     if (body == Pluto) lon = lon + plutoShift;
     out.Long[body] = NormalizeDegrees(lon);
     out.Lat[body] = g.Lat;

@@ -40,6 +40,62 @@ void SetEarth(const HelioPosition& helio, EarthPosition& earth) {
   earth.z = r.z;
 }
 
+// Kepler's equation for each orbit by Newton's method to 1e-7 degree,
+// starting from the mean anomaly. The orbits take their steps in turn, each
+// stopping on its own; the cap only guards against a hang on a corrupted
+// orbit.
+template <std::size_t N>
+std::array<double, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbits) {
+  std::array<double, N> E, eDeg;
+  std::array<bool, N> done{};
+  for (std::size_t k = 0; k < N; ++k) {
+    E[k] = orbits[k].M;
+    eDeg[k] = orbits[k].e * 180 / Pi;
+  }
+  for (int step = 0; step < 100; ++step) {
+    bool all = true;
+    for (std::size_t k = 0; k < N; ++k) {
+      if (done[k]) continue;
+      const double e = orbits[k].e;
+      const SinCos sc = SinCosDeg(E[k]);
+      const double E1 = E[k] + (orbits[k].M + eDeg[k] * sc.sin - E[k]) / (1 - e * sc.cos);
+      done[k] = !(std::fabs(E1 - E[k]) >= 0.0000001);
+      E[k] = E1;
+      all = all && done[k];
+    }
+    if (all) break;
+  }
+  return E;
+}
+
+// Heliocentric position on an orbit at its eccentric anomaly E (degrees).
+HelioPosition HelioOnOrbit(const PlanetOrbit& orbit, double E) {
+  const double e = orbit.e;
+  const double r = orbit.a * (1 - e * CosDeg(E));
+  const double v = NormalizeDegrees(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(Pi * E / 360))));
+  const EclipticPoint p = OrbitToEcliptic(orbit.w + v, orbit.i, orbit.Node);
+  return {p.Long, p.Lat, r};
+}
+
+// An outer planet's orbit for the moment with its perturbations; Uranus and
+// Neptune set longitudeCorrection, the others leave it alone.
+PlanetOrbit PerturbedOuterOrbit(int body, const PerturbationMoment& moment, double& longitudeCorrection) {
+  PlanetOrbit o = OuterPlanetOrbit(body, moment.T);
+  switch (body) {
+    case Jupiter: PerturbJupiter(moment, o); break;
+    case Saturn: PerturbSaturn(moment, o); break;
+    case Uranus: longitudeCorrection = PerturbUranus(moment, o); break;
+    case Neptune: longitudeCorrection = PerturbNeptune(moment, o); break;
+    default: break;
+  }
+  return o;
+}
+
+HelioPosition PlutoHelioKm(double T1900) {
+  const PlutoHelio p = CalcPlutoPosition(T1900);
+  return {p.Long, p.Lat, p.Radius * AUKm};
+}
+
 }  // namespace
 
 PlanetOrbit InnerPlanetOrbit(int body, double T) {
@@ -80,19 +136,8 @@ GeoPosition CalcInnerPlanetElements(int body, double T2000, EarthPosition& earth
 
 GeoPosition CalcOuterPlanetElements(int body, const PerturbationMoment& moment, EarthPosition& earth,
                                     double& longitudeCorrection) {
-  if (body == Pluto) {
-    const PlutoHelio p = CalcPlutoPosition(moment.T);
-    return HelioToGeocentric({p.Long, p.Lat, p.Radius * AUKm}, earth);
-  }
-  PlanetOrbit o = OuterPlanetOrbit(body, moment.T);
-  switch (body) {
-    case Jupiter: PerturbJupiter(moment, o); break;
-    case Saturn: PerturbSaturn(moment, o); break;
-    case Uranus: longitudeCorrection = PerturbUranus(moment, o); break;
-    case Neptune: longitudeCorrection = PerturbNeptune(moment, o); break;
-    default: break;
-  }
-  return SolveKepler(body, o, earth);
+  if (body == Pluto) return HelioToGeocentric(PlutoHelioKm(moment.T), earth);
+  return SolveKepler(body, PerturbedOuterOrbit(body, moment, longitudeCorrection), earth);
 }
 
 GeoPosition CalcOuterPlanetElements(int body, double T1900, EarthPosition& earth,
@@ -101,27 +146,40 @@ GeoPosition CalcOuterPlanetElements(int body, double T1900, EarthPosition& earth
 }
 
 GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth) {
-  const double e = orbit.e;
-  const double M = orbit.M;
-  const double eDeg = e * 180 / Pi;
-  double E = M;
-  // Newton converges in a handful of steps for these small eccentricities;
-  // the cap only guards against a hang on a corrupted orbit
-  for (int step = 0; step < 100; ++step) {
-    const SinCos sc = SinCosDeg(E);
-    const double E1 = E + (M + eDeg * sc.sin - E) / (1 - e * sc.cos);
-    const bool done = !(std::fabs(E1 - E) >= 0.0000001);
-    E = E1;
-    if (done) break;
-  }
-  const double r = orbit.a * (1 - e * CosDeg(E));
-  const double v = NormalizeDegrees(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(Pi * E / 360))));
-  const EclipticPoint p = OrbitToEcliptic(orbit.w + v, orbit.i, orbit.Node);
+  const HelioPosition helio = HelioOnOrbit(orbit, EccentricAnomalies(std::array<PlanetOrbit, 1>{orbit})[0]);
   if (body == EarthBody) {
-    SetEarth({p.Long, p.Lat, r}, earth);
+    SetEarth(helio, earth);
     return {};
   }
-  return HelioToGeocentric({p.Long, p.Lat, r}, earth);
+  return HelioToGeocentric(helio, earth);
+}
+
+PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMoment& moment) {
+  // slots 0 to 3: the inner set's Earth, Mercury, Venus, Mars; 4 to 8: the
+  // outer set's Earth, Jupiter, Saturn, Uranus, Neptune
+  constexpr int InnerEarthSlot = 0, OuterEarthSlot = 4;
+  PlanetsSeenFromEarth out;
+  std::array<PlanetOrbit, 9> orbits;
+  for (int body = EarthBody; body <= Mars; ++body) orbits[body - 1] = InnerPlanetOrbit(body, T2000);
+  orbits[OuterEarthSlot] = OuterPlanetOrbit(EarthBody, moment.T);
+  double unused = 0;
+  orbits[Jupiter] = PerturbedOuterOrbit(Jupiter, moment, unused);
+  orbits[Saturn] = PerturbedOuterOrbit(Saturn, moment, unused);
+  orbits[Uranus] = PerturbedOuterOrbit(Uranus, moment, out.uranusCorrection);
+  orbits[Neptune] = PerturbedOuterOrbit(Neptune, moment, out.neptuneCorrection);
+
+  const std::array<double, 9> E = EccentricAnomalies(orbits);
+  std::array<HelioPosition, 9> helio;
+  for (std::size_t k = 0; k < helio.size(); ++k) helio[k] = HelioOnOrbit(orbits[k], E[k]);
+  const HelioPosition pluto = PlutoHelioKm(moment.T);
+
+  EarthPosition inner, outer;
+  SetEarth(helio[InnerEarthSlot], inner);
+  SetEarth(helio[OuterEarthSlot], outer);
+  for (int body = Mercury; body <= Mars; ++body) out.geo[body - Mercury] = HelioToGeocentric(helio[body - 1], inner);
+  for (int body = Jupiter; body <= Neptune; ++body) out.geo[body - Mercury] = HelioToGeocentric(helio[body], outer);
+  out.geo[Pluto - Mercury] = HelioToGeocentric(pluto, outer);
+  return out;
 }
 
 EclipticPoint OrbitToEcliptic(double u, double i, double Node) {

@@ -74,6 +74,18 @@ GeoPosition CalcOuterPlanetElements(int body, const PerturbationMoment& moment, 
 GeoPosition CalcOuterPlanetElements(int body, double T1900, EarthPosition& earth,
                                     double& longitudeCorrection);
 
+// Mercury to Pluto (element body - Mercury) seen from the Earth of their
+// element set, for one moment: each body to the bit as
+// CalcInnerPlanetElements and CalcOuterPlanetElements give it after their
+// Earth. The nine Kepler solutions (two Earths, seven planets) are only
+// worked side by side, so that the processor overlaps their long chains of
+// dependent sines instead of waiting on each in turn.
+struct PlanetsSeenFromEarth {
+  std::array<GeoPosition, 8> geo{};
+  double uranusCorrection = 0, neptuneCorrection = 0;  // degrees, as longitudeCorrection
+};
+PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMoment& moment);
+
 // Kepler's equation by Newton's method to 1e-7 degree. Body 1 fills earth;
 // other bodies return their geocentric position seen from earth.
 GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth);
