@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "core/planet_orbit.h"
+#include "core/unrolled_series.h"
 
 namespace halcyra {
 
@@ -74,21 +75,23 @@ struct OrbitCorrections {
 // its own correction.
 void ApplyOrbitCorrections(const OrbitCorrections& c, double Mbase, PlanetOrbit& orbit);
 
-template <std::size_t N>
-double SumSeries(const std::array<JupiterSaturnTerm, N>& terms, double nu, const JupiterSaturnFactors& f) {
+// The sum of a series table's terms in their order. A term whose
+// coefficient has no Nu part takes c0 alone (c0 + 0 Nu + 0 Nu^2 is c0 to
+// the bit) and a lone factor is not multiplied by One.
+template <const auto& Terms, class Factors>
+double SumSeries(double nu, const Factors& f) {
   double sum = 0;
-  for (const JupiterSaturnTerm& t : terms)
-    sum += (t.c0 + t.c1 * nu + t.c2 * nu * nu) * f[static_cast<std::size_t>(t.f1)] *
-           f[static_cast<std::size_t>(t.f2)];
-  return sum;
-}
-
-template <std::size_t N>
-double SumSeries(const std::array<UranusNeptuneTerm, N>& terms, double nu, const UranusNeptuneFactors& f) {
-  double sum = 0;
-  for (const UranusNeptuneTerm& t : terms)
-    sum += (t.c0 + t.c1 * nu + t.c2 * nu * nu) * f[static_cast<std::size_t>(t.f1)] *
-           f[static_cast<std::size_t>(t.f2)];
+  ForEachRow<Terms.size()>([&](auto k) {
+    constexpr auto t = Terms[k];
+    double coefficient;
+    if constexpr (t.c1 == 0 && t.c2 == 0)
+      coefficient = t.c0;
+    else
+      coefficient = t.c0 + t.c1 * nu + t.c2 * nu * nu;
+    double term = coefficient * f[static_cast<std::size_t>(t.f1)];
+    if constexpr (t.f2 != decltype(t.f2)::One) term = term * f[static_cast<std::size_t>(t.f2)];
+    sum += term;
+  });
   return sum;
 }
 
