@@ -5,6 +5,7 @@
 
 #include "core/angle_helpers.h"
 #include "core/moon_series.h"
+#include "core/unrolled_series.h"
 
 namespace halcyra {
 
@@ -59,24 +60,30 @@ MoonPosition CalcMoonPosition(double T) {
   // a whole multiple of zero adds nothing, so a row's argument has the very
   // bits of the same angle formed elsewhere and its sine may stand in
   std::array<double, TermCount> sines;
-  for (std::size_t k = 0; k < TermCount; ++k) {
-    const MoonLongitudeTerm& t = MoonLongitudeTerms[k];
-    sines[k] = FirstRowOfArgument[k] != k ? sines[FirstRowOfArgument[k]]
-                                          : SinDeg(t.D * D + t.M * M + t.Mp * Mp + t.F * F);
-  }
+  ForEachRow<TermCount>([&](auto k) {
+    constexpr MoonLongitudeTerm t = MoonLongitudeTerms[k];
+    if constexpr (FirstRowOfArgument[k] != k)
+      sines[k] = sines[FirstRowOfArgument[k]];
+    else
+      sines[k] = SinDeg(SumOfMultiples<t.D, t.M, t.Mp, t.F>(D, M, Mp, F));
+  });
 
   double nutation = 0;
-  for (const MoonNutationTerm& t : MoonNutationTerms) {
+  ForEachRow<MoonNutationTerms.size()>([&](auto k) {
+    constexpr MoonNutationTerm t = MoonNutationTerms[k];
     double sine;
-    if (t.Lp == 0 && t.Omega == 0 && t.L == 0 && ((t.M == 1 && t.Mp == 0) || (t.M == 0 && t.Mp == 1)))
+    if constexpr (t.Lp == 0 && t.Omega == 0 && t.L == 0 && ((t.M == 1 && t.Mp == 0) || (t.M == 0 && t.Mp == 1)))
       sine = sines[t.M == 1 ? RowM : RowMp];
     else
-      sine = SinDeg(t.Lp * Lp + t.Mp * Mp + t.Omega * Om + t.L * L + t.M * M);
+      sine = SinDeg(SumOfMultiples<t.Lp, t.Mp, t.Omega, t.L, t.M>(Lp, Mp, Om, L, M));
     nutation += t.c * sine / 3600;
-  }
+  });
 
   double series = 0;
-  for (std::size_t k = 0; k < TermCount; ++k) series += MoonLongitudeTerms[k].c / 3600 * sines[k];
+  ForEachRow<TermCount>([&](auto k) {
+    constexpr double c = MoonLongitudeTerms[k].c / 3600;
+    series += c * sines[k];
+  });
 
   MoonPosition r;
   r.Lambda = (series + nutation) + Lp;
@@ -87,8 +94,10 @@ MoonPosition CalcMoonPosition(double T) {
   const double S = r.MoonLong - Om + 0.114 * sines[Row2F] + 0.15 * sines[RowM];
   const double X = 2 * L - Lp - Om;
   double latitude = 0;
-  for (const MoonLatitudeTerm& t : MoonLatitudeTerms)
-    latitude += t.c * SinDeg(t.S * S + t.X * X + t.F * F + t.Mp * Mp + t.M * M) / 3600;
+  ForEachRow<MoonLatitudeTerms.size()>([&](auto k) {
+    constexpr MoonLatitudeTerm t = MoonLatitudeTerms[k];
+    latitude += t.c * SinDeg(SumOfMultiples<t.S, t.X, t.F, t.Mp, t.M>(S, X, F, Mp, M)) / 3600;
+  });
   r.MoonLat = latitude;
   return r;
 }
