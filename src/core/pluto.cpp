@@ -2,6 +2,7 @@
 
 #include "core/angle_helpers.h"
 #include "core/ephemeris_trig.h"
+#include "core/unrolled_series.h"
 
 namespace halcyra {
 
@@ -10,18 +11,19 @@ PlutoHelio CalcPlutoPosition(double T) {
   const double S = NormalizeDegrees(267.26 + 1222.1138 * T);
   const double P = NormalizeDegrees(93.48 + 144.96 * T);
   double lon = 0, lat = 0, rad = 0;
-  for (const PlutoTerm& t : PlutoTerms) {
-    const double a = t.j * J + t.s * S + t.p * P;
-    const SinCos sc = SinCosDeg(a);
+  // the series' zeros stand for missing terms and are not multiplied in
+  ForEachRow<PlutoTerms.size()>([&](auto k) {
+    constexpr PlutoTerm t = PlutoTerms[k];
+    const SinCos sc = SinCosDeg(SumOfMultiples<t.j, t.s, t.p>(J, S, P));
     const double sa = sc.sin;
     const double ca = sc.cos;
-    lon += t.lonSin * sa;
-    lon += t.lonCos * ca;
-    lat += t.latSin * sa;
-    lat += t.latCos * ca;
-    rad += t.radSin * sa;
-    rad += t.radCos * ca;
-  }
+    if constexpr (t.lonSin != 0) lon += t.lonSin * sa;
+    if constexpr (t.lonCos != 0) lon += t.lonCos * ca;
+    if constexpr (t.latSin != 0) lat += t.latSin * sa;
+    if constexpr (t.latCos != 0) lat += t.latCos * ca;
+    if constexpr (t.radSin != 0) rad += t.radSin * sa;
+    if constexpr (t.radCos != 0) rad += t.radCos * ca;
+  });
   PlutoHelio r;
   // the constant differs from P's 93.48 on purpose, and the T part stays unreduced
   r.Long = 144.96 * T + 93.297471 + lon / 1000000;

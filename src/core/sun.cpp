@@ -1,15 +1,22 @@
 #include "core/sun.h"
 
 #include "core/angle_helpers.h"
+#include "core/unrolled_series.h"
 
 namespace halcyra {
 
 namespace {
 
-template <std::size_t N>
-double SumPlanetTerms(const std::array<SunPlanetTerm, N>& terms, double A, double g) {
+// The terms in their order; a term without the Sun's anomaly adds no 0 * g.
+template <const auto& Terms>
+double SumPlanetTerms(double A, double g) {
   double sum = 0;
-  for (const SunPlanetTerm& t : terms) sum += t.c * CosDeg(t.K + t.a * A + t.b * g);
+  ForEachRow<Terms.size()>([&](auto k) {
+    constexpr SunPlanetTerm t = Terms[k];
+    double argument = t.K + t.a * A;
+    if constexpr (t.b != 0) argument = argument + t.b * g;
+    sum += t.c * CosDeg(argument);
+  });
   return sum;
 }
 
@@ -33,10 +40,10 @@ SunPosition CalcSunPosition(double T) {
 
   const double C = (6910.057 - 17.24 * T) * SinDeg(g) + (72.338 - 0.361 * T) * SinDeg(2 * g) +
                    1.054 * SinDeg(3 * g);
-  const double venus = SumPlanetTerms(SunVenusTerms, V, g);
-  const double mars = SumPlanetTerms(SunMarsTerms, Ma, g);
-  const double jupiter = SumPlanetTerms(SunJupiterTerms, J, g);
-  const double saturn = SumPlanetTerms(SunSaturnTerms, S, g);
+  const double venus = SumPlanetTerms<SunVenusTerms>(V, g);
+  const double mars = SumPlanetTerms<SunMarsTerms>(Ma, g);
+  const double jupiter = SumPlanetTerms<SunJupiterTerms>(J, g);
+  const double saturn = SumPlanetTerms<SunSaturnTerms>(S, g);
   const double moon = 6.454 * SinDeg(D) + 0.177 * SinDeg(D + l) - 0.424 * SinDeg(D - l) +
                       0.172 * SinDeg(D - g);
 
