@@ -16,6 +16,7 @@
 #include "platform/run_and_wait.h"
 #include "shell/report_output.h"
 #include "shell/ui/text_editors.h"
+#include "shell/ui/window_placement.h"
 
 namespace halcyra {
 
@@ -75,14 +76,20 @@ InputDWindow& InputD() {
   if (!g_inputD) {
     InstallListReopeners();
     g_inputD = new InputDWindow(App());
+    PlaceBelowMainWindow(*g_inputD);
     // Loading the natal window brings up the names list with it.
+    PlaceBelowMainWindowAfter(Names(), *g_inputD);
     Names().show();
   }
   return *g_inputD;
 }
 
 InputD1Window& InputD1() {
-  if (!g_inputD1) g_inputD1 = new InputD1Window(App());
+  if (!g_inputD1) {
+    g_inputD1 = new InputD1Window(App());
+    if (g_names) PlaceBelowMainWindowAfter(*g_inputD1, *g_names);
+    else if (g_inputD) PlaceBelowMainWindowAfter(*g_inputD1, *g_inputD);
+  }
   return *g_inputD1;
 }
 

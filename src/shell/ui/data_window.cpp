@@ -14,6 +14,7 @@
 
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/messages.h"
+#include "shell/ui/window_placement.h"
 #include "platform/gui/twips.h"
 #include "shell/data_file.h"
 #include "shell/report_output.h"
@@ -73,7 +74,10 @@ MessageIcon IconOf(NoticeIcon icon) {
 class DataWindowDisplay : public ReportDisplay {
  public:
   DataWindow& Ensure(AppState& state) {
-    if (!window_) window_ = new DataWindow(state);
+    if (!window_) {
+      window_ = new DataWindow(state);
+      PlaceBelowMainWindow(*window_);
+    }
     return *window_;
   }
   DataWindow* Current() const { return window_; }
