@@ -68,13 +68,24 @@ std::array<double, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbit
   return E;
 }
 
-// Heliocentric position on an orbit at its eccentric anomaly E (degrees).
-HelioPosition HelioOnOrbit(const PlanetOrbit& orbit, double E) {
-  const double e = orbit.e;
-  const double r = orbit.a * (1 - e * CosDeg(E));
-  const double v = NormalizeDegrees(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(Pi * E / 360))));
-  const EclipticPoint p = OrbitToEcliptic(orbit.w + v, orbit.i, orbit.Node);
-  return {p.Long, p.Lat, r};
+// Heliocentric positions on orbits at their eccentric anomalies E
+// (degrees), one step for all orbits before the next, so that the
+// processor works on several orbits' dependent sines at once.
+template <std::size_t N>
+std::array<HelioPosition, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, const std::array<double, N>& E) {
+  std::array<HelioPosition, N> helio;
+  std::array<double, N> v;
+  for (std::size_t k = 0; k < N; ++k) {
+    const double e = orbits[k].e;
+    helio[k].Radius = orbits[k].a * (1 - e * CosDeg(E[k]));
+    v[k] = NormalizeDegrees(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(Pi * E[k] / 360))));
+  }
+  for (std::size_t k = 0; k < N; ++k) {
+    const EclipticPoint p = OrbitToEcliptic(orbits[k].w + v[k], orbits[k].i, orbits[k].Node);
+    helio[k].Long = p.Long;
+    helio[k].Lat = p.Lat;
+  }
+  return helio;
 }
 
 // An outer planet's orbit for the moment with its perturbations; Uranus and
@@ -146,7 +157,8 @@ GeoPosition CalcOuterPlanetElements(int body, double T1900, EarthPosition& earth
 }
 
 GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth) {
-  const HelioPosition helio = HelioOnOrbit(orbit, EccentricAnomalies(std::array<PlanetOrbit, 1>{orbit})[0]);
+  const std::array<PlanetOrbit, 1> one{orbit};
+  const HelioPosition helio = HelioOnOrbits(one, EccentricAnomalies(one))[0];
   if (body == EarthBody) {
     SetEarth(helio, earth);
     return {};
@@ -168,17 +180,23 @@ PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMomen
   orbits[Uranus] = PerturbedOuterOrbit(Uranus, moment, out.uranusCorrection);
   orbits[Neptune] = PerturbedOuterOrbit(Neptune, moment, out.neptuneCorrection);
 
-  const std::array<double, 9> E = EccentricAnomalies(orbits);
-  std::array<HelioPosition, 9> helio;
-  for (std::size_t k = 0; k < helio.size(); ++k) helio[k] = HelioOnOrbit(orbits[k], E[k]);
+  const std::array<HelioPosition, 9> helio = HelioOnOrbits(orbits, EccentricAnomalies(orbits));
   const HelioPosition pluto = PlutoHelioKm(moment.T);
 
-  EarthPosition inner, outer;
-  SetEarth(helio[InnerEarthSlot], inner);
-  SetEarth(helio[OuterEarthSlot], outer);
-  for (int body = Mercury; body <= Mars; ++body) out.geo[body - Mercury] = HelioToGeocentric(helio[body - 1], inner);
-  for (int body = Jupiter; body <= Neptune; ++body) out.geo[body - Mercury] = HelioToGeocentric(helio[body], outer);
-  out.geo[Pluto - Mercury] = HelioToGeocentric(pluto, outer);
+  // HelioToGeocentric in two steps, each for all planets in turn
+  const Rect inner = ToRect(helio[InnerEarthSlot]);
+  const Rect outer = ToRect(helio[OuterEarthSlot]);
+  std::array<Rect, 8> seen;
+  for (int body = Mercury; body <= Pluto; ++body) {
+    const HelioPosition& planet = body <= Mars ? helio[body - 1] : body <= Neptune ? helio[body] : pluto;
+    const Rect& earth = body <= Mars ? inner : outer;
+    const Rect p = ToRect(planet);
+    seen[body - Mercury] = {p.x - earth.x, p.y - earth.y, p.z - earth.z};
+  }
+  for (std::size_t k = 0; k < seen.size(); ++k) {
+    const LongLat s = LongLatOfRect(seen[k].x, seen[k].y, seen[k].z);
+    out.geo[k] = {s.longitude, s.latitude};
+  }
   return out;
 }
 
