@@ -1,27 +1,26 @@
-// House cusps in the nine systems.
+// House cusps in the nine systems, and the house each point stands in.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
+#include "chart_fixture.h"
 #include "core/angle_helpers.h"
 #include "core/chart_time.h"
+#include "core/house_row.h"
 #include "core/house_systems.h"
-#include "state/app_state.h"
 #ifdef HALCYRA_HAVE_SWE
 #include <swephexp.h>
 #endif
 
-using namespace halcyra;
-
+namespace halcyra {
 namespace {
-const char* const kSystems[] = {"P", "K", "R", "C", "O", "EA", "EM", "M", "I"};
 
-double ArcDiff(double a, double b) {
-  double d = std::fmod(std::fabs(a - b), 360.0);
-  return d > 180 ? 360 - d : d;
-}
+using testing::ArcGap;
+
+const char* const kSystems[] = {"P", "K", "R", "C", "O", "EA", "EM", "M", "I"};
 
 CuspTable Cusps(const std::string& system, double ramc, double lat, double obl = 23.4392911) {
   CuspTable t{};
@@ -29,13 +28,20 @@ CuspTable Cusps(const std::string& system, double ramc, double lat, double obl =
       << system << " ramc " << ramc << " lat " << lat;
   return t;
 }
-}  // namespace
 
 #ifdef HALCYRA_HAVE_SWE
-TEST(HouseSystems, AgreeWithSwissEphemerisOnAGrid) {
+TEST(HouseSystems, CuspsAndAnglesAgreeWithSwissEphemerisOnAGrid) {
   // swe_houses_armc fed our RAMC, latitude and obliquity. Its letters for
-  // our codes; it numbers cusps from house 1, we from the MC.
+  // our codes; it numbers cusps from house 1, we from the MC. Its ascmc
+  // holds Asc, MC, ARMC, Vertex, Equatorial Ascendant, two Co-Ascendants
+  // (ours is the second, the Ascendant of the co-latitude), Polar Ascendant.
+  // The library keeps the Vertex in the western half of the chart, while
+  // ours is the intersection the formula gives, so the Vertex is compared as
+  // an axis. At latitude 0 Vertex and Co-Ascendant are undefined (the prime
+  // vertical is the equator) and are left out.
   const char swe[] = {'P', 'K', 'R', 'C', 'O', 'A', 'D', 'X', 'M'};
+  const char* angles[6] = {"Ascendant", "Midheaven", "Vertex axis", "Equatorial Asc", "Co-Ascendant", "Polar Asc"};
+  double worstAngle[6] = {0, 0, 0, 0, 0, 0};
   for (int s = 0; s < 9; ++s) {
     double worst = 0, worstRamc = 0, worstLat = 0;
     for (double obl : {23.0, 23.4392911, 23.5})
@@ -45,19 +51,36 @@ TEST(HouseSystems, AgreeWithSwissEphemerisOnAGrid) {
           double cusps[13], ascmc[10];
           swe_houses_armc(ramc, lat, obl, swe[s], cusps, ascmc);
           for (int h = 1; h <= 12; ++h) {
-            const double d = ArcDiff(ours[CuspEntryOfHouse(h)], cusps[h]);
+            const double d = ArcGap(ours[CuspEntryOfHouse(h)], cusps[h]);
             ASSERT_LT(d, 1e-5) << kSystems[s] << " house " << h << " ramc " << ramc << " lat " << lat
                                << " obl " << obl << " ours " << ours[CuspEntryOfHouse(h)] << " ref " << cusps[h];
             if (d > worst) worst = d, worstRamc = ramc, worstLat = lat;
           }
+          if (s > 0) continue;
+          const ChartClock c = ClockForRamc(ramc, lat, obl);
+          const double vertexAxis = ArcGap(c.AngleVertex, ascmc[3]);
+          const double d[6] = {ArcGap(c.AscLong, ascmc[0]),
+                               ArcGap(c.MCLong, ascmc[1]),
+                               lat == 0 ? 0 : std::min(vertexAxis, 180 - vertexAxis),
+                               ArcGap(c.AngleEquatorialAsc, ascmc[4]),
+                               lat == 0 ? 0 : ArcGap(c.AngleCoAsc, ascmc[6]),
+                               ArcGap(c.AnglePolarAsc, ascmc[7])};
+          for (int i = 0; i < 6; ++i) {
+            worstAngle[i] = std::max(worstAngle[i], d[i]);
+            ASSERT_LT(d[i], 1e-5) << angles[i] << " ramc " << ramc << " lat " << lat << " obl " << obl;
+          }
         }
     std::printf("  %-2s worst %.2e deg (ramc %.1f, lat %.1f)\n", kSystems[s], worst, worstRamc, worstLat);
   }
+  for (int i = 0; i < 6; ++i) std::printf("  worst %-15s %.2e deg\n", angles[i], worstAngle[i]);
 }
 #endif
 
 TEST(HouseSystems, CircleProperties) {
-  for (const char* system : kSystems)
+  // Different routes to one angle part by up to 1.2e-7 degree near latitude
+  // 66 (ten-decimal pi, large tan(lat)); the house row's tenth of an
+  // arc-second (2.8e-5 degree) still puts each angle in the house it opens.
+  for (const std::string system : kSystems)
     for (double lat = -66; lat <= 66; lat += 6)
       for (double ramc = 1; ramc < 360; ramc += 13) {
         const CuspTable t = Cusps(system, ramc, lat);
@@ -65,50 +88,39 @@ TEST(HouseSystems, CircleProperties) {
         for (int e = 1; e <= 12; ++e) {
           const double gap = NormalizeDegrees(t[NextCuspEntry(e)] - t[e]);
           // in order: every house is a forward step of less than half a circle
-          ASSERT_GT(gap, 0) << system << " entry " << e << " ramc " << ramc << " lat " << lat;
-          ASSERT_LT(gap, 180) << system << " entry " << e << " ramc " << ramc << " lat " << lat;
+          ASSERT_TRUE(gap > 0 && gap < 180) << system << " entry " << e << " ramc " << ramc << " lat " << lat;
           around += gap;
           // systems that compute each cusp on its own (Koch, Campanus ...) meet
           // their opposite to 2e-7 degree near latitude 66
           if (e <= 6) {
-            ASSERT_NEAR(ArcDiff(t[e], t[e + 6]), 180, 1e-6) << system << " opposite of " << e;
+            ASSERT_NEAR(ArcGap(t[e], t[e + 6]), 180, 1e-6) << system << " opposite of " << e;
           }
-          if (std::string(system).front() == 'E') {
-            ASSERT_NEAR(gap, 30, 1e-9) << system;
-          }
+          ASSERT_NEAR(gap, system[0] == 'E' ? 30 : gap, 1e-9) << system << " equal houses";
         }
         ASSERT_NEAR(around, 360, 1e-9) << system;
+        // the angles in entries 1 (MC) and 4 (Ascendant); equal houses keep one angle only
+        if (system == "I") continue;
+        const ChartClock c = ClockForRamc(ramc, lat, 23.4392911);
+        const double mc = system == "EA" ? c.AscLong + 270 : c.MCLong;
+        const double asc = system == "EM" ? c.MCLong + 90 : system == "M" ? c.AngleEquatorialAsc : c.AscLong;
+        const double tol = system[0] == 'E' ? 1e-9 : 1e-6;
+        ASSERT_NEAR(ArcGap(t[1], mc), 0, tol) << system << " Midheaven, ramc " << ramc << " lat " << lat;
+        ASSERT_NEAR(ArcGap(t[4], asc), 0, tol) << system << " Ascendant, ramc " << ramc << " lat " << lat;
       }
 }
 
-TEST(HouseSystems, AnglesInTheCuspTable) {
-  // Different routes to one angle part by up to 1.2e-7 degree near latitude
-  // 66 (ten-decimal pi, large tan(lat)); the house row's tenth of an
-  // arc-second (2.8e-5 degree) still puts each angle in the house it opens.
-  const double tol = 1e-6;
-  for (double lat : {-50.0, 0.0, 35.5, 66.0})
-    for (double ramc : {0.0, 95.0, 222.2}) {
-      const ChartClock c = ClockForRamc(ramc, lat, 23.44);
-      for (const char* system : {"P", "K", "C", "O", "R"}) {
-        const CuspTable t = Cusps(system, ramc, lat, 23.44);
-        EXPECT_NEAR(ArcDiff(t[4], c.AscLong), 0, tol) << system << " Ascendant, lat " << lat;
-        EXPECT_NEAR(ArcDiff(t[1], c.MCLong), 0, tol) << system << " Midheaven, lat " << lat;
-      }
-      const CuspTable meridian = Cusps("M", ramc, lat, 23.44);
-      EXPECT_NEAR(ArcDiff(meridian[1], c.MCLong), 0, tol);
-      EXPECT_NEAR(ArcDiff(meridian[4], c.AngleEquatorialAsc), 0, tol);
-      // equal houses keep one angle only
-      EXPECT_NEAR(ArcDiff(Cusps("EA", ramc, lat, 23.44)[1], c.AscLong + 270), 0, 1e-9);
-      EXPECT_NEAR(ArcDiff(Cusps("EM", ramc, lat, 23.44)[4], c.MCLong + 90), 0, 1e-9);
-    }
-}
-
-TEST(HouseSystems, UnknownCodesGiveRegiomontanus) {
+TEST(HouseSystems, UnknownCodesGiveRegiomontanusAndThePassWritesItsTable) {
   const CuspTable regio = Cusps("R", 123, 48);
-  for (const char* code : {"", "p", "X", "ea", "PP", "Regiomontanus"}) {
-    const CuspTable t = Cusps(code, 123, 48);
-    for (int e = 1; e <= 12; ++e) EXPECT_EQ(t[e], regio[e]) << "code \"" << code << "\" entry " << e;
-  }
+  for (const char* code : {"", "p", "X", "ea", "PP", "Regiomontanus"})
+    EXPECT_EQ(Cusps(code, 123, 48), regio) << "code \"" << code << "\"";
+
+  AppState app;
+  app.options.HouseSystem = "K";
+  app.chart.clock = ClockForRamc(280.460287083333, 51.5, 23.439280764);
+  ASSERT_EQ(CalcHouseCusps(app), ChartStatus::Ok);
+  EXPECT_EQ(app.chart.work.SiderealText, "18H  41M  50S ");
+  EXPECT_EQ(app.chart.work.ChartCusp, Cusps("K", 280.460287083333, 51.5, 23.439280764));
+  EXPECT_EQ(SiderealTimeText(0, 5, 9), "00H  05M  09S ");
 }
 
 TEST(HouseSystems, LatitudeBeyondASystemsReachIsReported) {
@@ -123,24 +135,74 @@ TEST(HouseSystems, LatitudeBeyondASystemsReachIsReported) {
     t.fill(-1);
     const ChartStatus status = ComputeHouseCusps(c.system, ClockForRamc(200, c.lat, 23.44), t);
     EXPECT_EQ(status, c.status) << c.system << " lat " << c.lat;
-    EXPECT_EQ(t[0], -1) << "entry 0 is never written";
-    EXPECT_EQ(t[13], -1) << "entry 13 is never written";
-    for (int e = 1; e <= 12; ++e) {
-      if (status == ChartStatus::Ok) {
-        EXPECT_TRUE(t[e] >= 0 && t[e] < 360) << c.system << " lat " << c.lat << " entry " << e;
-      } else {
-        EXPECT_EQ(t[e], -1) << "a refused table is left as it was";
-      }
-    }
+    // entries 0 and 13 are never written; a refused table is left as it was
+    EXPECT_EQ(t[0] + t[13], -2) << c.system << " lat " << c.lat;
+    for (int e = 1; e <= 12; ++e)
+      EXPECT_TRUE(status == ChartStatus::Ok ? t[e] >= 0 && t[e] < 360 : t[e] == -1) << c.system << " lat " << c.lat;
   }
 }
 
-TEST(HouseSystems, ChartPassWritesSiderealTextAndCusps) {
-  AppState app;
-  app.options.HouseSystem = "K";
-  app.chart.clock = ClockForRamc(280.460287083333, 51.5, 23.439280764);
-  ASSERT_EQ(CalcHouseCusps(app), ChartStatus::Ok);
-  EXPECT_EQ(app.chart.work.SiderealText, "18H  41M  50S ");
-  EXPECT_EQ(app.chart.work.ChartCusp, Cusps("K", 280.460287083333, 51.5, 23.439280764));
-  EXPECT_EQ(SiderealTimeText(0, 5, 9), "00H  05M  09S ");
+// Cusps 30 degrees apart with the Ascendant (entry 4) at `asc`.
+CuspTable EvenCusps(double asc) {
+  CuspTable t{};
+  for (int e = 1; e <= 12; ++e) t[e] = std::fmod(asc + 30 * (e - 4) + 720, 360);
+  return t;
 }
+
+std::string Field(const std::string& tags, int point) { return tags.substr((point - 1) * 10, 10); }
+
+TEST(HouseRow, LabelsOfPoints) {
+  // 12th house from 350 to the Ascendant at 20 spans 0 Aries; the last
+  // table has entry 2 (11th) out of order over entry 1 (10th): the last
+  // matching entry wins.
+  CuspTable overlapping = EvenCusps(90);
+  overlapping[2] = 200;
+  struct Case { double lon; const char* field; const char* why; CuspTable cusps; };
+  const Case cases[] = {
+      {20, " 1ST HOUSE", "exactly on the Ascendant", EvenCusps(20)},
+      {50, " 2ND HOUSE", "exactly on the 2nd cusp", EvenCusps(20)},
+      {49.9999, " 1ST HOUSE", "a third of an arc-second before the 2nd cusp", EvenCusps(20)},
+      {49.99999, " 2ND HOUSE", "within a tenth of an arc-second of the cusp", EvenCusps(20)},
+      {355, "12TH HOUSE", "12th house before 0 Aries", EvenCusps(20)},
+      {5, "12TH HOUSE", "12th house after 0 Aries", EvenCusps(20)},
+      {359.99999, "12TH HOUSE", "just below 360 still finds its house", EvenCusps(20)},
+      {290, "10TH HOUSE", "on the MC", EvenCusps(20)},
+      {std::nan(""), "     HOUSE", "no longitude, no house", EvenCusps(20)},
+      {10, "11TH HOUSE", "in the 10th and the overlapping 11th", overlapping},
+  };
+  for (const auto& c : cases) {
+    PointArray lon{};
+    lon[Sun] = c.lon;
+    EXPECT_EQ(Field(BuildPlanetHouseRow(lon, c.cusps), Sun), c.field) << c.lon << ": " << c.why;
+  }
+}
+
+TEST(HouseRow, AnglesUnplacedPointsAndReadBack) {
+  PointArray lon{};
+  CuspTable equal{};
+  equal.fill(123);  // every house empty
+  const std::string none = BuildPlanetHouseRow(lon, equal);
+  ASSERT_EQ(none.size(), 310u);
+  for (int i = 1; i <= NumPoints; ++i)
+    EXPECT_EQ(Field(none, i), (i == Ascendant || i == Midheaven) ? "---- HOUSE" : "     HOUSE") << "point " << i;
+
+  AppState app;
+  app.chart.work.ChartCusp = EvenCusps(100);
+  app.chart.work.PointLong[Ascendant] = app.chart.work.ChartCusp[4];
+  app.chart.work.PointLong[Midheaven] = app.chart.work.ChartCusp[1];
+  app.chart.work.PointLong[Moon] = 300;
+  BuildPlanetHouseRow(app);
+  const std::tuple<int, const char*, int> houses[] = {
+      {Ascendant, " 1ST HOUSE", 1}, {Midheaven, "10TH HOUSE", 10}, {Moon, " 7TH HOUSE", 7}};
+  for (const auto& [point, field, house] : houses) {
+    EXPECT_EQ(Field(app.chart.work.HouseTags, point), field) << point;
+    EXPECT_EQ(HouseNumberOf(app.chart.work.HouseTags, point), house) << point;
+  }
+
+  const std::string tags = " 1ST HOUSE12TH HOUSE---- HOUSE     HOUSE";
+  const int expected[] = {0, 1, 12, 0, 0, 0, 0, 0, 0, 0};  // 5 to 9 beyond the string
+  for (int i = 1; i <= 9; ++i) EXPECT_EQ(HouseNumberOf(tags, i), expected[i]) << i;
+}
+
+}  // namespace
+}  // namespace halcyra

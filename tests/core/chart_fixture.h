@@ -1,7 +1,7 @@
 #pragma once
-// A chart state for the chart driver and return tests: the shipped start-up
-// tables loaded once, a Placidus chart with the Part of Fortune by sect, and
-// typed moments and places as the input windows leave them.
+// Typed charts for the core tests: the shipped start-up tables loaded once,
+// a Placidus chart with the Part of Fortune by sect, and typed moments and
+// places as the input windows leave them.
 #include <memory>
 
 #include "state/app_state.h"
@@ -19,13 +19,14 @@ struct TypedChart {
 };
 
 // New York, 14 July 1975, 3.25 P.M. (a day chart); transits on 1 March
-// 2024, 10.00 A.M. in London.
+// 2024, 10.00 A.M. in London; Sydney, 2 November 1990, 8.40 P.M.
 inline constexpr TypedChart kNewYorkBirth{1975, 7, 14, 3.25, "P.M.", 5, 73.59, 40.45};
 inline constexpr TypedChart kLondonTransit{2024, 3, 1, 10.00, "A.M.", 0, 0.07, 51.30};
+inline constexpr TypedChart kSydneyBirth{1990, 11, 2, 8.40, "P.M.", -10, -151.12, -33.52};
 
 // A fresh state with the tables, and the two charts typed in.
 std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit);
-void SetInput(AppState& state, const TypedChart& natal, const TypedChart& transit);
+void SetInput(AppState& state, const TypedChart& natal, const TypedChart& transit = kLondonTransit);
 // The same, computed by the chart driver.
 std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChart& transit,
                                         const char* houseSystem = "P", float option218 = 2);

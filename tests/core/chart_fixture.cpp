@@ -1,4 +1,4 @@
-#include "chart_driver_fixture.h"
+#include "chart_fixture.h"
 
 #include <cmath>
 

@@ -1,0 +1,272 @@
+// The return and ingress charts: complete at the return moment whatever
+// chart came before, put on the single wheel with their caption, the time
+// rounded to the whole minute with its carry, searches that give up with a
+// message instead of looping; and the moments against the Swiss Ephemeris's
+// crossing searches. The program's method runs universal time as if it were
+// dynamical time, which moves a crossing by about a minute today; the
+// agreement asked is 3 minutes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <tuple>
+
+#include "chart_fixture.h"
+#include "core/chart_driver.h"
+#include "core/declinations.h"
+#include "core/house_row.h"
+#include "core/return_search.h"
+#include "core/table_bodies.h"
+#ifdef HALCYRA_HAVE_SWE
+#include <swephexp.h>
+#endif
+
+namespace halcyra {
+namespace {
+
+using namespace testing;
+using Search = ReturnSearchResult (*)(AppState&);
+
+// Every point of a return set is computed at the return moment: the same
+// set after another chart and its returns as on a fresh state, the table
+// bodies, house points, declinations and house tags of that moment.
+TEST(ReturnCharts, AreCompleteAtTheReturnMoment) {
+  const auto fresh = ComputedState(kNewYorkBirth, kLondonTransit);
+  auto reused = ComputedState(kSydneyBirth, {2010, 5, 5, 5.05, "P.M.", -10, -151.12, -33.52});
+  for (Search find : {FindLunarReturn, FindSolarReturn}) ASSERT_TRUE(find(*reused).found);
+  SetInput(*reused, kNewYorkBirth, kLondonTransit);
+  ComputeChartSets(*reused);
+  for (AppState* state : {fresh.get(), reused.get()})
+    for (Search find : {FindSolarReturn, FindLunarReturn}) ASSERT_TRUE(find(*state).found);
+  const ReturnCharts &a = fresh->returnCharts, &b = reused->returnCharts;
+  EXPECT_EQ(a.SolarReturnLong, b.SolarReturnLong);
+  EXPECT_EQ(a.SolarReturnDecl, b.SolarReturnDecl);
+  EXPECT_EQ(a.SolarReturnRetroFlags, b.SolarReturnRetroFlags);
+  EXPECT_EQ(a.LunarReturnLong, b.LunarReturnLong);
+  EXPECT_EQ(a.LunarReturnDecl, b.LunarReturnDecl);
+  EXPECT_EQ(a.LunarReturnCusp, b.LunarReturnCusp);
+
+  WorkingSet tables;
+  for (auto* calc : {CalcChironFromTable, CalcTransPlutoFromTable, CalcUranianPointsFromTable})
+    calc(a.LunarReturnMoment, fresh->tables, tables);
+  for (int p : {13, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) EXPECT_EQ(a.LunarReturnLong[p], tables.PointLong[p]) << p;
+  EXPECT_EQ(a.LunarReturnDecl[Chiron], tables.PointDecl[Chiron]);
+  EXPECT_EQ(a.LunarReturnDecl[Lilith], 0);
+  EXPECT_NEAR(a.LunarReturnLong[Moon], fresh->chart.natal.NatalLong[Moon], ReturnSearchTolerance);
+  const double eps = -fresh->chart.clock.Obliquity;  // the lunar chart came last
+  for (int p : {11, 12, 14, 15, 26, 27, 28, 29, 30, 31})
+    EXPECT_NEAR(a.LunarReturnDecl[p], EclipticDeclination(a.LunarReturnLong[p], eps), 1e-12) << p;
+  for (int p = FirstHousePoint; p <= LastHousePoint; ++p)
+    EXPECT_EQ(a.LunarReturnLong[p], a.LunarReturnCusp[p - FirstHousePoint + 4]) << p;
+  EXPECT_EQ(a.LunarReturnHouseTags, BuildPlanetHouseRow(a.LunarReturnLong, a.LunarReturnCusp));
+}
+
+TEST(ReturnCharts, TimeIsRoundedToTheWholeMinuteWithItsCarry) {
+  // seconds after noon UT of 1 January 2000, and the date and clock shown
+  struct Case { double seconds; const char* dateText; double clock; const char* amPm; } const cases[] = {
+      {0, "01/01/2000", 12.00, "P.M."},     {43200, "01/02/2000", 12.00, "A.M."} /* midnight */,
+      {43190, "01/02/2000", 12.00, "A.M."} /* 23:59:50 carries into the date */,
+      {-20, "01/01/2000", 12.00, "P.M."} /* 11:59:40 carries into the half day */,
+      {43200 + 3 * 3600 + 59 * 60 + 45, "01/02/2000", 4.00, "A.M."}, {3600 + 5 * 60 + 29, "01/01/2000", 1.05, "P.M."},
+      {43200 + 30 * 60, "01/02/2000", 12.30, "A.M."}, {-29.9, "01/01/2000", 12.00, "P.M."} /* 11:59:30.1 rounds up */,
+      {-31, "01/01/2000", 11.59, "A.M."},
+  };
+  for (const Case& c : cases) {
+    const ReturnTime t = ReturnTimeOfMoment(2451545 + c.seconds / 86400, 0);
+    EXPECT_EQ(t.dateText + " " + t.amPm, std::string(c.dateText) + " " + c.amPm) << c.seconds;
+    EXPECT_NEAR(t.clockTime, c.clock, 1e-9) << c.seconds;
+  }
+}
+
+// The single return wheels: sets, place, kind, Returns menu and caption
+// (universal time marked "(0)", place as magnitudes with their directions).
+// Born in Sydney, 1 January 1990, 2.00 A.M., zone 10 east (31 December 1989,
+// 16h UT): the return of 2023 shows its universal date, 31 December 2022
+// (the Swiss Ephemeris's crossing, checked below).
+constexpr TypedChart kSydneyNewYear{1990, 1, 1, 2.00, "A.M.", -10, -151.12, -33.52};
+constexpr TypedChart kSydney2023{2023, 3, 1, 10.00, "A.M.", -10, -151.12, -33.52};
+
+TEST(ReturnCharts, WheelAndCaption) {
+  auto state = ComputedState(kSydneyNewYear, kSydney2023);
+  state->chart.ChartName = "Sydney";
+  int shown = 0;
+  SetReturnWheelDisplay([&](AppState&) { ++shown; });
+  ASSERT_EQ(state->chart.returns.SolarReturnYear, 2023);  // the birthday of 1 January 2023
+  ASSERT_TRUE(FindSolarReturn(*state).found);
+  ShowSolarReturnWheel(*state);
+  const ReturnCharts& rc = state->returnCharts;
+  const ReturnTime t = ReturnTimeOfMoment(rc.SolarReturnMoment, 0);
+  char time[32];
+  std::snprintf(time, sizeof time, "%.2f %s (0)", t.clockTime, t.amPm.c_str());
+  const std::string solarLines[] = {"",         "Sydney - solar return", "31 Dec 2022", time, "151.12 EAST",
+                                    "33.52 SOUTH", rc.SolarReturnSiderealText, "Placidus"};
+  for (int i = 0; i <= 7; ++i) EXPECT_EQ(state->chart.WheelCaption1[i], solarLines[i]) << i;
+  for (const std::string& line : state->chart.WheelCaption2) EXPECT_EQ(line, "");
+  EXPECT_EQ(rc.DateText, "12/31/2022");
+  // shown once, single wheel, chart kind 4, Returns menu visible
+  EXPECT_EQ(std::tuple(shown, state->flags.WheelKind, state->chart.ChartKind, state->wheel.ReturnsMenuVisible),
+            std::tuple(1, 1, 4, 1));
+  EXPECT_EQ(state->wheel.WheelLong, rc.SolarReturnLong);
+  EXPECT_EQ(state->wheel.WheelHouseTags, rc.SolarReturnHouseTags);
+  EXPECT_EQ(state->wheel.WheelDateText, "    2023");
+
+  state->chart.returns.IngressNumber = 3;  // an ingress has no next or previous
+  state->wheel.ReturnsMenuVisible = 0;
+  ASSERT_TRUE(FindSolarReturn(*state).found);
+  ShowSolarReturnWheel(*state);
+  EXPECT_EQ(state->wheel.ReturnsMenuVisible, 0);
+  EXPECT_EQ(state->wheel.WheelLong[Sun], 180);
+  EXPECT_EQ(shown, 2);
+  SetReturnWheelDisplay(nullptr);
+}
+
+// A search that cannot converge stops at its step limit with a message and
+// changes neither the return set nor the step it started from; a place the
+// house system cannot handle is refused before the search.
+TEST(ReturnCharts, FailuresAreReportedAndChangeNothing) {
+  const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
+  for (Search find : {FindLunarReturn, FindSolarReturn}) ASSERT_TRUE(find(*state).found);
+  const ReturnCharts before = state->returnCharts;
+  const ReturnSeeds seeds = state->chart.returns;
+  state->chart.natal.NatalLong[Moon] = state->chart.natal.NatalLong[Sun] = std::nan("");
+  const ReturnSearchResult lunar = NextLunarReturn(*state), solar = NextSolarReturn(*state);
+  EXPECT_EQ(std::tuple(lunar.found, lunar.steps, lunar.message),
+            std::tuple(false, ReturnSearchStepLimit, std::string(LunarReturnFailedText)));
+  EXPECT_EQ(std::tuple(solar.found, solar.message), std::tuple(false, std::string(SolarReturnFailedText)));
+  EXPECT_EQ(state->chart.returns.ReturnDay, seeds.ReturnDay);
+  EXPECT_EQ(state->chart.returns.SolarReturnYear, seeds.SolarReturnYear);
+  EXPECT_EQ(state->returnCharts.LunarReturnLong, before.LunarReturnLong);
+  EXPECT_EQ(state->returnCharts.LunarReturnMoment, before.LunarReturnMoment);
+  EXPECT_EQ(state->returnCharts.SolarReturnMoment, before.SolarReturnMoment);
+
+  state->chart.returns.IngressNumber = 2;  // an ingress has a target of its own
+  EXPECT_TRUE(FindSolarReturn(*state).found);
+  state->chart.returns.ReturnGeoLat = 80.00;  // no Placidus cusps beyond the polar circle
+  const ReturnSearchResult place = FindSolarReturn(*state);
+  EXPECT_FALSE(place.found);
+  EXPECT_EQ(place.message, ReturnPlaceFailedText);
+  state->options.HouseSystem = "M";
+  EXPECT_TRUE(FindSolarReturn(*state).found);
+}
+
+#ifdef HALCYRA_HAVE_SWE
+constexpr double kThreeMinutes = 3.0 / 1440;
+// Two searches of one return from different start days agree to within
+// their tolerance of 0.00014 degree, a few seconds of the Moon's motion.
+constexpr double kSameReturn = 5.0 / 86400;
+
+std::unique_ptr<AppState> Chart(const TypedChart& birth, const TypedChart& transit) {
+  swe_set_ephe_path(const_cast<char*>("/usr/share/libswe/ephe"));
+  return ComputedState(birth, transit);
+}
+
+double SunCrossing(double longitude, double fromJd) {
+  char err[256];
+  return swe_solcross_ut(longitude, fromJd, SEFLG_SWIEPH, err);
+}
+
+double MoonCrossing(double longitude, double fromJd) {
+  char err[256];
+  return swe_mooncross_ut(longitude, fromJd, SEFLG_SWIEPH, err);
+}
+
+TEST(ReturnSearchSwe, SolarReturnsOfSuccessiveYears) {
+  const auto state = Chart(kNewYorkBirth, kLondonTransit);
+  for (int year = 1976; year <= 2060; year += 7) {
+    state->chart.returns.SolarReturnYear = year;
+    const ReturnSearchResult r = FindSolarReturn(*state);
+    ASSERT_TRUE(r.found) << year << ": " << r.message;
+    const double expected = SunCrossing(state->chart.natal.NatalLong[Sun], swe_julday(year, 6, 1, 0, SE_GREG_CAL));
+    EXPECT_NEAR(state->returnCharts.SolarReturnMoment, expected, kThreeMinutes) << "solar return " << year;
+  }
+}
+
+// The four ingresses of the transit year; born in late December, the Aries
+// ingress asked for is still that of March of the transit year, not of the
+// year after the birthday.
+TEST(ReturnSearchSwe, IngressesOfTheTransitYear) {
+  const char* seasons[] = {"", "Aries", "Cancer", "Libra", "Capricorn"};
+  const TypedChart births[] = {kNewYorkBirth, {1980, 12, 20, 11.50, "P.M.", 0, 0.07, 51.30},
+                               {1980, 12, 25, 11.50, "P.M.", 0, 0.07, 51.30},
+                               {1980, 12, 31, 11.50, "P.M.", 0, 0.07, 51.30}};
+  for (const TypedChart& birth : births) {
+    const auto state = Chart(birth, kLondonTransit);
+    for (int n = 1; n <= (birth.month == 12 ? 1 : 4); ++n) {
+      state->chart.returns.IngressNumber = n;
+      const ReturnSearchResult r = FindSolarReturn(*state);
+      ASSERT_TRUE(r.found) << seasons[n] << ": " << r.message;
+      const double expected = SunCrossing(90.0 * n - 90, swe_julday(2024, 1, 1, 0, SE_GREG_CAL));
+      EXPECT_NEAR(state->returnCharts.SolarReturnMoment, expected, kThreeMinutes)
+          << seasons[n] << " ingress 2024, born " << birth.month << "/" << birth.day;
+      // the chart shows the Sun exactly on the cardinal point
+      EXPECT_EQ(state->returnCharts.SolarReturnLong[Sun], 90.0 * n - 90);
+    }
+  }
+}
+
+TEST(ReturnSearchSwe, LunarReturnsThroughAYear) {
+  const auto state = Chart(kNewYorkBirth, kLondonTransit);
+  const double natalMoon = state->chart.natal.NatalLong[Moon];
+  for (int month = 1; month <= 12; ++month) {
+    state->chart.returns.ReturnDay = 1;
+    state->chart.returns.ReturnMonth = month;
+    state->chart.returns.ReturnYear = 2024;
+    const ReturnSearchResult r = FindLunarReturn(*state);
+    ASSERT_TRUE(r.found) << month << ": " << r.message;
+    EXPECT_LT(r.steps, 60);
+    // the search may settle on the return either side of its start date
+    const double got = state->returnCharts.LunarReturnMoment, from = swe_julday(2024, month, 1, 0, SE_GREG_CAL);
+    const double after = MoonCrossing(natalMoon, from), before = MoonCrossing(natalMoon, from - 28);
+    const double expected = std::fabs(got - after) < std::fabs(got - before) ? after : before;
+    EXPECT_NEAR(got, expected, kThreeMinutes) << "lunar return from 2024-" << month << "-01";
+  }
+}
+
+// Next and Previous walk to the neighbouring returns and back.
+TEST(ReturnSearchSwe, NextAndPreviousReachTheNeighbouringReturns) {
+  const auto state = Chart(kNewYorkBirth, kLondonTransit);
+  const double natalSun = state->chart.natal.NatalLong[Sun], natalMoon = state->chart.natal.NatalLong[Moon];
+  const auto lunar = [&](Search search) {
+    EXPECT_TRUE(search(*state).found);
+    return state->returnCharts.LunarReturnMoment;
+  };
+  const double first = lunar(FindLunarReturn), next = lunar(NextLunarReturn), nextButOne = lunar(NextLunarReturn);
+  EXPECT_NEAR(next, MoonCrossing(natalMoon, first + 1), kThreeMinutes);
+  EXPECT_NEAR(nextButOne, MoonCrossing(natalMoon, next + 1), kThreeMinutes);
+  EXPECT_NEAR(lunar(PrevLunarReturn), next, kSameReturn);
+  EXPECT_NEAR(lunar(PrevLunarReturn), first, kSameReturn);
+  EXPECT_NEAR(lunar(PrevLunarReturn), MoonCrossing(natalMoon, first - 29), kThreeMinutes);
+
+  const auto solar = [&](Search search, int year) {
+    EXPECT_TRUE(search(*state).found);
+    EXPECT_EQ(state->chart.returns.SolarReturnYear, year);
+    return state->returnCharts.SolarReturnMoment;
+  };
+  const double birthday = solar(FindSolarReturn, 2023);
+  EXPECT_NEAR(solar(NextSolarReturn, 2024), SunCrossing(natalSun, birthday + 1), kThreeMinutes);
+  solar(PrevSolarReturn, 2023);
+  EXPECT_NEAR(solar(PrevSolarReturn, 2022), SunCrossing(natalSun, birthday - 370), kThreeMinutes);
+}
+
+// The caption's universal date and 12-hour clock against the reference
+// crossing, within 3 minutes.
+TEST(ReturnSearchSwe, CaptionShowsTheUniversalDateAndTimeOfTheReturn) {
+  const auto state = Chart(kSydneyNewYear, kSydney2023);
+  ASSERT_TRUE(FindSolarReturn(*state).found);
+  ShowSolarReturnWheel(*state);
+  const double expected = SunCrossing(state->chart.natal.NatalLong[Sun], swe_julday(2022, 12, 1, 0, SE_GREG_CAL));
+  int year, month, day;
+  double hour;
+  swe_revjul(expected, SE_GREG_CAL, &year, &month, &day, &hour);
+  EXPECT_EQ(std::tuple(year, month, day), std::tuple(2022, 12, 31));
+  const double clock = state->returnCharts.ReturnClockTime;
+  const double wholeHours = std::fmod(std::floor(clock), 12.0);  // 12.mm is the first hour
+  const double shownHours = wholeHours + (clock - std::floor(clock)) * 100 / 60 +
+                            (state->returnCharts.SolarReturnAmPm == "P.M." ? 12 : 0);
+  EXPECT_NEAR(shownHours, hour, 3.0 / 60);
+}
+#endif
+
+}  // namespace
+}  // namespace halcyra
