@@ -1,7 +1,6 @@
 #include "chart_input/city_file.h"
 
 #include "chart_input/dot_minutes.h"
-#include "platform/text_files.h"
 
 namespace halcyra {
 
@@ -37,23 +36,6 @@ std::string FormatCityLine(const CityEntry& city) {
          "," + p.LatMin + "," + (p.South ? "S" : "N") + "," + p.TZ;
 }
 
-LoadedCities LoadCityFile(const std::string& path) {
-  LoadedCities loaded;
-  loaded.Problems.Path = path;
-  auto lines = ReadTextLines(path);
-  if (!lines) {
-    loaded.Problems.Unreadable = true;
-    return loaded;
-  }
-  for (size_t i = 0; i < lines->size(); ++i) {
-    const std::string& line = (*lines)[i];
-    if (IsCommentOrBlank(line)) continue;
-    if (auto city = ParseCityLine(line))
-      loaded.Entries.push_back(*city);
-    else
-      loaded.Problems.BadLines.push_back(static_cast<int>(i + 1));
-  }
-  return loaded;
-}
+LoadedCities LoadCityFile(const std::string& path) { return LoadEntryFile(path, ParseCityLine); }
 
 }  // namespace halcyra

@@ -18,10 +18,7 @@ struct CityEntry {
 std::optional<CityEntry> ParseCityLine(const std::string& line);
 std::string FormatCityLine(const CityEntry& city);
 
-struct LoadedCities {
-  std::vector<CityEntry> Entries;
-  FileProblems Problems;
-};
+using LoadedCities = LoadedEntries<CityEntry>;
 LoadedCities LoadCityFile(const std::string& path);
 
 }  // namespace halcyra

@@ -1,10 +1,12 @@
 #pragma once
 // What the names, city and time-zone files share: comma-separated lines,
-// comment lines, strict field reading, and the one message that reports the
-// lines a load had to skip.
+// comment lines, strict field reading, the loading that skips what it cannot
+// read, and the one message that reports the lines it skipped.
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/text_files.h"
 
 namespace halcyra {
 
@@ -43,5 +45,34 @@ struct FileProblems {
   // "city" or "time-zone". Empty when nothing went wrong.
   std::string Message(const std::string& kind) const;
 };
+
+// The entries of one names, city or time-zone file and how its load went.
+template <typename Entry>
+struct LoadedEntries {
+  std::vector<Entry> Entries;
+  FileProblems Problems;
+};
+
+// Reads the file line by line: blank and comment lines carry nothing, and a
+// line `parse` refuses is skipped, its number kept for the message.
+template <typename Entry>
+LoadedEntries<Entry> LoadEntryFile(const std::string& path, std::optional<Entry> (*parse)(const std::string&)) {
+  LoadedEntries<Entry> loaded;
+  loaded.Problems.Path = path;
+  auto lines = ReadTextLines(path);
+  if (!lines) {
+    loaded.Problems.Unreadable = true;
+    return loaded;
+  }
+  for (size_t i = 0; i < lines->size(); ++i) {
+    const std::string& line = (*lines)[i];
+    if (IsCommentOrBlank(line)) continue;
+    if (auto entry = parse(line))
+      loaded.Entries.push_back(*entry);
+    else
+      loaded.Problems.BadLines.push_back(static_cast<int>(i + 1));
+  }
+  return loaded;
+}
 
 }  // namespace halcyra

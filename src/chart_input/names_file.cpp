@@ -1,6 +1,5 @@
 #include "chart_input/names_file.h"
 
-
 #include "chart_input/dot_minutes.h"
 #include "platform/number_text.h"
 #include "platform/program_files.h"
@@ -88,24 +87,7 @@ std::string FormatNameLine(const NameEntry& entry) {
   return line;
 }
 
-LoadedNames LoadNamesFile(const std::string& path) {
-  LoadedNames loaded;
-  loaded.Problems.Path = path;
-  auto lines = ReadTextLines(path);
-  if (!lines) {
-    loaded.Problems.Unreadable = true;
-    return loaded;
-  }
-  for (size_t i = 0; i < lines->size(); ++i) {
-    const std::string& line = (*lines)[i];
-    if (IsCommentOrBlank(line)) continue;
-    if (auto entry = ParseNameLine(line))
-      loaded.Entries.push_back(*entry);
-    else
-      loaded.Problems.BadLines.push_back(static_cast<int>(i + 1));
-  }
-  return loaded;
-}
+LoadedNames LoadNamesFile(const std::string& path) { return LoadEntryFile(path, ParseNameLine); }
 
 NameEntry NameEntryFromBoxes(const std::string& name, const InputBoxTexts& b) {
   NameEntry entry;

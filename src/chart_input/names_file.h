@@ -22,10 +22,7 @@ struct NameEntry {
 std::optional<NameEntry> ParseNameLine(const std::string& line);
 std::string FormatNameLine(const NameEntry& entry);
 
-struct LoadedNames {
-  std::vector<NameEntry> Entries;
-  FileProblems Problems;
-};
+using LoadedNames = LoadedEntries<NameEntry>;
 LoadedNames LoadNamesFile(const std::string& path);
 
 // An entry for the name and the texts of the natal window, numbers written

@@ -1,7 +1,5 @@
 #include "chart_input/time_zones.h"
 
-#include "platform/text_files.h"
-
 namespace halcyra {
 
 std::optional<ZoneEntry> ParseZoneLine(const std::string& line) {
@@ -28,23 +26,6 @@ std::string ZoneListText(const ZoneEntry& entry) {
   return utc + "  " + zoneText + entry.Places;
 }
 
-LoadedZones LoadTimeZones(const std::string& path) {
-  LoadedZones loaded;
-  loaded.Problems.Path = path;
-  auto lines = ReadTextLines(path);
-  if (!lines) {
-    loaded.Problems.Unreadable = true;
-    return loaded;
-  }
-  for (size_t i = 0; i < lines->size(); ++i) {
-    const std::string& line = (*lines)[i];
-    if (IsCommentOrBlank(line)) continue;
-    if (auto entry = ParseZoneLine(line))
-      loaded.Entries.push_back(*entry);
-    else
-      loaded.Problems.BadLines.push_back(static_cast<int>(i + 1));
-  }
-  return loaded;
-}
+LoadedZones LoadTimeZones(const std::string& path) { return LoadEntryFile(path, ParseZoneLine); }
 
 }  // namespace halcyra

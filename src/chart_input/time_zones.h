@@ -20,10 +20,7 @@ std::optional<ZoneEntry> ParseZoneLine(const std::string& line);
 // The list row: "UTC-05:00  5       New York, Toronto, ...".
 std::string ZoneListText(const ZoneEntry& entry);
 
-struct LoadedZones {
-  std::vector<ZoneEntry> Entries;
-  FileProblems Problems;
-};
+using LoadedZones = LoadedEntries<ZoneEntry>;
 LoadedZones LoadTimeZones(const std::string& path);
 
 }  // namespace halcyra
