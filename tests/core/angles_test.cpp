@@ -29,6 +29,7 @@ TEST(AngleHelpers, EdgeValues) {
       {"RectToPolar(-1, 0) just below pi", RectToPolar(-1, 0).angle, Pi - 1.74533e-09, 1e-14},
       {"RectToSpherical(0, -1, 0) longitude", RectToSpherical(0, -1, 0).longitude, 270, 1e-8},
       {"RectToSpherical(0, 0, -3) latitude", RectToSpherical(0, 0, -3).latitude, -90, 0},
+      {"CalcQuadrantAngle(90, 23.44)", CalcQuadrantAngle(90, 23.44), 90, 1e-8},
   };
   for (const auto& c : cases) EXPECT_NEAR(c.got, c.expected, c.tolerance) << c.what;
   // independent: the right ascension atan2(sin L cos e, cos L), across 0 and 360

@@ -1,12 +1,11 @@
 // The chart driver: a wheel time step's input, the places every set can be
 // computed at, the Part of Fortune by option 218, sect and house system, the
 // progressed moment and solar arc at their limits, one calendar in every pass
-// before 1582, the age, the progressed retrograde flags, and a chart that owes
-// nothing to the one before it. The four chart sets against values computed
-// independently: the Swiss Ephemeris for the bodies, angles and cusps at each
-// set's moment, and the progressed and solar-arc rules applied to those
-// reference values. Tolerances are what the program's own series reach (no
-// delta-T, mean node).
+// before 1582, the age, and the progressed retrograde flags. The four chart
+// sets against values computed independently: the Swiss Ephemeris for the
+// bodies, angles and cusps at each set's moment, and the progressed and
+// solar-arc rules applied to those reference values. Tolerances are what the
+// program's own series reach (no delta-T, mean node).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -154,32 +153,6 @@ TEST(ChartDriverRules, ProgressedRetrogradeFlagsAreTheProgressedMotionAlone) {
   EXPECT_EQ(chart.prog.ProgRetroFlags, bodies.RetroFlags.substr(0, 12) + tables.RetroFlags.substr(12));
   for (int p : {Cupido, Apollon, Poseidon})
     EXPECT_EQ(std::string() + chart.natal.NatalRetroFlags[p - 1] + chart.prog.ProgRetroFlags[p - 1], "R ") << p;
-}
-
-// Nothing of one chart survives into the next: a chart computed after
-// another equals the same chart on a fresh state. Afterwards the working
-// set and the wheel's outer set hold the transits.
-TEST(ChartDriverRules, AChartOwesNothingToTheChartBeforeIt) {
-  auto reused = ComputedState(kNightBirth, kSydneyBirth);
-  SetInput(*reused, kNewYorkBirth, kLondonTransit);
-  ComputeChartSets(*reused);
-  const auto fresh = ComputedState(kNewYorkBirth, kLondonTransit);
-  const ChartState &a = reused->chart, &b = fresh->chart;
-  const std::pair<const PointArray*, const PointArray*> points[] = {
-      {&a.natal.NatalLong, &b.natal.NatalLong},     {&a.natal.NatalDecl, &b.natal.NatalDecl},
-      {&a.natal.PlanetSpeed, &b.natal.PlanetSpeed}, {&a.prog.ProgLong, &b.prog.ProgLong},
-      {&a.prog.ProgDecl, &b.prog.ProgDecl},         {&a.arc.SolarArcLong, &b.arc.SolarArcLong},
-      {&a.transit.TransitLong, &b.transit.TransitLong}, {&a.transit.TransitDecl, &b.transit.TransitDecl}};
-  for (size_t i = 0; i < std::size(points); ++i) EXPECT_EQ(*points[i].first, *points[i].second) << "array " << i;
-  EXPECT_EQ(a.prog.ProgCusp, b.prog.ProgCusp);
-  EXPECT_EQ(a.natal.NatalRetroFlags + a.natal.NatalHouseTags + a.prog.ProgRetroFlags + a.transit.TransitRetroFlags,
-            b.natal.NatalRetroFlags + b.natal.NatalHouseTags + b.prog.ProgRetroFlags + b.transit.TransitRetroFlags);
-
-  EXPECT_EQ(a.ChartKind, 3);
-  EXPECT_EQ(a.work.PointLong, a.transit.TransitLong);
-  EXPECT_EQ(reused->wheel.WheelLong, a.transit.TransitLong);
-  EXPECT_EQ(reused->wheel.WheelRetroFlags2, a.transit.TransitRetroFlags);
-  for (const auto* decl : {&a.natal.NatalDecl, &a.prog.ProgDecl, &a.transit.TransitDecl}) EXPECT_EQ((*decl)[Lilith], 0);
 }
 
 #ifdef HALCYRA_HAVE_SWE

@@ -136,7 +136,7 @@ TEST(HouseSystems, LatitudeBeyondASystemsReachIsReported) {
     const ChartStatus status = ComputeHouseCusps(c.system, ClockForRamc(200, c.lat, 23.44), t);
     EXPECT_EQ(status, c.status) << c.system << " lat " << c.lat;
     // entries 0 and 13 are never written; a refused table is left as it was
-    EXPECT_EQ(t[0] + t[13], -2) << c.system << " lat " << c.lat;
+    EXPECT_TRUE(t[0] == -1 && t[13] == -1) << c.system << " lat " << c.lat;
     for (int e = 1; e <= 12; ++e)
       EXPECT_TRUE(status == ChartStatus::Ok ? t[e] >= 0 && t[e] < 360 : t[e] == -1) << c.system << " lat " << c.lat;
   }
