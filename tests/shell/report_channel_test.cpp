@@ -1,35 +1,56 @@
-// The report output channel: buffer counts, the last-page file and help pages.
+// The report output channel: line counts of the buffers and of LASTPAGE.TXT,
+// help pages, the warnings when a line or the last page cannot be kept; then
+// Save's form-feed placement, Save As's proposed name and the print page plan.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <new>
+#include <tuple>
 
 #include "platform/text_files.h"
+#include "shell/data_file.h"
+#include "shell/print_plan.h"
 #include "shell/report_output.h"
 #include "support/test_support.h"
+
+namespace {
+int g_allocationsBeforeFailure = -1;  // allocations still to succeed before one fails; -1 never fails
+}  // namespace
+
+// Every allocation of this test program passes through here, so that the
+// buffer-full test can make one of them fail on purpose.
+void* operator new(std::size_t size) {
+  if (g_allocationsBeforeFailure == 0) {
+    g_allocationsBeforeFailure = -1;
+    throw std::bad_alloc();
+  }
+  if (g_allocationsBeforeFailure > 0) --g_allocationsBeforeFailure;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace halcyra {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct NoticeRecord {
-  std::string text, title;
-};
-
 // Stands in for the Data window: records what the channel asks of it.
 struct RecordingDisplay : ReportDisplay {
   bool minimized = false;
-  int loads = 0;
-  std::vector<std::string> pages;
-  std::vector<NoticeRecord> notices;
-  void LoadDataWindow(AppState&) override { ++loads; }
+  std::vector<std::string> pages, notices;  // notices as "title text"
   bool DataWindowMinimized() override { return minimized; }
   void ShowPage(AppState&, const std::string& text) override { pages.push_back(text); }
   void Notice(const std::string& text, const std::string& title, NoticeIcon) override {
-    notices.push_back({text, title});
+    notices.push_back(title + " " + text);
   }
 };
+
+// Line counts of the page buffer, the data buffer and LASTPAGE.TXT.
+using Counts = std::tuple<long, long, long>;
 
 class ReportChannel : public ::testing::Test {
  protected:
@@ -39,7 +60,6 @@ class ReportChannel : public ::testing::Test {
     SetReportDisplay(&display);
   }
   void TearDown() override { SetReportDisplay(nullptr); }
-
   void WriteLines(int n) {
     for (int i = 1; i <= n; ++i) {
       state.report.OutLine = "line " + std::to_string(i);
@@ -47,6 +67,10 @@ class ReportChannel : public ::testing::Test {
     }
   }
   std::string LastPageBytes() { return ReadWholeFile(LastPagePath(state)).value_or("<missing>"); }
+  Counts Now() {
+    const auto file = ReadTextLines(LastPagePath(state));
+    return {state.report.PageLineCount, state.report.DataLineCount, file ? static_cast<long>(file->size()) : -1};
+  }
 
   AppState state;
   RecordingDisplay display;
@@ -59,11 +83,7 @@ TEST_F(ReportChannel, PageOfNLinesGivesLastPageOfNPlusTwoLines) {
     StartNewPage(state);
     WriteLines(n);
     ShowReport(state);
-    const auto lines = ReadTextLines(LastPagePath(state));
-    ASSERT_TRUE(lines) << "n=" << n;
-    EXPECT_EQ(lines->size(), static_cast<size_t>(n + 2)) << "n=" << n;
-    EXPECT_EQ(state.report.DataLineCount, n + 1) << "n=" << n;
-    EXPECT_EQ(state.report.PageLineCount, n + 1) << "n=" << n;
+    EXPECT_EQ(Now(), (Counts{n + 1, n + 1, n + 2})) << "n=" << n;
   }
   std::string expected;
   for (int i = 1; i <= 40; ++i) expected += "line " + std::to_string(i) + "\r\n";
@@ -71,18 +91,8 @@ TEST_F(ReportChannel, PageOfNLinesGivesLastPageOfNPlusTwoLines) {
   EXPECT_EQ(LastPageBytes(), expected);
   ASSERT_FALSE(display.pages.empty());
   EXPECT_EQ(display.pages.back().size(), expected.size() - 42);  // "\n" line ends on view
-}
-
-TEST_F(ReportChannel, OutLineKeptByWriteOutLineEmptiedByBlankLine) {
-  state.report.OutLine = "kept";
-  WriteOutLine(state);
-  EXPECT_EQ(state.report.OutLine, "kept");
-  WriteBlankLine(state);
-  EXPECT_EQ(state.report.OutLine, "");
-  ASSERT_GE(state.report.DataLines.size(), 3u);
-  EXPECT_EQ(state.report.DataLines[0], "kept");
-  EXPECT_EQ(state.report.DataLines[1], "");
-  EXPECT_EQ(state.report.DataLines[2], "") << "spare entry after the last line";
+  ShowReport(state);  // each refresh adds one more blank line
+  EXPECT_EQ(Now(), (Counts{42, 42, 43}));
 }
 
 TEST_F(ReportChannel, NothingShownWhenDataBufferEmptyOrWindowMinimized) {
@@ -90,53 +100,18 @@ TEST_F(ReportChannel, NothingShownWhenDataBufferEmptyOrWindowMinimized) {
   WriteLines(2);
   ShowReport(state);
   const std::string first = LastPageBytes();
-  ASSERT_EQ(display.pages.size(), 1u);
-
   // Cleared data buffer: no blank line, no file, the old text stays on view.
   ClearDataBuffer(state);
   ShowReport(state);
-  EXPECT_EQ(LastPageBytes(), first);
-  EXPECT_EQ(display.pages.size(), 1u);
-  EXPECT_EQ(state.report.PageLineCount, 3);
-
+  EXPECT_EQ(Now(), (Counts{3, 0, 4}));
   // Minimized: the page stays buffered without the blank line.
   StartNewPage(state);
   WriteLines(5);
   display.minimized = true;
   ShowReport(state);
+  EXPECT_EQ(Now(), (Counts{5, 5, 4}));
   EXPECT_EQ(LastPageBytes(), first);
-  EXPECT_EQ(state.report.PageLineCount, 5);
-  EXPECT_EQ(state.report.DataLineCount, 5);
-}
-
-TEST_F(ReportChannel, EachRefreshAddsOneBlankLine) {
-  StartNewPage(state);
-  WriteLines(4);
-  ShowReport(state);
-  ShowReport(state);
-  ShowReport(state);
-  EXPECT_EQ(state.report.PageLineCount, 7);
-  EXPECT_EQ(state.report.DataLineCount, 7);
-  EXPECT_EQ(ReadTextLines(LastPagePath(state))->size(), 8u);
-}
-
-TEST_F(ReportChannel, NewPageEndsDatedListingAndHidesNewDate) {
-  ShowListingMoreMenu(state);
-  EXPECT_EQ(state.flags.ListingActive, 1);
-  EXPECT_EQ(state.chart.MoreMenuVisible, 1);
-  EXPECT_TRUE(state.report.NewDateVisible);
-  StartNewPage(state);
-  EXPECT_EQ(state.flags.ListingActive, 0);
-  EXPECT_EQ(state.chart.MoreMenuVisible, 0);
-  EXPECT_FALSE(state.report.NewDateVisible);
-  EXPECT_GE(display.loads, 1) << "a new page loads the Data window";
-
-  // Without a listing the menu keeps its state; New Date is hidden anyway.
-  state.chart.MoreMenuVisible = 1;
-  state.report.NewDateVisible = true;
-  StartNewPage(state);
-  EXPECT_EQ(state.chart.MoreMenuVisible, 1);
-  EXPECT_FALSE(state.report.NewDateVisible);
+  EXPECT_EQ(display.pages.size(), 1u);
 }
 
 TEST_F(ReportChannel, HelpFileOfKLinesAddsKPlusTwoLines) {
@@ -144,37 +119,170 @@ TEST_F(ReportChannel, HelpFileOfKLinesAddsKPlusTwoLines) {
   WriteLines(3);
   ShowTextHelp(state, "\\TEST.HLP");
   EXPECT_EQ(state.report.HelpFileName, "\\TEST.HLP");
-  EXPECT_EQ(state.report.DataLineCount, 3 + 4 + 2);
-  EXPECT_EQ(state.report.PageLineCount, 4 + 2);
+  EXPECT_EQ(Now(), (Counts{4 + 2, 3 + 4 + 2, 4 + 3}));
   EXPECT_EQ(LastPageBytes(), "first\r\nsecond\r\n\r\nfourth\r\n\r\n\r\n\r\n");
   EXPECT_TRUE(display.notices.empty());
 }
 
-TEST_F(ReportChannel, MissingHelpFileWarnsAndKeepsPage) {
-  StartNewPage(state);
-  WriteLines(2);
-  ShowReport(state);
-  ShowTextHelp(state, "\\NOSUCH.HLP");
-  ASSERT_EQ(display.notices.size(), 1u);
-  EXPECT_EQ(display.notices[0].title, "Warning!");
-  EXPECT_NE(display.notices[0].text.find("NOSUCH.HLP"), std::string::npos);
-  EXPECT_EQ(state.report.PageLineCount, 3);
-  EXPECT_EQ(state.report.PageLines[0], "line 1");
-  EXPECT_EQ(display.pages.size(), 1u);
-}
-
-TEST_F(ReportChannel, UnwritableLastPageWarnsAndStillShows) {
+TEST_F(ReportChannel, UnwritableLastPageOrMissingHelpFileWarnsAndKeepsThePage) {
   // REPORTS is a plain file here, so LASTPAGE.TXT cannot be created below it.
   fs::remove_all(state.AppPath + "/REPORTS");
   std::ofstream(state.AppPath + "/REPORTS") << "x";
   StartNewPage(state);
   WriteLines(2);
   ShowReport(state);
-  ASSERT_EQ(display.notices.size(), 1u);
-  EXPECT_EQ(display.notices[0].title, "Warning!");
-  EXPECT_NE(display.notices[0].text.find("LASTPAGE.TXT"), std::string::npos);
-  EXPECT_EQ(display.pages.size(), 1u);
-  EXPECT_EQ(state.report.DataLineCount, 3) << "the buffer keeps the page";
+  ShowTextHelp(state, "\\NOSUCH.HLP");
+  ASSERT_EQ(display.notices.size(), 2u);
+  for (const auto& [notice, file] : {std::pair{display.notices[0], "LASTPAGE.TXT"}, {display.notices[1], "NOSUCH.HLP"}})
+    EXPECT_TRUE(notice.starts_with("Warning! ") && notice.find(file) != std::string::npos) << notice;
+  EXPECT_EQ(display.pages.size(), 1u) << "shown without the file";
+  EXPECT_EQ(Now(), (Counts{3, 3, -1})) << "the buffers keep the page";
+  EXPECT_EQ(state.report.PageLines[0], "line 1");
+}
+
+// A line the buffers cannot take: the buffer-full warning, the line lost for
+// the data buffer only, and the report going on.
+TEST_F(ReportChannel, LostLineWarnsAndReportGoesOn) {
+  state.report.OutLine = "first";
+  WriteOutLine(state);
+  state.report.OutLine = std::string(200, 'x');  // too long to be stored without allocating
+  g_allocationsBeforeFailure = 0;                // the data buffer's copy of the line fails
+  WriteOutLine(state);
+  g_allocationsBeforeFailure = -1;
+  EXPECT_EQ(display.notices, std::vector<std::string>{std::string("Warning! ") + BufferFullText});
+  EXPECT_EQ(state.report.DataLineCount, 1) << "lost for the data buffer";
+  EXPECT_EQ(state.report.PageLineCount, 2) << "kept on the page";
+
+  state.report.OutLine = "after";
+  WriteOutLine(state);
+  EXPECT_EQ(state.report.OutLine, "after") << "WriteOutLine keeps OutLine";
+  WriteBlankLine(state);
+  EXPECT_EQ(state.report.OutLine, "") << "WriteBlankLine empties OutLine";
+  EXPECT_EQ(display.notices.size(), 1u);
+  EXPECT_EQ(LinesWithSpare(state.report.DataLines, 3), (std::vector<std::string>{"first", "after", "", ""}));
+}
+
+using Pages = std::vector<std::vector<std::string>>;
+
+std::vector<std::string> Numbered(int count) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < count; ++i) lines.push_back("entry " + std::to_string(i));
+  return lines;
+}
+
+// The runs of lines between form-feed lines.
+Pages SplitAtFormFeeds(const std::vector<std::string>& lines) {
+  Pages pages(1);
+  for (const auto& line : lines) {
+    if (line == FormFeedLine) pages.emplace_back();
+    else pages.back().push_back(line);
+  }
+  return pages;
+}
+
+std::vector<size_t> Sizes(const Pages& pages) {
+  std::vector<size_t> sizes;
+  for (const auto& p : pages) sizes.push_back(p.size());
+  return sizes;
+}
+
+std::vector<std::string> Joined(const Pages& pages) {
+  std::vector<std::string> lines;
+  for (const auto& p : pages) lines.insert(lines.end(), p.begin(), p.end());
+  return lines;
+}
+
+TEST(SavePlan, FormFeedsByOption45) {
+  const struct {
+    double option45;
+    int entries;                // buffered lines plus the spare entry
+    std::vector<size_t> pages;  // the last run after the final form feed is always 0
+    const char* source;
+  } cases[] = {
+      {60, 151, {60, 59, 32, 0}, "150 lines: form feeds after entries 59, 118 and at the end"},
+      {60, 60, {60, 0, 0}, "entries 0..59: a form feed after entry 59 and the final one"},
+      {60, 61, {60, 1, 0}, "entry 60 starts the second page"},
+      {2, 4, {2, 1, 1, 0, 0}, "N = 1: a form feed after every entry but the first"},
+      {3.5, 6, {3, 2, 1, 0}, "N = round(2.5) = 2, ties to even"},
+      {1.5, 5, {5, 0}, "N = round(0.5) = 0: only the final form feed"},
+      {1, 5, {5, 0}, "N = 0"},
+      {0, 5, {5, 0}, "N = -1"},
+      {-20, 3, {3, 0}, "N negative"},
+  };
+  for (const auto& c : cases) {
+    const Pages pages = SplitAtFormFeeds(PlanDataFile(Numbered(c.entries), c.option45));
+    EXPECT_EQ(Sizes(pages), c.pages) << "option 45 = " << c.option45 << ": " << c.source;
+    EXPECT_EQ(Joined(pages), Numbered(c.entries)) << "every entry once, in order: " << c.source;
+  }
+}
+
+TEST(SavePlan, DataFileBytesFromBuffer) {
+  AppState state;
+  state.AppPath = testing::ScratchDir("save_plan");
+  state.options.OptionValues[45] = 3;  // N = 2
+  for (const char* text : {"a", "b", "c", "d"}) {
+    state.report.OutLine = text;
+    WriteOutLine(state);
+  }
+  const std::string path = state.AppPath + "/out.txt";
+  ASSERT_TRUE(WriteDataFile(state, path));
+  EXPECT_EQ(ReadWholeFile(path).value(), "a\r\nb\r\nc\r\n\f\r\nd\r\n\r\n\f\r\n\f\r\n");
+  EXPECT_FALSE(WriteDataFile(state, state.AppPath + "/no/such/folder/out.txt"));
+}
+
+TEST(SavePlan, DefaultSaveNames) {
+  const struct {
+    const char* chartName;
+    const char* expected;
+  } cases[] = {
+      {"John Smith", "John.txt"}, {"Christopher Columbus", "Christop.txt"}, {"Now", "Now.txt"},
+      {" Leading", ".txt"},       {"", ".txt"},                             {"Margaretha", "Margaret.txt"},
+      {"Abcdefg Z", "Abcdefg.txt"},    // blank at position 8
+      {"Abcdefgh Z", "Abcdefgh.txt"},  // blank at position 9: first 8 characters
+  };
+  for (const auto& c : cases) EXPECT_EQ(DefaultSaveName(c.chartName), c.expected) << '"' << c.chartName << '"';
+}
+
+TEST(PrintPlan, FontSizeByLongestLine) {
+  // Options 117 = 80 and 118 = 96; the longest line decides wherever it stands.
+  const struct {
+    std::vector<size_t> lengths;
+    int points;
+  } cases[] = {{{70, 100, 85}, 8}, {{100, 70}, 8}, {{85, 70}, 10}, {{80, 96}, 10}, {{80, 80, 0}, 12}, {{}, 12}};
+  for (const auto& c : cases) {
+    std::vector<std::string> lines;
+    for (size_t n : c.lengths) lines.emplace_back(n, 'x');
+    EXPECT_EQ(PrintFontPoints(PrintWidthModeOf(lines, 80, 96)), c.points)
+        << "first length " << (c.lengths.empty() ? 0 : c.lengths[0]);
+  }
+}
+
+TEST(PrintPlan, PageBreaksByCountAndFormFeed) {
+  auto withFormFeedAt = [](int count, std::initializer_list<int> at) {
+    std::vector<std::string> lines = Numbered(count);
+    for (auto it = std::rbegin(at); it != std::rend(at); ++it) lines.insert(lines.begin() + *it, FormFeedLine);
+    return lines;
+  };
+  const struct {
+    std::vector<std::string> lines;
+    double option30;
+    std::vector<size_t> pages;
+    const char* what;
+  } cases[] = {
+      {Numbered(150), 60, {60, 60, 30}, "150 lines by 60"},
+      {Numbered(120), 60, {60, 60}, "a break at the end prints no blank sheet"},
+      {withFormFeedAt(65, {60}), 60, {60, 0, 5}, "form feed right after the 60th line: empty page"},
+      {withFormFeedAt(20, {5, 12}), 60, {5, 7, 8}, "form feeds break and are not printed"},
+      {Numbered(150), 0, {150}, "option 30 = 0: no count breaks"},
+      {Numbered(150), 60.5, {150}, "option 30 not whole: no count breaks"},
+      {Numbered(150), -60, {150}, "option 30 negative"},
+      {Numbered(3), 1, {1, 1, 1}, "one line a page"},
+  };
+  for (const auto& c : cases) {
+    const Pages pages = PlanPrintPages(c.lines, c.option30);
+    EXPECT_EQ(Sizes(pages), c.pages) << c.what;
+    EXPECT_EQ(Joined(pages), Joined(SplitAtFormFeeds(c.lines))) << "every line once, no form feed: " << c.what;
+  }
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
-#include "shell/startup_data.h"
-#include "support/test_support.h"
+#include "tools/shipped_state.h"
 
 using namespace halcyra;
 
@@ -46,36 +46,23 @@ constexpr int Faces[7] = {Mars, Sun, Venus, Mercury, Moon, Saturn, Jupiter};  //
 std::vector<int> Leaders(int degree, bool night) {
   std::array<int, 11> score{};
   const SignRulers& sign = Signs[degree / 30];
+  const Term* terms = Terms[degree / 30];
   score[sign.domicile] += 5;
   if (sign.exaltation) score[sign.exaltation] += 4;
   score[night ? sign.tripNight : sign.tripDay] += 3;
-  for (const Term& t : Terms[degree / 30]) {
-    if (degree % 30 < t.end) {
-      score[t.ruler] += 2;
-      break;
-    }
-  }
+  score[std::find_if(terms, terms + 5, [&](const Term& t) { return degree % 30 < t.end; })->ruler] += 2;
   score[Faces[(degree % 70) / 10]] += 1;
   const int best = *std::max_element(score.begin(), score.end());
   std::vector<int> top;
-  for (int p : Planets) {
+  for (int p : Planets)
     if (score[p] == best) top.push_back(p);
-  }
   return top;
-}
-
-AppState LoadShipped() {
-  AppState state;
-  state.AppPath = halcyra::testing::StagedProgramDir();
-  LoadStartupData(state, nullptr);
-  return state;
 }
 
 }  // namespace
 
 TEST(AlmutenTables, EveryDegreeNamesTheHighestScoringPlanets) {
-  const AppState s = LoadShipped();
-  const auto& t = s.tables;
+  const auto& t = halcyra::testing::ShippedState().tables;
   for (bool night : {false, true}) {
     const auto& almuten = night ? t.AlmutenNight : t.AlmutenDay;
     const auto& co = night ? t.CoAlmutenNight : t.CoAlmutenDay;
@@ -90,36 +77,29 @@ TEST(AlmutenTables, EveryDegreeNamesTheHighestScoringPlanets) {
   }
 }
 
-// The almuten report adds "SATURN" by night at 19 Libra, the one degree where
-// three planets share the highest score; the tables can name only two.
-TEST(AlmutenTables, OnlyNineteenLibraByNightHasAThreeWayTie) {
-  std::vector<int> threeWayNight, threeWayDay;
-  for (int d = 0; d < 360; ++d) {
-    if (Leaders(d, true).size() >= 3) threeWayNight.push_back(d);
-    if (Leaders(d, false).size() >= 3) threeWayDay.push_back(d);
-  }
-  EXPECT_EQ(threeWayNight, std::vector<int>{199});
-  EXPECT_TRUE(threeWayDay.empty());
-  EXPECT_EQ(Leaders(199, true), (std::vector<int>{Mercury, Venus, Saturn}));
-
-  const AppState s = LoadShipped();
-  EXPECT_EQ(s.tables.AlmutenNight[199], Mercury);
-  EXPECT_EQ(s.tables.CoAlmutenNight[199], Venus);
-}
-
-// Spot values worked by hand from the dignity tables.
-TEST(AlmutenTables, HandWorkedDegrees) {
+// Spot values worked by hand from the dignity tables. The almuten report adds
+// "SATURN" by night at 19 Libra, the one degree where three planets share the
+// highest score; the tables can name only two.
+TEST(AlmutenTables, HandWorkedDegreesAndTheOneThreeWayTie) {
   struct Case { int degree; bool night; int almuten, co; const char* working; };
   const Case cases[] = {
       {0, false, Sun, 0, "0 Aries by day: Sun exaltation 4 + triplicity 3 = 7; Mars domicile 5 + face 1 = 6"},
       {0, true, Mars, 0, "0 Aries by night: Mars 6; Sun 4; Jupiter triplicity 3 + term 2 = 5"},
       {165, false, Mercury, 0, "15 Virgo: Mercury domicile 5 + exaltation 4 = 9"},
       {199, false, Saturn, 0, "19 Libra by day: Saturn exaltation 4 + triplicity 3 + face 1 = 8"},
+      {199, true, Mercury, Venus,
+       "19 Libra by night: Mercury triplicity 3 + term 2, Venus domicile 5, Saturn exaltation 4 + face 1: 5 each"},
       {95, true, Mars, Moon, "5 Cancer: Mars triplicity 3 + term 2 = 5 ties the Moon's domicile 5; Jupiter 4"},
   };
-  const AppState s = LoadShipped();
+  const auto& t = halcyra::testing::ShippedState().tables;
   for (const auto& c : cases) {
-    EXPECT_EQ((c.night ? s.tables.AlmutenNight : s.tables.AlmutenDay)[c.degree], c.almuten) << c.working;
-    EXPECT_EQ((c.night ? s.tables.CoAlmutenNight : s.tables.CoAlmutenDay)[c.degree], c.co) << c.working;
+    EXPECT_EQ((c.night ? t.AlmutenNight : t.AlmutenDay)[c.degree], c.almuten) << c.working;
+    EXPECT_EQ((c.night ? t.CoAlmutenNight : t.CoAlmutenDay)[c.degree], c.co) << c.working;
   }
+  std::vector<std::string> threeWay;
+  for (bool night : {false, true})
+    for (int d = 0; d < 360; ++d)
+      if (Leaders(d, night).size() >= 3) threeWay.push_back((night ? "night " : "day ") + std::to_string(d));
+  EXPECT_EQ(threeWay, std::vector<std::string>{"night 199"});
+  EXPECT_EQ(Leaders(199, true), (std::vector<int>{Mercury, Venus, Saturn}));
 }

@@ -8,17 +8,16 @@
 #include <vector>
 
 #include "platform/number_text.h"
-#include "platform/program_files.h"
 #include "platform/text_files.h"
-#include "shell/startup_data.h"
-#include "support/test_support.h"
+#include "shell/settings_files.h"
+#include "tools/shipped_state.h"
 
 using namespace halcyra;
 
 namespace {
 
 std::vector<std::string> Lines(const std::string& name) {
-  const std::string path = ProgramFile(halcyra::testing::StagedProgramDir(), name);
+  const std::string path = halcyra::testing::ShippedPath(name);
   auto lines = ReadTextLines(path);
   EXPECT_TRUE(lines.has_value()) << path;
   return lines.value_or(std::vector<std::string>{});
@@ -42,29 +41,22 @@ double WrappedDifference(double a, double b) { return std::remainder(b - a, 360.
 // Daily tables: 60000 records "longitude,declination"; limits from the bodies'
 // orbits (Chiron's inclination of 7 degrees, the Uranian points on the ecliptic).
 TEST(ShippedDataFiles, DailyTablesHoldSixtyThousandRecordsInRange) {
-  struct Case { const char* file; double maxDecl; double maxDailyMotion; };
-  const Case cases[] = {
-      {"CHIRON.DAT", 31.0, 0.2},   {"TP.DAT", 24.0, 0.1},        {"t-Cupido.DAT", 24.0, 0.1},
-      {"t-Hades.DAT", 24.0, 0.1},  {"t-Zeus.DAT", 24.0, 0.1},    {"t-Kronos.DAT", 24.0, 0.1},
-      {"t-Apollon.DAT", 24.0, 0.1}, {"t-Admetos.DAT", 24.0, 0.1}, {"t-Vulkanus.DAT", 24.0, 0.1},
-      {"t-Poseidon.DAT", 24.0, 0.1},
-  };
-  for (const auto& c : cases) {
-    const auto lines = Lines(c.file);
-    ASSERT_EQ(lines.size(), 60000u) << c.file;
+  for (const char* file : {"CHIRON.DAT", "TP.DAT", "t-Cupido.DAT", "t-Hades.DAT", "t-Zeus.DAT", "t-Kronos.DAT",
+                           "t-Apollon.DAT", "t-Admetos.DAT", "t-Vulkanus.DAT", "t-Poseidon.DAT"}) {
+    const bool chiron = std::string(file) == "CHIRON.DAT";
+    const double maxDecl = chiron ? 31.0 : 24.0, maxDailyMotion = chiron ? 0.2 : 0.1;
+    const auto lines = Lines(file);
+    ASSERT_EQ(lines.size(), 60000u) << file;
     double previous = -1;
     for (size_t i = 0; i < lines.size(); ++i) {
       char* end = nullptr;
       const double lon = std::strtod(lines[i].c_str(), &end);
-      ASSERT_EQ(*end, ',') << c.file << " record " << i << ": " << lines[i];
+      ASSERT_EQ(*end, ',') << file << " record " << i << ": " << lines[i];
       const double decl = std::strtod(end + 1, &end);
-      ASSERT_EQ(*end, '\0') << c.file << " record " << i << ": " << lines[i];
-      ASSERT_GE(lon, 0.0) << c.file << " record " << i;
-      ASSERT_LT(lon, 360.0) << c.file << " record " << i;
-      ASSERT_LE(std::fabs(decl), c.maxDecl) << c.file << " record " << i;
-      if (previous >= 0) {
-        ASSERT_LT(std::fabs(WrappedDifference(previous, lon)), c.maxDailyMotion) << c.file << " record " << i;
-      }
+      ASSERT_EQ(*end, '\0') << file << " record " << i << ": " << lines[i];
+      ASSERT_TRUE(lon >= 0.0 && lon < 360.0 && std::fabs(decl) <= maxDecl) << file << " record " << i;
+      ASSERT_LT(previous < 0 ? 0.0 : std::fabs(WrappedDifference(previous, lon)), maxDailyMotion)
+          << file << " record " << i;
       previous = lon;
     }
   }
@@ -75,14 +67,12 @@ TEST(ShippedDataFiles, DailyTablesHoldSixtyThousandRecordsInRange) {
 TEST(ShippedDataFiles, LilithYearlyValuesFollowTheUniformMotion) {
   const auto lines = Lines("Lilith.dat");
   ASSERT_EQ(lines.size(), 166u);
-  std::vector<double> values;
-  for (const auto& line : lines) values.push_back(std::stod(line));
-  for (size_t y = 0; y + 1 < values.size(); ++y) {
+  for (size_t y = 0; y + 1 < lines.size(); ++y) {
+    const double value = std::stod(lines[y]);
     const int year = 1900 + static_cast<int>(y);
     const int days = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 366 : 365;
-    ASSERT_GE(values[y], 0.0);
-    ASSERT_LT(values[y], 360.0);
-    EXPECT_NEAR(WrappedDifference(values[y] + days * 3.01844767123288, values[y + 1]), 0.0, 2e-6) << year;
+    ASSERT_TRUE(value >= 0.0 && value < 360.0) << year;
+    EXPECT_NEAR(WrappedDifference(value + days * 3.01844767123288, std::stod(lines[y + 1])), 0.0, 2e-6) << year;
   }
 }
 
@@ -90,10 +80,7 @@ TEST(ShippedDataFiles, DrawingTablesHoldTheirCountsAndWrap) {
   const auto radius = Integers("RADIUS.DAT");
   ASSERT_EQ(radius.size(), 361u);
   EXPECT_EQ(radius[360], radius[0]);
-  for (long r : radius) {
-    EXPECT_GE(r, 194);  // the single wheel's ring radii run from 194 to 217
-    EXPECT_LE(r, 217);
-  }
+  for (long r : radius) EXPECT_TRUE(r >= 194 && r <= 217) << r;  // the single wheel's ring radii
   const auto places = Integers("HCDATA.DAT");
   ASSERT_EQ(places.size(), 121u);
   EXPECT_EQ(places[120], 0);
@@ -110,73 +97,63 @@ TEST(ShippedDataFiles, DrawingTablesHoldTheirCountsAndWrap) {
 TEST(ShippedDataFiles, StarNotesOneLinePerStarNamingItsNature) {
   const auto lines = Lines("STARS.TXT");
   ASSERT_EQ(lines.size(), 74u);  // the 74 stars of the fixed-star table, in order
-  const char* planets[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
   for (const auto& line : lines) {
     bool nature = false;
-    for (const char* p : planets) nature = nature || line.rfind(p, 0) == 0;
+    for (const char* p : {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"})
+      nature = nature || line.starts_with(p);
     EXPECT_TRUE(nature) << line;
     EXPECT_LE(line.size(), 64u) << line;
     for (unsigned char ch : line) EXPECT_TRUE(ch >= 0x20 && ch < 0x7F) << line;
   }
 }
 
-// Orb files: a value in the first 7 characters of each line, a comment after it.
-TEST(ShippedDataFiles, OrbFilesHoldSeventeenOrTenValueLines) {
-  const char* wheelFiles[] = {"NATAL.ORB",    "TRANSIT.ORB", "SOLARARC.ORB", "Progress.orb",
-                              "NAT2TRAN.ORB", "SYNASTRY.ORB", "SOLARRTN.ORB", "LUNARRTN.ORB",
-                              "INGRESS.ORB",  "NAT2SR.ORB",   "NAT2LR.ORB",   "NAT2INGR.ORB"};
-  struct Case { std::string file; size_t lines; };
-  std::vector<Case> cases;
-  for (const char* f : wheelFiles) cases.push_back({f, 17});
-  cases.push_back({"DIURNAL.ORB", 10});
-  for (const auto& c : cases) {
-    const auto lines = Lines(c.file);
-    ASSERT_EQ(lines.size(), c.lines) << c.file;
+// Value list files: a value in the first 7 characters of each line, cut off
+// by a blank from the comment after it.
+TEST(ShippedDataFiles, ValueListFilesHoldTheirLineCounts) {
+  std::vector<std::pair<std::string, size_t>> files = {{"DIURNAL.ORB", 10}, {"OPTIONS.OPT", 244}, {"OPTIONS.MAS", 244}};
+  for (const char* f : {"NATAL.ORB", "TRANSIT.ORB", "SOLARARC.ORB", "Progress.orb", "NAT2TRAN.ORB", "SYNASTRY.ORB",
+                        "SOLARRTN.ORB", "LUNARRTN.ORB", "INGRESS.ORB", "NAT2SR.ORB", "NAT2LR.ORB", "NAT2INGR.ORB"})
+    files.push_back({f, 17});
+  for (const auto& [file, count] : files) {
+    const auto lines = Lines(file);
+    ASSERT_EQ(lines.size(), count) << file;
+    const bool orbs = file.ends_with(".ORB") || file.ends_with(".orb");
     for (size_t k = 0; k < lines.size(); ++k) {
-      ASSERT_GT(lines[k].size(), 7u) << c.file << " line " << k + 1 << " has no comment";
-      const double orb = Val(lines[k].substr(0, 7));
-      if (k < 15) {  // aspect codes 2 to 16
-        EXPECT_GT(orb, 0.0) << c.file << " line " << k + 1;
-        EXPECT_LE(orb, 10.0) << c.file << " line " << k + 1;
-      } else {
-        EXPECT_EQ(orb, 0.0) << c.file << " line " << k + 1;
-      }
+      const std::string& line = lines[k];
+      ASSERT_GT(line.size(), 8u) << file << " line " << k + 1 << " has no comment";
+      const std::string field = line.substr(0, 7);
+      EXPECT_NE(field.find_first_of("0123456789"), std::string::npos) << file << " line " << k + 1;
+      EXPECT_EQ(field.find_first_not_of("0123456789.- "), std::string::npos) << file << " line " << k + 1;
+      EXPECT_TRUE(line[6] == ' ' || line[7] == ' ') << file << " line " << k + 1;
+      // Orbs for aspect codes 2 to 16 only.
+      EXPECT_TRUE(!orbs || (k < 15 ? Val(field) > 0 && Val(field) <= 10 : Val(field) == 0)) << file << " line " << k + 1;
     }
   }
+  EXPECT_EQ(ReadWholeFile(halcyra::testing::ShippedPath("OPTIONS.MAS")), ReadWholeFile(halcyra::testing::ShippedPath("OPTIONS.OPT")))
+      << "the factory copy equals the option file";
   // Directions and progressions are read much tighter than the natal chart.
   EXPECT_LT(Val(Lines("SOLARARC.ORB")[0].substr(0, 7)), Val(Lines("NATAL.ORB")[0].substr(0, 7)));
   EXPECT_LT(Val(Lines("NAT2TRAN.ORB")[0].substr(0, 7)), Val(Lines("NATAL.ORB")[0].substr(0, 7)));
 }
 
-TEST(ShippedDataFiles, OptionFilesHold244Lines) {
-  for (const char* name : {"OPTIONS.OPT", "OPTIONS.MAS"}) {
-    const std::string path = ProgramFile(halcyra::testing::StagedProgramDir(), name);
-    if (!FileExists(path)) GTEST_SKIP() << name << " is not in the program folder yet";
-    EXPECT_EQ(Lines(name).size(), 244u) << name;
-  }
-}
-
-TEST(ShippedDataFiles, GlyphFontShipsWithItsLicence) {
-  const auto font = ReadWholeFile(ProgramFile(halcyra::testing::StagedProgramDir(), "Orvane.ttf"));
-  ASSERT_TRUE(font.has_value());
-  EXPECT_EQ(font->substr(0, 4), std::string("\0\1\0\0", 4));  // TrueType outlines
-  const auto licence = ReadWholeFile(ProgramFile(halcyra::testing::StagedProgramDir(), "Orvane-LICENSE.txt"));
-  ASSERT_TRUE(licence.has_value());
-  EXPECT_NE(licence->find("SIL Open Font License, Version 1.1"), std::string::npos);
-  EXPECT_NE(licence->find("DISCLAIMER"), std::string::npos);
-  EXPECT_NE(licence->find("Bitstream Vera Fonts Copyright"), std::string::npos);
-}
-
-TEST(ShippedDataFiles, TheProgramFolderLoadsWholly) {
+TEST(ShippedDataFiles, OptionValuesAreInTheirRanges) {
   AppState state;
   state.AppPath = halcyra::testing::StagedProgramDir();
-  std::vector<std::string> captions;
-  ASSERT_NO_THROW(LoadStartupData(state, [&](const std::string& c) { captions.push_back(c); }));
-  EXPECT_EQ(captions.size(), 13u);
-  EXPECT_EQ(state.tables.StarText[73].empty(), false);
-  EXPECT_EQ(state.tables.StarText[74], "");
-  // Every daily table is filled to its last day, 19 March 2064.
-  EXPECT_NE(state.tables.Chiron.Long[59999], 0.0f);
-  EXPECT_NE(state.tables.Uranian[7].Long[59999], 0.0f);
-  EXPECT_NE(state.tables.Lilith.Long[59999], 0.0f);
+  LoadOptionsFile(state);
+  const auto& o = state.options.OptionValues;
+  // Home place: Chicago, 87 deg 39 min west, 41 deg 51 min north, zone 6.
+  EXPECT_EQ(std::vector<float>(o.begin() + 18, o.begin() + 25), (std::vector<float>{6, 87, 39, 0, 41, 51, 0}));
+  auto inRange = [&](int k, double low, double high) { return o[k] >= low && o[k] <= high; };
+  for (int k = 1; k <= 15; ++k) EXPECT_TRUE(o[k] > 0 && o[k] <= 15) << "aspect orb " << k;
+  for (int k = 34; k <= 43; ++k) EXPECT_TRUE(o[k] > 0 && o[k] <= 10) << "moiety " << k;
+  for (int k : {88, 89, 90, 91, 92, 93, 94, 95, 96, 103, 104, 105, 106, 107, 108, 109, 110, 111,
+                145, 146, 147, 148, 149, 150, 151, 152, 154, 176})
+    EXPECT_TRUE(inRange(k, 0, 15) && o[k] == static_cast<int>(o[k])) << "colour " << k;
+  for (int k : {68, 69, 70, 71, 72, 73, 74, 75, 76, 78, 79, 80, 81, 82, 83, 84, 85, 86, 141, 142, 143, 144, 153, 174})
+    EXPECT_TRUE(inRange(k, 6, 36)) << "font size " << k;
+  for (int k : {16, 28, 33, 47, 155, 156, 157, 197, 211}) EXPECT_TRUE(o[k] == 0 || o[k] == 1) << "switch " << k;
+  EXPECT_TRUE(inRange(27, 1, 9) && inRange(46, 1, 60));
+  EXPECT_GE(o[45], 2);  // the saved data file divides by option 45 - 1
+  EXPECT_GT(o[30], 0);
+  EXPECT_LT(o[117], o[118]);
 }

@@ -1,0 +1,166 @@
+// The settings files: value lists (the option file, the orb files, the
+// diurnal orbs) and Orvane.INI with its defaults, key conditions and order.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+#include "platform/text_files.h"
+#include "shell/settings_files.h"
+#include "shell/startup_data.h"
+#include "support/test_support.h"
+
+namespace halcyra {
+namespace {
+
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::vector<float> ReadList(const std::string& text, size_t size, float previous = -1) {
+  const std::string dir = testing::ScratchDir("value-list");
+  WriteFile(dir + "/LIST.ORB", text);
+  std::vector<float> values(size, previous);
+  ReadValueListFile(dir + "/LIST.ORB", values);
+  return values;
+}
+
+TEST(ValueListFile, ValueInTheFirstSevenColumnsCommentAfter) {
+  const auto v = ReadList(
+      "  3.5 conjunction orb\r\n"   // blanks before the value, comment after
+      "1 5    spaced digits\r\n"     // blanks inside the field are skipped
+      "1234567890 long value\r\n"    // only seven columns count
+      "-2.25\r\n"                    // no comment at all
+      "letters\r\n"                  // no number reads 0
+      "   \r\n"                      // blanks only: 0, and reading goes on
+      "&H10   hexadecimal\r\n"
+      "7\n",                         // a line ended by LF alone
+      9);
+  EXPECT_EQ(v, (std::vector<float>{3.5f, 15, 1234567, -2.25f, 0, 0, 16, 7, -1}));
+  // An empty line ends the list; elements not reached keep their values.
+  EXPECT_EQ(ReadList("1\r\n2\r\n\r\n4\r\n5\r\n", 5, 9), (std::vector<float>{1, 2, 9, 9, 9}));
+  // Lines beyond the table are ignored.
+  std::string text;
+  for (int k = 1; k <= 250; ++k) text += std::to_string(k) + "      line\r\n";
+  const auto full = ReadList(text, 244);
+  EXPECT_EQ(std::pair(full.front(), full.back()), std::pair(1.0f, 244.0f));
+}
+
+TEST(ValueListFile, LoadersFillTheirTablesFromElementOneAndStopOnAMissingFile) {
+  AppState state;
+  state.AppPath = testing::ScratchDir("loaders");
+  WriteFile(state.AppPath + "/options.opt", "5\r\n6\r\n");  // found whatever the case
+  WriteFile(state.AppPath + "/Diurnal.orb", "1.5\r\n2.5\r\n");
+  WriteFile(state.AppPath + "/NAT2TRAN.orb", "8\r\n");
+  LoadOptionsFile(state);
+  LoadDiurnalOrbs(state);
+  state.options.OrbFileName = state.AppPath + "/NAT2TRAN.ORB";
+  LoadOrbFile(state);
+  const auto& o = state.options;
+  EXPECT_EQ((std::vector<float>{o.OptionValues[0], o.OptionValues[1], o.OptionValues[2], o.DiurnalOrb[2],
+                                o.AspectOrb[1], o.AspectOrb[2]}),
+            (std::vector<float>{0, 5, 6, 2.5f, 8, 0}));
+
+  state.options.OrbFileName = state.AppPath + "/no-such-folder/NATAL.ORB";
+  try {
+    LoadOrbFile(state);
+    ADD_FAILURE() << "no error for a missing file";
+  } catch (const StartupFileError& error) {
+    EXPECT_EQ(error.File, "NATAL.ORB");
+    EXPECT_NE(std::string(error.what()).find(state.options.OrbFileName), std::string::npos) << error.what();
+  }
+}
+
+AppState StateWithIni(const std::string& name, const std::string& iniText) {
+  AppState state;
+  state.AppPath = testing::ScratchDir(name);
+  if (!iniText.empty()) WriteFile(state.AppPath + "/Orvane.INI", iniText);
+  LoadIniSettings(state);
+  return state;
+}
+
+TEST(IniFile, FirstRunWritesTheDefaults) {
+  AppState state = StateWithIni("ini-first-run", "");
+  ASSERT_TRUE(SaveIniSettings(state));
+  const std::string& dir = state.AppPath;
+  const std::string expected =
+      "[Orvane] - Do NOT change the order of these variables.\r\n"
+      "FontSize= 10\r\nFontBold= 0\r\nFontItalic= 0\r\n"
+      "OrvaneTop= 0\r\nOrvaneLeft= 0\r\nOrvaneHeight= 675\r\nOrvaneWidth= 8550\r\n"
+      "DataTop= 660\r\nDataLeft= 0\r\nDataHeight= 6540\r\nDataWidth= 9600\r\n"
+      "AstrLineTop= 680\r\nAstrLineLeft= 0\r\nAstrLineWidth= 9600\r\n"  // never a zero-width strip
+      "DataFile=" + dir + "/NAMES.FIL\r\n"
+      "GeoDataFile=" + dir + "/GA_MA.LL\r\n"
+      "StartScale= 287\r\nTypeChart= 0\r\n"
+      "Geo_Opts=111111111111111100001001111110000000000000111111111111111100001001111110000000000000\r\n";
+  EXPECT_EQ(*ReadWholeFile(dir + "/Orvane.INI"), expected);  // 20 lines: no AtlasDir line
+
+  state.AppPath = dir + "/missing-folder";
+  EXPECT_FALSE(SaveIniSettings(state)) << "an unwritable folder is reported";
+}
+
+TEST(IniFile, WrittenValuesReadBackTheSame) {
+  AppState state = StateWithIni("ini-round-trip", "");
+  const IniSettings& ini = state.ini = {
+      .FontSize = 10.5, .FontBold = 1, .MainTop = -300, .MainLeft = 1215, .MainWidth = 9000,
+      .DataTop = 700, .DataLeft = -15, .DataHeight = 5000, .DataWidth = 8000,
+      .AstrLineTop = 7000.5, .AstrLineLeft = 30, .AstrLineWidth = 12000,
+      .NamesFileName = "/home/user/charts/FAMILY.FIL", .CityFileName = "/home/user/charts/EUROPE.LL",
+      .AtlasDir = "/opt/atlas", .StartScale = 300, .EuropeanChart = 1, .TransitSelection = std::string(84, '0')};
+  ASSERT_TRUE(SaveIniSettings(state));
+  const auto lines = ReadTextLines(state.AppPath + "/Orvane.INI");
+  ASSERT_TRUE(lines);
+  ASSERT_EQ(lines->size(), 21u);
+  EXPECT_EQ((*lines)[4], "OrvaneTop=-300");
+  EXPECT_EQ((*lines)[17], "AtlasDir=/opt/atlas");
+
+  AppState reread;
+  reread.AppPath = state.AppPath;
+  LoadIniSettings(reread);
+  EXPECT_EQ(IniFileLines(reread.ini), IniFileLines(ini)) << "every value read back writes the same line";
+  EXPECT_EQ(reread.ini.AstrLineTop, 7000.5);
+}
+
+// Each case: the INI text read, the lines the settings then write where they
+// differ from the defaults, and why.
+TEST(IniFile, EachKeyAppliesOnlyUnderItsCondition) {
+  const struct {
+    const char* text;
+    std::vector<std::string> changed;
+    const char* why;
+  } cases[] = {
+      {"FontSize= 7.5", {}, "FontSize below 7.75 ignored"},
+      {"FontSize= 7.75", {"FontSize= 7.75"}, "FontSize 7.75 taken"},
+      {"FontSizeLarge= 12", {"FontSize= 12"}, "keys match by prefix"},
+      {"fontsize= 12", {}, "keys are case-sensitive"},
+      {"OrvaneTop=-300", {"OrvaneTop=-300"}, "a negative Top taken"},
+      {"OrvaneHeight= 0", {}, "Height 0 ignored"},
+      {"OrvaneWidth=-5", {}, "negative Width ignored"},
+      {"DataTop= 0", {}, "DataTop 0 ignored"},
+      {"DataLeft=-30", {"DataLeft=-30"}, "DataLeft always taken"},
+      {"DataWidth= 2500.5\r\nDataHeight= 3001.5", {"DataWidth= 2500", "DataHeight= 3002"}, "whole numbers: halves to even"},
+      {"DataFile=\r\nGeoDataFile=\r\nAtlasDir=", {}, "empty file names keep the defaults, no atlas folder"},
+      {"DataFile=/x/A.FIL", {"DataFile=/x/A.FIL"}, "names file taken"},
+      {"AstrLineWidth= 0", {}, "a zero-width strip ignored"},
+      {"AstrLineLeft=-150", {"AstrLineLeft=-150"}, "strip Left always taken"},
+      {"StartScale", {"StartScale= 0"}, "no '=': the whole line is the value text"},
+      {"TypeChart= 1", {"TypeChart= 1"}, "European wheel"},
+      {"Geo_Opts=101", {"Geo_Opts=101"}, "selection taken without a length check"},
+      {"Geo_Opts=", {"Geo_Opts="}, "even when empty"},
+      {"TypeChart= 1\nStartScale= 250\n[Orvane] header\nFontBold= 1\r\nOrvaneWidth= 9000",
+       {"TypeChart= 1", "StartScale= 250", "FontBold= 1", "OrvaneWidth= 9000"}, "any order, LF or CR LF"},
+      {"FontBold= 1\r\nDataHeight= 40000\r\nStartScale= 100", {"FontBold= 1"},
+       "a value too large for its setting ends the reading"},
+  };
+  const std::vector<std::string> defaults = IniFileLines(StateWithIni("ini-key", "").ini);
+  auto key = [](const std::string& line) { return line.substr(0, line.find('=')); };
+  for (const auto& c : cases) {
+    std::vector<std::string> expected = defaults;
+    for (const std::string& line : c.changed)
+      for (std::string& e : expected)
+        if (key(e) == key(line)) e = line;
+    EXPECT_EQ(IniFileLines(StateWithIni("ini-key", std::string(c.text) + "\r\n").ini), expected)
+        << c.text << ": " << c.why;
+  }
+}
+
+}  // namespace
+}  // namespace halcyra

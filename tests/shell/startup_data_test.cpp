@@ -1,0 +1,230 @@
+// The start-up loader: its free-format number reader, then small program
+// folders written by the test: what each file fills, Lilith's daily
+// expansion, and every way a file can fail.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "shell/delimited_numbers.h"
+#include "shell/startup_data.h"
+#include "support/test_support.h"
+
+using namespace halcyra;
+
+namespace {
+
+constexpr double LilithMotion = 3.01844767123288;  // degrees a day before 1900
+
+void WriteFile(const std::string& dir, const std::string& name, const std::string& bytes) {
+  std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
+}
+
+std::string Repeat(const std::string& line, int times) {
+  std::string s;
+  for (int i = 0; i < times; ++i) s += line;
+  return s;
+}
+
+// A complete folder of tiny but valid files.
+std::string SmallProgramFolder(const std::string& name) {
+  const std::string dir = halcyra::testing::ScratchDir(name);
+  const std::pair<const char*, const char*> files[] = {
+      {"STARS.TXT", "first note\r\nsecond note\r\n"}, {"HCDATA.DAT", "10\r\n-20\r\n"}, {"ALMUTD1.DAT", "4\r\n4\r\n"},
+      {"ALMUTD2.DAT", "0\r\n1\r\n"}, {"ALMUTN1.DAT", "5\r\n"}, {"ALMUTN2.DAT", "0\r\n"},
+      {"RADIUS.DAT", "217\r\n216\r\n"}, {"Lilith.dat", "15.0\r\n1.0\r\n"}};
+  for (const auto& [file, bytes] : files) WriteFile(dir, file, bytes);
+  for (const char* daily : {"CHIRON.DAT", "TP.DAT", "t-Cupido.DAT", "t-Hades.DAT", "t-Zeus.DAT", "t-Kronos.DAT",
+                            "t-Apollon.DAT", "t-Admetos.DAT", "t-Vulkanus.DAT", "t-Poseidon.DAT"})
+    WriteFile(dir, daily, "10.5,-1.25\r\n11.0,-1.5\r\n");
+  return dir;
+}
+
+AppState LoadFrom(const std::string& dir, std::vector<std::string>* captions = nullptr) {
+  AppState state;
+  state.AppPath = dir;
+  LoadStartupData(state, [&](const std::string& c) {
+    if (captions) captions->push_back(c);
+  });
+  return state;
+}
+
+}  // namespace
+
+TEST(DelimitedNumbers, ReadsEveryNumberFormExactlyAsTheCLibrary) {
+  const char* forms[] = {"0", "-0.5", "+2.25", ".5", "12.", "359.99999", "-89.12345", "1e3", "-2.5E-2",
+                         "123456789012345", "1234567890123456789", "0.1", "3.01844767123288", "007.50"};
+  for (const char* text : forms) {
+    DelimitedNumbers numbers(text, "test");
+    EXPECT_EQ(numbers.Next(), std::strtod(text, nullptr)) << text;
+    EXPECT_TRUE(numbers.AtEnd()) << text;
+  }
+  // The daily tables' form, at random: the same double, bit for bit.
+  std::mt19937 random(1899);
+  std::uniform_real_distribution<double> angle(-90.0, 360.0);
+  char text[32];
+  for (int i = 0; i < 100000; ++i) {
+    std::snprintf(text, sizeof text, i % 2 ? "%.5f" : "%.9f", angle(random));
+    DelimitedNumbers numbers(text, "test");
+    ASSERT_EQ(numbers.Next(), std::strtod(text, nullptr)) << text;
+  }
+}
+
+TEST(DelimitedNumbers, SeparatorsLineCountingAndRefusals) {
+  DelimitedNumbers numbers("1.5,2.5\r\n 3 ,4\r\n\r\n5\r\n6,\r\n7", "test");
+  const double expected[] = {1.5, 2.5, 3, 4, 5, 6, 7};
+  const long lines[] = {1, 1, 2, 2, 4, 5, 6};
+  for (int i = 0; i < 7; ++i) {
+    ASSERT_FALSE(numbers.AtEnd());
+    EXPECT_EQ(numbers.Line(), lines[i]) << "value " << i;
+    EXPECT_EQ(numbers.Next(), expected[i]) << "value " << i;
+  }
+  EXPECT_TRUE(numbers.AtEnd());
+
+  for (const char* bad : {"abc", "1.2.3", "1e", "--5", "+-5", "inf", "nan", "0x10", "5;", ",5", "-"}) {
+    DelimitedNumbers refused(bad, "X.DAT");
+    EXPECT_THROW(refused.Next(), StartupFileError) << bad;
+  }
+}
+
+TEST(StartupDataLoader, ShortFilesFillTheirFirstElementsAndLeaveTheRestZero) {
+  const std::string dir = SmallProgramFolder("short");
+  // 100 records, written both ways a record may stand: one line, or two.
+  std::string tp;
+  for (int i = 0; i < 100; ++i) tp += i % 2 ? std::to_string(i) + ".5, -3\r\n" : std::to_string(i) + "\r\n2.25\r\n";
+  WriteFile(dir, "TP.DAT", tp);
+  WriteFile(dir, "ALMUTN1.DAT", "3 4,5\r\n\r\n6\r\n");  // blanks, a comma and an empty line separate alike
+  WriteFile(dir, "RADIUS.DAT", "2.5\r\n3.5\r\n-2.5\r\n200.7\r\n");  // integer tables round halves to even
+  std::rename((dir + "/Lilith.dat").c_str(), (dir + "/LILITH.DAT").c_str());  // names match whatever the case
+  std::rename((dir + "/t-Zeus.DAT").c_str(), (dir + "/T-ZEUS.dat").c_str());
+  std::vector<std::string> captions;
+  const AppState s = LoadFrom(dir, &captions);
+  const auto& t = s.tables;
+  auto first = [](const auto& table, int n) { return std::vector(table.begin(), table.begin() + n); };
+
+  EXPECT_EQ(first(t.StarText, 3), (std::vector<std::string>{"first note", "second note", ""}));
+  EXPECT_EQ(first(t.GlyphStrokeData, 3), (std::vector<int>{10, -20, 0}));
+  EXPECT_EQ(t.CoAlmutenDay[1], 1);
+  EXPECT_EQ(first(t.AlmutenNight, 5), (std::vector<int>{3, 4, 5, 6, 0}));
+  EXPECT_EQ(first(t.GlyphRadius, 5), (std::vector<int>{2, 4, -2, 201, 0}));
+  EXPECT_EQ(t.GlyphRadius[360], 0);
+
+  ASSERT_EQ(t.TransPluto.Long.size(), 60000u);
+  EXPECT_EQ((std::vector<float>{t.TransPluto.Long[0], t.TransPluto.Decl[0], t.TransPluto.Long[99],
+                                t.TransPluto.Decl[99], t.TransPluto.Long[100], t.TransPluto.Decl[59999]}),
+            (std::vector<float>{0, 2.25f, 99.5f, -3, 0, 0}));
+  EXPECT_EQ((std::vector<float>{t.Chiron.Long[1], t.Uranian[7].Decl[1], t.Uranian[7].Long[2], t.Uranian[2].Long[0],
+                                t.Lilith.Long[21]}),
+            (std::vector<float>{11, -1.5f, 0, 10.5f, 15}));
+
+  // The cover's caption follows the loading order.
+  std::vector<std::string> expected = {"Halcyra - Loading data files . . ."};
+  for (const char* body : {"Chiron", "TransPluto", "Cupido", "Hades", "Zeus", "Kronos", "Apollon", "Admetos",
+                           "Vulkanus", "Poseidon", "Lilith"})
+    expected.push_back(std::string("Halcyra - Loading ") + body + " ephemeris . . .");
+  expected.push_back("Halcyra - ");
+  EXPECT_EQ(captions, expected);
+}
+
+// Lilith: yearly values from 1 January 1900 (element 21), expanded daily.
+TEST(StartupDataLoader, LilithYearRateAddsThreeRevolutionsAndWrapsLargeBackSteps) {
+  const struct {
+    const char* file;
+    double firstYearRate;  // expected degrees per day through 1900
+    const char* source;
+  } cases[] = {
+      // The wrap applies only below -180: a small step back means a year of
+      // a little under three revolutions.
+      {"15.0\r\n1.0\r\n", (1.0 - 15.0 + 1080) / 365, "difference of -14 kept"},
+      {"15.0\r\n200.0\r\n", (185.0 + 1080) / 365, "difference of 185 kept"},
+      {"200.0\r\n15.0\r\n", (15.0 - 200.0 + 360 + 1080) / 365, "difference of -185 gains 360"},
+      {"15.0\r\n-165.0\r\n", (-180.0 + 1080) / 365, "difference of exactly -180 kept"},
+  };
+  for (const auto& c : cases) {
+    const std::string dir = SmallProgramFolder("lilith-rate");
+    WriteFile(dir, "Lilith.dat", c.file);
+    const auto lon = LoadFrom(dir).tables.Lilith.Long;
+    EXPECT_FLOAT_EQ(lon[21], static_cast<float>(std::stod(c.file))) << c.source;
+    // Each day adds the year's rate to the stored day before, reduced to 0..360.
+    for (int day = 22; day < 21 + 365; ++day) {
+      const double expected = std::fmod(static_cast<double>(lon[day - 1]) + c.firstYearRate, 360.0);
+      ASSERT_NEAR(lon[day], expected, 1e-4) << c.source << ", element " << day;
+    }
+    // 1900 holds 365 days; with no value after 1901 the year 1901 is not filled.
+    EXPECT_EQ(lon[21 + 365], 0.0f) << c.source;
+  }
+}
+
+TEST(StartupDataLoader, LilithDaysBefore1900RunBackAtTheMeanMotionUnreduced) {
+  const std::string dir = SmallProgramFolder("lilith-back");
+  WriteFile(dir, "Lilith.dat", "1.0\r\n30.0\r\n");
+  const auto back = LoadFrom(dir).tables.Lilith.Long;
+  EXPECT_NEAR(back[20], 1.0 - LilithMotion, 1e-5);      // negative, kept as it is
+  EXPECT_NEAR(back[0], 1.0 - 21 * LilithMotion, 1e-4);  // -62.387...
+  // With one value only the days before 1900 are filled.
+  WriteFile(dir, "Lilith.dat", "100\r\n");
+  const auto one = LoadFrom(dir).tables.Lilith.Long;
+  EXPECT_NEAR(one[20], 100 - LilithMotion, 1e-4);
+  EXPECT_EQ(one[21], 0.0f);
+  EXPECT_EQ(one[22], 0.0f);
+}
+
+TEST(StartupDataLoader, LilithStopsAtTheLastDayOfTheTableAndHasNoDeclination) {
+  // 200 yearly values run past the table's end (2064 March 19); reading stops there.
+  std::string yearly;
+  for (int y = 0; y < 200; ++y) yearly += std::to_string((y * 25) % 360) + "\r\n";
+  const std::string dir = SmallProgramFolder("lilith-full");
+  WriteFile(dir, "Lilith.dat", yearly);
+  const auto lilith = LoadFrom(dir).tables.Lilith;
+  // 1 January 2064 is day 2474921, element 59921; its value is year 164's.
+  EXPECT_FLOAT_EQ(lilith.Long[59921], static_cast<float>((164 * 25) % 360));
+  EXPECT_NE(lilith.Long[59999], 0.0f);
+  for (float d : lilith.Decl) ASSERT_EQ(d, 0.0f);
+}
+
+// Every bad file stops the loader with an error that names the file and line.
+TEST(StartupDataLoader, BadFilesRaiseAnErrorNamingFileAndLine) {
+  const struct {
+    const char* file;
+    std::string content;  // empty: the file is removed
+    long line;
+    const char* words;  // part of the message
+  } cases[] = {
+      {"RADIUS.DAT", "", 0, "File not found"},
+      {"t-Zeus.DAT", "", 0, "File not found"},
+      {"Lilith.dat", "", 0, "File not found"},
+      {"STARS.TXT", "", 0, "File not found"},
+      {"STARS.TXT", Repeat("a note\r\n", 76), 76, "more than 75 lines"},
+      {"HCDATA.DAT", Repeat("1\r\n", 122), 122, "more than 121 values"},
+      {"ALMUTD2.DAT", Repeat("2\r\n", 361) + "3\r\n", 362, "more than 361 values"},
+      {"CHIRON.DAT", Repeat("1.5,2.5\r\n", 60001), 60001, "more than 60000 records"},
+      {"CHIRON.DAT", "1.5,2.5\r\n1.5,abc\r\n", 2, "\"abc\" is not a number"},
+      {"TP.DAT", "1.5,2.5\r\n3.0x,1\r\n", 2, "\"3.0x\" is not a number"},
+      {"t-Hades.DAT", "1.5,2.5\r\n3.0\r\n", 3, "the file ends where a number is expected"},
+      {"t-Kronos.DAT", "1.5,,2.5\r\n", 1, "empty field"},
+      {"t-Kronos.DAT", "nan,1\r\n", 1, "is not a number"},
+      {"ALMUTN1.DAT", "1\r\n2\r\nSun\r\n", 3, "\"Sun\" is not a number"},
+      {"RADIUS.DAT", "217\r\n40000\r\n", 2, "outside -32768 to 32767"},
+      {"Lilith.dat", "\r\n", 2, "the file ends where a number is expected"},
+      {"Lilith.dat", "15\r\n1e\r\n", 2, "\"1e\" is not a number"},
+  };
+  for (const auto& c : cases) {
+    const std::string dir = SmallProgramFolder("failure");
+    if (c.content.empty()) std::remove((dir + "/" + c.file).c_str());
+    else WriteFile(dir, c.file, c.content);
+    try {
+      LoadFrom(dir);
+      ADD_FAILURE() << "the loader accepted a bad " << c.file << " (" << c.words << ")";
+    } catch (const StartupFileError& e) {
+      EXPECT_EQ(e.File, c.file) << e.what();
+      EXPECT_EQ(e.Line, c.line) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.words), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.file), std::string::npos) << e.what();
+    }
+  }
+}
