@@ -14,6 +14,22 @@ double DateToJulianDay(int year, int month, int day) {
   return jd;
 }
 
+CivilDate CivilDateOf(double julianDay) {
+  // Fliegel and Van Flandern
+  double l = Int(julianDay + 0.5) + 68569;
+  const double n = Int(4 * l / 146097);
+  l = l - Int((146097 * n + 3) / 4);
+  const double i = Int(4000 * (l + 1) / 1461001);
+  l = l - Int(1461 * i / 4) + 31;
+  const double j = Int(80 * l / 2447);
+  CivilDate date;
+  date.Day = l - Int(2447 * j / 80);
+  l = Int(j / 11);
+  date.Month = j + 2 - 12 * l;
+  date.Year = 100 * (n - 49) + i + l;
+  return date;
+}
+
 namespace {
 std::string TwoDigits(double v) {
   std::string s = StrNumber(v);
@@ -23,21 +39,10 @@ std::string TwoDigits(double v) {
 }  // namespace
 
 std::string JulianDayToDateString(double julianDay, int dateFormat) {
-  // Fliegel and Van Flandern
-  double l = Int(julianDay + 0.5) + 68569;
-  const double n = Int(4 * l / 146097);
-  l = l - Int((146097 * n + 3) / 4);
-  const double i = Int(4000 * (l + 1) / 1461001);
-  l = l - Int(1461 * i / 4) + 31;
-  const double j = Int(80 * l / 2447);
-  const double day = l - Int(2447 * j / 80);
-  l = Int(j / 11);
-  const double month = j + 2 - 12 * l;
-  const double year = 100 * (n - 49) + i + l;
-
-  std::string yearText = StrNumber(year);
+  const CivilDate date = CivilDateOf(julianDay);
+  std::string yearText = StrNumber(date.Year);
   if (yearText.size() > 4) yearText = yearText.substr(yearText.size() - 4);
-  const std::string dd = TwoDigits(day), mm = TwoDigits(month);
+  const std::string dd = TwoDigits(date.Day), mm = TwoDigits(date.Month);
   std::string text;
   if (dateFormat == 2)
     text = yearText + "/" + mm + "/" + dd;

@@ -14,6 +14,13 @@ inline constexpr double GregorianSwitchCount = 2299171;
 // 1st, day 32 of January is 1 February).
 double DateToJulianDay(int year, int month, int day);
 
+// The proleptic Gregorian civil date of the day a Julian day moment falls
+// in (Fliegel and Van Flandern), each part a whole number.
+struct CivilDate {
+  double Year = 0, Month = 0, Day = 0;
+};
+CivilDate CivilDateOf(double julianDay);
+
 // Date text of a Julian day moment in the proleptic Gregorian calendar:
 // dateFormat 2 gives year/month/day, 1 day/month/year, any other value
 // month/day/year. Month and day have two digits; the year text is the last

@@ -49,21 +49,6 @@ double GapToTarget(double target, double longitude) {
 // The set's date text: the year alone, behind three blanks.
 std::string YearDateText(int year) { return "   " + StrNumber(year); }
 
-// The Gregorian civil date of the day a Julian-date moment falls in
-// (Fliegel and Van Flandern, as the date texts use it).
-void CivilDateOf(double moment, int& year, int& month, int& day) {
-  double l = Int(moment + 0.5) + 68569;
-  const double n = Int(4 * l / 146097);
-  l = l - Int((146097 * n + 3) / 4);
-  const double i = Int(4000 * (l + 1) / 1461001);
-  l = l - Int(1461 * i / 4) + 31;
-  const double j = Int(80 * l / 2447);
-  day = WholeOf(l - Int(2447 * j / 80));
-  l = Int(j / 11);
-  month = WholeOf(j + 2 - 12 * l);
-  year = WholeOf(100 * (n - 49) + i + l);
-}
-
 // The members of one return set, so that the solar and the lunar chart
 // share one computation.
 struct ReturnSetRef {
@@ -250,7 +235,10 @@ ReturnTime ReturnTimeOfMoment(double moment, int dateFormat) {
   const double rounded = noon + static_cast<double>(minutes) / 1440;
 
   ReturnTime out;
-  CivilDateOf(rounded, out.year, out.month, out.day);
+  const CivilDate date = CivilDateOf(rounded);
+  out.year = WholeOf(date.Year);
+  out.month = WholeOf(date.Month);
+  out.day = WholeOf(date.Day);
   out.dateText = JulianDayToDateString(rounded, dateFormat);
   // minutes count from noon UT
   out.amPm = "P.M.";
