@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/angle_helpers.h"
 #include "core/calendar.h"
 #include "platform/number_format.h"
 #include "reports/report_columns.h"
 #include "shell/report_output.h"
+#include "state/shared_tables.h"
 
 namespace halcyra {
 
@@ -29,11 +29,6 @@ void WriteLine(AppState& state, const std::string& text) {
 }
 
 }  // namespace
-
-int WeekdayNumber(double julianDayNumber) {
-  const double x = julianDayNumber - 2411369;
-  return static_cast<int>(x - 7 * Int(x / 7));
-}
 
 std::string DayRulerName(int weekday) { return kDayRulers[((weekday % 7) + 7) % 7]; }
 
@@ -67,7 +62,7 @@ PlanetaryHoursTable PlanetaryHoursOf(int day, int month, int year, double sunris
   table.day = day;
   table.month = month;
   table.year = year;
-  table.weekday = WeekdayNumber(DateToJulianDay(year, month, day));
+  table.weekday = WeekdayNumber(static_cast<long>(DateToJulianDay(year, month, day)));
   table.sunriseHour = sunriseHour;
   table.sunsetHour = sunsetHour;
   const double dayLength = (sunsetHour - sunriseHour) / 12;

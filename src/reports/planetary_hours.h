@@ -11,10 +11,6 @@
 
 namespace halcyra {
 
-// Weekday number of a day number: 0 Wednesday .. 6 Tuesday (day 2411369
-// was a Wednesday), also for days before that one.
-int WeekdayNumber(double julianDayNumber);
-
 // "Mercury", "Jupiter", "Venus", "Saturn", "Sun", "Moon" or "Mars": the
 // ruler of weekday w (0 Wednesday).
 std::string DayRulerName(int weekday);

@@ -43,7 +43,8 @@ inline constexpr double WeekdayEpochJD = 2411369;  // a Wednesday
 // Field k (from 1) of a packed string of fields `width` wide; "" past the end.
 std::string_view PackedField(std::string_view packed, int width, int k);
 
-// Weekday number of a noon-based day number: 0 Wednesday .. 6 Tuesday.
+// Weekday number of a noon-based day number: 0 Wednesday .. 6 Tuesday, also
+// for days before the Wednesday of WeekdayEpochJD.
 int WeekdayNumber(long julianDay);
 
 // Exact angle of each aspect code; codes 0 and 1 hold 0, code 7 (parallel) too.
