@@ -328,29 +328,19 @@ void ShowLunarReturnWheel(AppState& state) { ShowReturnWheel(state, false); }
 
 namespace {
 
-ReturnSearchResult StepSolarReturn(AppState& state, int years) {
-  int& year = state.chart.returns.SolarReturnYear;
-  const int before = year;
-  year += years;
-  ReturnSearchResult result = FindSolarReturn(state);
+// Moves the search start by `step` (years of the solar return, days of the
+// lunar one) and searches again; a failed search puts the start back.
+ReturnSearchResult StepReturn(AppState& state, bool solar, int step) {
+  ReturnSeeds& seeds = state.chart.returns;
+  int& start = solar ? seeds.SolarReturnYear : seeds.ReturnDay;
+  const int before = start;
+  start += step;
+  ReturnSearchResult result = solar ? FindSolarReturn(state) : FindLunarReturn(state);
   if (!result.found) {
-    year = before;
+    start = before;
     return result;
   }
-  ShowSolarReturnWheel(state);
-  return result;
-}
-
-ReturnSearchResult StepLunarReturn(AppState& state, int days) {
-  int& day = state.chart.returns.ReturnDay;
-  const int before = day;
-  day += days;
-  ReturnSearchResult result = FindLunarReturn(state);
-  if (!result.found) {
-    day = before;
-    return result;
-  }
-  ShowLunarReturnWheel(state);
+  ShowReturnWheel(state, solar);
   return result;
 }
 
@@ -358,10 +348,10 @@ ReturnSearchResult StepLunarReturn(AppState& state, int days) {
 
 // A lunar month is 27 to 30 days: 22 days on lands past this return and
 // short of the next, 35 days back lands before the previous one.
-ReturnSearchResult NextSolarReturn(AppState& state) { return StepSolarReturn(state, 1); }
-ReturnSearchResult PrevSolarReturn(AppState& state) { return StepSolarReturn(state, -1); }
-ReturnSearchResult NextLunarReturn(AppState& state) { return StepLunarReturn(state, 22); }
-ReturnSearchResult PrevLunarReturn(AppState& state) { return StepLunarReturn(state, -35); }
+ReturnSearchResult NextSolarReturn(AppState& state) { return StepReturn(state, true, 1); }
+ReturnSearchResult PrevSolarReturn(AppState& state) { return StepReturn(state, true, -1); }
+ReturnSearchResult NextLunarReturn(AppState& state) { return StepReturn(state, false, 22); }
+ReturnSearchResult PrevLunarReturn(AppState& state) { return StepReturn(state, false, -35); }
 
 void SetReturnWheelDisplay(ReturnWheelDisplay display) { WheelDisplay() = std::move(display); }
 
