@@ -10,6 +10,7 @@
 #include "chart_input/ui/names_window.h"
 #include "chart_input/ui/select_file_window.h"
 #include "chart_input/ui/time_zone_window.h"
+#include "core/chart_driver.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/messages.h"
 #include "platform/program_files.h"
@@ -160,18 +161,21 @@ void ShowInputMessages(const InputMessages& messages, QWidget* parent) {
     ShowMessage(message.Text, message.Title, MessageIcon::Warning, parent);
 }
 
-bool ValidateAndParseInputWindows(AppState& state) {
-  const InputBoxTexts natal = NatalInputTexts();
-  const InputBoxTexts transit = TransitInputTexts();
+std::optional<InputWindowTexts> CheckedInputTexts(AppState& state) {
+  InputWindowTexts texts{NatalInputTexts(), TransitInputTexts()};
   InputMessages messages;
-  const bool passed = RunInputChecks(state, natal, transit, messages);
+  const bool passed = RunInputChecks(state, texts.natal, texts.transit, messages);
   ShowInputMessages(messages);
-  if (!passed) return false;
-  ParseNatalInput(state, natal);
-  ParseTransitInput(state, transit);
-  state.chart.ChartName = InputD().NameText();
-  const std::string caption = InputD1().SecondPersonCaption();
-  state.chart.TransitChartName = caption.rfind("2nd", 0) == 0 ? "Transits" : caption;
+  if (!passed) return std::nullopt;
+  return texts;
+}
+
+bool ValidateAndParseInputWindows(AppState& state) {
+  const std::optional<InputWindowTexts> texts = CheckedInputTexts(state);
+  if (!texts) return false;
+  ParseNatalInput(state, texts->natal);
+  ParseTransitInput(state, texts->transit);
+  SetChartNames(state, InputD().NameText(), InputD1().SecondPersonCaption());
   return true;
 }
 

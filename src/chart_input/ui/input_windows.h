@@ -3,6 +3,7 @@
 // loaded on first use, and "unloading" one closes and destroys it so that
 // its next use loads it afresh.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "chart_input/input_boxes.h"
@@ -52,6 +53,13 @@ InputBoxTexts TransitInputTexts();
 
 // Shows the messages the checks raised, in order.
 void ShowInputMessages(const InputMessages& messages, QWidget* parent = nullptr);
+
+// The texts of both windows once the input checks have passed them; nullopt,
+// after the checks' messages are shown, when they have not.
+struct InputWindowTexts {
+  InputBoxTexts natal, transit;
+};
+std::optional<InputWindowTexts> CheckedInputTexts(AppState& state);
 
 // The chart computation behind OK and a double-clicked name. Until a chart
 // driver is installed, it checks and parses the input windows

@@ -2,7 +2,6 @@
 
 #include <QTimer>
 
-#include "chart_input/input_checks.h"
 #include "chart_input/input_parse.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
@@ -38,12 +37,8 @@ bool TakeChartInput(AppState& state, const InputBoxTexts& natal, const InputBoxT
 }  // namespace
 
 void CalculateChart(AppState& state) {
-  const InputBoxTexts natal = NatalInputTexts();
-  const InputBoxTexts transit = TransitInputTexts();
-  InputMessages messages;
-  const bool passed = RunInputChecks(state, natal, transit, messages);
-  ShowInputMessages(messages);
-  if (!passed || !TakeChartInput(state, natal, transit)) return;
+  const std::optional<InputWindowTexts> texts = CheckedInputTexts(state);
+  if (!texts || !TakeChartInput(state, texts->natal, texts->transit)) return;
 
   SetBusyPointer(true);
   HideInputWindows();
