@@ -62,6 +62,21 @@ QRadioButton* ChartInputWindow::PairButton(QButtonGroup*& group, const char* nam
   return button;
 }
 
+QLineEdit* ChartInputWindow::AddPairRow(QGridLayout& grid, int row, const QString& caption, NamedText firstBox,
+                                       NamedText secondBox, NamedText firstChoice, NamedText secondChoice) {
+  QButtonGroup* pair = nullptr;
+  QLineEdit* first = NumberBox(firstBox.name, false);
+  QLineEdit* second = NumberBox(secondBox.name, false);
+  first->setPlaceholderText(firstBox.text);
+  second->setPlaceholderText(secondBox.text);
+  grid.addWidget(CaptionLabel(caption), row, 0);
+  grid.addWidget(first, row, 1);
+  grid.addWidget(second, row, 2);
+  grid.addWidget(PairButton(pair, firstChoice.name, firstChoice.text), row, 3);
+  grid.addWidget(PairButton(pair, secondChoice.name, secondChoice.text), row, 4);
+  return first;
+}
+
 void ChartInputWindow::Build() {
   auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(8);
@@ -88,17 +103,8 @@ void ChartInputWindow::Build() {
   grid->addWidget(CaptionLabel("Date"), row + 1, 0);
   row += 2;
 
-  QButtonGroup* amPm = nullptr;
-  QLineEdit* hour = NumberBox(names_.hour, false);
-  QLineEdit* minute = NumberBox(names_.minute, false);
-  hour->setPlaceholderText("hour");
-  minute->setPlaceholderText("min");
-  grid->addWidget(CaptionLabel("Time"), row, 0);
-  grid->addWidget(hour, row, 1);
-  grid->addWidget(minute, row, 2);
-  grid->addWidget(PairButton(amPm, names_.am, "A.M."), row, 3);
-  grid->addWidget(PairButton(amPm, names_.pm, "P.M."), row, 4);
-  ++row;
+  QLineEdit* hour = AddPairRow(*grid, row++, "Time", {names_.hour, "hour"}, {names_.minute, "min"},
+                               {names_.am, "A.M."}, {names_.pm, "P.M."});
   connect(hour, &QLineEdit::textChanged, this, &ChartInputWindow::txtHour_Change);
 
   grid->addWidget(CaptionLabel("Zone"), row, 0);
@@ -111,29 +117,10 @@ void ChartInputWindow::Build() {
   connect(zones, &QPushButton::clicked, this, &ChartInputWindow::cmdZones_Click);
   ++row;
 
-  QButtonGroup* eastWest = nullptr;
-  QLineEdit* longDeg = NumberBox(names_.longDeg, false);
-  QLineEdit* longMin = NumberBox(names_.longMin, false);
-  longDeg->setPlaceholderText("deg");
-  longMin->setPlaceholderText("min");
-  grid->addWidget(CaptionLabel("Longitude"), row, 0);
-  grid->addWidget(longDeg, row, 1);
-  grid->addWidget(longMin, row, 2);
-  grid->addWidget(PairButton(eastWest, names_.west, "West"), row, 3);
-  grid->addWidget(PairButton(eastWest, names_.east, "East"), row, 4);
-  ++row;
-
-  QButtonGroup* northSouth = nullptr;
-  QLineEdit* latDeg = NumberBox(names_.latDeg, false);
-  QLineEdit* latMin = NumberBox(names_.latMin, false);
-  latDeg->setPlaceholderText("deg");
-  latMin->setPlaceholderText("min");
-  grid->addWidget(CaptionLabel("Latitude"), row, 0);
-  grid->addWidget(latDeg, row, 1);
-  grid->addWidget(latMin, row, 2);
-  grid->addWidget(PairButton(northSouth, names_.north, "North"), row, 3);
-  grid->addWidget(PairButton(northSouth, names_.south, "South"), row, 4);
-  ++row;
+  AddPairRow(*grid, row++, "Longitude", {names_.longDeg, "deg"}, {names_.longMin, "min"}, {names_.west, "West"},
+             {names_.east, "East"});
+  AddPairRow(*grid, row++, "Latitude", {names_.latDeg, "deg"}, {names_.latMin, "min"}, {names_.north, "North"},
+             {names_.south, "South"});
 
   auto* cities = new QPushButton("&Cities...", this);
   cities->setObjectName("cmdCities");

@@ -85,6 +85,15 @@ class ChartInputWindow : public QWidget {
   void txtHour_Change(const QString& text);
   QLineEdit* NumberBox(const char* name, bool signedDotMinutes);
   QRadioButton* PairButton(QButtonGroup*& group, const char* name, const QString& caption);
+  // A control's object name with its caption or placeholder text.
+  struct NamedText {
+    const char* name;
+    const char* text;
+  };
+  // The time, longitude and latitude rows: a caption, two number boxes with
+  // their placeholders and a pair of option buttons. Returns the first box.
+  QLineEdit* AddPairRow(QGridLayout& grid, int row, const QString& caption, NamedText firstBox, NamedText secondBox,
+                        NamedText firstChoice, NamedText secondChoice);
 
   InputWindowNames names_;
   std::vector<QLabel*> captionLabels_;
