@@ -7,13 +7,7 @@ namespace halcyra {
 namespace {
 
 TEST(DateSettings, OrderAndClockFromLocalePatterns) {
-  const struct {
-    const char* date;
-    const char* time;
-    int dateFormat;
-    int use24Hour;
-    const char* locale;
-  } cases[] = {
+  const struct { const char* date; const char* time; int dateFormat; int use24Hour; const char* locale; } cases[] = {
       {"M/d/yy", "h:mm AP", 0, 0, "en_US"},
       {"dd/MM/yyyy", "HH:mm", 1, 1, "en_GB"},
       {"dd.MM.yy", "HH:mm", 1, 1, "de_DE"},

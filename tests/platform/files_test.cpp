@@ -15,23 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Touch(const std::string& path, const std::string& bytes = "") {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+void Touch(const std::string& path, const std::string& bytes = "") { std::ofstream(path, std::ios::binary) << bytes; }
 
 TEST(ProgramFiles, NamesMatchWhateverTheirLetterCase) {
   const std::string dir = testing::ScratchDir("program-files");
-  Touch(dir + "/SolarArc.ORB");
-  Touch(dir + "/NAT2TRAN.orb");
-  Touch(dir + "/Lilith.dat");
+  for (const char* name : {"SolarArc.ORB", "NAT2TRAN.orb", "Lilith.dat"}) Touch(dir + "/" + name);
   fs::create_directories(dir + "/Reports");
-  const struct {
-    const char* asked;
-    const char* found;
-  } cases[] = {
-      {"SOLARARC.ORB", "SolarArc.ORB"},
-      {"SolarArc.ORB", "SolarArc.ORB"},
-      {"NAT2TRAN.ORB", "NAT2TRAN.orb"},
+  const struct { const char* asked; const char* found; } cases[] = {
+      {"SOLARARC.ORB", "SolarArc.ORB"}, {"solararc.orb", "SolarArc.ORB"}, {"NAT2TRAN.ORB", "NAT2TRAN.orb"},
       {"\\LILITH.DAT", "Lilith.dat"},       // a leading backslash as the program writes it
       {"REPORTS\\LASTPAGE.TXT", "Reports/LASTPAGE.TXT"},  // folder matched, new file kept
       {"MISSING.ORB", "MISSING.ORB"},       // nothing matches: the name as asked
@@ -45,11 +36,9 @@ TEST(ProgramFiles, NamesMatchWhateverTheirLetterCase) {
 
 TEST(TextFiles, ReadsCrLfAndLfWritesCrLf) {
   const std::string dir = testing::ScratchDir("text-files");
-  Touch(dir + "/mixed.txt", std::string("one\r\ntwo\n\r\nlast \xE9") );
-  const auto lines = ReadTextLines(dir + "/mixed.txt");
-  ASSERT_TRUE(lines);
+  Touch(dir + "/mixed.txt", "one\r\ntwo\n\r\nlast \xE9");
   const std::vector<std::string> expected = {"one", "two", "", "last \xE9"};  // Latin-1 kept as bytes
-  EXPECT_EQ(*lines, expected);
+  EXPECT_EQ(ReadTextLines(dir + "/mixed.txt"), expected);
   EXPECT_FALSE(ReadTextLines(dir + "/absent.txt"));
 
   ASSERT_TRUE(WriteTextLines(dir + "/out.txt", {"a", "", "b\xE9"}));

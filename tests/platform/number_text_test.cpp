@@ -8,11 +8,7 @@ namespace halcyra {
 namespace {
 
 TEST(NumberText, ValReadsTheLongestNumericPrefix) {
-  const struct {
-    const char* text;
-    double expected;
-    const char* why;
-  } cases[] = {
+  const struct { const char* text; double expected; const char* why; } cases[] = {
       {"  3.5 some comment", 3.5, "leading blanks, comment after the number"},
       {"1 5", 15, "blanks inside a number are skipped"},
       {"\t-\t2 .5", -2.5, "tabs skipped anywhere"},
@@ -37,20 +33,14 @@ TEST(NumberText, ValReadsTheLongestNumericPrefix) {
 }
 
 TEST(NumberText, WholeNumbersRoundHalvesToEven) {
-  const struct {
-    const char* text;
-    long expected;
-  } cases[] = {{"0.5", 0},   {"1.5", 2},   {"2.5", 2},      {"3.5", 4},      {"-0.5", 0},
-               {"-1.5", -2}, {"-2.5", -2}, {"2.4999", 2},   {"2.5001", 3},   {"-7.6", -8}};
+  const struct { const char* text; long expected; } cases[] = {
+      {"0.5", 0},   {"1.5", 2},   {"2.5", 2},    {"3.5", 4},    {"-0.5", 0},
+      {"-1.5", -2}, {"-2.5", -2}, {"2.4999", 2}, {"2.5001", 3}, {"-7.6", -8}};
   for (const auto& c : cases) EXPECT_EQ(ValInt(c.text), c.expected) << "text " << c.text;
 }
 
 TEST(NumberText, SettingsNumbersCarryALeadingBlankUnlessNegative) {
-  const struct {
-    double value;
-    int significant;
-    const char* expected;
-  } cases[] = {
+  const struct { double value; int significant; const char* expected; } cases[] = {
       {10, 15, " 10"},       {10.5, 15, " 10.5"},    {-300, 15, "-300"},
       {0, 15, " 0"},         {8550, 7, " 8550"},     {0.1f, 7, " 0.1"},  // single precision stays short
       {675, 7, " 675"},      {-0.25, 15, "-0.25"},   {123456789, 15, " 123456789"},
@@ -59,11 +49,7 @@ TEST(NumberText, SettingsNumbersCarryALeadingBlankUnlessNegative) {
 }
 
 TEST(NumberFormat, DigitPatternsRoundHalvesAwayFromZero) {
-  const struct {
-    double value;
-    const char* pattern;
-    const char* expected;
-  } cases[] = {
+  const struct { double value; const char* pattern; const char* expected; } cases[] = {
       // "00": at least two digits; halves away from zero, not to even; no sign on a rounded zero
       {5, "00", "05"}, {0, "00", "00"}, {59.4, "00", "59"}, {59.5, "00", "60"}, {2.5, "00", "03"},
       {123, "00", "123"}, {-4, "00", "-04"}, {-0.4, "00", "00"},

@@ -231,10 +231,7 @@ TEST(SavePlan, DataFileBytesFromBuffer) {
 }
 
 TEST(SavePlan, DefaultSaveNames) {
-  const struct {
-    const char* chartName;
-    const char* expected;
-  } cases[] = {
+  const struct { const char* chartName; const char* expected; } cases[] = {
       {"John Smith", "John.txt"}, {"Christopher Columbus", "Christop.txt"}, {"Now", "Now.txt"},
       {" Leading", ".txt"},       {"", ".txt"},                             {"Margaretha", "Margaret.txt"},
       {"Abcdefg Z", "Abcdefg.txt"},    // blank at position 8
@@ -245,10 +242,8 @@ TEST(SavePlan, DefaultSaveNames) {
 
 TEST(PrintPlan, FontSizeByLongestLine) {
   // Options 117 = 80 and 118 = 96; the longest line decides wherever it stands.
-  const struct {
-    std::vector<size_t> lengths;
-    int points;
-  } cases[] = {{{70, 100, 85}, 8}, {{100, 70}, 8}, {{85, 70}, 10}, {{80, 96}, 10}, {{80, 80, 0}, 12}, {{}, 12}};
+  const struct { std::vector<size_t> lengths; int points; } cases[] = {
+      {{70, 100, 85}, 8}, {{100, 70}, 8}, {{85, 70}, 10}, {{80, 96}, 10}, {{80, 80, 0}, 12}, {{}, 12}};
   for (const auto& c : cases) {
     std::vector<std::string> lines;
     for (size_t n : c.lengths) lines.emplace_back(n, 'x');

@@ -122,11 +122,7 @@ TEST(IniFile, WrittenValuesReadBackTheSame) {
 // Each case: the INI text read, the lines the settings then write where they
 // differ from the defaults, and why.
 TEST(IniFile, EachKeyAppliesOnlyUnderItsCondition) {
-  const struct {
-    const char* text;
-    std::vector<std::string> changed;
-    const char* why;
-  } cases[] = {
+  const struct { const char* text; std::vector<std::string> changed; const char* why; } cases[] = {
       {"FontSize= 7.5", {}, "FontSize below 7.75 ignored"},
       {"FontSize= 7.75", {"FontSize= 7.75"}, "FontSize 7.75 taken"},
       {"FontSizeLarge= 12", {"FontSize= 12"}, "keys match by prefix"},
@@ -136,7 +132,8 @@ TEST(IniFile, EachKeyAppliesOnlyUnderItsCondition) {
       {"OrvaneWidth=-5", {}, "negative Width ignored"},
       {"DataTop= 0", {}, "DataTop 0 ignored"},
       {"DataLeft=-30", {"DataLeft=-30"}, "DataLeft always taken"},
-      {"DataWidth= 2500.5\r\nDataHeight= 3001.5", {"DataWidth= 2500", "DataHeight= 3002"}, "whole numbers: halves to even"},
+      {"DataWidth= 2500.5\r\nDataHeight= 3001.5", {"DataWidth= 2500", "DataHeight= 3002"},
+       "whole numbers: halves to even"},
       {"DataFile=\r\nGeoDataFile=\r\nAtlasDir=", {}, "empty file names keep the defaults, no atlas folder"},
       {"DataFile=/x/A.FIL", {"DataFile=/x/A.FIL"}, "names file taken"},
       {"AstrLineWidth= 0", {}, "a zero-width strip ignored"},

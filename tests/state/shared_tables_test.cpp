@@ -1,19 +1,13 @@
 // The constant tables built at start-up.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "state/shared_tables.h"
 
 namespace halcyra {
 namespace {
 
 TEST(SharedTables, FieldsCutFromThePackedStrings) {
-  const struct {
-    std::string_view packed;
-    int width, field;
-    const char* expected;
-  } cases[] = {
+  const struct { std::string_view packed; int width, field; const char* expected; } cases[] = {
       {PointNames10, 10, 17, "TP        "},  // where the second and third pieces meet
       {PointNames10, 10, 18, "Cupido    "},  {PointNames10, 10, 26, "1st h     "},
       {PointNames10, 10, 31, "6th h     "},  {PointNames10, 10, 32, ""},  // past the end
@@ -38,29 +32,10 @@ TEST(SharedTables, WeekdaysCountFromAWednesday) {
   EXPECT_EQ(WeekdayNumber(2411368), 6);  // before the epoch as well
 }
 
-TEST(SharedTables, ScreenClasses) {
-  const struct {
-    int width, twipsPerPixel;
-    ScreenClass expected;
-  } cases[] = {
-      {640, 15, {640, 480, 8490, 7200, 1.5}},      {640, 12, {640, 480, 8490, 7200, 1.5}},
-      {800, 15, {800, 600, 10725, 8940, 1.5}},     {800, 12, {800, 600, 8400, 7200, 1.2}},
-      {1024, 15, {1024, 768, 14050, 11505, 1.5}},  {1024, 12, {1024, 768, 10970, 9204, 1.2}},
-      {1280, 15, {1024, 768, 14050, 11505, 1.5}},  {1920, 10, {1024, 768, 10970, 9204, 1.2}},
-  };
-  auto fields = [](const ScreenClass& s) {
-    return std::tuple(s.ScreenClassWidth, s.ScreenClassHeight, s.WheelWinWidth, s.WheelWinHeight, s.DataFontScale);
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(fields(ChooseScreenClass(c.width, c.twipsPerPixel)), fields(c.expected)) << c.width << "/" << c.twipsPerPixel;
-}
-
 TEST(SharedTables, HouseSystemFromOption27) {
-  const struct {
-    float option;
-    const char* code;
-  } cases[] = {{1, "P"}, {2, "R"}, {3, "K"}, {4, "C"}, {5, "O"}, {6, "EA"}, {7, "EM"},
-               {8, "M"}, {9, "I"}, {0, "P"}, {10, "P"}, {-2, "P"}, {2.5f, "P"}};
+  // 1 and every value outside 2 to 9 give Placidus.
+  const struct { float option; const char* code; } cases[] = {
+      {1, "P"}, {2, "R"}, {9, "I"}, {0, "P"}, {10, "P"}, {-2, "P"}, {2.5f, "P"}};
   for (const auto& c : cases) EXPECT_EQ(HouseSystemFromOption(c.option), c.code) << c.option;
 }
 

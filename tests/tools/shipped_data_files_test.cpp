@@ -120,16 +120,18 @@ TEST(ShippedDataFiles, ValueListFilesHoldTheirLineCounts) {
     const bool orbs = file.ends_with(".ORB") || file.ends_with(".orb");
     for (size_t k = 0; k < lines.size(); ++k) {
       const std::string& line = lines[k];
-      ASSERT_GT(line.size(), 8u) << file << " line " << k + 1 << " has no comment";
+      const std::string where = file + " line " + std::to_string(k + 1) + ": \"" + line + "\"";
+      ASSERT_GT(line.size(), 8u) << where << " has no comment";
       const std::string field = line.substr(0, 7);
-      EXPECT_NE(field.find_first_of("0123456789"), std::string::npos) << file << " line " << k + 1;
-      EXPECT_EQ(field.find_first_not_of("0123456789.- "), std::string::npos) << file << " line " << k + 1;
-      EXPECT_TRUE(line[6] == ' ' || line[7] == ' ') << file << " line " << k + 1;
+      EXPECT_TRUE(field.find_first_of("0123456789") != std::string::npos &&
+                  field.find_first_not_of("0123456789.- ") == std::string::npos && (line[6] == ' ' || line[7] == ' '))
+          << where;
       // Orbs for aspect codes 2 to 16 only.
-      EXPECT_TRUE(!orbs || (k < 15 ? Val(field) > 0 && Val(field) <= 10 : Val(field) == 0)) << file << " line " << k + 1;
+      EXPECT_TRUE(!orbs || (k < 15 ? Val(field) > 0 && Val(field) <= 10 : Val(field) == 0)) << where;
     }
   }
-  EXPECT_EQ(ReadWholeFile(halcyra::testing::ShippedPath("OPTIONS.MAS")), ReadWholeFile(halcyra::testing::ShippedPath("OPTIONS.OPT")))
+  EXPECT_EQ(ReadWholeFile(halcyra::testing::ShippedPath("OPTIONS.MAS")),
+            ReadWholeFile(halcyra::testing::ShippedPath("OPTIONS.OPT")))
       << "the factory copy equals the option file";
   // Directions and progressions are read much tighter than the natal chart.
   EXPECT_LT(Val(Lines("SOLARARC.ORB")[0].substr(0, 7)), Val(Lines("NATAL.ORB")[0].substr(0, 7)));
