@@ -15,14 +15,12 @@
 #include "platform/gui/messages.h"
 #include "reports/ui/data_menu.h"
 #include "shell/ui/bevel_frame.h"
+#include "shell/ui/latin1_text.h"
 #include "shell/ui/report_view.h"
 
 namespace halcyra {
 
 namespace {
-
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::string Latin1(const QString& s) { return s.toLatin1().toStdString(); }
 
 constexpr int BoxWidth = 56;
 
@@ -154,16 +152,16 @@ QRadioButton* ChartInputWindow::Option(const char* name) const { return findChil
 
 InputBoxTexts ChartInputWindow::BoxTexts() const {
   InputBoxTexts b;
-  b.Month = Latin1(Box(names_.month)->text());
-  b.Day = Latin1(Box(names_.day)->text());
-  b.Year = Latin1(Box(names_.year)->text());
-  b.Hour = Latin1(Box(names_.hour)->text());
-  b.Minute = Latin1(Box(names_.minute)->text());
-  b.TZ = Latin1(Box(names_.tz)->text());
-  b.LongDeg = Latin1(Box(names_.longDeg)->text());
-  b.LongMin = Latin1(Box(names_.longMin)->text());
-  b.LatDeg = Latin1(Box(names_.latDeg)->text());
-  b.LatMin = Latin1(Box(names_.latMin)->text());
+  b.Month = ToLatin1(Box(names_.month)->text());
+  b.Day = ToLatin1(Box(names_.day)->text());
+  b.Year = ToLatin1(Box(names_.year)->text());
+  b.Hour = ToLatin1(Box(names_.hour)->text());
+  b.Minute = ToLatin1(Box(names_.minute)->text());
+  b.TZ = ToLatin1(Box(names_.tz)->text());
+  b.LongDeg = ToLatin1(Box(names_.longDeg)->text());
+  b.LongMin = ToLatin1(Box(names_.longMin)->text());
+  b.LatDeg = ToLatin1(Box(names_.latDeg)->text());
+  b.LatMin = ToLatin1(Box(names_.latMin)->text());
   b.PM = Option(names_.pm)->isChecked();
   b.East = Option(names_.east)->isChecked();
   b.South = Option(names_.south)->isChecked();
@@ -171,24 +169,24 @@ InputBoxTexts ChartInputWindow::BoxTexts() const {
 }
 
 void ChartInputWindow::WriteMoment(const MomentTexts& moment) {
-  Box(names_.month)->setText(Latin1(moment.Month));
-  Box(names_.day)->setText(Latin1(moment.Day));
-  Box(names_.year)->setText(Latin1(moment.Year));
-  Box(names_.hour)->setText(Latin1(moment.Hour));
-  Box(names_.minute)->setText(Latin1(moment.Minute));
+  Box(names_.month)->setText(FromLatin1(moment.Month));
+  Box(names_.day)->setText(FromLatin1(moment.Day));
+  Box(names_.year)->setText(FromLatin1(moment.Year));
+  Box(names_.hour)->setText(FromLatin1(moment.Hour));
+  Box(names_.minute)->setText(FromLatin1(moment.Minute));
   Option(names_.am)->setChecked(true);
   if (moment.PM) Option(names_.pm)->setChecked(true);
 }
 
-void ChartInputWindow::WriteZone(const std::string& zone) { Box(names_.tz)->setText(Latin1(zone)); }
+void ChartInputWindow::WriteZone(const std::string& zone) { Box(names_.tz)->setText(FromLatin1(zone)); }
 
 void ChartInputWindow::WritePlace(const PlaceTexts& place) {
   WriteZone(place.TZ);
-  Box(names_.longDeg)->setText(Latin1(place.LongDeg));
-  Box(names_.longMin)->setText(Latin1(place.LongMin));
+  Box(names_.longDeg)->setText(FromLatin1(place.LongDeg));
+  Box(names_.longMin)->setText(FromLatin1(place.LongMin));
   Option(place.East ? names_.east : names_.west)->setChecked(true);
-  Box(names_.latDeg)->setText(Latin1(place.LatDeg));
-  Box(names_.latMin)->setText(Latin1(place.LatMin));
+  Box(names_.latDeg)->setText(FromLatin1(place.LatDeg));
+  Box(names_.latMin)->setText(FromLatin1(place.LatMin));
   Option(place.South ? names_.south : names_.north)->setChecked(true);
 }
 
@@ -198,11 +196,11 @@ void ChartInputWindow::PresetNowAndHome() {
 }
 
 void ChartInputWindow::txtHour_Change(const QString& text) {
-  const HourBoxChange change = ApplyHourBoxRule(Latin1(text));
+  const HourBoxChange change = ApplyHourBoxRule(ToLatin1(text));
   // The warning belongs to the birth hour; the transit box only takes the 12-hour form.
   if (change.Empty && names_.target == 0) ShowMessage(EmptyHourText, "Warning!", MessageIcon::Warning, this);
   if (change.ChoosePM) Option(names_.pm)->setChecked(true);
-  if (change.Rewrite) Box(names_.hour)->setText(Latin1(change.Text));
+  if (change.Rewrite) Box(names_.hour)->setText(FromLatin1(change.Text));
 }
 
 void ChartInputWindow::paintEvent(QPaintEvent* event) {
@@ -256,8 +254,8 @@ void InputDWindow::AddTopRows(QGridLayout& grid, int& row) {
   ++row;
 }
 
-std::string InputDWindow::NameText() const { return Latin1(txtName_->text()); }
-void InputDWindow::SetNameText(const std::string& name) { txtName_->setText(Latin1(name)); }
+std::string InputDWindow::NameText() const { return ToLatin1(txtName_->text()); }
+void InputDWindow::SetNameText(const std::string& name) { txtName_->setText(FromLatin1(name)); }
 
 // ---------------------------------------------------------------- InputD1
 
@@ -275,7 +273,7 @@ void InputD1Window::AddBottomRows(QGridLayout& grid, int& row) {
 }
 
 bool InputD1Window::SecondPerson() const { return chk2ndPerson_->isChecked(); }
-std::string InputD1Window::SecondPersonCaption() const { return Latin1(chk2ndPerson_->text()); }
+std::string InputD1Window::SecondPersonCaption() const { return ToLatin1(chk2ndPerson_->text()); }
 
 void InputD1Window::chk2ndPerson_Click() {
   SetTransitAspectsToTransitsCaption(chk2ndPerson_->isChecked());

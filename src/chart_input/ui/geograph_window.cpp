@@ -8,14 +8,13 @@
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/messages.h"
+#include "shell/ui/latin1_text.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/text_editors.h"
 
 namespace halcyra {
 
 namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -62,7 +61,7 @@ void GeographWindow::LoadList() {
   fileLabel_->setText(QString::fromStdString(path));
   list_->setUpdatesEnabled(false);
   list_->clear();
-  for (const CityEntry& city : entries_) list_->addItem(Latin1(city.Name));
+  for (const CityEntry& city : entries_) list_->addItem(FromLatin1(city.Name));
   list_->setUpdatesEnabled(true);
   if (list_->count() > 0) list_->setCurrentRow(0);
   if (loaded.Problems.Any()) ShowMessage(loaded.Problems.Message("city"), "Warning!", MessageIcon::Warning, this);

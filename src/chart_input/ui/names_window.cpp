@@ -10,14 +10,13 @@
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/messages.h"
+#include "shell/ui/latin1_text.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/text_editors.h"
 
 namespace halcyra {
 
 namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -62,7 +61,7 @@ void NamesWindow::LoadList() {
   fileLabel_->setText(QString::fromStdString(path));
   list_->setUpdatesEnabled(false);  // a long file fills without flicker
   list_->clear();
-  for (const NameEntry& entry : entries_) list_->addItem(Latin1(entry.Name));
+  for (const NameEntry& entry : entries_) list_->addItem(FromLatin1(entry.Name));
   list_->setUpdatesEnabled(true);
   // Start-up and a changed list do not reselect the entry used last.
   const int remembered = state_.input.RememberedNameIndex;

@@ -10,12 +10,9 @@
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/messages.h"
 #include "platform/program_files.h"
+#include "shell/ui/latin1_text.h"
 
 namespace halcyra {
-
-namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 TimeZoneWindow::TimeZoneWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
   setObjectName("TimeZone");
@@ -38,7 +35,7 @@ TimeZoneWindow::TimeZoneWindow(AppState& state, QWidget* parent) : QWidget(paren
 
   LoadedZones loaded = LoadTimeZones(ProgramFile(state_.AppPath, "TZ.DAT"));
   entries_ = std::move(loaded.Entries);
-  for (const ZoneEntry& entry : entries_) list_->addItem(Latin1(ZoneListText(entry)));
+  for (const ZoneEntry& entry : entries_) list_->addItem(FromLatin1(ZoneListText(entry)));
   if (list_->count() > 0) list_->setCurrentRow(0);
   ShowTarget();
   if (loaded.Problems.Any()) ShowMessage(loaded.Problems.Message("time-zone"), "Warning!", MessageIcon::Warning, this);
