@@ -1,6 +1,6 @@
 // The main window's Data menu under the offscreen platform: the menu tree,
-// hidden until the first chart, each report item writing its page to the
-// Data window and LASTPAGE.TXT, and the second-person box's effect on F6
+// hidden until the first chart, each report item writing its golden page to
+// the Data window and LASTPAGE.TXT, and the second-person box's effect on F6
 // and F7. Pages are those of the report tests' fixture chart.
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <memory>
 
-#include "output_gui_support.h"
+#include "gui_test_support.h"
 #include "platform/text_files.h"
 #include "reports/data_menu_commands.h"
 #include "reports/ui/data_menu.h"
@@ -23,13 +23,8 @@
 namespace halcyra {
 namespace {
 
-// The Data menu in display order: name, caption, shortcut ("" for none).
-struct MenuRow {
-  const char* name;
-  const char* caption;
-  const char* shortcut;
-};
-const MenuRow kDataMenu[] = {
+// The Data menu in display order: name, caption ("" for a separator), shortcut.
+const char* const kDataMenu[][3] = {
     {"mnuDataSummary", "Summary of data", "Ctrl+F12"},
     {"mnuSplit397", "", ""},
     {"mnuDataNatalData", "&Natal Data", "F2"},
@@ -69,53 +64,38 @@ class DataMenuTest : public testing::GuiTest {
   }
 
   QAction* item(const char* name) { return window_->dataMenu->findChild<QAction*>(name); }
-  std::vector<std::string> lastPage() {
-    return ReadTextLines(LastPagePath(App())).value_or(std::vector<std::string>{"<missing>"});
-  }
   // The golden page of the report tests as ShowReport leaves it in the
   // last-page file: its lines, the blank line of ShowReport, the spare entry.
   static std::vector<std::string> shownGolden(const std::string& name) {
     auto lines = ReadTextLines(std::string(HALCYRA_TEST_DATA) + "/reports/" + name + ".txt")
                      .value_or(std::vector<std::string>{"<no golden page>"});
-    lines.push_back("");
-    lines.push_back("");
+    lines.insert(lines.end(), {"", ""});
     return lines;
-  }
-  void tickSecondPerson(const char* caption) {
-    secondPerson_ = std::make_unique<QCheckBox>(QString::fromLatin1(caption));
-    secondPerson_->setObjectName("chk2ndPerson");
-    secondPerson_->setChecked(true);
   }
 
   std::unique_ptr<MainWindow> window_;
-  std::unique_ptr<QCheckBox> secondPerson_;
 };
 
-TEST_F(DataMenuTest, MenuTreeNamesCaptionsAndShortcuts) {
+TEST_F(DataMenuTest, MenuTreeHiddenAndInertUntilTheFirstChart) {
   QMenu* menu = window_->dataMenu;
-  ASSERT_NE(menu, nullptr);
   EXPECT_EQ(menu->objectName(), "mnuData");
   EXPECT_EQ(menu->title(), "&Data");
   const QList<QAction*> actions = menu->actions();
   ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(kDataMenu)));
   for (qsizetype i = 0; i < actions.size(); ++i) {
-    const MenuRow& row = kDataMenu[i];
-    EXPECT_EQ(actions[i]->objectName().toStdString(), row.name) << "position " << i;
-    EXPECT_EQ(actions[i]->isSeparator(), *row.caption == '\0') << row.name;
+    const auto& [name, caption, shortcut] = kDataMenu[i];
+    EXPECT_EQ(actions[i]->objectName().toStdString(), name) << "position " << i;
+    EXPECT_EQ(actions[i]->isSeparator(), *caption == '\0') << name;
     if (actions[i]->isSeparator()) continue;
-    EXPECT_EQ(actions[i]->text().toStdString(), row.caption) << row.name;
-    EXPECT_EQ(actions[i]->shortcut().toString().toStdString(), row.shortcut) << row.name;
-    EXPECT_FALSE(actions[i]->isCheckable()) << row.name;
+    EXPECT_EQ(actions[i]->text().toStdString(), caption) << name;
+    EXPECT_EQ(actions[i]->shortcut().toString().toStdString(), shortcut) << name;
   }
-}
-
-TEST_F(DataMenuTest, HiddenAndInertUntilTheFirstChart) {
-  EXPECT_FALSE(window_->dataMenu->menuAction()->isVisible());
+  EXPECT_FALSE(menu->menuAction()->isVisible());
   StartNewPage(App());
   item("mnuDataNatalData")->trigger();
   EXPECT_EQ(App().report.PageLineCount, 0);
   ShowChartMenus(*window_);
-  EXPECT_TRUE(window_->dataMenu->menuAction()->isVisible());
+  EXPECT_TRUE(menu->menuAction()->isVisible());
 }
 
 TEST_F(DataMenuTest, ReportItemsShowTheirPages) {
@@ -131,7 +111,7 @@ TEST_F(DataMenuTest, ReportItemsShowTheirPages) {
   };
   for (const auto& [name, golden] : items) {
     item(name)->trigger();
-    EXPECT_EQ(lastPage(), shownGolden(golden)) << name;
+    EXPECT_EQ(testing::LastPageLines(), shownGolden(golden)) << name;
     ASSERT_NE(CurrentDataWindow(), nullptr);
     EXPECT_TRUE(CurrentDataWindow()->isVisible()) << name;
   }
@@ -141,15 +121,15 @@ TEST_F(DataMenuTest, ReportItemsShowTheirPages) {
 TEST_F(DataMenuTest, SecondPersonBoxSteersF6F7AndTheF7Caption) {
   ShowChartMenus(*window_);
   App().chart.TransitChartName = "Fixture Partner";
-  tickSecondPerson("Fixture Partner");
+  QCheckBox secondPerson("Fixture Partner");
+  secondPerson.setObjectName("chk2ndPerson");
+  secondPerson.setChecked(true);
   RefreshDataMenu();
   EXPECT_EQ(item("mnuDataTransitAspectsToTransits")->text().toStdString(), "Natal A&spects");
-
   item("mnuDataTransitsAspectstoNatal")->trigger();
-  EXPECT_EQ(lastPage(), shownGolden("aspects_to_natal_second_person"));
+  EXPECT_EQ(testing::LastPageLines(), shownGolden("aspects_to_natal_second_person"));
   item("mnuDataTransitAspectsToTransits")->trigger();
-  EXPECT_EQ(lastPage(), shownGolden("aspects_to_transits_second_person"));
-
+  EXPECT_EQ(testing::LastPageLines(), shownGolden("aspects_to_transits_second_person"));
   SetTransitAspectsToTransitsCaption(false);
   EXPECT_EQ(item("mnuDataTransitAspectsToTransits")->text().toStdString(), "A&spects to Transits");
 }
@@ -157,11 +137,9 @@ TEST_F(DataMenuTest, SecondPersonBoxSteersF6F7AndTheF7Caption) {
 TEST_F(DataMenuTest, ItemsAwaitingTheirSectionsStayDisabled) {
   ShowChartMenus(*window_);
   for (const char* name : {"mnuDataNatalMore", "mnuDataTransits", "mnuDataTransitInterpretations",
-                           "mnuDataListTransits", "mnuHoraryBasics", "mnuHoraryAspects",
-                           "mnuHoraryAlmutens", "mnuHoraryDecansDwads", "mnuHoraryOtherDegrees",
-                           "mnuHoraryArabianParts", "mnuMansions"})
+                           "mnuDataListTransits", "mnuHoraryBasics", "mnuHoraryAspects", "mnuHoraryAlmutens",
+                           "mnuHoraryDecansDwads", "mnuHoraryOtherDegrees", "mnuHoraryArabianParts", "mnuMansions"})
     EXPECT_FALSE(item(name)->isEnabled()) << name;
-
   PendingSections().WriteArabianParts = [](AppState& s) {
     s.report.OutLine = "  parts";
     WriteOutLine(s);
@@ -169,7 +147,7 @@ TEST_F(DataMenuTest, ItemsAwaitingTheirSectionsStayDisabled) {
   RefreshDataMenu();
   ASSERT_TRUE(item("mnuHoraryArabianParts")->isEnabled());
   item("mnuHoraryArabianParts")->trigger();
-  const auto page = lastPage();
+  const auto page = testing::LastPageLines();
   ASSERT_GE(page.size(), 4u);
   EXPECT_EQ(page[1], "  Fixture Natal");
   EXPECT_EQ(page[3], "  parts");

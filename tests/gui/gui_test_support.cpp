@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/glyph_font.h"
+#include "platform/text_files.h"
 #include "reports/data_menu_commands.h"
 #include "shell/report_output.h"
 #include "shell/ui/data_window.h"
@@ -20,6 +23,7 @@
 #include "shell/ui/listing_hooks.h"
 #include "shell/ui/print_window.h"
 #include "state/app_state.h"
+#include "support/test_support.h"
 
 namespace halcyra::testing {
 
@@ -127,6 +131,30 @@ void EnsureTestApplication() {
   static char* argv[] = {name, nullptr};
   auto* app = new QApplication(argc, argv);
   app->setQuitOnLastWindowClosed(false);
+}
+
+std::string CopyOfProgramFolder(const std::string& name) {
+  namespace fs = std::filesystem;
+  const std::string dir = ScratchDir(name);
+  for (const auto& entry : fs::directory_iterator(StagedProgramDir())) {
+    if (!entry.is_regular_file() || entry.path().filename() == "halcyra") continue;
+    fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
+  }
+  return dir;
+}
+
+std::string ScratchProgramFolder(const std::string& name, const std::vector<std::string>& extensions) {
+  namespace fs = std::filesystem;
+  const std::string dir = ScratchDir(name);
+  fs::create_directories(dir + "/REPORTS");
+  for (const auto& entry : fs::directory_iterator(SourceAppData()))
+    if (std::ranges::find(extensions, entry.path().extension().string()) != extensions.end())
+      fs::copy_file(entry.path(), dir + "/" + entry.path().filename().string());
+  return dir;
+}
+
+std::vector<std::string> LastPageLines() {
+  return ReadTextLines(LastPagePath(App())).value_or(std::vector<std::string>{"<missing>"});
 }
 
 ScopedMessageSink::ScopedMessageSink() {

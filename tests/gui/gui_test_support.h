@@ -16,6 +16,16 @@ namespace halcyra::testing {
 // itself, it ends from its main window, not when its last window closes.
 void EnsureTestApplication();
 
+// A fresh folder holding every data file of the staged program folder.
+std::string CopyOfProgramFolder(const std::string& name);
+
+// A fresh program folder holding a REPORTS folder and the files of appdata/
+// with the given extensions (".HLP", ...).
+std::string ScratchProgramFolder(const std::string& name, const std::vector<std::string>& extensions);
+
+// The lines of LASTPAGE.TXT in App()'s program folder; "<missing>" when it cannot be read.
+std::vector<std::string> LastPageLines();
+
 // Installs itself as the message sink for its lifetime and then puts back the
 // sink it replaced.
 class ScopedMessageSink : public MessageSink {

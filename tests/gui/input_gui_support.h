@@ -1,14 +1,13 @@
 #pragma once
-// Support for the data-entry window tests: the shared application, reset and
-// recording sink, a scratch program folder with the place and names files,
-// and a fixed clock and home place.
+// Support for the data-entry window tests: a scratch program folder with the
+// place and names files, a fixed clock and home place, and the boxes of an
+// input window on one line.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -19,19 +18,11 @@
 
 namespace halcyra::testing {
 
-inline void EnsureInputApp() { EnsureTestApplication(); }
-
-using InputShownMessage = ShownMessage;
-
-// Input boxes answer "" (the user typed nothing) unless a test sets the answer.
-struct InputRecordingSink : RecordingSink {
-  InputRecordingSink() { inputAnswer = ""; }
-};
-
 // Every test starts from the shared reset (no window open, a fresh state),
 // with a program folder holding NAMES.FIL, GA_MA.LL and TZ.DAT, the home
 // place of Chicago (zone 6, 87 W 39, 41 N 51) and the clock at 9 March 2024
-// 19:05.
+// 19:05. Input boxes answer "" (the user typed nothing) unless a test sets
+// the answer.
 class InputWindowTest : public GuiTest {
  protected:
   void SetUp() override {
@@ -41,6 +32,7 @@ class InputWindowTest : public GuiTest {
     auto& v = App().options.OptionValues;
     v[18] = 6, v[19] = 87, v[20] = 39, v[21] = 0, v[22] = 41, v[23] = 51, v[24] = 0;
     SetClock(2024, 3, 9, 19, 5);
+    messages.inputAnswer = "";
   }
 
   static void Settle() {
@@ -50,21 +42,24 @@ class InputWindowTest : public GuiTest {
   static void SetClock(int year, int month, int day, int hour, int minute) {
     SetClockOverride([=] { return ClockMoment{year, month, day, hour, minute, 0}; });
   }
-
   static std::string Text(QWidget& window, const char* box) {
     return window.findChild<QLineEdit*>(box)->text().toStdString();
   }
   static void Type(QWidget& window, const char* box, const char* text) {
     window.findChild<QLineEdit*>(box)->setText(text);
   }
-  static bool Chosen(QWidget& window, const char* option) {
-    return window.findChild<QRadioButton*>(option)->isChecked();
-  }
   static void Choose(QWidget& window, const char* option) {
     window.findChild<QRadioButton*>(option)->setChecked(true);
   }
+  // "month/day/year hour:minute AM|PM, zone, long W|E min, lat N|S min".
+  static std::string Shown(const ChartInputWindow& window) {
+    const InputBoxTexts b = window.BoxTexts();
+    return b.Month + "/" + b.Day + "/" + b.Year + " " + b.Hour + ":" + b.Minute + (b.PM ? " PM, " : " AM, ") +
+           b.TZ + ", " + b.LongDeg + (b.East ? " E " : " W ") + b.LongMin + ", " + b.LatDeg +
+           (b.South ? " S " : " N ") + b.LatMin;
+  }
 
-  InputRecordingSink messages;
+  RecordingSink messages;
 };
 
 }  // namespace halcyra::testing
