@@ -2,6 +2,8 @@
 
 #include "core/angle_helpers.h"
 #include "core/ephemeris_trig.h"
+#include "core/perturbations_uranus_neptune.h"
+#include "state/points.h"
 
 namespace halcyra {
 
@@ -56,12 +58,49 @@ UranusNeptuneFactors CalcSharedUranusNeptuneFactors(const PerturbationArgs& g, d
   return f;
 }
 
+template <class... Tables>
+constexpr bool AnyTermUses(UranusNeptuneTrig f, const Tables&... tables) {
+  auto uses = [f](const auto& terms) {
+    for (const UranusNeptuneTerm& t : terms)
+      if (t.f1 == f || t.f2 == f) return true;
+    return false;
+  };
+  return (uses(tables) || ...);
+}
+
+// Whether a planet's series multiply by the factor at all.
+template <int Planet>
+constexpr bool SeriesUse(UranusNeptuneTrig f) {
+  if constexpr (Planet == Uranus)
+    return AnyTermUses(f, UranusMeanLongitudeTerms, UranusEccentricityTerms, UranusPerihelionTerms,
+                       UranusSemiAxisTerms, UranusLongitudeTerms);
+  else
+    return AnyTermUses(f, NeptuneMeanLongitudeTerms, NeptuneEccentricityTerms, NeptunePerihelionTerms,
+                       NeptuneSemiAxisTerms, NeptuneLongitudeTerms);
+}
+
+// A sine and cosine slot pair, each only if the series read it; sin and cos
+// alone have the bits of the pair.
+template <bool Sin, bool Cos>
+void SetUsed(UranusNeptuneFactors& f, UranusNeptuneTrig sinSlot, UranusNeptuneTrig cosSlot, double degrees) {
+  if constexpr (Sin && Cos)
+    SetPair(f, sinSlot, cosSlot, degrees);
+  else if constexpr (Sin)
+    At(f, sinSlot) = SinDeg(degrees);
+  else if constexpr (Cos)
+    At(f, cosSlot) = CosDeg(degrees);
+}
+
+// The planet's own factors, those its series read (Neptune's use only sin
+// Zeta and sin Eta); a slot no series reads stays 0.
+template <int Planet>
 void SetOwnUranusNeptuneFactors(const PerturbationArgs& g, double zeta, double eta, UranusNeptuneFactors& f) {
   using U = UranusNeptuneTrig;
-  SetPair(f, U::SinSPlusEta, U::CosSPlusEta, g.S + eta);
-  At(f, U::Cos2SPlusEta) = CosDeg(2 * g.S + eta);
-  At(f, U::SinZeta) = SinDeg(zeta);
-  SetPair(f, U::SinEta, U::CosEta, eta);
+  constexpr auto use = SeriesUse<Planet>;
+  SetUsed<use(U::SinSPlusEta), use(U::CosSPlusEta)>(f, U::SinSPlusEta, U::CosSPlusEta, g.S + eta);
+  if constexpr (use(U::Cos2SPlusEta)) At(f, U::Cos2SPlusEta) = CosDeg(2 * g.S + eta);
+  if constexpr (use(U::SinZeta)) At(f, U::SinZeta) = SinDeg(zeta);
+  SetUsed<use(U::SinEta), use(U::CosEta)>(f, U::SinEta, U::CosEta, eta);
 }
 
 }  // namespace
@@ -89,8 +128,8 @@ PerturbationMoment CalcPerturbationMoment(double T) {
   const double G = 83.76922 + 218.4901 * T;  // Neptune's mean longitude
   m.uranus = CalcSharedUranusNeptuneFactors(g, G, G - g.S);
   m.neptune = m.uranus;
-  SetOwnUranusNeptuneFactors(g, g.S - g.P, g.S - g.Q, m.uranus);
-  SetOwnUranusNeptuneFactors(g, G - g.P, G - g.Q, m.neptune);
+  SetOwnUranusNeptuneFactors<Uranus>(g, g.S - g.P, g.S - g.Q, m.uranus);
+  SetOwnUranusNeptuneFactors<Neptune>(g, G - g.P, G - g.Q, m.neptune);
   m.uranusM0 = 72.64878 + 428.37911 * T + 0.000079 * T * T;
   m.neptuneM0 = 37.73063 + 218.46134 * T - 0.00007 * T * T;
   return m;
