@@ -180,25 +180,19 @@ Pages SplitAtFormFeeds(const std::vector<std::string>& lines) {
   return pages;
 }
 
-std::vector<size_t> Sizes(const Pages& pages) {
+// Lines per page; `joined` receives all lines in order.
+std::vector<size_t> Sizes(const Pages& pages, std::vector<std::string>& joined) {
   std::vector<size_t> sizes;
-  for (const auto& p : pages) sizes.push_back(p.size());
+  for (const auto& p : pages) {
+    sizes.push_back(p.size());
+    joined.insert(joined.end(), p.begin(), p.end());
+  }
   return sizes;
 }
 
-std::vector<std::string> Joined(const Pages& pages) {
-  std::vector<std::string> lines;
-  for (const auto& p : pages) lines.insert(lines.end(), p.begin(), p.end());
-  return lines;
-}
-
 TEST(SavePlan, FormFeedsByOption45) {
-  const struct {
-    double option45;
-    int entries;                // buffered lines plus the spare entry
-    std::vector<size_t> pages;  // the last run after the final form feed is always 0
-    const char* source;
-  } cases[] = {
+  // Entries are the buffered lines plus the spare entry; the run after the final form feed is always empty.
+  const struct { double option45; int entries; std::vector<size_t> pages; const char* source; } cases[] = {
       {60, 151, {60, 59, 32, 0}, "150 lines: form feeds after entries 59, 118 and at the end"},
       {60, 60, {60, 0, 0}, "entries 0..59: a form feed after entry 59 and the final one"},
       {60, 61, {60, 1, 0}, "entry 60 starts the second page"},
@@ -210,9 +204,10 @@ TEST(SavePlan, FormFeedsByOption45) {
       {-20, 3, {3, 0}, "N negative"},
   };
   for (const auto& c : cases) {
-    const Pages pages = SplitAtFormFeeds(PlanDataFile(Numbered(c.entries), c.option45));
-    EXPECT_EQ(Sizes(pages), c.pages) << "option 45 = " << c.option45 << ": " << c.source;
-    EXPECT_EQ(Joined(pages), Numbered(c.entries)) << "every entry once, in order: " << c.source;
+    std::vector<std::string> entries;
+    EXPECT_EQ(Sizes(SplitAtFormFeeds(PlanDataFile(Numbered(c.entries), c.option45)), entries), c.pages)
+        << "option 45 = " << c.option45 << ": " << c.source;
+    EXPECT_EQ(entries, Numbered(c.entries)) << "every entry once, in order: " << c.source;
   }
 }
 
@@ -258,12 +253,8 @@ TEST(PrintPlan, PageBreaksByCountAndFormFeed) {
     for (auto it = std::rbegin(at); it != std::rend(at); ++it) lines.insert(lines.begin() + *it, FormFeedLine);
     return lines;
   };
-  const struct {
-    std::vector<std::string> lines;
-    double option30;
-    std::vector<size_t> pages;
-    const char* what;
-  } cases[] = {
+  using Lines = std::vector<std::string>;
+  const struct { Lines lines; double option30; std::vector<size_t> pages; const char* why; } cases[] = {
       {Numbered(150), 60, {60, 60, 30}, "150 lines by 60"},
       {Numbered(120), 60, {60, 60}, "a break at the end prints no blank sheet"},
       {withFormFeedAt(65, {60}), 60, {60, 0, 5}, "form feed right after the 60th line: empty page"},
@@ -274,9 +265,10 @@ TEST(PrintPlan, PageBreaksByCountAndFormFeed) {
       {Numbered(3), 1, {1, 1, 1}, "one line a page"},
   };
   for (const auto& c : cases) {
-    const Pages pages = PlanPrintPages(c.lines, c.option30);
-    EXPECT_EQ(Sizes(pages), c.pages) << c.what;
-    EXPECT_EQ(Joined(pages), Joined(SplitAtFormFeeds(c.lines))) << "every line once, no form feed: " << c.what;
+    Lines printed, given;
+    EXPECT_EQ(Sizes(PlanPrintPages(c.lines, c.option30), printed), c.pages) << c.why;
+    Sizes(SplitAtFormFeeds(c.lines), given);
+    EXPECT_EQ(printed, given) << "every line once, no form feed: " << c.why;
   }
 }
 

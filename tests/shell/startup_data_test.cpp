@@ -48,9 +48,7 @@ std::string SmallProgramFolder(const std::string& name) {
 AppState LoadFrom(const std::string& dir, std::vector<std::string>* captions = nullptr) {
   AppState state;
   state.AppPath = dir;
-  LoadStartupData(state, [&](const std::string& c) {
-    if (captions) captions->push_back(c);
-  });
+  LoadStartupData(state, [&](const std::string& c) { if (captions) captions->push_back(c); });
   return state;
 }
 
@@ -77,14 +75,12 @@ TEST(DelimitedNumbers, ReadsEveryNumberFormExactlyAsTheCLibrary) {
 
 TEST(DelimitedNumbers, SeparatorsLineCountingAndRefusals) {
   DelimitedNumbers numbers("1.5,2.5\r\n 3 ,4\r\n\r\n5\r\n6,\r\n7", "test");
-  const double expected[] = {1.5, 2.5, 3, 4, 5, 6, 7};
-  const long lines[] = {1, 1, 2, 2, 4, 5, 6};
-  for (int i = 0; i < 7; ++i) {
-    ASSERT_FALSE(numbers.AtEnd());
-    EXPECT_EQ(numbers.Line(), lines[i]) << "value " << i;
-    EXPECT_EQ(numbers.Next(), expected[i]) << "value " << i;
+  std::vector<std::pair<long, double>> read;  // (line, value)
+  while (!numbers.AtEnd() && read.size() < 10) {
+    const long line = numbers.Line();
+    read.emplace_back(line, numbers.Next());
   }
-  EXPECT_TRUE(numbers.AtEnd());
+  EXPECT_EQ(read, (std::vector<std::pair<long, double>>{{1, 1.5}, {1, 2.5}, {2, 3}, {2, 4}, {4, 5}, {5, 6}, {6, 7}}));
 
   for (const char* bad : {"abc", "1.2.3", "1e", "--5", "+-5", "inf", "nan", "0x10", "5;", ",5", "-"}) {
     DelimitedNumbers refused(bad, "X.DAT");

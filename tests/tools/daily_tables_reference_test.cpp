@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "tools/shipped_state.h"
+#include "tools/tools_test_support.h"
 
 using namespace halcyra;
 

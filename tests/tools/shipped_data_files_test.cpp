@@ -10,7 +10,7 @@
 #include "platform/number_text.h"
 #include "platform/text_files.h"
 #include "shell/settings_files.h"
-#include "tools/shipped_state.h"
+#include "tools/tools_test_support.h"
 
 using namespace halcyra;
 
