@@ -14,9 +14,11 @@ std::string GoldenPath(const std::string& name) {
   return std::string(HALCYRA_TEST_DATA) + "/reports/" + name + ".txt";
 }
 
-std::string Shown(const std::string& line) { return "\"" + line + "\""; }
-
 }  // namespace
+
+std::vector<std::string> GoldenLines(const std::string& name) {
+  return ReadTextLines(GoldenPath(name)).value_or(std::vector<std::string>{});
+}
 
 ::testing::AssertionResult MatchesGoldenPage(const std::string& name,
                                              const std::vector<std::string>& lines) {
@@ -30,14 +32,13 @@ std::string Shown(const std::string& line) { return "\"" + line + "\""; }
   if (!expected) return ::testing::AssertionFailure() << "no golden page " << path;
   std::ostringstream diff;
   int differences = 0;
-  const size_t n = std::max(expected->size(), lines.size());
-  for (size_t i = 0; i < n; ++i) {
+  for (size_t i = 0; i < std::max(expected->size(), lines.size()); ++i) {
     const bool hasExpected = i < expected->size(), hasGot = i < lines.size();
     if (hasExpected && hasGot && (*expected)[i] == lines[i]) continue;
     ++differences;
     diff << "line " << i + 1 << ":\n";
-    if (hasExpected) diff << "  - " << Shown((*expected)[i]) << "\n";
-    if (hasGot) diff << "  + " << Shown(lines[i]) << "\n";
+    if (hasExpected) diff << "  - \"" << (*expected)[i] << "\"\n";
+    if (hasGot) diff << "  + \"" << lines[i] << "\"\n";
   }
   if (differences == 0) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << name << ".txt: " << differences

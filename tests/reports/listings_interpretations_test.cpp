@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 #include "core/calendar.h"
-#include "platform/number_format.h"
 #include "reports/aspect_finder.h"
 #include "reports/interpretation_texts.h"
 #include "reports/report_columns.h"
@@ -22,33 +20,18 @@
 namespace halcyra {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 TEST(InterpretationTexts, KeyedParagraphs) {
-  const std::vector<std::string> lines = {
-      "; comment before any key",
-      "[CONJUNCT SUN]",
-      "",
-      "First line.",
-      "; a comment inside is left out",
-      "Second line.",
-      "",
-      "  [ sextile / Trine  moon ]  ",
-      "Easy.",
-      "[CONJUNCT SUN]",
-      "A second paragraph for a key already given.",
-      "[QUINTILE SUN]",
-      "Not an aspect the listing shows.",
-      "[SQUARE/OPPOSITE MC]",
-      "Hard.",
-      "",
-      ""};
-  const InterpretationTexts t = ParseInterpretationLines(lines);
-  using Lines = std::vector<std::string>;
-  EXPECT_EQ(t.size(), 5u);
-  EXPECT_EQ(t.at({2, Sun}), (Lines{"First line.", "Second line."}));
-  EXPECT_EQ(t.at({3, Moon}), Lines{"Easy."});
-  EXPECT_EQ(t.at({5, Moon}), Lines{"Easy."});
-  EXPECT_EQ(t.at({4, Midheaven}), Lines{"Hard."});
-  EXPECT_EQ(t.at({6, Midheaven}), Lines{"Hard."});
+  const InterpretationTexts t = ParseInterpretationLines(
+      {"; comment before any key", "[CONJUNCT SUN]", "", "First line.", "; a comment inside is left out",
+       "Second line.", "", "  [ sextile / Trine  moon ]  ", "Easy.",
+       "[CONJUNCT SUN]", "A second paragraph for a key already given.",
+       "[QUINTILE SUN]", "Not an aspect the listing shows.", "[SQUARE/OPPOSITE MC]", "Hard.", "", ""});
+  const InterpretationTexts expected = {{{2, Sun}, {"First line.", "Second line."}},
+                                        {{3, Moon}, {"Easy."}}, {{5, Moon}, {"Easy."}},
+                                        {{4, Midheaven}, {"Hard."}}, {{6, Midheaven}, {"Hard."}}};
+  EXPECT_EQ(t, expected);
   EXPECT_FALSE(ReadInterpretationFile(testing::ScratchDir("no_texts") + "/SUN.TXT"));
 }
 
@@ -59,12 +42,11 @@ TEST(InterpretationTexts, ShippedTextsCoverEveryAspectTheListingShows) {
   for (const InterpretedBody& body : InterpretedBodies()) {
     const auto texts = ReadInterpretationFile(testing::SourceAppData() + "/" + body.fileName);
     ASSERT_TRUE(texts) << body.fileName;
-    const bool node = body.point == NorthNode;
     for (int point : InterpretedNatalPoints())
-      for (int code = 2; code <= (node ? 2 : 6); ++code) {
+      for (int code = 2; code <= (body.point == NorthNode ? 2 : 6); ++code) {
         const auto found = texts->find({code, point});
-        ASSERT_NE(found, texts->end()) << body.fileName << " code " << code << " point " << point;
-        EXPECT_FALSE(found->second.empty()) << body.fileName << " " << code << " " << point;
+        ASSERT_TRUE(found != texts->end() && !found->second.empty())
+            << body.fileName << " code " << code << " point " << point;
       }
     for (const auto& [key, paragraph] : *texts)
       for (const std::string& line : paragraph) {
@@ -74,25 +56,23 @@ TEST(InterpretationTexts, ShippedTextsCoverEveryAspectTheListingShows) {
   }
 }
 
-// The fixture chart (transits of 1 Jun 2024 17:00 UT) listed for its day.
-AppState FixtureDay(const std::string& appPath) {
+// The fixture chart (transits of 1 Jun 2024 17:00 UT) listed for its day,
+// with the interpretation files of `appPath`.
+AppState FixtureDayListed(const std::string& appPath) {
   AppState state;
   testing::FillFixtureChart(state);
   state.AppPath = appPath;
   state.flags.ListingDate = DateToJulianDay(2024, 6, 1);
   state.chart.clock.DayFraction = 17.0 / 24;
+  WriteTransitInterpretations(state);
   return state;
-}
-
-std::vector<std::string> Page(const AppState& state) {
-  return {state.report.PageLines.begin(), state.report.PageLines.begin() + state.report.PageLineCount};
 }
 
 // The aspect lines the fixture's transit set gives (Swiss Ephemeris
 // positions): body, aspect and natal point; the orb is left out, as our own
 // ephemeris differs from it by seconds of arc.
-std::vector<std::string> ExpectedAspectLines(const AppState& state) {
-  std::vector<std::string> lines;
+Lines ExpectedAspectLines(const AppState& state) {
+  Lines lines;
   for (const InterpretedBody& body : InterpretedBodies()) {
     double l = state.chart.transit.TransitLong[body.point];
     if (body.southNode) l = l < 180 ? l + 180 : l - 180;
@@ -109,54 +89,42 @@ std::vector<std::string> ExpectedAspectLines(const AppState& state) {
 bool IsAspectLine(const std::string& line) { return line.size() == 41 && line[2] != ' '; }
 
 TEST(TransitInterpretations, OneDayOfTheFixtureChart) {
-  AppState state = FixtureDay(testing::StagedProgramDir());
-  WriteTransitInterpretations(state);
-  const auto page = Page(state);
+  AppState state = FixtureDayListed(testing::StagedProgramDir());
+  const auto page = testing::PageLines(state);
   ASSERT_GE(page.size(), 5u);
-  EXPECT_EQ(page[0], "");
-  EXPECT_EQ(page[1], "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024");
-  EXPECT_EQ(page[2], "");
+  EXPECT_EQ(Lines(page.begin(), page.begin() + 3),
+            (Lines{"", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024", ""}));
   EXPECT_EQ(page.back(), "");
-
-  std::vector<std::string> aspectLines;
+  Lines aspectLines;
   for (std::size_t i = 3; i < page.size(); ++i) {
+    EXPECT_LE(page[i].size(), 80u) << page[i];
     if (!IsAspectLine(page[i])) continue;
     aspectLines.push_back(page[i].substr(0, 34));
-    // "#0.00" orb in columns 37 to 41, then the paragraph, then a blank line
+    // "#0.00" orb in columns 37 to 41, then the indented paragraph
     EXPECT_EQ(page[i].substr(34, 2), "  ");
     ASSERT_LT(i + 2, page.size());
-    EXPECT_EQ(page[i + 1].substr(0, 5), "     ") << page[i];
-    EXPECT_NE(page[i + 1].substr(5, 1), " ") << page[i];
+    EXPECT_EQ(page[i + 1].substr(0, 6).find_first_not_of(' '), 5u) << page[i];
   }
   EXPECT_EQ(aspectLines, ExpectedAspectLines(state));
   EXPECT_GT(aspectLines.size(), 10u);
-  for (const std::string& line : page) EXPECT_LE(line.size(), 80u) << line;
-
   EXPECT_EQ(state.flags.ListingDate, DateToJulianDay(2024, 6, 2));
-  EXPECT_EQ(state.flags.ListingActive, 1);
-  EXPECT_EQ(state.chart.MoreMenuVisible, 1);
-  EXPECT_TRUE(state.report.NewDateVisible);
+  EXPECT_EQ(std::tuple(state.flags.ListingActive, state.chart.MoreMenuVisible, state.report.NewDateVisible),
+            std::tuple(1, 1, true));
 }
 
 TEST(TransitInterpretations, AMissingFileIsSkipped) {
-  namespace fs = std::filesystem;
   const std::string dir = testing::ScratchDir("interpretations_without_moon");
   for (const InterpretedBody& body : InterpretedBodies())
     if (std::string(body.fileName) != "MOON.TXT")
-      fs::copy_file(testing::SourceAppData() + "/" + body.fileName, dir + "/" + body.fileName);
-  AppState state = FixtureDay(dir);
-  WriteTransitInterpretations(state);
-  const auto page = Page(state);
+      std::filesystem::copy_file(testing::SourceAppData() + "/" + body.fileName, dir + "/" + body.fileName);
+  AppState state = FixtureDayListed(dir);
+  const auto page = testing::PageLines(state);
   int moonLines = 0, otherLines = 0;
   for (std::size_t i = 3; i + 1 < page.size(); ++i) {
     if (!IsAspectLine(page[i])) continue;
-    if (page[i].substr(2, 10) == "Moon      ") {
-      ++moonLines;
-      EXPECT_EQ(page[i + 1], "") << "no paragraph without MOON.TXT: " << page[i];
-    } else {
-      ++otherLines;
-      EXPECT_NE(page[i + 1], "") << page[i];
-    }
+    const bool moon = page[i].substr(2, 10) == "Moon      ";
+    (moon ? moonLines : otherLines)++;
+    EXPECT_EQ(page[i + 1].empty(), moon) << "a paragraph only where the file is: " << page[i];
   }
   EXPECT_GT(moonLines, 0);
   EXPECT_GT(otherLines, 0);
@@ -164,16 +132,17 @@ TEST(TransitInterpretations, AMissingFileIsSkipped) {
 }
 
 TEST(TransitInterpretations, NoAspectsTodayAndTheDayMovesOn) {
-  AppState state = FixtureDay(testing::StagedProgramDir());
+  AppState state;
+  testing::FillFixtureChart(state);
+  state.AppPath = testing::StagedProgramDir();
+  state.flags.ListingDate = DateToJulianDay(2024, 6, 1);
   for (int k = 1; k <= 16; ++k) state.options.OptionValues[k] = 0;
   WriteTransitInterpretations(state);
   WriteTransitInterpretations(state);
-  const std::vector<std::string> expected = {
-      "", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024", "",
-      "     No aspects today.", "",
-      "", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   02 Jun 2024", "",
-      "     No aspects today.", ""};
-  EXPECT_EQ(Page(state), expected);
+  const Lines expected = {
+      "", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024", "", "     No aspects today.", "",
+      "", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   02 Jun 2024", "", "     No aspects today.", ""};
+  EXPECT_EQ(testing::PageLines(state), expected);
   EXPECT_EQ(state.flags.ListingDate, DateToJulianDay(2024, 6, 3));
 }
 

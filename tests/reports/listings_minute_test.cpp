@@ -1,6 +1,6 @@
 // Transits by the minute: a natal point placed where a transiting body
 // stands at a known moment must be listed at that minute, for the Moon and
-// the Ascendant, in the local clock of the zone, and for a parallel; the
+// the angles, in the local clock of the zone, and for a parallel; the
 // diurnal orbs switch aspects off; the ephemeris' next-day pass stays off
 // for the steps and its switch is put back; and the page's columns.
 #include <gtest/gtest.h>
@@ -12,6 +12,8 @@
 #include "core/ephemeris_driver.h"
 #include "reports/listing_points.h"
 #include "reports/minute_listing.h"
+#include "reports/golden_page.h"
+#include "reports/report_fixture.h"
 #include "reports/skip_next_day_scope.h"
 
 #ifdef HALCYRA_HAVE_SWE
@@ -23,13 +25,8 @@ namespace {
 
 constexpr ListingDay kDay{2024, 6, 1};
 
-ListingPlace Greenwich(double zoneHours) {
-  ListingPlace p;
-  p.zoneHours = zoneHours;
-  p.geoLong = 0;
-  p.geoLat = 51.30;  // 51 degrees 30 minutes north
-  return p;
-}
+// 0 E, 51 degrees 30 minutes north, the zone in hours west.
+ListingPlace Greenwich(double zoneHours) { return {zoneHours, 0, 51.30}; }
 
 // The working set of our own ephemeris at a local minute of the day.
 WorkingSet PositionsAt(const ListingPlace& place, double localMinute, ChartClock* clockOut = nullptr) {
@@ -50,24 +47,17 @@ AppState ListingState() {
   return state;
 }
 
-std::string Selecting(int transitSlot, int natalSlot) {
-  std::string s(SelectionLength, '0');
-  s = WithSlot(s, transitSlot, true);
-  return WithSlot(s, NatalSelectionOffset + natalSlot, true);
+// The transiting slot and the natal Sun (slot 1) selected.
+std::string Selecting(int transitSlot) {
+  return WithSlot(WithSlot(std::string(SelectionLength, '0'), transitSlot, true), NatalSelectionOffset + 1, true);
 }
 
-struct ExactCase {
-  const char* what;
-  int transitSlot;
-  double zone;          // hours west
-  double exactMinute;   // local minute at which the natal point is placed
-  double natalOffset;   // degrees added to the transiting longitude there
-  int code;
-  long listedMinute;    // source: the nearest whole minute
-};
-
 TEST(MinuteListing, ListsAKnownExactAspectAtItsMinute) {
-  const ExactCase cases[] = {
+  // transiting slot, zone (hours west), local minute at which the natal Sun
+  // is placed, degrees added to the transiting longitude there, aspect code
+  // and listed minute (source: the nearest whole minute)
+  struct Case { const char* what; int slot; double zone, exactMinute, natalOffset; int code; long listed; };
+  const Case cases[] = {
       {"Moon conjunct, zone 0", 10, 0, 754, 0, 2, 754},
       {"Moon conjunct, 4 hours west", 10, 4, 514, 0, 2, 514},
       {"Moon 20 s after the minute", 10, 0, 754 + 1.0 / 3, 0, 2, 754},
@@ -77,116 +67,84 @@ TEST(MinuteListing, ListsAKnownExactAspectAtItsMinute) {
       {"ASC conjunct", SlotAscendant, 0, 557, 0, 2, 557},
       {"MC opposite", SlotMidheaven, 0, 1311, 180, 6, 1311},
   };
-  for (const ExactCase& c : cases) {
+  for (const Case& c : cases) {
     AppState state = ListingState();
-    const ListingPlace place = Greenwich(c.zone);
     ChartClock clock;
-    const WorkingSet at = PositionsAt(place, c.exactMinute, &clock);
-    state.chart.natal.NatalLong[Sun] =
-        NormalizeDegrees(TransitSlotLongitude(at, clock, c.transitSlot) + c.natalOffset);
-    MinuteListingPeriod period{kDay, 1, place};
-    const auto found = FindMinuteAspects(state, period, Selecting(c.transitSlot, 1));
+    const WorkingSet at = PositionsAt(Greenwich(c.zone), c.exactMinute, &clock);
+    state.chart.natal.NatalLong[Sun] = NormalizeDegrees(TransitSlotLongitude(at, clock, c.slot) + c.natalOffset);
+    const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(c.zone)}, Selecting(c.slot));
     // the angles come round to every aspect during the day: the one nearest
     const MinuteAspect* nearest = nullptr;
     for (const MinuteAspect& a : found)
-      if (a.code == c.code &&
-          (!nearest || std::labs(a.minute - c.listedMinute) < std::labs(nearest->minute - c.listedMinute)))
+      if (a.code == c.code && (!nearest || std::labs(a.minute - c.listed) < std::labs(nearest->minute - c.listed)))
         nearest = &a;
     ASSERT_NE(nearest, nullptr) << c.what;
-    EXPECT_EQ(nearest->minute, c.listedMinute) << c.what;
-    EXPECT_EQ(nearest->transitSlot, c.transitSlot) << c.what;
-    EXPECT_EQ(nearest->natalSlot, 1) << c.what;
+    EXPECT_EQ(std::tuple(nearest->minute, nearest->transitSlot, nearest->natalSlot), std::tuple(c.listed, c.slot, 1))
+        << c.what;
   }
+  // A diurnal orb of 0 leaves its aspect out.
+  AppState state = ListingState();
+  state.options.DiurnalOrb[1] = 0;  // conjunction
+  state.chart.natal.NatalLong[Sun] = PositionsAt(Greenwich(0), 754).PointLong[Moon];
+  EXPECT_TRUE(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10)).empty());
 }
 
 TEST(MinuteListing, ParallelsAndContraParallels) {
   for (bool contra : {false, true}) {
     AppState state = ListingState();
-    const ListingPlace place = Greenwich(0);
-    const WorkingSet at = PositionsAt(place, 754);
+    const WorkingSet at = PositionsAt(Greenwich(0), 754);
     // far from every longitude aspect all day: the Moon moves about 13 degrees
     state.chart.natal.NatalLong[Sun] = NormalizeDegrees(at.PointLong[Moon] - 100);
     state.chart.natal.NatalDecl[Sun] = contra ? -at.PointDecl[Moon] : at.PointDecl[Moon];
-    const auto found = FindMinuteAspects(state, {kDay, 1, place}, Selecting(10, 1));
+    const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10));
     // that morning the Moon crosses the equator: at 02:30 its declination is
     // the natal one with the other sign, at 12:34 the natal one itself
     ASSERT_EQ(found.size(), 2u) << contra;
-    EXPECT_EQ(found[0].code, 7);
-    EXPECT_EQ(found[0].minute, 150);
-    EXPECT_EQ(found[0].contraParallel, !contra);
-    EXPECT_EQ(found[1].code, 7);
-    EXPECT_EQ(found[1].minute, 754);
-    EXPECT_EQ(found[1].contraParallel, contra);
+    EXPECT_EQ(std::tuple(found[0].code, found[0].minute, found[0].contraParallel), std::tuple(7, 150L, !contra));
+    EXPECT_EQ(std::tuple(found[1].code, found[1].minute, found[1].contraParallel), std::tuple(7, 754L, contra));
   }
-}
-
-TEST(MinuteListing, AnOrbOfZeroLeavesTheAspectOut) {
-  AppState state = ListingState();
-  state.options.DiurnalOrb[1] = 0;  // conjunction
-  const ListingPlace place = Greenwich(0);
-  state.chart.natal.NatalLong[Sun] = PositionsAt(place, 754).PointLong[Moon];
-  EXPECT_TRUE(FindMinuteAspects(state, {kDay, 1, place}, Selecting(10, 1)).empty());
 }
 
 TEST(MinuteListing, StepsRunWithoutTheNextDayPassAndPutTheSwitchAndClockBack) {
   AppState state = ListingState();
   state.chart.SkipNextDay = 0;
   state.chart.clock.DayFraction = 0.125;  // the transit chart's time of day
-  long lastDone = 0, lastTotal = 0, reports = 0;
-  ListingProgress progress;
-  progress.every = 240;
-  progress.report = [&](long done, long total) {
-    lastDone = done;
-    lastTotal = total;
-    ++reports;
-  };
-  FindMinuteAspects(state, {kDay, 2, Greenwich(0)}, Selecting(10, 1), progress);
+  std::vector<std::pair<long, long>> reports;
+  ListingProgress progress{[&](long done, long total) { reports.push_back({done, total}); }, 240};
+  FindMinuteAspects(state, {kDay, 2, Greenwich(0)}, Selecting(10), progress);
   EXPECT_EQ(state.chart.SkipNextDay, 0);
-  EXPECT_EQ(state.chart.clock.DayFraction, 0.125);  // the chart's clock is put back
+  EXPECT_EQ(state.chart.clock.DayFraction, 0.125);
   // the node is flagged whenever the next-day pass runs
   EXPECT_EQ(state.chart.work.RetroFlags, std::string(NumPoints, ' '));
-  EXPECT_EQ(lastDone, 2880);
-  EXPECT_EQ(lastTotal, 2880);
-  EXPECT_EQ(reports, 12);
-
-  // a step ended by an exception still puts the switch back
-  try {
-    SkipNextDayScope skip(state.chart);
-    EXPECT_EQ(state.chart.SkipNextDay, 1);
-    throw std::runtime_error("step failed");
-  } catch (const std::runtime_error&) {
-  }
+  ASSERT_EQ(reports.size(), 12u);
+  EXPECT_EQ(reports.back(), std::pair(2880L, 2880L));
+  // a step ended by an exception puts the switch back, and so does a run
+  // stopped from its progress report
+  EXPECT_THROW(
+      {
+        SkipNextDayScope skip(state.chart);
+        EXPECT_EQ(state.chart.SkipNextDay, 1);
+        throw std::runtime_error("step failed");
+      },
+      std::runtime_error);
   EXPECT_EQ(state.chart.SkipNextDay, 0);
-
-  // so does a run stopped from its progress report
   progress.report = [](long, long) { throw std::runtime_error("stopped"); };
-  EXPECT_THROW(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10, 1), progress),
-               std::runtime_error);
+  EXPECT_THROW(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10), progress), std::runtime_error);
   EXPECT_EQ(state.chart.SkipNextDay, 0);
 }
 
-TEST(MinuteListing, Page) {
-  AppState state = ListingState();
-  state.chart.ChartName = "Test";
-  MinuteListingPeriod period{kDay, 3, Greenwich(4)};
-  const std::vector<MinuteAspect> aspects = {{514, 10, 1, 2, false},
-                                             {2 * 1440 + 75, SlotAscendant, 14, 4, false},
-                                             {2 * 1440 + 80, 3, SlotVertex, 7, true}};
-  WriteMinuteListing(state, period, aspects);
-  std::vector<std::string> page(state.report.PageLines.begin(),
-                                state.report.PageLines.begin() + state.report.PageLineCount);
-  ASSERT_EQ(page.size(), 14u);
-  EXPECT_EQ(page[4], "               TRANSITS BY THE MINUTE");
-  EXPECT_EQ(page[6], "  From 01 Jun 2024 00:00 to 03 Jun 2024 23:59   TZ =   4.00");
-  EXPECT_EQ(page[7], "  Transit place 51.30 NORTH     0.00 WEST");
-  EXPECT_EQ(page[9], "  Date         Time   Transiting  Aspect      Natal");
-  EXPECT_EQ(page[11], "  01 Jun 2024  08:34  Moon        conjunct    Sun       ");
-  EXPECT_EQ(page[12], "  03 Jun 2024  01:15  ASC         square      Lilith    ");
-  EXPECT_EQ(page[13], "  03 Jun 2024  01:20  Venus       PARALLEL    Vertex      CP");
-
+// The page of three aspects over three days (zone 4 west) under the
+// fixture chart's header, and the page of none.
+TEST(MinuteListing, Pages) {
+  const MinuteListingPeriod period{kDay, 3, Greenwich(4)};
+  AppState state;
+  testing::FillFixtureChart(state);
+  WriteMinuteListing(state, period, {{514, 10, 1, 2, false}, {2 * 1440 + 75, SlotAscendant, 14, 4, false},
+                                     {2 * 1440 + 80, 3, SlotVertex, 7, true}});
+  EXPECT_TRUE(testing::MatchesGoldenPage("minute_listing", testing::PageLines(state)));
   AppState empty = ListingState();
   WriteMinuteListing(empty, period, {});
-  EXPECT_EQ(empty.report.PageLines[empty.report.PageLineCount - 1], "  None");
+  EXPECT_EQ(testing::PageLines(empty).back(), "  None");
 }
 
 #ifdef HALCYRA_HAVE_SWE
@@ -196,12 +154,12 @@ TEST(MinuteListing, MoonAgainstTheSwissEphemeris) {
   swe_set_ephe_path(const_cast<char*>("/usr/share/libswe/ephe"));
   double xx[6];
   char error[256];
-  const double jd = swe_julday(2024, 6, 1, 12 + 34 / 60.0, SE_GREG_CAL);
-  ASSERT_GE(swe_calc_ut(jd, SE_MOON, SEFLG_SWIEPH, xx, error), 0) << error;
+  ASSERT_GE(swe_calc_ut(swe_julday(2024, 6, 1, 12 + 34 / 60.0, SE_GREG_CAL), SE_MOON, SEFLG_SWIEPH, xx, error), 0)
+      << error;
   swe_close();
   AppState state = ListingState();
   state.chart.natal.NatalLong[Sun] = xx[0];
-  const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10, 1));
+  const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10));
   ASSERT_EQ(found.size(), 1u);
   EXPECT_NEAR(found[0].minute, 754, 1);
 }
