@@ -13,21 +13,24 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
+std::vector<std::string> SplitTextLines(const std::string& text) {
   std::vector<std::string> lines;
-  const std::string& s = *bytes;
   size_t start = 0;
-  while (start < s.size()) {
-    size_t end = s.find('\n', start);
-    if (end == std::string::npos) end = s.size();
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
     size_t stop = end;
-    if (stop > start && s[stop - 1] == '\r') --stop;
-    lines.emplace_back(s, start, stop - start);
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    lines.emplace_back(text, start, stop - start);
     start = end + 1;
   }
   return lines;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return SplitTextLines(*bytes);
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {

@@ -11,6 +11,9 @@ namespace halcyra {
 // A last line without an end still counts; a final line end adds no empty line.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
+// File text cut into its lines the way ReadTextLines reads them.
+std::vector<std::string> SplitTextLines(const std::string& text);
+
 // The whole file as bytes; nullopt when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 

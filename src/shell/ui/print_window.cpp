@@ -50,21 +50,6 @@ bool PrintPages(QPrinter& printer, const std::string& fontName,
   return painter.end();
 }
 
-// The lines of file text as reading the file back gives them.
-std::vector<std::string> SplitFileLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    size_t stop = end;
-    if (stop > start && text[stop - 1] == '\r') --stop;
-    lines.emplace_back(text, start, stop - start);
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 void SetPrintToPdfFile(const std::string& path) { PdfFile() = path; }
@@ -141,7 +126,7 @@ void PrintWindow::btnPrint_Click() {
   // the printout does not depend on that file being writable.
   const std::string text = FileTextFromViewText(content_->toPlainText()) + "\r\n";
   WriteWholeFile(PrintFilePath(state_), text);
-  const std::vector<std::string> lines = SplitFileLines(text);
+  const std::vector<std::string> lines = SplitTextLines(text);
   QPrinter printer(QPrinter::HighResolution);
   if (toPdf) {
     printer.setOutputFormat(QPrinter::PdfFormat);
