@@ -62,16 +62,13 @@ TEST(ChartDataLine, FixedColumnsWithAbsolutePlaceValues) {
   for (const Case& c : cases) EXPECT_EQ(ChartDataLine(c.fields), c.expected);
 }
 
-TEST(ReportHeaders, ChartAndDiurnalHeadersAndThePrefix) {
+TEST(ReportHeaders, ChartAndDiurnalHeaders) {
   AppState state;
   ClearReportBuffers(state);
   FillFixtureChart(state);
   StartReportWithDiurnalHeader(state);
   WriteCurrentDataLine(state);
   EXPECT_TRUE(MatchesGoldenPage("headers", PageLines(state)));
-  SetReportHeadingPrefix(state);
-  SetReportHeadingPrefix(state);  // set, never appended to
-  EXPECT_EQ(state.flags.ReportHeading, "Halcyra (Tropical zodiac) - ");
 }
 
 namespace {
