@@ -1,25 +1,13 @@
 // The Data window under the offscreen platform: help pages, Save and Save As,
-// clearing, font steps, printing to PDF and the keys back to the main window.
-// Results are read from LASTPAGE.TXT, the saved files and the buffers.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+// clearing and printing to PDF. Results are read from LASTPAGE.TXT, the saved
+// files and the buffers.
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <algorithm>
 
 #include "gui_test_support.h"
-#include "platform/text_files.h"
 #include "shell/data_file.h"
-#include "shell/report_output.h"
-#include "shell/ui/data_window.h"
-#include "shell/ui/main_window.h"
 #include "shell/ui/print_window.h"
-#include "support/test_support.h"
 
 namespace halcyra {
 namespace {
@@ -35,8 +23,6 @@ class DataWindowTest : public testing::GuiTest {
     s.options.OptionValues[30] = s.options.OptionValues[45] = 60;
     s.options.OptionValues[117] = 80;
     s.options.OptionValues[118] = 96;
-    s.ini.FontSize = 10;
-    s.flags.screen.DataFontScale = 1.5;
     InstallDataWindowDisplay();
   }
 
@@ -143,41 +129,6 @@ TEST_F(DataWindowTest, ClearAllDataThenSaveAndPrintDataHaveNothing) {
                                              "Information: No data to write to file.",
                                              "Information: No data to print."}));
   EXPECT_EQ(View()->toPlainText(), before) << "the old page stays on view";
-}
-
-TEST_F(DataWindowTest, FontStepsStopTheViewAtTwelvePointsAndTheSizeFitsTheIni) {
-  App().ini.FontSize = 11.5;
-  WritePage(2);
-  Item("mnuFontsIncrease")->trigger();  // one step of 0.75 from just below 12
-  EXPECT_DOUBLE_EQ(View()->font().pointSizeF(), 12.25);
-  EXPECT_DOUBLE_EQ(App().ini.FontSize, 12.25);
-  EXPECT_FALSE(Item("mnuFontsIncrease")->isEnabled());
-  EXPECT_TRUE(Item("mnuFontsDecrease")->isEnabled());
-  CurrentDataWindow()->mnuFontsIncrease_Click();  // at 12 or more: the view stays, FontSize still grows
-  EXPECT_DOUBLE_EQ(View()->font().pointSizeF(), 12.25);
-  EXPECT_DOUBLE_EQ(App().ini.FontSize, 13.0);
-
-  CurrentDataWindow()->resize(4000, 3000);  // the INI records at most 16 bits
-  EXPECT_EQ(App().ini.DataWidth, MaxRecordedTwips);
-  EXPECT_EQ(App().ini.DataHeight, MaxRecordedTwips);
-}
-
-TEST_F(DataWindowTest, EscapeAndRightClickReturnToTheMainWindow) {
-  MainWindow main;
-  main.show();
-  WritePage(2);
-  const QPointF at(5, 5);
-  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QMouseEvent up(QEvent::MouseButtonRelease, at, View()->viewport()->mapToGlobal(at), Qt::RightButton,
-                 Qt::NoButton, Qt::NoModifier);
-  for (auto [target, event] : {std::pair<QWidget*, QEvent*>{View(), &esc}, {View()->viewport(), &up}}) {
-    CurrentDataWindow()->activateWindow();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(QApplication::activeWindow(), CurrentDataWindow());
-    QCoreApplication::sendEvent(target, event);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::activeWindow(), &main) << event->type();
-  }
 }
 
 TEST_F(DataWindowTest, PrintPageThroughThePrintWindowToPdf) {

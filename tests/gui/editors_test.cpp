@@ -1,23 +1,12 @@
-// The plain-text editors and the new-date window under the offscreen
-// platform: round trips of the edited files, the option re-read, Restore
-// Default Settings, and the failures that must not lose text or options.
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
+// The plain-text editors under the offscreen platform: round trips of the
+// edited files, the option re-read, Restore Default Settings, and the
+// failures that must not lose text or options.
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <filesystem>
 #include <fstream>
 
 #include "gui_test_support.h"
-#include "platform/text_files.h"
-#include "shell/new_date.h"
 #include "shell/text_editor_files.h"
-#include "shell/ui/new_date_window.h"
 #include "shell/ui/text_editors.h"
-#include "support/test_support.h"
 
 namespace halcyra {
 namespace {
@@ -140,45 +129,6 @@ TEST_F(EditorWindowTest, MissingFileOpensEmptyAndFailedSaveKeepsText) {
   EXPECT_NE(sink.shown[1].text.find("CITIES.LL"), std::string::npos);
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(Content(w)->toPlainText().toStdString(), "Boston 71.04 42.21");
-}
-
-TEST_F(EditorWindowTest, NamesSaveClearsDirtyFlagAndQuitReopensLists) {
-  int namesReopened = 0, citiesReopened = 0;
-  SetNamesListReopener([&] { ++namesReopened; });
-  SetCityListReopener([&] { ++citiesReopened; });
-  state.flags.NamesDirty = 1;
-  TextEditorWindow* names = ShowTextEditor(state, EditorKind::NameEdit);
-  Click(names, "btnSave");
-  EXPECT_EQ(state.flags.NamesDirty, 0);
-  Click(names, "btnQuit");
-  Click(ShowTextEditor(state, EditorKind::LongLat), "btnQuit");
-  Click(ShowTextEditor(state, EditorKind::OrbsEdit), "btnQuit");
-  EXPECT_EQ(namesReopened, 1);
-  EXPECT_EQ(citiesReopened, 1);
-}
-
-// Types one key into a box as the keyboard would.
-void Type(QWidget* box, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(box, &press);
-}
-
-TEST_F(EditorWindowTest, NewDateWindowShowsTheDayAndTakesOnlyDigits) {
-  state.flags.ListingDate = 2451545;
-  NewDateWindow w(state);
-  auto* month = w.findChild<QLineEdit*>("txtMonth");
-  auto* day = w.findChild<QLineEdit*>("txtDay");
-  auto* year = w.findChild<QLineEdit*>("txtYear");
-  EXPECT_EQ(month->text() + "/" + day->text() + "/" + year->text(), "1/1/2000");
-  month->setText("");
-  for (QChar c : QString("1a-2./")) Type(month, c.unicode(), QString(c));
-  EXPECT_EQ(month->text(), "12") << "only digits reach the box";
-  Type(month, Qt::Key_Backspace, "\b");
-  EXPECT_EQ(month->text(), "1");
-  day->setText("32");
-  year->setText("2000");
-  w.cmdOK_Click();
-  EXPECT_EQ(state.flags.ListingDate, 2451576) << "32 January counts on to 1 February";
 }
 
 }  // namespace

@@ -1,14 +1,27 @@
 #pragma once
 // What every window test shares: the one application object, message sinks
-// that hand back the sink they replaced, and the reset that gives each test
-// the process as a fresh start of the program finds it.
+// that hand back the sink they replaced, the reset that gives each test the
+// process as a fresh start of the program finds it, scratch program folders,
+// and the headers nearly every window test uses.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/gui/messages.h"
+#include "platform/text_files.h"
+#include "shell/report_output.h"
+#include "shell/ui/data_window.h"
+#include "shell/ui/main_window.h"
+#include "state/app_state.h"
+#include "support/test_support.h"
 
 namespace halcyra::testing {
 

@@ -1,32 +1,72 @@
 // The natal and transit input windows: presets, the hour box, OK with good
-// and bad input, and the main window's Input command with the clock injected.
-#include <gtest/gtest.h>
-
-#include <QAction>
+// and bad input, the main window's Input command with the clock injected;
+// picking from the names, cities and time-zone lists, saving a name, and the
+// atlas command with a fake atlas.
+#include <QCheckBox>
 #include <QListWidget>
-#include <QPushButton>
+#include <QRadioButton>
 
+#include "chart_input/atlas_exchange.h"
 #include "chart_input/input_checks.h"
+#include "chart_input/input_presets.h"
+#include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/geograph_window.h"
+#include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
-#include "gui/input_gui_support.h"
-#include "shell/ui/main_window.h"
+#include "chart_input/ui/time_zone_window.h"
+#include "gui_test_support.h"
 
 namespace halcyra {
 namespace {
 
-using InputWindows = testing::InputWindowTest;
+// Every test starts from the shared reset (no window open, a fresh state),
+// with a program folder holding the names, place and zone files, the home
+// place of Chicago (zone 6, 87 W 39, 41 N 51) and the clock at 9 March 2024
+// 19:05. Input boxes answer "" (the user typed nothing) unless a test sets
+// the answer.
+class InputWindowTest : public testing::GuiTest {
+ protected:
+  void SetUp() override {
+    App().AppPath = testing::ScratchProgramFolder("input_windows", {".FIL", ".LL", ".DAT"});
+    auto& v = App().options.OptionValues;
+    v[18] = 6, v[19] = 87, v[20] = 39, v[21] = 0, v[22] = 41, v[23] = 51, v[24] = 0;
+    SetClock(2024, 3, 9, 19, 5);
+    messages.inputAnswer = "";
+  }
+
+  static void SetClock(int year, int month, int day, int hour, int minute) {
+    SetClockOverride([=] { return ClockMoment{year, month, day, hour, minute, 0}; });
+  }
+  static std::string Text(QWidget& window, const char* box) {
+    return window.findChild<QLineEdit*>(box)->text().toStdString();
+  }
+  static void Type(QWidget& window, const char* box, const char* text) {
+    window.findChild<QLineEdit*>(box)->setText(text);
+  }
+  // "month/day/year hour:minute AM|PM, zone, long W|E min, lat N|S min".
+  static std::string Shown(const ChartInputWindow& window) {
+    const InputBoxTexts b = window.BoxTexts();
+    return b.Month + "/" + b.Day + "/" + b.Year + " " + b.Hour + ":" + b.Minute + (b.PM ? " PM, " : " AM, ") +
+           b.TZ + ", " + b.LongDeg + (b.East ? " E " : " W ") + b.LongMin + ", " + b.LatDeg +
+           (b.South ? " S " : " N ") + b.LatMin;
+  }
+
+  testing::RecordingSink messages;
+};
+
+using InputWindows = InputWindowTest;
+
+// The preset boxes: the clock of 9 March 2024 19:05 and the home place of Chicago.
+const char* const kChicago = "3/9/2024 7:5 PM, 6, 87 W 39, 41 N 51";
 
 TEST_F(InputWindows, StartUpPresetsBothWindowsToNowAtHome) {
   ShowInputWindows();
-  EXPECT_TRUE(InputD().isVisible());
-  EXPECT_TRUE(InputD1().isVisible());
   ASSERT_TRUE(NamesLoaded());
-  EXPECT_TRUE(Names().isVisible());
+  EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible() && Names().isVisible());
   EXPECT_EQ(Names().List()->item(0)->text(), "Now");
   EXPECT_EQ(InputD().NameText(), "Now");
-  // the clock of 9 March 2024 19:05 and the home place of Chicago
-  EXPECT_EQ(Shown(InputD()), "3/9/2024 7:5 PM, 6, 87 W 39, 41 N 51");
-  EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, 6, 87 W 39, 41 N 51");
+  EXPECT_EQ(Shown(InputD()), kChicago);
+  EXPECT_EQ(Shown(InputD1()), kChicago);
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -87,18 +127,12 @@ TEST_F(InputWindows, OkTakesGoodInputAndRefusesBadInput) {
   EXPECT_EQ(App().report.DataLineCount, 5);
 }
 
-class InputCommand : public testing::InputWindowTest {
- protected:
-  void SetUp() override {
-    InputWindowTest::SetUp();
-    main = new MainWindow;  // the reset deletes it: closing would run the exit sequence
-  }
-  void Input() { main->findChild<QAction*>("mnuInputData")->trigger(); }
-
-  MainWindow* main = nullptr;
-};
+// The main window's Input command. The reset deletes the main window:
+// closing it would run the exit sequence.
+using InputCommand = InputWindowTest;
 
 TEST_F(InputCommand, NowChartTakesTheClockAfresh) {
+  QAction* input = (new MainWindow)->findChild<QAction*>("mnuInputData");
   ShowInputWindows();
   // clock on 31 December 2025, the natal window's time afterwards
   const struct {
@@ -108,7 +142,7 @@ TEST_F(InputCommand, NowChartTakesTheClockAfresh) {
   for (const auto& c : cases) {
     SetClock(2025, 12, 31, c.hour, c.minute);
     App().chart.ChartName = "Now";
-    Input();
+    input->trigger();
     EXPECT_EQ(Shown(InputD()), "12/31/2025 " + std::string(c.shown) + ", 6, 87 W 39, 41 N 51")
         << c.hour << ":" << c.minute;
   }
@@ -116,6 +150,7 @@ TEST_F(InputCommand, NowChartTakesTheClockAfresh) {
 }
 
 TEST_F(InputCommand, ResetsTheDataEntryButKeepsTheBoxesOfANamedChart) {
+  auto* main = new MainWindow;
   ShowInputWindows();
   HideInputWindows();  // as the chart driver leaves them
   InputD().SetNameText("Apollo 11 launch, Kennedy Space Center");
@@ -131,7 +166,7 @@ TEST_F(InputCommand, ResetsTheDataEntryButKeepsTheBoxesOfANamedChart) {
   single->setChecked(true);
   NamesWindow* namesBefore = &Names();
 
-  Input();
+  main->findChild<QAction*>("mnuInputData")->trigger();
   EXPECT_EQ(App().report.DataLineCount, 0);
   EXPECT_EQ(App().flags.NamesDirty, 0);
   EXPECT_EQ(App().flags.DataFileName, "");
@@ -139,6 +174,101 @@ TEST_F(InputCommand, ResetsTheDataEntryButKeepsTheBoxesOfANamedChart) {
   EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible() && Names().isVisible());
   EXPECT_NE(&Names(), namesBefore) << "the names list is loaded afresh";
   EXPECT_EQ(Text(InputD(), "txtYear"), "1969");
+}
+
+using InputPicks = InputWindowTest;
+
+// Double-clicks the first row whose text starts with `textStart`.
+void Activate(QListWidget* list, const QString& textStart) {
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->text().startsWith(textStart)) return emit list->itemActivated(list->item(row));
+  ADD_FAILURE() << "no row " << textStart.toStdString();
+}
+
+TEST_F(InputPicks, CityAndZoneFillTheWindowThatAskedForThem) {
+  InputD1().findChild<QPushButton*>("cmdCities")->click();
+  ASSERT_TRUE(Geograph().isVisible());
+  Activate(Geograph().List(), "Kolkata, India");
+  EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, -5.30, 88 E 22, 22 N 32");
+  EXPECT_EQ(Shown(InputD()), kChicago);
+
+  InputD().findChild<QPushButton*>("cmdCities")->click();
+  QListWidget* cities = Geograph().List();
+  cities->setCurrentItem(cities->findItems("Sydney, Australia", Qt::MatchStartsWith).value(0));
+  Geograph().findChild<QPushButton*>("cmdUse")->click();
+  EXPECT_EQ(Shown(InputD()), "3/9/2024 7:5 PM, -10, 151 E 13, 33 S 52");
+  EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, -5.30, 88 E 22, 22 N 32");
+
+  InputD().findChild<QPushButton*>("cmdZones")->click();
+  EXPECT_EQ(App().flags.TZTarget, 0);
+  Activate(TimeZone().List(), "UTC+05:45");
+  EXPECT_EQ(Text(InputD(), "txtTZ"), "-5.45");
+  App().flags.TZTarget = 1;  // as another command may set it
+  Activate(TimeZone().List(), "UTC-03:30");
+  EXPECT_EQ(Text(InputD1(), "txtDiurnalTZ"), "3.30");
+  EXPECT_EQ(Text(InputD(), "txtTZ"), "-5.45");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(InputPicks, DoubleClickedNameComputesItsChart) {
+  int calls = 0;
+  SetCalculateChart([&] { ++calls; });
+  Activate(Names().List(), "Apollo 11 launch");
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(InputD().NameText(), "Apollo 11 launch, Kennedy Space Center");
+  EXPECT_EQ(Shown(InputD()), "7/16/1969 9:32 AM, 4, 80 W 36, 28 N 36");
+
+  // "Now" takes the clock and the home place.
+  Activate(Names().List(), "Now");
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(Shown(InputD()), kChicago);
+  EXPECT_EQ(App().input.RememberedNameIndex, 0);
+}
+
+TEST_F(InputPicks, SaveAddsTheNatalChartToTheNamesFile) {
+  const std::string path = App().AppPath + "/NAMES.FIL";
+  std::vector<std::string> expected = *ReadTextLines(path);
+  NamesWindow& names = Names();
+  const int countBefore = names.List()->count();
+  InputD().SetNameText("Test chart, Chicago");
+  names.findChild<QPushButton*>("cmdSave")->click();
+  EXPECT_TRUE(messages.shown.empty());
+  expected.push_back("Test chart, Chicago,3,9,2024,7,5,PM,6,87,39,W,41,51,N");
+  EXPECT_EQ(*ReadTextLines(path), expected);
+  EXPECT_EQ(names.List()->count(), countBefore + 1);
+  EXPECT_EQ(names.List()->currentItem()->text(), "Test chart, Chicago");
+
+  // Nothing is saved without a name, nor with input the checks refuse.
+  InputD().SetNameText("");
+  names.findChild<QPushButton*>("cmdSave")->click();
+  InputD().SetNameText("Bad");
+  Type(InputD(), "txtMonth", "13");
+  names.findChild<QPushButton*>("cmdSave")->click();
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, "Error in natal input data section. Please correct.");
+  EXPECT_EQ(*ReadTextLines(path), expected);
+}
+
+TEST_F(InputPicks, AtlasAnswerFillsThePlaceOfItsWindow) {
+  // No folder named: a note, and nothing changes.
+  InputD().findChild<QPushButton*>("cmdAtlas")->click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, NoAtlasFolderText);
+  EXPECT_EQ(App().ini.AtlasDir, "");
+  EXPECT_EQ(Shown(InputD()), kChicago);
+
+  // A fake atlas: a script that writes its answer where PCATPATH.TXT says.
+  const std::string atlas = testing::ScratchDir("gui-atlas");
+  ASSERT_TRUE(WriteWholeFile(atlas + "/ATLAS.EXE", "#!/bin/sh\nprintf '" + atlas + "\\r\\n' > '" + atlas +
+                                                       "/PCATPATH.TXT'\nprintf 'LATITUDE=51N29\\r\\n"
+                                                       "LONGITUDE=0E5\\r\\n' > '" + atlas + "/TSRTEMP.TXT'\n"));
+  std::filesystem::permissions(atlas + "/ATLAS.EXE", std::filesystem::perms::owner_all);
+  messages.inputAnswer = atlas;
+  InputD1().findChild<QPushButton*>("cmdAtlas")->click();
+  EXPECT_EQ(App().ini.AtlasDir, atlas);
+  EXPECT_EQ(messages.shown.size(), 2u) << "only the note that no folder was set";
+  EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, 6, 0 E 5, 51 N 29") << "no zone in the answer: the box keeps its own";
+  EXPECT_EQ(Shown(InputD()), kChicago);
 }
 
 }  // namespace

@@ -1,35 +1,26 @@
 // The listings under the offscreen platform, driven through their named
 // controls on a chart computed by the chart driver: Transit Interpretations
 // with the Data window's More menu (Forward, Backward, New Date), Table of
-// Houses, and the transit-listing options window's boxes, period check,
-// List, Orbs and a missing DIURNAL.ORB.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
+// Houses, the transit-listing options window (boxes, period check, List,
+// Orbs, a missing DIURNAL.ORB) and the planetary-hours window.
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <memory>
 
+#include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/input_windows.h"
 #include "core/calendar.h"
 #include "core/chart_driver.h"
 #include "gui_test_support.h"
-#include "platform/text_files.h"
 #include "reports/ui/diur_opt_window.h"
 #include "reports/ui/listing_commands.h"
-#include "shell/report_output.h"
+#include "reports/ui/planetary_hours_window.h"
 #include "shell/settings_files.h"
-#include "shell/ui/data_window.h"
-#include "shell/ui/main_window.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
-#include "support/test_support.h"
 
 namespace halcyra {
 namespace {
@@ -43,12 +34,7 @@ class ListingWindowsTest : public testing::GuiTest {
  protected:
   void SetUp() override {
     AppState& s = App();
-    s.AppPath = testing::ScratchDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(s.AppPath + "/REPORTS");
-    for (const char* file : {"OPTIONS.OPT", "DIURNAL.ORB", "SUN.TXT", "MOON.TXT", "MERCURY.TXT",
-                             "VENUS.TXT", "MARS.TXT", "JUPITER.TXT", "SATURN.TXT", "URANUS.TXT",
-                             "NEPTUNE.TXT", "PLUTO.TXT", "N_NODE.TXT", "S_NODE.TXT"})
-      fs::copy_file(testing::SourceAppData() + "/" + file, s.AppPath + "/" + file);
+    s.AppPath = testing::ScratchProgramFolder("listings", {".OPT", ".ORB", ".TXT", ".FIL"});
     LoadOptionsFile(s);
     ChartInput& in = s.input;
     in.NatalDayInt = 14, in.NatalMonthInt = 3, in.NatalYearInt = 1990;
@@ -141,9 +127,8 @@ TEST_F(ListingWindowsTest, TableOfHousesAsksTwoQuestions) {
   const auto page = lastPage();
   ASSERT_GE(page.size(), 8u + 30u);
   EXPECT_EQ(page[1], "               Table of Houses");
-  EXPECT_EQ(page[7].substr(0, 19), "  01 Jun 2024 13:00");
-  EXPECT_EQ(page[8].substr(0, 19), "  01 Jun 2024 13:30");
-  EXPECT_EQ(page[36].substr(0, 19), "  02 Jun 2024 03:30");
+  EXPECT_EQ(page[7].substr(0, 19) + "|" + page[8].substr(0, 19) + "|" + page[36].substr(0, 19),
+            "  01 Jun 2024 13:00|  01 Jun 2024 13:30|  02 Jun 2024 03:30");  // 30 rows 30 minutes apart
   EXPECT_EQ(App().report.DataLineCount, App().report.PageLineCount);  // buffer emptied first
   EXPECT_EQ(TheStatusDlg(), nullptr);
   EXPECT_EQ(App().chart.SkipNextDay, 0);
@@ -161,18 +146,15 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
   EXPECT_TRUE(w->isVisible());
   // the default selection: Hades (slot 17) off, Admetos (21) on, the angles on
   auto box = [w](const char* name) { return w->findChild<QCheckBox*>(name); };
-  EXPECT_TRUE(box("chkTransit1")->isChecked());
-  EXPECT_FALSE(box("chkTransit17")->isChecked());
-  EXPECT_TRUE(box("chkTransit21")->isChecked());
-  EXPECT_TRUE(box("chkNatal29")->isChecked());
+  for (const char* name : {"chkTransit1", "chkTransit17", "chkTransit21", "chkNatal29"})
+    EXPECT_EQ(box(name)->isChecked(), name != std::string("chkTransit17")) << name;
   std::string expected = s.ini.TransitSelection;
   box("chkTransit17")->setChecked(true);
   box("chkNatal1")->setChecked(false);
   expected[16] = '1';
   expected[42] = '0';
   EXPECT_EQ(s.ini.TransitSelection, expected);
-  EXPECT_EQ(w->findChild<QLineEdit*>("txtMonth")->text(), "6");
-  EXPECT_EQ(w->findChild<QLineEdit*>("txtYear")->text(), "2024");
+  EXPECT_EQ(w->findChild<QLineEdit*>("txtMonth")->text() + " " + w->findChild<QLineEdit*>("txtYear")->text(), "6 2024");
 
   // The Moon against the natal points: no days is refused, one day lists.
   s.ini.TransitSelection = std::string(84, '0');
@@ -215,6 +197,58 @@ TEST_F(ListingWindowsTest, OrbsCommandAndAMissingOrbFile) {
   EXPECT_EQ(lastPage(), before);
   EXPECT_EQ(TheStatusDlg(), nullptr);
   EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_F(ListingWindowsTest, PlanetaryHoursGridOfTheDaySentToOutputAndQuit) {
+  // The planetary hours read the natal window: 5 June 2024 at New York, zone 4, 74 00 W 40 43 N.
+  InputD().WriteMoment({"6", "5", "2024", "12", "0", true});
+  InputD().WritePlace({"4", "74", "0", "40", "43", false, false});
+  PlanetaryHoursWindow* w = ShowPlanetaryHours(App());
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(messages.shown.empty());
+  // the day and place of the natal window, on its clock
+  const PlanetaryHoursTable& table = w->Table();
+  EXPECT_EQ(table.weekday, 0);  // a Wednesday
+  EXPECT_EQ(std::pair(App().listings.SunriseHour, App().listings.SunsetHour),
+            std::pair(table.sunriseHour, table.sunsetHour));
+  EXPECT_NEAR(table.sunriseHour, 5.4, 0.2);  // New York's June sunrise is near 5.25 A.M. daylight time
+  // the grid shows the rows of the table
+  auto* grid = w->findChild<QTableWidget*>("grdHours");
+  ASSERT_EQ(grid->rowCount(), 24);
+  ASSERT_EQ(grid->columnCount(), 4);
+  for (int row = 0; row < 24; ++row) {
+    const PlanetaryHour& h = table.hours[row];
+    const std::string shown = (grid->item(row, 0)->text() + "|" + grid->item(row, 1)->text() + "|" +
+                               grid->item(row, 3)->text()).toStdString();
+    EXPECT_EQ(shown, (h.night ? "Night " : "Day ") + std::to_string(h.hour) + "|" + HourText(h.start) + "|" + h.ruler);
+  }
+
+  w->findChild<QPushButton*>("cmdSendToOutput")->click();
+  const auto page = testing::LastPageLines();
+  ASSERT_GE(page.size(), 18u);
+  EXPECT_EQ(page[1], "               PLANETARY HOURS");
+  EXPECT_EQ(page[3].substr(0, 27), "  05 Jun 2024   Mercury day");
+  EXPECT_EQ(page[6].substr(0, 14), "   1  " + HourText(table.sunriseHour) + " - ");
+
+  // Quit closes the Keywords window with its own.
+  QWidget keywords;
+  keywords.setObjectName("Keywords");
+  keywords.show();
+  const QPointer<PlanetaryHoursWindow> alive(w);
+  w->findChild<QPushButton*>("cmdQuit")->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(keywords.isVisible());
+  EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(ListingWindowsTest, PlanetaryHoursRefuseAChartNorthOf66Degrees) {
+  App().input.NatalGeoLat = 66.01f;
+  EXPECT_EQ(ShowPlanetaryHours(App()), nullptr);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            "Cannot calculate planetary hours. The latitude is too extreme. It must be 66 "
+            "degrees, 0 minutes or below.");
+  EXPECT_EQ(messages.shown[0].title, "Warning!");
 }
 
 }  // namespace

@@ -1,18 +1,12 @@
 // Start-up to the main window, File > Exit writing Orvane.INI, the fatal
-// start-up route, and the chart command behind the input windows, offscreen
-// on a copy of the staged program folder.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
+// start-up route and the chart command behind the input windows, offscreen
+// on a copy of the staged program folder; the progress bar, bevelled frames
+// and busy pointer of the start-up windows.
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTimer>
-#include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "chart_input/input_checks.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -22,12 +16,10 @@
 #include "gui_test_support.h"
 #include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/twips.h"
-#include "platform/text_files.h"
+#include "shell/ui/bevel_frame.h"
 #include "shell/ui/calculate_chart.h"
-#include "shell/ui/main_window.h"
+#include "shell/ui/progress_window.h"
 #include "shell/ui/startup.h"
-#include "state/app_state.h"
 
 namespace halcyra {
 namespace {
@@ -77,7 +69,6 @@ TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
   EXPECT_EQ(VisibleMenus(), (QStringList{"mnuFile", "mnuAstrline", "mnuHelp"}));
   EXPECT_EQ(App().options.OptionValues[19], 87);  // the shipped option file was read
   EXPECT_EQ(App().flags.ReportHeading, "Halcyra (Tropical zodiac) - ");
-  EXPECT_EQ(App().flags.DateFormat, 1);
   EXPECT_TRUE(fs::is_directory(dir + "/REPORTS"));
 
   // The height snaps back to a bare menu bar whatever is asked.
@@ -88,34 +79,14 @@ TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
 
   Exit();
   EXPECT_EQ(TheMainWindow(), nullptr);
-  EXPECT_EQ(ReadWholeFile(dir + "/Orvane.INI").value_or("(no file)"),
-            "[Orvane] - Do NOT change the order of these variables.\r\n"
-            "FontSize= 10\r\nFontBold= 0\r\nFontItalic= 0\r\n"
-            "OrvaneTop= 0\r\nOrvaneLeft= 0\r\nOrvaneHeight= 675\r\nOrvaneWidth= 8550\r\n"
-            "DataTop= 660\r\nDataLeft= 0\r\nDataHeight= 6540\r\nDataWidth= 9600\r\n"
-            "AstrLineTop= 680\r\nAstrLineLeft= 0\r\nAstrLineWidth= 9600\r\n"
-            "DataFile=" + dir + "/NAMES.FIL\r\nGeoDataFile=" + dir + "/GA_MA.LL\r\n"
-            "StartScale= 287\r\nTypeChart= 0\r\n"
-            "Geo_Opts=111111111111111100001001111110000000000000111111111111111100001001111110000000000000\r\n");
+  const auto golden = ReadTextLines(std::string(HALCYRA_TEST_DATA) + "/gui/first_run.ini");
+  std::string expected;  // the golden INI with this program folder, CR LF line ends
+  for (const std::string& line : golden.value())
+    expected += (line.starts_with("DataFile=") || line.starts_with("GeoDataFile=")
+                     ? line.substr(0, line.find('<')) + dir + line.substr(line.find('>') + 1)
+                     : line) + "\r\n";
+  EXPECT_EQ(ReadWholeFile(dir + "/Orvane.INI").value_or("(no file)"), expected);
   EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(StartupTest, TheIniPlacesTheMainWindowAndComesBackAtExit) {
-  const std::string dir = testing::CopyOfProgramFolder("startup-ini");
-  std::ofstream(dir + "/Orvane.INI", std::ios::binary)
-      << "OrvaneTop= 1500\r\nOrvaneLeft= 3000\r\nOrvaneHeight= 4000\r\nOrvaneWidth= 9000\r\n"
-         "AtlasDir=/opt/atlas\r\nTypeChart= 1\r\n";
-  ASSERT_EQ(Start(dir), 0);
-  EXPECT_EQ(TheMainWindow()->pos(), QPoint(PixelsFromTwipsX(3000), PixelsFromTwipsY(1500)));
-  EXPECT_EQ(App().ini.EuropeanChart, 1);
-  Exit();
-  const auto lines = ReadTextLines(dir + "/Orvane.INI").value_or(std::vector<std::string>(21));
-  ASSERT_EQ(lines.size(), 21u);  // the AtlasDir line is written
-  const std::vector<std::string> placed(lines.begin() + 4, lines.begin() + 8);
-  EXPECT_EQ(placed, (std::vector<std::string>{"OrvaneTop= 1500", "OrvaneLeft= 3000", "OrvaneHeight= 675",
-                                              "OrvaneWidth= 9000"}));
-  EXPECT_EQ(lines[17], "AtlasDir=/opt/atlas");
-  EXPECT_EQ(lines[19], "TypeChart= 1");
 }
 
 TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
@@ -217,18 +188,67 @@ TEST_F(CalculateChartTest, RefusedInputChangesNothing) {
     ASSERT_EQ(messages.shown.size(), 1u) << c.message;
     EXPECT_EQ(messages.shown[0].text, c.message);
     EXPECT_EQ(messages.shown[0].title, "Warning!");
-    EXPECT_EQ(App().input.NatalYearInt, before.input.NatalYearInt) << c.message;
-    EXPECT_EQ(App().input.NatalGeoLat, before.input.NatalGeoLat) << c.message;
-    EXPECT_EQ(App().chart.natal.NatalLong, before.chart.natal.NatalLong) << c.message;
-    EXPECT_EQ(App().chart.ChartName, "");
-    EXPECT_EQ(App().report.PageLines, before.report.PageLines) << c.message;
-    EXPECT_EQ(App().report.DataLines, before.report.DataLines) << c.message;
+    EXPECT_TRUE(App().input.NatalYearInt == before.input.NatalYearInt &&
+                App().input.NatalGeoLat == before.input.NatalGeoLat &&
+                App().chart.natal.NatalLong == before.chart.natal.NatalLong && App().chart.ChartName.empty() &&
+                App().report.PageLines == before.report.PageLines &&
+                App().report.DataLines == before.report.DataLines) << c.message;
     EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible()) << c.message;
     EXPECT_EQ(VisibleMenus(), (QStringList{"mnuFile", "mnuAstrline", "mnuHelp"})) << c.message;
     EXPECT_FALSE(TheMainWindow()->timer1->isActive()) << c.message;
     InputD().WritePlace({"5", "73", "59", "40", "45", false, false});
     InputD().Box("txtMonth")->setText("7");
   }
+}
+
+using StartupWindows = testing::GuiTest;
+
+TEST_F(StartupWindows, ProgressBarWidthsAndPaint) {
+  const struct {
+    long done, total;
+    double width;  // -1: nothing drawn
+    const char* why;
+  } cases[] = {
+      {0, 100, 0, "nothing done: a box of zero width"}, {50, 100, 150, "half of a 300-wide box"},
+      {150, 100, 300, "more than the total is limited to 100 percent"}, {1, 3, 100, "a third, single precision"},
+      {5, 0, -1, "a total of 0 draws nothing"}, {5, -2, -1, "a negative total draws nothing"},
+  };
+  for (const auto& c : cases) {
+    const auto width = ProgressBarWidth(c.done, c.total, 300);
+    EXPECT_NEAR(width.value_or(-1), c.width, 1e-4) << c.why;
+  }
+
+  ShowProgressBar(3, 0);
+  EXPECT_EQ(TheStatusDlg(), nullptr);  // a zero total neither draws nor opens the window
+  ShowProgressBar(50, 100);
+  ASSERT_NE(TheStatusDlg(), nullptr);
+  const int w = TheStatusDlg()->bar.width(), h = TheStatusDlg()->bar.height();
+  EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w / 4, h / 2), QColor(255, 0, 0));
+  EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w * 3 / 4, h / 2), QColor(Qt::white));
+  ShowProgressBar(10, 100);  // a shorter bar erases nothing that was drawn
+  EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w / 4, h / 2), QColor(255, 0, 0));
+}
+
+TEST_F(StartupWindows, BevelFrameOnePixelLinePerPixelOfThickness) {
+  const BevelFrameSpec sunken = SunkenBorderSpec(300, 600, 1500, 300);  // twips
+  // 12 twips per pixel: only i = 12, since 24 exceeds the 15-twip thickness.
+  const std::vector<BevelLine> at12 = {{288, 588, 288, 912, 0x808080}, {1812, 588, 1812, 912, 0xFFFFFF},
+                                       {288, 588, 1812, 588, 0x808080}, {288, 912, 1812, 912, 0xFFFFFF}};
+  EXPECT_EQ(BevelFrameLines(sunken, 12, 12), at12);
+  // Thickness below a pixel still draws one; 6 twips per pixel draws two.
+  BevelFrameSpec thin = sunken;
+  thin.ThicknessX = thin.ThicknessY = 1;
+  EXPECT_EQ(BevelFrameLines(thin, 15, 15).size(), 4u);
+  EXPECT_EQ(BevelFrameLines(sunken, 6, 6).size(), 8u);
+}
+
+TEST_F(StartupWindows, BusyPointerIsAStateNotAStack) {
+  SetBusyPointer(true);
+  SetBusyPointer(true);
+  EXPECT_TRUE(BusyPointerShown());
+  SetBusyPointer(false);  // one call undoes any number of busy calls
+  EXPECT_FALSE(BusyPointerShown());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
