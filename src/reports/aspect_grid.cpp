@@ -24,11 +24,6 @@ const char* const kColumnHeading =
 const char* const kNoDataCell = " --  ";
 const char* const kNoAspectCell = "---  ";
 
-void WriteLine(AppState& state, std::string text) {
-  state.report.OutLine = std::move(text);
-  WriteOutLine(state);
-}
-
 void WriteTitle(AppState& state, const std::string& title) {
   WriteLine(state, std::string(15, ' ') + title);
   WriteBlankLine(state);

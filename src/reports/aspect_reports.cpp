@@ -16,11 +16,6 @@ namespace {
 
 constexpr int kParallelCode = 7;
 
-void WriteLine(AppState& state, std::string text) {
-  state.report.OutLine = std::move(text);
-  WriteOutLine(state);
-}
-
 std::string ListLine(int first, int code, int second, double orb) {
   return "  " + PointName10(first) + AspectName12(code) + PointName10(second) + "  " +
          PadNumber2(FormatNumber(orb, "#0.00"));

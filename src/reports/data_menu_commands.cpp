@@ -69,8 +69,7 @@ void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box) {
   if (box.ticked) {
     StartNewPage(state);
     WriteBlankLine(state);
-    state.report.OutLine = "  " + box.caption;
-    WriteOutLine(state);
+    WriteLine(state, "  " + box.caption);
     WriteCurrentDataLine(state);
     WriteBlankLine(state);
     WriteNatalAspectReport(state);

@@ -17,11 +17,6 @@ namespace {
 
 constexpr int kSets = 4;  // natal, progressed, solar arc, second chart
 
-void WriteLine(AppState& state, std::string text) {
-  state.report.OutLine = std::move(text);
-  WriteOutLine(state);
-}
-
 // One column cell: "  " position(9) and the retrograde mark, or "--".
 std::string Cell(double longitude, bool noData, bool retrograde) {
   if (noData) return "  " + PadRight("--", 10);

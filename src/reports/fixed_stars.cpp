@@ -93,11 +93,6 @@ constexpr std::size_t kNameWidth = 15;
 constexpr std::size_t kNoteColumn = 2 + kNameWidth + 9 + 2;  // characters before a note
 constexpr std::size_t kLineWidth = 80;
 
-void WriteLine(AppState& state, std::string text) {
-  state.report.OutLine = std::move(text);
-  WriteOutLine(state);
-}
-
 // The note cut into pieces of at most `width` characters, broken at blanks
 // where a blank falls in the piece.
 std::vector<std::string> WrapNote(const std::string& note, std::size_t width) {

@@ -17,11 +17,6 @@ namespace {
 constexpr int kLastHeadingPoint = LastUranianPoint;
 constexpr int kEntriesPerLine = 3;
 
-void WriteLine(AppState& state, std::string text) {
-  state.report.OutLine = std::move(text);
-  WriteOutLine(state);
-}
-
 void WriteRowsAndColumnsLine(AppState& state) {
   WriteLine(state, "  Rows: " + state.chart.TransitChartName + "   Columns: " + state.chart.ChartName);
 }

@@ -16,11 +16,6 @@ namespace {
 
 std::string DateText(const ListingDay& d) { return FormatDateDdMmmYyyy(d.day, d.month, d.year); }
 
-void WriteLine(AppState& state, const std::string& text) {
-  state.report.OutLine = text;
-  WriteOutLine(state);
-}
-
 }  // namespace
 
 void WriteMinuteListing(AppState& state, const MinuteListingPeriod& period,

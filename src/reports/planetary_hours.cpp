@@ -23,11 +23,6 @@ int HourIndex(int weekday, int hour, bool night) {
   return (step - 1) % 7 + 1;
 }
 
-void WriteLine(AppState& state, const std::string& text) {
-  state.report.OutLine = text;
-  WriteOutLine(state);
-}
-
 }  // namespace
 
 std::string DayRulerName(int weekday) { return kDayRulers[((weekday % 7) + 7) % 7]; }

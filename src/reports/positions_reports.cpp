@@ -16,11 +16,6 @@ namespace {
 
 const std::string kNoData = "--";
 
-void WriteLine(AppState& state, std::string text) {
-  state.report.OutLine = std::move(text);
-  WriteOutLine(state);
-}
-
 // House label of point p: the first four characters of its house-tag field.
 std::string HouseOfPoint(const std::string& houseTags, int point) {
   std::size_t start = static_cast<std::size_t>(point - 1) * 10;

@@ -22,30 +22,25 @@ void StartReportWithChartHeader(AppState& state) {
 void WriteNatalDataHeader(AppState& state) {
   const ChartInput& in = state.input;
   WriteBlankLine(state);
-  state.report.OutLine = "  " + state.chart.ChartName;
-  WriteOutLine(state);
-  state.report.OutLine = ChartDataLine({in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt,
-                                        in.NatalTZ, in.NatalClockTime, in.NatalGeoLat,
-                                        in.NatalGeoLong, in.NatalAmPm, in.NatalNSText,
-                                        in.NatalEWText});
-  WriteOutLine(state);
+  WriteLine(state, "  " + state.chart.ChartName);
+  WriteLine(state, ChartDataLine({in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt,
+                                  in.NatalTZ, in.NatalClockTime, in.NatalGeoLat,
+                                  in.NatalGeoLong, in.NatalAmPm, in.NatalNSText,
+                                  in.NatalEWText}));
 }
 
 void StartReportWithDiurnalHeader(AppState& state) {
   StartReportWithChartHeader(state);
   const ChartInput& in = state.input;
-  state.report.OutLine =
-      "  Diurnal date = " + FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear);
-  WriteOutLine(state);
+  WriteLine(state, "  Diurnal date = " + FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear));
 }
 
 void WriteCurrentDataLine(AppState& state) {
   const ChartInput& in = state.input;
-  state.report.OutLine = ChartDataLine({in.TransitDay, in.TransitMonth, in.TransitYear,
-                                        in.TransitTZ, in.ChartClockTime, in.TransitGeoLat,
-                                        in.TransitGeoLong, in.ChartAmPm, in.TransitNSText,
-                                        in.TransitEWText});
-  WriteOutLine(state);
+  WriteLine(state, ChartDataLine({in.TransitDay, in.TransitMonth, in.TransitYear,
+                                  in.TransitTZ, in.ChartClockTime, in.TransitGeoLat,
+                                  in.TransitGeoLong, in.ChartAmPm, in.TransitNSText,
+                                  in.TransitEWText}));
 }
 
 std::string ChartDataLine(const ChartDataFields& f) {

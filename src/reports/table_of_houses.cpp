@@ -17,11 +17,6 @@ namespace halcyra {
 
 namespace {
 
-void WriteLine(AppState& state, const std::string& text) {
-  state.report.OutLine = text;
-  WriteOutLine(state);
-}
-
 // Cusp entries of houses 10, 11, 12, 1, 2 and 3; the other six lie opposite.
 constexpr int kListedEntries[6] = {1, 2, 3, 4, 5, 6};
 

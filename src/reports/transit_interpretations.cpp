@@ -23,11 +23,6 @@ namespace {
 
 constexpr int kConjunction = 2, kOpposition = 6;
 
-void WriteLine(AppState& state, const std::string& text) {
-  state.report.OutLine = text;
-  WriteOutLine(state);
-}
-
 // The day ListingDate at the chart clock's time of day, through the
 // ephemeris with its next-day pass, and Chiron.
 void ComputeListingDay(AppState& state) {

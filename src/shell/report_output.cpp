@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <new>
+#include <utility>
 
 #include "platform/program_files.h"
 #include "platform/text_files.h"
@@ -58,6 +59,11 @@ void WriteOutLine(AppState& state) {
 
 void WriteBlankLine(AppState& state) {
   state.report.OutLine.clear();
+  WriteOutLine(state);
+}
+
+void WriteLine(AppState& state, std::string text) {
+  state.report.OutLine = std::move(text);
   WriteOutLine(state);
 }
 

@@ -11,6 +11,7 @@ namespace halcyra {
 
 void WriteOutLine(AppState& state);    // appends OutLine to both lists; OutLine keeps its text
 void WriteBlankLine(AppState& state);  // appends an empty line to both lists; OutLine is left empty
+void WriteLine(AppState& state, std::string text);  // OutLine := text, then WriteOutLine
 void StartNewPage(AppState& state);    // empties the page; ends a dated listing
 void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
 // Shows a help file of the program folder ("\OUTPUTD1.HLP" or "OUTPUTD1.HLP") as a new page.
