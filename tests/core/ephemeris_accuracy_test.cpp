@@ -8,44 +8,18 @@
 
 #ifdef HALCYRA_HAVE_SWE
 
-#include <swephexp.h>
-
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "core/angle_helpers.h"
 #include "core/calendar.h"
-#include "core/chart_time.h"
-#include "core/ephemeris_driver.h"
+#include "ephemeris_test_support.h"
 
 namespace halcyra {
 namespace {
 
-constexpr const char* EphemerisFiles = "/usr/share/libswe/ephe";
-
-struct SwissEphemeris {
-  SwissEphemeris() { swe_set_ephe_path(const_cast<char*>(EphemerisFiles)); }
-  ~SwissEphemeris() { swe_close(); }
-  // longitude and declination of date, degrees
-  void Position(double jdUt, int body, double& lon, double& decl) const {
-    double ecl[6], equ[6];
-    char error[256];
-    if (swe_calc_ut(jdUt, body, SEFLG_SWIEPH, ecl, error) < 0) ADD_FAILURE() << error;
-    if (swe_calc_ut(jdUt, body, SEFLG_SWIEPH | SEFLG_EQUATORIAL, equ, error) < 0) ADD_FAILURE() << error;
-    lon = ecl[0];
-    decl = equ[1];
-  }
-};
-
-EphemerisMoment MomentOf(double jday, double dayFraction) {
-  EphemerisMoment m;
-  m.JDay = jday;
-  m.DayFraction = dayFraction;
-  m.T = CenturiesFrom1900(jday, dayFraction);
-  m.Obliquity = -DegToRad(MeanObliquityDeg(m.T));
-  return m;
-}
+using testing::MomentOf;
+using testing::SwissEphemeris;
 
 struct Tolerance {
   int point, swissBody;

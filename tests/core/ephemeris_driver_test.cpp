@@ -1,29 +1,22 @@
-// The ephemeris driver: what a pass writes and leaves alone, the next-day
-// pass and its switch, the retrograde rule, the derived points, Pluto's
-// equinox shift and the declinations.
+// The ephemeris driver: the retrograde rule, the next-day pass and its
+// switch, what a pass writes and leaves alone; the Sun and Moon routines
+// outside the span of the accuracy test; and the bits of the results, which
+// the speed-ups must leave alone.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
 
-#include "core/angle_helpers.h"
-#include "core/chart_time.h"
-#include "core/ephemeris_driver.h"
-#include "core/planet_orbits.h"
+#include "core/ephemeris_trig.h"
+#include "core/moon.h"
+#include "core/sun.h"
+#include "ephemeris_test_support.h"
 
 namespace halcyra {
 namespace {
 
-EphemerisMoment MomentOf(double jday, double dayFraction, double ascLong = 123.4, double mcLong = 33.3) {
-  EphemerisMoment m;
-  m.JDay = jday;
-  m.DayFraction = dayFraction;
-  m.T = CenturiesFrom1900(jday, dayFraction);
-  m.Obliquity = -DegToRad(MeanObliquityDeg(m.T));  // as the chart time leaves it
-  m.AscLong = ascLong;
-  m.MCLong = mcLong;
-  return m;
-}
+using testing::MomentOf;
 
 struct Pass {
   WorkingSet work;
@@ -49,9 +42,10 @@ TEST(EphemerisDriver, RetrogradeRuleAcrossZeroAries) {
     EXPECT_EQ(MovesBackwards(c.today, c.next), c.backwards) << c.today << " -> " << c.next;
 }
 
+// SkipNextDay 1 blanks the flags and leaves the next-day values of an
+// earlier pass; the first-pass results do not depend on the switch.
 TEST(EphemerisDriver, SkippingTheNextDayKeepsEarlierNextDayValues) {
-  const EphemerisMoment m = MomentOf(2451545, 0.3);
-  const Pass full = RunPass(m, 0);
+  const Pass full = RunPass(MomentOf(2451545, 0.3), 0);
   Pass skip = full;
   skip.work.RetroFlags = std::string(NumPoints, 'x');
   skip.work.PointLongNextDay[Mars] = 1.5;
@@ -62,7 +56,6 @@ TEST(EphemerisDriver, SkippingTheNextDayKeepsEarlierNextDayValues) {
   EXPECT_EQ(skip.work.PointLongNextDay[Moon], full.work.PointLongNextDay[Moon]);
   EXPECT_EQ(skip.ephem.MoonDeclNextDay, -7.5);
 
-  // first-pass results do not depend on the switch
   const Pass fresh = RunPass(MomentOf(2451545 + 100, 0.3), 0);
   for (int p = Sun; p <= Midheaven; ++p) {
     EXPECT_EQ(skip.work.PointLong[p], fresh.work.PointLong[p]) << p;
@@ -72,7 +65,8 @@ TEST(EphemerisDriver, SkippingTheNextDayKeepsEarlierNextDayValues) {
 
 // The next-day pass equals a pass one day later, except that Pluto keeps
 // the first day's equinox shift (counted from the day number alone) and the
-// Moon's declination the first day's obliquity.
+// Moon's declination the first day's obliquity (which moves about 4e-7
+// degree a day).
 TEST(EphemerisDriver, NextDayPassIsTheFollowingDay) {
   for (double jday : {2415387.0, 2440000.0, 2459945.0, 2473000.0}) {
     const Pass today = RunPass(MomentOf(jday, 0.75), 0);
@@ -82,112 +76,92 @@ TEST(EphemerisDriver, NextDayPassIsTheFollowingDay) {
       const double diff = std::remainder(today.work.PointLongNextDay[p] + shift - tomorrow.work.PointLong[p], 360.0);
       EXPECT_NEAR(diff, 0, 1e-8) << "point " << p << " day " << jday;
     }
-    // the next day is rotated with the first day's obliquity, which moves
-    // about 4e-7 degree a day
     EXPECT_NEAR(today.ephem.MoonDeclNextDay, tomorrow.work.PointDecl[Moon], 1e-6) << jday;
   }
 }
 
-// Over a year of days: the Sun and Moon are never flagged, the mean node
-// always is, and a planet's flag agrees with its own two longitudes.
-TEST(EphemerisDriver, RetrogradeFlagsOverAYear) {
-  for (double jday = 2459581; jday < 2459581 + 366; jday += 1) {
-    const Pass p = RunPass(MomentOf(jday, 0.5), 0);
-    const std::string& flags = p.work.RetroFlags;
-    ASSERT_EQ(flags.size(), static_cast<std::size_t>(NumPoints));
-    ASSERT_EQ(flags[Sun - 1], ' ') << jday;
-    ASSERT_EQ(flags[Moon - 1], ' ') << jday;
-    ASSERT_EQ(flags[NorthNode - 1], 'R') << jday;
-    for (int b = Mercury; b <= Pluto; ++b)
-      ASSERT_EQ(flags[b - 1] == 'R', MovesBackwards(p.work.PointLong[b], p.work.PointLongNextDay[b])) << b;
-    for (int q = PartOfFortune; q <= NumPoints; ++q) ASSERT_EQ(flags[q - 1], ' ') << q;
-  }
-}
-
-TEST(EphemerisDriver, DerivedPointsAndAngles) {
-  const EphemerisMoment m = MomentOf(2448000, 0.2, 300, 210.5);
-  const Pass p = RunPass(m, 1);
-  const WorkingSet& w = p.work;
-  EXPECT_EQ(w.PointLong[PartOfFortune], NormalizeDegrees(w.PointLong[Moon] + 300 - w.PointLong[Sun]));
-  EXPECT_GE(w.PointLong[PartOfFortune], 0);
-  EXPECT_LT(w.PointLong[PartOfFortune], 360);
-  EXPECT_EQ(w.PointLong[Ascendant], 300);
-  EXPECT_EQ(w.PointLong[Midheaven], 210.5);
-  EXPECT_EQ(p.ephem.PointLat[Sun], 0);
-}
-
-// Points the ephemeris does not own keep whatever they held.
-TEST(EphemerisDriver, LeavesOtherPointsAlone) {
+// A pass writes the Part of Fortune and the angles from the moment; the Sun
+// and Moon are never flagged retrograde, the mean node always is, and the
+// derived points never are. Points the ephemeris does not own keep whatever
+// they held.
+TEST(EphemerisDriver, WritesItsOwnPointsAndLeavesTheRest) {
   Pass p;
   for (int q = 0; q <= NumPoints; ++q) {
     p.work.PointLong[q] = 1000 + q;
     p.work.PointDecl[q] = 2000 + q;
     p.ephem.PointLat[q] = 3000 + q;
   }
-  CalcPlanetPositions(MomentOf(2450000, 0.5), 0, p.work, p.ephem);
+  CalcPlanetPositions(MomentOf(2448000, 0.2, 300, 210.5), 0, p.work, p.ephem);
+  const WorkingSet& w = p.work;
+  EXPECT_EQ(w.PointLong[PartOfFortune], NormalizeDegrees(w.PointLong[Moon] + 300 - w.PointLong[Sun]));
+  EXPECT_EQ(w.PointLong[Ascendant], 300);
+  EXPECT_EQ(w.PointLong[Midheaven], 210.5);
+  EXPECT_EQ(p.ephem.PointLat[Sun], 0);
+  ASSERT_EQ(w.RetroFlags.size(), static_cast<std::size_t>(NumPoints));
+  EXPECT_EQ(w.RetroFlags[Sun - 1], ' ');
+  EXPECT_EQ(w.RetroFlags[Moon - 1], ' ');
+  EXPECT_EQ(w.RetroFlags[NorthNode - 1], 'R');
+  for (int q = PartOfFortune; q <= NumPoints; ++q) EXPECT_EQ(w.RetroFlags[q - 1], ' ') << q;
   for (int q : std::initializer_list<int>{Chiron, Lilith, TransPluto, Cupido, Poseidon, FirstHousePoint, LastHousePoint})
-    EXPECT_EQ(p.work.PointLong[q], 1000 + q) << q;
+    EXPECT_EQ(w.PointLong[q], 1000 + q) << q;
   for (int q = NorthNode; q <= NumPoints; ++q) {
-    EXPECT_EQ(p.work.PointDecl[q], 2000 + q) << q;
+    EXPECT_EQ(w.PointDecl[q], 2000 + q) << q;
     EXPECT_EQ(p.ephem.PointLat[q], 3000 + q) << q;
   }
 }
 
-// 1.33 degrees a century from JD 2433283, by the day number only.
-TEST(EphemerisDriver, PlutoEquinoxShift) {
-  struct Case {
-    double jday, dayFraction, shift;
-  };
-  const Case cases[] = {
-      {2433283, 0.5, 0}, {2433283, 0.9, 0}, {2433283 + 36525, 0.1, 1.33}, {2433283 - 36525, 0.5, -1.33}};
-  for (const Case& c : cases) {
-    const EphemerisMoment m = MomentOf(c.jday, c.dayFraction);
-    const double t1900 = (c.jday - 2415020 + c.dayFraction - 0.5) / 36525;
-    EarthPosition earth;
-    double correction = 0;
-    CalcOuterPlanetElements(EarthBody, t1900, earth, correction);
-    const double bare = NormalizeDegrees(CalcOuterPlanetElements(Pluto, t1900, earth, correction).Long);
-    const Pass p = RunPass(m, 1);
-    EXPECT_NEAR(std::remainder(p.work.PointLong[Pluto] - bare, 360.0), c.shift, 1e-9) << c.jday << " " << c.dayFraction;
+// The return searches read SunLong and MoonLong for charts of any date:
+// over 1800 to 2100, stepped by an odd number of days so the sweep visits
+// every phase of the fast arguments, they and the node stay reduced and the
+// Moon within its orbit's inclination.
+TEST(EphemerisSunMoon, ResultsStayInRangeBeforeAndAfter1900) {
+  for (double t = -1.0; t <= 2.0; t += 37.3 / 36525) {
+    const double sun = CalcSunPosition(t).SunLong;
+    const MoonPosition m = CalcMoonPosition(t);
+    ASSERT_TRUE(sun >= 0 && sun < 360) << "Sun " << sun << " T " << t;
+    ASSERT_TRUE(m.MoonLong >= 0 && m.MoonLong < 360) << "Moon " << m.MoonLong << " T " << t;
+    ASSERT_TRUE(m.MeanNode >= 0 && m.MeanNode < 360) << "node " << m.MeanNode << " T " << t;
+    ASSERT_LE(std::fabs(m.MoonLat), 5.4) << t;
   }
 }
 
-// The Sun's declination follows from its longitude alone; at the solstices
-// it is plus and minus the obliquity. Either sign of the handed-over
-// obliquity rotates the same way.
-TEST(EphemerisDriver, Declinations) {
-  const double eps = DegToRad(23.44);
-  EXPECT_NEAR(EclipticToDeclination(90, 0, eps), 23.44, 1e-9);
-  EXPECT_NEAR(EclipticToDeclination(270, 0, eps), -23.44, 1e-9);
-  EXPECT_NEAR(EclipticToDeclination(0, 0, eps), 0, 1e-9);
-  // sin(decl) = sin(lat) cos(eps) + cos(lat) sin(eps) sin(long)
-  EXPECT_NEAR(EclipticToDeclination(0, 5, eps), std::asin(std::sin(DegToRad(5)) * std::cos(eps)) * 180 / Pi, 1e-9);
-  EXPECT_NEAR(EclipticToDeclination(90, 5, eps), 28.44, 1e-9);
-
-  EphemerisMoment m = MomentOf(2455000, 0.4);
-  const Pass negated = RunPass(m, 1);
-  m.Obliquity = -m.Obliquity;
-  const Pass positive = RunPass(m, 1);
-  for (int q = Sun; q <= Moon; ++q) EXPECT_EQ(negated.work.PointDecl[q], positive.work.PointDecl[q]) << q;
-  EXPECT_EQ(negated.work.PointDecl[Sun], EclipticToDeclination(negated.work.PointLong[Sun], 0, m.Obliquity));
-}
-
-TEST(EphemerisDriver, ChartStateOverloadReadsTheClock) {
-  ChartMomentInput in;
-  in.year = 2001;
-  in.month = 9;
-  in.day = 11;
-  in.dayFraction = 0.55;
-  in.geoLong = 74.00;
-  in.geoLat = 40.43;
-  ChartState chart;
-  chart.clock = ComputeChartClock(in);
-  chart.SkipNextDay = 0;
-  CalcPlanetPositions(chart);
-  const Pass direct = RunPass(MomentFromClock(chart.clock), 0);
-  for (int q = Sun; q <= Midheaven; ++q) EXPECT_EQ(chart.work.PointLong[q], direct.work.PointLong[q]) << q;
-  EXPECT_EQ(chart.work.PointLong[Ascendant], chart.clock.AscLong);
-  EXPECT_EQ(chart.work.RetroFlags, direct.work.RetroFlags);
+// The ephemeris takes sine and cosine of one angle from one sincos call, and
+// the angles of a rectangular point without its distance. Neither may
+// change a bit against SinDeg, CosDeg and RectToSpherical: over angles as
+// large as Mercury's unreduced anomaly, over points at planetary distances,
+// and on the axes.
+TEST(EphemerisTrig, ShortcutsKeepTheBitsOfTheFullRoutines) {
+  auto expectSameBits = [](double angle, double x, double y, double z) {
+    const SinCos sc = SinCosDeg(angle);
+    const SphericalPoint s = RectToSpherical(x, y, z);
+    const LongLat a = LongLatOfRect(x, y, z);
+    const struct {
+      const char* what;
+      double shortcut, full;
+    } checks[] = {
+        {"SinCosDeg sine", sc.sin, SinDeg(angle)},
+        {"SinCosDeg cosine", sc.cos, CosDeg(angle)},
+        {"LongLatOfRect longitude", a.longitude, s.longitude},
+        {"LongLatOfRect latitude", a.latitude, s.latitude},
+        {"LatitudeOfRect", LatitudeOfRect(x, y, z), s.latitude},
+    };
+    bool same = true;
+    for (const auto& c : checks) {
+      EXPECT_EQ(c.shortcut, c.full) << c.what << " of angle " << angle << " point " << x << " " << y << " " << z;
+      same = same && c.shortcut == c.full;
+    }
+    return same;
+  };
+  const double axes[] = {0, -0.0, 1, -1, 1e-300, 2e8};
+  for (double x : axes)
+    for (double y : axes)
+      for (double z : axes) expectSameBits(x, x, y, z);
+  double angle = -2e5, u = -7e4;
+  for (int i = 0; i < 400000; ++i) {
+    ASSERT_TRUE(expectSameBits(angle, 3e8 * std::cos(u), 2e8 * std::sin(1.7 * u), 1e7 * std::sin(u / 3)));
+    angle += 1.00000123;  // irrational-looking steps visit every phase
+    u += 1.37;
+  }
 }
 
 // Bit patterns of three passes as this implementation gives them with
