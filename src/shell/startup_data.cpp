@@ -1,9 +1,9 @@
 #include "shell/startup_data.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
+#include "core/angle_helpers.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
 #include "shell/delimited_numbers.h"
@@ -37,9 +37,6 @@ constexpr DailyFile DailyFiles[] = {
     {"t-Vulkanus.DAT", "Loading Vulkanus ephemeris . . ."},
     {"t-Poseidon.DAT", "Loading Poseidon ephemeris . . ."},
 };
-
-// Same result as the chart core's NormalizeDegrees: 0 up to 360.
-double NormalizeDegrees(double x) { return x - 360.0 * std::floor(x / 360.0); }
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
