@@ -4,7 +4,6 @@
 // and F7. Pages are those of the report tests' fixture chart.
 #include <QCheckBox>
 #include <QMenu>
-#include <memory>
 
 #include "gui_test_support.h"
 #include "reports/data_menu_commands.h"
@@ -24,8 +23,7 @@ class DataMenuTest : public testing::GuiTest {
     ClearReportBuffers(s);
     testing::FillFixtureChart(s);
     InstallDataWindowDisplay();
-    window_ = std::make_unique<MainWindow>();
-    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    window_ = new MainWindow;  // the reset deletes it: closing would run the exit sequence
   }
 
   QAction* item(const char* name) { return window_->dataMenu->findChild<QAction*>(name); }
@@ -38,7 +36,7 @@ class DataMenuTest : public testing::GuiTest {
     return lines;
   }
 
-  std::unique_ptr<MainWindow> window_;
+  MainWindow* window_ = nullptr;
 };
 
 TEST_F(DataMenuTest, MenuTreeHiddenAndInertUntilTheFirstChart) {

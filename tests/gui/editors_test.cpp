@@ -12,7 +12,6 @@ namespace halcyra {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordingSink;
 
 // The bytes Save writes for a typed text, and the text loaded from a file.
 TEST(EditorFiles, SaveKeepsEveryTypedCharacterAndLoadEndsEveryLine) {
@@ -30,7 +29,8 @@ TEST(EditorFiles, SaveKeepsEveryTypedCharacterAndLoadEndsEveryLine) {
 
   const std::string file = testing::ScratchDir("editor_files") + "/f.txt";
   const std::pair<const char*, const char*> loads[] = {
-      {"one\r\ntwo\r\n", "one\r\ntwo\r\n"}, {"one\r\ntwo", "one\r\ntwo\r\n"}, {"one\ntwo\n", "one\r\ntwo\r\n"}, {"", ""}};
+      {"one\r\ntwo\r\n", "one\r\ntwo\r\n"}, {"one\r\ntwo", "one\r\ntwo\r\n"},  // the last line gains its end
+      {"one\ntwo\n", "one\r\ntwo\r\n"}, {"", ""}};
   for (const auto& [bytes, text] : loads) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
     EXPECT_EQ(LoadEditorText(file).value(), text) << bytes;
@@ -50,16 +50,12 @@ class EditorWindowTest : public testing::GuiTest {
   static void Click(QWidget* w, const char* button) { w->findChild<QPushButton*>(button)->click(); }
 
   AppState state;
-  RecordingSink sink;
+  testing::RecordingSink sink;
 };
 
 TEST_F(EditorWindowTest, EveryEditorSavesUnchangedFileByteForByte) {
-  const std::pair<EditorKind, const char*> editors[] = {
-      {EditorKind::LongLat, "GA_MA.LL"},
-      {EditorKind::NameEdit, "NAMES.FIL"},
-      {EditorKind::Options, "OPTIONS.OPT"},
-      {EditorKind::OrbsEdit, "NATAL.ORB"},
-  };
+  const std::pair<EditorKind, const char*> editors[] = {{EditorKind::LongLat, "GA_MA.LL"},
+      {EditorKind::NameEdit, "NAMES.FIL"}, {EditorKind::Options, "OPTIONS.OPT"}, {EditorKind::OrbsEdit, "NATAL.ORB"}};
   for (const auto& [kind, file] : editors) {
     const std::string path = state.AppPath + "/" + file;
     const std::string before = ReadWholeFile(path).value();

@@ -1,5 +1,5 @@
-// The natal and transit input windows: presets, the hour box, OK with good
-// and bad input, the main window's Input command with the clock injected;
+// The natal and transit input windows: presets, the hour box, the main
+// window's Input command with the clock injected;
 // picking from the names, cities and time-zone lists, saving a name, and the
 // atlas command with a fake atlas.
 #include <QCheckBox>
@@ -94,62 +94,11 @@ TEST_F(InputWindows, HourBoxTakesThe12HourForm) {
   EXPECT_EQ(messages.shown[0].title, "Warning!");
 }
 
-TEST_F(InputWindows, OkTakesGoodInputAndRefusesBadInput) {
-  App().flags.DateFormat = 1;
-  InputDWindow& natal = InputD();
-  natal.SetNameText("Test chart");
-  natal.WriteMoment({"5", "14", "1990", "3", "7", true});
-  natal.WritePlace({"-5.30", "77", "13", "28", "37", true, false});
-  App().report.DataLines.assign(7, "line");
-  App().report.DataLineCount = 5;
-  natal.findChild<QPushButton*>("cmdOK")->click();
-  EXPECT_TRUE(messages.shown.empty());
-  const ChartInput& in = App().input;
-  EXPECT_EQ(in.NatalDateText, "14/5/1990");
-  EXPECT_NEAR(in.NatalClockTime, 3.07, 1e-6);
-  EXPECT_EQ(in.NatalAmPm, "P.M.");
-  EXPECT_NEAR(in.NatalTZ, -5.5, 1e-6);
-  EXPECT_NEAR(in.NatalGeoLong, -77.13, 1e-4);  // east negative
-  EXPECT_EQ(in.TransitDateText, "9/3/2024");
-  EXPECT_EQ(App().chart.ChartName, "Test chart");
-  EXPECT_EQ(App().report.DataLineCount, 0);  // a new chart starts a new data buffer
-
-  // Both windows' complaints, each once; the buffer stays.
-  Type(natal, "txtMonth", "13");
-  Type(InputD1(), "txtDiurnalLatDeg", "70");
-  App().report.DataLineCount = 5;
-  InputD1().findChild<QPushButton*>("cmdOK")->click();
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, HighLatitudeText);
-  EXPECT_EQ(messages.shown[1].text, "Error in natal input data section. Please correct.");
-  EXPECT_EQ(messages.shown[1].title, "Warning!");
-  EXPECT_EQ(App().chart.InputError, 1);
-  EXPECT_EQ(App().report.DataLineCount, 5);
-}
-
 // The main window's Input command. The reset deletes the main window:
 // closing it would run the exit sequence.
 using InputCommand = InputWindowTest;
 
-TEST_F(InputCommand, NowChartTakesTheClockAfresh) {
-  QAction* input = (new MainWindow)->findChild<QAction*>("mnuInputData");
-  ShowInputWindows();
-  // clock on 31 December 2025, the natal window's time afterwards
-  const struct {
-    int hour, minute;
-    const char* shown;
-  } cases[] = {{0, 30, "12:30 AM"}, {12, 30, "12:30 PM"}, {19, 5, "7:5 PM"}, {11, 59, "11:59 AM"}, {23, 0, "11:0 PM"}};
-  for (const auto& c : cases) {
-    SetClock(2025, 12, 31, c.hour, c.minute);
-    App().chart.ChartName = "Now";
-    input->trigger();
-    EXPECT_EQ(Shown(InputD()), "12/31/2025 " + std::string(c.shown) + ", 6, 87 W 39, 41 N 51")
-        << c.hour << ":" << c.minute;
-  }
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(InputCommand, ResetsTheDataEntryButKeepsTheBoxesOfANamedChart) {
+TEST_F(InputCommand, ResetsTheDataEntryAndANowChartTakesTheClockAfresh) {
   auto* main = new MainWindow;
   ShowInputWindows();
   HideInputWindows();  // as the chart driver leaves them
@@ -173,7 +122,22 @@ TEST_F(InputCommand, ResetsTheDataEntryButKeepsTheBoxesOfANamedChart) {
   EXPECT_FALSE(single->isChecked());
   EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible() && Names().isVisible());
   EXPECT_NE(&Names(), namesBefore) << "the names list is loaded afresh";
-  EXPECT_EQ(Text(InputD(), "txtYear"), "1969");
+  EXPECT_EQ(Text(InputD(), "txtYear"), "1969") << "not a now-chart: the boxes stay";
+
+  // clock on 31 December 2025, the natal window's time afterwards
+  const struct {
+    int hour, minute;
+    const char* shown;
+  } cases[] = {{0, 30, "12:30 AM"}, {12, 30, "12:30 PM"}, {19, 5, "7:5 PM"}, {11, 59, "11:59 AM"},
+               {23, 0, "11:0 PM"}};
+  for (const auto& c : cases) {
+    SetClock(2025, 12, 31, c.hour, c.minute);
+    InputD().SetNameText("Now");
+    main->findChild<QAction*>("mnuInputData")->trigger();
+    EXPECT_EQ(Shown(InputD()), "12/31/2025 " + std::string(c.shown) + ", 6, 87 W 39, 41 N 51")
+        << c.hour << ":" << c.minute;
+  }
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 using InputPicks = InputWindowTest;

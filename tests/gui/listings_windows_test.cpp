@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
-#include <memory>
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
@@ -47,21 +46,20 @@ class ListingWindowsTest : public testing::GuiTest {
     ComputeChartSets(s);
     InstallDataWindowDisplay();
     InstallListingCommands();
-    window_ = std::make_unique<MainWindow>();
+    window_ = new MainWindow;  // the reset deletes it: closing would run the exit sequence
     ShowChartMenus(*window_);
   }
-  void TearDown() override { window_.reset(); }
 
   QAction* item(const char* name) { return window_->dataMenu->findChild<QAction*>(name); }
   static std::vector<std::string> lastPage() { return testing::LastPageLines(); }
 
   testing::RecordingSink messages;
-  std::unique_ptr<MainWindow> window_;
+  MainWindow* window_ = nullptr;
 };
 
-// Answers the new-date window once it is shown: OK with the given boxes, or
-// the close control when `month` is empty.
-void AnswerNewDate(QString month, QString day, QString year) {
+// More > New Date, answered once the window shows: OK with the given boxes,
+// or the close control when `month` is empty.
+void NewDate(DataWindow& data, QString month, QString day, QString year) {
   QTimer::singleShot(0, [=] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w->objectName() != "NewDate" || !w->isVisible()) continue;
@@ -72,6 +70,7 @@ void AnswerNewDate(QString month, QString day, QString year) {
       return w->findChild<QPushButton*>("cmdOK")->click();
     }
   });
+  data.mnuMoreNewDate_Click();
 }
 
 TEST_F(ListingWindowsTest, TransitInterpretationsWithTheMoreMenu) {
@@ -97,14 +96,8 @@ TEST_F(ListingWindowsTest, TransitInterpretationsWithTheMoreMenu) {
   } steps[] = {
       {"Forward", [&] { data->findChild<QAction*>("mnuMoreZForward")->trigger(); }, "02 Jun 2024"},
       {"Backward", [&] { data->findChild<QAction*>("mnuMoreBackward")->trigger(); }, "01 Jun 2024"},
-      {"New Date closed without OK: as Forward", [&] {
-         AnswerNewDate("", "", "");
-         data->mnuMoreNewDate_Click();
-       }, "02 Jun 2024"},
-      {"New Date 30 February 2003", [&] {
-         AnswerNewDate("2", "30", "2003");
-         data->mnuMoreNewDate_Click();
-       }, "02 Mar 2003"},
+      {"New Date closed without OK: as Forward", [&] { NewDate(*data, "", "", ""); }, "02 Jun 2024"},
+      {"New Date 30 February 2003", [&] { NewDate(*data, "2", "30", "2003"); }, "02 Mar 2003"},
   };
   for (const auto& step : steps) {
     step.run();
@@ -154,7 +147,8 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
   expected[16] = '1';
   expected[42] = '0';
   EXPECT_EQ(s.ini.TransitSelection, expected);
-  EXPECT_EQ(w->findChild<QLineEdit*>("txtMonth")->text() + " " + w->findChild<QLineEdit*>("txtYear")->text(), "6 2024");
+  EXPECT_EQ(w->findChild<QLineEdit*>("txtMonth")->text() + " " + w->findChild<QLineEdit*>("txtYear")->text(),
+            "6 2024");
 
   // The Moon against the natal points: no days is refused, one day lists.
   s.ini.TransitSelection = std::string(84, '0');
@@ -220,7 +214,8 @@ TEST_F(ListingWindowsTest, PlanetaryHoursGridOfTheDaySentToOutputAndQuit) {
     const PlanetaryHour& h = table.hours[row];
     const std::string shown = (grid->item(row, 0)->text() + "|" + grid->item(row, 1)->text() + "|" +
                                grid->item(row, 3)->text()).toStdString();
-    EXPECT_EQ(shown, (h.night ? "Night " : "Day ") + std::to_string(h.hour) + "|" + HourText(h.start) + "|" + h.ruler);
+    EXPECT_EQ(shown, (h.night ? "Night " : "Day ") + std::to_string(h.hour) + "|" + HourText(h.start) + "|" + h.ruler)
+        << row;
   }
 
   w->findChild<QPushButton*>("cmdSendToOutput")->click();

@@ -1,7 +1,7 @@
 // Start-up to the main window, File > Exit writing Orvane.INI, the fatal
 // start-up route and the chart command behind the input windows, offscreen
-// on a copy of the staged program folder; the progress bar, bevelled frames
-// and busy pointer of the start-up windows.
+// on a copy of the staged program folder; the progress bar and the busy
+// pointer of the start-up windows.
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,7 +16,6 @@
 #include "gui_test_support.h"
 #include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
-#include "shell/ui/bevel_frame.h"
 #include "shell/ui/calculate_chart.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/startup.h"
@@ -164,40 +163,46 @@ TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {
   ASSERT_GE(page.size(), 3u);
   EXPECT_EQ(std::vector(page.begin(), page.begin() + 2), (std::vector<std::string>{"", "  Test Person"}));
   EXPECT_EQ(page[2].substr(0, 13), "  14 Jul 1975");
-  EXPECT_EQ(state.report.PageLines[1], "  Test Person");
 }
 
-// Input that fails a check, and a Meridian chart at the pole whose angles
-// fail, show their message and change nothing: no chart, the windows and
-// menus as they were, the timer off.
+// Input that fails the checks of either window (confirmed with OK), and a
+// Meridian chart at the pole whose angles fail (the chart command itself),
+// show their messages, each once, and change nothing: no chart, the buffers,
+// windows and menus as they were, the timer off.
 TEST_F(CalculateChartTest, RefusedInputChangesNothing) {
   const struct {
     const char* house;
-    std::function<void()> spoil;
-    const char* message;
+    std::function<void()> spoil, confirm;
+    std::vector<std::string> messages;
   } cases[] = {
-      {"P", [] { InputD().Box("txtMonth")->setText("13"); }, NatalInputErrorText},
-      {"M", [] { InputD().WritePlace({"5", "73", "59", "90", "00", false, false}); }, ChartPlaceTooHighText},
+      {"P", [] { InputD().Box("txtMonth")->setText("13"), InputD1().Box("txtDiurnalLatDeg")->setText("70"); },
+       [] { InputD1().findChild<QPushButton*>("cmdOK")->click(); }, {HighLatitudeText, NatalInputErrorText}},
+      {"M", [] { InputD().WritePlace({"5", "73", "59", "90", "00", false, false}); }, [] { CalculateChart(); },
+       {ChartPlaceTooHighText}},
   };
   for (const auto& c : cases) {
     messages.shown.clear();
     App().options.HouseSystem = c.house;
     c.spoil();
+    App().report.DataLines.assign(7, "line");
+    App().report.DataLineCount = 5;
     const AppState before = App();
-    CalculateChart();
-    ASSERT_EQ(messages.shown.size(), 1u) << c.message;
-    EXPECT_EQ(messages.shown[0].text, c.message);
-    EXPECT_EQ(messages.shown[0].title, "Warning!");
-    EXPECT_TRUE(App().input.NatalYearInt == before.input.NatalYearInt &&
-                App().input.NatalGeoLat == before.input.NatalGeoLat &&
-                App().chart.natal.NatalLong == before.chart.natal.NatalLong && App().chart.ChartName.empty() &&
-                App().report.PageLines == before.report.PageLines &&
-                App().report.DataLines == before.report.DataLines) << c.message;
-    EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible()) << c.message;
-    EXPECT_EQ(VisibleMenus(), (QStringList{"mnuFile", "mnuAstrline", "mnuHelp"})) << c.message;
-    EXPECT_FALSE(TheMainWindow()->timer1->isActive()) << c.message;
+    c.confirm();
+    std::vector<std::string> shown;
+    for (const auto& m : messages.shown) shown.push_back(m.title == "Warning!" ? m.text : m.title + " " + m.text);
+    EXPECT_EQ(shown, c.messages);
+    EXPECT_EQ(App().chart.InputError, 1) << c.house;
+    EXPECT_EQ(std::tuple(App().input.NatalYearInt, App().input.NatalGeoLat, App().chart.ChartName),
+              std::tuple(before.input.NatalYearInt, before.input.NatalGeoLat, "")) << c.house;
+    EXPECT_EQ(App().chart.natal.NatalLong, before.chart.natal.NatalLong) << c.house;
+    EXPECT_EQ(std::tuple(App().report.PageLines, App().report.DataLines, App().report.DataLineCount),
+              std::tuple(before.report.PageLines, before.report.DataLines, 5)) << c.house;
+    EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible()) << c.house;
+    EXPECT_EQ(VisibleMenus(), (QStringList{"mnuFile", "mnuAstrline", "mnuHelp"})) << c.house;
+    EXPECT_FALSE(TheMainWindow()->timer1->isActive()) << c.house;
     InputD().WritePlace({"5", "73", "59", "40", "45", false, false});
     InputD().Box("txtMonth")->setText("7");
+    InputD1().Box("txtDiurnalLatDeg")->setText("51");
   }
 }
 
@@ -227,19 +232,6 @@ TEST_F(StartupWindows, ProgressBarWidthsAndPaint) {
   EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w * 3 / 4, h / 2), QColor(Qt::white));
   ShowProgressBar(10, 100);  // a shorter bar erases nothing that was drawn
   EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w / 4, h / 2), QColor(255, 0, 0));
-}
-
-TEST_F(StartupWindows, BevelFrameOnePixelLinePerPixelOfThickness) {
-  const BevelFrameSpec sunken = SunkenBorderSpec(300, 600, 1500, 300);  // twips
-  // 12 twips per pixel: only i = 12, since 24 exceeds the 15-twip thickness.
-  const std::vector<BevelLine> at12 = {{288, 588, 288, 912, 0x808080}, {1812, 588, 1812, 912, 0xFFFFFF},
-                                       {288, 588, 1812, 588, 0x808080}, {288, 912, 1812, 912, 0xFFFFFF}};
-  EXPECT_EQ(BevelFrameLines(sunken, 12, 12), at12);
-  // Thickness below a pixel still draws one; 6 twips per pixel draws two.
-  BevelFrameSpec thin = sunken;
-  thin.ThicknessX = thin.ThicknessY = 1;
-  EXPECT_EQ(BevelFrameLines(thin, 15, 15).size(), 4u);
-  EXPECT_EQ(BevelFrameLines(sunken, 6, 6).size(), 8u);
 }
 
 TEST_F(StartupWindows, BusyPointerIsAStateNotAStack) {
