@@ -19,19 +19,13 @@ namespace fs = std::filesystem;
 // a fresh answer look older than the run.
 constexpr auto AnswerTimeSlack = std::chrono::seconds(2);
 
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return text;
-}
-
 // "33N45": degrees, the hemisphere letter, minutes.
 struct Coordinate {
   int Degrees = 0, Minutes = 0;
   bool Second = false;  // S or E
 };
 std::optional<Coordinate> ParseCoordinate(const std::string& text, char first, char second, int maxDegrees) {
-  const std::string upper = Upper(TrimBlanks(text));
+  const std::string upper = UpperAscii(TrimBlanks(text));
   const size_t letter = upper.find_first_of(std::string{first, second});
   if (letter == std::string::npos) return std::nullopt;
   auto degrees = WholeField(upper.substr(0, letter), 0, maxDegrees);
@@ -58,7 +52,7 @@ std::optional<AtlasAnswer> ParseAtlasAnswer(const std::vector<std::string>& line
       badLine = static_cast<int>(i + 1);
       return std::nullopt;
     }
-    const std::string key = Upper(TrimBlanks(line.substr(0, equals)));
+    const std::string key = UpperAscii(TrimBlanks(line.substr(0, equals)));
     const std::string value = TrimBlanks(line.substr(equals + 1));
     bool good = true;
     if (key == "LATITUDE") {

@@ -18,6 +18,12 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+std::string UpperAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return text;
+}
+
 std::vector<std::string> SplitFields(const std::string& line) {
   std::vector<std::string> fields;
   size_t start = 0;
@@ -57,7 +63,7 @@ std::optional<int> WholeField(const std::string& field, int low, int high) {
 
 std::optional<bool> ChoiceField(const std::string& field, char first, char second) {
   if (field.size() != 1) return std::nullopt;
-  const char c = static_cast<char>(field[0] >= 'a' && field[0] <= 'z' ? field[0] - 32 : field[0]);
+  const char c = UpperAscii(field)[0];
   if (c == first) return false;
   if (c == second) return true;
   return std::nullopt;

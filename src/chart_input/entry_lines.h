@@ -16,6 +16,9 @@ bool IsCommentOrBlank(const std::string& line);
 
 std::string TrimBlanks(const std::string& text);
 
+// The letters a to z as capitals, every other byte as it is.
+std::string UpperAscii(std::string text);
+
 // The line cut at its commas, each field without surrounding blanks.
 std::vector<std::string> SplitFields(const std::string& line);
 

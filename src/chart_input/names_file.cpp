@@ -21,8 +21,7 @@ bool AllEmpty(const std::vector<std::string>& fields, size_t from, size_t to) {
 }
 
 std::optional<bool> AmPmField(const std::string& field) {
-  std::string upper;
-  for (char c : field) upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+  const std::string upper = UpperAscii(field);
   if (upper == "AM" || upper == "A.M.") return false;
   if (upper == "PM" || upper == "P.M.") return true;
   return std::nullopt;
