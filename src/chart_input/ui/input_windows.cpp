@@ -191,12 +191,24 @@ void CalculateChartFromInput() {
 void ComputeChartFromInputWindows(AppState& state) {
   state.chart.ChartReady = 0;
   // The data buffer starts afresh with each new chart; input the checks will
-  // refuse computes nothing, so the buffer keeps its lines then.
+  // refuse computes nothing, so the buffer keeps its lines then. A chart the
+  // driver refuses later (a place its house system cannot handle) gives the
+  // user's lines back.
   InputMessages unused;
   const int inputError = state.chart.InputError;
-  if (RunInputChecks(state, NatalInputTexts(), TransitInputTexts(), unused)) ClearDataBuffer(state);
+  const bool passes = RunInputChecks(state, NatalInputTexts(), TransitInputTexts(), unused);
   state.chart.InputError = inputError;
+  std::vector<std::string> keptLines;
+  const long keptCount = state.report.DataLineCount;
+  if (passes) {
+    keptLines = state.report.DataLines;
+    ClearDataBuffer(state);
+  }
   CalculateChartFromInput();
+  if (passes && state.chart.InputError != 0) {
+    state.report.DataLines = std::move(keptLines);
+    state.report.DataLineCount = keptCount;
+  }
 }
 
 bool ReadChartInputFieldsFromWindows(AppState& state) {
