@@ -7,10 +7,8 @@
 
 #include "gui_test_support.h"
 #include "reports/data_menu_commands.h"
+#include "reports/report_fixture.h"
 #include "reports/ui/data_menu.h"
-
-// The report tests' fixture chart, compiled into this program as well.
-#include "reports/report_fixture.cpp"
 
 namespace halcyra {
 namespace {

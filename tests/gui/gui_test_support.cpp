@@ -25,6 +25,10 @@
 #include "state/app_state.h"
 #include "support/test_support.h"
 
+// The report tests' fixture chart, compiled into this program as well for
+// the Data menu and listing window tests.
+#include "reports/report_fixture.cpp"
+
 namespace halcyra::testing {
 
 namespace {

@@ -1,8 +1,6 @@
 // Start-up to the main window, File > Exit writing Orvane.INI, the fatal
 // start-up route and the chart command behind the input windows, offscreen
-// on a copy of the staged program folder; the progress bar and the busy
-// pointer of the start-up windows.
-#include <QImage>
+// on a copy of the staged program folder.
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -17,7 +15,6 @@
 #include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
 #include "shell/ui/calculate_chart.h"
-#include "shell/ui/progress_window.h"
 #include "shell/ui/startup.h"
 
 namespace halcyra {
@@ -204,43 +201,6 @@ TEST_F(CalculateChartTest, RefusedInputChangesNothing) {
     InputD().Box("txtMonth")->setText("7");
     InputD1().Box("txtDiurnalLatDeg")->setText("51");
   }
-}
-
-using StartupWindows = testing::GuiTest;
-
-TEST_F(StartupWindows, ProgressBarWidthsAndPaint) {
-  const struct {
-    long done, total;
-    double width;  // -1: nothing drawn
-    const char* why;
-  } cases[] = {
-      {0, 100, 0, "nothing done: a box of zero width"}, {50, 100, 150, "half of a 300-wide box"},
-      {150, 100, 300, "more than the total is limited to 100 percent"}, {1, 3, 100, "a third, single precision"},
-      {5, 0, -1, "a total of 0 draws nothing"}, {5, -2, -1, "a negative total draws nothing"},
-  };
-  for (const auto& c : cases) {
-    const auto width = ProgressBarWidth(c.done, c.total, 300);
-    EXPECT_NEAR(width.value_or(-1), c.width, 1e-4) << c.why;
-  }
-
-  ShowProgressBar(3, 0);
-  EXPECT_EQ(TheStatusDlg(), nullptr);  // a zero total neither draws nor opens the window
-  ShowProgressBar(50, 100);
-  ASSERT_NE(TheStatusDlg(), nullptr);
-  const int w = TheStatusDlg()->bar.width(), h = TheStatusDlg()->bar.height();
-  EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w / 4, h / 2), QColor(255, 0, 0));
-  EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w * 3 / 4, h / 2), QColor(Qt::white));
-  ShowProgressBar(10, 100);  // a shorter bar erases nothing that was drawn
-  EXPECT_EQ(TheStatusDlg()->bar.toImage().pixelColor(w / 4, h / 2), QColor(255, 0, 0));
-}
-
-TEST_F(StartupWindows, BusyPointerIsAStateNotAStack) {
-  SetBusyPointer(true);
-  SetBusyPointer(true);
-  EXPECT_TRUE(BusyPointerShown());
-  SetBusyPointer(false);  // one call undoes any number of busy calls
-  EXPECT_FALSE(BusyPointerShown());
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
