@@ -1,5 +1,5 @@
 // Angle helpers, chart time, sidereal time and obliquity (the angles are
-// checked with the house cusps), declinations and antiscia.
+// checked with the house cusps; declinations with the chart sets), antiscia.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,7 +52,8 @@ TEST(AngleHelpers, SignSplits) {
 
 TEST(SiderealTimeAndObliquity, ExactValuesOfTheFormulas) {
   // Expected values: the same published polynomials evaluated in exact
-  // rational arithmetic (Python fractions), not by this code.
+  // rational arithmetic (Python fractions), not by this code; 2299161 is the
+  // first Gregorian day.
   struct Case { double jday, dayFraction, gmstDeg, obliquityDeg; };
   const Case cases[] = {
       {2446896, 0, 197.692909987407, 23.440937430088},   {2446896, 129.0 / 160, 128.737588166292, 23.440937142814},
@@ -62,18 +63,6 @@ TEST(SiderealTimeAndObliquity, ExactValuesOfTheFormulas) {
     const double t = CenturiesFrom1900(c.jday, c.dayFraction);
     EXPECT_NEAR(GreenwichSiderealDeg(t, c.dayFraction), c.gmstDeg, 1e-9) << c.jday << " + " << c.dayFraction;
     EXPECT_NEAR(MeanObliquityDeg(t), c.obliquityDeg, 1e-11) << c.jday;
-  }
-  // Mean sidereal time (IAU 1982) and mean obliquity (IAU 1980) through the
-  // years the program serves. Measured worst: 0.124 s of time, 0.056".
-  for (double jd = 2415020.5; jd < 2470000; jd += 13.37) {
-    const double jday = std::floor(jd + 0.5), f = jd - (jday - 0.5), t = CenturiesFrom1900(jday, f);
-    const double t0 = (std::floor(jd - 0.5) + 0.5 - 2451545.0) / 36525, tu = (jd - 2451545.0) / 36525;
-    const double ut = jd - 0.5 - std::floor(jd - 0.5);
-    const double seconds = 24110.54841 + 8640184.812866 * t0 + 0.093104 * t0 * t0 - 6.2e-6 * t0 * t0 * t0 +
-                           1.00273790935 * ut * 86400;
-    ASSERT_LT(ArcGap(GreenwichSiderealDeg(t, f), seconds / 240), 0.15 / 240) << "jd " << jd;
-    const double iau = (84381.448 - 46.8150 * tu - 0.00059 * tu * tu + 0.001813 * tu * tu * tu) / 3600;
-    ASSERT_NEAR(MeanObliquityDeg(t), iau, 0.1 / 3600) << "jd " << jd;
   }
 }
 
@@ -97,7 +86,6 @@ TEST(ChartTime, NatalPassAtJ2000PlaceAndHemisphere) {
   EXPECT_EQ(c.TCenturies, 1);
   EXPECT_NEAR(RadToDeg(c.RAMC), 280.460287083333, 1e-8);
   EXPECT_NEAR(c.Obliquity, -DegToRad(23.439280764), 1e-12);  // held negated
-  EXPECT_NEAR(c.ObliquityDeg, 23.439280764, 1e-9);
   // 280.4603 deg = 18.6974 h = 18h 41m 50.47s
   EXPECT_EQ(c.SiderealHours * 10000 + c.SiderealMinutes * 100 + c.SiderealSeconds, 184150);
 
@@ -144,24 +132,11 @@ TEST(ChartTime, LatitudeAtThePoleIsAnInputError) {
 }
 
 
-TEST(Declinations, OfEclipticLongitudes) {
-  // independent: arcsin(sin e sin L)
-  const double e = DegToRad(23.4392911);
-  for (double lon = 0; lon < 360; lon += 0.7)
-    ASSERT_NEAR(EclipticDeclination(lon, e), std::asin(std::sin(e) * std::sin(lon * M_PI / 180)) * 180 / M_PI, 1e-8)
-        << lon;
-}
-
 TEST(Antiscia, MirrorAcrossTheSolstices) {
   struct Case { double lon, antiscion; };
   const Case cases[] = {{10, 170}, {0, 180}, {90, 90}, {180, 0} /* 0 Aries, never 360 */,
                         {359.5, 180.5}, {360, 180}, {-10, 190}};
   for (const auto& c : cases) EXPECT_NEAR(CalcAntiscion(c.lon), c.antiscion, 1e-9) << c.lon;
-  for (double lon = 0; lon < 360; lon += 0.37) {
-    const double a = CalcAntiscion(lon);
-    ASSERT_TRUE(a >= 0 && a < 360) << lon;
-    ASSERT_NEAR(std::fmod(a + lon, 360), 180, 1e-9) << lon;
-  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The chart driver: a wheel time step's input, the places every set can be
 // computed at, the Part of Fortune by option 218, sect and house system, the
 // progressed moment and solar arc at their limits, one calendar in every pass
-// before 1582, the age, and the progressed retrograde flags. The four chart
+// before 1582, and the progressed retrograde flags. The four chart
 // sets against values computed independently: the Swiss Ephemeris for the
 // bodies, angles and cusps at each set's moment, and the progressed and
 // solar-arc rules applied to those reference values. Tolerances are what the
@@ -103,7 +103,7 @@ TEST(ChartDriverRules, PartOfFortuneByOptionSectAndTheAscendant) {
   }
 }
 
-TEST(ChartDriverRules, ProgressedMomentSolarArcAndAgeAtTheirLimits) {
+TEST(ChartDriverRules, ProgressedMomentAndSolarArcAtTheirLimits) {
   // transits at the birth moment: no arc, the progressed set is the natal one
   auto state = ComputedState(kNewYorkBirth, kNewYorkBirth);
   const ChartState& same = state->chart;
@@ -113,26 +113,12 @@ TEST(ChartDriverRules, ProgressedMomentSolarArcAndAgeAtTheirLimits) {
   for (int p = Sun; p <= NorthNode; ++p) EXPECT_NEAR(same.prog.ProgLong[p], same.natal.NatalLong[p], 1e-9) << p;
   EXPECT_LT(ArcGap(same.prog.ProgLong[Midheaven], same.natal.NatalLong[Midheaven]), 1e-4);
 
-  // 1 January 2001 0h UT to 1 January 2002 6h UT, 365.25 days: one day on
-  state = ComputedState({2001, 1, 1, 12.00, "A.M.", 0, 0, 0.01}, {2002, 1, 1, 6.00, "A.M.", 0, 0, 0.01});
-  EXPECT_NEAR(state->chart.moments.NatalMoment, 2451910.5, 1e-9);
-  EXPECT_NEAR(state->chart.moments.ProgMoment, 2451911.5, 1e-9);
-
   // before the Gregorian reform every pass counts Julian-calendar days:
   // 1 March 1500 is day 2268993 (counted by hand), and the quick progressed
   // pass agrees with the natal pass
   state = ComputedState({1500, 3, 1, 12.00, "P.M.", 0, 0, 45.00}, {1500, 3, 1, 12.00, "P.M.", 0, 0, 45.00});
   EXPECT_DOUBLE_EQ(state->chart.moments.NatalMoment, 2268993.0);
   EXPECT_LT(ArcGap(state->chart.arc.SolarArc, 0), 1e-4);
-
-  // the age is the year of the last birthday less the birth year
-  struct Age { int month, day, lastBirthday, age; } const ages[] = {
-      {3, 1, 2023, 48}, {7, 13, 2023, 48}, {7, 14, 2024, 49}, {12, 31, 2024, 49}};
-  for (const Age& c : ages) {
-    state = ComputedState(kNewYorkBirth, {2024, c.month, c.day, 10.00, "A.M.", 0, 0.07, 51.30});
-    EXPECT_EQ(state->chart.moments.AgeYears, c.age) << c.month << "/" << c.day;
-    EXPECT_EQ(state->chart.returns.SolarReturnYear, c.lastBirthday) << c.month << "/" << c.day;
-  }
 }
 
 // Points 2 to 11 flagged by the motion at the progressed moment, Chiron and
@@ -197,10 +183,8 @@ Reference ReferenceChart(double jdUt, const TypedChart& place) {
 
 void ExpectBodiesNear(const PointArray& lon, const PointArray& decl, const Reference& ref, const char* set) {
   for (const Body& b : kBodies) {
-    EXPECT_LT(ArcGap(lon[b.point], ref.lon[b.point]), b.tol) << set << " point " << b.point << " ours " << lon[b.point]
-                                                             << " ref " << ref.lon[b.point];
-    EXPECT_LT(std::fabs(decl[b.point] - ref.decl[b.point]), b.tol)
-        << set << " decl " << b.point << " ours " << decl[b.point] << " ref " << ref.decl[b.point];
+    EXPECT_LT(ArcGap(lon[b.point], ref.lon[b.point]), b.tol) << set << " point " << b.point;
+    EXPECT_LT(std::fabs(decl[b.point] - ref.decl[b.point]), b.tol) << set << " decl " << b.point;
   }
 }
 

@@ -19,10 +19,7 @@ namespace {
 constexpr double FirstNoon = 2415000;  // record 0
 
 // Tables of zeros with the given records set: {record, longitude, declination}.
-struct Record {
-  int k;
-  float lon, decl;
-};
+struct Record { int k; float lon, decl; };
 
 void Fill(DailyTable& t, std::initializer_list<Record> records) {
   for (const Record& r : records) {
@@ -32,13 +29,8 @@ void Fill(DailyTable& t, std::initializer_list<Record> records) {
 }
 
 TEST(TableBodies, InterpolatesBetweenTwoNoons) {
-  struct Case {
-    double a, b;          // longitudes of records k and k + 1
-    double da, db;        // declinations
-    double moment;        // JD
-    double lon, decl;     // expected
-    bool retrograde;
-  };
+  // longitudes and declinations of records k and k + 1, moment (JD), expected longitude, declination, flag
+  struct Case { double a, b, da, db, moment, lon, decl; bool retrograde; };
   // records 100 and 101 carry the values; moments measured from record 100
   const double k100 = FirstNoon + 100;
   const Case cases[] = {
@@ -70,11 +62,7 @@ TEST(TableBodies, InterpolatesBetweenTwoNoons) {
 TEST(TableBodies, SpanOfTheTablesAndShortTables) {
   StartupTables tables;
   Fill(tables.TransPluto, {{0, 100, 5}, {1, 101, 6}, {59998, 200, -5}, {59999, 202, -7}});
-  struct Case {
-    double moment;
-    bool inside;
-    double lon, decl;
-  };
+  struct Case { double moment; bool inside; double lon, decl; };
   const Case cases[] = {
       {2415000.0, true, 100, 5},        {2415000.5, true, 100.5, 5.5}, {2474998.5, true, 201, -6},
       {2474998.9, true, 201.8, -6.8},   {2474999.0, false, 0, 0},      {2480000.0, false, 0, 0},
@@ -153,10 +141,7 @@ bool ReadDailyFile(const std::string& path, DailyTable& t) {
 // the library by at most the rounding of both (measured 1.99e-5 degree in
 // longitude, 5.9e-6 in declination, every 30th day of the span).
 TEST(TableBodies, ShippedTablesAgreeWithTheSwissEphemerisAtTheirNoons) {
-  struct Body {
-    const char* file;
-    int point, swissBody;
-  };
+  struct Body { const char* file; int point, swissBody; };
   const Body bodies[] = {
       {"CHIRON.DAT", Chiron, SE_CHIRON},         {"TP.DAT", TransPluto, SE_ISIS},
       {"t-Cupido.DAT", Cupido, SE_CUPIDO},       {"t-Hades.DAT", Hades, SE_HADES},

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <tuple>
 
@@ -38,24 +37,20 @@ TEST(HouseSystems, CuspsAndAnglesAgreeWithSwissEphemerisOnAGrid) {
   // The library keeps the Vertex in the western half of the chart, while
   // ours is the intersection the formula gives, so the Vertex is compared as
   // an axis. At latitude 0 Vertex and Co-Ascendant are undefined (the prime
-  // vertical is the equator) and are left out.
+  // vertical is the equator) and are left out. Latitudes up to 66 take the
+  // Placidus and Koch iterations to their limit.
   const char swe[] = {'P', 'K', 'R', 'C', 'O', 'A', 'D', 'X', 'M'};
   const char* angles[6] = {"Ascendant", "Midheaven", "Vertex axis", "Equatorial Asc", "Co-Ascendant", "Polar Asc"};
-  double worstAngle[6] = {0, 0, 0, 0, 0, 0};
-  for (int s = 0; s < 9; ++s) {
-    double worst = 0, worstRamc = 0, worstLat = 0;
+  for (int s = 0; s < 9; ++s)
     for (double obl : {23.0, 23.4392911, 23.5})
       for (double lat = -66; lat <= 66; lat += 1.5)
         for (double ramc = 0; ramc < 360; ramc += 2.5) {
           const CuspTable ours = Cusps(kSystems[s], ramc, lat, obl);
           double cusps[13], ascmc[10];
           swe_houses_armc(ramc, lat, obl, swe[s], cusps, ascmc);
-          for (int h = 1; h <= 12; ++h) {
-            const double d = ArcGap(ours[CuspEntryOfHouse(h)], cusps[h]);
-            ASSERT_LT(d, 1e-5) << kSystems[s] << " house " << h << " ramc " << ramc << " lat " << lat
-                               << " obl " << obl << " ours " << ours[CuspEntryOfHouse(h)] << " ref " << cusps[h];
-            if (d > worst) worst = d, worstRamc = ramc, worstLat = lat;
-          }
+          for (int h = 1; h <= 12; ++h)
+            ASSERT_LT(ArcGap(ours[CuspEntryOfHouse(h)], cusps[h]), 1e-5)
+                << kSystems[s] << " house " << h << " ramc " << ramc << " lat " << lat << " obl " << obl;
           if (s > 0) continue;
           const ChartClock c = ClockForRamc(ramc, lat, obl);
           const double vertexAxis = ArcGap(c.AngleVertex, ascmc[3]);
@@ -65,49 +60,11 @@ TEST(HouseSystems, CuspsAndAnglesAgreeWithSwissEphemerisOnAGrid) {
                                ArcGap(c.AngleEquatorialAsc, ascmc[4]),
                                lat == 0 ? 0 : ArcGap(c.AngleCoAsc, ascmc[6]),
                                ArcGap(c.AnglePolarAsc, ascmc[7])};
-          for (int i = 0; i < 6; ++i) {
-            worstAngle[i] = std::max(worstAngle[i], d[i]);
+          for (int i = 0; i < 6; ++i)
             ASSERT_LT(d[i], 1e-5) << angles[i] << " ramc " << ramc << " lat " << lat << " obl " << obl;
-          }
         }
-    std::printf("  %-2s worst %.2e deg (ramc %.1f, lat %.1f)\n", kSystems[s], worst, worstRamc, worstLat);
-  }
-  for (int i = 0; i < 6; ++i) std::printf("  worst %-15s %.2e deg\n", angles[i], worstAngle[i]);
 }
 #endif
-
-TEST(HouseSystems, CircleProperties) {
-  // Different routes to one angle part by up to 1.2e-7 degree near latitude
-  // 66 (ten-decimal pi, large tan(lat)); the house row's tenth of an
-  // arc-second (2.8e-5 degree) still puts each angle in the house it opens.
-  for (const std::string system : kSystems)
-    for (double lat = -66; lat <= 66; lat += 6)
-      for (double ramc = 1; ramc < 360; ramc += 13) {
-        const CuspTable t = Cusps(system, ramc, lat);
-        double around = 0;
-        for (int e = 1; e <= 12; ++e) {
-          const double gap = NormalizeDegrees(t[NextCuspEntry(e)] - t[e]);
-          // in order: every house is a forward step of less than half a circle
-          ASSERT_TRUE(gap > 0 && gap < 180) << system << " entry " << e << " ramc " << ramc << " lat " << lat;
-          around += gap;
-          // systems that compute each cusp on its own (Koch, Campanus ...) meet
-          // their opposite to 2e-7 degree near latitude 66
-          if (e <= 6) {
-            ASSERT_NEAR(ArcGap(t[e], t[e + 6]), 180, 1e-6) << system << " opposite of " << e;
-          }
-          ASSERT_NEAR(gap, system[0] == 'E' ? 30 : gap, 1e-9) << system << " equal houses";
-        }
-        ASSERT_NEAR(around, 360, 1e-9) << system;
-        // the angles in entries 1 (MC) and 4 (Ascendant); equal houses keep one angle only
-        if (system == "I") continue;
-        const ChartClock c = ClockForRamc(ramc, lat, 23.4392911);
-        const double mc = system == "EA" ? c.AscLong + 270 : c.MCLong;
-        const double asc = system == "EM" ? c.MCLong + 90 : system == "M" ? c.AngleEquatorialAsc : c.AscLong;
-        const double tol = system[0] == 'E' ? 1e-9 : 1e-6;
-        ASSERT_NEAR(ArcGap(t[1], mc), 0, tol) << system << " Midheaven, ramc " << ramc << " lat " << lat;
-        ASSERT_NEAR(ArcGap(t[4], asc), 0, tol) << system << " Ascendant, ramc " << ramc << " lat " << lat;
-      }
-}
 
 TEST(HouseSystems, UnknownCodesGiveRegiomontanusAndThePassWritesItsTable) {
   const CuspTable regio = Cusps("R", 123, 48);
