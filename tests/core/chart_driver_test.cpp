@@ -17,9 +17,7 @@
 #include "core/chart_time.h"
 #include "core/ephemeris_driver.h"
 #include "core/table_bodies.h"
-#ifdef HALCYRA_HAVE_SWE
-#include <swephexp.h>
-#endif
+#include "ephemeris_test_support.h"
 
 namespace halcyra {
 namespace {
@@ -167,16 +165,9 @@ constexpr Body kBodies[] = {
 struct Reference { double lon[NumPoints + 1]{}, decl[NumPoints + 1]{}, cusps[13]{}, ascmc[10]{}; };
 
 Reference ReferenceChart(double jdUt, const TypedChart& place) {
-  swe_set_ephe_path(const_cast<char*>("/usr/share/libswe/ephe"));
+  const SwissEphemeris swiss;
   Reference r;
-  char err[256];
-  double xx[6];
-  for (const Body& b : kBodies) {
-    swe_calc_ut(jdUt, b.swe, SEFLG_SWIEPH, xx, err);
-    r.lon[b.point] = xx[0];
-    swe_calc_ut(jdUt, b.swe, SEFLG_SWIEPH | SEFLG_EQUATORIAL, xx, err);
-    r.decl[b.point] = xx[1];
-  }
+  for (const Body& b : kBodies) swiss.Position(jdUt, b.swe, r.lon[b.point], r.decl[b.point]);
   swe_houses(jdUt, Decimal(place.geoLat), -Decimal(place.geoLong), 'P', r.cusps, r.ascmc);  // east positive there
   return r;
 }
@@ -250,7 +241,8 @@ TEST(ChartDriverSets, ProgressedAndSolarArcSetsAgreeWithTheSwissEphemeris) {
   // house points: the Ascendant, cusps 2, 3, 5, 6 and the IC of the directed Midheaven
   const double housePoints[] = {ascmc[SE_ASC], cusps[2], cusps[3], mc + 180, cusps[5], cusps[6]};
   for (int p = 26; p <= 31; ++p) EXPECT_LT(ArcGap(prog.ProgLong[p], housePoints[p - 26]), 0.02) << p;
-  // the node and the Part of Fortune have the declinations of their own longitudes
+
+  // the node and the Part of Fortune have the declinations of their own longitudes, not the natal ones
   const double eps = state->chart.moments.ProgObliquityDeg * M_PI / 180;
   for (int p : {11, 12, 14, 15})
     EXPECT_NEAR(prog.ProgDecl[p], std::asin(std::sin(eps) * std::sin(prog.ProgLong[p] * M_PI / 180)) * 180 / M_PI, 1e-6)

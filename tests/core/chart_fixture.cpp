@@ -26,16 +26,20 @@ void SetInput(AppState& state, const TypedChart& n, const TypedChart& t) {
   in.LastBirthdayYear = LastBirthdayYear(n.month, n.day, t.month, t.day, t.year);
 }
 
-std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit) {
+const StartupTables& ShippedTables() {
   static const StartupTables tables = [] {
     AppState loader;
     loader.AppPath = StagedProgramDir();
     LoadStartupData(loader, [](const std::string&) {});
     return loader.tables;
   }();
+  return tables;
+}
+
+std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit) {
   auto state = std::make_unique<AppState>();
   state->AppPath = StagedProgramDir();
-  state->tables = tables;
+  state->tables = ShippedTables();
   state->options.HouseSystem = "P";
   state->options.OptionValues[218] = 2;
   SetInput(*state, natal, transit);

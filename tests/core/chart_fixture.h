@@ -24,6 +24,8 @@ inline constexpr TypedChart kNewYorkBirth{1975, 7, 14, 3.25, "P.M.", 5, 73.59, 4
 inline constexpr TypedChart kLondonTransit{2024, 3, 1, 10.00, "A.M.", 0, 0.07, 51.30};
 inline constexpr TypedChart kSydneyBirth{1990, 11, 2, 8.40, "P.M.", -10, -151.12, -33.52};
 
+// The start-up tables as the loader reads them from the staged program folder.
+const StartupTables& ShippedTables();
 // A fresh state with the tables, and the two charts typed in.
 std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit);
 void SetInput(AppState& state, const TypedChart& natal, const TypedChart& transit = kLondonTransit);
