@@ -1,7 +1,6 @@
-// The main window's Data menu under the offscreen platform: the menu tree,
-// hidden until the first chart, each report item writing its golden page to
-// the Data window and LASTPAGE.TXT, and the second-person box's effect on F6
-// and F7. Pages are those of the report tests' fixture chart.
+// The main window's Data menu: the menu tree, hidden until the first chart,
+// each report item writing the report tests' golden page of their fixture
+// chart to the Data window, and the second-person box steering F6 and F7.
 #include <QCheckBox>
 #include <QMenu>
 
@@ -17,7 +16,7 @@ class DataMenuTest : public testing::GuiTest {
  protected:
   void SetUp() override {
     AppState& s = App();
-    s.AppPath = testing::ScratchProgramFolder("data_menu", {});
+    s.AppPath = testing::ScratchProgramFolder("data_menu", {".HLP"});
     ClearReportBuffers(s);
     testing::FillFixtureChart(s);
     InstallDataWindowDisplay();
@@ -89,23 +88,6 @@ TEST_F(DataMenuTest, SecondPersonBoxSteersF6F7AndTheF7Caption) {
   EXPECT_EQ(testing::LastPageLines(), shownGolden("aspects_to_transits_second_person"));
   SetTransitAspectsToTransitsCaption(false);
   EXPECT_EQ(item("mnuDataTransitAspectsToTransits")->text().toStdString(), "A&spects to Transits");
-}
-
-TEST_F(DataMenuTest, ItemsAwaitingTheirSectionsStayDisabled) {
-  ShowChartMenus(*window_);
-  for (const char* name : {"mnuDataNatalMore", "mnuDataTransits", "mnuDataTransitInterpretations",
-                           "mnuDataListTransits", "mnuHoraryBasics", "mnuHoraryAspects", "mnuHoraryAlmutens",
-                           "mnuHoraryDecansDwads", "mnuHoraryOtherDegrees", "mnuHoraryArabianParts", "mnuMansions"})
-    EXPECT_FALSE(item(name)->isEnabled()) << name;
-  PendingSections().WriteArabianParts = [](AppState& s) {
-    s.report.OutLine = "  parts";
-    WriteOutLine(s);
-  };
-  RefreshDataMenu();
-  item("mnuHoraryArabianParts")->trigger();
-  const auto page = testing::LastPageLines();
-  ASSERT_GE(page.size(), 4u);
-  EXPECT_EQ(page[1] + "|" + page[3], "  Fixture Natal|  parts");  // the chart's heading, then the section
 }
 
 }  // namespace

@@ -88,26 +88,20 @@ TEST_F(EditorWindowTest, RestoreDefaultShowsTheFactoryTextAndOptionsWaitForSave)
   WriteWholeFile(opt, "7\r\n");
   Content(w)->setPlainText("7\n");
   Click(w, "cmdRestoreDefault");
-  ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0].text, "Error in operation. Cannot do what is requested.");
-  EXPECT_EQ(sink.shown[0].title, "Warning!");
-  EXPECT_EQ(sink.shown[0].icon, MessageIcon::Information);
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Error in operation. Cannot do what is requested."});
+  EXPECT_EQ(sink.shown.at(0).icon, MessageIcon::Information);
   EXPECT_EQ(ReadWholeFile(opt).value(), "7\r\n");
   EXPECT_EQ(Content(w)->toPlainText().toStdString(), "7\n");
 }
 
 TEST_F(EditorWindowTest, MissingFileOpensEmptyAndFailedSaveKeepsText) {
-  state.ini.CityFileName = state.AppPath + "/gone/CITIES.LL";
+  const std::string path = state.ini.CityFileName = state.AppPath + "/gone/CITIES.LL";
   TextEditorWindow* w = ShowTextEditor(state, EditorKind::LongLat);
-  ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0].title, "Warning!");
-  EXPECT_NE(sink.shown[0].text.find("CITIES.LL"), std::string::npos);
   EXPECT_TRUE(Content(w)->toPlainText().isEmpty());
-
   Content(w)->setPlainText("Boston 71.04 42.21");
   Click(w, "btnSave");  // the folder does not exist
-  ASSERT_EQ(sink.shown.size(), 2u);
-  EXPECT_NE(sink.shown[1].text.find("CITIES.LL"), std::string::npos);
+  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{"Warning!: Cannot read the file " + path + ". The editor starts empty.",
+                                                    "Warning!: Cannot write the file " + path + ". Your text is still here."}));
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(Content(w)->toPlainText().toStdString(), "Boston 71.04 42.21");
 }

@@ -1,12 +1,8 @@
 #include "gui_test_support.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
-#include <filesystem>
-#include <optional>
-#include <vector>
 
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/input_windows.h"
@@ -15,15 +11,10 @@
 #include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/glyph_font.h"
-#include "platform/text_files.h"
 #include "reports/data_menu_commands.h"
-#include "shell/report_output.h"
-#include "shell/ui/data_window.h"
 #include "shell/ui/help_menu.h"
 #include "shell/ui/listing_hooks.h"
 #include "shell/ui/print_window.h"
-#include "state/app_state.h"
-#include "support/test_support.h"
 
 // The report tests' fixture chart, compiled into this program as well for
 // the Data menu and listing window tests.
@@ -137,23 +128,14 @@ void EnsureTestApplication() {
   app->setQuitOnLastWindowClosed(false);
 }
 
-std::string CopyOfProgramFolder(const std::string& name) {
-  namespace fs = std::filesystem;
-  const std::string dir = ScratchDir(name);
-  for (const auto& entry : fs::directory_iterator(StagedProgramDir())) {
-    if (!entry.is_regular_file() || entry.path().filename() == "halcyra") continue;
-    fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
-  }
-  return dir;
-}
-
 std::string ScratchProgramFolder(const std::string& name, const std::vector<std::string>& extensions) {
   namespace fs = std::filesystem;
   const std::string dir = ScratchDir(name);
-  fs::create_directories(dir + "/REPORTS");
-  for (const auto& entry : fs::directory_iterator(SourceAppData()))
-    if (std::ranges::find(extensions, entry.path().extension().string()) != extensions.end())
-      fs::copy_file(entry.path(), dir + "/" + entry.path().filename().string());
+  if (!extensions.empty()) fs::create_directories(dir + "/REPORTS");
+  for (const auto& entry : fs::directory_iterator(StagedProgramDir()))
+    if (entry.is_regular_file() && entry.path().filename() != "halcyra" &&
+        (extensions.empty() || std::ranges::find(extensions, entry.path().extension().string()) != extensions.end()))
+      fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
   return dir;
 }
 
@@ -161,12 +143,12 @@ std::vector<std::string> LastPageLines() {
   return ReadTextLines(LastPagePath(App())).value_or(std::vector<std::string>{"<missing>"});
 }
 
-ScopedMessageSink::ScopedMessageSink() {
+RecordingSink::RecordingSink() {
   SinkStack().push_back(this);
   UseTopSink();
 }
 
-ScopedMessageSink::~ScopedMessageSink() {
+RecordingSink::~RecordingSink() {
   std::erase(SinkStack(), this);
   UseTopSink();
 }

@@ -29,37 +29,36 @@ namespace halcyra::testing {
 // itself, it ends from its main window, not when its last window closes.
 void EnsureTestApplication();
 
-// A fresh folder holding every data file of the staged program folder.
-std::string CopyOfProgramFolder(const std::string& name);
-
-// A fresh program folder holding a REPORTS folder and the files of appdata/
-// with the given extensions (".HLP", ...).
+// A fresh program folder holding the staged program's files with the given
+// extensions (".HLP", ...) and a REPORTS folder; with no extensions, every
+// data file and no REPORTS folder, as a new install has them.
 std::string ScratchProgramFolder(const std::string& name, const std::vector<std::string>& extensions);
 
 // The lines of LASTPAGE.TXT in App()'s program folder; "<missing>" when it cannot be read.
 std::vector<std::string> LastPageLines();
-
-// Installs itself as the message sink for its lifetime and then puts back the
-// sink it replaced.
-class ScopedMessageSink : public MessageSink {
- public:
-  ScopedMessageSink();
-  ~ScopedMessageSink() override;
-  ScopedMessageSink(const ScopedMessageSink&) = delete;
-  ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
-};
 
 struct ShownMessage {
   std::string text, title;
   MessageIcon icon;
 };
 
-// Records every message box instead of showing it. Input boxes are recorded
+// The message sink for its lifetime, then the sink it replaced again: it
+// records every message box instead of showing it. Input boxes are recorded
 // too and answer `inputAnswer`, or their default text while it is unset.
-struct RecordingSink : ScopedMessageSink {
+struct RecordingSink : MessageSink {
+  RecordingSink();
+  ~RecordingSink() override;
+  RecordingSink(const RecordingSink&) = delete;
+  RecordingSink& operator=(const RecordingSink&) = delete;
   std::vector<ShownMessage> shown;
   std::vector<std::string> asked;
   std::optional<std::string> inputAnswer;
+  // The boxes shown so far, each as "title: text".
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> boxes;
+    for (const ShownMessage& m : shown) boxes.push_back(m.title + ": " + m.text);
+    return boxes;
+  }
   void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
     shown.push_back({text, title, icon});
   }

@@ -1,12 +1,10 @@
 // The natal and transit input windows: presets, the hour box, the main
 // window's Input command with the clock injected, picking from the names,
 // cities and time-zone lists, saving a name, and the atlas with a fake atlas.
-#include <QCheckBox>
 #include <QListWidget>
 #include <QRadioButton>
 
 #include "chart_input/atlas_exchange.h"
-#include "chart_input/input_checks.h"
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/geograph_window.h"
@@ -86,8 +84,7 @@ TEST_F(InputWindows, StartUpPresetsAndTheHourBoxOfEachWindow) {
   }
   EXPECT_TRUE(messages.shown.empty());
   Type(InputD(), "txtBirthHour", "");
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title + " " + messages.shown[0].text, "Warning! Please fill in a value for birth hour.");
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: Please fill in a value for birth hour."});
 }
 
 // The main window's Input command. The reset deletes the main window:
@@ -199,15 +196,14 @@ TEST_F(InputPicks, SaveAddsTheNatalChartToTheNamesFile) {
   Type(InputD(), "txtMonth", "13");
   names.findChild<QPushButton*>("cmdSave")->click();
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].text, "Error in natal input data section. Please correct.");
+  EXPECT_EQ(messages.Boxes()[1], "Warning!: Error in natal input data section. Please correct.");
   EXPECT_EQ(*ReadTextLines(path), expected);
 }
 
 TEST_F(InputPicks, AtlasAnswerFillsThePlaceOfItsWindow) {
   // No folder named: a note, and nothing changes.
   InputD().findChild<QPushButton*>("cmdAtlas")->click();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, NoAtlasFolderText);
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{std::string("Information!: ") + NoAtlasFolderText});
   EXPECT_EQ(App().ini.AtlasDir, "");
   EXPECT_EQ(Shown(InputD()), kChicago);
 
