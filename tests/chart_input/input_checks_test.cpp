@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "chart_input/input_checks.h"
+#include "support/test_support.h"
 
 namespace halcyra {
 namespace {
@@ -35,42 +37,22 @@ const InputMessage kHighLatitude{
 
 std::vector<InputMessage> Refused(bool natalSide) { return {natalSide ? kNatalError : kTransitError}; }
 
+// The boxes' limits from tests/data/chart_input/input_limits.txt.
 TEST(InputChecks, BlankBoxesAndRangesOfBothWindows) {
-  // box, value, refused in the natal window, refused in the transit window;
-  // Meridian houses, which have no 66-degree limit. Zeros pass, boxes of
-  // blanks do not; the transit year has no lower limit.
-  using F = std::string InputBoxTexts::*;
-  struct Case { const char* box; F field; const char* value; bool natal, transit; };
-  const Case cases[] = {
-      {"month", &InputBoxTexts::Month, "", 1, 1},        {"day", &InputBoxTexts::Day, "  ", 1, 1},
-      {"year", &InputBoxTexts::Year, "", 1, 1},          {"hour", &InputBoxTexts::Hour, "", 1, 1},
-      {"minute", &InputBoxTexts::Minute, "", 1, 1},      {"zone", &InputBoxTexts::TZ, "", 1, 1},
-      {"long deg", &InputBoxTexts::LongDeg, "", 1, 1},   {"long min", &InputBoxTexts::LongMin, "", 1, 1},
-      {"lat deg", &InputBoxTexts::LatDeg, "", 1, 1},     {"lat min", &InputBoxTexts::LatMin, "", 1, 1},
-      {"lat min", &InputBoxTexts::LatMin, "0", 0, 0},
-      {"month", &InputBoxTexts::Month, "12", 0, 0},      {"month", &InputBoxTexts::Month, "13", 1, 1},
-      {"month", &InputBoxTexts::Month, "0", 1, 1},       {"day", &InputBoxTexts::Day, "31", 0, 0},
-      {"day", &InputBoxTexts::Day, "32", 1, 1},          {"day", &InputBoxTexts::Day, "0", 1, 1},
-      {"year", &InputBoxTexts::Year, "1", 1, 0},         {"year", &InputBoxTexts::Year, "99", 1, 0},
-      {"year", &InputBoxTexts::Year, "100", 0, 0},       {"year", &InputBoxTexts::Year, "2099", 0, 0},
-      {"year", &InputBoxTexts::Year, "2100", 1, 1},      {"hour", &InputBoxTexts::Hour, "12", 0, 0},
-      {"hour", &InputBoxTexts::Hour, "13", 1, 1},        {"minute", &InputBoxTexts::Minute, "59", 0, 0},
-      {"minute", &InputBoxTexts::Minute, "60", 1, 1},    {"zone", &InputBoxTexts::TZ, "13", 0, 0},
-      {"zone", &InputBoxTexts::TZ, "13.30", 1, 1},       {"zone", &InputBoxTexts::TZ, "-14", 0, 0},
-      {"zone", &InputBoxTexts::TZ, "-14.01", 1, 1},      {"zone", &InputBoxTexts::TZ, "-5.30", 0, 0},
-      {"long deg", &InputBoxTexts::LongDeg, "180", 0, 0}, {"long deg", &InputBoxTexts::LongDeg, "181", 1, 1},
-      {"long deg", &InputBoxTexts::LongDeg, "-5", 1, 1},  {"long min", &InputBoxTexts::LongMin, "59", 0, 0},
-      {"long min", &InputBoxTexts::LongMin, "60", 1, 1},  {"lat deg", &InputBoxTexts::LatDeg, "89", 0, 0},
-      {"lat deg", &InputBoxTexts::LatDeg, "91", 1, 1},    {"lat deg", &InputBoxTexts::LatDeg, "-10", 1, 1},
-      {"lat min", &InputBoxTexts::LatMin, "60", 1, 1},
-  };
-  for (const Case& c : cases)
+  const std::map<std::string, std::string InputBoxTexts::*> boxes = {
+      {"month", &InputBoxTexts::Month},      {"day", &InputBoxTexts::Day},          {"year", &InputBoxTexts::Year},
+      {"hour", &InputBoxTexts::Hour},        {"minute", &InputBoxTexts::Minute},    {"zone", &InputBoxTexts::TZ},
+      {"long deg", &InputBoxTexts::LongDeg}, {"long min", &InputBoxTexts::LongMin}, {"lat deg", &InputBoxTexts::LatDeg},
+      {"lat min", &InputBoxTexts::LatMin}};
+  const auto cases = testing::ReadCaseTable("chart_input/input_limits.txt");
+  EXPECT_EQ(cases.size(), 40u);
+  for (const auto& c : cases)
     for (bool natalSide : {true, false}) {
       bool passed = false;
-      const auto messages = Round("M", natalSide, [&](InputBoxTexts& b) { b.*c.field = c.value; }, passed);
-      const bool refused = natalSide ? c.natal : c.transit;
-      EXPECT_EQ(passed, !refused) << (natalSide ? "natal " : "transit ") << c.box << " = '" << c.value << "'";
-      EXPECT_EQ(messages, refused ? Refused(natalSide) : std::vector<InputMessage>{}) << c.box << " " << c.value;
+      const auto messages = Round("M", natalSide, [&](InputBoxTexts& b) { b.*boxes.at(c.at(0)) = c.at(1); }, passed);
+      const bool refused = c.at(natalSide ? 2 : 3) == "1";
+      EXPECT_EQ(passed, !refused) << (natalSide ? "natal " : "transit ") << c[0] << " = '" << c[1] << "'";
+      EXPECT_EQ(messages, refused ? Refused(natalSide) : std::vector<InputMessage>{}) << c[0] << " " << c[1];
     }
 }
 

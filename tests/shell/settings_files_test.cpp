@@ -44,7 +44,7 @@ TEST(ValueListFile, ValueInTheFirstSevenColumnsCommentAfter) {
   EXPECT_EQ(std::pair(full.front(), full.back()), std::pair(1.0f, 244.0f));
 }
 
-TEST(ValueListFile, LoadersFillTheirTablesFromElementOneAndStopOnAMissingFile) {
+TEST(ValueListFile, LoadersFillTheirTablesFromElementOne) {
   AppState state;
   state.AppPath = testing::ScratchDir("loaders");
   WriteFile(state.AppPath + "/options.opt", "5\r\n6\r\n");  // found whatever the case
@@ -58,15 +58,6 @@ TEST(ValueListFile, LoadersFillTheirTablesFromElementOneAndStopOnAMissingFile) {
   EXPECT_EQ((std::vector<float>{o.OptionValues[0], o.OptionValues[1], o.OptionValues[2], o.DiurnalOrb[2],
                                 o.AspectOrb[1], o.AspectOrb[2]}),
             (std::vector<float>{0, 5, 6, 2.5f, 8, 0}));
-
-  state.options.OrbFileName = state.AppPath + "/no-such-folder/NATAL.ORB";
-  try {
-    LoadOrbFile(state);
-    ADD_FAILURE() << "no error for a missing file";
-  } catch (const StartupFileError& error) {
-    EXPECT_EQ(error.File, "NATAL.ORB");
-    EXPECT_NE(std::string(error.what()).find(state.options.OrbFileName), std::string::npos) << error.what();
-  }
 }
 
 AppState StateWithIni(const std::string& name, const std::string& iniText) {
@@ -77,23 +68,17 @@ AppState StateWithIni(const std::string& name, const std::string& iniText) {
   return state;
 }
 
+// The defaults are the golden first-run file the start-up window test also
+// reads, with this program folder in the file names.
 TEST(IniFile, FirstRunWritesTheDefaults) {
   AppState state = StateWithIni("ini-first-run", "");
   ASSERT_TRUE(SaveIniSettings(state));
-  const std::string& dir = state.AppPath;
-  const std::string expected =
-      "[Orvane] - Do NOT change the order of these variables.\r\n"
-      "FontSize= 10\r\nFontBold= 0\r\nFontItalic= 0\r\n"
-      "OrvaneTop= 0\r\nOrvaneLeft= 0\r\nOrvaneHeight= 675\r\nOrvaneWidth= 8550\r\n"
-      "DataTop= 660\r\nDataLeft= 0\r\nDataHeight= 6540\r\nDataWidth= 9600\r\n"
-      "AstrLineTop= 680\r\nAstrLineLeft= 0\r\nAstrLineWidth= 9600\r\n"  // never a zero-width strip
-      "DataFile=" + dir + "/NAMES.FIL\r\n"
-      "GeoDataFile=" + dir + "/GA_MA.LL\r\n"
-      "StartScale= 287\r\nTypeChart= 0\r\n"
-      "Geo_Opts=111111111111111100001001111110000000000000111111111111111100001001111110000000000000\r\n";
-  EXPECT_EQ(*ReadWholeFile(dir + "/Orvane.INI"), expected);  // 20 lines: no AtlasDir line
-
-  state.AppPath = dir + "/missing-folder";
+  std::string expected;
+  const auto golden = ReadTextLines(std::string(HALCYRA_TEST_DATA) + "/gui/first_run.ini");
+  for (std::string line : golden.value())
+    expected += (line.find('<') == std::string::npos ? line : line.replace(line.find('<'), 16, state.AppPath)) + "\r\n";
+  EXPECT_EQ(*ReadWholeFile(state.AppPath + "/Orvane.INI"), expected);  // 20 lines: no AtlasDir line
+  state.AppPath += "/missing-folder";
   EXPECT_FALSE(SaveIniSettings(state)) << "an unwritable folder is reported";
 }
 
@@ -119,43 +104,19 @@ TEST(IniFile, WrittenValuesReadBackTheSame) {
   EXPECT_EQ(reread.ini.AstrLineTop, 7000.5);
 }
 
-// Each case: the INI text read, the lines the settings then write where they
-// differ from the defaults, and why.
+// The cases of tests/data/shell/ini_keys.txt: the INI text read, and the
+// lines the settings then write where they differ from the defaults.
 TEST(IniFile, EachKeyAppliesOnlyUnderItsCondition) {
-  const struct { const char* text; std::vector<std::string> changed; const char* why; } cases[] = {
-      {"FontSize= 7.5", {}, "FontSize below 7.75 ignored"},
-      {"FontSize= 7.75", {"FontSize= 7.75"}, "FontSize 7.75 taken"},
-      {"FontSizeLarge= 12", {"FontSize= 12"}, "keys match by prefix"},
-      {"fontsize= 12", {}, "keys are case-sensitive"},
-      {"OrvaneTop=-300", {"OrvaneTop=-300"}, "a negative Top taken"},
-      {"OrvaneHeight= 0", {}, "Height 0 ignored"},
-      {"OrvaneWidth=-5", {}, "negative Width ignored"},
-      {"DataTop= 0", {}, "DataTop 0 ignored"},
-      {"DataLeft=-30", {"DataLeft=-30"}, "DataLeft always taken"},
-      {"DataWidth= 2500.5\r\nDataHeight= 3001.5", {"DataWidth= 2500", "DataHeight= 3002"},
-       "whole numbers: halves to even"},
-      {"DataFile=\r\nGeoDataFile=\r\nAtlasDir=", {}, "empty file names keep the defaults, no atlas folder"},
-      {"DataFile=/x/A.FIL", {"DataFile=/x/A.FIL"}, "names file taken"},
-      {"AstrLineWidth= 0", {}, "a zero-width strip ignored"},
-      {"AstrLineLeft=-150", {"AstrLineLeft=-150"}, "strip Left always taken"},
-      {"StartScale", {"StartScale= 0"}, "no '=': the whole line is the value text"},
-      {"TypeChart= 1", {"TypeChart= 1"}, "European wheel"},
-      {"Geo_Opts=101", {"Geo_Opts=101"}, "selection taken without a length check"},
-      {"Geo_Opts=", {"Geo_Opts="}, "even when empty"},
-      {"TypeChart= 1\nStartScale= 250\n[Orvane] header\nFontBold= 1\r\nOrvaneWidth= 9000",
-       {"TypeChart= 1", "StartScale= 250", "FontBold= 1", "OrvaneWidth= 9000"}, "any order, LF or CR LF"},
-      {"FontBold= 1\r\nDataHeight= 40000\r\nStartScale= 100", {"FontBold= 1"},
-       "a value too large for its setting ends the reading"},
-  };
   const std::vector<std::string> defaults = IniFileLines(StateWithIni("ini-key", "").ini);
   auto key = [](const std::string& line) { return line.substr(0, line.find('=')); };
+  const auto cases = testing::ReadCaseTable("shell/ini_keys.txt");
+  EXPECT_EQ(cases.size(), 19u);
   for (const auto& c : cases) {
     std::vector<std::string> expected = defaults;
-    for (const std::string& line : c.changed)
+    for (size_t k = 2; k < c.size(); ++k)
       for (std::string& e : expected)
-        if (key(e) == key(line)) e = line;
-    EXPECT_EQ(IniFileLines(StateWithIni("ini-key", std::string(c.text) + "\r\n").ini), expected)
-        << c.text << ": " << c.why;
+        if (key(e) == key(c[k])) e = c[k];
+    EXPECT_EQ(IniFileLines(StateWithIni("ini-key", c.at(0) + "\r\n").ini), expected) << c[0] << ": " << c.at(1);
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers for the tests: the staged program folder and scratch folders.
 #include <string>
+#include <vector>
 
 namespace halcyra::testing {
 
@@ -12,5 +13,9 @@ std::string SourceAppData();
 
 // A fresh empty folder below the system's temporary folder, removed at exit.
 std::string ScratchDir(const std::string& name);
+
+// The rows of a case table below tests/data: fields between "|", lines that
+// are empty or start with "#" left out, \t \r \n standing for their bytes.
+std::vector<std::vector<std::string>> ReadCaseTable(const std::string& name);
 
 }  // namespace halcyra::testing

@@ -28,7 +28,6 @@ TEST(AlmutenTables, HandWorkedDegrees) {
       {0, false, Sun, 0, "0 Aries by day: Sun exaltation 4 + triplicity 3 = 7; Mars domicile 5 + face 1 = 6"},
       {0, true, Mars, 0, "0 Aries by night: Mars 6; Sun 4; Jupiter triplicity 3 + term 2 = 5"},
       {360, false, Sun, 0, "a longitude of exactly 360 reads like 0 Aries, by day"},
-      {360, true, Mars, 0, "and by night"},
       {165, false, Mercury, 0, "15 Virgo: Mercury domicile 5 + exaltation 4 = 9"},
       {199, false, Saturn, 0, "19 Libra by day: Saturn exaltation 4 + triplicity 3 + face 1 = 8"},
       {199, true, Mercury, Venus,
