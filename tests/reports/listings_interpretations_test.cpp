@@ -1,11 +1,10 @@
 // The dated transit listing and its interpretation texts: the keyed file
-// format, the shipped texts holding a paragraph for every aspect the
-// listing can show, one listed day of the fixture chart (its aspects as the
-// Swiss Ephemeris transits of the fixture give them, each with its
-// paragraph), a missing file skipped, a day without aspects, and the
-// listing day moving on.
+// format, a shipped paragraph for every aspect the listing can show, one
+// listed day of the fixture chart (the aspects its Swiss Ephemeris transits
+// give, each with its paragraph), a missing file, a day without aspects.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/calendar.h"
@@ -49,22 +48,22 @@ TEST(InterpretationTexts, ShippedTextsCoverEveryAspectTheListingShows) {
             << body.fileName << " code " << code << " point " << point;
       }
     for (const auto& [key, paragraph] : *texts)
-      for (const std::string& line : paragraph) {
-        EXPECT_LE(line.size(), 70u) << body.fileName << ": " << line;
-        for (unsigned char ch : line) EXPECT_TRUE(ch >= 32 && ch != 127) << body.fileName << ": " << line;
-      }
+      for (const std::string& line : paragraph)
+        EXPECT_TRUE(line.size() <= 70 && std::ranges::all_of(line, [](unsigned char ch) { return ch >= 32 && ch != 127; }))
+            << body.fileName << ": " << line;
   }
 }
 
 // The fixture chart (transits of 1 Jun 2024 17:00 UT) listed for its day,
-// with the interpretation files of `appPath`.
-AppState FixtureDayListed(const std::string& appPath) {
+// with the interpretation files of `appPath`; without orbs, `days` days.
+AppState FixtureDayListed(const std::string& appPath, bool noOrbs = false, int days = 1) {
   AppState state;
   testing::FillFixtureChart(state);
   state.AppPath = appPath;
   state.flags.ListingDate = DateToJulianDay(2024, 6, 1);
   state.chart.clock.DayFraction = 17.0 / 24;
-  WriteTransitInterpretations(state);
+  if (noOrbs) std::fill_n(&state.options.OptionValues[1], 16, 0.0f);
+  for (int d = 0; d < days; ++d) WriteTransitInterpretations(state);
   return state;
 }
 
@@ -126,19 +125,11 @@ TEST(TransitInterpretations, AMissingFileIsSkipped) {
     (moon ? moonLines : otherLines)++;
     EXPECT_EQ(page[i + 1].empty(), moon) << "a paragraph only where the file is: " << page[i];
   }
-  EXPECT_GT(moonLines, 0);
-  EXPECT_GT(otherLines, 0);
-  EXPECT_EQ(state.flags.ListingDate, DateToJulianDay(2024, 6, 2));
+  EXPECT_TRUE(moonLines > 0 && otherLines > 0);
 }
 
 TEST(TransitInterpretations, NoAspectsTodayAndTheDayMovesOn) {
-  AppState state;
-  testing::FillFixtureChart(state);
-  state.AppPath = testing::StagedProgramDir();
-  state.flags.ListingDate = DateToJulianDay(2024, 6, 1);
-  for (int k = 1; k <= 16; ++k) state.options.OptionValues[k] = 0;
-  WriteTransitInterpretations(state);
-  WriteTransitInterpretations(state);
+  const AppState state = FixtureDayListed(testing::StagedProgramDir(), true, 2);
   const Lines expected = {
       "", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024", "", "     No aspects today.", "",
       "", "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   02 Jun 2024", "", "     No aspects today.", ""};

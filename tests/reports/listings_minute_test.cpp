@@ -1,8 +1,7 @@
 // Transits by the minute: a natal point placed where a transiting body
-// stands at a known moment must be listed at that minute, for the Moon and
-// the angles, in the local clock of the zone, and for a parallel; the
-// diurnal orbs switch aspects off; the ephemeris' next-day pass stays off
-// for the steps and its switch is put back; and the page's columns.
+// stands at a known moment is listed at that minute (Moon, angles, zone
+// clock, parallels); a zero diurnal orb switches its aspect off; the
+// next-day pass stays off for the steps and the chart clock is put back.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -51,7 +50,7 @@ std::string Selecting(int transitSlot) {
   return WithSlot(WithSlot(std::string(SelectionLength, '0'), transitSlot, true), NatalSelectionOffset + 1, true);
 }
 
-TEST(MinuteListing, ListsAKnownExactAspectAtItsMinute) {
+TEST(MinuteListing, ListsAKnownExactAspectAtItsMinuteAndPutsTheChartClockBack) {
   // transiting slot, zone (hours west), local minute at which the natal Sun
   // is placed, degrees added to the transiting longitude there, aspect code
   // and listed minute (source: the nearest whole minute)
@@ -81,11 +80,19 @@ TEST(MinuteListing, ListsAKnownExactAspectAtItsMinute) {
     EXPECT_EQ(std::tuple(nearest->minute, nearest->transitSlot, nearest->natalSlot), std::tuple(c.listed, c.slot, 1))
         << c.what;
   }
-  // A diurnal orb of 0 leaves its aspect out.
+  // A diurnal orb of 0 leaves its aspect out. The steps run without the
+  // next-day pass (it flags the node) and put the chart clock back, also
+  // when the run is stopped from its progress report.
   AppState state = ListingState();
   state.options.DiurnalOrb[1] = 0;  // conjunction
   state.chart.natal.NatalLong[Sun] = PositionsAt(Greenwich(0), 754).PointLong[Moon];
+  state.chart.clock.DayFraction = 0.125;  // the transit chart's time of day
   EXPECT_TRUE(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10)).empty());
+  EXPECT_EQ(std::tuple(state.chart.SkipNextDay, state.chart.clock.DayFraction, state.chart.work.RetroFlags),
+            std::tuple(0, 0.125, std::string(NumPoints, ' ')));
+  const ListingProgress stop{[](long, long) { throw std::runtime_error("stopped"); }, 240};
+  EXPECT_THROW(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10), stop), std::runtime_error);
+  EXPECT_EQ(std::pair(state.chart.SkipNextDay, state.chart.clock.DayFraction), std::pair(0, 0.125));
 }
 
 TEST(MinuteListing, ParallelsAndContraParallels) {
@@ -102,27 +109,6 @@ TEST(MinuteListing, ParallelsAndContraParallels) {
     EXPECT_EQ(std::tuple(found[0].code, found[0].minute, found[0].contraParallel), std::tuple(7, 150L, !contra));
     EXPECT_EQ(std::tuple(found[1].code, found[1].minute, found[1].contraParallel), std::tuple(7, 754L, contra));
   }
-}
-
-TEST(MinuteListing, StepsRunWithoutTheNextDayPassAndPutTheSwitchAndClockBack) {
-  AppState state = ListingState();
-  state.chart.SkipNextDay = 0;
-  state.chart.clock.DayFraction = 0.125;  // the transit chart's time of day
-  std::vector<std::pair<long, long>> reports;
-  ListingProgress progress{[&](long done, long total) { reports.push_back({done, total}); }, 240};
-  FindMinuteAspects(state, {kDay, 2, Greenwich(0)}, Selecting(10), progress);
-  EXPECT_EQ(state.chart.SkipNextDay, 0);
-  EXPECT_EQ(state.chart.clock.DayFraction, 0.125);
-  // the node is flagged whenever the next-day pass runs
-  EXPECT_EQ(state.chart.work.RetroFlags, std::string(NumPoints, ' '));
-  ASSERT_EQ(reports.size(), 12u);
-  EXPECT_EQ(reports.back(), std::pair(2880L, 2880L));
-  // a run stopped from its progress report puts them back too
-  state.chart.clock.DayFraction = 0.25;
-  progress.report = [](long, long) { throw std::runtime_error("stopped"); };
-  EXPECT_THROW(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10), progress), std::runtime_error);
-  EXPECT_EQ(state.chart.SkipNextDay, 0);
-  EXPECT_EQ(state.chart.clock.DayFraction, 0.25);
 }
 
 // The page of three aspects over three days (zone 4 west) under the

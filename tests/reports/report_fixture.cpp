@@ -52,17 +52,16 @@ double Normalized(double x) { return x - 360.0 * std::floor(x / 360.0); }
 }  // namespace
 
 void FillFixtureChart(AppState& state) {
-  ChartInput& in = state.input;
-  in.NatalDayInt = 14, in.NatalMonthInt = 3, in.NatalYearInt = 1990;
-  in.NatalClockTime = 10.30f, in.NatalAmPm = "P.M.", in.NatalTZ = 5;
-  in.NatalGeoLat = 42.21f, in.NatalGeoLong = 71.04f;
-  in.NatalNSText = in.NSText = "NORTH", in.NatalEWText = in.EWText = "WEST";
-  in.TransitDay = 1, in.TransitMonth = 6, in.TransitYear = 2024;
-  in.ChartClockTime = 1.00f, in.ChartAmPm = "P.M.", in.TransitTZ = 4;
-  in.TransitGeoLat = 40.43f, in.TransitGeoLong = 74.00f;
-  in.TransitNSText = "NORTH", in.TransitEWText = "WEST";
-
   auto v = FixtureValues();
+  ChartInput& in = state.input;
+  const auto &ni = v["natal.input"], &ti = v["transit.input"];
+  in.NatalDayInt = ni[0], in.NatalMonthInt = ni[1], in.NatalYearInt = ni[2], in.NatalClockTime = ni[3];
+  in.NatalTZ = ni[4], in.NatalGeoLat = ni[5], in.NatalGeoLong = ni[6];
+  in.TransitDay = ti[0], in.TransitMonth = ti[1], in.TransitYear = ti[2], in.ChartClockTime = ti[3];
+  in.TransitTZ = ti[4], in.TransitGeoLat = ti[5], in.TransitGeoLong = ti[6];
+  in.NatalAmPm = in.ChartAmPm = "P.M.";
+  in.NatalNSText = in.NSText = in.TransitNSText = "NORTH", in.NatalEWText = in.EWText = in.TransitEWText = "WEST";
+
   ChartState& c = state.chart;
   c.ChartName = "Fixture Natal";
   c.TransitChartName = "Transits";
@@ -102,9 +101,8 @@ void FillFixtureChart(AppState& state) {
   const auto& ta = v["transit.angles"];
   c.work.VertexLong = ta[0], c.work.EquatorialAscLong = ta[1], c.work.CoAscLong = ta[2], c.work.PolarAscLong = ta[3];
 
-  c.moments.NatalMoment = 2447965.645833;
-  c.moments.TransitMoment = 2460463.208333;
-  c.moments.ProgMoment = 2447999.862294;
+  const auto& m = v["moments"];
+  c.moments.NatalMoment = m[0], c.moments.TransitMoment = m[1], c.moments.ProgMoment = m[2];
   c.moments.Precession1990 = (1990 - 1990) * 50.23 / 3600;
   c.moments.Precession2000 = (1990 - 2000) * 50.23 / 3600;
 
