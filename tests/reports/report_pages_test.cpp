@@ -105,7 +105,9 @@ TEST(ReportPages, MatchGoldenPagesAndTableBodiesWithoutDataPrintAsUnavailable) {
       if (!noTableData) continue;
       EXPECT_EQ(line.find("00 ARI 00"), std::string::npos) << golden << ": " << line;
       for (const char* body : {"Chiron", "Lilith", "TP  ", "Cupido", "Poseidon"})
-        if (line.find(body) != std::string::npos) { EXPECT_NE(line.find("--"), std::string::npos) << golden << ": " << line; }
+        if (line.find(body) != std::string::npos) {
+          EXPECT_NE(line.find("--"), std::string::npos) << golden << ": " << line;
+        }
     }
   }
 }
