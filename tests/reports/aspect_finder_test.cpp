@@ -43,7 +43,9 @@ TEST(AspectFinder, WindowEdgesZeroAriesAndQuintileSwitch) {
   for (const Case& c : cases) {
     const AspectFound found = FindAspect(c.a, c.b, Orbs(c.q));
     EXPECT_EQ(found.code, c.code) << c.a << " / " << c.b << " option 16 " << c.q;
-    if (c.code != 1) EXPECT_NEAR(found.orb, c.orb, 1e-9) << c.a << " / " << c.b;
+    if (c.code != 1) {
+      EXPECT_NEAR(found.orb, c.orb, 1e-9) << c.a << " / " << c.b;
+    }
   }
 }
 
