@@ -221,6 +221,8 @@ void SolarArcPass(AppState& state) {
   SolarArcSet& arc = chart.arc;
   chart.ChartKind = 2;
   arc.SolarArc = static_cast<float>(NormalizeDegrees(chart.moments.ProgSunLong - chart.natal.NatalLong[Sun]));
+  // Single precision rounds an arc a hair below 360 up to 360, which is no arc.
+  if (arc.SolarArc >= 360.0f) arc.SolarArc = 0.0f;
   for (int i = 1; i <= 13; ++i) arc.SolarArcCusp[i] = NormalizeDegrees(arc.SolarArc + chart.natal.NatalCusp[i]);
   for (int p = 1; p <= NumPoints; ++p)
     arc.SolarArcLong[p] = NormalizeDegrees(arc.SolarArc + chart.natal.NatalLong[p]);

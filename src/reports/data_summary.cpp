@@ -60,7 +60,8 @@ void WriteDataSummaryReport(AppState& state) {
   WriteLine(state, "  House system = " + HouseSystemName(state.options.HouseSystem));
   WriteLine(state, "  Natal sidereal time = " + c.natal.NatalSiderealText);
   WriteLine(state, "  " + SecondChartTitle(state) + " sidereal time = " + c.transit.TransitSiderealText);
-  WriteLine(state, "  Progressed date = " + DateOfMoment(c.moments.ProgMoment));
+  // The progressed moment is universal time; the date is read on the birth's clock.
+  WriteLine(state, "  Progressed date = " + DateOfMoment(c.moments.ProgMoment - state.input.NatalTZ / 24.0));
   WriteLine(state, "  Solar arc = " + FormatNumber(c.arc.SolarArc, "##0.00"));
   WriteBlankLine(state);
 
