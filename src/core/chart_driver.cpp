@@ -253,9 +253,9 @@ void TransitPass(AppState& state) {
   transit.TransitRetroFlags = work.RetroFlags;
   transit.TransitNoData = work.NoData;
 
-  state.wheel.WheelLong = transit.TransitLong;
-  state.wheel.WheelDecl = transit.TransitDecl;
-  state.wheel.WheelRetroFlags2 = transit.TransitRetroFlags;
+  state.wheel.Wheel.Long = transit.TransitLong;
+  state.wheel.Wheel.Decl = transit.TransitDecl;
+  state.wheel.Wheel2.RetroFlags = transit.TransitRetroFlags;
 }
 
 }  // namespace

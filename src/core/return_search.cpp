@@ -299,21 +299,22 @@ void ShowReturnWheel(AppState& state, bool solar) {
   WheelSets& wheel = state.wheel;
   const ReturnSetRef set = solar ? SolarSet(rc) : LunarSet(rc);
   state.flags.WheelKind = 1;
-  for (int i = 1; i <= 13; ++i) wheel.WheelCusp[i] = set.cusps[i];
+  for (int i = 1; i <= 13; ++i) wheel.Wheel.Cusp[i] = set.cusps[i];
   for (int p = 1; p <= NumPoints; ++p) {
-    wheel.WheelLong[p] = set.longs[p];
-    wheel.WheelDecl[p] = set.decls[p];
+    wheel.Wheel.Long[p] = set.longs[p];
+    wheel.Wheel.Decl[p] = set.decls[p];
   }
-  wheel.WheelRetroFlags = set.retroFlags;
-  wheel.WheelDateText = solar ? rc.SolarReturnDateText : rc.LunarReturnDateText;
+  wheel.Wheel.RetroFlags = set.retroFlags;
+  wheel.Wheel.DateText = solar ? rc.SolarReturnDateText : rc.LunarReturnDateText;
   state.chart.work.SiderealText = set.siderealText;
-  wheel.WheelHouseTags = set.houseTags;
+  wheel.Wheel.SiderealText = set.siderealText;
+  wheel.Wheel.HouseTags = set.houseTags;
 
   const ReturnSeeds& seeds = state.chart.returns;
-  wheel.WheelGeoLong = seeds.ReturnGeoLong;
-  wheel.WheelGeoLat = seeds.ReturnGeoLat;
-  wheel.WheelEWText = seeds.ReturnEWText;
-  wheel.WheelNSText = seeds.ReturnNSText;
+  wheel.Wheel.GeoLong = seeds.ReturnGeoLong;
+  wheel.Wheel.GeoLat = seeds.ReturnGeoLat;
+  wheel.Wheel.EWText = seeds.ReturnEWText;
+  wheel.Wheel.NSText = seeds.ReturnNSText;
   state.chart.ChartKind = solar ? 4 : 5;
   SetReturnChartTitle(state);
   // an ingress has no next or previous in this sense

@@ -67,6 +67,8 @@ void WriteLine(AppState& state, std::string text) {
   WriteOutLine(state);
 }
 
+void ReportBufferSink::WriteLine(const std::string& line) { halcyra::WriteLine(state_, line); }
+
 void StartNewPage(AppState& state) {
   if (g_display) g_display->LoadDataWindow(state);
   if (state.flags.ListingActive == 1) {

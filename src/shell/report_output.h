@@ -6,13 +6,23 @@
 #include <vector>
 
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
 void WriteOutLine(AppState& state);    // appends OutLine to both lists; OutLine keeps its text
 void WriteBlankLine(AppState& state);  // appends an empty line to both lists; OutLine is left empty
 void WriteLine(AppState& state, std::string text);  // OutLine := text, then WriteOutLine
-void StartNewPage(AppState& state);    // empties the page; ends a dated listing
+void StartNewPage(AppState& state);
+// A sink that appends every line to the current page and the data buffer.
+class ReportBufferSink : public LineSink {
+ public:
+  explicit ReportBufferSink(AppState& state) : state_(state) {}
+  void WriteLine(const std::string& line) override;
+
+ private:
+  AppState& state_;
+};    // empties the page; ends a dated listing
 void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
 // Shows a help file of the program folder ("\OUTPUTD1.HLP" or "OUTPUTD1.HLP") as a new page.
 void ShowTextHelp(AppState& state, const std::string& helpFileName);

@@ -1,28 +1,14 @@
 #pragma once
-// The chart sets a chart wheel draws: the inner (or single) chart, the outer
-// chart of a dual wheel, and the place of the inner chart.
-#include <string>
-
-#include "state/points.h"
+// The chart sets a chart wheel draws: the first wheel set (the single
+// chart, or the natal chart of a dual wheel) and the second (the other chart
+// of a dual wheel). Each carries its own place for the captions.
+#include "state/chart_set.h"
 
 namespace halcyra {
 
 struct WheelSets {
-  PointArray WheelLong{}, WheelDecl{};
-  CuspTable WheelCusp{};
-  std::string WheelRetroFlags = std::string(NumPoints, ' ');
-  std::string WheelHouseTags;
-  std::string WheelDateText;
-
-  PointArray WheelLong2{}, WheelDecl2{};
-  CuspTable WheelCusp2{};
-  std::string WheelRetroFlags2 = std::string(NumPoints, ' ');
-  std::string WheelHouseTags2;
-
-  // The inner chart's place as its caption shows it: degrees + minutes / 100
-  // with the EAST/WEST and NORTH/SOUTH texts.
-  double WheelGeoLong = 0, WheelGeoLat = 0;
-  std::string WheelEWText = "WEST", WheelNSText = "NORTH";
+  ChartSet Wheel;   // WheelLong(), WheelCusp(), WheelRetroFlags, WheelHouseTags ...
+  ChartSet Wheel2;  // WheelLong2(), WheelCusp2(), WheelRetroFlags2, WheelHouseTags2 ...
 
   int ReturnsMenuVisible = 0;  // the wheel window's Next/Previous return menu
 };

@@ -50,7 +50,7 @@ TEST(ReturnCharts, AChartAndItsReturnsOweNothingToTheChartBefore) {
   EXPECT_EQ(c.natal.NatalRetroFlags + c.natal.NatalHouseTags + c.prog.ProgRetroFlags + c.transit.TransitRetroFlags,
             d.natal.NatalRetroFlags + d.natal.NatalHouseTags + d.prog.ProgRetroFlags + d.transit.TransitRetroFlags);
   EXPECT_EQ(c.ChartKind, 3);
-  EXPECT_EQ(std::tie(c.work.PointLong, reused->wheel.WheelLong, reused->wheel.WheelRetroFlags2),
+  EXPECT_EQ(std::tie(c.work.PointLong, reused->wheel.Wheel.Long, reused->wheel.Wheel2.RetroFlags),
             std::tie(c.transit.TransitLong, c.transit.TransitLong, c.transit.TransitRetroFlags));
   for (const auto* decl : {&c.natal.NatalDecl, &c.prog.ProgDecl, &c.transit.TransitDecl}) EXPECT_EQ((*decl)[Lilith], 0);
 
@@ -121,9 +121,9 @@ TEST(ReturnCharts, WheelAndCaption) {
   // shown once, single wheel, chart kind 4, Returns menu visible
   EXPECT_EQ(std::tuple(shown, state->flags.WheelKind, state->chart.ChartKind, state->wheel.ReturnsMenuVisible),
             std::tuple(1, 1, 4, 1));
-  EXPECT_EQ(state->wheel.WheelLong, rc.SolarReturnLong);
-  EXPECT_EQ(state->wheel.WheelHouseTags, rc.SolarReturnHouseTags);
-  EXPECT_EQ(state->wheel.WheelDateText, "    2023");
+  EXPECT_EQ(state->wheel.Wheel.Long, rc.SolarReturnLong);
+  EXPECT_EQ(state->wheel.Wheel.HouseTags, rc.SolarReturnHouseTags);
+  EXPECT_EQ(state->wheel.Wheel.DateText, "    2023");
   SetReturnWheelDisplay(nullptr);
 }
 
