@@ -111,12 +111,16 @@ void FindSunriseSunset(AppState& state) {
   const SunriseSunset r = FindSunriseSunset(l.HoursJulianDay, HoursPlaceOf(l));
   l.SunriseHour = r.sunriseHour;
   l.SunsetHour = r.sunsetHour;
+  WarnMissingSunTimes(r);
+}
+
+void WarnMissingSunTimes(const SunriseSunset& times) {
   auto warn = [](const char* text) {
     if (ReportDisplay* display = CurrentReportDisplay())
       display->Notice(text, "Warning!", NoticeIcon::Exclamation);
   };
-  if (!r.sunriseFound) warn(NoSunriseText);
-  if (!r.sunsetFound) warn(NoSunsetText);
+  if (!times.sunriseFound) warn(NoSunriseText);
+  if (!times.sunsetFound) warn(NoSunsetText);
 }
 
 }  // namespace halcyra

@@ -37,6 +37,10 @@ struct SunriseSunset {
 // missing. hoursJulianDay is the date's day number less 0.5.
 SunriseSunset FindSunriseSunset(double hoursJulianDay, const HoursPlace& place);
 
+// Shows NoSunriseText or NoSunsetText, titled "Warning!", for each time the
+// search did not find.
+void WarnMissingSunTimes(const SunriseSunset& times);
+
 // The shared-state form: ReadInputDForHours keeps the window's place and
 // date in state.listings; FindSunriseSunset searches the day of
 // HoursJulianDay there, sets SunriseHour and SunsetHour and shows

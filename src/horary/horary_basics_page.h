@@ -1,0 +1,23 @@
+#pragma once
+// The horary basics report from the program's state: the page of Data >
+// Horary Basics, which is also the automatic report after every chart.
+#include "horary/planetary_day_hour.h"
+#include "state/app_state.h"
+
+namespace halcyra {
+
+// Sunrise and sunset from the sunrise/sunset service; a time it cannot find
+// is 0 and shown in a warning box.
+SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place);
+
+// The natal chart's values the horary reports read, as one chart set.
+ChartSet NatalChartSet(const ChartState& chart);
+
+// The horary basics, a blank line, the Moon's aspects and the critical
+// degrees of the natal chart, onto the current page and the data buffer.
+void WriteHoraryBasicsSections(AppState& state);
+
+// A new page with the chart header and the sections; the caller shows it.
+void HoraryBasicsPage(AppState& state);
+
+}  // namespace halcyra
