@@ -11,17 +11,11 @@
 #include "core/house_systems.h"
 #include "core/sun.h"
 #include "core/table_bodies.h"
-#include "reports/report_headers.h"
 #include "shell/report_output.h"
 
 namespace halcyra {
 
 namespace {
-
-AutomaticReportSections& ReportSections() {
-  static AutomaticReportSections sections;
-  return sections;
-}
 
 // Columns: point, the nine-character abbreviation of the horary tables.
 struct PointAbbrEntry {
@@ -288,13 +282,6 @@ void ComputeChartSets(AppState& state) {
   SolarArcPass(state);
   TransitPass(state);
 }
-
-void WriteAutomaticReport(AppState& state) {
-  StartReportWithChartHeader(state);
-  if (ReportSections()) ReportSections()(state);
-}
-
-void SetAutomaticReportSections(AutomaticReportSections sections) { ReportSections() = std::move(sections); }
 
 void ApplyDataBufferOption(AppState& state) {
   if (state.options.OptionValues[211] != 0) ClearDataBuffer(state);

@@ -4,7 +4,6 @@
 // sets in that order, with the moments the progressed and solar-arc sets
 // rest on and the seeds of the return searches. It touches no window: the
 // chart command of the shell checks and reads the windows, then calls these.
-#include <functional>
 #include <string>
 
 #include "state/app_state.h"
@@ -47,13 +46,6 @@ bool ChartPlacesFit(const AppState& state);
 // takes the transit set. Leaves ChartKind 3 and the working set holding
 // the transit pass.
 void ComputeChartSets(AppState& state);
-
-// The automatic first report of a new chart onto a fresh page: the chart
-// header, then the sections installed below (the horary reports install
-// theirs). The caller shows the page.
-void WriteAutomaticReport(AppState& state);
-using AutomaticReportSections = std::function<void(AppState&)>;
-void SetAutomaticReportSections(AutomaticReportSections sections);
 
 // After the automatic report: option 211 non-zero empties the data buffer.
 void ApplyDataBufferOption(AppState& state);

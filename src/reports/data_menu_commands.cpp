@@ -97,18 +97,6 @@ bool NatalMorePage(AppState& state) {
   return true;
 }
 
-bool HoraryBasicsPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteHoraryBasics || !s.WriteMoonAspects || !s.WriteCriticalDegrees) return false;
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
-  s.WriteHoraryBasics(state);
-  WriteBlankLine(state);
-  s.WriteMoonAspects(state);
-  s.WriteCriticalDegrees(state);
-  return true;
-}
-
 bool HoraryAspectsPage(AppState& state) {
   const auto& s = PendingSections();
   if (!s.WriteHoraryAspects) return false;

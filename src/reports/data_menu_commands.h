@@ -32,7 +32,6 @@ void FixedStarsPage(AppState& state);
 struct NotYetAvailableSections {
   using Section = std::function<void(AppState&)>;
   Section WriteSignHouseEmphasis;
-  Section WriteHoraryBasics, WriteMoonAspects, WriteCriticalDegrees;
   Section WriteHoraryAspects;
   Section WriteAlmutensDispositors, WriteSolsticePoints;
   Section WriteDecansDwads;
@@ -48,7 +47,6 @@ NotYetAvailableSections& PendingSections();
 // The pages built from those sections; each returns false (and writes
 // nothing) when a section it needs is missing.
 bool NatalMorePage(AppState& state);
-bool HoraryBasicsPage(AppState& state);
 bool HoraryAspectsPage(AppState& state);
 bool HoraryAlmutensPage(AppState& state);
 bool HoraryDecansDwadsPage(AppState& state);

@@ -105,7 +105,6 @@ void ResetHooks() {
   SetSaveFileChooser({});
   SetPrintToPdfFile("");
   SetReturnWheelDisplay({});
-  SetAutomaticReportSections({});
   if (!Defaults()) Defaults().emplace();
   PendingSections() = Defaults()->pendingSections;
   SetTransitListingWriter(Defaults()->listingWriter);

@@ -1,6 +1,6 @@
 #pragma once
 // Golden report pages: the expected page kept as a text file in
-// tests/data/reports/, compared line by line.
+// tests/data/<subsystem>/ (reports/ unless named), compared line by line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,15 +13,16 @@
 
 namespace halcyra::testing {
 
-inline std::string GoldenPath(const std::string& name) {
-  return std::string(HALCYRA_TEST_DATA) + "/reports/" + name + ".txt";
+inline std::string GoldenPath(const std::string& name, const std::string& folder = "reports") {
+  return std::string(HALCYRA_TEST_DATA) + "/" + folder + "/" + name + ".txt";
 }
 
 // Compares the lines with the golden file <name>.txt; the failure message
 // holds a line-by-line diff. With HALCYRA_WRITE_GOLDEN=1 in the environment
 // the file is (re)written instead, for checking by hand.
-inline ::testing::AssertionResult MatchesGoldenPage(const std::string& name, const std::vector<std::string>& lines) {
-  const std::string path = GoldenPath(name);
+inline ::testing::AssertionResult MatchesGoldenPage(const std::string& name, const std::vector<std::string>& lines,
+                                                    const std::string& folder = "reports") {
+  const std::string path = GoldenPath(name, folder);
   if (const char* write = std::getenv("HALCYRA_WRITE_GOLDEN"); write && std::string(write) == "1")
     return WriteTextLines(path, lines) ? ::testing::AssertionSuccess() << "written " << path
                                        : ::testing::AssertionFailure() << "cannot write " << path;

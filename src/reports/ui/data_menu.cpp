@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <string>
 
+#include "horary/horary_basics_page.h"
 #include "reports/data_menu_commands.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/report_view.h"
@@ -41,8 +42,6 @@ bool ItemReady(const std::string& name) {
   if (name == "mnuDataTransits") return bool(s.ShowTransitListingOptions);
   if (name == "mnuDataTransitInterpretations") return bool(s.WriteTransitInterpretations);
   if (name == "mnuDataListTransits") return bool(s.ListDiurnalHouses);
-  if (name == "mnuHoraryBasics")
-    return s.WriteHoraryBasics && s.WriteMoonAspects && s.WriteCriticalDegrees;
   if (name == "mnuHoraryAspects") return bool(s.WriteHoraryAspects);
   if (name == "mnuHoraryAlmutens") return s.WriteAlmutensDispositors && s.WriteSolsticePoints;
   if (name == "mnuHoraryDecansDwads") return bool(s.WriteDecansDwads);
@@ -152,7 +151,7 @@ void BuildDataMenu(MainWindow& window) {
     if (DataMenuOnView() && PendingSections().ListDiurnalHouses) PendingSections().ListDiurnalHouses(App());
   });
   AddSeparator(menu, "mnuSplit45");
-  AddPendingItem(menu, "mnuHoraryBasics", "Horary &Basics", "Ctrl+F6", HoraryBasicsPage);
+  AddReportItem(menu, "mnuHoraryBasics", "Horary &Basics", "Ctrl+F6", HoraryBasicsPage);
   AddPendingItem(menu, "mnuHoraryAspects", "&Horary Aspects", "Shift+F7", HoraryAspectsPage);
   AddPendingItem(menu, "mnuHoraryAlmutens", "Horary Almutens, &Dispositors, Antiscions", "Ctrl+F7",
                  HoraryAlmutensPage);

@@ -6,6 +6,7 @@
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "core/chart_driver.h"
+#include "horary/horary_basics_page.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/messages.h"
 #include "shell/report_output.h"
@@ -47,7 +48,7 @@ void CalculateChart(AppState& state) {
 
   if (MainWindow* window = TheMainWindow()) ShowChartMenus(*window);
   HideListingMoreMenu(state);
-  WriteAutomaticReport(state);
+  HoraryBasicsPage(state);  // the automatic first report
   ShowReport(state);
   SetBusyPointer(false);
   ApplyDataBufferOption(state);
