@@ -1,20 +1,16 @@
-// The horary orb test against hand-worked cases: moieties Sun 8, Moon 6,
-// Mercury 3.5, Venus 3.5, Mars 3.5, Jupiter 4.5, Saturn 4.5, the outer
-// planets 2.5 (options 34 to 43).
+// The horary orb test against hand-worked cases: the horary fixture's
+// moieties, Sun 8, Moon 6, Mercury 3.5, Venus 3.5, Mars 3.5, Jupiter 4.5,
+// Saturn 4.5, the outer planets 2.5 (options 34 to 43).
 #include <gtest/gtest.h>
 
 #include "horary/aspect_within_orb.h"
+#include "horary/horary_fixture.h"
 #include "state/points.h"
 
 namespace halcyra {
 namespace {
 
-OptionTables Moieties() {
-  OptionTables o;
-  const float moiety[] = {8, 6, 3.5f, 3.5f, 3.5f, 4.5f, 4.5f, 2.5f, 2.5f, 2.5f};
-  for (int k = 0; k < 10; ++k) o.OptionValues[34 + k] = moiety[k];
-  return o;
-}
+OptionTables Moieties() { return testing::HoraryFixtureOptions(); }
 
 struct Case {
   int first, second;

@@ -130,9 +130,8 @@ TEST(HoraryBasicsReport, AutomaticReportOfAComputedChart) {
   ComputeChartSets(*state);
   ClearReportBuffers(*state);
   HoraryBasicsPage(*state);
-  const auto& page = state->report.PageLines;
-  EXPECT_TRUE(testing::MatchesGoldenPage("automatic_report", Lines(page.begin(), page.begin() + state->report.PageLineCount),
-                                         "horary"));
+  const Lines page(state->report.PageLines.begin(), state->report.PageLines.begin() + state->report.PageLineCount);
+  EXPECT_TRUE(testing::MatchesGoldenPage("automatic_report", page, "horary"));
 }
 
 }  // namespace
