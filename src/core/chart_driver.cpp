@@ -12,21 +12,11 @@
 #include "core/sun.h"
 #include "core/table_bodies.h"
 #include "shell/report_output.h"
+#include "state/shared_tables.h"
 
 namespace halcyra {
 
 namespace {
-
-// Columns: point, the nine-character abbreviation of the horary tables.
-struct PointAbbrEntry {
-  int point;
-  const char* text;
-};
-constexpr PointAbbrEntry kPointAbbr[] = {
-    {1, "Sun      "}, {2, "Mercury  "}, {3, "Venus    "}, {4, "Mars     "}, {5, "Jupiter  "},
-    {6, "Saturn   "}, {7, "Uranus   "}, {8, "Neptune  "}, {9, "Pluto    "}, {10, "Moon     "},
-    {11, "NN       "}, {13, "Part F.  "}, {14, "Ascendant"},
-};
 
 // Step 3: what every chart starts from afresh.
 void ResetPerChartTables(ChartState& chart) {
@@ -34,7 +24,7 @@ void ResetPerChartTables(ChartState& chart) {
   chart.WheelCaption2.fill("");
   chart.StrengthScore.fill(0);
   chart.SkipNextDay = 0;
-  for (const PointAbbrEntry& e : kPointAbbr) chart.PointAbbr[e.point] = e.text;
+  for (int p = 0; p <= NumPoints; ++p) chart.PointAbbr[p] = PointAbbrNames[p];
 }
 
 // Step 6: the return searches start from the transit date and place.

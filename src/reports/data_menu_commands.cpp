@@ -1,5 +1,13 @@
 #include "reports/data_menu_commands.h"
 
+#include "horary/almutens.h"
+#include "horary/arabian_parts.h"
+#include "horary/decans_dwads.h"
+#include "horary/horary_basics_page.h"
+#include "horary/degree_tables.h"
+#include "horary/horary_aspects.h"
+#include "horary/natal_emphasis.h"
+#include "horary/solstice_points.h"
 #include "reports/aspect_reports.h"
 #include "reports/data_summary.h"
 #include "reports/fixed_stars.h"
@@ -84,63 +92,48 @@ void FixedStarsPage(AppState& state) {
   WriteFixedStarsReport(state);
 }
 
+void NatalMorePage(AppState& state) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  WriteSignHouseEmphasis(out, NatalChartSet(state.chart));
+}
+
+void HoraryAspectsPage(AppState& state) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  WriteHoraryChartAspects(out, NatalChartSet(state.chart), state.options);
+}
+
+void HoraryAlmutensPage(AppState& state) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  const ChartSet natal = NatalChartSet(state.chart);
+  WriteAlmutensDispositors(out, natal, state.chart.natal.IsNightChart != 0, state.tables);
+  out.WriteBlankLine();
+  WriteSolsticePoints(out, natal);
+}
+
+void HoraryDecansDwadsPage(AppState& state) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  WriteDecansDwads(out, NatalChartSet(state.chart));
+}
+
+void HoraryOtherDegreesPage(AppState& state) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  WriteDegreeQualities(out, NatalChartSet(state.chart));
+}
+
+void ArabianPartsPage(AppState& state) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  WriteArabianParts(out, NatalChartSet(state.chart), state.chart.natal.IsNightChart != 0, state.options);
+}
+
 NotYetAvailableSections& PendingSections() {
   static NotYetAvailableSections sections;
   return sections;
-}
-
-bool NatalMorePage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteSignHouseEmphasis) return false;
-  StartReportWithChartHeader(state);
-  s.WriteSignHouseEmphasis(state);
-  return true;
-}
-
-bool HoraryAspectsPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteHoraryAspects) return false;
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
-  s.WriteHoraryAspects(state);
-  return true;
-}
-
-bool HoraryAlmutensPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteAlmutensDispositors || !s.WriteSolsticePoints) return false;
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
-  s.WriteAlmutensDispositors(state);
-  WriteBlankLine(state);
-  s.WriteSolsticePoints(state);
-  return true;
-}
-
-bool HoraryDecansDwadsPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteDecansDwads) return false;
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
-  s.WriteDecansDwads(state);
-  return true;
-}
-
-bool HoraryOtherDegreesPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteDegreeQualities) return false;
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
-  s.WriteDegreeQualities(state);
-  return true;
-}
-
-bool ArabianPartsPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteArabianParts) return false;
-  StartReportWithChartHeader(state);
-  s.WriteArabianParts(state);
-  return true;
 }
 
 bool TransitInterpretationsPage(AppState& state) {

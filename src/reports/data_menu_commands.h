@@ -26,17 +26,19 @@ void TransitAspectsToNatalPage(AppState& state, const SecondPersonBox& box);
 void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box);
 void FixedStarsPage(AppState& state);
 
+// The horary pages of the natal (horary) chart.
+void NatalMorePage(AppState& state);
+void HoraryAspectsPage(AppState& state);
+void HoraryAlmutensPage(AppState& state);
+void HoraryDecansDwadsPage(AppState& state);
+void HoraryOtherDegreesPage(AppState& state);
+void ArabianPartsPage(AppState& state);
+
 // Report sections that other parts of the program provide and that are not
 // in this build yet. A Data menu item whose sections are all present runs;
 // one whose section is missing stays disabled.
 struct NotYetAvailableSections {
   using Section = std::function<void(AppState&)>;
-  Section WriteSignHouseEmphasis;
-  Section WriteHoraryAspects;
-  Section WriteAlmutensDispositors, WriteSolsticePoints;
-  Section WriteDecansDwads;
-  Section WriteDegreeQualities;
-  Section WriteArabianParts;
   Section WriteTransitInterpretations;  // one day of the dated listing
   Section ListDiurnalHouses;            // the table of houses; shows its own page
   Section MansionsReport;               // the whole Mansions page
@@ -46,12 +48,6 @@ NotYetAvailableSections& PendingSections();
 
 // The pages built from those sections; each returns false (and writes
 // nothing) when a section it needs is missing.
-bool NatalMorePage(AppState& state);
-bool HoraryAspectsPage(AppState& state);
-bool HoraryAlmutensPage(AppState& state);
-bool HoraryDecansDwadsPage(AppState& state);
-bool HoraryOtherDegreesPage(AppState& state);
-bool ArabianPartsPage(AppState& state);
 bool TransitInterpretationsPage(AppState& state);
 
 }  // namespace halcyra

@@ -90,6 +90,20 @@ std::vector<std::string> LinesWithSpare(const std::vector<std::string>& list, lo
   return lines;
 }
 
+std::vector<std::string> ShownLines(const std::vector<std::string>& entries) {
+  std::vector<std::string> shown;
+  shown.reserve(entries.size());
+  for (const std::string& entry : entries) {
+    if (entry.find('\n') == std::string::npos) {
+      shown.push_back(entry);
+      continue;
+    }
+    // The line end the page gives every entry closes its last part.
+    for (std::string& part : SplitTextLines(entry + "\r\n")) shown.push_back(std::move(part));
+  }
+  return shown;
+}
+
 std::string LastPagePath(const AppState& state) {
   return ProgramFile(state.AppPath, "REPORTS/LASTPAGE.TXT");
 }
@@ -101,7 +115,7 @@ void ShowReport(AppState& state) {
   if (state.report.DataLineCount == 0) return;
   WriteBlankLine(state);
   const std::vector<std::string> lines =
-      LinesWithSpare(state.report.PageLines, state.report.PageLineCount);
+      ShownLines(LinesWithSpare(state.report.PageLines, state.report.PageLineCount));
   const std::string path = LastPagePath(state);
   // The page is still shown when the file cannot be written: the buffers hold it.
   if (!WriteTextLines(path, lines))

@@ -13,7 +13,9 @@ namespace halcyra {
 void WriteOutLine(AppState& state);    // appends OutLine to both lists; OutLine keeps its text
 void WriteBlankLine(AppState& state);  // appends an empty line to both lists; OutLine is left empty
 void WriteLine(AppState& state, std::string text);  // OutLine := text, then WriteOutLine
-void StartNewPage(AppState& state);
+void StartNewPage(AppState& state);     // empties the page; ends a dated listing
+void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
+
 // A sink that appends every line to the current page and the data buffer.
 class ReportBufferSink : public LineSink {
  public:
@@ -22,8 +24,7 @@ class ReportBufferSink : public LineSink {
 
  private:
   AppState& state_;
-};    // empties the page; ends a dated listing
-void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
+};
 // Shows a help file of the program folder ("\OUTPUTD1.HLP" or "OUTPUTD1.HLP") as a new page.
 void ShowTextHelp(AppState& state, const std::string& helpFileName);
 void ClearDataBuffer(AppState& state);
@@ -36,6 +37,11 @@ void HideListingMoreMenu(AppState& state);
 
 // Entries 0 to count of a list: its lines and the empty spare entry after them.
 std::vector<std::string> LinesWithSpare(const std::vector<std::string>& list, long count);
+
+// Page entries as the Data window and the last-page file show them: an
+// entry holding line breaks of its own shows as one line per part, and one
+// that ends in a line break is followed by an empty line.
+std::vector<std::string> ShownLines(const std::vector<std::string>& entries);
 
 // The last-page file of the program folder.
 std::string LastPagePath(const AppState& state);

@@ -61,8 +61,13 @@ void LoadStarText(const AppState& state, std::array<std::string, StarTextLines>&
   for (size_t i = 0; i < lines->size(); ++i) target[i] = std::move((*lines)[i]);
 }
 
+// An almuten table names points: every value must be a point number or 0,
+// since a value beyond them would name nothing.
+enum class TableValues { AnyWholeNumber, PointNumbers };
+
 template <size_t N>
-void LoadIntegerTable(const AppState& state, const std::string& name, std::array<int, N>& target) {
+void LoadIntegerTable(const AppState& state, const std::string& name, std::array<int, N>& target,
+                      TableValues values = TableValues::AnyWholeNumber) {
   const std::string text = ReadRequiredFile(state, name);
   DelimitedNumbers numbers(text, name);
   target.fill(0);
@@ -72,7 +77,13 @@ void LoadIntegerTable(const AppState& state, const std::string& name, std::array
       throw StartupFileError(name, numbers.Line(), name + ", line " + std::to_string(numbers.Line()) +
                                                        ": more than " + std::to_string(N) + " values");
     }
-    target[i++] = numbers.NextInteger();
+    const int value = numbers.NextInteger();
+    if (values == TableValues::PointNumbers && (value < 0 || value > NumPoints)) {
+      throw StartupFileError(name, numbers.Line(), name + ", line " + std::to_string(numbers.Line()) + ": " +
+                                                       std::to_string(value) + " is not a point number (0 to " +
+                                                       std::to_string(NumPoints) + ")");
+    }
+    target[i++] = value;
   }
 }
 
@@ -142,10 +153,10 @@ void LoadStartupData(AppState& state, const std::function<void(const std::string
   caption("Loading data files . . .");
   LoadStarText(state, t.StarText);
   LoadIntegerTable(state, "HCDATA.DAT", t.GlyphStrokeData);
-  LoadIntegerTable(state, "ALMUTD1.DAT", t.AlmutenDay);
-  LoadIntegerTable(state, "ALMUTD2.DAT", t.CoAlmutenDay);
-  LoadIntegerTable(state, "ALMUTN1.DAT", t.AlmutenNight);
-  LoadIntegerTable(state, "ALMUTN2.DAT", t.CoAlmutenNight);
+  LoadIntegerTable(state, "ALMUTD1.DAT", t.AlmutenDay, TableValues::PointNumbers);
+  LoadIntegerTable(state, "ALMUTD2.DAT", t.CoAlmutenDay, TableValues::PointNumbers);
+  LoadIntegerTable(state, "ALMUTN1.DAT", t.AlmutenNight, TableValues::PointNumbers);
+  LoadIntegerTable(state, "ALMUTN2.DAT", t.CoAlmutenNight, TableValues::PointNumbers);
   LoadIntegerTable(state, "RADIUS.DAT", t.GlyphRadius);
 
   DailyTable* const daily[] = {&t.Chiron, &t.TransPluto, &t.Uranian[0], &t.Uranian[1], &t.Uranian[2],

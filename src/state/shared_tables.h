@@ -20,6 +20,13 @@ inline constexpr std::array<std::string_view, NumPoints + 1> PointName = {
     "Lilith",  "TP ",    "Cupido",  "Hades",   "Zeus",     "Kronos",  "Apollon", "Admetos",
     "Vulkanus", "Poseidon", "1st H.", "2nd H.", "3rd H.",  "4th H.",  "5th H.",  "6th H."};
 
+// The nine-character point names of the horary tables (PointAbbr()), by
+// point number; points without one stay empty.
+inline constexpr std::array<std::string_view, NumPoints + 1> PointAbbrNames = {
+    "",          "Sun      ", "Mercury  ", "Venus    ", "Mars     ", "Jupiter  ", "Saturn   ",
+    "Uranus   ", "Neptune  ", "Pluto    ", "Moon     ", "NN       ", "",          "Part F.  ",
+    "Ascendant"};
+
 // Packed strings: field k (from 1) of width w is the w characters from w*(k-1).
 inline constexpr std::string_view PointNames10 =
     "Sun       Mercury   Venus     Mars      Jupiter   Saturn    Uranus    Neptune   "

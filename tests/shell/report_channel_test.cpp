@@ -95,6 +95,19 @@ TEST_F(ReportChannel, PageOfNLinesGivesLastPageOfNPlusTwoLines) {
   EXPECT_EQ(Now(), (Counts{42, 42, 43}));
 }
 
+TEST_F(ReportChannel, EntryHoldingLineBreaksShowsAsOneLinePerPart) {
+  // A list kept as one entry, each item ending in CR LF: stored and counted
+  // once, shown and saved as its items and the empty line after the last.
+  StartNewPage(state);
+  WriteLine(state, "first");
+  WriteLine(state, "  (a)\r\n  (b)\r\n");
+  ShowReport(state);
+  EXPECT_EQ(Now(), (Counts{3, 3, 6}));
+  EXPECT_EQ(LastPageBytes(), "first\r\n  (a)\r\n  (b)\r\n\r\n\r\n\r\n");
+  ASSERT_EQ(display.pages.size(), 1u);
+  EXPECT_EQ(display.pages[0], "first\n  (a)\n  (b)\n\n\n\n");
+}
+
 TEST_F(ReportChannel, NothingShownWhenDataBufferEmptyOrWindowMinimized) {
   StartNewPage(state);
   WriteLines(2);

@@ -38,15 +38,9 @@ SecondPersonBox ReadSecondPersonBox() {
 // section they need is present.
 bool ItemReady(const std::string& name) {
   const NotYetAvailableSections& s = PendingSections();
-  if (name == "mnuDataNatalMore") return bool(s.WriteSignHouseEmphasis);
   if (name == "mnuDataTransits") return bool(s.ShowTransitListingOptions);
   if (name == "mnuDataTransitInterpretations") return bool(s.WriteTransitInterpretations);
   if (name == "mnuDataListTransits") return bool(s.ListDiurnalHouses);
-  if (name == "mnuHoraryAspects") return bool(s.WriteHoraryAspects);
-  if (name == "mnuHoraryAlmutens") return s.WriteAlmutensDispositors && s.WriteSolsticePoints;
-  if (name == "mnuHoraryDecansDwads") return bool(s.WriteDecansDwads);
-  if (name == "mnuHoraryOtherDegrees") return bool(s.WriteDegreeQualities);
-  if (name == "mnuHoraryArabianParts") return bool(s.WriteArabianParts);
   if (name == "mnuMansions") return bool(s.MansionsReport);
   return true;
 }
@@ -82,18 +76,6 @@ QAction* AddReportItem(QMenu* menu, const char* name, const char* caption, const
   return item;
 }
 
-// An item built from sections not yet in this build: enabled once they are.
-template <typename Page>
-QAction* AddPendingItem(QMenu* menu, const char* name, const char* caption, const char* shortcut,
-                        Page page) {
-  QAction* item = AddItem(menu, name, caption, shortcut);
-  QObject::connect(item, &QAction::triggered, menu, [page] {
-    if (!DataMenuOnView()) return;
-    if (page(App())) ShowReport();
-  });
-  return item;
-}
-
 }  // namespace
 
 void SetTransitAspectsToTransitsCaption(bool secondPersonTicked) {
@@ -123,7 +105,7 @@ void BuildDataMenu(MainWindow& window) {
   AddSeparator(menu, "mnuSplit397");
   AddReportItem(menu, "mnuDataNatalData", "&Natal Data", "F2", NatalDataPage);
   AddReportItem(menu, "mnuDataNatalAspects", "Natal &Aspects", "F3", NatalAspectsPage);
-  AddPendingItem(menu, "mnuDataNatalMore", "Mo&re Natal Data", "F4", NatalMorePage);
+  AddReportItem(menu, "mnuDataNatalMore", "Mo&re Natal Data", "F4", NatalMorePage);
   AddSeparator(menu, "mnuSplit117");
   AddReportItem(menu, "mnuDataTransitData", "&Transit Data", "F5", TransitDataPage);
   AddReportItem(menu, "mnuDataTransitsAspectstoNatal", "Aspects to Nata&l", "F6",
@@ -152,14 +134,14 @@ void BuildDataMenu(MainWindow& window) {
   });
   AddSeparator(menu, "mnuSplit45");
   AddReportItem(menu, "mnuHoraryBasics", "Horary &Basics", "Ctrl+F6", HoraryBasicsPage);
-  AddPendingItem(menu, "mnuHoraryAspects", "&Horary Aspects", "Shift+F7", HoraryAspectsPage);
-  AddPendingItem(menu, "mnuHoraryAlmutens", "Horary Almutens, &Dispositors, Antiscions", "Ctrl+F7",
-                 HoraryAlmutensPage);
-  AddPendingItem(menu, "mnuHoraryDecansDwads", "Horary Decans and D&wads", "Shift+F12",
-                 HoraryDecansDwadsPage);
-  AddPendingItem(menu, "mnuHoraryOtherDegrees", "Horary &Other Degrees", "Ctrl+F8",
-                 HoraryOtherDegreesPage);
-  AddPendingItem(menu, "mnuHoraryArabianParts", "Arabian &Parts", "Ctrl+F9", ArabianPartsPage);
+  AddReportItem(menu, "mnuHoraryAspects", "&Horary Aspects", "Shift+F7", HoraryAspectsPage);
+  AddReportItem(menu, "mnuHoraryAlmutens", "Horary Almutens, &Dispositors, Antiscions", "Ctrl+F7",
+                HoraryAlmutensPage);
+  AddReportItem(menu, "mnuHoraryDecansDwads", "Horary Decans and D&wads", "Shift+F12",
+                HoraryDecansDwadsPage);
+  AddReportItem(menu, "mnuHoraryOtherDegrees", "Horary &Other Degrees", "Ctrl+F8",
+                HoraryOtherDegreesPage);
+  AddReportItem(menu, "mnuHoraryArabianParts", "Arabian &Parts", "Ctrl+F9", ArabianPartsPage);
   AddReportItem(menu, "mnuDataFixedStars", "&Fixed Stars", "Ctrl+F11", FixedStarsPage);
   AddSeparator(menu, "mnuSplit616");
   QAction* mansions = AddItem(menu, "mnuMansions", "Mansions", "Ctrl+M");
