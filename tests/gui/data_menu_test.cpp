@@ -1,11 +1,15 @@
 // The main window's Data menu: the menu tree, hidden until the first chart,
 // each report item writing the report tests' golden page of their fixture
-// chart to the Data window, and the second-person box steering F6 and F7.
+// chart (the horary items that of the horary tests' computed chart) to the
+// Data window, and the second-person box steering F6 and F7.
 #include <QCheckBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 #include "gui_test_support.h"
+#include "horary/horary_reports_fixture.h"
 #include "reports/data_menu_commands.h"
+#include "reports/golden_page.h"
 #include "reports/report_fixture.h"
 #include "reports/ui/data_menu.h"
 
@@ -72,6 +76,34 @@ TEST_F(DataMenuTest, ReportItemsShowTheirPages) {
     EXPECT_TRUE(CurrentDataWindow()->isVisible()) << name;
   }
   EXPECT_EQ(App().chart.ChartKind, 0);
+}
+
+TEST_F(DataMenuTest, HoraryItemsShowTheirPagesTheAspectListOneEntryALine) {
+  const std::string folder = App().AppPath;
+  testing::ComputeHoraryGoldenChart(App());
+  App().AppPath = folder;
+  ShowChartMenus(*window_);
+  const std::pair<const char*, const char*> items[] = {
+      {"mnuHoraryAspects", "horary_aspects"},     {"mnuHoraryAlmutens", "almutens_dispositors_antiscia"},
+      {"mnuHoraryDecansDwads", "decans_dwads"},   {"mnuHoraryOtherDegrees", "degree_qualities"},
+      {"mnuDataNatalMore", "natal_emphasis"},     {"mnuHoraryArabianParts", "arabian_parts"},
+  };
+  for (const auto& [name, golden] : items) {
+    ASSERT_TRUE(item(name)->isEnabled()) << name;
+    item(name)->trigger();
+    auto expected = ReadTextLines(testing::GoldenPath(golden, "horary")).value_or(std::vector<std::string>{"<none>"});
+    expected.insert(expected.end(), {"", ""});
+    EXPECT_EQ(testing::LastPageLines(), expected) << name;
+  }
+  // The Arabian parts' aspect list is one buffer entry; the Data window
+  // shows it as the last-page file does, one aspect a line.
+  const auto* view = CurrentDataWindow()->findChild<QPlainTextEdit*>("RichText1");
+  ASSERT_NE(view, nullptr);
+  std::vector<std::string> shown;
+  for (const QString& line : view->toPlainText().split('\n')) shown.push_back(line.toStdString());
+  auto lastPage = testing::LastPageLines();
+  lastPage.emplace_back();  // the line end after the file's last line
+  EXPECT_EQ(shown, lastPage);
 }
 
 TEST_F(DataMenuTest, SecondPersonBoxSteersF6F7AndTheF7Caption) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "horary/horary_basics_page.h"
+#include "platform/gui/busy_pointer.h"
 #include "reports/data_menu_commands.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/report_view.h"
@@ -76,6 +77,15 @@ QAction* AddReportItem(QMenu* menu, const char* name, const char* caption, const
   return item;
 }
 
+// A page whose sections show the hourglass while they work through every
+// pair of points or parts.
+template <void (*Page)(AppState&)>
+void UnderHourglass(AppState& state) {
+  SetBusyPointer(true);
+  Page(state);
+  SetBusyPointer(false);
+}
+
 }  // namespace
 
 void SetTransitAspectsToTransitsCaption(bool secondPersonTicked) {
@@ -134,14 +144,14 @@ void BuildDataMenu(MainWindow& window) {
   });
   AddSeparator(menu, "mnuSplit45");
   AddReportItem(menu, "mnuHoraryBasics", "Horary &Basics", "Ctrl+F6", HoraryBasicsPage);
-  AddReportItem(menu, "mnuHoraryAspects", "&Horary Aspects", "Shift+F7", HoraryAspectsPage);
+  AddReportItem(menu, "mnuHoraryAspects", "&Horary Aspects", "Shift+F7", UnderHourglass<HoraryAspectsPage>);
   AddReportItem(menu, "mnuHoraryAlmutens", "Horary Almutens, &Dispositors, Antiscions", "Ctrl+F7",
                 HoraryAlmutensPage);
   AddReportItem(menu, "mnuHoraryDecansDwads", "Horary Decans and D&wads", "Shift+F12",
                 HoraryDecansDwadsPage);
   AddReportItem(menu, "mnuHoraryOtherDegrees", "Horary &Other Degrees", "Ctrl+F8",
                 HoraryOtherDegreesPage);
-  AddReportItem(menu, "mnuHoraryArabianParts", "Arabian &Parts", "Ctrl+F9", ArabianPartsPage);
+  AddReportItem(menu, "mnuHoraryArabianParts", "Arabian &Parts", "Ctrl+F9", UnderHourglass<ArabianPartsPage>);
   AddReportItem(menu, "mnuDataFixedStars", "&Fixed Stars", "Ctrl+F11", FixedStarsPage);
   AddSeparator(menu, "mnuSplit616");
   QAction* mansions = AddItem(menu, "mnuMansions", "Mansions", "Ctrl+M");
