@@ -51,8 +51,8 @@ void WriteSolsticePoints(LineSink& out, const ChartSet& natal) {
   }
   out.WriteBlankLine();
   for (const AntiscionContact& c : AntiscionContacts(natal))
-    out.WriteLine("  " + PointName10(c.point) + (c.contra ? " conjunct contrantiscion of " : " conjunct antiscion of ") +
-                  PointName10(c.of));
+    out.WriteLine("  " + PointName10(c.point) +
+                  (c.contra ? " conjunct contrantiscion of " : " conjunct antiscion of ") + PointName10(c.of));
 }
 
 }  // namespace halcyra

@@ -31,6 +31,14 @@ void CopyIntoWorkingSet(WorkingSet& w, const PointArray& longs, const PointArray
   }
 }
 
+// A page of the natal chart: the chart header, then the sections.
+template <typename Sections>
+void NatalChartPage(AppState& state, Sections sections) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink out(state);
+  sections(out, NatalChartSet(state.chart));
+}
+
 }  // namespace
 
 std::string TransitAspectsToTransitsCaption(bool secondPersonTicked) {
@@ -92,43 +100,30 @@ void FixedStarsPage(AppState& state) {
   WriteFixedStarsReport(state);
 }
 
-void NatalMorePage(AppState& state) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  WriteSignHouseEmphasis(out, NatalChartSet(state.chart));
-}
+void NatalMorePage(AppState& state) { NatalChartPage(state, WriteSignHouseEmphasis); }
 
 void HoraryAspectsPage(AppState& state) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  WriteHoraryChartAspects(out, NatalChartSet(state.chart), state.options);
+  NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
+    WriteHoraryChartAspects(out, natal, state.options);
+  });
 }
 
 void HoraryAlmutensPage(AppState& state) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  const ChartSet natal = NatalChartSet(state.chart);
-  WriteAlmutensDispositors(out, natal, state.chart.natal.IsNightChart != 0, state.tables);
-  out.WriteBlankLine();
-  WriteSolsticePoints(out, natal);
+  NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
+    WriteAlmutensDispositors(out, natal, state.chart.natal.IsNightChart != 0, state.tables);
+    out.WriteBlankLine();
+    WriteSolsticePoints(out, natal);
+  });
 }
 
-void HoraryDecansDwadsPage(AppState& state) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  WriteDecansDwads(out, NatalChartSet(state.chart));
-}
+void HoraryDecansDwadsPage(AppState& state) { NatalChartPage(state, WriteDecansDwads); }
 
-void HoraryOtherDegreesPage(AppState& state) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  WriteDegreeQualities(out, NatalChartSet(state.chart));
-}
+void HoraryOtherDegreesPage(AppState& state) { NatalChartPage(state, WriteDegreeQualities); }
 
 void ArabianPartsPage(AppState& state) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  WriteArabianParts(out, NatalChartSet(state.chart), state.chart.natal.IsNightChart != 0, state.options);
+  NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
+    WriteArabianParts(out, natal, state.chart.natal.IsNightChart != 0, state.options);
+  });
 }
 
 NotYetAvailableSections& PendingSections() {

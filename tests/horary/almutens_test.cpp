@@ -54,7 +54,8 @@ TEST(Almutens, SectionLinesByDayAndByNight) {
     const auto lines = LinesOf([&](LineSink& out) { WriteAlmutensDispositors(out, chart, night, tables); });
     ASSERT_EQ(lines.size(), 33u);
     EXPECT_EQ(lines[1], "  ----------------------- ALMUTENS -----------------------");
-    EXPECT_EQ(lines[6], "   1ST HOUSE =  10 ARI 00   " + std::string(night ? "Sun      Mars     " : "Sun      ") + blanks);
+    EXPECT_EQ(lines[6],
+              "   1ST HOUSE =  10 ARI 00   " + std::string(night ? "Sun      Mars     " : "Sun      ") + blanks);
     EXPECT_EQ(lines[16], "  ----------------------- MAIN DISPOSITORS -----------------------");
     EXPECT_EQ(lines[21],
               "  Mars       19 LIB 30   " + std::string(night ? "Mercury  Venus    SATURN" : "Saturn   ") + blanks);
@@ -66,10 +67,10 @@ TEST(SolsticePoints, RowsAndContactsAcrossZeroAries) {
   // Sun 359.6 and Moon 179.7 mirror each other across 0 Aries and 0 Libra;
   // Mars 90.5 stands exactly 1 degree from its own antiscion 89.5, Venus
   // 1.01 degrees from hers; the rest stand clear of every mirror image.
-  const ChartSet chart = HoraryChart({{Sun, 359.6}, {Moon, 179.7}, {Mars, 90.5}, {Venus, 270.505}, {Mercury, 15 + 7.0 / 60},
-                                      {Jupiter, 45}, {Saturn, 130}, {Uranus, 200}, {Neptune, 222}, {Pluto, 305},
-                                      {NorthNode, 64}, {PartOfFortune, 333}, {Chiron, 10}, {Ascendant, 111},
-                                      {Midheaven, 12}, {Lilith, 180}});
+  const ChartSet chart =
+      HoraryChart({{Sun, 359.6}, {Moon, 179.7}, {Mars, 90.5}, {Venus, 270.505}, {Mercury, 15 + 7.0 / 60},
+                   {Jupiter, 45}, {Saturn, 130}, {Uranus, 200}, {Neptune, 222}, {Pluto, 305}, {NorthNode, 64},
+                   {PartOfFortune, 333}, {Chiron, 10}, {Ascendant, 111}, {Midheaven, 12}, {Lilith, 180}});
   const auto lines = LinesOf([&](LineSink& out) { WriteSolsticePoints(out, chart); });
   ASSERT_GE(lines.size(), 35u);
   EXPECT_EQ(lines[2], "  Planet name     Degree            Antiscion        Contrantiscion");
