@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "horary/zodiac.h"
 #include "reports/report_names.h"
 
 namespace halcyra {
@@ -11,9 +12,8 @@ namespace {
 // Sign and degree within it; one subtraction of 12 brings any sum here
 // (at most 23) back into the signs.
 int SignPlus(double longitude, double divisionWidth, int signsPerDivision) {
-  const double whole30 = std::floor(longitude / 30);
-  const int sign = static_cast<int>(whole30) + 1;
-  const double inSign = longitude - 30 * whole30;
+  const int sign = SignOf(longitude);
+  const double inSign = longitude - 30 * (sign - 1);
   const int index = sign + signsPerDivision * static_cast<int>(std::floor(inSign / divisionWidth));
   return index > 12 ? index - 12 : index;
 }

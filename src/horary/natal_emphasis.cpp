@@ -1,9 +1,9 @@
 #include "horary/natal_emphasis.h"
 
-#include <cmath>
 #include <initializer_list>
 #include <span>
 
+#include "horary/zodiac.h"
 #include "reports/report_names.h"
 
 namespace halcyra {
@@ -74,7 +74,7 @@ void WriteBlocks(LineSink& out, const std::vector<EmphasisGroup>& groups, std::s
 }  // namespace
 
 std::vector<EmphasisGroup> SignEmphasis(const ChartSet& natal) {
-  return Groups(kSignGroups, [&](int p) { return static_cast<int>(std::floor(natal.Long[p])) / 30 + 1; });
+  return Groups(kSignGroups, [&](int p) { return SignOf(natal.Long[p]); });
 }
 
 std::vector<EmphasisGroup> HouseEmphasis(const ChartSet& natal) {

@@ -16,9 +16,10 @@
 #include "shell/ui/listing_hooks.h"
 #include "shell/ui/print_window.h"
 
-// The report tests' fixture chart and the horary tests' computed chart,
+// The report tests' fixture chart and the horary tests' charts,
 // compiled into this program as well for the Data menu and listing window
 // tests.
+#include "horary/horary_fixture.cpp"
 #include "horary/horary_reports_fixture.cpp"
 #include "reports/report_fixture.cpp"
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "core/chart_driver.h"
-#include "core/house_row.h"
+#include "horary/horary_fixture.h"
 #include "platform/text_files.h"
 #include "shell/report_output.h"
 #include "shell/settings_files.h"
@@ -14,12 +14,8 @@ namespace halcyra::testing {
 
 ChartSet HoraryChart(std::initializer_list<std::pair<int, double>> longitudes, double ascendant) {
   ChartSet chart;
-  for (const auto& [point, longitude] : longitudes) chart.Long[point] = longitude;
-  for (int h = 1; h <= 12; ++h) {
-    const double cusp = ascendant + 30 * (h - 1);
-    chart.Cusp[CuspEntryOfHouse(h)] = cusp >= 360 ? cusp - 360 : cusp;
-  }
-  chart.HouseTags = BuildPlanetHouseRow(chart.Long, chart.Cusp);
+  chart.Cusp = EqualHouses(ascendant);
+  Place(chart, longitudes);
   return chart;
 }
 
