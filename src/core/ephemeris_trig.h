@@ -1,10 +1,14 @@
 #pragma once
-// Sine and cosine of one angle in degrees from one call. The degree
-// conversion is SinDeg's and CosDeg's to the bit, and the C library's
-// sincos gives the bits of its sin and cos, so the ephemeris may use either
-// without changing a result (a test holds this). Also the two angles of
-// RectToSpherical without the distance, which no ephemeris caller uses.
+// Sines and cosines for the ephemeris series. A series term's argument is a
+// sum of whole multiples of a few angles; its sine and cosine follow from
+// theirs by the addition theorems, which hold for the program's ten-decimal
+// pi as for any other, so only the few angles go through the C library.
+// What does not carry over is a whole turn: 360 degrees are 2 Pi radians,
+// not 2 pi, so an angle reduced into [0, 360) keeps its reduced value and
+// callers take the sine of exactly the value the method forms.
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "core/angle_helpers.h"
 
@@ -14,10 +18,65 @@ struct SinCos {
   double sin, cos;
 };
 
-inline SinCos SinCosDeg(double degrees) {
+inline SinCos SinCosRad(double radians) {
   SinCos r;
-  ::sincos(degrees * Pi / 180, &r.sin, &r.cos);
+  ::sincos(radians, &r.sin, &r.cos);
   return r;
+}
+
+inline SinCos SinCosDeg(double degrees) { return SinCosRad(degrees * Pi / 180); }
+
+// a + b and a - b.
+inline SinCos AngleSum(SinCos a, SinCos b) {
+  return {a.sin * b.cos + a.cos * b.sin, a.cos * b.cos - a.sin * b.sin};
+}
+inline SinCos AngleDifference(SinCos a, SinCos b) {
+  return {a.sin * b.cos - a.cos * b.sin, a.cos * b.cos + a.sin * b.sin};
+}
+
+// 0, x, 2x, ..., N x by the addition theorem, one step at a time: the
+// error grows by about one rounding a step.
+template <std::size_t N>
+std::array<SinCos, N + 1> AngleMultiples(SinCos x) {
+  std::array<SinCos, N + 1> m;
+  m[0] = {0, 1};
+  if constexpr (N >= 1) m[1] = x;
+  for (std::size_t k = 2; k <= N; ++k) m[k] = AngleSum(m[k - 1], x);
+  return m;
+}
+
+// k x from the table of AngleMultiples, k of either sign.
+template <int k, std::size_t N>
+SinCos Multiple(const std::array<SinCos, N>& multiples) {
+  static_assert((k < 0 ? -k : k) < static_cast<int>(N), "multiple beyond the table");
+  if constexpr (k < 0)
+    return {-multiples[-k].sin, multiples[-k].cos};
+  else
+    return multiples[k];
+}
+
+namespace detail {
+template <int k, std::size_t N>
+void AddMultipleTo(SinCos& sum, bool& started, const std::array<SinCos, N>& multiples) {
+  static_assert((k < 0 ? -k : k) < static_cast<int>(N), "multiple beyond the table");
+  if constexpr (k > 0)
+    sum = started ? AngleSum(sum, multiples[k]) : multiples[k];
+  else if constexpr (k < 0)
+    sum = started ? AngleDifference(sum, multiples[-k]) : Multiple<k>(multiples);
+  if constexpr (k != 0) started = true;
+}
+}  // namespace detail
+
+// k1 x1 + k2 x2 + ... from the tables of multiples of x1, x2, ..., taken
+// from the left so that terms sharing their first multipliers share the
+// products the compiler forms for them.
+template <int... k, std::size_t... N>
+SinCos Combination(const std::array<SinCos, N>&... multiples) {
+  static_assert(sizeof...(k) == sizeof...(N));
+  SinCos sum{0, 1};
+  bool started = false;
+  (detail::AddMultipleTo<k>(sum, started, multiples), ...);
+  return sum;
 }
 
 // RectToSpherical's latitude to the bit, without its longitude's arctangent.

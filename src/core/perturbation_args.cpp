@@ -2,8 +2,6 @@
 
 #include "core/angle_helpers.h"
 #include "core/ephemeris_trig.h"
-#include "core/perturbations_uranus_neptune.h"
-#include "state/points.h"
 
 namespace halcyra {
 
@@ -15,10 +13,9 @@ double& At(Array& a, Enum e) {
 }
 
 template <class Enum, class Array>
-void SetPair(Array& a, Enum sinSlot, Enum cosSlot, double degrees) {
-  const SinCos sc = SinCosDeg(degrees);
-  At(a, sinSlot) = sc.sin;
-  At(a, cosSlot) = sc.cos;
+void SetPair(Array& a, Enum sinSlot, Enum cosSlot, SinCos angle) {
+  At(a, sinSlot) = angle.sin;
+  At(a, cosSlot) = angle.cos;
 }
 
 template <class Enum>
@@ -26,81 +23,64 @@ Enum Plus(Enum e, int k) {
   return static_cast<Enum>(static_cast<int>(e) + k);
 }
 
-JupiterSaturnFactors CalcJupiterSaturnFactors(const PerturbationArgs& g) {
+// Multiples of the four mean longitudes, from which every argument of the
+// series follows by the addition theorems (the arguments are never
+// reduced, so their sines are the sines of these sums).
+struct MeanLongitudes {
+  std::array<SinCos, 3> P;  // Jupiter
+  std::array<SinCos, 7> Q;  // Saturn
+  std::array<SinCos, 4> S;  // Uranus
+  std::array<SinCos, 4> G;  // Neptune
+};
+
+JupiterSaturnFactors CalcJupiterSaturnFactors(const MeanLongitudes& m) {
   using J = JupiterSaturnTrig;
   JupiterSaturnFactors f{};
   At(f, J::One) = 1;
-  SetPair(f, J::SinV, J::CosV, g.V);
-  SetPair(f, J::Sin2V, J::Cos2V, 2 * g.V);
-  At(f, J::SinW) = SinDeg(g.W);
-  for (int k = 1; k <= 5; ++k) SetPair(f, Plus(J::SinZeta, k - 1), Plus(J::CosZeta, k - 1), k * g.Zeta);
-  for (int k = 1; k <= 4; ++k) SetPair(f, Plus(J::SinQ, k - 1), Plus(J::CosQ, k - 1), k * g.Q);
-  SetPair(f, J::Sin2Psi, J::Cos2Psi, 2 * g.Psi);
-  SetPair(f, J::Sin3Psi, J::Cos3Psi, 3 * g.Psi);
+  const SinCos V = Combination<-2, 5>(m.P, m.Q);
+  SetPair(f, J::SinV, J::CosV, V);
+  SetPair(f, J::Sin2V, J::Cos2V, AngleSum(V, V));
+  At(f, J::SinW) = Combination<2, -6, 3>(m.P, m.Q, m.S).sin;
+  const auto zeta = AngleMultiples<5>(AngleDifference(m.Q[1], m.P[1]));
+  for (int k = 1; k <= 5; ++k) SetPair(f, Plus(J::SinZeta, k - 1), Plus(J::CosZeta, k - 1), zeta[k]);
+  for (int k = 1; k <= 4; ++k) SetPair(f, Plus(J::SinQ, k - 1), Plus(J::CosQ, k - 1), m.Q[k]);
+  const auto psi = AngleMultiples<3>(AngleDifference(m.S[1], m.Q[1]));
+  SetPair(f, J::Sin2Psi, J::Cos2Psi, psi[2]);
+  SetPair(f, J::Sin3Psi, J::Cos3Psi, psi[3]);
   return f;
 }
 
 // The factors that do not depend on a planet's own Zeta and Eta: the same
-// for Uranus and Neptune.
-UranusNeptuneFactors CalcSharedUranusNeptuneFactors(const PerturbationArgs& g, double G, double theta) {
+// for Uranus and Neptune, whose Theta is G - S alike.
+UranusNeptuneFactors CalcSharedUranusNeptuneFactors(const MeanLongitudes& m) {
   using U = UranusNeptuneTrig;
-  const double H = 2 * G - g.S;
   UranusNeptuneFactors f{};
   At(f, U::One) = 1;
+  const SinCos H = Combination<2, -1>(m.G, m.S);
   SetPair(f, U::SinH, U::CosH, H);
-  SetPair(f, U::Sin2H, U::Cos2H, 2 * H);
-  At(f, U::SinW) = SinDeg(g.W);
-  At(f, U::SinSPlus3Theta) = SinDeg(g.S + 3 * theta);
-  At(f, U::SinTheta) = SinDeg(theta);
-  SetPair(f, U::Sin2Theta, U::Cos2Theta, 2 * theta);
-  At(f, U::Sin3Theta) = SinDeg(3 * theta);
-  SetPair(f, U::SinG, U::CosG, G);
+  SetPair(f, U::Sin2H, U::Cos2H, AngleSum(H, H));
+  At(f, U::SinW) = Combination<2, -6, 3>(m.P, m.Q, m.S).sin;
+  At(f, U::SinSPlus3Theta) = Combination<3, -2>(m.G, m.S).sin;
+  const auto theta = AngleMultiples<3>(AngleDifference(m.G[1], m.S[1]));
+  At(f, U::SinTheta) = theta[1].sin;
+  SetPair(f, U::Sin2Theta, U::Cos2Theta, theta[2]);
+  At(f, U::Sin3Theta) = theta[3].sin;
+  SetPair(f, U::SinG, U::CosG, m.G[1]);
   return f;
 }
 
-template <class... Tables>
-constexpr bool AnyTermUses(UranusNeptuneTrig f, const Tables&... tables) {
-  auto uses = [f](const auto& terms) {
-    for (const UranusNeptuneTerm& t : terms)
-      if (t.f1 == f || t.f2 == f) return true;
-    return false;
-  };
-  return (uses(tables) || ...);
-}
+// A planet's own factors: S + Eta and 2S + Eta, Zeta and Eta, given as
+// their sines and cosines.
+struct OwnAngles {
+  SinCos sPlusEta, twoSPlusEta, zeta, eta;
+};
 
-// Whether a planet's series multiply by the factor at all.
-template <int Planet>
-constexpr bool SeriesUse(UranusNeptuneTrig f) {
-  if constexpr (Planet == Uranus)
-    return AnyTermUses(f, UranusMeanLongitudeTerms, UranusEccentricityTerms, UranusPerihelionTerms,
-                       UranusSemiAxisTerms, UranusLongitudeTerms);
-  else
-    return AnyTermUses(f, NeptuneMeanLongitudeTerms, NeptuneEccentricityTerms, NeptunePerihelionTerms,
-                       NeptuneSemiAxisTerms, NeptuneLongitudeTerms);
-}
-
-// A sine and cosine slot pair, each only if the series read it; sin and cos
-// alone have the bits of the pair.
-template <bool Sin, bool Cos>
-void SetUsed(UranusNeptuneFactors& f, UranusNeptuneTrig sinSlot, UranusNeptuneTrig cosSlot, double degrees) {
-  if constexpr (Sin && Cos)
-    SetPair(f, sinSlot, cosSlot, degrees);
-  else if constexpr (Sin)
-    At(f, sinSlot) = SinDeg(degrees);
-  else if constexpr (Cos)
-    At(f, cosSlot) = CosDeg(degrees);
-}
-
-// The planet's own factors, those its series read (Neptune's use only sin
-// Zeta and sin Eta); a slot no series reads stays 0.
-template <int Planet>
-void SetOwnUranusNeptuneFactors(const PerturbationArgs& g, double zeta, double eta, UranusNeptuneFactors& f) {
+void SetOwnUranusNeptuneFactors(const OwnAngles& a, UranusNeptuneFactors& f) {
   using U = UranusNeptuneTrig;
-  constexpr auto use = SeriesUse<Planet>;
-  SetUsed<use(U::SinSPlusEta), use(U::CosSPlusEta)>(f, U::SinSPlusEta, U::CosSPlusEta, g.S + eta);
-  if constexpr (use(U::Cos2SPlusEta)) At(f, U::Cos2SPlusEta) = CosDeg(2 * g.S + eta);
-  if constexpr (use(U::SinZeta)) At(f, U::SinZeta) = SinDeg(zeta);
-  SetUsed<use(U::SinEta), use(U::CosEta)>(f, U::SinEta, U::CosEta, eta);
+  SetPair(f, U::SinSPlusEta, U::CosSPlusEta, a.sPlusEta);
+  At(f, U::Cos2SPlusEta) = a.twoSPlusEta.cos;
+  At(f, U::SinZeta) = a.zeta.sin;
+  SetPair(f, U::SinEta, U::CosEta, a.eta);
 }
 
 }  // namespace
@@ -123,13 +103,24 @@ PerturbationMoment CalcPerturbationMoment(double T) {
   m.T = T;
   m.args = CalcPerturbationArgs(T);
   const PerturbationArgs& g = m.args;
-  m.jupiterSaturn = CalcJupiterSaturnFactors(g);
-
   const double G = 83.76922 + 218.4901 * T;  // Neptune's mean longitude
-  m.uranus = CalcSharedUranusNeptuneFactors(g, G, G - g.S);
+  MeanLongitudes longitudes;
+  longitudes.P = AngleMultiples<2>(SinCosDeg(g.P));
+  longitudes.Q = AngleMultiples<6>(SinCosDeg(g.Q));
+  longitudes.S = AngleMultiples<3>(SinCosDeg(g.S));
+  longitudes.G = AngleMultiples<3>(SinCosDeg(G));
+  const MeanLongitudes& l = longitudes;
+  m.jupiterSaturn = CalcJupiterSaturnFactors(l);
+
+  m.uranus = CalcSharedUranusNeptuneFactors(l);
   m.neptune = m.uranus;
-  SetOwnUranusNeptuneFactors<Uranus>(g, g.S - g.P, g.S - g.Q, m.uranus);
-  SetOwnUranusNeptuneFactors<Neptune>(g, G - g.P, G - g.Q, m.neptune);
+  // Uranus: Zeta = S - P, Eta = S - Q; Neptune: Zeta = G - P, Eta = G - Q
+  SetOwnUranusNeptuneFactors({Combination<-1, 2>(l.Q, l.S), Combination<-1, 3>(l.Q, l.S),
+                              Combination<-1, 1>(l.P, l.S), Combination<-1, 1>(l.Q, l.S)},
+                             m.uranus);
+  SetOwnUranusNeptuneFactors({Combination<-1, 1, 1>(l.Q, l.S, l.G), Combination<-1, 2, 1>(l.Q, l.S, l.G),
+                              Combination<-1, 1>(l.P, l.G), Combination<-1, 1>(l.Q, l.G)},
+                             m.neptune);
   m.uranusM0 = 72.64878 + 428.37911 * T + 0.000079 * T * T;
   m.neptuneM0 = 37.73063 + 218.46134 * T - 0.00007 * T * T;
   return m;

@@ -10,11 +10,16 @@ PlutoHelio CalcPlutoPosition(double T) {
   const double J = NormalizeDegrees(238.74 + 3034.9057 * T);
   const double S = NormalizeDegrees(267.26 + 1222.1138 * T);
   const double P = NormalizeDegrees(93.48 + 144.96 * T);
+  // three sines and cosines; every argument's follow by the addition
+  // theorems (a multiple beyond a table's size does not compile)
+  const auto Js = AngleMultiples<2>(SinCosDeg(J));
+  const auto Ss = AngleMultiples<2>(SinCosDeg(S));
+  const auto Ps = AngleMultiples<6>(SinCosDeg(P));
   double lon = 0, lat = 0, rad = 0;
   // the series' zeros stand for missing terms and are not multiplied in
   ForEachRow<PlutoTerms.size()>([&](auto k) {
     constexpr PlutoTerm t = PlutoTerms[k];
-    const SinCos sc = SinCosDeg(SumOfMultiples<t.j, t.s, t.p>(J, S, P));
+    const SinCos sc = Combination<t.j, t.s, t.p>(Js, Ss, Ps);
     const double sa = sc.sin;
     const double ca = sc.cos;
     if constexpr (t.lonSin != 0) lon += t.lonSin * sa;

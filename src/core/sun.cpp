@@ -1,21 +1,40 @@
 #include "core/sun.h"
 
+#include <cstddef>
+
 #include "core/angle_helpers.h"
+#include "core/ephemeris_trig.h"
 #include "core/unrolled_series.h"
 
 namespace halcyra {
 
 namespace {
 
-// The terms in their order; a term without the Sun's anomaly adds no 0 * g.
+// c cos K and c sin K of every term, so that a term is
+// c cos(K + a A + b g) = (c cos K) cos(a A + b g) - (c sin K) sin(a A + b g).
 template <const auto& Terms>
-double SumPlanetTerms(double A, double g) {
+const std::array<SinCos, Terms.size()>& RotatedCoefficients() {
+  static const std::array<SinCos, Terms.size()> coefficients = [] {
+    std::array<SinCos, Terms.size()> r;
+    for (std::size_t k = 0; k < Terms.size(); ++k) {
+      const SinCos K = SinCosDeg(Terms[k].K);
+      r[k] = {Terms[k].c * K.sin, Terms[k].c * K.cos};
+    }
+    return r;
+  }();
+  return coefficients;
+}
+
+// The terms in their order, their arguments from the multiples of the
+// planet's anomaly A and the Sun's g.
+template <const auto& Terms, std::size_t NA, std::size_t NG>
+double SumPlanetTerms(const std::array<SinCos, NA>& A, const std::array<SinCos, NG>& g) {
+  const auto& coefficients = RotatedCoefficients<Terms>();
   double sum = 0;
   ForEachRow<Terms.size()>([&](auto k) {
     constexpr SunPlanetTerm t = Terms[k];
-    double argument = t.K + t.a * A;
-    if constexpr (t.b != 0) argument = argument + t.b * g;
-    sum += t.c * CosDeg(argument);
+    const SinCos angle = Combination<t.a, t.b>(A, g);
+    sum += coefficients[k].cos * angle.cos - coefficients[k].sin * angle.sin;
   });
   return sum;
 }
@@ -38,14 +57,23 @@ SunPosition CalcSunPosition(double T) {
   const double D = NormalizeDegrees(350.737486 + 445267.114217 * T);
   const double l = NormalizeDegrees(296.104608 + 477198.849108 * T);
 
-  const double C = (6910.057 - 17.24 * T) * SinDeg(g) + (72.338 - 0.361 * T) * SinDeg(2 * g) +
-                   1.054 * SinDeg(3 * g);
-  const double venus = SumPlanetTerms<SunVenusTerms>(V, g);
-  const double mars = SumPlanetTerms<SunMarsTerms>(Ma, g);
-  const double jupiter = SumPlanetTerms<SunJupiterTerms>(J, g);
-  const double saturn = SumPlanetTerms<SunSaturnTerms>(S, g);
-  const double moon = 6.454 * SinDeg(D) + 0.177 * SinDeg(D + l) - 0.424 * SinDeg(D - l) +
-                      0.172 * SinDeg(D - g);
+  // one sine and cosine for each reduced argument; the multiples (a table
+  // too short for a term does not compile) by the addition theorems
+  const auto gs = AngleMultiples<8>(SinCosDeg(g));
+  const auto Vs = AngleMultiples<5>(SinCosDeg(V));
+  const auto Mas = AngleMultiples<7>(SinCosDeg(Ma));
+  const auto Js = AngleMultiples<3>(SinCosDeg(J));
+  const auto Ss = AngleMultiples<2>(SinCosDeg(S));
+  const std::array<SinCos, 2> Ds{SinCos{0, 1}, SinCosDeg(D)};
+  const std::array<SinCos, 2> ls{SinCos{0, 1}, SinCosDeg(l)};
+
+  const double C = (6910.057 - 17.24 * T) * gs[1].sin + (72.338 - 0.361 * T) * gs[2].sin + 1.054 * gs[3].sin;
+  const double venus = SumPlanetTerms<SunVenusTerms>(Vs, gs);
+  const double mars = SumPlanetTerms<SunMarsTerms>(Mas, gs);
+  const double jupiter = SumPlanetTerms<SunJupiterTerms>(Js, gs);
+  const double saturn = SumPlanetTerms<SunSaturnTerms>(Ss, gs);
+  const double moon = 6.454 * Ds[1].sin + 0.177 * Combination<1, 1>(Ds, ls).sin -
+                      0.424 * Combination<1, -1>(Ds, ls).sin + 0.172 * Combination<1, -1>(Ds, gs).sin;
 
   const double trueLong = L + C / 3600 + venus / 3600 + mars / 3600 + jupiter / 3600 +
                           saturn / 3600 + moon / 3600;
