@@ -34,6 +34,18 @@ inline SinCos AngleDifference(SinCos a, SinCos b) {
   return {a.sin * b.cos - a.cos * b.sin, a.cos * b.cos + a.sin * b.sin};
 }
 
+// The sine and cosine of a small angle in radians by their Taylor series,
+// to a few roundings for |x| <= 0.5: a step of Newton's method turns the
+// previous angle's sine and cosine on without a library call.
+inline SinCos SmallAngle(double x) {
+  const double x2 = x * x;
+  const double s = 1 - x2 * (1.0 / 6) * (1 - x2 * (1.0 / 20) * (1 - x2 * (1.0 / 42) * (1 - x2 * (1.0 / 72) *
+                   (1 - x2 * (1.0 / 110) * (1 - x2 * (1.0 / 156))))));
+  const double c = 1 - x2 * 0.5 * (1 - x2 * (1.0 / 12) * (1 - x2 * (1.0 / 30) * (1 - x2 * (1.0 / 56) *
+                   (1 - x2 * (1.0 / 90) * (1 - x2 * (1.0 / 132) * (1 - x2 * (1.0 / 182)))))));
+  return {x * s, c};
+}
+
 // 0, x, 2x, ..., N x by the addition theorem, one step at a time: the
 // error grows by about one rounding a step.
 template <std::size_t N>

@@ -32,60 +32,77 @@ Rect ToRect(const HelioPosition& h) {
   return {h.Radius * b.cos * l.cos, h.Radius * b.cos * l.sin, h.Radius * b.sin};
 }
 
-void SetEarth(const HelioPosition& helio, EarthPosition& earth) {
-  earth.helio = helio;
-  const Rect r = ToRect(helio);
-  earth.x = r.x;
-  earth.y = r.y;
-  earth.z = r.z;
-}
+constexpr double RadiansPerDegree = Pi / 180;
 
-// Kepler's equation for each orbit by Newton's method to 1e-7 degree,
-// starting from the mean anomaly. The orbits take their steps in turn, each
-// stopping on its own; the cap only guards against a hang on a corrupted
-// orbit.
+// What adding 360 degrees to an angle adds in radians beyond a true turn:
+// 2 Pi - 2 pi for the program's ten-decimal Pi. A reduction into [0, 360)
+// turns an angle's sine and cosine on by this much (about 1e-8 degree).
+constexpr double TurnExcess = 2 * (Pi - 3.14159265358979323846);
+
+// An angle's sine and cosine turned on by a tiny angle (radians), whose
+// cosine is 1 to the last bit.
+SinCos TurnedOnByTiny(SinCos a, double tiny) { return {a.sin + a.cos * tiny, a.cos - a.sin * tiny}; }
+
+// The sine and cosine of each orbit's eccentric anomaly: Kepler's equation
+// by Newton's method, from the mean anomaly, until a step is below 1e-7
+// degree. Only the start takes a library sine; each step turns the sine
+// and cosine on by its own small angle. The orbits take their steps in turn,
+// each stopping on its own; the cap only guards against a hang on a
+// corrupted orbit.
 template <std::size_t N>
-std::array<double, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbits) {
-  std::array<double, N> E, eDeg;
+std::array<SinCos, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbits) {
+  constexpr double LastStep = 0.0000001 * RadiansPerDegree;
+  std::array<double, N> M, E;
+  std::array<SinCos, N> sc;
   std::array<bool, N> done{};
   for (std::size_t k = 0; k < N; ++k) {
-    E[k] = orbits[k].M;
-    eDeg[k] = orbits[k].e * 180 / Pi;
+    M[k] = orbits[k].M * RadiansPerDegree;
+    E[k] = M[k];
+    sc[k] = SinCosRad(E[k]);
   }
   for (int step = 0; step < 100; ++step) {
     bool all = true;
     for (std::size_t k = 0; k < N; ++k) {
       if (done[k]) continue;
       const double e = orbits[k].e;
-      const SinCos sc = SinCosDeg(E[k]);
-      const double E1 = E[k] + (orbits[k].M + eDeg[k] * sc.sin - E[k]) / (1 - e * sc.cos);
-      done[k] = !(std::fabs(E1 - E[k]) >= 0.0000001);
-      E[k] = E1;
+      const double delta = (M[k] + e * sc[k].sin - E[k]) / (1 - e * sc[k].cos);
+      E[k] = E[k] + delta;
+      sc[k] = std::fabs(delta) <= 0.5 ? AngleSum(sc[k], SmallAngle(delta)) : SinCosRad(E[k]);
+      done[k] = !(std::fabs(delta) >= LastStep);
       all = all && done[k];
     }
     if (all) break;
   }
-  return E;
+  return sc;
 }
 
-// Heliocentric positions on orbits at their eccentric anomalies E
-// (degrees), one step for all orbits before the next, so that the
-// processor works on several orbits' dependent sines at once.
+// Heliocentric rectangular coordinates (km) of the orbits at their
+// eccentric anomalies. The method takes the true anomaly v by the
+// half-angle tangent into [0, 360), the argument of latitude u = w + v into
+// the ecliptic by RectToSpherical, adds the node and turns the result back
+// into rectangular coordinates; the same follows from sines and cosines
+// alone, where each 360 degrees the method adds on the way (v below 0, the
+// longitude's quadrant) turns the result on by TurnExcess.
 template <std::size_t N>
-std::array<HelioPosition, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, const std::array<double, N>& E) {
-  std::array<HelioPosition, N> helio;
-  std::array<double, N> v;
+std::array<Rect, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, const std::array<SinCos, N>& E) {
+  std::array<Rect, N> out;
   for (std::size_t k = 0; k < N; ++k) {
-    const double e = orbits[k].e;
-    helio[k].Radius = orbits[k].a * (1 - e * CosDeg(E[k]));
-    v[k] = NormalizeDegrees(2 * RadToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(Pi * E[k] / 360))));
+    const PlanetOrbit& o = orbits[k];
+    const double e = o.e;
+    const double q = 1 - e * E[k].cos;
+    const double radius = o.a * q;
+    const SinCos v{std::sqrt(1 - e * e) * E[k].sin / q, (E[k].cos - e) / q};
+    SinCos u = AngleSum(SinCosDeg(o.w), v);
+    if (E[k].sin < 0) u = TurnedOnByTiny(u, TurnExcess);
+    const SinCos i = SinCosDeg(o.i);
+    const double x = u.cos, y = u.sin * i.cos, z = u.sin * i.sin;
+    // RectToSpherical's longitude: 2 atan(y / (|x| + rho)) for x >= 0 and
+    // y >= 0, that plus 360 for y < 0, and 180 less it for x < 0
+    const double quadrant = x >= 0 ? (y >= 0 ? 0 : TurnExcess) : TurnExcess / 2;
+    const SinCos node = TurnedOnByTiny(SinCosDeg(o.Node), quadrant);
+    out[k] = {radius * (x * node.cos - y * node.sin), radius * (x * node.sin + y * node.cos), radius * z};
   }
-  for (std::size_t k = 0; k < N; ++k) {
-    const EclipticPoint p = OrbitToEcliptic(orbits[k].w + v[k], orbits[k].i, orbits[k].Node);
-    helio[k].Long = p.Long;
-    helio[k].Lat = p.Lat;
-  }
-  return helio;
+  return out;
 }
 
 // An outer planet's orbit for the moment with its perturbations; Uranus and
@@ -108,7 +125,6 @@ HelioPosition PlutoHelioKm(double T1900) {
 }
 
 }  // namespace
-
 PlanetOrbit InnerPlanetOrbit(int body, double T) {
   const InnerElements& c = InnerElementTable[body - 1];
   PlanetOrbit o;
@@ -141,31 +157,6 @@ PlanetOrbit OuterPlanetOrbit(int body, double T) {
   return o;
 }
 
-GeoPosition CalcInnerPlanetElements(int body, double T2000, EarthPosition& earth) {
-  return SolveKepler(body, InnerPlanetOrbit(body, T2000), earth);
-}
-
-GeoPosition CalcOuterPlanetElements(int body, const PerturbationMoment& moment, EarthPosition& earth,
-                                    double& longitudeCorrection) {
-  if (body == Pluto) return HelioToGeocentric(PlutoHelioKm(moment.T), earth);
-  return SolveKepler(body, PerturbedOuterOrbit(body, moment, longitudeCorrection), earth);
-}
-
-GeoPosition CalcOuterPlanetElements(int body, double T1900, EarthPosition& earth,
-                                    double& longitudeCorrection) {
-  return CalcOuterPlanetElements(body, CalcPerturbationMoment(T1900), earth, longitudeCorrection);
-}
-
-GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth) {
-  const std::array<PlanetOrbit, 1> one{orbit};
-  const HelioPosition helio = HelioOnOrbits(one, EccentricAnomalies(one))[0];
-  if (body == EarthBody) {
-    SetEarth(helio, earth);
-    return {};
-  }
-  return HelioToGeocentric(helio, earth);
-}
-
 PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMoment& moment) {
   // slots 0 to 3: the inner set's Earth, Mercury, Venus, Mars; 4 to 8: the
   // outer set's Earth, Jupiter, Saturn, Uranus, Neptune
@@ -180,17 +171,15 @@ PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMomen
   orbits[Uranus] = PerturbedOuterOrbit(Uranus, moment, out.uranusCorrection);
   orbits[Neptune] = PerturbedOuterOrbit(Neptune, moment, out.neptuneCorrection);
 
-  const std::array<HelioPosition, 9> helio = HelioOnOrbits(orbits, EccentricAnomalies(orbits));
-  const HelioPosition pluto = PlutoHelioKm(moment.T);
+  const std::array<Rect, 9> helio = HelioOnOrbits(orbits, EccentricAnomalies(orbits));
+  const Rect pluto = ToRect(PlutoHelioKm(moment.T));
 
-  // HelioToGeocentric in two steps, each for all planets in turn
-  const Rect inner = ToRect(helio[InnerEarthSlot]);
-  const Rect outer = ToRect(helio[OuterEarthSlot]);
+  const Rect& inner = helio[InnerEarthSlot];
+  const Rect& outer = helio[OuterEarthSlot];
   std::array<Rect, 8> seen;
   for (int body = Mercury; body <= Pluto; ++body) {
-    const HelioPosition& planet = body <= Mars ? helio[body - 1] : body <= Neptune ? helio[body] : pluto;
+    const Rect& p = body <= Mars ? helio[body - 1] : body <= Neptune ? helio[body] : pluto;
     const Rect& earth = body <= Mars ? inner : outer;
-    const Rect p = ToRect(planet);
     seen[body - Mercury] = {p.x - earth.x, p.y - earth.y, p.z - earth.z};
   }
   for (std::size_t k = 0; k < seen.size(); ++k) {
@@ -198,19 +187,6 @@ PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMomen
     out.geo[k] = {s.longitude, s.latitude};
   }
   return out;
-}
-
-EclipticPoint OrbitToEcliptic(double u, double i, double Node) {
-  const SinCos su = SinCosDeg(u);
-  const SinCos si = SinCosDeg(i);
-  const LongLat s = LongLatOfRect(su.cos, su.sin * si.cos, su.sin * si.sin);
-  return {s.longitude + Node, s.latitude};
-}
-
-GeoPosition HelioToGeocentric(const HelioPosition& planet, const EarthPosition& earth) {
-  const Rect p = ToRect(planet);
-  const LongLat s = LongLatOfRect(p.x - earth.x, p.y - earth.y, p.z - earth.z);
-  return {s.longitude, s.latitude};
 }
 
 }  // namespace halcyra

@@ -49,54 +49,20 @@ inline constexpr std::array<OuterElements, 5> OuterElementTable{{
 // Bodies of OuterElementTable, row by row.
 inline constexpr std::array<int, 5> OuterElementBodies{1, 5, 6, 7, 8};
 
-// The Earth a pass measures its planets from: heliocentric position and its
-// rectangular ecliptic coordinates (km).
-struct EarthPosition {
-  HelioPosition helio;
-  double x = 0, y = 0, z = 0;
-};
-
 // Mean orbits before any perturbation: body 1 to 4 at T2000, body 1 or 5 to
 // 8 at T1900.
 PlanetOrbit InnerPlanetOrbit(int body, double T2000);
 PlanetOrbit OuterPlanetOrbit(int body, double T1900);
 
-// Body 1 fills earth and returns nothing useful; bodies 2 to 4 return their
-// geocentric position seen from earth.
-GeoPosition CalcInnerPlanetElements(int body, double T2000, EarthPosition& earth);
-
-// Body 1 fills earth; bodies 5 to 9 return their geocentric position seen
-// from earth. Uranus and Neptune also set longitudeCorrection (degrees),
-// which the caller adds to their longitude; other bodies leave it alone.
-// The moment must be CalcPerturbationMoment of the same T1900.
-GeoPosition CalcOuterPlanetElements(int body, const PerturbationMoment& moment, EarthPosition& earth,
-                                    double& longitudeCorrection);
-GeoPosition CalcOuterPlanetElements(int body, double T1900, EarthPosition& earth,
-                                    double& longitudeCorrection);
-
 // Mercury to Pluto (element body - Mercury) seen from the Earth of their
-// element set, for one moment: each body to the bit as
-// CalcInnerPlanetElements and CalcOuterPlanetElements give it after their
-// Earth. The nine Kepler solutions (two Earths, seven planets) are only
-// worked side by side, so that the processor overlaps their long chains of
-// dependent sines instead of waiting on each in turn.
+// element set, for one moment: Kepler's equation for the two Earths and
+// seven planets, the outer orbits corrected by the perturbation series,
+// and Pluto from its series. The nine orbits are worked side by side, so
+// that the processor overlaps their chains of dependent steps.
 struct PlanetsSeenFromEarth {
   std::array<GeoPosition, 8> geo{};
-  double uranusCorrection = 0, neptuneCorrection = 0;  // degrees, as longitudeCorrection
+  double uranusCorrection = 0, neptuneCorrection = 0;  // degrees, added by the driver
 };
 PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMoment& moment);
-
-// Kepler's equation by Newton's method to 1e-7 degree. Body 1 fills earth;
-// other bodies return their geocentric position seen from earth.
-GeoPosition SolveKepler(int body, const PlanetOrbit& orbit, EarthPosition& earth);
-
-// Heliocentric longitude (not reduced) and latitude of the argument of
-// latitude u on an orbit of inclination i and node Node, degrees.
-struct EclipticPoint {
-  double Long = 0, Lat = 0;
-};
-EclipticPoint OrbitToEcliptic(double u, double i, double Node);
-
-GeoPosition HelioToGeocentric(const HelioPosition& planet, const EarthPosition& earth);
 
 }  // namespace halcyra
