@@ -1,5 +1,6 @@
 #include "core/ephemeris_driver.h"
 
+#include <array>
 #include <cmath>
 
 #include "core/angle_helpers.h"
@@ -26,10 +27,26 @@ double Declination(double longitude, double latitude, const Rotation& r) {
   return LatitudeOfRect(x, y, z);
 }
 
+// A planet's declination from its geocentric rectangular coordinates:
+// `ahead` (radians) is how far its final longitude, once multiplied by
+// Pi / 180, runs ahead of the direction of (x, y). The rotation to the
+// equator does not depend on the vector's length, and the latitude's sine
+// and cosine are z and rho over that length, so no sine is taken but that
+// of the small `ahead`.
+double DeclinationOfRect(const GeoPosition& g, double ahead, const Rotation& r) {
+  const SinCos turn = SinCosOfSmall(ahead);
+  const double x = g.x * turn.cos - g.y * turn.sin;
+  const double y = g.x * turn.sin + g.y * turn.cos;
+  return LatitudeOfRect(x, r.cosE * y - r.sinE * g.z, r.sinE * y + r.cosE * g.z);
+}
+
 // Longitudes (reduced, with the driver's own corrections) and latitudes of
-// one moment; element 11 is the mean node.
+// one moment; element 11 is the mean node. For the planets, also where
+// their longitudes came from, for the declinations.
 struct PassPositions {
   PointArray Long{}, Lat{};
+  std::array<GeoPosition, 8> seen{};
+  std::array<double, 8> ahead{};  // as DeclinationOfRect's
 };
 
 void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositions& out) {
@@ -42,19 +59,20 @@ void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositi
 
   // each element set measures its planets from its own Earth
   const PlanetsSeenFromEarth planets = CalcPlanetsSideBySide(T2000, CalcPerturbationMoment(T1900));
-  for (int body = Mercury; body <= Mars; ++body) {
+  for (int body = Mercury; body <= Pluto; ++body) {
     const GeoPosition& g = planets.geo[body - Mercury];
-    out.Long[body] = NormalizeDegrees(g.Long);
-    out.Lat[body] = g.Lat;
-  }
-  for (int body = Jupiter; body <= Pluto; ++body) {
-    const GeoPosition& g = planets.geo[body - Mercury];
+    double correction = 0;
+    if (body == Uranus) correction = planets.uranusCorrection;
+    if (body == Neptune) correction = planets.neptuneCorrection;
+    if (body == Pluto) correction = plutoShift;
     double lon = NormalizeDegrees(g.Long);
-    if (body == Uranus) lon = lon + planets.uranusCorrection;
-    if (body == Neptune) lon = lon + planets.neptuneCorrection;
-    if (body == Pluto) lon = lon + plutoShift;
-    out.Long[body] = NormalizeDegrees(lon);
+    if (body >= Jupiter) lon = NormalizeDegrees(lon + correction);
+    out.Long[body] = lon;
     out.Lat[body] = g.Lat;
+    // the quadrant, the correction and each whole turn the reductions took
+    const double turns = std::round((lon - (g.Long + correction)) / 360);
+    out.seen[body - Mercury] = g;
+    out.ahead[body - Mercury] = QuadrantTurn(g.x, g.y) + correction * Pi / 180 + turns * TurnExcess;
   }
 }
 
@@ -81,10 +99,10 @@ void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& 
   PassPositions today;
   RunPass(m.T, T2000, T1900, plutoShift, today);
   for (int p = Sun; p <= NorthNode; ++p) work.PointLong[p] = today.Long[p];
-  for (int p = Sun; p <= Moon; ++p) {
-    ephem.PointLat[p] = today.Lat[p];
-    work.PointDecl[p] = Declination(today.Long[p], today.Lat[p], rot);
-  }
+  for (int p = Sun; p <= Moon; ++p) ephem.PointLat[p] = today.Lat[p];
+  for (int p : {Sun, Moon}) work.PointDecl[p] = Declination(today.Long[p], today.Lat[p], rot);
+  for (int p = Mercury; p <= Pluto; ++p)
+    work.PointDecl[p] = DeclinationOfRect(today.seen[p - Mercury], today.ahead[p - Mercury], rot);
   work.PointLong[PartOfFortune] = NormalizeDegrees(today.Long[Moon] + m.AscLong - today.Long[Sun]);
   work.PointLong[Ascendant] = m.AscLong;
   work.PointLong[Midheaven] = m.MCLong;

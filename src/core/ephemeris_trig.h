@@ -46,6 +46,24 @@ inline SinCos SmallAngle(double x) {
   return {x * s, c};
 }
 
+// The sine and cosine of an angle in radians that is mostly small.
+inline SinCos SinCosOfSmall(double x) { return std::fabs(x) <= 0.5 ? SmallAngle(x) : SinCosRad(x); }
+
+// What adding 360 degrees to an angle adds in radians beyond a true turn:
+// 2 Pi - 2 pi for the program's ten-decimal Pi. A reduction into [0, 360)
+// turns an angle's sine and cosine on by this much (about 1e-8 degree).
+inline constexpr double TurnExcess = 2 * (Pi - 3.14159265358979323846);
+
+// An angle's sine and cosine turned on by a tiny angle (radians), whose
+// cosine is 1 to the last bit.
+inline SinCos TurnedOnByTiny(SinCos a, double tiny) { return {a.sin + a.cos * tiny, a.cos - a.sin * tiny}; }
+
+// How far (radians) the longitude LongLatOfRect gives for (x, y) runs
+// ahead of the true direction of (x, y) once multiplied by Pi / 180: it is
+// 2 atan(y / (|x| + rho)) for x >= 0 and y >= 0, that plus 360 degrees for
+// y < 0, and 180 degrees less it for x < 0.
+inline double QuadrantTurn(double x, double y) { return x >= 0 ? (y >= 0 ? 0 : TurnExcess) : TurnExcess / 2; }
+
 // 0, x, 2x, ..., N x by the addition theorem, one step at a time: the
 // error grows by about one rounding a step.
 template <std::size_t N>

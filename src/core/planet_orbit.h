@@ -25,9 +25,11 @@ struct HelioPosition {
   double Long = 0, Lat = 0, Radius = 0;
 };
 
-// Geocentric ecliptic longitude ([0, 360)) and latitude, degrees.
+// Geocentric ecliptic longitude ([0, 360)) and latitude, degrees, and the
+// rectangular ecliptic coordinates (km) they were taken from.
 struct GeoPosition {
   double Long = 0, Lat = 0;
+  double x = 0, y = 0, z = 0;
 };
 
 }  // namespace halcyra

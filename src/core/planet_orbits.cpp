@@ -34,15 +34,6 @@ Rect ToRect(const HelioPosition& h) {
 
 constexpr double RadiansPerDegree = Pi / 180;
 
-// What adding 360 degrees to an angle adds in radians beyond a true turn:
-// 2 Pi - 2 pi for the program's ten-decimal Pi. A reduction into [0, 360)
-// turns an angle's sine and cosine on by this much (about 1e-8 degree).
-constexpr double TurnExcess = 2 * (Pi - 3.14159265358979323846);
-
-// An angle's sine and cosine turned on by a tiny angle (radians), whose
-// cosine is 1 to the last bit.
-SinCos TurnedOnByTiny(SinCos a, double tiny) { return {a.sin + a.cos * tiny, a.cos - a.sin * tiny}; }
-
 // The sine and cosine of each orbit's eccentric anomaly: Kepler's equation
 // by Newton's method, from the mean anomaly, until a step is below 1e-7
 // degree. Only the start takes a library sine; each step turns the sine
@@ -94,12 +85,10 @@ std::array<Rect, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, cons
     const SinCos v{std::sqrt(1 - e * e) * E[k].sin / q, (E[k].cos - e) / q};
     SinCos u = AngleSum(SinCosDeg(o.w), v);
     if (E[k].sin < 0) u = TurnedOnByTiny(u, TurnExcess);
-    const SinCos i = SinCosDeg(o.i);
+    // the Earths' orbits lie in the ecliptic: no inclination, no node
+    const SinCos i = o.i == 0 ? SinCos{0, 1} : SinCosDeg(o.i);
     const double x = u.cos, y = u.sin * i.cos, z = u.sin * i.sin;
-    // RectToSpherical's longitude: 2 atan(y / (|x| + rho)) for x >= 0 and
-    // y >= 0, that plus 360 for y < 0, and 180 less it for x < 0
-    const double quadrant = x >= 0 ? (y >= 0 ? 0 : TurnExcess) : TurnExcess / 2;
-    const SinCos node = TurnedOnByTiny(SinCosDeg(o.Node), quadrant);
+    const SinCos node = TurnedOnByTiny(o.Node == 0 ? SinCos{0, 1} : SinCosDeg(o.Node), QuadrantTurn(x, y));
     out[k] = {radius * (x * node.cos - y * node.sin), radius * (x * node.sin + y * node.cos), radius * z};
   }
   return out;
@@ -184,7 +173,7 @@ PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMomen
   }
   for (std::size_t k = 0; k < seen.size(); ++k) {
     const LongLat s = LongLatOfRect(seen[k].x, seen[k].y, seen[k].z);
-    out.geo[k] = {s.longitude, s.latitude};
+    out.geo[k] = {s.longitude, s.latitude, seen[k].x, seen[k].y, seen[k].z};
   }
   return out;
 }
