@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-noto-core fonts-dejavu-core
   libswe-dev swe-basic-data
+  libsleef-dev
   python3 python3-fonttools tzdata
 )
 missing=()

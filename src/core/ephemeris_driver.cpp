@@ -19,8 +19,8 @@ struct Rotation {
 };
 
 double Declination(double longitude, double latitude, const Rotation& r) {
-  const SinCos b = SinCosDeg(latitude);
-  const SinCos l = SinCosDeg(longitude);
+  const std::array<SinCos, 2> bl = SinCosDegBatch<2>({latitude, longitude});
+  const SinCos b = bl[0], l = bl[1];
   const double x = b.cos * l.cos;
   const double y = r.cosE * b.cos * l.sin - r.sinE * b.sin;
   const double z = r.sinE * b.cos * l.sin + r.cosE * b.sin;
@@ -79,7 +79,8 @@ void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositi
 }  // namespace
 
 double EclipticToDeclination(double longitude, double latitude, double obliquity) {
-  return Declination(longitude, latitude, {std::cos(obliquity), std::sin(obliquity)});
+  const SinCos e = SinCosRad(obliquity);
+  return Declination(longitude, latitude, {e.cos, e.sin});
 }
 
 void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& work,
@@ -87,7 +88,8 @@ void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& 
   // the chart time hands the obliquity over negated; the rotation needs it
   // positive, whichever sign it arrives with
   const double eps = std::fabs(m.Obliquity);
-  const Rotation rot{std::cos(eps), std::sin(eps)};
+  const SinCos e = SinCosRad(eps);
+  const Rotation rot{e.cos, e.sin};
   const double T2000 = (m.JDay - 2451545 + m.DayFraction - 0.5) / 36525;
   const double T1900 = (m.JDay - 2415020 + m.DayFraction - 0.5) / 36525;
   // Pluto's series keeps a fixed equinox: 1.33 degrees a century from

@@ -6,11 +6,17 @@
 // What does not carry over is a whole turn: 360 degrees are 2 Pi radians,
 // not 2 pi, so an angle reduced into [0, 360) keeps its reduced value and
 // callers take the sine of exactly the value the method forms.
+#include <sleef.h>
+
 #include <array>
 #include <cmath>
 #include <cstddef>
 
 #include "core/angle_helpers.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace halcyra {
 
@@ -18,11 +24,40 @@ struct SinCos {
   double sin, cos;
 };
 
-inline SinCos SinCosRad(double radians) {
-  SinCos r;
-  ::sincos(radians, &r.sin, &r.cos);
+// Sines and cosines of N angles in radians by SLEEF, to 3.5 units in the
+// last place: two at a time where the processor has SSE2 (every x86-64),
+// which costs about what the C library takes for one.
+template <std::size_t N>
+std::array<SinCos, N> SinCosRadBatch(const std::array<double, N>& radians) {
+  std::array<SinCos, N> r;
+#if defined(__SSE2__)
+  auto pair = [&](__m128d x, std::size_t k, std::size_t count) {
+    const Sleef___m128d_2 sc = Sleef_sincosd2_u35(x);
+    double sines[2], cosines[2];
+    _mm_storeu_pd(sines, sc.x);
+    _mm_storeu_pd(cosines, sc.y);
+    for (std::size_t j = 0; j < count; ++j) r[k + j] = {sines[j], cosines[j]};
+  };
+  std::size_t k = 0;
+  for (; k + 1 < N; k += 2) pair(_mm_loadu_pd(&radians[k]), k, 2);
+  if (k < N) pair(_mm_set1_pd(radians[k]), k, 1);
+#else
+  for (std::size_t k = 0; k < N; ++k) {
+    const Sleef_double2 sc = Sleef_sincos_u35(radians[k]);
+    r[k] = {sc.x, sc.y};
+  }
+#endif
   return r;
 }
+
+// The same for angles in degrees.
+template <std::size_t N>
+std::array<SinCos, N> SinCosDegBatch(std::array<double, N> degrees) {
+  for (double& d : degrees) d = d * Pi / 180;
+  return SinCosRadBatch(degrees);
+}
+
+inline SinCos SinCosRad(double radians) { return SinCosRadBatch<1>({radians})[0]; }
 
 inline SinCos SinCosDeg(double degrees) { return SinCosRad(degrees * Pi / 180); }
 

@@ -18,7 +18,8 @@ MoonPosition CalcMoonPosition(double T) {
 
   // the five reduced arguments are the only sines taken; D = L' - L and
   // F = L' - Omega and every multiple follow by the addition theorems
-  const SinCos lp = SinCosDeg(Lp), mp = SinCosDeg(Mp), om = SinCosDeg(Om), l = SinCosDeg(L), m = SinCosDeg(M);
+  const std::array<SinCos, 5> base = SinCosDegBatch<5>({Lp, Mp, Om, L, M});
+  const SinCos lp = base[0], mp = base[1], om = base[2], l = base[3], m = base[4];
   // (a multiple beyond a table's size does not compile)
   const auto D = AngleMultiples<6>(AngleDifference(lp, l));
   const auto Ms = AngleMultiples<2>(m);

@@ -105,10 +105,11 @@ PerturbationMoment CalcPerturbationMoment(double T) {
   const PerturbationArgs& g = m.args;
   const double G = 83.76922 + 218.4901 * T;  // Neptune's mean longitude
   MeanLongitudes longitudes;
-  longitudes.P = AngleMultiples<2>(SinCosDeg(g.P));
-  longitudes.Q = AngleMultiples<6>(SinCosDeg(g.Q));
-  longitudes.S = AngleMultiples<3>(SinCosDeg(g.S));
-  longitudes.G = AngleMultiples<3>(SinCosDeg(G));
+  const std::array<SinCos, 4> base = SinCosDegBatch<4>({g.P, g.Q, g.S, G});
+  longitudes.P = AngleMultiples<2>(base[0]);
+  longitudes.Q = AngleMultiples<6>(base[1]);
+  longitudes.S = AngleMultiples<3>(base[2]);
+  longitudes.G = AngleMultiples<3>(base[3]);
   const MeanLongitudes& l = longitudes;
   m.jupiterSaturn = CalcJupiterSaturnFactors(l);
 

@@ -27,15 +27,15 @@ struct Rect {
   double x, y, z;
 };
 Rect ToRect(const HelioPosition& h) {
-  const SinCos b = SinCosDeg(h.Lat);
-  const SinCos l = SinCosDeg(h.Long);
+  const std::array<SinCos, 2> bl = SinCosDegBatch<2>({h.Lat, h.Long});
+  const SinCos b = bl[0], l = bl[1];
   return {h.Radius * b.cos * l.cos, h.Radius * b.cos * l.sin, h.Radius * b.sin};
 }
 
 constexpr double RadiansPerDegree = Pi / 180;
 
 // The sine and cosine of each orbit's eccentric anomaly: Kepler's equation
-// by Newton's method, from the mean anomaly, until a step is below 1e-7
+// by Newton's method from the mean anomaly, until a step is below 1e-7
 // degree. Only the start takes a library sine; each step turns the sine
 // and cosine on by its own small angle. The orbits take their steps in turn,
 // each stopping on its own; the cap only guards against a hang on a
@@ -44,13 +44,12 @@ template <std::size_t N>
 std::array<SinCos, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbits) {
   constexpr double LastStep = 0.0000001 * RadiansPerDegree;
   std::array<double, N> M, E;
-  std::array<SinCos, N> sc;
-  std::array<bool, N> done{};
   for (std::size_t k = 0; k < N; ++k) {
     M[k] = orbits[k].M * RadiansPerDegree;
     E[k] = M[k];
-    sc[k] = SinCosRad(E[k]);
   }
+  std::array<SinCos, N> sc = SinCosRadBatch(M);
+  std::array<bool, N> done{};
   for (int step = 0; step < 100; ++step) {
     bool all = true;
     for (std::size_t k = 0; k < N; ++k) {
@@ -76,6 +75,13 @@ std::array<SinCos, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbit
 // longitude's quadrant) turns the result on by TurnExcess.
 template <std::size_t N>
 std::array<Rect, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, const std::array<SinCos, N>& E) {
+  std::array<double, 3 * N> elements;
+  for (std::size_t k = 0; k < N; ++k) {
+    elements[3 * k] = orbits[k].w;
+    elements[3 * k + 1] = orbits[k].i;
+    elements[3 * k + 2] = orbits[k].Node;
+  }
+  const std::array<SinCos, 3 * N> trig = SinCosDegBatch(elements);
   std::array<Rect, N> out;
   for (std::size_t k = 0; k < N; ++k) {
     const PlanetOrbit& o = orbits[k];
@@ -83,12 +89,11 @@ std::array<Rect, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, cons
     const double q = 1 - e * E[k].cos;
     const double radius = o.a * q;
     const SinCos v{std::sqrt(1 - e * e) * E[k].sin / q, (E[k].cos - e) / q};
-    SinCos u = AngleSum(SinCosDeg(o.w), v);
+    SinCos u = AngleSum(trig[3 * k], v);
     if (E[k].sin < 0) u = TurnedOnByTiny(u, TurnExcess);
-    // the Earths' orbits lie in the ecliptic: no inclination, no node
-    const SinCos i = o.i == 0 ? SinCos{0, 1} : SinCosDeg(o.i);
+    const SinCos i = trig[3 * k + 1];
     const double x = u.cos, y = u.sin * i.cos, z = u.sin * i.sin;
-    const SinCos node = TurnedOnByTiny(o.Node == 0 ? SinCos{0, 1} : SinCosDeg(o.Node), QuadrantTurn(x, y));
+    const SinCos node = TurnedOnByTiny(trig[3 * k + 2], QuadrantTurn(x, y));
     out[k] = {radius * (x * node.cos - y * node.sin), radius * (x * node.sin + y * node.cos), radius * z};
   }
   return out;

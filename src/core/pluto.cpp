@@ -12,9 +12,10 @@ PlutoHelio CalcPlutoPosition(double T) {
   const double P = NormalizeDegrees(93.48 + 144.96 * T);
   // three sines and cosines; every argument's follow by the addition
   // theorems (a multiple beyond a table's size does not compile)
-  const auto Js = AngleMultiples<2>(SinCosDeg(J));
-  const auto Ss = AngleMultiples<2>(SinCosDeg(S));
-  const auto Ps = AngleMultiples<6>(SinCosDeg(P));
+  const std::array<SinCos, 3> base = SinCosDegBatch<3>({J, S, P});
+  const auto Js = AngleMultiples<2>(base[0]);
+  const auto Ss = AngleMultiples<2>(base[1]);
+  const auto Ps = AngleMultiples<6>(base[2]);
   double lon = 0, lat = 0, rad = 0;
   // the series' zeros stand for missing terms and are not multiplied in
   ForEachRow<PlutoTerms.size()>([&](auto k) {
