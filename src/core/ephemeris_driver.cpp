@@ -18,26 +18,31 @@ struct Rotation {
   double cosE, sinE;
 };
 
-double Declination(double longitude, double latitude, const Rotation& r) {
-  const std::array<SinCos, 2> bl = SinCosDegBatch<2>({latitude, longitude});
-  const SinCos b = bl[0], l = bl[1];
-  const double x = b.cos * l.cos;
-  const double y = r.cosE * b.cos * l.sin - r.sinE * b.sin;
-  const double z = r.sinE * b.cos * l.sin + r.cosE * b.sin;
-  return LatitudeOfRect(x, y, z);
+// The direction of an ecliptic longitude and latitude in equatorial
+// rectangular coordinates; its latitude is the declination.
+RectCoordinates Equatorial(SinCos longitude, SinCos latitude, const Rotation& r) {
+  const double x = latitude.cos * longitude.cos;
+  const double y = r.cosE * latitude.cos * longitude.sin - r.sinE * latitude.sin;
+  const double z = r.sinE * latitude.cos * longitude.sin + r.cosE * latitude.sin;
+  return {x, y, z};
 }
 
-// A planet's declination from its geocentric rectangular coordinates:
+double Declination(double longitude, double latitude, const Rotation& r) {
+  const std::array<SinCos, 2> bl = SinCosDegBatch<2>({latitude, longitude});
+  return LatitudesOfRects<1>({Equatorial(bl[1], bl[0], r)})[0];
+}
+
+// The same for a planet from its geocentric rectangular coordinates:
 // `ahead` (radians) is how far its final longitude, once multiplied by
-// Pi / 180, runs ahead of the direction of (x, y). The rotation to the
-// equator does not depend on the vector's length, and the latitude's sine
-// and cosine are z and rho over that length, so no sine is taken but that
-// of the small `ahead`.
-double DeclinationOfRect(const GeoPosition& g, double ahead, const Rotation& r) {
+// Pi / 180, runs ahead of the direction of (x, y). The latitude's sine and
+// cosine are z and rho over the vector's length, and the declination does
+// not depend on that length, so no sine is taken but that of the small
+// `ahead`.
+RectCoordinates EquatorialOfRect(const GeoPosition& g, double ahead, const Rotation& r) {
   const SinCos turn = SinCosOfSmall(ahead);
   const double x = g.x * turn.cos - g.y * turn.sin;
   const double y = g.x * turn.sin + g.y * turn.cos;
-  return LatitudeOfRect(x, r.cosE * y - r.sinE * g.z, r.sinE * y + r.cosE * g.z);
+  return {x, r.cosE * y - r.sinE * g.z, r.sinE * y + r.cosE * g.z};
 }
 
 // Longitudes (reduced, with the driver's own corrections) and latitudes of
@@ -46,7 +51,7 @@ double DeclinationOfRect(const GeoPosition& g, double ahead, const Rotation& r) 
 struct PassPositions {
   PointArray Long{}, Lat{};
   std::array<GeoPosition, 8> seen{};
-  std::array<double, 8> ahead{};  // as DeclinationOfRect's
+  std::array<double, 8> ahead{};  // as EquatorialOfRect's
 };
 
 void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositions& out) {
@@ -102,9 +107,15 @@ void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& 
   RunPass(m.T, T2000, T1900, plutoShift, today);
   for (int p = Sun; p <= NorthNode; ++p) work.PointLong[p] = today.Long[p];
   for (int p = Sun; p <= Moon; ++p) ephem.PointLat[p] = today.Lat[p];
-  for (int p : {Sun, Moon}) work.PointDecl[p] = Declination(today.Long[p], today.Lat[p], rot);
+  // the ten declinations' arctangents together
+  const std::array<SinCos, 3> sunMoon = SinCosDegBatch<3>({today.Long[Sun], today.Long[Moon], today.Lat[Moon]});
+  std::array<RectCoordinates, Moon> equatorial;
+  equatorial[Sun - 1] = Equatorial(sunMoon[0], {0, 1}, rot);  // latitude 0
+  equatorial[Moon - 1] = Equatorial(sunMoon[1], sunMoon[2], rot);
   for (int p = Mercury; p <= Pluto; ++p)
-    work.PointDecl[p] = DeclinationOfRect(today.seen[p - Mercury], today.ahead[p - Mercury], rot);
+    equatorial[p - 1] = EquatorialOfRect(today.seen[p - Mercury], today.ahead[p - Mercury], rot);
+  const std::array<double, Moon> declinations = LatitudesOfRects(equatorial);
+  for (int p = Sun; p <= Moon; ++p) work.PointDecl[p] = declinations[p - 1];
   work.PointLong[PartOfFortune] = NormalizeDegrees(today.Long[Moon] + m.AscLong - today.Long[Sun]);
   work.PointLong[Ascendant] = m.AscLong;
   work.PointLong[Midheaven] = m.MCLong;

@@ -93,7 +93,7 @@ inline constexpr double TurnExcess = 2 * (Pi - 3.14159265358979323846);
 // cosine is 1 to the last bit.
 inline SinCos TurnedOnByTiny(SinCos a, double tiny) { return {a.sin + a.cos * tiny, a.cos - a.sin * tiny}; }
 
-// How far (radians) the longitude LongLatOfRect gives for (x, y) runs
+// How far (radians) the longitude LongLatsOfRects gives for (x, y) runs
 // ahead of the true direction of (x, y) once multiplied by Pi / 180: it is
 // 2 atan(y / (|x| + rho)) for x >= 0 and y >= 0, that plus 360 degrees for
 // y < 0, and 180 degrees less it for x < 0.
@@ -144,34 +144,70 @@ SinCos Combination(const std::array<SinCos, N>&... multiples) {
   return sum;
 }
 
-// RectToSpherical's latitude to the bit, without its longitude's arctangent.
-inline double LatitudeOfRect(double x, double y, double z) {
-  const double rho = std::sqrt(x * x + y * y);
-  if (rho == 0) return z > 0 ? 90 : (z < 0 ? -90 : 0);
-  return RadToDeg(std::atan(z / rho));
+// Arctangents (radians) of N numbers by SLEEF, two at a time as the sines.
+template <std::size_t N>
+std::array<double, N> AtanBatch(const std::array<double, N>& x) {
+  std::array<double, N> r;
+#if defined(__SSE2__)
+  std::size_t k = 0;
+  for (; k + 1 < N; k += 2) _mm_storeu_pd(&r[k], Sleef_atand2_u35(_mm_loadu_pd(&x[k])));
+  if (k < N) r[k] = _mm_cvtsd_f64(Sleef_atand2_u35(_mm_set1_pd(x[k])));
+#else
+  for (std::size_t k = 0; k < N; ++k) r[k] = Sleef_atan_u35(x[k]);
+#endif
+  return r;
 }
+
+// Rectangular coordinates of a point; their unit is the caller's.
+struct RectCoordinates {
+  double x, y, z;
+};
 
 struct LongLat {
   double longitude, latitude;  // degrees, [0, 360) and [-90, 90]
 };
 
-// RectToSpherical's longitude and latitude to the bit.
-inline LongLat LongLatOfRect(double x, double y, double z) {
-  const double rho = std::sqrt(x * x + y * y);
-  LongLat r;
-  if (x == 0 && y == 0) {
-    r.longitude = 0;
-  } else {
-    const double half = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
-    if (x >= 0)
-      r.longitude = y >= 0 ? half : half + 360;
-    else
-      r.longitude = 180 - half;
+// RectToSpherical's longitude and latitude of N points, its arctangents
+// taken together: the longitude is 2 atan(y / (|x| + rho)) for x >= 0 and
+// y >= 0, that plus 360 for y < 0 and 180 less it for x < 0; the latitude
+// atan(z / rho); a point on the axis has longitude 0 and latitude +-90 or 0.
+template <std::size_t N>
+std::array<LongLat, N> LongLatsOfRects(const std::array<RectCoordinates, N>& p) {
+  std::array<double, 2 * N> quotients;
+  std::array<double, N> rho;
+  for (std::size_t k = 0; k < N; ++k) {
+    rho[k] = std::sqrt(p[k].x * p[k].x + p[k].y * p[k].y);
+    quotients[2 * k] = rho[k] == 0 ? 0 : p[k].y / (std::fabs(p[k].x) + rho[k]);
+    quotients[2 * k + 1] = rho[k] == 0 ? 0 : p[k].z / rho[k];
   }
-  if (rho == 0)
-    r.latitude = z > 0 ? 90 : (z < 0 ? -90 : 0);
-  else
-    r.latitude = RadToDeg(std::atan(z / rho));
+  const std::array<double, 2 * N> angles = AtanBatch(quotients);
+  std::array<LongLat, N> r;
+  for (std::size_t k = 0; k < N; ++k) {
+    const double half = 2 * RadToDeg(angles[2 * k]);
+    if (p[k].x >= 0)
+      r[k].longitude = p[k].y >= 0 ? half : half + 360;
+    else
+      r[k].longitude = 180 - half;
+    if (rho[k] == 0)
+      r[k].latitude = p[k].z > 0 ? 90 : (p[k].z < 0 ? -90 : 0);
+    else
+      r[k].latitude = RadToDeg(angles[2 * k + 1]);
+  }
+  return r;
+}
+
+// RectToSpherical's latitudes alone of N points.
+template <std::size_t N>
+std::array<double, N> LatitudesOfRects(const std::array<RectCoordinates, N>& p) {
+  std::array<double, N> quotients, rho;
+  for (std::size_t k = 0; k < N; ++k) {
+    rho[k] = std::sqrt(p[k].x * p[k].x + p[k].y * p[k].y);
+    quotients[k] = rho[k] == 0 ? 0 : p[k].z / rho[k];
+  }
+  const std::array<double, N> angles = AtanBatch(quotients);
+  std::array<double, N> r;
+  for (std::size_t k = 0; k < N; ++k)
+    r[k] = rho[k] == 0 ? (p[k].z > 0 ? 90 : (p[k].z < 0 ? -90 : 0)) : RadToDeg(angles[k]);
   return r;
 }
 

@@ -23,10 +23,7 @@ const OuterElements& OuterRow(int body) {
 }
 
 // Rectangular ecliptic coordinates of a heliocentric position, km.
-struct Rect {
-  double x, y, z;
-};
-Rect ToRect(const HelioPosition& h) {
+RectCoordinates ToRect(const HelioPosition& h) {
   const std::array<SinCos, 2> bl = SinCosDegBatch<2>({h.Lat, h.Long});
   const SinCos b = bl[0], l = bl[1];
   return {h.Radius * b.cos * l.cos, h.Radius * b.cos * l.sin, h.Radius * b.sin};
@@ -74,7 +71,7 @@ std::array<SinCos, N> EccentricAnomalies(const std::array<PlanetOrbit, N>& orbit
 // alone, where each 360 degrees the method adds on the way (v below 0, the
 // longitude's quadrant) turns the result on by TurnExcess.
 template <std::size_t N>
-std::array<Rect, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, const std::array<SinCos, N>& E) {
+std::array<RectCoordinates, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, const std::array<SinCos, N>& E) {
   std::array<double, 3 * N> elements;
   for (std::size_t k = 0; k < N; ++k) {
     elements[3 * k] = orbits[k].w;
@@ -82,7 +79,7 @@ std::array<Rect, N> HelioOnOrbits(const std::array<PlanetOrbit, N>& orbits, cons
     elements[3 * k + 2] = orbits[k].Node;
   }
   const std::array<SinCos, 3 * N> trig = SinCosDegBatch(elements);
-  std::array<Rect, N> out;
+  std::array<RectCoordinates, N> out;
   for (std::size_t k = 0; k < N; ++k) {
     const PlanetOrbit& o = orbits[k];
     const double e = o.e;
@@ -165,21 +162,20 @@ PlanetsSeenFromEarth CalcPlanetsSideBySide(double T2000, const PerturbationMomen
   orbits[Uranus] = PerturbedOuterOrbit(Uranus, moment, out.uranusCorrection);
   orbits[Neptune] = PerturbedOuterOrbit(Neptune, moment, out.neptuneCorrection);
 
-  const std::array<Rect, 9> helio = HelioOnOrbits(orbits, EccentricAnomalies(orbits));
-  const Rect pluto = ToRect(PlutoHelioKm(moment.T));
+  const std::array<RectCoordinates, 9> helio = HelioOnOrbits(orbits, EccentricAnomalies(orbits));
+  const RectCoordinates pluto = ToRect(PlutoHelioKm(moment.T));
 
-  const Rect& inner = helio[InnerEarthSlot];
-  const Rect& outer = helio[OuterEarthSlot];
-  std::array<Rect, 8> seen;
+  const RectCoordinates& inner = helio[InnerEarthSlot];
+  const RectCoordinates& outer = helio[OuterEarthSlot];
+  std::array<RectCoordinates, 8> seen;
   for (int body = Mercury; body <= Pluto; ++body) {
-    const Rect& p = body <= Mars ? helio[body - 1] : body <= Neptune ? helio[body] : pluto;
-    const Rect& earth = body <= Mars ? inner : outer;
+    const RectCoordinates& p = body <= Mars ? helio[body - 1] : body <= Neptune ? helio[body] : pluto;
+    const RectCoordinates& earth = body <= Mars ? inner : outer;
     seen[body - Mercury] = {p.x - earth.x, p.y - earth.y, p.z - earth.z};
   }
-  for (std::size_t k = 0; k < seen.size(); ++k) {
-    const LongLat s = LongLatOfRect(seen[k].x, seen[k].y, seen[k].z);
-    out.geo[k] = {s.longitude, s.latitude, seen[k].x, seen[k].y, seen[k].z};
-  }
+  const std::array<LongLat, 8> angles = LongLatsOfRects(seen);
+  for (std::size_t k = 0; k < seen.size(); ++k)
+    out.geo[k] = {angles[k].longitude, angles[k].latitude, seen[k].x, seen[k].y, seen[k].z};
   return out;
 }
 
