@@ -1,11 +1,17 @@
 #pragma once
-// Sines and cosines for the ephemeris series. A series term's argument is a
-// sum of whole multiples of a few angles; its sine and cosine follow from
-// theirs by the addition theorems, which hold for the program's ten-decimal
-// pi as for any other, so only the few angles go through the C library.
-// What does not carry over is a whole turn: 360 degrees are 2 Pi radians,
-// not 2 pi, so an angle reduced into [0, 360) keeps its reduced value and
-// callers take the sine of exactly the value the method forms.
+// Sines, cosines and arctangents for the ephemeris. A series term's argument
+// is a sum of whole multiples of a few angles; its sine and cosine follow
+// from theirs by the addition theorems, which hold for the program's
+// ten-decimal pi as for any other, so only the few angles go through SLEEF,
+// gathered into batches it works two at a time. What does not carry over is
+// a whole turn: 360 degrees are 2 Pi radians, not 2 pi, so an angle reduced
+// into [0, 360) keeps its reduced value, callers take the sine of exactly
+// the value the method forms, and where the method adds 360 degrees on the
+// way the result turns on by TurnExcess.
+//
+// SLEEF picks its code for the processor on the first call of each
+// function and stores that choice; nothing else here keeps state, so
+// passes may run on several threads once one pass has run.
 #include <sleef.h>
 
 #include <array>

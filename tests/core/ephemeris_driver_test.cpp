@@ -98,8 +98,8 @@ TEST(EphemerisDriver, WritesItsOwnPointsAndLeavesTheRest) {
 
 // Agreement with the plain long double evaluation of the same series
 // (ephemeris_reference.cpp) to 1e-9 degree, over 1200 moments from 1900 to
-// 2064 at hours that walk through the day, and the two epochs of the
-// element sets: every longitude, latitude and declination a pass writes,
+// 2064 at hours that walk through the day, the two epochs of the element
+// sets and two years day by day: every longitude, latitude and declination a pass writes,
 // today and one day on. The figure bounds what a faster evaluation may
 // change; a wrong term, argument or reduction moves a value by far more.
 TEST(EphemerisDriver, AgreesWithThePlainEvaluationTo1e9Degree) {
@@ -110,6 +110,11 @@ TEST(EphemerisDriver, AgreesWithThePlainEvaluationTo1e9Degree) {
   for (int k = 0; k < Steps; ++k)
     moments.push_back(MomentOf(std::floor(first + (last - first) * k / (Steps - 1)), (k * 0.377) - std::floor(k * 0.377),
                                (k * 37) % 360, (k * 53) % 360));
+  // day by day through the years Uranus (1927) and Neptune (2025) cross
+  // 0 Aries, where their longitude corrections carry a longitude across it
+  for (int year : {1927, 2025})
+    for (double jday = DateToJulianDay(year, 3, 1); jday < DateToJulianDay(year + 1, 3, 1); jday += 1)
+      moments.push_back(MomentOf(jday, 0.5, 100, 10));
 
   // the worst deviation of each value over all moments, and where it was
   struct Worst {
