@@ -77,9 +77,13 @@ inline SinCos AngleDifference(SinCos a, SinCos b) {
 
 // The sine and cosine of a small angle in radians by their Taylor series,
 // to a few roundings for |x| <= 0.5: a step of Newton's method turns the
-// previous angle's sine and cosine on without a library call.
+// previous angle's sine and cosine on without a library call. Below 0.01,
+// where Newton's later steps fall, four terms of each reach the same.
 inline SinCos SmallAngle(double x) {
   const double x2 = x * x;
+  if (x2 < 0.0001)
+    return {x * (1 - x2 * (1.0 / 6) * (1 - x2 * (1.0 / 20) * (1 - x2 * (1.0 / 42)))),
+            1 - x2 * 0.5 * (1 - x2 * (1.0 / 12) * (1 - x2 * (1.0 / 30) * (1 - x2 * (1.0 / 56))))};
   const double s = 1 - x2 * (1.0 / 6) * (1 - x2 * (1.0 / 20) * (1 - x2 * (1.0 / 42) * (1 - x2 * (1.0 / 72) *
                    (1 - x2 * (1.0 / 110) * (1 - x2 * (1.0 / 156))))));
   const double c = 1 - x2 * 0.5 * (1 - x2 * (1.0 / 12) * (1 - x2 * (1.0 / 30) * (1 - x2 * (1.0 / 56) *
