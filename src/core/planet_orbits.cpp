@@ -116,6 +116,7 @@ HelioPosition PlutoHelioKm(double T1900) {
 }
 
 }  // namespace
+
 PlanetOrbit InnerPlanetOrbit(int body, double T) {
   const InnerElements& c = InnerElementTable[body - 1];
   PlanetOrbit o;
