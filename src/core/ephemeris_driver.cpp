@@ -81,6 +81,18 @@ void RunPass(double T, double T2000, double T1900, double plutoShift, PassPositi
   }
 }
 
+// The declinations of points 1 to 10 (element point - 1), their
+// arctangents taken together.
+std::array<double, Moon> Declinations(const PassPositions& pass, const Rotation& r) {
+  const std::array<SinCos, 3> sunMoon = SinCosDegBatch<3>({pass.Long[Sun], pass.Long[Moon], pass.Lat[Moon]});
+  std::array<RectCoordinates, Moon> equatorial;
+  equatorial[Sun - 1] = Equatorial(sunMoon[0], {0, 1}, r);  // latitude 0
+  equatorial[Moon - 1] = Equatorial(sunMoon[1], sunMoon[2], r);
+  for (int p = Mercury; p <= Pluto; ++p)
+    equatorial[p - 1] = EquatorialOfRect(pass.seen[p - Mercury], pass.ahead[p - Mercury], r);
+  return LatitudesOfRects(equatorial);
+}
+
 }  // namespace
 
 double EclipticToDeclination(double longitude, double latitude, double obliquity) {
@@ -106,16 +118,11 @@ void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& 
   PassPositions today;
   RunPass(m.T, T2000, T1900, plutoShift, today);
   for (int p = Sun; p <= NorthNode; ++p) work.PointLong[p] = today.Long[p];
-  for (int p = Sun; p <= Moon; ++p) ephem.PointLat[p] = today.Lat[p];
-  // the ten declinations' arctangents together
-  const std::array<SinCos, 3> sunMoon = SinCosDegBatch<3>({today.Long[Sun], today.Long[Moon], today.Lat[Moon]});
-  std::array<RectCoordinates, Moon> equatorial;
-  equatorial[Sun - 1] = Equatorial(sunMoon[0], {0, 1}, rot);  // latitude 0
-  equatorial[Moon - 1] = Equatorial(sunMoon[1], sunMoon[2], rot);
-  for (int p = Mercury; p <= Pluto; ++p)
-    equatorial[p - 1] = EquatorialOfRect(today.seen[p - Mercury], today.ahead[p - Mercury], rot);
-  const std::array<double, Moon> declinations = LatitudesOfRects(equatorial);
-  for (int p = Sun; p <= Moon; ++p) work.PointDecl[p] = declinations[p - 1];
+  const std::array<double, Moon> declinations = Declinations(today, rot);
+  for (int p = Sun; p <= Moon; ++p) {
+    ephem.PointLat[p] = today.Lat[p];
+    work.PointDecl[p] = declinations[p - 1];
+  }
   work.PointLong[PartOfFortune] = NormalizeDegrees(today.Long[Moon] + m.AscLong - today.Long[Sun]);
   work.PointLong[Ascendant] = m.AscLong;
   work.PointLong[Midheaven] = m.MCLong;
