@@ -232,8 +232,8 @@ constexpr std::array<KeywordTopic, KeywordTopicCount> KeywordTopics = {{
      "you choose your response, and your response is what sows the next harvest."},
     {"General 3", KeywordKind::Plain,
      "Astrology consists of 3 factors: the planets, the signs and the houses. The planets are "
-     "the actors, the forces at work in a life. The signs are the roles they play, colouring "
-     "each force with a manner of its own. The houses are the stages, the areas of life in "
+     "the actors, the forces at work in a life. The signs are the roles they play, coloring "
+     "every force with a manner of its own. The houses are the stages, the areas of life in "
      "which the action takes place. Read a chart by asking of each planet what it is, how it "
      "acts and where, and then how aspects join the actors into one story."},
     {"Symbolism", KeywordKind::Plain,
