@@ -14,8 +14,10 @@
 #include "gui_test_support.h"
 #include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
+#include "platform/gui/twips.h"
 #include "shell/ui/calculate_chart.h"
 #include "shell/ui/startup.h"
+#include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
 namespace {
@@ -115,6 +117,28 @@ TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
                                                         "paths of this session are not kept."});
 }
 
+TEST_F(StartupTest, TheStripOpensWhereTheIniPutsItAndExitKeepsItsNewWidth) {
+  const std::string dir = testing::ScratchProgramFolder("startup-strip", {});
+  std::ofstream(dir + "/Orvane.INI", std::ios::binary) << "AstrLineTop= 3000\r\nAstrLineLeft= 450\r\nAstrLineWidth= 12000\r\n";
+  ASSERT_EQ(Start(dir), 0);
+  EXPECT_EQ(TheVoruvEdudWindow(), nullptr) << "start-up shows no strip";
+  // Before the first chart every point stands under 0 degrees.
+  TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
+  VoruvEdudWindow* strip = TheVoruvEdudWindow();
+  ASSERT_TRUE(strip && strip->isVisible());
+  EXPECT_EQ(std::tuple(strip->x(), strip->y(), strip->width()),
+            std::tuple(PixelsFromTwipsX(450), PixelsFromTwipsY(3000), PixelsFromTwipsX(12000)));
+  EXPECT_EQ(strip->CurrentLayout().rows[13], 13);
+
+  strip->resize(700, strip->height());
+  Exit();
+  const auto ini = ReadTextLines(dir + "/Orvane.INI").value_or(std::vector<std::string>{});
+  ASSERT_GE(ini.size(), 15u);
+  EXPECT_EQ(std::vector(ini.begin() + 12, ini.begin() + 15),
+            (std::vector<std::string>{"AstrLineTop= 3000", "AstrLineLeft= 450",
+                                      "AstrLineWidth= " + std::to_string(700 * TwipsPerPixelX())}));
+}
+
 // The chart command after start-up, with the natal chart of 14 July 1975,
 // 3.25 P.M., zone 5, 73 59 W 40 45 N and transits of 1 March 2024, 10.00 A.M.,
 // zone 0, 0 07 W 51 30 N.
@@ -158,6 +182,13 @@ TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {
   ASSERT_TRUE(horaryBasics->isEnabled());
   horaryBasics->trigger();
   EXPECT_EQ(testing::LastPageLines(), report);
+
+  // VoruvEdud shows this natal chart.
+  TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
+  ASSERT_NE(TheVoruvEdudWindow(), nullptr);
+  EXPECT_EQ(TheVoruvEdudWindow()->HeaderText(),
+            "Test Person - natal     14 Jul 1975     3.25 P.M. (5)     73.59 WEST     40.45 NORTH     " +
+                state.chart.natal.NatalSiderealText);
 }
 
 // Input that fails the checks of either window, and a Meridian chart at the

@@ -36,6 +36,14 @@ int PixelsFromTwipsY(double twips) { return static_cast<int>(std::lround(twips /
 double TwipsFromPixelsX(int pixels) { return static_cast<double>(pixels) * TwipsPerPixelX(); }
 double TwipsFromPixelsY(int pixels) { return static_cast<double>(pixels) * TwipsPerPixelY(); }
 
+double RecordedTwipsX(double stored, int pixels) {
+  return PixelsFromTwipsX(stored) == pixels ? stored : TwipsFromPixelsX(pixels);
+}
+
+double RecordedTwipsY(double stored, int pixels) {
+  return PixelsFromTwipsY(stored) == pixels ? stored : TwipsFromPixelsY(pixels);
+}
+
 int ScreenWidthPixels() {
   QScreen* screen = Primary();
   return screen ? screen->geometry().width() : 0;

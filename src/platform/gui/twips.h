@@ -13,6 +13,12 @@ int PixelsFromTwipsY(double twips);
 double TwipsFromPixelsX(int pixels);
 double TwipsFromPixelsY(int pixels);
 
+// The twips to record for a window coordinate of `pixels`: `stored` while it
+// still gives that pixel, so a window that did not move keeps the exact
+// value it was given.
+double RecordedTwipsX(double stored, int pixels);
+double RecordedTwipsY(double stored, int pixels);
+
 // The primary screen's size in pixels (0 when there is no screen).
 int ScreenWidthPixels();
 int ScreenHeightPixels();

@@ -1,6 +1,5 @@
 #include "reports/ui/planetary_hours_window.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "reports/sunrise_sunset.h"
 #include "shell/report_output.h"
 #include "shell/ui/latin1_text.h"
+#include "wheels/ui/keywords_window.h"
 
 namespace halcyra {
 
@@ -80,8 +80,7 @@ void PlanetaryHoursWindow::cmdSendToOutput_Click() {
 }
 
 void PlanetaryHoursWindow::cmdQuit_Click() {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (widget->objectName() == "Keywords") widget->close();
+  CloseKeywords();
   close();
 }
 

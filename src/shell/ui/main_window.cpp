@@ -68,13 +68,9 @@ void MainWindow::ApplyIniGeometry() {
 
 void MainWindow::RecordIniGeometry() {
   IniSettings& ini = App().ini;
-  // A stored value that still gives the same pixel keeps its exact twips.
-  auto record = [](float& stored, int pixels, int (*toPixels)(double), double (*toTwips)(int)) {
-    if (toPixels(stored) != pixels) stored = static_cast<float>(toTwips(pixels));
-  };
-  record(ini.MainLeft, pos().x(), PixelsFromTwipsX, TwipsFromPixelsX);
-  record(ini.MainTop, pos().y(), PixelsFromTwipsY, TwipsFromPixelsY);
-  record(ini.MainWidth, width(), PixelsFromTwipsX, TwipsFromPixelsX);
+  ini.MainLeft = static_cast<float>(RecordedTwipsX(ini.MainLeft, pos().x()));
+  ini.MainTop = static_cast<float>(RecordedTwipsY(ini.MainTop, pos().y()));
+  ini.MainWidth = static_cast<float>(RecordedTwipsX(ini.MainWidth, width()));
   // The height always snaps back to the menu bar's.
   ini.MainHeight = MainWindowHeightTwips;
 }

@@ -27,6 +27,7 @@
 #include "shell/ui/startup_windows.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
+#include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
 
@@ -60,6 +61,7 @@ int StartHalcyra(const StartupSettings& settings) {
   auto* window = new MainWindow;
   window->timer1->stop();
   SetAboutWindowOpener([] { ShowAboutWindow(); });
+  SetVoruvEdudCommand([] { ShowVoruvEdud(App()); });
   InstallCalculateChart();
 
   state.AppPath = settings.appPath.empty() ? ExecutableFolder() : settings.appPath;
