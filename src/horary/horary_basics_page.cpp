@@ -12,20 +12,6 @@ SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place) {
   return times;
 }
 
-ChartSet NatalChartSet(const ChartState& chart) {
-  const NatalSet& n = chart.natal;
-  ChartSet set;
-  set.Long = n.NatalLong;
-  set.Decl = n.NatalDecl;
-  set.Speed = n.PlanetSpeed;
-  set.Cusp = n.NatalCusp;
-  set.RetroFlags = n.NatalRetroFlags;
-  set.HouseTags = n.NatalHouseTags;
-  set.NoData = n.NatalNoData;
-  set.MoonDeclNextDay = n.MoonDeclWork;
-  return set;
-}
-
 void WriteHoraryBasicsSections(AppState& state) {
   const ChartSet natal = NatalChartSet(state.chart);
   const ChartMoments& m = state.chart.moments;

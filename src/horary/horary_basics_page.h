@@ -10,9 +10,6 @@ namespace halcyra {
 // is 0 and shown in a warning box.
 SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place);
 
-// The natal chart's values the horary reports read, as one chart set.
-ChartSet NatalChartSet(const ChartState& chart);
-
 // The horary basics, a blank line, the Moon's aspects and the critical
 // degrees of the natal chart, onto the current page and the data buffer.
 void WriteHoraryBasicsSections(AppState& state);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "state/chart_set.h"
 #include "state/ephemeris_state.h"
 #include "state/points.h"
 
@@ -123,5 +124,9 @@ struct ChartState {
   std::string ChartName, TransitChartName;
   EphemerisState ephem;  // latitudes and the Moon's next-day declination
 };
+
+// The natal set's values as one chart set (its moment and place texts stay
+// with the chart input).
+ChartSet NatalChartSet(const ChartState& chart);
 
 }  // namespace halcyra

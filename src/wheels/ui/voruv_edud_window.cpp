@@ -32,12 +32,8 @@ QFont GlyphFont(const StripFont& spec) {
 
 // The natal chart with its moment and place as the input gave them.
 ChartSet NatalStripChart(const AppState& state) {
-  const NatalSet& natal = state.chart.natal;
   const ChartInput& in = state.input;
-  ChartSet chart;
-  chart.Long = natal.NatalLong;
-  chart.Cusp = natal.NatalCusp;
-  chart.RetroFlags = natal.NatalRetroFlags;
+  ChartSet chart = NatalChartSet(state.chart);
   chart.DateText = in.NatalDateText;
   chart.ClockTime = in.NatalClockTime;
   chart.AmPm = in.NatalAmPmCaption;
@@ -46,7 +42,6 @@ ChartSet NatalStripChart(const AppState& state) {
   chart.GeoLat = in.NatalGeoLat;
   chart.EWText = in.NatalEWText;
   chart.NSText = in.NatalNSText;
-  chart.SiderealText = natal.NatalSiderealText;
   return chart;
 }
 
