@@ -7,20 +7,10 @@ namespace halcyra {
 
 namespace {
 
-void WriteIfFound(LineSink& sink, const std::string& heading, const PointList& points) {
-  if (!points.empty()) sink.WriteLine(PointListLine(heading, points));
-}
-
-void WriteIfFound(LineSink& sink, const std::string& heading, const std::vector<PointPair>& pairs) {
-  if (!pairs.empty()) sink.WriteLine(PairListLine(heading, pairs));
-}
-
 void WritePositionsAndSpeeds(LineSink& sink, const PositionsAndSpeeds& positions) {
   sink.WriteLine("  -------------------- POSITIONS and SPEEDS --------------------");
   sink.WriteBlankLine();
-  sink.WriteLine(PositionsTitleLine);
-  sink.WriteLine(PositionsUnderline);
-  for (const PositionRow& row : positions.rows) sink.WriteLine(PositionRowLine(row));
+  WritePositionsTable(sink, positions);
   sink.WriteBlankLine();
 }
 
@@ -31,18 +21,18 @@ void WritePlanetaryStanding(LineSink& sink, const PlanetaryStanding& s) {
   sink.WriteLine(PointListLine("Detriment - ", s.detriment));
   sink.WriteLine(PointListLine("Fall - ", s.fall));
   sink.WriteLine(OutOfBoundsLine(s.outOfBounds));
-  WriteIfFound(sink, "Mutual Reception (by sign) - ", s.receptions.bySign);
-  WriteIfFound(sink, "Mutual Reception (by sign) - ", s.receptions.byModernRuler);
-  WriteIfFound(sink, "Mutual Reception (by exaltation) - ", s.receptions.byExaltation);
-  WriteIfFound(sink, "Mixed Reception (sign/exaltation) - ", s.receptions.mixed);
+  WriteListIfFound(sink, "Mutual Reception (by sign) - ", s.receptions.bySign);
+  WriteListIfFound(sink, "Mutual Reception (by sign) - ", s.receptions.byModernRuler);
+  WriteListIfFound(sink, "Mutual Reception (by exaltation) - ", s.receptions.byExaltation);
+  WriteListIfFound(sink, "Mixed Reception (sign/exaltation) - ", s.receptions.mixed);
   sink.WriteBlankLine();
-  WriteIfFound(sink, "Via Combusta - ", s.viaCombusta);
-  WriteIfFound(sink, "Cazimi - ", s.solarPhases.cazimi);
-  WriteIfFound(sink, "Combust - ", s.solarPhases.combust);
-  WriteIfFound(sink, "Under Sun's Beam - ", s.solarPhases.underSunsBeams);
-  WriteIfFound(sink, "Fateful Degree - ", s.fatefulDegree);
-  WriteIfFound(sink, "House of Joy - ", s.houseOfJoy);
-  WriteIfFound(sink, "Besieged Planets - ", s.besieged);
+  WriteListIfFound(sink, "Via Combusta - ", s.viaCombusta);
+  WriteListIfFound(sink, "Cazimi - ", s.solarPhases.cazimi);
+  WriteListIfFound(sink, "Combust - ", s.solarPhases.combust);
+  WriteListIfFound(sink, "Under Sun's Beam - ", s.solarPhases.underSunsBeams);
+  WriteListIfFound(sink, "Fateful Degree - ", s.fatefulDegree);
+  WriteListIfFound(sink, "House of Joy - ", s.houseOfJoy);
+  WriteListIfFound(sink, "Besieged Planets - ", s.besieged);
 }
 
 }  // namespace
@@ -71,10 +61,28 @@ std::string PairListLine(const std::string& heading, const std::vector<PointPair
   return line;
 }
 
+void WriteListIfFound(LineSink& sink, const std::string& heading, const PointList& points) {
+  if (!points.empty()) sink.WriteLine(PointListLine(heading, points));
+}
+
+void WriteListIfFound(LineSink& sink, const std::string& heading, const std::vector<PointPair>& pairs) {
+  if (!pairs.empty()) sink.WriteLine(PairListLine(heading, pairs));
+}
+
+std::string StarContactText(const StarContact& contact) {
+  return NameOf(contact.point) + " - " + FixedStarTable[contact.star].name + "   ";
+}
+
 std::string StarContactsLine(const std::vector<StarContact>& contacts) {
   std::string line = "  Fixed Stars - ";
-  for (const StarContact& c : contacts) line += NameOf(c.point) + " - " + FixedStarTable[c.star].name + "   ";
+  for (const StarContact& c : contacts) line += StarContactText(c);
   return line;
+}
+
+void WritePositionsTable(LineSink& sink, const PositionsAndSpeeds& positions) {
+  sink.WriteLine(PositionsTitleLine);
+  sink.WriteLine(PositionsUnderline);
+  for (const PositionRow& row : positions.rows) sink.WriteLine(PositionRowLine(row));
 }
 
 void WriteHoraryBasics(LineSink& sink, const HoraryBasics& basics) {

@@ -39,8 +39,17 @@ std::string PointListLine(const std::string& heading, const PointList& points);
 std::string OutOfBoundsLine(const PointList& points);
 // A reception line: each pair as "Sun-Venus" and three blanks.
 std::string PairListLine(const std::string& heading, const std::vector<PointPair>& pairs);
-// "  Fixed Stars - ", then "Sun - REGULUS   " for each contact.
+// The list line of a list that is shown only when it finds something.
+void WriteListIfFound(LineSink& sink, const std::string& heading, const PointList& points);
+void WriteListIfFound(LineSink& sink, const std::string& heading, const std::vector<PointPair>& pairs);
+// "Sun - REGULUS   ": the point's name, the star's and three blanks.
+std::string StarContactText(const StarContact& contact);
+// "  Fixed Stars - ", then the text of each contact.
 std::string StarContactsLine(const std::vector<StarContact>& contacts);
+
+// The positions table below its banner: the column titles, their
+// underline and the seven rows.
+void WritePositionsTable(LineSink& sink, const PositionsAndSpeeds& positions);
 
 // The report: a blank line, the planetary day and hour, the strictures,
 // POSITIONS and SPEEDS, PLANETARY STANDING and the fixed stars. A list

@@ -1,6 +1,5 @@
 #include "horary/horary_basics_page.h"
 
-#include "horary/horary_basics_report.h"
 #include "reports/report_headers.h"
 #include "shell/report_output.h"
 
@@ -12,17 +11,20 @@ SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place) {
   return times;
 }
 
+HoraryBasicsInput HoraryBasicsInputOf(const AppState& state, const ChartSet& natal) {
+  const ChartMoments& m = state.chart.moments;
+  return {natal,
+          state.options,
+          QuestionMomentOf(state.input),
+          {m.Precession1990, m.Precession2000},
+          state.chart.natal.MoonDeclWork,
+          ProgramSunTimes};
+}
+
 void WriteHoraryBasicsSections(AppState& state) {
   const ChartSet natal = NatalChartSet(state.chart);
-  const ChartMoments& m = state.chart.moments;
-  const HoraryBasicsInput input{natal,
-                                state.options,
-                                QuestionMomentOf(state.input),
-                                {m.Precession1990, m.Precession2000},
-                                state.chart.natal.MoonDeclWork,
-                                ProgramSunTimes};
   ReportBufferSink sink(state);
-  WriteHoraryBasicsReport(sink, input);
+  WriteHoraryBasicsReport(sink, HoraryBasicsInputOf(state, natal));
 }
 
 void HoraryBasicsPage(AppState& state) {

@@ -1,7 +1,7 @@
 #pragma once
 // The horary basics report from the program's state: the page of Data >
 // Horary Basics, which is also the automatic report after every chart.
-#include "horary/planetary_day_hour.h"
+#include "horary/horary_basics_report.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -9,6 +9,11 @@ namespace halcyra {
 // Sunrise and sunset from the sunrise/sunset service; a time it cannot find
 // is 0 and shown in a warning box.
 SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place);
+
+// What the horary reports compute from: the natal chart set (which must
+// outlive the result), the options, the question's moment and place, the
+// stars' precession and the program's sunrise and sunset.
+HoraryBasicsInput HoraryBasicsInputOf(const AppState& state, const ChartSet& natal);
 
 // The horary basics, a blank line, the Moon's aspects and the critical
 // degrees of the natal chart, onto the current page and the data buffer.

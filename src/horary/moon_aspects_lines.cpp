@@ -38,6 +38,11 @@ std::string DeclinationText(double declination) {
          FormatNumber(split.minutes, "00");
 }
 
+void WriteMoonAspectsHeading(LineSink& sink) {
+  sink.WriteLine("  ----------------------- MOON'S ASPECTS -----------------------");
+  sink.WriteBlankLine();
+}
+
 }  // namespace
 
 void WriteMoonAspectsBySign(LineSink& sink, const MoonAspectsBySign& aspects) {
@@ -65,14 +70,19 @@ std::string MoonDeclinationLine(double declination, double nextDayDeclination) {
 }
 
 void WriteMoonAspects(LineSink& sink, const MoonAspectsSection& section) {
-  sink.WriteLine("  ----------------------- MOON'S ASPECTS -----------------------");
-  sink.WriteBlankLine();
+  WriteMoonAspectsHeading(sink);
   sink.WriteLine("  The Moon is " + MoonPhaseText(section.moonIncreasing) + ".");
   sink.WriteBlankLine();
   WriteMoonAspectsBySign(sink, section.bySign);
   WriteMoonAspectsInOrb(sink, section.withinOrb);
   sink.WriteBlankLine();
   sink.WriteLine(MoonDeclinationLine(section.moonDecl, section.moonDeclNextDay));
+}
+
+void WriteMoonAspectsShort(LineSink& sink, const MoonAspectsSection& section) {
+  WriteMoonAspectsHeading(sink);
+  WriteMoonAspectsBySign(sink, section.bySign);
+  WriteMoonAspectsInOrb(sink, section.withinOrb);
 }
 
 void WriteCriticalDegrees(LineSink& sink, const std::vector<int>& points) {

@@ -32,6 +32,9 @@ struct MoonAspectsSection {
 // The heading, the Moon's phase, the aspects by sign and within orb, and
 // the declination line after a blank line.
 void WriteMoonAspects(LineSink& sink, const MoonAspectsSection& section);
+// The same without the Moon's phase and its blank line and without the
+// declination lines: the mansions report's Moon's aspects.
+void WriteMoonAspectsShort(LineSink& sink, const MoonAspectsSection& section);
 
 // A blank line, then "  In Critical Degrees:  " and each name in 9 and a blank.
 void WriteCriticalDegrees(LineSink& sink, const std::vector<int>& points);

@@ -24,19 +24,20 @@ const char* const kColumnHeading =
 const char* const kNoDataCell = " --  ";
 const char* const kNoAspectCell = "---  ";
 
-void WriteTitle(AppState& state, const std::string& title) {
-  WriteLine(state, std::string(15, ' ') + title);
-  WriteBlankLine(state);
-  WriteLine(state, kColumnHeading);
+void WriteTitle(LineSink& sink, const std::string& title) {
+  sink.WriteLine(std::string(15, ' ') + title);
+  sink.WriteBlankLine();
+  sink.WriteLine(kColumnHeading);
 }
 
 // Rows for the cusps of houses 1 to 6 against the twelve column points.
-void WriteHouseRows(AppState& state, const ChartPoints& rows, const ChartPoints& columns) {
+void WriteHouseRows(LineSink& sink, const OptionTables& options, const ChartPoints& rows,
+                    const ChartPoints& columns) {
   for (int h = 1; h <= 6; ++h) {
     const int i = FirstHousePoint + h - 1;
     std::string line = std::string("  ") + kHouseLabels[h];
-    for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, state.options);
-    WriteLine(state, line);
+    for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, options);
+    sink.WriteLine(line);
   }
 }
 
@@ -71,18 +72,24 @@ std::string DeclinationCell(const ChartPoints& a, int i, const ChartPoints& b, i
 }
 
 void WriteSelfAspectGrid(AppState& state, const std::string& title, const ChartPoints& chart) {
-  WriteTitle(state, title);
+  ReportBufferSink sink(state);
+  WriteSelfAspectGrid(sink, state.options, title, chart);
+}
+
+void WriteSelfAspectGrid(LineSink& sink, const OptionTables& options, const std::string& title,
+                         const ChartPoints& chart) {
+  WriteTitle(sink, title);
   for (int i = 1; i <= kGridPoints; ++i) {
     std::string line = std::string("  ") + kPointLabels[i];
     for (int j = kGridPoints; j >= 1; --j) {
       if (j == i) line += "***  ";
-      else if (j > i) line += LongitudeCell(chart, i, chart, j, state.options);
-      else line += DeclinationCell(chart, i, chart, j, state.options);
+      else if (j > i) line += LongitudeCell(chart, i, chart, j, options);
+      else line += DeclinationCell(chart, i, chart, j, options);
     }
-    WriteLine(state, line);
+    sink.WriteLine(line);
   }
-  WriteBlankLine(state);
-  WriteHouseRows(state, chart, chart);
+  sink.WriteBlankLine();
+  WriteHouseRows(sink, options, chart, chart);
 }
 
 void WriteSelfGridLegend(AppState& state) {
@@ -92,24 +99,26 @@ void WriteSelfGridLegend(AppState& state) {
 
 void WriteCrossAspectGrid(AppState& state, const std::string& title, const ChartPoints& rows,
                           const ChartPoints& columns) {
-  WriteTitle(state, title);
+  ReportBufferSink sink(state);
+  WriteTitle(sink, title);
   for (int i = 1; i <= kGridPoints; ++i) {
     std::string line = std::string("  ") + kPointLabels[i];
     for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, state.options);
-    WriteLine(state, line);
+    sink.WriteLine(line);
   }
-  WriteBlankLine(state);
-  WriteHouseRows(state, rows, columns);
+  sink.WriteBlankLine();
+  WriteHouseRows(sink, state.options, rows, columns);
 }
 
 void WriteCrossParallelGrid(AppState& state, const std::string& title, const ChartPoints& rows,
                             const ChartPoints& columns) {
-  WriteTitle(state, title);
+  ReportBufferSink sink(state);
+  WriteTitle(sink, title);
   for (int i = 1; i <= kGridPoints; ++i) {
     std::string line = std::string("  ") + kPointLabels[i];
     for (int j = kGridPoints; j >= 1; --j)
       line += DeclinationCell(rows, i, columns, j, state.options);
-    WriteLine(state, line);
+    sink.WriteLine(line);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "reports/chart_points.h"
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
@@ -14,6 +15,8 @@ namespace halcyra {
 // Writes the title, a blank line, the column heading, the point rows, a
 // blank line and the house rows.
 void WriteSelfAspectGrid(AppState& state, const std::string& title, const ChartPoints& chart);
+void WriteSelfAspectGrid(LineSink& sink, const OptionTables& options, const std::string& title,
+                         const ChartPoints& chart);
 
 // The legend line that follows a self grid.
 void WriteSelfGridLegend(AppState& state);
