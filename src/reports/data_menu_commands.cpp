@@ -55,9 +55,13 @@ void NatalDataPage(AppState& state) {
   WriteNatalPositionsReport(state);
 }
 
-void NatalAspectsPage(AppState& state) {
+void CopyNatalIntoWorkingSet(AppState& state) {
   const NatalSet& n = state.chart.natal;
   CopyIntoWorkingSet(state.chart.work, n.NatalLong, n.NatalDecl, n.NatalNoData);
+}
+
+void NatalAspectsPage(AppState& state) {
+  CopyNatalIntoWorkingSet(state);
   StartReportWithChartHeader(state);
   WriteNatalAspectReport(state);
 }

@@ -26,6 +26,10 @@ void TransitAspectsToNatalPage(AppState& state, const SecondPersonBox& box);
 void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box);
 void FixedStarsPage(AppState& state);
 
+// The natal longitudes and declinations (with their no-data flags) of every
+// point copied into the working set, as Natal Aspects and Mansions leave it.
+void CopyNatalIntoWorkingSet(AppState& state);
+
 // The horary pages of the natal (horary) chart.
 void NatalMorePage(AppState& state);
 void HoraryAspectsPage(AppState& state);
