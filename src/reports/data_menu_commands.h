@@ -45,7 +45,6 @@ struct NotYetAvailableSections {
   using Section = std::function<void(AppState&)>;
   Section WriteTransitInterpretations;  // one day of the dated listing
   Section ListDiurnalHouses;            // the table of houses; shows its own page
-  Section MansionsReport;               // the whole Mansions page
   std::function<void()> ShowTransitListingOptions;  // the transit-listing options window
 };
 NotYetAvailableSections& PendingSections();

@@ -1,10 +1,11 @@
 // The main window's Data menu: the menu tree, hidden until the first chart,
 // each report item writing the report tests' golden page of their fixture
-// chart (the horary items that of the horary tests' computed chart) to the
-// Data window, and the second-person box steering F6 and F7.
+// chart (the horary items and Mansions that of the horary tests' computed
+// chart) to the Data window, and the second-person box steering F6 and F7.
 #include <QCheckBox>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <tuple>
 
 #include "gui_test_support.h"
 #include "horary/horary_reports_fixture.h"
@@ -83,15 +84,19 @@ TEST_F(DataMenuTest, HoraryItemsShowTheirPagesTheAspectListOneEntryALine) {
   testing::ComputeHoraryGoldenChart(App());
   App().AppPath = folder;
   ShowChartMenus(*window_);
-  const std::pair<const char*, const char*> items[] = {
-      {"mnuHoraryAspects", "horary_aspects"},     {"mnuHoraryAlmutens", "almutens_dispositors_antiscia"},
-      {"mnuHoraryDecansDwads", "decans_dwads"},   {"mnuHoraryOtherDegrees", "degree_qualities"},
-      {"mnuDataNatalMore", "natal_emphasis"},     {"mnuHoraryArabianParts", "arabian_parts"},
+  const std::tuple<const char*, const char*, const char*> items[] = {
+      {"mnuHoraryAspects", "horary_aspects", "horary"},
+      {"mnuHoraryAlmutens", "almutens_dispositors_antiscia", "horary"},
+      {"mnuHoraryDecansDwads", "decans_dwads", "horary"},
+      {"mnuHoraryOtherDegrees", "degree_qualities", "horary"},
+      {"mnuDataNatalMore", "natal_emphasis", "horary"},
+      {"mnuMansions", "mansions_page", "mansions"},
+      {"mnuHoraryArabianParts", "arabian_parts", "horary"},
   };
-  for (const auto& [name, golden] : items) {
+  for (const auto& [name, golden, folder] : items) {
     ASSERT_TRUE(item(name)->isEnabled()) << name;
     item(name)->trigger();
-    auto expected = ReadTextLines(testing::GoldenPath(golden, "horary")).value_or(std::vector<std::string>{"<none>"});
+    auto expected = ReadTextLines(testing::GoldenPath(golden, folder)).value_or(std::vector<std::string>{"<none>"});
     expected.insert(expected.end(), {"", ""});
     EXPECT_EQ(testing::LastPageLines(), expected) << name;
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "horary/horary_basics_page.h"
+#include "mansions/mansions_page.h"
 #include "platform/gui/busy_pointer.h"
 #include "reports/data_menu_commands.h"
 #include "shell/ui/main_window.h"
@@ -42,7 +43,6 @@ bool ItemReady(const std::string& name) {
   if (name == "mnuDataTransits") return bool(s.ShowTransitListingOptions);
   if (name == "mnuDataTransitInterpretations") return bool(s.WriteTransitInterpretations);
   if (name == "mnuDataListTransits") return bool(s.ListDiurnalHouses);
-  if (name == "mnuMansions") return bool(s.MansionsReport);
   return true;
 }
 
@@ -154,10 +154,7 @@ void BuildDataMenu(MainWindow& window) {
   AddReportItem(menu, "mnuHoraryArabianParts", "Arabian &Parts", "Ctrl+F9", UnderHourglass<ArabianPartsPage>);
   AddReportItem(menu, "mnuDataFixedStars", "&Fixed Stars", "Ctrl+F11", FixedStarsPage);
   AddSeparator(menu, "mnuSplit616");
-  QAction* mansions = AddItem(menu, "mnuMansions", "Mansions", "Ctrl+M");
-  QObject::connect(mansions, &QAction::triggered, menu, [] {
-    if (DataMenuOnView() && PendingSections().MansionsReport) PendingSections().MansionsReport(App());
-  });
+  AddReportItem(menu, "mnuMansions", "Mansions", "Ctrl+M", UnderHourglass<MansionsPage>);
 
   QObject::connect(menu, &QMenu::aboutToShow, menu, [] { RefreshDataMenu(); });
   QObject::connect(menu, &QObject::destroyed, [menu] {
