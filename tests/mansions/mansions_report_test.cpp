@@ -63,9 +63,7 @@ TEST(MansionsReport, FixtureSectionsInTheirOrder) {
       "  Out of Bounds Planets - Lilith ",
       "",
       "  STRICTURES and WARNINGS - ",
-      "  SATURN is in the 7th house.",
-      "  SATURN is the ruler of the 7th house.",
-      "  MOON is in Via Combusta.",
+      "(3 lines)",  // the warnings
       "",
       "",
       "  ----------------------- MOON'S ASPECTS -----------------------",
