@@ -94,7 +94,7 @@ void WriteSelfAspectGrid(LineSink& sink, const OptionTables& options, const std:
 
 void WriteSelfGridLegend(AppState& state) {
   WriteLine(state,
-            "  Right of ***: aspect angle.  Left of ***: P parallel, CP contra-parallel.");
+            "  Left of ***: aspect angle.  Right of ***: P parallel, CP contra-parallel.");
 }
 
 void WriteCrossAspectGrid(AppState& state, const std::string& title, const ChartPoints& rows,

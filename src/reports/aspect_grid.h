@@ -10,8 +10,9 @@
 
 namespace halcyra {
 
-// One chart against itself: longitude cells right of the "***" diagonal,
-// declination cells (P, CP) left of it; house rows hold longitude cells.
+// One chart against itself: longitude cells left of the "***" diagonal
+// (the columns of later points), declination cells (P, CP) right of it;
+// house rows hold longitude cells.
 // Writes the title, a blank line, the column heading, the point rows, a
 // blank line and the house rows.
 void WriteSelfAspectGrid(AppState& state, const std::string& title, const ChartPoints& chart);
