@@ -17,12 +17,13 @@ std::vector<std::string> SplitTextLines(const std::string& text) {
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    size_t stop = end;
-    if (stop > start && text[stop - 1] == '\r') --stop;
+    size_t stop = text.find_first_of("\r\n", start);
+    if (stop == std::string::npos) stop = text.size();
     lines.emplace_back(text, start, stop - start);
-    start = end + 1;
+    // CR LF is one line end; a CR or an LF alone is one too.
+    size_t next = stop + 1;
+    if (stop < text.size() && text[stop] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    start = next;
   }
   return lines;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Plain text files: Latin-1, lines ended by CR LF or LF on reading and by
-// CR LF on writing. Strings hold Latin-1 bytes as they are.
+// Plain text files: Latin-1, lines ended by CR LF, LF or CR alone on
+// reading and by CR LF on writing. Strings hold Latin-1 bytes as they are.
 #include <optional>
 #include <string>
 #include <vector>
