@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace halcyra {
 
@@ -32,7 +33,8 @@ double RadixPrefix(const std::string& s, size_t pos, int radix) {
     if (digit >= radix) break;
     value = value * radix + digit;
   }
-  return value;
+  // Too many digits for a double give 0, as a decimal number beyond range does.
+  return std::isfinite(value) ? value : 0;
 }
 
 }  // namespace
@@ -73,6 +75,12 @@ double Val(std::string_view text) {
 }
 
 long RoundHalfEven(double value) {
+  // Beyond the range of a long the nearest end is the nearest whole number
+  // there is; NaN has none and gives 0.
+  constexpr double LongEnd = 9223372036854775808.0;  // 2^63
+  if (std::isnan(value)) return 0;
+  if (value >= LongEnd) return std::numeric_limits<long>::max();
+  if (value < -LongEnd) return std::numeric_limits<long>::min();
   double floorValue = std::floor(value);
   double diff = value - floorValue;
   if (diff > 0.5) return static_cast<long>(floorValue) + 1;

@@ -14,7 +14,9 @@ double Val(std::string_view text);
 // A whole number from text: Val rounded to nearest, halves to the even neighbour.
 long ValInt(std::string_view text);
 
-// Rounds halves to the even neighbour, as every whole number read from text does.
+// Rounds halves to the even neighbour, as every whole number read from text
+// does. Values beyond the range of a long give its nearest end, NaN gives 0:
+// callers that need a narrower range check it before they convert.
 long RoundHalfEven(double value);
 
 // General numeric text with a leading blank when not negative: " 10", " 10.5", "-300".

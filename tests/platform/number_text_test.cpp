@@ -25,7 +25,11 @@ TEST(NumberText, ReadAndWrittenAsTheReferenceTableSays) {
     else ADD_FAILURE() << "unknown function: " << row;
     ++cases;
   }
-  EXPECT_EQ(cases, 52);
+  EXPECT_EQ(cases, 56);
+  // Hexadecimal and octal text with more digits than a double holds reads
+  // as 0, the same as decimal text beyond range.
+  EXPECT_EQ(Val("&H" + std::string(300, 'F')), 0);
+  EXPECT_EQ(Val("&O" + std::string(400, '7')), 0);
   EXPECT_EQ(FormatDateDdMmmYyyy(5, 3, 1990), "05 Mar 1990");
   EXPECT_EQ(FormatDateDdMmmYyyy(1, 13, 1900), "01 ??? 1900");
 }
