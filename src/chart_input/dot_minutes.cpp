@@ -30,10 +30,11 @@ std::optional<DotMinutes> DotMinutes::FromText(std::string_view text) {
     ++i;
     size_t places = 0;
     int minutes = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i, ++places) minutes = minutes * 10 + (text[i] - '0');
-    if (places == 0 || places > 2) return std::nullopt;
+    for (; i < text.size() && IsDigit(text[i]) && places < 2; ++i, ++places) minutes = minutes * 10 + (text[i] - '0');
+    if (places == 0) return std::nullopt;
     if (places == 1) minutes *= 10;
-    if (minutes > 59) return std::nullopt;
+    // Two places up to 99, as a typed box takes them: 5.75 is 5 hours and
+    // 75 minutes, which the chart reads as 6.25 hours.
     value.Minutes = minutes;
   }
   if (i != text.size()) return std::nullopt;
@@ -44,8 +45,11 @@ std::optional<DotMinutes> DotMinutes::FromText(std::string_view text) {
 DotMinutes DotMinutes::FromValue(double dotValue) {
   DotMinutes value;
   value.Negative = dotValue < 0;
-  // Hundredths are counted whole so that 5.3, held as 5.29999..., keeps its 30 minutes.
-  const long hundredths = std::lround(std::fabs(dotValue) * 100);
+  // Hundredths are counted whole so that 5.3, held as 5.29999..., keeps its
+  // 30 minutes. Magnitudes beyond what the whole part holds stop at its end.
+  constexpr double Largest = 2147483647.0 * 100;
+  const double magnitude = std::fabs(dotValue) * 100;
+  const long hundredths = std::lround(magnitude < Largest ? magnitude : Largest);
   value.Whole = static_cast<int>(hundredths / 100);
   value.Minutes = static_cast<int>(hundredths % 100);
   if (value.Whole == 0 && value.Minutes == 0) value.Negative = false;

@@ -10,10 +10,12 @@ namespace halcyra {
 struct DotMinutes {
   bool Negative = false;
   int Whole = 0;
-  int Minutes = 0;  // 0 to 59 when read strictly
+  int Minutes = 0;  // 0 to 99: a typed box may hold minutes of 60 and more
 
   // Strict reading for data files: optional sign, digits, and optionally a
-  // point followed by one or two digits of minutes below 60 ("5.3" is 5.30).
+  // point followed by one or two digits of minutes ("5.3" is 5.30). Minutes
+  // of 60 to 99 are read as the zone box reads them (5.75 is 6.25 hours), so
+  // everything the input checks accept and the names file keeps reads back.
   static std::optional<DotMinutes> FromText(std::string_view text);
   // Lenient reading of a typed box, as every number is read from text; the
   // minutes are the first two places after the point and may exceed 59.

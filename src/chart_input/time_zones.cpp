@@ -19,8 +19,10 @@ std::string ZoneListText(const ZoneEntry& entry) {
   const bool ahead = z.Negative || (z.Whole == 0 && z.Minutes == 0);
   std::string utc = "UTC";
   utc += ahead ? '+' : '-';
-  utc += (z.Whole < 10 ? "0" : "") + std::to_string(z.Whole) + ":" + (z.Minutes < 10 ? "0" : "") +
-         std::to_string(z.Minutes);
+  // Minutes of 60 and more carry into the hours here, as the chart reads them.
+  const long hours = z.Whole + z.Minutes / 60, minutes = z.Minutes % 60;
+  utc += (hours < 10 ? "0" : "") + std::to_string(hours) + ":" + (minutes < 10 ? "0" : "") +
+         std::to_string(minutes);
   std::string zoneText = z.Text();
   if (zoneText.size() < 8) zoneText.append(8 - zoneText.size(), ' ');
   return utc + "  " + zoneText + entry.Places;

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include "chart_input/city_file.h"
+#include "chart_input/input_checks.h"
+#include "chart_input/input_parse.h"
 #include "chart_input/names_file.h"
 #include "chart_input/time_zones.h"
 #include "platform/program_files.h"
@@ -20,7 +22,7 @@ namespace {
 // The cases of tests/data/chart_input/entry_lines.txt.
 TEST(EntryLines, ReadAndWrittenAsTheTableSays) {
   const auto cases = testing::ReadCaseTable("chart_input/entry_lines.txt");
-  EXPECT_EQ(cases.size(), 36u);
+  EXPECT_EQ(cases.size(), 40u);
   auto shown = [](const auto& entry, auto text) { return entry ? text(*entry) : std::string("(refused)"); };
   for (const auto& c : cases) {
     const std::string &kind = c.at(0), &line = c.at(1);
@@ -52,6 +54,61 @@ TEST(NamesFile, EntryFromTheNatalBoxes) {
   for (const char* refused : {"   ", ";comment", "two\nlines"}) EXPECT_NE(NameRefusal(refused), "") << refused;
 }
 
+// What Names > Save writes for natal boxes the checks accept, the names list
+// reads back into boxes that the checks accept again and that give the same
+// chart input: every zone from -14 to 13 in hundredths (minutes of 60 and
+// more included), every whole coordinate, every clock time.
+TEST(NamesFile, EverythingTheChecksAcceptReadsBackToTheSameChart) {
+  auto readBack = [](const InputBoxTexts& typed) -> std::optional<InputBoxTexts> {
+    const auto entry = ParseNameLine(FormatNameLine(NameEntryFromBoxes("Chart", typed)));
+    if (!entry) return std::nullopt;
+    const MomentTexts& m = entry->Moment;
+    const PlaceTexts& p = entry->Place;
+    return InputBoxTexts{m.Month, m.Day, m.Year, m.Hour, m.Minute, p.TZ, p.LongDeg, p.LongMin,
+                         p.LatDeg, p.LatMin, m.PM, p.East, p.South};
+  };
+  AppState state;
+  auto chartOf = [&state](const InputBoxTexts& boxes) {
+    ParseNatalInput(state, boxes);
+    const ChartInput& in = state.input;
+    return std::tuple(in.NatalDateText, in.NatalClockTime, in.NatalAmPm, in.NatalTZ, in.NatalGeoLong, in.NatalGeoLat);
+  };
+  std::vector<InputBoxTexts> accepted;
+  const InputBoxTexts base{"5", "14", "1990", "3", "7", "5", "84", "23", "33", "45", true, false, false};
+  for (int hundredths = -1400; hundredths <= 1300; ++hundredths) {
+    InputBoxTexts b = base;
+    b.TZ = std::to_string(hundredths / 100.0);
+    b.East = hundredths % 2 != 0;
+    accepted.push_back(b);
+  }
+  for (int degrees = 0; degrees <= 180; ++degrees)
+    for (int minutes = 0; minutes <= 59; ++minutes) {
+      InputBoxTexts b = base;
+      b.LongDeg = std::to_string(degrees), b.LongMin = std::to_string(minutes);
+      b.LatDeg = std::to_string(degrees / 2), b.LatMin = std::to_string(59 - minutes);
+      b.South = degrees % 2 != 0;
+      accepted.push_back(b);
+    }
+  for (int hour = 0; hour <= 12; ++hour)
+    for (int minute = 0; minute <= 59; ++minute) {
+      InputBoxTexts b = base;
+      b.Hour = std::to_string(hour), b.Minute = std::to_string(minute), b.PM = minute % 2 != 0;
+      accepted.push_back(b);
+    }
+  int checked = 0;
+  for (const InputBoxTexts& typed : accepted) {
+    if (!NatalBoxesAcceptable(typed)) continue;  // the checks refuse it: nothing to save
+    const auto back = readBack(typed);
+    ASSERT_TRUE(back) << "zone " << typed.TZ << " long " << typed.LongDeg << "." << typed.LongMin << " lat "
+                      << typed.LatDeg << "." << typed.LatMin << " time " << typed.Hour << "." << typed.Minute;
+    EXPECT_TRUE(NatalBoxesAcceptable(*back)) << "zone " << typed.TZ;
+    EXPECT_EQ(chartOf(*back), chartOf(typed)) << "zone " << typed.TZ << " long " << typed.LongDeg << "."
+                                              << typed.LongMin << " time " << typed.Hour << "." << typed.Minute;
+    ++checked;
+  }
+  EXPECT_GT(checked, 13000);
+}
+
 // Each loader skips a line it cannot read and names the skipped lines in one
 // message; a missing file gives an empty list.
 TEST(EntryFiles, LoadSkipsBadLinesWithOneMessage) {
@@ -60,7 +117,7 @@ TEST(EntryFiles, LoadSkipsBadLinesWithOneMessage) {
   ASSERT_TRUE(WriteTextLines(names, {"; a comment", "Now,,,,,,,,,,,,,", "", "broken line",
                                      "Chart B,1,2,2003,4,5,AM,0,0,0,W,51,29,N", "Chart C,13,2,2003,4,5,AM,0,0,0,W,51,29,N"}));
   ASSERT_TRUE(WriteTextLines(cities, {"; comment", "Atlanta, GA,84,23,W,33,45,N,5", "garbage", "Boston, MA,71,4,W,42,22,N,5"}));
-  ASSERT_TRUE(WriteTextLines(zones, {"5,New York", "5.75,Nowhere"}));
+  ASSERT_TRUE(WriteTextLines(zones, {"5,New York", "5.999,Nowhere"}));
   const LoadedNames loadedNames = LoadNamesFile(names);
   ASSERT_EQ(loadedNames.Entries.size(), 2u);
   EXPECT_EQ(loadedNames.Entries[1].Name, "Chart B");
