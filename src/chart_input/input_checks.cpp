@@ -21,8 +21,10 @@ bool OutOf(const std::string& box, double low, double high) {
 
 // Degrees and minutes as whole hundredths (66 degrees 01 minutes is 6601), so
 // that limits compare exactly whatever the binary value of the minutes.
-long CoordinateHundredths(const std::string& degrees, const std::string& minutes) {
-  return std::lround(std::fabs(Val(degrees)) * 100) + std::lround(std::fabs(Val(minutes)));
+// Counted in doubles, which hold every sum of two typed numbers without
+// overflow.
+double CoordinateHundredths(const std::string& degrees, const std::string& minutes) {
+  return std::round(std::fabs(Val(degrees)) * 100) + std::round(std::fabs(Val(minutes)));
 }
 
 bool AllBoxesFilled(const InputBoxTexts& b) {
@@ -87,7 +89,7 @@ void ValidateNatalRanges(AppState& state, const InputBoxTexts& natal, InputMessa
 }
 
 void ValidateTransitRanges(AppState& state, const InputBoxTexts& transit, InputMessages& messages) {
-  if (!RangesHold(transit) || Val(transit.Year) > 2099) ShowTransitInputError(state, messages);
+  if (!RangesHold(transit) || OutOf(transit.Year, TransitYearLow, 2099)) ShowTransitInputError(state, messages);
 }
 
 bool RunInputChecks(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,

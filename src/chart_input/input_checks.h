@@ -31,7 +31,9 @@ void CheckHighLatitude(AppState& state, const InputBoxTexts& natal, const InputB
 // coordinate minutes 0 to 59.
 void ValidateNatalRanges(AppState& state, const InputBoxTexts& natal, InputMessages& messages);
 
-// The same limits without the lower year limit.
+// The same limits with the transit year from TransitYearLow: the first year of
+// the day count, so that no moment, birthday year or age goes below it.
+inline constexpr double TransitYearLow = -4712;
 void ValidateTransitRanges(AppState& state, const InputBoxTexts& transit, InputMessages& messages);
 
 // True when the natal window's boxes would pass the blank and range checks;

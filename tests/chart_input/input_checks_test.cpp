@@ -45,7 +45,7 @@ TEST(InputChecks, BlankBoxesAndRangesOfBothWindows) {
       {"long deg", &InputBoxTexts::LongDeg}, {"long min", &InputBoxTexts::LongMin}, {"lat deg", &InputBoxTexts::LatDeg},
       {"lat min", &InputBoxTexts::LatMin}};
   const auto cases = testing::ReadCaseTable("chart_input/input_limits.txt");
-  EXPECT_EQ(cases.size(), 40u);
+  EXPECT_EQ(cases.size(), 46u);
   for (const auto& c : cases)
     for (bool natalSide : {true, false}) {
       bool passed = false;
@@ -65,6 +65,7 @@ TEST(InputChecks, LatitudeLimitsByHouseSystem) {
       {"P", "66", "0", 0, 0},  {"P", "66", "1", 1, 0},   {"K", "67", "0", 1, 0}, {"R", "70", "30", 1, 0},
       {"EA", "65", "59", 0, 0}, {"O", "89", "0", 1, 0},  {"M", "80", "0", 0, 0}, {"I", "89", "59", 0, 0},
       {"P", "91", "0", 1, 1},  {"M", "91", "0", 0, 1},   {"I", "90", "1", 0, 1}, {"M", "90", "0", 0, 0},
+      {"P", "1e300", "0", 1, 1}, {"P", "0", "-1e300", 1, 1},  // far beyond any whole number
   };
   for (const Case& c : cases)
     for (bool natalSide : {true, false}) {
