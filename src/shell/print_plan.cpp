@@ -26,7 +26,9 @@ std::vector<std::vector<std::string>> PlanPrintPages(const std::vector<std::stri
                                                      double option30) {
   // A line count that is not a positive whole number never matches the counter.
   long perPage = 0;
-  if (option30 >= 1 && std::floor(option30) == option30) perPage = static_cast<long>(option30);
+  // Beyond 2^62 lines no page could fill anyway.
+  if (option30 >= 1 && option30 < 0x1p62 && std::floor(option30) == option30)
+    perPage = static_cast<long>(option30);
   std::vector<std::vector<std::string>> pages(1);
   long counter = 1;
   for (const std::string& line : lines) {

@@ -1,6 +1,7 @@
 #include "shell/settings_files.h"
 
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -13,17 +14,28 @@
 namespace halcyra {
 
 void ReadValueListFile(const std::string& path, std::span<float> elements) {
+  const std::string name = path.substr(path.find_last_of('/') + 1);
   const auto lines = ReadTextLines(path);
-  if (!lines) {
-    const std::string name = path.substr(path.find_last_of('/') + 1);
-    throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
-  }
+  if (!lines) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  // Read into a copy, so that a refused file leaves every value as it was.
+  std::vector<float> read(elements.begin(), elements.end());
   const size_t count = std::min(lines->size(), elements.size());
   for (size_t k = 0; k < count; ++k) {
     const std::string& line = (*lines)[k];
     if (line.empty()) break;
-    elements[k] = static_cast<float>(Val(std::string_view(line).substr(0, 7)));
+    const std::string_view field = std::string_view(line).substr(0, 7);
+    const double value = Val(field);
+    if (!(std::fabs(value) <= ValueListLimit)) {
+      const long lineNumber = static_cast<long>(k) + 1;
+      throw StartupFileError(name, lineNumber,
+                             name + ", line " + std::to_string(lineNumber) + ": the value \"" +
+                                 std::string(field) + "\" is out of range (it must lie between -" +
+                                 std::to_string(static_cast<long>(ValueListLimit)) + " and " +
+                                 std::to_string(static_cast<long>(ValueListLimit)) + ")");
+    }
+    read[k] = static_cast<float>(value);
   }
+  std::copy(read.begin(), read.end(), elements.begin());
 }
 
 void LoadOptionsFile(AppState& state) {

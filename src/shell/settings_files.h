@@ -13,8 +13,15 @@ namespace halcyra {
 // each line's value is the number in its first 7 characters, the rest is
 // comment. Reading ends at the first empty line or the end of the file;
 // lines beyond the table are ignored; elements not reached keep their values.
-// A file that cannot be read throws StartupFileError naming it.
+// A file that cannot be read throws StartupFileError naming it; so does a
+// value beyond ValueListLimit either way, naming the file and the line, and
+// then no element changes.
 void ReadValueListFile(const std::string& path, std::span<float> elements);
+
+// The largest magnitude a value list holds: options and orbs are used as
+// 32-bit whole numbers (lines per page, the home place's degrees), so a
+// larger value could not be converted where it goes.
+inline constexpr double ValueListLimit = 2147483647;
 
 void LoadOptionsFile(AppState& state);   // OPTIONS.OPT into OptionValues 1..244
 void LoadOrbFile(AppState& state);       // the file OrbFileName names into AspectOrb 1..17

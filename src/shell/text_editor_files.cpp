@@ -35,11 +35,12 @@ bool RestoreDefaultOptions(const std::string& appPath) {
   return WriteWholeFile(ProgramFile(appPath, "OPTIONS.OPT"), *factory);
 }
 
-bool RereadOptionValues(AppState& state) {
+bool RereadOptionValues(AppState& state, std::string* problem) {
   try {
     LoadOptionsFile(state);
     return true;
-  } catch (const StartupFileError&) {
+  } catch (const StartupFileError& error) {
+    if (problem) *problem = error.what();
     return false;
   }
 }

@@ -25,7 +25,8 @@ bool RestoreDefaultOptions(const std::string& appPath);
 
 // Reads OPTIONS.OPT again into OptionValues: line k gives element k, up to the
 // first empty line; elements past the last line read keep their values.
-// False when the file cannot be read.
-bool RereadOptionValues(AppState& state);
+// False when the file cannot be read or holds a value out of range; then
+// every option keeps its value and `problem`, when given, gets the reason.
+bool RereadOptionValues(AppState& state, std::string* problem = nullptr);
 
 }  // namespace halcyra

@@ -44,6 +44,34 @@ TEST(ValueListFile, ValueInTheFirstSevenColumnsCommentAfter) {
   EXPECT_EQ(std::pair(full.front(), full.back()), std::pair(1.0f, 244.0f));
 }
 
+// A value that no whole number or single-precision value can hold is refused
+// with the file and the line, and the table keeps every value it had.
+TEST(ValueListFile, ValuesBeyondRangeAreRefusedWithFileAndLine) {
+  const struct { const char* text; long line; } cases[] = {
+      {"1\r\n2\r\n1e30   home longitude\r\n", 3},
+      {"1e39\r\n", 1},                   // beyond single precision
+      {"-3e9\r\n", 1},                   // beyond a 32-bit whole number
+      {"1\r\n9e9   a comment\r\n", 2},
+  };
+  for (const auto& c : cases) {
+    try {
+      ReadList(c.text, 4, 9);
+      ADD_FAILURE() << "accepted: " << c.text;
+    } catch (const StartupFileError& error) {
+      EXPECT_EQ(std::pair(error.File, error.Line), std::pair(std::string("LIST.ORB"), c.line)) << c.text;
+      EXPECT_TRUE(std::string(error.what()).starts_with("LIST.ORB, line " + std::to_string(c.line) + ": the value"))
+          << error.what();
+    }
+  }
+  // Values just inside still read; a refused file changes no element.
+  EXPECT_EQ(ReadList("2.1e9\r\n-2.1e9\r\n", 2), (std::vector<float>{2.1e9f, -2.1e9f}));
+  const std::string dir = testing::ScratchDir("value-list-refused");
+  WriteFile(dir + "/OPTIONS.OPT", "5\r\n1e30\r\n");
+  std::vector<float> kept = {7, 8};
+  EXPECT_THROW(ReadValueListFile(dir + "/OPTIONS.OPT", kept), StartupFileError);
+  EXPECT_EQ(kept, (std::vector<float>{7, 8}));
+}
+
 TEST(ValueListFile, LoadersFillTheirTablesFromElementOne) {
   AppState state;
   state.AppPath = testing::ScratchDir("loaders");

@@ -125,7 +125,9 @@ void TextEditorWindow::btnSave_Click() {
   }
   if (kind_ == EditorKind::NameEdit) state_.flags.NamesDirty = 0;
   // The report heading prefix never changes, so setting it again is left out.
-  if (kind_ == EditorKind::Options) RereadOptionValues(state_);
+  std::string problem;
+  if (kind_ == EditorKind::Options && !RereadOptionValues(state_, &problem))
+    ShowMessage(problem + ". The options in use stay as they were.", "Warning!", MessageIcon::Warning, this);
 }
 
 void TextEditorWindow::btnQuit_Click() {
