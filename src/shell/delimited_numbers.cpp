@@ -1,5 +1,6 @@
 #include "shell/delimited_numbers.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -94,6 +95,18 @@ double DelimitedNumbers::Next() {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
   if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
   return value;
+}
+
+float DelimitedNumbers::NextSingle() {
+  SkipBlanksAndLineEnds();
+  const size_t start = pos_;
+  const double value = Next();
+  if (!(std::fabs(value) <= FLT_MAX)) {
+    size_t end = start;
+    while (end < text_.size() && !IsSeparator(text_[end]) && end - start < 40) ++end;
+    Fail("\"" + std::string(text_.substr(start, end - start)) + "\" is beyond the range of a single-precision value");
+  }
+  return static_cast<float>(value);
 }
 
 int DelimitedNumbers::NextInteger() {

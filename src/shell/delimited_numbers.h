@@ -21,6 +21,10 @@ class DelimitedNumbers {
   // The next number as a 16-bit whole number, halves to the even neighbour.
   int NextInteger();
 
+  // The next number as a single-precision value; one beyond its range
+  // ("1e39") throws StartupFileError naming the file and line.
+  float NextSingle();
+
   // 1-based line of the reading position.
   long Line() const { return line_; }
 

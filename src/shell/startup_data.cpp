@@ -99,8 +99,8 @@ void LoadDailyTable(const AppState& state, const std::string& name, DailyTable& 
                                                        ": more than " + std::to_string(DailyTableDays) +
                                                        " records");
     }
-    table.Long[i] = static_cast<float>(numbers.Next());
-    table.Decl[i] = static_cast<float>(numbers.Next());
+    table.Long[i] = numbers.NextSingle();
+    table.Decl[i] = numbers.NextSingle();
     ++i;
   }
 }
@@ -115,7 +115,7 @@ void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable
   std::fill(table.Decl.begin(), table.Decl.end(), 0.0f);
   std::vector<float>& lon = table.Long;
 
-  const double first = numbers.Next();
+  const double first = numbers.NextSingle();
   const long firstIndex = LilithFirstYearDay - DailyTableFirstDay;  // 21
   // The days before 1900 are not reduced to 0..360: they may be negative.
   lon[firstIndex - 1] = static_cast<float>(first - LilithDailyMotion);
@@ -125,7 +125,7 @@ void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable
   long yearStart = LilithFirstYearDay;
   double previous = first;
   while (!numbers.AtEnd()) {
-    const double next = numbers.Next();
+    const double next = numbers.NextSingle();
     const long days = IsLeapYear(year) ? 366 : 365;
     double diff = next - previous;
     if (diff < -180) diff += 360;

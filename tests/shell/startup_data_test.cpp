@@ -182,6 +182,10 @@ TEST(StartupDataLoader, BadFilesRaiseAnErrorNamingFileAndLine) {
       {"ALMUTD1.DAT", "4\r\n-1\r\n", 2, "-1 is not a point number (0 to 31)"},
       {"Lilith.dat", "\r\n", 2, "the file ends where a number is expected"},
       {"Lilith.dat", "15\r\n1e\r\n", 2, "\"1e\" is not a number"},
+      // fits a double but not the tables' single precision
+      {"CHIRON.DAT", "1.5,2.5\r\n1e39,2.5\r\n", 2, "\"1e39\" is beyond the range of a single-precision value"},
+      {"t-Zeus.DAT", "1.5,2.5\r\n1.5,\r\n-4e38\r\n", 3, "\"-4e38\" is beyond"},
+      {"Lilith.dat", "15\r\n16\r\n1e300\r\n", 3, "\"1e300\" is beyond"},
   };
   for (const auto& c : cases) {
     const std::string dir = SmallProgramFolder("failure");
