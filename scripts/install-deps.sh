@@ -10,6 +10,7 @@ packages=(
   libswe-dev swe-basic-data
   libsleef-dev
   python3 python3-fonttools tzdata
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 #include "shell/print_plan.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "shell/data_file.h"
 
@@ -48,6 +50,25 @@ std::vector<std::vector<std::string>> PlanPrintPages(const std::vector<std::stri
   // Ending the document right after a break prints no blank sheet.
   if (pages.size() > 1 && pages.back().empty()) pages.pop_back();
   return pages;
+}
+
+std::vector<std::vector<std::string>> FitPagesToSheet(std::vector<std::vector<std::string>> pages,
+                                                      long linesPerSheet) {
+  const size_t perSheet = static_cast<size_t>(std::max(linesPerSheet, 1L));
+  std::vector<std::vector<std::string>> sheets;
+  sheets.reserve(pages.size());
+  for (std::vector<std::string>& page : pages) {
+    if (page.size() <= perSheet) {
+      sheets.push_back(std::move(page));
+      continue;
+    }
+    for (size_t from = 0; from < page.size(); from += perSheet) {
+      const size_t to = std::min(from + perSheet, page.size());
+      sheets.emplace_back(std::make_move_iterator(page.begin() + static_cast<long>(from)),
+                          std::make_move_iterator(page.begin() + static_cast<long>(to)));
+    }
+  }
+  return sheets;
 }
 
 }  // namespace halcyra

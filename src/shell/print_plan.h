@@ -20,4 +20,10 @@ int PrintFontPoints(int printWidthMode);
 std::vector<std::vector<std::string>> PlanPrintPages(const std::vector<std::string>& lines,
                                                      double option30);
 
+// The pages again, each longer than `linesPerSheet` broken after every
+// `linesPerSheet` lines, so that no line runs off the bottom of the paper.
+// A sheet holds at least one line.
+std::vector<std::vector<std::string>> FitPagesToSheet(std::vector<std::vector<std::string>> pages,
+                                                      long linesPerSheet);
+
 }  // namespace halcyra

@@ -1,8 +1,11 @@
 // The Data window: help pages, Save and Save As, clearing and printing to
 // PDF, read back from LASTPAGE.TXT, the saved files and the buffers.
+#include <QDir>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cstdio>
 
 #include "gui_test_support.h"
 #include "shell/data_file.h"
@@ -147,6 +150,75 @@ TEST_F(DataWindowTest, PrintPageThroughThePrintWindowToPdf) {
   EXPECT_EQ(pages, 3);
   EXPECT_EQ(PrintWindowOnScreen(), nullptr) << "the window closes after printing";
   EXPECT_TRUE(sink.shown.empty());
+}
+
+// The text of a PDF file as poppler's pdftotext reads it.
+std::string PdfText(const std::string& pdf) {
+  QProcess process;
+  process.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) return "(pdftotext failed: " + process.errorString().toStdString() + ")";
+  return process.readAllStandardOutput().toStdString();
+}
+
+// No line is lost on paper: a page of more lines than the sheet holds breaks
+// early, and lines wider than the sheet print in a smaller font. Each line
+// carries its number at both ends, so a line cut at the bottom or at the
+// right is missed.
+TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
+  const struct { QPageSize::PageSizeId paper; float option30; int lines; size_t width; const char* why; } cases[] = {
+      {QPageSize::Letter, 60, 150, 70, "60 lines at 12 points are more than a Letter sheet holds"},
+      {QPageSize::A4, 60, 150, 70, "60 lines at 12 points on A4"},
+      {QPageSize::Letter, 0, 130, 90, "no page limit, 10 points"},
+      {QPageSize::A4, 0, 100, 150, "150 columns are wider than the sheet even at 8 points"},
+  };
+  for (const auto& c : cases) {
+    App().options.OptionValues[30] = c.option30;
+    StartNewPage(App());
+    std::vector<std::string> written;
+    for (int i = 1; i <= c.lines; ++i) {
+      const std::string number = std::to_string(10000 + i).substr(1);
+      const std::string line = "L" + number + std::string(c.width - 10, '-') + "E" + number;
+      App().report.OutLine = line;
+      WriteOutLine(App());
+      written.push_back(line);
+    }
+    ShowReport(App());
+    Item("mnuPrint")->trigger();
+    QWidget* print = PrintWindowOnScreen();
+    ASSERT_NE(print, nullptr) << c.why;
+    const std::string pdf = App().AppPath + "/sheet.pdf";
+    std::remove(pdf.c_str());
+    SetPrintToPdfFile(pdf, c.paper);
+    print->findChild<QPushButton*>("btnPrint")->click();
+    const std::string text = PdfText(pdf);
+    int missing = 0;
+    for (const std::string& line : written) {
+      const std::string number = line.substr(1, 4);
+      if (text.find("L" + number) == std::string::npos || text.find("E" + number) == std::string::npos) {
+        if (++missing <= 3) ADD_FAILURE() << c.why << ": line " << number << " is not on paper";
+      }
+    }
+    EXPECT_EQ(missing, 0) << c.why;
+  }
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(DataWindowTest, APrintFileThatCannotBeWrittenIsReportedAndTheTextStillPrints) {
+  WritePage(5);
+  Item("mnuPrint")->trigger();
+  QWidget* print = PrintWindowOnScreen();
+  ASSERT_NE(print, nullptr);
+  // A folder in the print file's place cannot be replaced by a file.
+  const std::string path = PrintFilePath(App());
+  std::remove(path.c_str());
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
+  const std::string pdf = App().AppPath + "/unwritten.pdf";
+  SetPrintToPdfFile(pdf);
+  print->findChild<QPushButton*>("btnPrint")->click();
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the file " + path +
+                                                   ". The text is printed as it stands in the window."});
+  EXPECT_NE(PdfText(pdf).find("xxxxxxxxx5"), std::string::npos);
+  QDir(QString::fromStdString(path)).removeRecursively();
 }
 
 }  // namespace

@@ -267,12 +267,38 @@ TEST(PrintPlan, PageBreaksByCountAndFormFeed) {
       {Numbered(150), 0, {150}, "option 30 = 0: no count breaks"},
       {Numbered(150), 60.5, {150}, "option 30 not whole: no count breaks"},
       {Numbered(3), 1, {1, 1, 1}, "one line a page"},
+      {Numbered(10), 1e30, {10}, "a count beyond any page: no count breaks"},
   };
   for (const auto& c : cases) {
     Lines printed, given;
     EXPECT_EQ(Sizes(PlanPrintPages(c.lines, c.option30), printed), c.pages) << c.why;
     Sizes(SplitAtFormFeeds(c.lines), given);
     EXPECT_EQ(printed, given) << "every line once, no form feed: " << c.why;
+  }
+}
+
+// A page with more lines than the sheet holds breaks early; pages that fit,
+// empty pages from form feeds among them, stay as they are.
+TEST(PrintPlan, PagesLongerThanTheSheetBreakEarly) {
+  using Lines = std::vector<std::string>;
+  const struct { std::vector<size_t> pages; long perSheet; std::vector<size_t> sheets; const char* why; } cases[] = {
+      {{60, 60, 30}, 56, {56, 4, 56, 4, 30}, "option 30 = 60 on a Letter sheet of 56 lines at 12 points"},
+      {{150}, 56, {56, 56, 38}, "option 30 = 0: the sheet alone breaks"},
+      {{60, 0, 5}, 60, {60, 0, 5}, "everything fits; the empty page stays"},
+      {{3}, 0, {1, 1, 1}, "a sheet holds at least one line"},
+  };
+  for (const auto& c : cases) {
+    std::vector<Lines> pages;
+    int next = 1;
+    for (size_t size : c.pages) {
+      Lines page;
+      for (size_t i = 0; i < size; ++i) page.push_back(std::to_string(next++));
+      pages.push_back(page);
+    }
+    Lines printed, given;
+    Sizes(pages, given);
+    EXPECT_EQ(Sizes(FitPagesToSheet(pages, c.perSheet), printed), c.sheets) << c.why;
+    EXPECT_EQ(printed, given) << "every line once, in order: " << c.why;
   }
 }
 

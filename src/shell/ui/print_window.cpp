@@ -27,22 +27,51 @@ std::string& PdfFile() {
   return path;
 }
 
-// Prints the pages in Courier New at `points`; false when the printer cannot start.
+QPageSize::PageSizeId& PdfPageSize() {
+  static QPageSize::PageSizeId size = QPageSize::A4;
+  return size;
+}
+
+// The smallest size the font shrinks to for a line wider than the paper.
+constexpr double SmallestPoints = 4;
+
+// The font at `points`, shrunk in half points while the longest line is
+// wider than the printable area, so that no line is cut off at the right.
+QFont FittingFont(const std::string& fontName, int points, const std::vector<std::vector<std::string>>& pages,
+                  QPaintDevice* device, int printableWidth) {
+  QFont font(FromLatin1(fontName));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSizeF(points);
+  auto widest = [&pages](const QFontMetrics& metrics) {
+    int width = 0;
+    for (const auto& page : pages)
+      for (const std::string& line : page) width = std::max(width, metrics.horizontalAdvance(FromLatin1(line)));
+    return width;
+  };
+  while (font.pointSizeF() > SmallestPoints && widest(QFontMetrics(font, device)) > printableWidth)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  return font;
+}
+
+// Prints the pages in Courier New at `points` or smaller, each page broken
+// early where the sheet holds fewer lines; false when the printer cannot start.
 bool PrintPages(QPrinter& printer, const std::string& fontName,
                 const std::vector<std::vector<std::string>>& pages, int points) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  QFont font(FromLatin1(fontName));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(points);
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QFont font = FittingFont(fontName, points, pages, painter.device(), area.width());
   painter.setFont(font);
   // Text over whatever is on the page, without a background box.
   painter.setBackgroundMode(Qt::TransparentMode);
   const QFontMetrics metrics(font, painter.device());
-  for (size_t p = 0; p < pages.size(); ++p) {
+  // The last line's descent must stay on the sheet as well.
+  const long perSheet = 1 + (area.height() - metrics.ascent() - metrics.descent()) / metrics.lineSpacing();
+  const auto sheets = FitPagesToSheet(pages, perSheet);
+  for (size_t p = 0; p < sheets.size(); ++p) {
     if (p > 0) printer.newPage();
     int baseline = metrics.ascent();
-    for (const std::string& line : pages[p]) {
+    for (const std::string& line : sheets[p]) {
       painter.drawText(0, baseline, FromLatin1(line));
       baseline += metrics.lineSpacing();
     }
@@ -52,7 +81,10 @@ bool PrintPages(QPrinter& printer, const std::string& fontName,
 
 }  // namespace
 
-void SetPrintToPdfFile(const std::string& path) { PdfFile() = path; }
+void SetPrintToPdfFile(const std::string& path, QPageSize::PageSizeId pageSize) {
+  PdfFile() = path;
+  PdfPageSize() = pageSize;
+}
 
 PrintWindow* ShowPrintWindow(AppState& state) {
   auto* window = new PrintWindow(state);
@@ -125,12 +157,17 @@ void PrintWindow::btnPrint_Click() {
   // The user's edits are what gets printed, and the print file keeps them;
   // the printout does not depend on that file being writable.
   const std::string text = FileTextFromViewText(content_->toPlainText()) + "\r\n";
-  WriteWholeFile(PrintFilePath(state_), text);
+  if (!WriteWholeFile(PrintFilePath(state_), text)) {
+    ShowMessage("Cannot write the file " + PrintFilePath(state_) +
+                    ". The text is printed as it stands in the window.",
+                "Warning!", MessageIcon::Warning, this);
+  }
   const std::vector<std::string> lines = SplitTextLines(text);
   QPrinter printer(QPrinter::HighResolution);
   if (toPdf) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(PdfFile()));
+    printer.setPageSize(QPageSize(PdfPageSize()));
   }
   const bool printed =
       PrintPages(printer, state_.flags.DataFontName,

@@ -1,6 +1,9 @@
 #pragma once
 // The print window (PrntFile): the print file in an editable view, printed
-// on the default printer in Courier New at 12, 10 or 8 points.
+// on the default printer in Courier New at 12, 10 or 8 points, smaller when
+// the longest line is wider than the paper, and with an earlier page break
+// when a page has more lines than the sheet holds.
+#include <QPageSize>
 #include <QWidget>
 #include <string>
 
@@ -28,7 +31,8 @@ class PrintWindow : public QWidget {
 // Opens a fresh print window on the print file, modeless.
 PrintWindow* ShowPrintWindow(AppState& state);
 
-// Tests print into a PDF file instead of a printer; empty restores the printer.
-void SetPrintToPdfFile(const std::string& path);
+// Tests print into a PDF file of the given paper instead of a printer;
+// empty restores the printer.
+void SetPrintToPdfFile(const std::string& path, QPageSize::PageSizeId pageSize = QPageSize::A4);
 
 }  // namespace halcyra
