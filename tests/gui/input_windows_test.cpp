@@ -1,7 +1,9 @@
 // The natal and transit input windows: presets, the hour box, the main
 // window's Input command with the clock injected, picking from the names,
 // cities and time-zone lists, saving a name, and the atlas with a fake atlas.
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QPointer>
 #include <QRadioButton>
 
 #include "chart_input/atlas_exchange.h"
@@ -160,6 +162,17 @@ TEST_F(InputPicks, CityAndZoneFillTheWindowThatAskedForThem) {
   EXPECT_EQ(Text(InputD1(), "txtDiurnalTZ"), "3.30");
   EXPECT_EQ(Text(InputD(), "txtTZ"), "-5.45");
   EXPECT_TRUE(messages.shown.empty());
+
+  // Escape in a list closes its window, after a pick as before one.
+  Geograph().show();
+  for (QWidget* list : {static_cast<QWidget*>(TimeZone().List()), static_cast<QWidget*>(Geograph().List())}) {
+    QPointer<QWidget> window = list->window();
+    const std::string name = window->objectName().toStdString();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(list, &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull() || !window->isVisible()) << name;
+  }
 }
 
 TEST_F(InputPicks, DoubleClickedNameComputesItsChart) {

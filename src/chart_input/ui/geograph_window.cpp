@@ -1,6 +1,7 @@
 #include "chart_input/ui/geograph_window.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -92,5 +93,13 @@ void GeographWindow::cmdOpen_Click() {
 }
 
 void GeographWindow::cmdHelp_Click() { ShowTextHelp("\\GEOGRAPH.HLP"); }
+
+void GeographWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 }  // namespace halcyra

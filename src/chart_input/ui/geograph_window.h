@@ -29,6 +29,10 @@ class GeographWindow : public QWidget {
   void cmdOpen_Click();
   void cmdHelp_Click();
 
+ protected:
+  // Escape closes the list, which has no Close button of its own.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   AppState& state_;
   QListWidget* list_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,5 +53,13 @@ void TimeZoneWindow::UseZone(int row) {
 }
 
 void TimeZoneWindow::cmdUse_Click() { UseZone(list_->currentRow()); }
+
+void TimeZoneWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 }  // namespace halcyra

@@ -24,6 +24,10 @@ class TimeZoneWindow : public QWidget {
   void UseZone(int row);
   void cmdUse_Click();
 
+ protected:
+  // Escape closes the list, which has no Close button of its own.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   AppState& state_;
   QListWidget* list_ = nullptr;

@@ -93,6 +93,7 @@ int StartHalcyra(const StartupSettings& settings) {
   auto* title = new TitleWindow;
   title->show();
   title->cmdOK->setVisible(true);
+  title->cmdOK->setFocus();
   if (settings.titleShown) settings.titleShown(*title);
   while (state.flags.TitleDone == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -96,9 +97,21 @@ TitleWindow::TitleWindow() {
   cmdOK = new QPushButton("Continue", this);
   cmdOK->setObjectName("cmdOK");
   cmdOK->setVisible(false);
+  // Enter presses "Continue", as in a dialog.
+  cmdOK->setDefault(true);
+  cmdOK->setAutoDefault(true);
   layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
   connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
   setFixedWidth(420);
+}
+
+void TitleWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere in the window presses the default button once it shows.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && cmdOK->isVisible()) {
+    cmdOK->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TitleWindow::closeEvent(QCloseEvent* event) {

@@ -34,6 +34,7 @@ class TitleWindow : public QWidget {
   QLabel* Label2 = nullptr;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 };
 
