@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "chart_input/input_checks.h"
+#include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
@@ -181,6 +182,15 @@ TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {
   EXPECT_EQ(VisibleMenus().size(), 7);
   EXPECT_EQ(state.chart.MoreMenuVisible, 0);
   EXPECT_TRUE(TheMainWindow()->timer1->isActive());
+  // Each tick writes the date and the time with seconds into the caption.
+  for (int second : {7, 8}) {
+    SetClockOverride([second] { return ClockMoment{2026, 12, 7, 14, 5, second}; });
+    QMetaObject::invokeMethod(TheMainWindow()->timer1, "timeout");  // one tick
+    const std::string caption = TheMainWindow()->windowTitle().toStdString();
+    EXPECT_TRUE(caption.starts_with("Halcyra (Tropical zodiac) - 07 Dec 2026     ")) << caption;
+    EXPECT_NE(caption.find(":05:0" + std::to_string(second)), std::string::npos) << caption;
+  }
+  SetClockOverride({});
   // The automatic report: the chart header and the horary basics, the page
   // the horary tests freeze for this chart, then the page's closing blank
   // line and its spare entry. Data > Horary Basics shows the same page.

@@ -5,10 +5,14 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLocale>
+#include <QTime>
 #include <QTimer>
 #include <cmath>
 
+#include "chart_input/input_presets.h"
 #include "platform/gui/twips.h"
+#include "platform/number_format.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -27,6 +31,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   timer1 = new QTimer(this);
   timer1->setObjectName("Timer1");
   timer1->setInterval(1000);
+  connect(timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
   BuildFileMenu(*this);
   BuildInputMenu(*this);
   BuildRidurIzivaMenu(*this);
@@ -73,6 +78,32 @@ void MainWindow::RecordIniGeometry() {
   ini.MainWidth = static_cast<float>(RecordedTwipsX(ini.MainWidth, width()));
   // The height always snaps back to the menu bar's.
   ini.MainHeight = MainWindowHeightTwips;
+}
+
+namespace {
+
+// The locale's long time format without its time-zone name, the form a
+// desktop clock shows ("14:05:09", "2:05:09 PM").
+QString LongTimeText(const QTime& time) {
+  QString pattern = QLocale::system().timeFormat(QLocale::LongFormat);
+  QString withoutZone;
+  bool quoted = false;
+  for (const QChar c : pattern) {
+    if (c == '\'') quoted = !quoted;
+    if (!quoted && c == 't') continue;
+    withoutZone += c;
+  }
+  return QLocale::system().toString(time, withoutZone.simplified());
+}
+
+}  // namespace
+
+void MainWindow::Timer1_Timer() {
+  const ClockMoment now = ReadClock();
+  const QTime time(now.Hour, now.Minute, now.Second);
+  setWindowTitle(QString::fromLatin1(App().flags.ReportHeading + FormatDateDdMmmYyyy(now.Day, now.Month, now.Year) +
+                                     "     ") +
+                 LongTimeText(time));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,11 @@ class MainWindow : public QMainWindow {
   // Writes the window's current position and size back into the INI settings.
   void RecordIniGeometry();
 
+  // The timer's tick: the caption becomes the report heading, the date
+  // "dd mmm yyyy", five blanks and the time as the system writes it with
+  // seconds.
+  void Timer1_Timer();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
