@@ -25,6 +25,7 @@
 #include "shell/ui/help_menu.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/startup_windows.h"
+#include "shell/ui/window_placement.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
 #include "wheels/ui/voruv_edud_window.h"
@@ -63,6 +64,7 @@ int StartHalcyra(const StartupSettings& settings) {
   SetAboutWindowOpener([] { ShowAboutWindow(); });
   SetVoruvEdudCommand([] { ShowVoruvEdud(App()); });
   InstallCalculateChart();
+  InstallWindowPlacement();
 
   state.AppPath = settings.appPath.empty() ? ExecutableFolder() : settings.appPath;
   // A missing font file leaves the glyphs to a fallback font; start-up goes on.
