@@ -73,6 +73,32 @@ TEST(PlanetaryHours, HourOfAClockTime) {
   EXPECT_EQ(std::tuple(none.hour, none.night, none.weekday), std::tuple(3, true, 3));
 }
 
+// The rulers of every weekday against the traditional table of planetary
+// hours (William Lilly, Christian Astrology, 1647, "A Table of the Planetary
+// Hours"; the same in Agrippa's Three Books of Occult Philosophy, II.34):
+// the first day hour belongs to the planet the day is named after, and the
+// hours follow the Chaldean order Saturn, Jupiter, Mars, Sun, Venus,
+// Mercury, Moon. The week of 2 to 8 June 2024, Sunday to Saturday.
+TEST(PlanetaryHours, EveryWeekdaysRulersAsTheTraditionalTable) {
+  const struct { int day; const char* weekday; const char* dayHours[12]; const char* firstNightHour; } week[] = {
+      {2, "Sunday", {"Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn"}, "Jupiter"},
+      {3, "Monday", {"Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun"}, "Venus"},
+      {4, "Tuesday", {"Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon"}, "Saturn"},
+      {5, "Wednesday", {"Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars"}, "Sun"},
+      {6, "Thursday", {"Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury"}, "Moon"},
+      {7, "Friday", {"Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter"}, "Mars"},
+      {8, "Saturday", {"Saturn", "Jupiter", "Mars", "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars", "Sun", "Venus"}, "Mercury"},
+  };
+  for (const auto& d : week) {
+    const PlanetaryHoursTable table = PlanetaryHoursOf(d.day, 6, 2024, 5.25, 20.5);
+    EXPECT_EQ(DayRulerName(table.weekday), d.dayHours[0]) << d.weekday;
+    std::vector<std::string> dayHours, expected(std::begin(d.dayHours), std::end(d.dayHours));
+    for (int i = 0; i < 12; ++i) dayHours.push_back(table.hours[i].ruler);
+    EXPECT_EQ(dayHours, expected) << d.weekday;
+    EXPECT_EQ(table.hours[12].ruler, d.firstNightHour) << d.weekday;
+  }
+}
+
 // Every clock time of a day falls in the hour of the day's grid whose span
 // holds it; where the sunrise comes after noon (the old counting of hour
 // ends never stopped there) the answer is still a night hour 1 to 12.
