@@ -23,10 +23,12 @@ void ReadValueListFile(const std::string& path, std::span<float> elements) {
   for (size_t k = 0; k < count; ++k) {
     const std::string& line = (*lines)[k];
     if (line.empty()) break;
-    const std::string_view field = std::string_view(line).substr(0, 7);
+    std::string_view field = std::string_view(line).substr(0, 7);
     const double value = Val(field);
     if (!(std::fabs(value) <= ValueListLimit)) {
       const long lineNumber = static_cast<long>(k) + 1;
+      field.remove_prefix(std::min(field.find_first_not_of(" \t"), field.size()));
+      field = field.substr(0, field.find_last_not_of(" \t") + 1);
       throw StartupFileError(name, lineNumber,
                              name + ", line " + std::to_string(lineNumber) + ": the value \"" +
                                  std::string(field) + "\" is out of range (it must lie between -" +

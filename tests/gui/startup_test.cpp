@@ -99,6 +99,13 @@ TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
       {[](const std::string& dir) { fs::remove(dir + "/OPTIONS.OPT"); }, "OPTIONS.OPT"},
       {[](const std::string& dir) { std::ofstream(dir + "/ALMUTD1.DAT", std::ios::binary) << "1\r\n2\r\nthree\r\n"; },
        "ALMUTD1.DAT"},
+      // a home longitude no input box can hold
+      {[](const std::string& dir) {
+         auto lines = ReadTextLines(dir + "/OPTIONS.OPT").value();
+         lines[18] = "1e30     19 Home place: longitude degrees";
+         WriteTextLines(dir + "/OPTIONS.OPT", lines);
+       },
+       "OPTIONS.OPT, line 19"},
   };
   for (const auto& c : cases) {
     messages.shown.clear();
