@@ -208,6 +208,8 @@ TEST(SavePlan, FormFeedsByOption45) {
       {2, 4, {2, 1, 1, 0, 0}, "N = 1: a form feed after every entry but the first"},
       {3.5, 6, {3, 2, 1, 0}, "N = round(2.5) = 2, ties to even"},
       {1.5, 5, {5, 0}, "N = round(0.5) = 0: only the final form feed"},
+      {1e30, 5, {5, 0}, "N beyond any buffer: only the final form feed"},
+      {-1e30, 5, {5, 0}, "N far below 1: only the final form feed"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> entries;
