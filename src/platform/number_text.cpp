@@ -95,6 +95,9 @@ std::string StrNumber(double value, int significant) {
   if (value == 0) return " 0";
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*g", significant, value);
+  // The largest doubles round up past the range at 15 digits and would read
+  // back as nothing; they keep all their digits instead.
+  if (std::isinf(std::strtod(buffer, nullptr))) std::snprintf(buffer, sizeof buffer, "%.17g", value);
   std::string s = buffer;
   // Exponent forms keep the C library's spelling; plain forms lose nothing.
   if (s[0] == '-') return s;
