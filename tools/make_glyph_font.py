@@ -9,6 +9,9 @@ drawn in the same face stay ordinary text:
   code 191 + s   the glyph of zodiac sign s (1 Aries .. 12 Pisces)
   code 156       the retrograde mark
 
+The symbols of each kind share one cell width, as the wheel's label
+columns step by the width of one sample symbol.
+
 Letters, digits and punctuation (U+0020..U+007E, U+00A0..U+00FF) keep their
 own code points and come from DejaVu Sans. The symbols come from the Noto
 Sans Symbols and Noto Sans Symbols 2 fonts (SIL Open Font License 1.1) and,
@@ -25,7 +28,8 @@ import os
 import sys
 
 from fontTools.fontBuilder import FontBuilder
-from fontTools.pens.recordingPen import DecomposingRecordingPen
+from fontTools.pens.boundsPen import BoundsPen
+from fontTools.pens.recordingPen import DecomposingRecordingPen, RecordingPen
 from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
@@ -74,6 +78,16 @@ TEXT_RANGES = (range(0x20, 0x7F), range(0xA0, 0x100))
 LETTER_SCALE_X = 0.62  # two capitals narrowed into one glyph cell
 SYMBOL_SCALE = 1.2     # Noto's symbols are drawn small beside letters; bring them to cap height
 
+# The wheel steps from one symbol to the next by the width of one sample
+# glyph, so every symbol of a kind shares one cell: (advance, widest ink,
+# tallest ink) in em. Each symbol is scaled down to fit its cell's ink box if
+# it must be, centred across the cell, and centred upright on the middle of
+# the digits, so a symbol stands level with the numbers beside it.
+POINT_CELL = (1.0, 0.80, 0.80)
+SIGN_CELL = (0.80, 0.66, 0.72)
+RETROGRADE_CELL = (0.72, 0.58, 0.72)
+DIGIT_MIDDLE = 0.37  # em above the baseline
+
 
 class Source:
     def __init__(self, path, target_units, enlarge=1.0):
@@ -92,13 +106,26 @@ class Source:
         return self.glyphs[name].width * s * scale_x
 
 
-def glyph(sources, parts):
-    """One glyph from (source path, character, horizontal scale) parts set side by side."""
-    pen = TTGlyphPen(None)
+def glyph(sources, parts, cell=None, units=2048):
+    """One glyph from (source path, character, horizontal scale) parts set side
+    by side; with a cell (advance, ink width, ink height in em), fitted into it."""
+    outline = RecordingPen()
     advance = 0.0
     for path, char, scale_x in parts:
-        advance += sources[path].draw(char, pen, scale_x, advance)
-    return pen.glyph(), round(advance)
+        advance += sources[path].draw(char, outline, scale_x, advance)
+    pen = TTGlyphPen(None)
+    if cell is None:
+        outline.replay(pen)
+        return pen.glyph(), round(advance)
+    cell_advance, ink_width, ink_height = (units * v for v in cell)
+    bounds = BoundsPen(None)
+    outline.replay(bounds)
+    x0, y0, x1, y1 = bounds.bounds
+    scale = min(1.0, ink_width / (x1 - x0), ink_height / (y1 - y0))
+    dx = (cell_advance - scale * (x1 - x0)) / 2 - scale * x0
+    dy = units * DIGIT_MIDDLE - scale * (y0 + y1) / 2
+    outline.replay(TransformPen(pen, (scale, 0, 0, scale, round(dx), round(dy))))
+    return pen.glyph(), round(cell_advance)
 
 
 def build(out_dir):
@@ -112,8 +139,8 @@ def build(out_dir):
     pen = TTGlyphPen(None)
     glyf[".notdef"], metrics[".notdef"] = pen.glyph(), (units // 2, 0)
 
-    def add(name, code_point, parts):
-        g, advance = glyph(sources, parts)
+    def add(name, code_point, parts, cell=None):
+        g, advance = glyph(sources, parts, cell, units)
         order.append(name)
         cmap[code_point] = name
         glyf[name] = g
@@ -125,13 +152,14 @@ def build(out_dir):
             if char in sources[DEJAVU].cmap:
                 add(f"uni{char:04X}", char, [(DEJAVU, char, 1.0)])
     for point, (path, char) in POINT_GLYPHS.items():
-        add(f"point{point:02d}", GLYPH_BASE + POINT_CODE + point, [(path, char, 1.0)])
+        add(f"point{point:02d}", GLYPH_BASE + POINT_CODE + point, [(path, char, 1.0)], POINT_CELL)
     for point, letters in LETTER_POINTS.items():
         add(f"point{point:02d}", GLYPH_BASE + POINT_CODE + point,
-            [(DEJAVU, ord(c), LETTER_SCALE_X) for c in letters])
+            [(DEJAVU, ord(c), LETTER_SCALE_X) for c in letters], POINT_CELL)
     for sign in range(1, 13):
-        add(f"sign{sign:02d}", GLYPH_BASE + SIGN_CODE + sign, [(NOTO_SYMBOLS, SIGN_FIRST + sign - 1, 1.0)])
-    add("retrograde", GLYPH_BASE + RETROGRADE_CODE, [(RETROGRADE[0], RETROGRADE[1], 1.0)])
+        add(f"sign{sign:02d}", GLYPH_BASE + SIGN_CODE + sign, [(NOTO_SYMBOLS, SIGN_FIRST + sign - 1, 1.0)],
+            SIGN_CELL)
+    add("retrograde", GLYPH_BASE + RETROGRADE_CODE, [(RETROGRADE[0], RETROGRADE[1], 1.0)], RETROGRADE_CELL)
 
     fb = FontBuilder(units, isTTF=True)
     fb.setupGlyphOrder(order)

@@ -46,8 +46,10 @@ void LoadOptionsFile(AppState& state) {
 }
 
 void LoadOrbFile(AppState& state) {
-  ReadValueListFile(ResolveCaseInsensitive(state.options.OrbFileName),
-                    std::span<float>(state.options.AspectOrb).subspan(1));
+  // Read into a copy: a file that cannot be read leaves the orbs as they were.
+  auto orbs = state.options.AspectOrb;
+  ReadValueListFile(ResolveCaseInsensitive(state.options.OrbFileName), std::span<float>(orbs).subspan(1));
+  state.options.AspectOrb = orbs;
 }
 
 void LoadDiurnalOrbs(AppState& state) {

@@ -24,7 +24,9 @@ void ReadValueListFile(const std::string& path, std::span<float> elements);
 inline constexpr double ValueListLimit = 2147483647;
 
 void LoadOptionsFile(AppState& state);   // OPTIONS.OPT into OptionValues 1..244
-void LoadOrbFile(AppState& state);       // the file OrbFileName names into AspectOrb 1..17
+// The file OrbFileName names into AspectOrb 1..17; a file that cannot be read
+// throws and leaves AspectOrb as it was.
+void LoadOrbFile(AppState& state);
 void LoadDiurnalOrbs(AppState& state);   // DIURNAL.ORB into DiurnalOrb 1..10
 
 std::string IniFilePath(const std::string& appPath);

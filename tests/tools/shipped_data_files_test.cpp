@@ -26,17 +26,6 @@ std::vector<std::string> Lines(const std::string& name) {
   return lines.value_or(std::vector<std::string>{});
 }
 
-// Whole numbers, one a line.
-std::vector<long> Integers(const std::string& name) {
-  std::vector<long> values;
-  for (const auto& line : Lines(name)) {
-    char* end = nullptr;
-    values.push_back(std::strtol(line.c_str(), &end, 10));
-    EXPECT_EQ(*end, '\0') << name << ": \"" << line << "\"";
-  }
-  return values;
-}
-
 double WrappedDifference(double a, double b) { return std::remainder(b - a, 360.0); }
 
 }  // namespace
@@ -79,16 +68,19 @@ TEST(ShippedDataFiles, LilithYearlyValuesFollowTheUniformMotion) {
   }
 }
 
-// The wheel's ring radii, the house-label places, the 74 star notes in the
-// order of the fixed-star table, printable on one report line.
-TEST(ShippedDataFiles, DrawingTablesAndStarNotesHoldTheirCounts) {
-  const auto radius = Integers("RADIUS.DAT");
-  ASSERT_EQ(radius.size(), 361u);
-  EXPECT_EQ(radius[360], radius[0]);
-  for (long r : radius) EXPECT_TRUE(r >= 194 && r <= 217) << r;
-  const auto places = Integers("HCDATA.DAT");
-  ASSERT_EQ(places.size(), 121u);
-  for (long v : places) EXPECT_LE(std::labs(v), 300);
+// The wheel's drawing tables are what their generator makes of the shipped
+// font and options today.
+TEST(ShippedDataFiles, DrawingTablesAreTheGeneratorOutput) {
+  const std::string dir = halcyra::testing::ScratchDir("drawing-tables");
+  EXPECT_EQ(halcyra::testing::CommandOutput(std::string(halcyra::testing::Python) + HALCYRA_SOURCE_DIR
+                                            "/tools/make_drawing_tables.py " + dir),
+            "");
+  for (const char* name : {"RADIUS.DAT", "HCDATA.DAT"})
+    EXPECT_EQ(ReadWholeFile(dir + "/" + name), ReadWholeFile(halcyra::testing::ShippedPath(name))) << name;
+}
+
+// The 74 star notes in the order of the fixed-star table, printable on one report line.
+TEST(ShippedDataFiles, StarNotesHoldTheirCount) {
   const auto stars = Lines("STARS.TXT");
   EXPECT_EQ(stars.size(), 74u);
   for (const auto& line : stars) {
@@ -142,6 +134,16 @@ TEST(ShippedDataFiles, OptionValuesAreInTheirRanges) {
   EXPECT_GE(o[45], 2);  // the saved data file divides by option 45 - 1
   EXPECT_GT(o[30], 0);
   EXPECT_LT(o[117], o[118]);
+}
+
+// The font is what its generator builds from Debian's DejaVu and Noto fonts.
+TEST(GlyphFont, ShippedFontIsTheGeneratorOutput) {
+  const std::string dir = halcyra::testing::ScratchDir("glyph-font");
+  EXPECT_EQ(halcyra::testing::CommandOutput(std::string(halcyra::testing::Python) + HALCYRA_SOURCE_DIR
+                                            "/tools/make_glyph_font.py " + dir),
+            "");
+  for (const char* name : {"Orvane.ttf", "Orvane-LICENSE.txt"})
+    EXPECT_EQ(ReadWholeFile(dir + "/" + name), ReadWholeFile(halcyra::testing::ShippedPath(name))) << name;
 }
 
 // Glyph code n is the private-use character U+F000 + n: point p is code

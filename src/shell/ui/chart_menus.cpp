@@ -1,5 +1,5 @@
-// The menus that wait for the first chart: RidurIziva and Wheels stand here
-// empty and hidden until their commands arrive.
+// The menu that waits for the first chart: RidurIziva stands here empty and
+// hidden until its commands arrive.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,13 +13,6 @@ void BuildRidurIzivaMenu(MainWindow& window) {
   window.ridurIzivaMenu->setObjectName("mnuRidurIziva");
   window.ridurIzivaMenu->menuAction()->setObjectName("mnuRidurIziva");
   window.ridurIzivaMenu->menuAction()->setVisible(false);
-}
-
-void BuildWheelsMenu(MainWindow& window) {
-  window.wheelsMenu = window.menuBar()->addMenu("&Wheels");
-  window.wheelsMenu->setObjectName("mnuWheels");
-  window.wheelsMenu->menuAction()->setObjectName("mnuWheels");
-  window.wheelsMenu->menuAction()->setVisible(false);
 }
 
 }  // namespace halcyra

@@ -1,0 +1,42 @@
+#include "wheels/ui/wheel_rendering.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "wheels/ui/painter_surface.h"
+#include "wheels/wheel_frame.h"
+#include "wheels/wheel_paint_state.h"
+
+namespace halcyra {
+
+void PaintWheelOnWindow(AppState& state, QPainter& painter, const QSizeF& size) {
+  PainterSurface surface(painter, QRectF(QPointF(0, 0), size), PainterSurface::WindowArea(size, state.ini.StartScale),
+                         1.0);
+  PaintWheelFromState(state, surface, false);
+}
+
+QImage RenderWheelImage(AppState& state, const QSize& size) {
+  GetProperPlanets(state);
+  ReloadWheelOrbs(state);
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(WheelFrameStyle.background);
+  QPainter painter(&image);
+  PaintWheelOnWindow(state, painter, QSizeF(size));
+  return image;
+}
+
+void PrintWheelPage(AppState& state, QPrinter& printer) {
+  GetProperPlanets(state);
+  ReloadWheelOrbs(state);
+  QPainter painter(&printer);
+  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QSizeF pagePoints = printer.pageLayout().paintRect(QPageLayout::Point).size();
+  double unitsPerPoint = 1;
+  const WheelArea area = PainterSurface::PageArea(pagePoints, state.ini.StartScale, &unitsPerPoint);
+  PainterSurface surface(painter, QRectF(QPointF(0, 0), page.size()), area, unitsPerPoint);
+  state.wheel.PrintingWheel = 1;
+  PaintWheelFromState(state, surface, true);
+  state.wheel.PrintingWheel = 0;
+}
+
+}  // namespace halcyra

@@ -1,0 +1,184 @@
+#include "wheels/ui/wheels_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QTimer>
+
+#include "platform/gui/busy_pointer.h"
+#include "platform/gui/messages.h"
+#include "platform/gui/twips.h"
+#include "shell/ui/report_view.h"
+#include "shell/ui/window_placement.h"
+#include "wheels/ui/wheel_menus.h"
+#include "wheels/ui/wheel_rendering.h"
+#include "wheels/wheel_frame.h"
+#include "wheels/wheel_paint_state.h"
+
+namespace halcyra {
+
+namespace {
+QPointer<WheelsWindow> g_window;
+}
+
+// The window's drawing area: it shows the back buffer, painted afresh first.
+class WheelCanvas : public QWidget {
+ public:
+  explicit WheelCanvas(WheelsWindow& window) : QWidget(&window), window_(window) {
+    setObjectName("Picture");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    window_.PaintCanvas(painter);
+  }
+
+ private:
+  WheelsWindow& window_;
+};
+
+WheelsWindow::WheelsWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName("Wheels");
+  setWindowTitle("Chartwheels");
+  setAttribute(Qt::WA_DeleteOnClose);
+  canvas_ = new WheelCanvas(*this);
+  setCentralWidget(canvas_);
+  BuildMenus();
+  Form_Load();
+}
+
+void WheelsWindow::BuildMenus() {
+  QMenu* menu = nullptr;
+  const auto& entries = WheelMenuItems();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const WheelMenuEntry& entry = entries[i];
+    const bool opensMenu = entry.level == 0 && i + 1 < entries.size() && entries[i + 1].level == 1;
+    QAction* action = nullptr;
+    if (opensMenu) {
+      menu = menuBar()->addMenu(entry.caption);
+      menu->setObjectName(entry.name);
+      action = menu->menuAction();
+    } else {
+      action = entry.level == 0 ? menuBar()->addAction(entry.caption) : menu->addAction(entry.caption);
+      if (*entry.shortcut) action->setShortcut(QKeySequence(entry.shortcut));
+      action->setCheckable(entry.checkable);
+      action->setEnabled(entry.command != nullptr);
+      if (entry.command) {
+        const WheelCommand command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { command(*this); });
+      }
+    }
+    action->setObjectName(entry.name);
+    items_[entry.name] = action;
+  }
+}
+
+QAction* WheelsWindow::Item(const std::string& name) const {
+  const auto found = items_.find(name);
+  return found == items_.end() ? nullptr : found->second;
+}
+
+void WheelsWindow::Form_Load() {
+  const ScreenClass& screen = state_.flags.screen;
+  resize(std::max(PixelsFromTwipsX(screen.WheelWinWidth), 200), std::max(PixelsFromTwipsY(screen.WheelWinHeight), 200));
+  PlaceBelowMainWindow(*this);
+  TickChartType();
+  const int kind = state_.chart.ChartKind;
+  Item("mnuReturns")->setVisible((kind == 4 || kind == 5) && state_.chart.returns.IngressNumber == 0);
+}
+
+void WheelsWindow::TickChartType() {
+  Item("mnuCTAmerican")->setChecked(state_.ini.EuropeanChart != 1);
+  Item("mnuCTEuropean")->setChecked(state_.ini.EuropeanChart == 1);
+}
+
+void WheelsWindow::TickHouseSystem() {
+  for (const HouseSystemItem& item : HouseSystemItems())
+    if (QAction* action = Item(item.name)) action->setChecked(state_.options.HouseSystem == item.code);
+}
+
+bool WheelsWindow::Form_Paint() {
+  if (state_.chart.MoreMenuVisible) return false;
+  TickHouseSystem();
+  GetProperPlanets(state_);
+  if (const std::optional<std::string> warning = ReloadWheelOrbs(state_)) {
+    // not from inside a paint event: the box would paint over it
+    const std::string text = *warning;
+    QTimer::singleShot(0, this, [text] { ShowMessage(text, OrbFileWarningTitle, MessageIcon::Warning); });
+  }
+  const qreal ratio = canvas_->devicePixelRatioF();
+  QImage image(canvas_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(WheelFrameStyle.background);
+  {
+    QPainter painter(&image);
+    PaintWheelOnWindow(state_, painter, QSizeF(canvas_->size()));
+  }
+  buffer_ = image;
+  return true;
+}
+
+void WheelsWindow::PaintCanvas(QPainter& painter) {
+  Form_Paint();
+  painter.fillRect(canvas_->rect(), QColor::fromRgb(WheelFrameStyle.background));
+  painter.drawImage(QPointF(0, 0), buffer_);
+}
+
+QImage WheelsWindow::RenderImage(const QSize& size) { return RenderWheelImage(state_, size); }
+
+void WheelsWindow::PrintWheel(QPrinter& printer) { PrintWheelPage(state_, printer); }
+
+void WheelsWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  canvas_->update();
+}
+
+void WheelsWindow::mnuMode_Click(int mode) {
+  state_.chart.WheelMode = mode;
+  canvas_->repaint();
+}
+
+void WheelsWindow::mnuCTAmerican_Click() {
+  SetBusyPointer(true);
+  state_.ini.EuropeanChart = 0;
+  TickChartType();
+  canvas_->repaint();
+  SetBusyPointer(false);
+}
+
+void WheelsWindow::mnuCTEuropean_Click() {
+  SetBusyPointer(true);
+  state_.ini.EuropeanChart = 1;
+  TickChartType();
+  canvas_->repaint();
+  SetBusyPointer(false);
+}
+
+void WheelsWindow::mnuHelp_Click() { ShowTextHelp("\\WHEELS.HLP"); }
+
+WheelsWindow* TheWheelsWindow() { return g_window; }
+
+WheelsWindow* ShowChartWheel(AppState& state) {
+  SetBusyPointer(true);
+  UnloadWheels();
+  g_window = new WheelsWindow(state);
+  g_window->show();
+  SetBusyPointer(false);
+  return g_window;
+}
+
+void UnloadWheels() {
+  if (g_window) delete g_window.data();
+  g_window = nullptr;
+}
+
+void RepaintWheels() {
+  if (g_window) g_window->centralWidget()->repaint();
+}
+
+}  // namespace halcyra

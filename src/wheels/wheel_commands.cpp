@@ -1,0 +1,335 @@
+#include "wheels/wheel_commands.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "core/angle_helpers.h"
+#include "core/house_row.h"
+#include "core/house_system_heading.h"
+#include "platform/number_format.h"
+#include "platform/number_text.h"
+
+namespace halcyra {
+
+namespace {
+
+const std::string NoRetroFlags(NumPoints, ' ');
+
+std::string LowerCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+void CopyCusps(CuspTable& to, const CuspTable& from) {
+  for (int e = 1; e <= 13; ++e) to[e] = from[e];
+}
+
+void CopyPoints(PointArray& to, const PointArray& from) {
+  for (int p = 1; p <= NumPoints; ++p) to[p] = from[p];
+}
+
+// The place of the natal chart into a wheel set, for its captions.
+void TakeNatalPlace(const AppState& state, ChartSet& set) {
+  set.DateText = state.input.NatalDateText;
+  set.SiderealText = state.chart.natal.NatalSiderealText;
+  set.GeoLong = state.input.NatalGeoLong;
+  set.GeoLat = state.input.NatalGeoLat;
+  set.EWText = state.input.NatalEWText;
+  set.NSText = state.input.NatalNSText;
+}
+
+// The working set's house row for `longitudes` in `cusps`, as the wheel set's tags.
+std::string HouseRowInWorkingSet(AppState& state, const PointArray& longitudes, const CuspTable& cusps) {
+  WorkingSet& work = state.chart.work;
+  CopyPoints(work.PointLong, longitudes);
+  for (int e = 1; e <= 12; ++e) work.ChartCusp[e] = cusps[e];
+  BuildPlanetHouseRow(state);
+  return work.HouseTags;
+}
+
+void ClearCaption2(AppState& state) { WheelCaption2(state).fill(""); }
+
+void SetTransitLines(CaptionBlock& caption, const CaptionBlock& lines, int last) {
+  for (int line = 2; line <= last; ++line) caption[static_cast<size_t>(line)] = lines[static_cast<size_t>(line)];
+}
+
+// The single natal-point wheel of the solar-equilibrium and user-Ascendant
+// commands: the natal planets in equal houses from one degree.
+void SingleEqualHouseWheel(AppState& state, double start, const std::string& title) {
+  WheelSets& wheel = state.wheel;
+  const NatalSet& natal = state.chart.natal;
+  state.flags.WheelKind = 1;
+  BuildNatalHeadingLines(state);
+  WheelCaption1(state)[1] = state.chart.ChartName + title;
+  WheelCaption1(state)[7] = "";
+  SetWheelOrbFile(state, "NATAL.ORB");
+  CopyPoints(wheel.Wheel.Long, natal.NatalLong);
+  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  wheel.Wheel.RetroFlags = natal.NatalRetroFlags;
+  wheel.Wheel.Cusp = EqualHousesFrom(start, wheel.Wheel.Cusp);
+  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, natal.NatalLong, wheel.Wheel.Cusp);
+  TakeNatalPlace(state, wheel.Wheel);
+  state.chart.ChartKind = 0;
+}
+
+// The second wheel set from a chart's points and cusps, tagged with its own houses.
+void SecondSetFrom(AppState& state, const PointArray& longitudes, const PointArray& declinations,
+                   const CuspTable& cusps, const std::string& retroFlags) {
+  WheelSets& wheel = state.wheel;
+  CopyCusps(wheel.Wheel2.Cusp, cusps);
+  CopyPoints(wheel.Wheel2.Long, longitudes);
+  CopyPoints(wheel.Wheel2.Decl, declinations);
+  wheel.Wheel2.RetroFlags = retroFlags;
+  wheel.Wheel2.HouseTags = HouseRowInWorkingSet(state, longitudes, cusps);
+}
+
+// The transits round the natal planets in equal houses from one degree.
+void DualEqualHouseWheel(AppState& state, double start, const std::string& title) {
+  WheelSets& wheel = state.wheel;
+  const TransitSet& transit = state.chart.transit;
+  ClearCaption2(state);
+  state.flags.WheelKind = 2;
+  BuildNatalHeadingLines(state);
+  WheelCaption1(state)[1] = state.chart.ChartName + title;
+  WheelCaption1(state)[7] = "";
+  WheelCaption2(state)[1] = "Transits";
+  SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, true), 7);
+  SetWheelOrbFile(state, "NAT2TRAN.orb");
+  PrepareDualWheelNatal(state);
+  wheel.Wheel.Cusp = EqualHousesFrom(start, wheel.Wheel.Cusp);
+  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, state.chart.natal.NatalLong, wheel.Wheel.Cusp);
+  SecondSetFrom(state, transit.TransitLong, transit.TransitDecl, transit.TransitCusp, transit.TransitRetroFlags);
+}
+
+}  // namespace
+
+CaptionBlock& WheelCaption1(AppState& state) { return state.chart.WheelCaption1; }
+CaptionBlock& WheelCaption2(AppState& state) { return state.chart.WheelCaption2; }
+
+std::string PlainNumberText(double value) {
+  std::string text = StrNumber(value, 7);
+  if (!text.empty() && text[0] == ' ') text.erase(0, 1);
+  return text;
+}
+
+void BuildNatalHeadingLines(AppState& state) {
+  const ChartInput& in = state.input;
+  CaptionBlock& lines = WheelCaption1(state);
+  lines[1] = state.chart.ChartName + " - natal";
+  lines[2] = FormatDateDdMmmYyyy(in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt);
+  lines[3] = FormatNumber(in.NatalClockTime, "#0.00") + " " + in.NatalAmPm + " (" + PlainNumberText(in.NatalTZ) + ")";
+  lines[4] = FormatNumber(std::fabs(in.NatalGeoLong), "##0.00") + " " + in.NatalEWText;
+  lines[5] = FormatNumber(std::fabs(in.NatalGeoLat), "#0.00") + " " + in.NatalNSText;
+  lines[6] = state.chart.natal.NatalSiderealText;
+  SetHouseSystemHeading(state);
+}
+
+CaptionBlock TransitCaptionLines(const AppState& state, bool lowerCaseAmPm) {
+  const ChartInput& in = state.input;
+  CaptionBlock lines{};
+  lines[2] = FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear);
+  lines[3] = FormatNumber(in.ChartClockTime, "#0.00") + " " + (lowerCaseAmPm ? LowerCase(in.ChartAmPm) : in.ChartAmPm) +
+             " (" + PlainNumberText(in.TransitTZ) + ")";
+  lines[4] = FormatNumber(std::fabs(in.TransitGeoLong), "##0.00") + " " + in.TransitEWText;
+  lines[5] = FormatNumber(std::fabs(in.TransitGeoLat), "#0.00") + " " + in.TransitNSText;
+  return lines;
+}
+
+void BuildSecondHeadingLines(AppState& state) {
+  SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 6);
+}
+
+void BuildTransitHeadingLines(AppState& state) {
+  BuildNatalHeadingLines(state);
+  WheelCaption2(state)[1] = "Transit data";
+  SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 5);
+}
+
+void SetWheelOrbFile(AppState& state, const std::string& name) { state.options.OrbFileName = state.AppPath + "/" + name; }
+
+void PrepareDualWheelNatal(AppState& state) {
+  WheelSets& wheel = state.wheel;
+  const NatalSet& natal = state.chart.natal;
+  CopyCusps(wheel.Wheel.Cusp, natal.NatalCusp);
+  CopyCusps(wheel.Wheel2.Cusp, natal.NatalCusp);
+  CopyPoints(wheel.Wheel.Long, natal.NatalLong);
+  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  wheel.Wheel.RetroFlags = natal.NatalRetroFlags;
+  wheel.Wheel.HouseTags = natal.NatalHouseTags;
+  TakeNatalPlace(state, wheel.Wheel);
+  state.flags.WheelKind = 2;
+  state.chart.ChartKind = 0;
+}
+
+void PrepareNatalWheel(AppState& state) {
+  WheelSets& wheel = state.wheel;
+  const NatalSet& natal = state.chart.natal;
+  // The natal wheel carries the natal caption like every other wheel.
+  BuildNatalHeadingLines(state);
+  state.flags.WheelKind = 1;
+  SetWheelOrbFile(state, "NATAL.ORB");
+  CopyCusps(wheel.Wheel.Cusp, natal.NatalCusp);
+  CopyPoints(wheel.Wheel.Long, natal.NatalLong);
+  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  wheel.Wheel.RetroFlags = natal.NatalRetroFlags;
+  wheel.Wheel.HouseTags = natal.NatalHouseTags;
+  TakeNatalPlace(state, wheel.Wheel);
+  state.chart.ChartKind = 0;
+}
+
+void SetupNatalTransitDualWheel(AppState& state, bool secondPerson) {
+  const TransitSet& transit = state.chart.transit;
+  ClearCaption2(state);
+  state.flags.WheelKind = 2;
+  BuildNatalHeadingLines(state);
+  WheelCaption2(state)[1] = secondPerson ? state.chart.TransitChartName + " - natal" : "Transits";
+  SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 7);
+  SetWheelOrbFile(state, secondPerson ? "SYNASTRY.ORB" : "NAT2TRAN.ORB");
+  PrepareDualWheelNatal(state);
+  WheelSets& wheel = state.wheel;
+  CopyCusps(wheel.Wheel2.Cusp, transit.TransitCusp);
+  CopyPoints(wheel.Wheel2.Long, transit.TransitLong);
+  CopyPoints(wheel.Wheel2.Decl, transit.TransitDecl);
+  wheel.Wheel2.RetroFlags = transit.TransitRetroFlags;
+  wheel.Wheel2.HouseTags = transit.TransitHouseTags;
+}
+
+CuspTable EqualHousesFrom(double start, const CuspTable& cusps) {
+  CuspTable equal = cusps;
+  equal[4] = start;
+  for (int e = 5; e <= 12; ++e) equal[e] = NormalizeDegrees(equal[e - 1] + 30);
+  equal[1] = NormalizeDegrees(equal[12] + 30);
+  equal[2] = NormalizeDegrees(equal[1] + 30);
+  equal[3] = NormalizeDegrees(equal[2] + 30);
+  return equal;
+}
+
+double AscendantFromAnswer(const std::string& answer) {
+  const double value = Val(answer);
+  return std::isfinite(value) ? NormalizeDegrees(value) : 0;
+}
+
+void WheelsSingleNatal(AppState& state) {
+  state.chart.ChartReady = 0;
+  PrepareNatalWheel(state);
+}
+
+void WheelsSingleNatalSolsticePoints(AppState& state) {
+  WheelSets& wheel = state.wheel;
+  const NatalSet& natal = state.chart.natal;
+  state.flags.WheelKind = 1;
+  BuildNatalHeadingLines(state);
+  WheelCaption1(state)[1] = state.chart.ChartName + " - natal solstice points";
+  SetWheelOrbFile(state, "NATAL.ORB");
+  CopyCusps(wheel.Wheel.Cusp, natal.NatalCusp);
+  CopyPoints(wheel.Wheel.Long, natal.NatalSolstice);
+  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  wheel.Wheel.RetroFlags = NoRetroFlags;
+  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, natal.NatalSolstice, natal.NatalCusp);
+  TakeNatalPlace(state, wheel.Wheel);
+  state.chart.ChartKind = 0;
+}
+
+void WheelsSingleSolarArc(AppState& state) {
+  WheelSets& wheel = state.wheel;
+  const NatalSet& natal = state.chart.natal;
+  const SolarArcSet& arc = state.chart.arc;
+  state.flags.WheelKind = 1;
+  BuildNatalHeadingLines(state);
+  WheelCaption1(state)[1] = state.chart.ChartName + " - solar arc";
+  BuildSecondHeadingLines(state);
+  SetWheelOrbFile(state, "SOLARARC.ORB");
+  CopyCusps(wheel.Wheel.Cusp, arc.SolarArcCusp);
+  CopyPoints(wheel.Wheel.Long, arc.SolarArcLong);
+  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  wheel.Wheel.RetroFlags = NoRetroFlags;
+  TakeNatalPlace(state, wheel.Wheel);
+  wheel.Wheel.DateText = state.input.TransitDateText;
+  wheel.Wheel.SiderealText = std::string(13, ' ');
+  wheel.Wheel.HouseTags = natal.NatalHouseTags;
+  state.chart.ChartKind = 2;
+}
+
+void WheelsSingleTransits(AppState& state, bool secondPerson) {
+  WheelSets& wheel = state.wheel;
+  const TransitSet& transit = state.chart.transit;
+  const ChartInput& in = state.input;
+  state.flags.WheelKind = 1;
+  state.chart.ChartReady = 0;
+  BuildNatalHeadingLines(state);
+  CaptionBlock& caption = WheelCaption1(state);
+  caption[1] = state.chart.TransitChartName;
+  SetTransitLines(caption, TransitCaptionLines(state, false), 5);
+  caption[6] = transit.TransitSiderealText;
+  CopyCusps(wheel.Wheel.Cusp, transit.TransitCusp);
+  CopyPoints(wheel.Wheel.Long, transit.TransitLong);
+  CopyPoints(wheel.Wheel.Decl, transit.TransitDecl);
+  wheel.Wheel.RetroFlags = transit.TransitRetroFlags;
+  wheel.Wheel.DateText = in.TransitDateText;
+  wheel.Wheel.SiderealText = transit.TransitSiderealText;
+  wheel.Wheel.HouseTags = transit.TransitHouseTags;
+  wheel.Wheel.GeoLong = in.TransitGeoLong;
+  wheel.Wheel.EWText = in.TransitEWText;
+  wheel.Wheel.GeoLat = in.TransitGeoLat;
+  wheel.Wheel.NSText = in.TransitNSText;
+  SetWheelOrbFile(state, secondPerson ? "NATAL.ORB" : "TRANSIT.ORB");
+  state.chart.ChartKind = 3;
+}
+
+void WheelsSingleSolarEquilibrium(AppState& state) {
+  SingleEqualHouseWheel(state, state.chart.natal.NatalLong[Sun], " - solar equilibrium");
+}
+
+void WheelsSingleUserDefinedAsc(AppState& state, double ascendant) {
+  SingleEqualHouseWheel(state, ascendant, " - user defined Asc");
+}
+
+void WheelsDualSolsticePointsNatal(AppState& state) {
+  const NatalSet& natal = state.chart.natal;
+  ClearCaption2(state);
+  state.flags.WheelKind = 2;
+  BuildNatalHeadingLines(state);
+  WheelCaption2(state)[1] = "Natal Solstice Points";
+  SetWheelOrbFile(state, "NATAL.ORB");
+  PrepareDualWheelNatal(state);
+  SecondSetFrom(state, natal.NatalSolstice, natal.NatalDecl, natal.NatalCusp, NoRetroFlags);
+}
+
+void WheelsDualProgressedNatal(AppState& state) {
+  const ProgressedSet& prog = state.chart.prog;
+  ClearCaption2(state);
+  state.flags.WheelKind = 2;
+  BuildNatalHeadingLines(state);
+  WheelCaption2(state)[1] = "Progressed chart";
+  SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, true), 7);
+  SetWheelOrbFile(state, "Progress.orb");
+  PrepareDualWheelNatal(state);
+  SecondSetFrom(state, prog.ProgLong, prog.ProgDecl, prog.ProgCusp, prog.ProgRetroFlags);
+}
+
+void WheelsDualSolarArcNatal(AppState& state) {
+  const SolarArcSet& arc = state.chart.arc;
+  ClearCaption2(state);
+  state.flags.WheelKind = 2;
+  BuildTransitHeadingLines(state);
+  WheelCaption2(state)[1] = "Solar arc data";
+  WheelCaption2(state)[6] = WheelCaption2(state)[7] = "";
+  SetWheelOrbFile(state, "SolarArc.ORB");
+  PrepareDualWheelNatal(state);
+  SecondSetFrom(state, arc.SolarArcLong, state.chart.natal.NatalDecl, arc.SolarArcCusp, NoRetroFlags);
+}
+
+void WheelsDualTransitsNatal(AppState& state, bool secondPerson) {
+  state.chart.ChartReady = 0;
+  SetupNatalTransitDualWheel(state, secondPerson);
+}
+
+void WheelsDualTransitsSolarEquilibrium(AppState& state) {
+  DualEqualHouseWheel(state, state.chart.natal.NatalLong[Sun], " - solar equilibrium");
+}
+
+void WheelsDualTransitsUserDefinedAsc(AppState& state, double ascendant) {
+  DualEqualHouseWheel(state, ascendant, " - user defined Asc");
+}
+
+}  // namespace halcyra
