@@ -145,20 +145,15 @@ RingPlacement PlaceRingPoints(const RingInput& in) {
     double radius = innerRing ? setup.RingRadius[static_cast<size_t>(h)] : GlyphRadiusAt(*in.glyphRadius, angle);
 
     if (europeanSingle) {
-      angle = NormalizeDegrees(ring.SortKey[j] - cuspRing[10]);
-      const double gap = angle - lastGlyphAngle;
-      if ((gap >= -16 && gap < 4) || (gap >= -360 && gap < -356)) {
-        angle = NormalizeDegrees(lastGlyphAngle + setup.SlotWidth);
-        if (houseOffset < 2 && n == 1 && angle >= 102.5 && angle <= 137.5) angle += 2 - houseOffset;
-      } else {
-        const double nextCusp = NormalizeDegrees(cuspRing[NextHouseCuspEntry(h)] - cuspRing[10]);
-        // room for the points still to come in the house
-        const double limit = NormalizeDegrees(nextCusp - (c - n + 1) * setup.SlotWidth);
-        if (angle > limit) angle = limit;
-        if (angle <= 28 && limit >= 332) angle = 0;
-        if ((angle >= 270 || angle < 180) && angle + 2 < nextCusp) angle += 2;
-      }
-      lastGlyphAngle = angle;
+      EuropeanStep step;
+      step.angle = NormalizeDegrees(ring.SortKey[j] - cuspRing[10]);
+      step.lastGlyphAngle = lastGlyphAngle;
+      step.nextCuspAngle = NormalizeDegrees(cuspRing[NextHouseCuspEntry(h)] - cuspRing[10]);
+      step.houseOffset = houseOffset;
+      step.housePoints = c;
+      step.housePointNo = n;
+      step.slotWidth = setup.SlotWidth;
+      angle = lastGlyphAngle = EuropeanGlyphAngle(step);
       radius = GlyphRadiusAt(*in.glyphRadius, angle);
     }
     if (innerRing) {
@@ -174,6 +169,24 @@ RingPlacement PlaceRingPoints(const RingInput& in) {
     ++housePointNo;
   }
   return placement;
+}
+
+double EuropeanGlyphAngle(const EuropeanStep& step) {
+  double angle = step.angle;
+  const double gap = angle - step.lastGlyphAngle;
+  // too close, also when the last glyph stands just before 360 and this one just after 0
+  if ((gap >= -16 && gap < 4) || (gap >= -360 && gap < -356)) {
+    angle = NormalizeDegrees(step.lastGlyphAngle + step.slotWidth);
+    if (step.houseOffset < 2 && step.housePointNo == 1 && angle >= 102.5 && angle <= 137.5)
+      angle += 2 - step.houseOffset;
+    return angle;
+  }
+  const double limit =
+      NormalizeDegrees(step.nextCuspAngle - (step.housePoints - step.housePointNo + 1) * step.slotWidth);
+  if (angle > limit) angle = limit;
+  if (angle <= 28 && limit >= 332) angle = 0;
+  if ((angle >= 270 || angle < 180) && angle + 2 < step.nextCuspAngle) angle += 2;
+  return angle;
 }
 
 }  // namespace halcyra

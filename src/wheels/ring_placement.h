@@ -72,6 +72,22 @@ struct RingPlacement {
 
 RingPlacement PlaceRingPoints(const RingInput& input);
 
+// The European glyph angle of one point, from its angle counted from the
+// Descendant and the angle of the glyph placed before it (-100 for none):
+// too close to that glyph it goes one slot on; otherwise it keeps room
+// before the next cusp for the points still to come in its house and
+// steps 2 degrees off a cusp it would cover.
+struct EuropeanStep {
+  double angle = 0;           // the point's longitude less the Descendant's, 0 to 360
+  double lastGlyphAngle = -100;
+  double nextCuspAngle = 0;   // the next house's cusp less the Descendant's
+  double houseOffset = 0;     // the point's distance past its house's cusp
+  int housePoints = 1;        // HouseCount of its house, shown or not
+  int housePointNo = 1;       // its number among the shown points of its house
+  double slotWidth = 4;
+};
+double EuropeanGlyphAngle(const EuropeanStep& step);
+
 // The RADIUS.DAT radius at an angle rounded to the whole degree (halves to
 // the even degree) and brought into 0 to 360.
 int GlyphRadiusAt(const DegreeTable& radii, double angle);

@@ -7,6 +7,9 @@
 #include "wheels/ui/painter_surface.h"
 #include "wheels/wheel_paint_state.h"
 
+// The wheel tests' charts, compiled into this program as well.
+#include "wheels/wheel_fixture.cpp"
+
 namespace halcyra::testing {
 
 namespace {

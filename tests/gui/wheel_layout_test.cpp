@@ -10,7 +10,7 @@
 #include "wheel_ink.h"
 #include "wheels/wheel_commands.h"
 
-#include "wheels/wheel_fixture.cpp"
+#include "wheels/wheel_fixture.h"
 
 namespace halcyra::testing {
 namespace {

@@ -138,16 +138,21 @@ void WheelsWindow::resizeEvent(QResizeEvent* event) {
   canvas_->update();
 }
 
+void WheelsWindow::Repaint() {
+  Form_Paint();
+  canvas_->update();
+}
+
 void WheelsWindow::mnuMode_Click(int mode) {
   state_.chart.WheelMode = mode;
-  canvas_->repaint();
+  Repaint();
 }
 
 void WheelsWindow::mnuCTAmerican_Click() {
   SetBusyPointer(true);
   state_.ini.EuropeanChart = 0;
   TickChartType();
-  canvas_->repaint();
+  Repaint();
   SetBusyPointer(false);
 }
 
@@ -155,7 +160,7 @@ void WheelsWindow::mnuCTEuropean_Click() {
   SetBusyPointer(true);
   state_.ini.EuropeanChart = 1;
   TickChartType();
-  canvas_->repaint();
+  Repaint();
   SetBusyPointer(false);
 }
 
@@ -178,7 +183,7 @@ void UnloadWheels() {
 }
 
 void RepaintWheels() {
-  if (g_window) g_window->centralWidget()->repaint();
+  if (g_window) g_window->Repaint();
 }
 
 }  // namespace halcyra

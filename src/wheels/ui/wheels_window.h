@@ -24,6 +24,9 @@ class WheelsWindow : public QMainWindow {
   // the display sets, reads the orbs and draws the wheel into the back
   // buffer. Returns false when it was skipped.
   bool Form_Paint();
+  // The paint run at once and shown: what a command that changes the
+  // picture calls.
+  void Repaint();
   // Draws the whole wheel at full page on the printer's current page, with
   // the printer's options, radius factor and the PERSONAL.NAM footer.
   void PrintWheel(QPrinter& printer);

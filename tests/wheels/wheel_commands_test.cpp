@@ -1,0 +1,120 @@
+// The main window's natal-based Wheels commands on the Apollo 11 chart: the
+// wheel sets, captions, orb file and kinds each prepares; the equal houses
+// from one degree and the typed Ascendant.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "wheel_fixture.h"
+#include "wheels/wheel_commands.h"
+
+namespace halcyra {
+namespace {
+
+TEST(WheelCommands, NatalCaptionBlock) {
+  auto state = testing::ApolloState();
+  WheelsSingleNatal(*state);
+  const CaptionBlock& c = WheelCaption1(*state);
+  EXPECT_EQ(std::vector<std::string>(c.begin() + 1, c.end()),
+            (std::vector<std::string>{"Apollo 11 launch - natal", "16 Jul 1969", "9.32 A.M. (4)", "80.36 WEST",
+                                      "28.36 NORTH", state->chart.natal.NatalSiderealText, "Placidus"}));
+}
+
+TEST(WheelCommands, EachCommandsSetsCaptionsAndOrbFile) {
+  struct Row {
+    const char* name;
+    std::function<void(AppState&)> command;
+    int wheelKind;
+    const char* orbFile;  // exactly as the command writes it
+    const char* caption1, *caption2;
+    int chartKind;
+  };
+  const Row rows[] = {
+      {"Natal", WheelsSingleNatal, 1, "NATAL.ORB", "Apollo 11 launch - natal", "", 0},
+      {"Natal Solstice Points", WheelsSingleNatalSolsticePoints, 1, "NATAL.ORB",
+       "Apollo 11 launch - natal solstice points", "", 0},
+      {"Solar Arc", WheelsSingleSolarArc, 1, "SOLARARC.ORB", "Apollo 11 launch - solar arc", "", 2},
+      {"Transits", [](AppState& s) { WheelsSingleTransits(s, false); }, 1, "TRANSIT.ORB", "Transits", "", 3},
+      {"Transits of a second person", [](AppState& s) { WheelsSingleTransits(s, true); }, 1, "NATAL.ORB",
+       "Transits", "", 3},
+      {"Solar Equilibrium", WheelsSingleSolarEquilibrium, 1, "NATAL.ORB", "Apollo 11 launch - solar equilibrium",
+       "", 0},
+      {"User Defined ASC", [](AppState& s) { WheelsSingleUserDefinedAsc(s, 40); }, 1, "NATAL.ORB",
+       "Apollo 11 launch - user defined Asc", "", 0},
+      {"Solstice Point vs Natal", WheelsDualSolsticePointsNatal, 2, "NATAL.ORB", "Apollo 11 launch - natal",
+       "Natal Solstice Points", 0},
+      {"Progressed vs Natal", WheelsDualProgressedNatal, 2, "Progress.orb", "Apollo 11 launch - natal",
+       "Progressed chart", 0},
+      {"Solar Arc vs Natal", WheelsDualSolarArcNatal, 2, "SolarArc.ORB", "Apollo 11 launch - natal",
+       "Solar arc data", 0},
+      {"Transits vs Natal", [](AppState& s) { WheelsDualTransitsNatal(s, false); }, 2, "NAT2TRAN.ORB",
+       "Apollo 11 launch - natal", "Transits", 0},
+      {"Transits vs Natal, second person", [](AppState& s) { WheelsDualTransitsNatal(s, true); }, 2,
+       "SYNASTRY.ORB", "Apollo 11 launch - natal", "Transits - natal", 0},
+      {"Transits vs Natal Solar Equilibrium", WheelsDualTransitsSolarEquilibrium, 2, "NAT2TRAN.orb",
+       "Apollo 11 launch - solar equilibrium", "Transits", 0},
+      {"Transits vs Natal User Defined ASC", [](AppState& s) { WheelsDualTransitsUserDefinedAsc(s, 40); }, 2,
+       "NAT2TRAN.orb", "Apollo 11 launch - user defined Asc", "Transits", 0},
+  };
+  for (const Row& r : rows) {
+    auto state = testing::ApolloState();
+    state->chart.ChartKind = 9;
+    r.command(*state);
+    EXPECT_EQ(state->flags.WheelKind, r.wheelKind) << r.name;
+    EXPECT_EQ(state->options.OrbFileName, state->AppPath + "/" + r.orbFile) << r.name;
+    EXPECT_EQ(WheelCaption1(*state)[1], r.caption1) << r.name;
+    if (r.wheelKind == 2) {
+      EXPECT_EQ(WheelCaption2(*state)[1], r.caption2) << r.name;
+    }
+    EXPECT_EQ(state->chart.ChartKind, r.chartKind) << r.name;
+  }
+}
+
+TEST(WheelCommands, WhatEachWheelSetHolds) {
+  auto state = testing::ApolloState();
+  const ChartState& c = state->chart;
+  const WheelSets& w = state->wheel;
+
+  WheelsSingleSolarArc(*state);
+  EXPECT_EQ(w.Wheel.Long[Sun], c.arc.SolarArcLong[Sun]);
+  EXPECT_EQ(w.Wheel.Decl[Moon], c.natal.NatalDecl[Moon]) << "natal declinations";
+  EXPECT_EQ(w.Wheel.RetroFlags, std::string(NumPoints, ' ')) << "no retrograde marks";
+  EXPECT_EQ(w.Wheel.SiderealText, std::string(13, ' '));
+  EXPECT_EQ(w.Wheel.HouseTags, c.natal.NatalHouseTags);
+
+  WheelsDualProgressedNatal(*state);
+  EXPECT_EQ(w.Wheel.Long[Moon], c.natal.NatalLong[Moon]);
+  EXPECT_EQ(w.Wheel2.Long[Moon], c.prog.ProgLong[Moon]);
+  EXPECT_EQ(w.Wheel2.Cusp[4], c.prog.ProgCusp[4]);
+  EXPECT_EQ(WheelCaption2(*state)[3], "4.17 p.m. (4)") << "lower-case A.M./P.M.";
+
+  WheelsDualSolarArcNatal(*state);
+  EXPECT_EQ(WheelCaption2(*state)[2], "20 Jul 1969");
+  EXPECT_EQ(WheelCaption2(*state)[3], "4.17 P.M. (4)");
+  EXPECT_EQ(WheelCaption2(*state)[6] + WheelCaption2(*state)[7], "");
+
+  WheelsDualTransitsSolarEquilibrium(*state);
+  EXPECT_EQ(w.Wheel.Cusp[4], c.natal.NatalLong[Sun]) << "equal houses from the natal Sun";
+  EXPECT_EQ(w.Wheel2.Cusp[4], c.transit.TransitCusp[4]);
+  EXPECT_EQ(w.Wheel2.HouseTags, c.transit.TransitHouseTags) << "the transits in their own houses";
+  EXPECT_EQ(WheelCaption1(*state)[7], "");
+}
+
+TEST(WheelCommands, EqualHousesFromOneDegree) {
+  // The Sun at 350: the 1st house at 350, the 2nd at 20, the MC entry at 260.
+  CuspTable before{};
+  before[0] = -1, before[13] = -2;
+  const CuspTable c = EqualHousesFrom(350, before);
+  EXPECT_EQ(std::vector<double>(c.begin(), c.end()),
+            (std::vector<double>{-1, 260, 290, 320, 350, 20, 50, 80, 110, 140, 170, 200, 230, -2}));
+}
+
+TEST(WheelCommands, TypedAscendant) {
+  // The leading number, brought into 0 to 360; no number is 0.
+  const std::pair<const char*, double> answers[] = {
+      {"", 0}, {" 0", 0}, {"400", 40}, {"-30", 330}, {"360", 0}, {"123.5 degrees", 123.5}, {"Leo", 0}};
+  for (const auto& [answer, ascendant] : answers) EXPECT_EQ(AscendantFromAnswer(answer), ascendant) << answer;
+}
+
+}  // namespace
+}  // namespace halcyra
