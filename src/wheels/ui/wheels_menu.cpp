@@ -7,6 +7,7 @@
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
+#include "core/return_search.h"
 #include "platform/gui/messages.h"
 #include "shell/ui/main_window.h"
 #include "state/app_state.h"
@@ -69,6 +70,8 @@ constexpr WheelsMenuRow WheelsMenuRows[] = {
 }  // namespace
 
 void BuildWheelsMenu(MainWindow& window) {
+  // the return searches show their single wheels through the wheel window
+  SetReturnWheelDisplay([](AppState& state) { ShowChartWheel(state); });
   window.wheelsMenu = window.menuBar()->addMenu("&Wheels");
   window.wheelsMenu->setObjectName("mnuWheels");
   window.wheelsMenu->menuAction()->setObjectName("mnuWheels");

@@ -178,7 +178,11 @@ WheelsWindow* ShowChartWheel(AppState& state) {
 }
 
 void UnloadWheels() {
-  if (g_window) delete g_window.data();
+  // later, not now: the window's own commands reopen it from its menu
+  if (g_window) {
+    g_window->hide();
+    g_window->deleteLater();
+  }
   g_window = nullptr;
 }
 
