@@ -46,57 +46,57 @@ unsigned WheelColour(const OptionTables& options, int option) {
   return QBColorRgb(static_cast<int>(RoundHalfEven(value)));
 }
 
-SurfaceTwin WindowTwin(const OptionTables& options) {
+namespace {
+
+// The option numbers of one surface's cells, sizes and colours, and its constants.
+struct TwinOptionNumbers {
+  bool printer;
+  int signWidth, digitWidth, signHeight, digitHeight;
+  int caption, cuspDegrees, cuspSign, cuspMinutes, glyph, degrees, sign, minutes, mark;  // sizes
+  int colourOffset;  // each size's colour: window size + 20, printer size + 25
+  int closeUpFrom, closeUpBy;
+  double stepScale, radiusFactor, europeanTopBottomShift, europeanLeftShift;
+  std::array<double, 5> europeanOffsets;
+};
+constexpr TwinOptionNumbers WindowOptions = {
+    false, 60, 61, 62, 63, 68, 69, 70, 71, 72, 73, 74, 75, 76, 20, 193, 194, 480.0 / 640, 1, 23, 49, {-2, 6, 16, 33, 40}};
+constexpr TwinOptionNumbers PrinterOptions = {
+    true, 64, 65, 66, 67, 78, 79, 80, 81, 82, 83, 84, 85, 86, 25, 195, 196, 480.0 / 600, 0.9875, 21, 39, {-2, 5, 12, 26, 30}};
+
+SurfaceTwin TwinOf(const OptionTables& options, const TwinOptionNumbers& n) {
   SurfaceTwin t;
-  t.printer = false;
-  t.signCellWidthOffset = Option(options, 60);
-  t.digitCellWidthOffset = Option(options, 61);
-  t.signCellHeightOffset = Option(options, 62);
-  t.digitCellHeightOffset = Option(options, 63);
-  t.caption = Style(options, 68, 88);
-  t.cuspDegrees = Style(options, 69, 89);
-  t.cuspSign = Style(options, 70, 90);
-  t.cuspMinutes = Style(options, 71, 91);
-  t.glyph = Style(options, 72, 92);
-  t.degrees = Style(options, 73, 93);
-  t.sign = Style(options, 74, 94);
-  t.minutes = Style(options, 75, 95);
-  t.mark = Style(options, 76, 96);
-  t.stepScale = 480.0 / 640;
-  t.radiusFactor = 1;
-  t.minutesOption = Option(options, 75);
-  t.closeUpFrom = Option(options, 193);
-  t.closeUpBy = Option(options, 194);
-  t.europeanTopBottomShift = 23;
-  t.europeanLeftShift = 49;
-  t.europeanOffsets = {-2, 6, 16, 33, 40};
+  t.printer = n.printer;
+  t.signCellWidthOffset = Option(options, n.signWidth);
+  t.digitCellWidthOffset = Option(options, n.digitWidth);
+  t.signCellHeightOffset = Option(options, n.signHeight);
+  t.digitCellHeightOffset = Option(options, n.digitHeight);
+  const auto style = [&](int size) { return Style(options, size, size + n.colourOffset); };
+  t.caption = style(n.caption);
+  t.cuspDegrees = style(n.cuspDegrees);
+  t.cuspSign = style(n.cuspSign);
+  t.cuspMinutes = style(n.cuspMinutes);
+  t.glyph = style(n.glyph);
+  t.degrees = style(n.degrees);
+  t.sign = style(n.sign);
+  t.minutes = style(n.minutes);
+  t.mark = style(n.mark);
+  t.minutesOption = Option(options, n.minutes);
+  t.closeUpFrom = Option(options, n.closeUpFrom);
+  t.closeUpBy = Option(options, n.closeUpBy);
+  t.stepScale = n.stepScale;
+  t.radiusFactor = n.radiusFactor;
+  t.europeanTopBottomShift = n.europeanTopBottomShift;
+  t.europeanLeftShift = n.europeanLeftShift;
+  t.europeanOffsets = n.europeanOffsets;
   return t;
 }
 
+}  // namespace
+
+SurfaceTwin WindowTwin(const OptionTables& options) { return TwinOf(options, WindowOptions); }
+
 SurfaceTwin PrinterTwin(const OptionTables& options) {
-  SurfaceTwin t;
-  t.printer = true;
-  t.signCellWidthOffset = Option(options, 64);
-  t.digitCellWidthOffset = Option(options, 65);
-  t.signCellHeightOffset = Option(options, 66);
-  t.digitCellHeightOffset = Option(options, 67);
-  t.caption = Style(options, 78, 103);
-  t.cuspDegrees = Style(options, 79, 104);
-  t.cuspSign = Style(options, 80, 105);
-  t.cuspMinutes = Style(options, 81, 106);
-  t.glyph = Style(options, 82, 107);
-  t.degrees = Style(options, 83, 108);
-  t.sign = Style(options, 84, 109);
-  t.minutes = Style(options, 85, 110);
-  t.mark = Style(options, 86, 111);
-  t.stepScale = 480.0 / 600;
-  t.radiusFactor = 0.9875;
-  t.minutesOption = Option(options, 85);
-  t.closeUpFrom = Option(options, 195);
-  t.closeUpBy = Option(options, 196);
-  t.europeanTopBottomShift = 21;
-  t.europeanLeftShift = 39;
-  t.europeanOffsets = {-2, 5, 12, 26, 30};
+  SurfaceTwin t = TwinOf(options, PrinterOptions);
   t.captionBelowTop = Option(options, 243);
   t.innerCaptionLines = Option(options, 191);
   t.footerWanted = Option(options, 174) != 0;

@@ -38,6 +38,18 @@ void TakeNatalPlace(const AppState& state, ChartSet& set) {
   set.NSText = state.input.NatalNSText;
 }
 
+// The natal set, with its place, into the first wheel set.
+void NatalIntoFirstWheelSet(AppState& state) {
+  ChartSet& first = state.wheel.Wheel;
+  const NatalSet& natal = state.chart.natal;
+  CopyCusps(first.Cusp, natal.NatalCusp);
+  CopyPoints(first.Long, natal.NatalLong);
+  CopyPoints(first.Decl, natal.NatalDecl);
+  first.RetroFlags = natal.NatalRetroFlags;
+  first.HouseTags = natal.NatalHouseTags;
+  TakeNatalPlace(state, first);
+}
+
 // The working set's house row for `longitudes` in `cusps`, as the wheel set's tags.
 std::string HouseRowInWorkingSet(AppState& state, const PointArray& longitudes, const CuspTable& cusps) {
   WorkingSet& work = state.chart.work;
@@ -47,7 +59,15 @@ std::string HouseRowInWorkingSet(AppState& state, const PointArray& longitudes, 
   return work.HouseTags;
 }
 
-void ClearCaption2(AppState& state) { WheelCaption2(state).fill(""); }
+// The first steps of a dual command: the second caption afresh with its
+// title, a dual wheel, the natal caption and the orb file.
+void BeginDualWheel(AppState& state, const std::string& secondTitle, const std::string& orbFile) {
+  WheelCaption2(state).fill("");
+  state.flags.WheelKind = 2;
+  BuildNatalHeadingLines(state);
+  WheelCaption2(state)[1] = secondTitle;
+  SetWheelOrbFile(state, orbFile);
+}
 
 void SetTransitLines(CaptionBlock& caption, const CaptionBlock& lines, int last) {
   for (int line = 2; line <= last; ++line) caption[static_cast<size_t>(line)] = lines[static_cast<size_t>(line)];
@@ -87,14 +107,10 @@ void SecondSetFrom(AppState& state, const PointArray& longitudes, const PointArr
 void DualEqualHouseWheel(AppState& state, double start, const std::string& title) {
   WheelSets& wheel = state.wheel;
   const TransitSet& transit = state.chart.transit;
-  ClearCaption2(state);
-  state.flags.WheelKind = 2;
-  BuildNatalHeadingLines(state);
+  BeginDualWheel(state, "Transits", "NAT2TRAN.orb");
   WheelCaption1(state)[1] = state.chart.ChartName + title;
   WheelCaption1(state)[7] = "";
-  WheelCaption2(state)[1] = "Transits";
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, true), 7);
-  SetWheelOrbFile(state, "NAT2TRAN.orb");
   PrepareDualWheelNatal(state);
   wheel.Wheel.Cusp = EqualHousesFrom(start, wheel.Wheel.Cusp);
   wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, state.chart.natal.NatalLong, wheel.Wheel.Cusp);
@@ -148,43 +164,26 @@ void BuildTransitHeadingLines(AppState& state) {
 void SetWheelOrbFile(AppState& state, const std::string& name) { state.options.OrbFileName = state.AppPath + "/" + name; }
 
 void PrepareDualWheelNatal(AppState& state) {
-  WheelSets& wheel = state.wheel;
-  const NatalSet& natal = state.chart.natal;
-  CopyCusps(wheel.Wheel.Cusp, natal.NatalCusp);
-  CopyCusps(wheel.Wheel2.Cusp, natal.NatalCusp);
-  CopyPoints(wheel.Wheel.Long, natal.NatalLong);
-  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
-  wheel.Wheel.RetroFlags = natal.NatalRetroFlags;
-  wheel.Wheel.HouseTags = natal.NatalHouseTags;
-  TakeNatalPlace(state, wheel.Wheel);
+  NatalIntoFirstWheelSet(state);
+  CopyCusps(state.wheel.Wheel2.Cusp, state.chart.natal.NatalCusp);
   state.flags.WheelKind = 2;
   state.chart.ChartKind = 0;
 }
 
 void PrepareNatalWheel(AppState& state) {
-  WheelSets& wheel = state.wheel;
-  const NatalSet& natal = state.chart.natal;
   // The natal wheel carries the natal caption like every other wheel.
   BuildNatalHeadingLines(state);
   state.flags.WheelKind = 1;
   SetWheelOrbFile(state, "NATAL.ORB");
-  CopyCusps(wheel.Wheel.Cusp, natal.NatalCusp);
-  CopyPoints(wheel.Wheel.Long, natal.NatalLong);
-  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
-  wheel.Wheel.RetroFlags = natal.NatalRetroFlags;
-  wheel.Wheel.HouseTags = natal.NatalHouseTags;
-  TakeNatalPlace(state, wheel.Wheel);
+  NatalIntoFirstWheelSet(state);
   state.chart.ChartKind = 0;
 }
 
 void SetupNatalTransitDualWheel(AppState& state, bool secondPerson) {
   const TransitSet& transit = state.chart.transit;
-  ClearCaption2(state);
-  state.flags.WheelKind = 2;
-  BuildNatalHeadingLines(state);
-  WheelCaption2(state)[1] = secondPerson ? state.chart.TransitChartName + " - natal" : "Transits";
+  BeginDualWheel(state, secondPerson ? state.chart.TransitChartName + " - natal" : "Transits",
+                 secondPerson ? "SYNASTRY.ORB" : "NAT2TRAN.ORB");
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 7);
-  SetWheelOrbFile(state, secondPerson ? "SYNASTRY.ORB" : "NAT2TRAN.ORB");
   PrepareDualWheelNatal(state);
   WheelSets& wheel = state.wheel;
   CopyCusps(wheel.Wheel2.Cusp, transit.TransitCusp);
@@ -286,35 +285,24 @@ void WheelsSingleUserDefinedAsc(AppState& state, double ascendant) {
 
 void WheelsDualSolsticePointsNatal(AppState& state) {
   const NatalSet& natal = state.chart.natal;
-  ClearCaption2(state);
-  state.flags.WheelKind = 2;
-  BuildNatalHeadingLines(state);
-  WheelCaption2(state)[1] = "Natal Solstice Points";
-  SetWheelOrbFile(state, "NATAL.ORB");
+  BeginDualWheel(state, "Natal Solstice Points", "NATAL.ORB");
   PrepareDualWheelNatal(state);
   SecondSetFrom(state, natal.NatalSolstice, natal.NatalDecl, natal.NatalCusp, NoRetroFlags);
 }
 
 void WheelsDualProgressedNatal(AppState& state) {
   const ProgressedSet& prog = state.chart.prog;
-  ClearCaption2(state);
-  state.flags.WheelKind = 2;
-  BuildNatalHeadingLines(state);
-  WheelCaption2(state)[1] = "Progressed chart";
+  BeginDualWheel(state, "Progressed chart", "Progress.orb");
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, true), 7);
-  SetWheelOrbFile(state, "Progress.orb");
   PrepareDualWheelNatal(state);
   SecondSetFrom(state, prog.ProgLong, prog.ProgDecl, prog.ProgCusp, prog.ProgRetroFlags);
 }
 
 void WheelsDualSolarArcNatal(AppState& state) {
   const SolarArcSet& arc = state.chart.arc;
-  ClearCaption2(state);
-  state.flags.WheelKind = 2;
-  BuildTransitHeadingLines(state);
-  WheelCaption2(state)[1] = "Solar arc data";
-  WheelCaption2(state)[6] = WheelCaption2(state)[7] = "";
-  SetWheelOrbFile(state, "SolarArc.ORB");
+  // the transit caption lines 2 to 5 under their own title; 6 and 7 empty
+  BeginDualWheel(state, "Solar arc data", "SolarArc.ORB");
+  SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 5);
   PrepareDualWheelNatal(state);
   SecondSetFrom(state, arc.SolarArcLong, state.chart.natal.NatalDecl, arc.SolarArcCusp, NoRetroFlags);
 }

@@ -9,8 +9,4 @@ std::string WheelText::Describe() const {
   return described;
 }
 
-void DrawAll(DrawingSurface& surface, const std::vector<WheelItem>& items) {
-  for (const WheelItem& item : items) surface.Draw(item);
-}
-
 }  // namespace halcyra

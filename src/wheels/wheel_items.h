@@ -78,7 +78,4 @@ class DrawingSurface : public TextMetrics {
   virtual void Draw(const WheelItem& item) = 0;
 };
 
-// Draws a list of items in order.
-void DrawAll(DrawingSurface& surface, const std::vector<WheelItem>& items);
-
 }  // namespace halcyra

@@ -28,6 +28,16 @@ std::vector<std::string> Lines(const std::string& name) {
 
 double WrappedDifference(double a, double b) { return std::remainder(b - a, 360.0); }
 
+// A generator of tools/ run into a scratch folder writes the shipped files byte for byte.
+void ExpectGeneratorOutput(const std::string& script, std::initializer_list<const char*> files) {
+  const std::string dir = halcyra::testing::ScratchDir(script);
+  EXPECT_EQ(halcyra::testing::CommandOutput(std::string(halcyra::testing::Python) + HALCYRA_SOURCE_DIR "/tools/" +
+                                            script + " " + dir),
+            "");
+  for (const char* name : files)
+    EXPECT_EQ(ReadWholeFile(dir + "/" + name), ReadWholeFile(halcyra::testing::ShippedPath(name))) << name;
+}
+
 }  // namespace
 
 // Daily tables: 60000 records "longitude,declination"; limits from the bodies'
@@ -71,12 +81,7 @@ TEST(ShippedDataFiles, LilithYearlyValuesFollowTheUniformMotion) {
 // The wheel's drawing tables are what their generator makes of the shipped
 // font and options today.
 TEST(ShippedDataFiles, DrawingTablesAreTheGeneratorOutput) {
-  const std::string dir = halcyra::testing::ScratchDir("drawing-tables");
-  EXPECT_EQ(halcyra::testing::CommandOutput(std::string(halcyra::testing::Python) + HALCYRA_SOURCE_DIR
-                                            "/tools/make_drawing_tables.py " + dir),
-            "");
-  for (const char* name : {"RADIUS.DAT", "HCDATA.DAT"})
-    EXPECT_EQ(ReadWholeFile(dir + "/" + name), ReadWholeFile(halcyra::testing::ShippedPath(name))) << name;
+  ExpectGeneratorOutput("make_drawing_tables.py", {"RADIUS.DAT", "HCDATA.DAT"});
 }
 
 // The 74 star notes in the order of the fixed-star table, printable on one report line.
@@ -138,12 +143,7 @@ TEST(ShippedDataFiles, OptionValuesAreInTheirRanges) {
 
 // The font is what its generator builds from Debian's DejaVu and Noto fonts.
 TEST(GlyphFont, ShippedFontIsTheGeneratorOutput) {
-  const std::string dir = halcyra::testing::ScratchDir("glyph-font");
-  EXPECT_EQ(halcyra::testing::CommandOutput(std::string(halcyra::testing::Python) + HALCYRA_SOURCE_DIR
-                                            "/tools/make_glyph_font.py " + dir),
-            "");
-  for (const char* name : {"Orvane.ttf", "Orvane-LICENSE.txt"})
-    EXPECT_EQ(ReadWholeFile(dir + "/" + name), ReadWholeFile(halcyra::testing::ShippedPath(name))) << name;
+  ExpectGeneratorOutput("make_glyph_font.py", {"Orvane.ttf", "Orvane-LICENSE.txt"});
 }
 
 // Glyph code n is the private-use character U+F000 + n: point p is code

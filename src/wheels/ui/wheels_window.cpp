@@ -148,17 +148,12 @@ void WheelsWindow::mnuMode_Click(int mode) {
   Repaint();
 }
 
-void WheelsWindow::mnuCTAmerican_Click() {
-  SetBusyPointer(true);
-  state_.ini.EuropeanChart = 0;
-  TickChartType();
-  Repaint();
-  SetBusyPointer(false);
-}
+void WheelsWindow::mnuCTAmerican_Click() { SetChartType(0); }
+void WheelsWindow::mnuCTEuropean_Click() { SetChartType(1); }
 
-void WheelsWindow::mnuCTEuropean_Click() {
+void WheelsWindow::SetChartType(int european) {
   SetBusyPointer(true);
-  state_.ini.EuropeanChart = 1;
+  state_.ini.EuropeanChart = european;
   TickChartType();
   Repaint();
   SetBusyPointer(false);

@@ -56,6 +56,7 @@ class WheelsWindow : public QMainWindow {
   void Form_Load();
   void TickHouseSystem();
   void TickChartType();
+  void SetChartType(int european);
   void PaintCanvas(QPainter& painter);
 
   AppState& state_;
