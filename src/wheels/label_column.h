@@ -6,17 +6,15 @@
 // both read left to right.
 #include <vector>
 
+#include "wheels/glyph_codes.h"
 #include "wheels/ring_placement.h"
 #include "wheels/surface_twins.h"
 #include "wheels/wheel_items.h"
 
 namespace halcyra {
 
-// Glyph codes of the font.
-inline constexpr int PointGlyphBase = 223;  // point p is code 223 + p
-inline constexpr int SignGlyphBase = 191;   // sign s (1 Aries) is code 191 + s
-inline constexpr int RetrogradeGlyph = 156;
-inline constexpr int GlyphCellSample = 236;  // the glyph whose cell every planet glyph takes
+// The glyph whose cell every planet glyph takes (Chiron's).
+inline constexpr int GlyphCellSample = 236;
 
 struct GlyphCell {
   double width = 0, height = 0;  // whole units

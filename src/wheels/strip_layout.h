@@ -12,15 +12,12 @@
 
 #include "state/chart_set.h"
 #include "state/option_tables.h"
+#include "wheels/glyph_codes.h"
 
 namespace halcyra {
 
 // The strip shows points 1 (Sun) to 13 (Chiron).
 inline constexpr int StripPointCount = 13;
-
-// Glyph codes of the program's font.
-inline constexpr int SignGlyphBase = 191;   // + sign 1..12
-inline constexpr int PointGlyphBase = 223;  // + point
 
 // A font of the strip: point size and weight, from the options.
 struct StripFont {

@@ -13,6 +13,8 @@
 #include "gui_test_support.h"
 #include "platform/gui/glyph_font.h"
 #include "platform/program_files.h"
+#include "reports/ui/planetary_hours_window.h"
+#include "wheels/ui/keywords_window.h"
 #include "wheels/label_column.h"
 #include "wheels/ui/painter_surface.h"
 #include "wheels/ui/wheel_rendering.h"
@@ -131,6 +133,15 @@ TEST_F(WheelsWindowTest, ModesSwapTheRingsOfADualWheelOnly) {
   dual.Item("mnuMode2")->trigger();
   EXPECT_NE(dual.Picture(), mode0);
   EXPECT_EQ(App().wheel.Display.Long[Sun], App().chart.natal.NatalLong[Sun]) << "mode 2: the natal chart inside";
+}
+
+TEST_F(WheelsWindowTest, KeywordsAndPlanetaryHoursOpenBesideTheWheel) {
+  WheelsWindow& w = WheelsNatalShown();
+  w.Item("mnuKeywords")->trigger();
+  ASSERT_NE(TheKeywordsWindow(), nullptr);
+  EXPECT_TRUE(TheKeywordsWindow()->isVisible());
+  w.Item("mnuDataPlanetaryHours")->trigger();
+  EXPECT_NE(ThePlanetaryHoursWindow(), nullptr);
 }
 
 TEST_F(WheelsWindowTest, ChartTypeTicksOneItemAndRedraws) {

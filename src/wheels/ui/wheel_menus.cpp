@@ -12,6 +12,8 @@ void Mode3(WheelsWindow& w) { w.mnuMode_Click(3); }
 void American(WheelsWindow& w) { w.mnuCTAmerican_Click(); }
 void European(WheelsWindow& w) { w.mnuCTEuropean_Click(); }
 void Help(WheelsWindow& w) { w.mnuHelp_Click(); }
+void Keywords(WheelsWindow& w) { w.mnuKeywords_Click(); }
+void PlanetaryHours(WheelsWindow& w) { w.mnuDataPlanetaryHours_Click(); }
 }  // namespace
 
 const std::vector<WheelMenuEntry>& WheelMenuItems() {
@@ -24,8 +26,8 @@ const std::vector<WheelMenuEntry>& WheelMenuItems() {
       {"mnuUpdateSubDay", "&Go back a day", "F4", 1, false, nullptr},
       {"mnuUpdateSubHour", "Go &back an hour", "F5", 1, false, nullptr},
       {"mnuUpdateSubMinute", "Go bac&k a minute", "F6", 1, false, nullptr},
-      {"mnuDataPlanetaryHours", "Planetary Hou&rs", "", 0, false, nullptr},
-      {"mnuKeywords", "&Keywords", "", 0, false, nullptr},
+      {"mnuDataPlanetaryHours", "Planetary Hou&rs", "", 0, false, PlanetaryHours},
+      {"mnuKeywords", "&Keywords", "", 0, false, Keywords},
       {"mnuHouses", "Hous&es", "", 0, false, nullptr},
       {"mnuHousePlacidus", "&Placidus", "Shift+F1", 1, true, nullptr},
       {"mnuHouseRegiomontanus", "&Regiomontanus", "Shift+F2", 1, true, nullptr},

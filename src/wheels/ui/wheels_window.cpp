@@ -11,8 +11,10 @@
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/twips.h"
+#include "reports/ui/planetary_hours_window.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/window_placement.h"
+#include "wheels/ui/keywords_window.h"
 #include "wheels/ui/wheel_menus.h"
 #include "wheels/ui/wheel_rendering.h"
 #include "wheels/wheel_frame.h"
@@ -160,6 +162,10 @@ void WheelsWindow::SetChartType(int european) {
 }
 
 void WheelsWindow::mnuHelp_Click() { ShowTextHelp("\\WHEELS.HLP"); }
+
+void WheelsWindow::mnuKeywords_Click() { ShowKeywords(this); }
+
+void WheelsWindow::mnuDataPlanetaryHours_Click() { ShowPlanetaryHours(state_); }
 
 WheelsWindow* TheWheelsWindow() { return g_window; }
 

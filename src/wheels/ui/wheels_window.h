@@ -44,6 +44,8 @@ class WheelsWindow : public QMainWindow {
   void mnuCTAmerican_Click();
   void mnuCTEuropean_Click();
   void mnuHelp_Click();
+  void mnuKeywords_Click();
+  void mnuDataPlanetaryHours_Click();
 
   AppState& State() { return state_; }
 
