@@ -46,10 +46,8 @@ void LoadOptionsFile(AppState& state) {
 }
 
 void LoadOrbFile(AppState& state) {
-  // Read into a copy: a file that cannot be read leaves the orbs as they were.
-  auto orbs = state.options.AspectOrb;
-  ReadValueListFile(ResolveCaseInsensitive(state.options.OrbFileName), std::span<float>(orbs).subspan(1));
-  state.options.AspectOrb = orbs;
+  ReadValueListFile(ResolveCaseInsensitive(state.options.OrbFileName),
+                    std::span<float>(state.options.AspectOrb).subspan(1));
 }
 
 void LoadDiurnalOrbs(AppState& state) {

@@ -9,17 +9,8 @@
 
 namespace halcyra {
 
-namespace {
-
-std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-}  // namespace
-
-std::string OrbFileWarningText(const std::string& orbFileName) {
-  return "The orb file " + FileNameOf(orbFileName) + " cannot be read. The wheel keeps the orbs it had.";
+std::string OrbFileWarningText(const std::string& reason) {
+  return reason + "\n\nThe wheel keeps the orbs it had.";
 }
 
 void GetProperPlanets(AppState& state) {
@@ -37,10 +28,10 @@ std::optional<std::string> ReloadWheelOrbs(AppState& state) {
     LoadOrbFile(state);
     warned.clear();
     return std::nullopt;
-  } catch (const StartupFileError&) {
+  } catch (const StartupFileError& refused) {
     if (warned == state.options.OrbFileName) return std::nullopt;
     warned = state.options.OrbFileName;
-    return OrbFileWarningText(state.options.OrbFileName);
+    return OrbFileWarningText(refused.what());
   }
 }
 

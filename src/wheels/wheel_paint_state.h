@@ -11,8 +11,9 @@
 namespace halcyra {
 
 inline constexpr const char* OrbFileWarningTitle = "Warning!";
-// "The orb file NATAL.ORB cannot be read. The wheel keeps the orbs it had."
-std::string OrbFileWarningText(const std::string& orbFileName);
+// Why the orb file was refused (the reader's message, naming the file), and
+// "The wheel keeps the orbs it had."
+std::string OrbFileWarningText(const std::string& reason);
 
 // Fills the display sets from the wheel sets by WheelKind and WheelMode.
 // The working set receives the framing cusps (ChartCusp), and the

@@ -188,8 +188,9 @@ TEST_F(WheelsWindowTest, UnreadableOrbFileWarnsOnceAndTheWheelIsDrawn) {
   w.Form_Paint();
   w.Form_Paint();
   QCoreApplication::processEvents();
+  const std::string missing = "File not found: MISSING.ORB (" + App().AppPath + "/MISSING.ORB)";
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{std::string(OrbFileWarningTitle) + ": " +
-                                                   OrbFileWarningText("MISSING.ORB")});
+                                                   OrbFileWarningText(missing)});
   EXPECT_FALSE(w.Picture().isNull());
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "platform/text_files.h"
 #include "support/test_support.h"
 #include "wheel_fixture.h"
 #include "wheels/aspect_lines.h"
@@ -87,19 +88,22 @@ TEST(WheelPaint, UnreadableOrbFileWarnsOnceAndKeepsTheOrbs) {
   auto state = testing::ShippedWheelState();
   const auto orbs = state->options.AspectOrb;
   ASSERT_GT(orbs[4], 0);
+  const std::string dir = testing::ScratchDir("orbs");
+  state->AppPath = dir;
   SetWheelOrbFile(*state, "NOSUCH.ORB");
-  EXPECT_EQ(ReloadWheelOrbs(*state), OrbFileWarningText("NOSUCH.ORB"));
+  const std::string missing = "File not found: NOSUCH.ORB (" + dir + "/NOSUCH.ORB)";
+  EXPECT_EQ(ReloadWheelOrbs(*state), OrbFileWarningText(missing));
   EXPECT_EQ(ReloadWheelOrbs(*state), std::nullopt) << "once";
   EXPECT_EQ(state->options.AspectOrb, orbs);
 
-  // A file that is found again is read; failing afterwards warns anew.
-  const std::string dir = testing::ScratchDir("orbs");
-  state->AppPath = dir;
+  // A file that is found again is read; a refused value warns anew, naming its line.
   std::filesystem::copy_file(testing::StagedProgramDir() + "/NATAL.ORB", dir + "/NOSUCH.ORB");
-  SetWheelOrbFile(*state, "NOSUCH.ORB");
   EXPECT_EQ(ReloadWheelOrbs(*state), std::nullopt);
-  std::filesystem::remove(dir + "/NOSUCH.ORB");
-  EXPECT_EQ(ReloadWheelOrbs(*state), OrbFileWarningText("NOSUCH.ORB"));
+  WriteTextLines(dir + "/NOSUCH.ORB", {"8", "1e30"});
+  const std::optional<std::string> refused = ReloadWheelOrbs(*state);
+  ASSERT_TRUE(refused.has_value());
+  EXPECT_EQ(refused->rfind("NOSUCH.ORB, line 2:", 0), 0u) << *refused;
+  EXPECT_EQ(state->options.AspectOrb, orbs);
 }
 
 TEST(SurfaceTwins, FontSizeOfZeroOrLessFallsBackToTheShippedSize) {
