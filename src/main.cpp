@@ -1,3 +1,3 @@
-#include "shell/ui/startup.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[]) { return halcyra::RunHalcyra(argc, argv); }

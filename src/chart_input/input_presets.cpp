@@ -1,7 +1,6 @@
 #include "chart_input/input_presets.h"
 
 #include <cmath>
-#include <ctime>
 
 #include "chart_input/dot_minutes.h"
 #include "chart_input/input_checks.h"
@@ -11,25 +10,9 @@ namespace halcyra {
 
 namespace {
 
-std::function<ClockMoment()>& ClockOverride() {
-  static std::function<ClockMoment()> clock;
-  return clock;
-}
-
 std::string WholeText(double value) { return std::to_string(RoundHalfEven(value)); }
 
 }  // namespace
-
-ClockMoment ReadClock() {
-  if (ClockOverride()) return ClockOverride()();
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return ClockMoment{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                     local.tm_hour, local.tm_min, local.tm_sec};
-}
-
-void SetClockOverride(std::function<ClockMoment()> clock) { ClockOverride() = std::move(clock); }
 
 MomentTexts MomentBoxTexts(const ClockMoment& moment) {
   MomentTexts texts;

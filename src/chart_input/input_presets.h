@@ -1,22 +1,14 @@
 #pragma once
-// What the input windows write into their own boxes: the current moment, the
-// home place of the options, and the hour box's 12-hour rule.
-#include <functional>
+// What the input windows write into their own boxes: the current moment
+// (read by shell/local_clock.h), the home place of the options, and the
+// hour box's 12-hour rule.
 #include <string>
 
 #include "chart_input/input_boxes.h"
+#include "state/app_services.h"
 #include "state/option_tables.h"
 
 namespace halcyra {
-
-// A local wall-clock reading.
-struct ClockMoment {
-  int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
-};
-
-// The computer's local time, or the override's answer while one is set.
-ClockMoment ReadClock();
-void SetClockOverride(std::function<ClockMoment()> clock);  // empty restores the real clock
 
 // The date and time boxes for a moment: numbers without leading zeros, the
 // hour 0 to 23; P.M. from noon on, decided by the hour itself rather than by

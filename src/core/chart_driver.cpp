@@ -11,7 +11,6 @@
 #include "core/house_systems.h"
 #include "core/sun.h"
 #include "core/table_bodies.h"
-#include "shell/report_output.h"
 #include "state/shared_tables.h"
 
 namespace halcyra {
@@ -271,10 +270,6 @@ void ComputeChartSets(AppState& state) {
   ProgressedPass(state);
   SolarArcPass(state);
   TransitPass(state);
-}
-
-void ApplyDataBufferOption(AppState& state) {
-  if (state.options.OptionValues[211] != 0) ClearDataBuffer(state);
 }
 
 }  // namespace halcyra

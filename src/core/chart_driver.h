@@ -47,7 +47,4 @@ bool ChartPlacesFit(const AppState& state);
 // the transit pass.
 void ComputeChartSets(AppState& state);
 
-// After the automatic report: option 211 non-zero empties the data buffer.
-void ApplyDataBufferOption(AppState& state);
-
 }  // namespace halcyra

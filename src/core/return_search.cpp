@@ -20,11 +20,6 @@ namespace halcyra {
 
 namespace {
 
-ReturnWheelDisplay& WheelDisplay() {
-  static ReturnWheelDisplay display;
-  return display;
-}
-
 // The moment of one search step and its centuries from JD 2415020, from the
 // search date and the hour variable read in the zone of the search.
 struct StepMoment {
@@ -294,7 +289,7 @@ void SetReturnChartTitle(AppState& state) {
 
 namespace {
 
-void ShowReturnWheel(AppState& state, bool solar) {
+void PutReturnOnWheel(AppState& state, bool solar) {
   ReturnCharts& rc = state.returnCharts;
   WheelSets& wheel = state.wheel;
   const ReturnSetRef set = solar ? SolarSet(rc) : LunarSet(rc);
@@ -319,13 +314,13 @@ void ShowReturnWheel(AppState& state, bool solar) {
   SetReturnChartTitle(state);
   // an ingress has no next or previous in this sense
   if (!solar || seeds.IngressNumber == 0) wheel.ReturnsMenuVisible = 1;
-  if (WheelDisplay()) WheelDisplay()(state);
+  if (state.services.ShowReturnWheel) state.services.ShowReturnWheel(state);
 }
 
 }  // namespace
 
-void ShowSolarReturnWheel(AppState& state) { ShowReturnWheel(state, true); }
-void ShowLunarReturnWheel(AppState& state) { ShowReturnWheel(state, false); }
+void ShowSolarReturnWheel(AppState& state) { PutReturnOnWheel(state, true); }
+void ShowLunarReturnWheel(AppState& state) { PutReturnOnWheel(state, false); }
 
 namespace {
 
@@ -341,7 +336,7 @@ ReturnSearchResult StepReturn(AppState& state, bool solar, int step) {
     start = before;
     return result;
   }
-  ShowReturnWheel(state, solar);
+  PutReturnOnWheel(state, solar);
   return result;
 }
 
@@ -353,7 +348,5 @@ ReturnSearchResult NextSolarReturn(AppState& state) { return StepReturn(state, t
 ReturnSearchResult PrevSolarReturn(AppState& state) { return StepReturn(state, true, -1); }
 ReturnSearchResult NextLunarReturn(AppState& state) { return StepReturn(state, false, 22); }
 ReturnSearchResult PrevLunarReturn(AppState& state) { return StepReturn(state, false, -35); }
-
-void SetReturnWheelDisplay(ReturnWheelDisplay display) { WheelDisplay() = std::move(display); }
 
 }  // namespace halcyra

@@ -3,7 +3,6 @@
 // returns: the search for the moment the Sun or the Moon reaches its target
 // longitude, the whole chart of that moment, its wheel caption, and the
 // steps to the next or previous return.
-#include <functional>
 #include <string>
 
 #include "state/app_state.h"
@@ -73,8 +72,8 @@ void FormatLunarReturnTime(AppState& state);
 void SetReturnChartTitle(AppState& state);
 
 // Put the return set on the single wheel: the wheel sets, the place,
-// ChartKind, the caption and the Returns menu; then the wheel display, if
-// one is installed, shows it again.
+// ChartKind, the caption and the Returns menu; then the chart-wheel window,
+// when the services have one (ShowReturnWheel), shows it again.
 void ShowSolarReturnWheel(AppState& state);
 void ShowLunarReturnWheel(AppState& state);
 
@@ -85,9 +84,5 @@ ReturnSearchResult NextSolarReturn(AppState& state);
 ReturnSearchResult PrevSolarReturn(AppState& state);
 ReturnSearchResult NextLunarReturn(AppState& state);
 ReturnSearchResult PrevLunarReturn(AppState& state);
-
-// The chart-wheel window installs its redisplay here; empty by default.
-using ReturnWheelDisplay = std::function<void(AppState&)>;
-void SetReturnWheelDisplay(ReturnWheelDisplay display);
 
 }  // namespace halcyra

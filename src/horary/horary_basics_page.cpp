@@ -5,20 +5,22 @@
 
 namespace halcyra {
 
-SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place) {
-  const SunriseSunset times = FindSunriseSunset(hoursJulianDay, place);
-  WarnMissingSunTimes(times);
-  return times;
+SunTimesSource ProgramSunTimes(AppState& state) {
+  return [&state](double hoursJulianDay, const HoursPlace& place) {
+    const SunriseSunset times = FindSunriseSunset(hoursJulianDay, place);
+    WarnMissingSunTimes(state, times);
+    return times;
+  };
 }
 
-HoraryBasicsInput HoraryBasicsInputOf(const AppState& state, const ChartSet& natal) {
+HoraryBasicsInput HoraryBasicsInputOf(AppState& state, const ChartSet& natal) {
   const ChartMoments& m = state.chart.moments;
   return {natal,
           state.options,
           QuestionMomentOf(state.input),
           {m.Precession1990, m.Precession2000},
           state.chart.natal.MoonDeclWork,
-          ProgramSunTimes};
+          ProgramSunTimes(state)};
 }
 
 void WriteHoraryBasicsSections(AppState& state) {

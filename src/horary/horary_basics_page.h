@@ -6,14 +6,14 @@
 
 namespace halcyra {
 
-// Sunrise and sunset from the sunrise/sunset service; a time it cannot find
-// is 0 and shown in a warning box.
-SunriseSunset ProgramSunTimes(double hoursJulianDay, const HoursPlace& place);
+// Sunrise and sunset from the sunrise/sunset search; a time it cannot find
+// is 0 and shown in a warning box (a notice of the state's report channel).
+SunTimesSource ProgramSunTimes(AppState& state);
 
 // What the horary reports compute from: the natal chart set (which must
 // outlive the result), the options, the question's moment and place, the
 // stars' precession and the program's sunrise and sunset.
-HoraryBasicsInput HoraryBasicsInputOf(const AppState& state, const ChartSet& natal);
+HoraryBasicsInput HoraryBasicsInputOf(AppState& state, const ChartSet& natal);
 
 // The horary basics, a blank line, the Moon's aspects and the critical
 // degrees of the natal chart, onto the current page and the data buffer.

@@ -7,8 +7,6 @@ namespace halcyra {
 
 namespace {
 
-std::optional<DateSettings> g_override;
-
 // The pattern without its quoted literal text ('de', 'o''clock').
 std::string Unquoted(std::string_view pattern) {
   std::string out;
@@ -44,12 +42,9 @@ DateSettings DateSettingsFromFormats(std::string_view shortDate, std::string_vie
 }
 
 DateSettings SystemDateSettings() {
-  if (g_override) return *g_override;
   const QLocale locale = QLocale::system();
   return DateSettingsFromFormats(locale.dateFormat(QLocale::ShortFormat).toStdString(),
                                  locale.timeFormat(QLocale::ShortFormat).toStdString());
 }
-
-void SetDateSettingsOverride(std::optional<DateSettings> settings) { g_override = settings; }
 
 }  // namespace halcyra

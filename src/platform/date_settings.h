@@ -1,7 +1,6 @@
 #pragma once
 // The user's date order and clock: taken from the system locale, since there
-// is no Windows settings file here. Tests set them directly.
-#include <optional>
+// is no Windows settings file here.
 #include <string_view>
 
 namespace halcyra {
@@ -16,10 +15,7 @@ struct DateSettings {
 // pattern: 24-hour unless the pattern shows an A.M./P.M. marker ("h:mm AP").
 DateSettings DateSettingsFromFormats(std::string_view shortDate, std::string_view shortTime);
 
-// The settings of QLocale::system(), or the override when one is set.
+// The settings of QLocale::system().
 DateSettings SystemDateSettings();
-
-// Replaces the system's settings (nullopt restores them); for tests.
-void SetDateSettingsOverride(std::optional<DateSettings> settings);
 
 }  // namespace halcyra

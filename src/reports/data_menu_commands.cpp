@@ -14,6 +14,7 @@
 #include "reports/inter_chart_grids.h"
 #include "reports/positions_reports.h"
 #include "reports/report_headers.h"
+#include "reports/transit_interpretations.h"
 #include "shell/report_output.h"
 
 namespace halcyra {
@@ -130,17 +131,10 @@ void ArabianPartsPage(AppState& state) {
   });
 }
 
-NotYetAvailableSections& PendingSections() {
-  static NotYetAvailableSections sections;
-  return sections;
-}
-
-bool TransitInterpretationsPage(AppState& state) {
-  const auto& s = PendingSections();
-  if (!s.WriteTransitInterpretations) return false;
+void TransitInterpretationsPage(AppState& state) {
   StartNewPage(state);
-  s.WriteTransitInterpretations(state);
-  return true;
+  ReportBufferSink page(state);
+  WriteTransitInterpretations(state, page);
 }
 
 }  // namespace halcyra

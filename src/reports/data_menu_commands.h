@@ -2,7 +2,6 @@
 // The page-building steps of the main window's Data menu commands. Each
 // writes a fresh report page from the chart sets as they stand; the menu
 // item then shows the page (ShowReport).
-#include <functional>
 #include <string>
 
 #include "state/app_state.h"
@@ -38,19 +37,7 @@ void HoraryDecansDwadsPage(AppState& state);
 void HoraryOtherDegreesPage(AppState& state);
 void ArabianPartsPage(AppState& state);
 
-// Report sections that other parts of the program provide and that are not
-// in this build yet. A Data menu item whose sections are all present runs;
-// one whose section is missing stays disabled.
-struct NotYetAvailableSections {
-  using Section = std::function<void(AppState&)>;
-  Section WriteTransitInterpretations;  // one day of the dated listing
-  Section ListDiurnalHouses;            // the table of houses; shows its own page
-  std::function<void()> ShowTransitListingOptions;  // the transit-listing options window
-};
-NotYetAvailableSections& PendingSections();
-
-// The pages built from those sections; each returns false (and writes
-// nothing) when a section it needs is missing.
-bool TransitInterpretationsPage(AppState& state);
+// One day of the dated transit listing on a fresh page.
+void TransitInterpretationsPage(AppState& state);
 
 }  // namespace halcyra

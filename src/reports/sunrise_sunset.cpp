@@ -111,16 +111,12 @@ void FindSunriseSunset(AppState& state) {
   const SunriseSunset r = FindSunriseSunset(l.HoursJulianDay, HoursPlaceOf(l));
   l.SunriseHour = r.sunriseHour;
   l.SunsetHour = r.sunsetHour;
-  WarnMissingSunTimes(r);
+  WarnMissingSunTimes(state, r);
 }
 
-void WarnMissingSunTimes(const SunriseSunset& times) {
-  auto warn = [](const char* text) {
-    if (ReportDisplay* display = CurrentReportDisplay())
-      display->Notice(text, "Warning!", NoticeIcon::Exclamation);
-  };
-  if (!times.sunriseFound) warn(NoSunriseText);
-  if (!times.sunsetFound) warn(NoSunsetText);
+void WarnMissingSunTimes(AppState& state, const SunriseSunset& times) {
+  if (!times.sunriseFound) ShowNotice(state, NoSunriseText, "Warning!", NoticeIcon::Exclamation);
+  if (!times.sunsetFound) ShowNotice(state, NoSunsetText, "Warning!", NoticeIcon::Exclamation);
 }
 
 }  // namespace halcyra

@@ -38,8 +38,8 @@ struct SunriseSunset {
 SunriseSunset FindSunriseSunset(double hoursJulianDay, const HoursPlace& place);
 
 // Shows NoSunriseText or NoSunsetText, titled "Warning!", for each time the
-// search did not find.
-void WarnMissingSunTimes(const SunriseSunset& times);
+// search did not find (a notice of the report channel, ShowNotice).
+void WarnMissingSunTimes(AppState& state, const SunriseSunset& times);
 
 // The shared-state form: ReadInputDForHours keeps the window's place and
 // date in state.listings; FindSunriseSunset searches the day of

@@ -60,15 +60,15 @@ const std::vector<int>& InterpretedNatalPoints() {
   return points;
 }
 
-void WriteTransitInterpretations(AppState& state) {
+void WriteTransitInterpretations(AppState& state, LineSink& out) {
   ShowListingMoreMenu(state);
   ComputeListingDay(state);
 
   const NewDateFields day = NewDateFieldsOf(state.flags.ListingDate);
-  WriteBlankLine(state);
-  WriteLine(state, "               TRANSITING PLANET ASPECTS TO NATAL PLANETS   " +
+  out.WriteBlankLine();
+  out.WriteLine("               TRANSITING PLANET ASPECTS TO NATAL PLANETS   " +
                        FormatDateDdMmmYyyy(day.Day, day.Month, day.Year));
-  WriteBlankLine(state);
+  out.WriteBlankLine();
 
   const NatalSet& natal = state.chart.natal;
   bool any = false;
@@ -86,20 +86,20 @@ void WriteTransitInterpretations(AppState& state) {
         read = true;
       }
       any = true;
-      WriteLine(state, "  " + BodyName10(body) + AspectName12(found.code) + PointName10(natalPoint) +
+      out.WriteLine("  " + BodyName10(body) + AspectName12(found.code) + PointName10(natalPoint) +
                            "  " + PadLeft(FormatNumber(found.orb, "#0.00"), 5));
       if (texts) {
         const auto paragraph = texts->find({found.code, natalPoint});
         if (paragraph != texts->end())
           for (const std::string& line : paragraph->second)
-            WriteLine(state, line.empty() ? line : "     " + line);
+            out.WriteLine(line.empty() ? line : "     " + line);
       }
-      WriteBlankLine(state);
+      out.WriteBlankLine();
     }
   }
-  if (!any) WriteLine(state, "     No aspects today.");
+  if (!any) out.WriteLine("     No aspects today.");
   state.flags.ListingDate += 1;
-  WriteBlankLine(state);
+  out.WriteBlankLine();
 }
 
 }  // namespace halcyra

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
@@ -24,14 +25,13 @@ const std::vector<InterpretedBody>& InterpretedBodies();
 // Natal points the listing looks at: Sun, Moon, Mercury .. Pluto, ASC, MC.
 const std::vector<int>& InterpretedNatalPoints();
 
-// One day of the listing into the current page (the caller starts and
-// shows the page): puts the Data window's More menu on view, writes a
+// One day of the listing (the caller starts and shows the page): puts the Data window's More menu on view, writes a
 // blank line, the heading "TRANSITING PLANET ASPECTS TO NATAL PLANETS" with
 // the day's date, a blank line, then per major aspect (by the orb options,
 // as every transit-to-natal report) a line with the two points and the orb
 // followed by its paragraph and a blank line, or "     No aspects today.";
 // ListingDate then moves on one day and a blank line ends the day. A file
 // that cannot be read gives its aspects without paragraphs.
-void WriteTransitInterpretations(AppState& state);
+void WriteTransitInterpretations(AppState& state, LineSink& out);
 
 }  // namespace halcyra

@@ -11,16 +11,6 @@ namespace halcyra {
 
 namespace {
 
-ReportDisplay* g_display = nullptr;
-
-void Notice(const std::string& text, const std::string& title, NoticeIcon icon) {
-  if (g_display) {
-    g_display->Notice(text, title, icon);
-    return;
-  }
-  std::cerr << title << ' ' << text << '\n';
-}
-
 // Stores a line at entry `count` and keeps the empty spare entry after it.
 // A list that cannot grow keeps what it held.
 bool AppendEntry(std::vector<std::string>& list, long& count, const std::string& line) {
@@ -45,16 +35,20 @@ void EmptyList(std::vector<std::string>& list, long& count) {
 
 }  // namespace
 
-void SetReportDisplay(ReportDisplay* display) { g_display = display; }
-
-ReportDisplay* CurrentReportDisplay() { return g_display; }
+void ShowNotice(AppState& state, const std::string& text, const std::string& title, NoticeIcon icon) {
+  if (ReportDisplay* display = state.services.reportDisplay) {
+    display->Notice(text, title, icon);
+    return;
+  }
+  std::cerr << title << ' ' << text << '\n';
+}
 
 void WriteOutLine(AppState& state) {
   ReportBuffer& r = state.report;
   const bool dataOk = AppendEntry(r.DataLines, r.DataLineCount, r.OutLine);
   const bool pageOk = AppendEntry(r.PageLines, r.PageLineCount, r.OutLine);
   // The writer goes on with its next line; each lost line says so again.
-  if (!dataOk || !pageOk) Notice(BufferFullText, "Warning!", NoticeIcon::Critical);
+  if (!dataOk || !pageOk) ShowNotice(state, BufferFullText, "Warning!", NoticeIcon::Critical);
 }
 
 void WriteBlankLine(AppState& state) {
@@ -70,14 +64,14 @@ void WriteLine(AppState& state, std::string text) {
 void ReportBufferSink::WriteLine(const std::string& line) { halcyra::WriteLine(state_, line); }
 
 void StartNewPage(AppState& state) {
-  if (g_display) g_display->LoadDataWindow(state);
+  if (ReportDisplay* display = state.services.reportDisplay) display->LoadDataWindow(state);
   if (state.flags.ListingActive == 1) {
     state.flags.ListingActive = 0;
     state.chart.MoreMenuVisible = 0;
   }
   state.report.NewDateVisible = false;
   EmptyList(state.report.PageLines, state.report.PageLineCount);
-  if (g_display) g_display->MoreMenuChanged(state);
+  if (ReportDisplay* display = state.services.reportDisplay) display->MoreMenuChanged(state);
 }
 
 std::vector<std::string> LinesWithSpare(const std::vector<std::string>& list, long count) {
@@ -111,7 +105,8 @@ std::string LastPagePath(const AppState& state) {
 void ShowReport(AppState& state) {
   // A minimized Data window or an emptied data buffer shows nothing and
   // leaves the page as it is.
-  if (g_display && g_display->DataWindowMinimized()) return;
+  ReportDisplay* display = state.services.reportDisplay;
+  if (display && display->DataWindowMinimized()) return;
   if (state.report.DataLineCount == 0) return;
   WriteBlankLine(state);
   const std::vector<std::string> lines =
@@ -119,15 +114,15 @@ void ShowReport(AppState& state) {
   const std::string path = LastPagePath(state);
   // The page is still shown when the file cannot be written: the buffers hold it.
   if (!WriteTextLines(path, lines))
-    Notice("Cannot write the report page to the file " + path + ".", "Warning!",
-           NoticeIcon::Exclamation);
-  if (!g_display) return;
+    ShowNotice(state, "Cannot write the report page to the file " + path + ".", "Warning!",
+               NoticeIcon::Exclamation);
+  if (!display) return;
   std::string text;
   for (const std::string& line : lines) {
     text += line;
     text += '\n';
   }
-  g_display->ShowPage(state, text);
+  display->ShowPage(state, text);
 }
 
 void ShowTextHelp(AppState& state, const std::string& helpFileName) {
@@ -136,7 +131,7 @@ void ShowTextHelp(AppState& state, const std::string& helpFileName) {
   const auto lines = ReadTextLines(path);
   // A missing help file leaves the page on view as it was.
   if (!lines) {
-    Notice("Cannot read the help file " + path + ".", "Warning!", NoticeIcon::Exclamation);
+    ShowNotice(state, "Cannot read the help file " + path + ".", "Warning!", NoticeIcon::Exclamation);
     return;
   }
   StartNewPage(state);
@@ -161,12 +156,12 @@ void ShowListingMoreMenu(AppState& state) {
   state.flags.ListingActive = 1;
   state.chart.MoreMenuVisible = 1;
   state.report.NewDateVisible = true;
-  if (g_display) g_display->MoreMenuChanged(state);
+  if (ReportDisplay* display = state.services.reportDisplay) display->MoreMenuChanged(state);
 }
 
 void HideListingMoreMenu(AppState& state) {
   state.chart.MoreMenuVisible = 0;
-  if (g_display) g_display->MoreMenuChanged(state);
+  if (ReportDisplay* display = state.services.reportDisplay) display->MoreMenuChanged(state);
 }
 
 }  // namespace halcyra

@@ -54,8 +54,9 @@ inline constexpr const char* BufferFullText =
 
 enum class NoticeIcon { Information, Exclamation, Critical };
 
-// What the channel needs of the windows. The Data window installs one; tests
-// install a recorder. Without one, notices go to standard error.
+// What the channel needs of the windows (state.services.reportDisplay). The
+// Data window is one; tests put a recorder in its place. Without one,
+// notices go to standard error.
 struct ReportDisplay {
   virtual ~ReportDisplay() = default;
   virtual void LoadDataWindow(AppState& state) {}
@@ -65,7 +66,7 @@ struct ReportDisplay {
   virtual void MoreMenuChanged(AppState& state) {}
   virtual void Notice(const std::string& text, const std::string& title, NoticeIcon icon) = 0;
 };
-void SetReportDisplay(ReportDisplay* display);  // nullptr removes it
-ReportDisplay* CurrentReportDisplay();
+// A notice of the channel or of a report: to the display, else standard error.
+void ShowNotice(AppState& state, const std::string& text, const std::string& title, NoticeIcon icon);
 
 }  // namespace halcyra

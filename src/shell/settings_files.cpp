@@ -164,9 +164,15 @@ bool SaveIniSettings(const AppState& state) {
 }
 
 void ReadWinIniDateTimeFormat(AppState& state) {
-  const DateSettings settings = SystemDateSettings();
-  state.flags.DateFormat = settings.DateFormat;
-  state.flags.Use24Hour = settings.Use24Hour;
+  SystemDateFormat format;
+  if (state.services.ReadSystemDateFormat) {
+    format = state.services.ReadSystemDateFormat();
+  } else {
+    const DateSettings system = SystemDateSettings();
+    format = {system.DateFormat, system.Use24Hour};
+  }
+  state.flags.DateFormat = format.DateFormat;
+  state.flags.Use24Hour = format.Use24Hour;
 }
 
 }  // namespace halcyra

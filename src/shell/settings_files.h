@@ -41,7 +41,8 @@ std::vector<std::string> IniFileLines(const IniSettings& ini);
 // Writes Orvane.INI; false when it cannot be written (any earlier file stays).
 bool SaveIniSettings(const AppState& state);
 
-// DateFormat and Use24Hour from the system's date and time settings.
+// DateFormat and Use24Hour from the system's date and time settings, or
+// from the services' ReadSystemDateFormat when they have one.
 void ReadWinIniDateTimeFormat(AppState& state);
 
 }  // namespace halcyra

@@ -3,6 +3,7 @@
 // tests create a fresh AppState of their own.
 #include <string>
 
+#include "state/app_services.h"
 #include "state/chart_input.h"
 #include "state/chart_state.h"
 #include "state/ini_settings.h"
@@ -29,6 +30,7 @@ struct AppState {
   ReturnCharts returnCharts;
   WheelSets wheel;
   ListingState listings;
+  AppServices services;  // wired at start-up; a fresh state has none
 };
 
 // The program's instance.

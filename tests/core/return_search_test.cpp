@@ -105,7 +105,7 @@ TEST(ReturnCharts, WheelAndCaption) {
   auto state = ComputedState(kSydneyNewYear, kSydney2023);
   state->chart.ChartName = "Sydney";
   int shown = 0;
-  SetReturnWheelDisplay([&](AppState&) { ++shown; });
+  state->services.ShowReturnWheel = [&](AppState&) { ++shown; };
   ASSERT_EQ(state->chart.returns.SolarReturnYear, 2023);  // the birthday of 1 January 2023
   ASSERT_TRUE(FindSolarReturn(*state).found);
   ShowSolarReturnWheel(*state);
@@ -124,7 +124,6 @@ TEST(ReturnCharts, WheelAndCaption) {
   EXPECT_EQ(state->wheel.Wheel.Long, rc.SolarReturnLong);
   EXPECT_EQ(state->wheel.Wheel.HouseTags, rc.SolarReturnHouseTags);
   EXPECT_EQ(state->wheel.Wheel.DateText, "    2023");
-  SetReturnWheelDisplay(nullptr);
 }
 
 // A search that cannot converge stops at its step limit with a message and

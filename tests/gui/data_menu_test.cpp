@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <tuple>
 
+#include "app/main_menus.h"
 #include "gui_test_support.h"
 #include "horary/horary_reports_fixture.h"
 #include "reports/data_menu_commands.h"
@@ -24,8 +25,8 @@ class DataMenuTest : public testing::GuiTest {
     s.AppPath = testing::ScratchProgramFolder("data_menu", {".HLP"});
     ClearReportBuffers(s);
     testing::FillFixtureChart(s);
-    InstallDataWindowDisplay();
-    window_ = new MainWindow;  // the reset deletes it: closing would run the exit sequence
+    InstallDataWindowDisplay(s);
+    window_ = BuildMainWindow();  // the reset deletes it: closing would run the exit sequence
   }
 
   QAction* item(const char* name) { return window_->dataMenu->findChild<QAction*>(name); }

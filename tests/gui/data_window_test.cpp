@@ -24,7 +24,7 @@ class DataWindowTest : public testing::GuiTest {
     s.chart.ChartName = "Christopher Columbus";
     auto& v = s.options.OptionValues;
     v[30] = v[45] = 60, v[117] = 80, v[118] = 96;
-    InstallDataWindowDisplay();
+    InstallDataWindowDisplay(App());
   }
 
   // A page of `lines` lines of `width` characters, the last naming its number.
@@ -60,6 +60,7 @@ TEST_F(DataWindowTest, HelpMenuShowsEveryHelpFile) {
       {"mnuHelpRevisions", "REVISION.HLP"},
   };
   MainWindow main;
+  BuildHelpMenu(main);
   for (const auto& [name, file] : items) {
     // Every help text has CR LF line ends and fits the window: printable ASCII, 78 columns.
     const std::string path = testing::SourceAppData() + "/" + file;
@@ -81,10 +82,10 @@ TEST_F(DataWindowTest, HelpMenuShowsEveryHelpFile) {
 TEST_F(DataWindowTest, SaveAsProposesTheChartNameThenSaveReusesTheFile) {
   WritePage(150);
   std::vector<std::pair<std::string, std::string>> asked;
-  SetSaveFileChooser([&](QWidget*, const std::string& folder, const std::string& name) {
+  App().services.ChooseSaveFile = [&](const std::string& folder, const std::string& name) {
     asked.emplace_back(folder, name);
     return std::optional<std::string>(folder + "/" + name);
-  });
+  };
   Item("mnuFileSave")->trigger();  // no file yet: Save runs Save As
   const std::string target = App().AppPath + "/Christop.txt";
   EXPECT_EQ(asked, (std::vector<std::pair<std::string, std::string>>{{App().AppPath, "Christop.txt"}}));
@@ -101,7 +102,7 @@ TEST_F(DataWindowTest, SaveAsProposesTheChartNameThenSaveReusesTheFile) {
 TEST_F(DataWindowTest, AFailedOrCancelledSaveAsKeepsTheBuffer) {
   WritePage(5);
   const std::string bad = App().AppPath + "/no/such/folder/out.txt";
-  SetSaveFileChooser([&](QWidget*, const std::string&, const std::string&) { return std::optional(bad); });
+  App().services.ChooseSaveFile = [&](const std::string&, const std::string&) { return std::optional(bad); };
   Item("mnuFileSaveAs")->trigger();
   EXPECT_EQ(sink.Boxes(),
             std::vector<std::string>{"Warning!: Cannot write the file " + bad + ". The data stays in the buffer."});
@@ -109,7 +110,7 @@ TEST_F(DataWindowTest, AFailedOrCancelledSaveAsKeepsTheBuffer) {
 
   // A cancelled dialog says nothing and keeps the earlier name.
   App().flags.DataFileName = "kept.txt";
-  SetSaveFileChooser([](QWidget*, const std::string&, const std::string&) { return std::optional<std::string>(); });
+  App().services.ChooseSaveFile = [](const std::string&, const std::string&) { return std::optional<std::string>(); };
   Item("mnuFileSaveAs")->trigger();
   EXPECT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(App().flags.DataFileName, "kept.txt");
@@ -139,7 +140,7 @@ TEST_F(DataWindowTest, PrintPageThroughThePrintWindowToPdf) {
     sink.shown.clear();
   }
   const std::string pdf = App().AppPath + "/printed.pdf";
-  SetPrintToPdfFile(pdf);
+  App().services.PrintToPdfFile = pdf;
   print->findChild<QPushButton*>("btnPrint")->click();
   // The rewritten file has one more empty line: 153 lines at 60 a page.
   EXPECT_EQ(ReadTextLines(PrintFilePath(App())).value().size(), 153u);
@@ -165,11 +166,11 @@ std::string PdfText(const std::string& pdf) {
 // carries its number at both ends, so a line cut at the bottom or at the
 // right is missed.
 TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
-  const struct { QPageSize::PageSizeId paper; float option30; int lines; size_t width; const char* why; } cases[] = {
-      {QPageSize::Letter, 60, 150, 70, "60 lines at 12 points are more than a Letter sheet holds"},
-      {QPageSize::A4, 60, 150, 70, "60 lines at 12 points on A4"},
-      {QPageSize::Letter, 0, 130, 90, "no page limit, 10 points"},
-      {QPageSize::A4, 0, 100, 150, "150 columns are wider than the sheet even at 8 points"},
+  const struct { const char* paper; float option30; int lines; size_t width; const char* why; } cases[] = {
+      {"Letter", 60, 150, 70, "60 lines at 12 points are more than a Letter sheet holds"},
+      {"A4", 60, 150, 70, "60 lines at 12 points on A4"},
+      {"Letter", 0, 130, 90, "no page limit, 10 points"},
+      {"A4", 0, 100, 150, "150 columns are wider than the sheet even at 8 points"},
   };
   for (const auto& c : cases) {
     App().options.OptionValues[30] = c.option30;
@@ -188,7 +189,8 @@ TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
     ASSERT_NE(print, nullptr) << c.why;
     const std::string pdf = App().AppPath + "/sheet.pdf";
     std::remove(pdf.c_str());
-    SetPrintToPdfFile(pdf, c.paper);
+    App().services.PrintToPdfFile = pdf;
+    App().services.PrintToPdfPaper = c.paper;
     print->findChild<QPushButton*>("btnPrint")->click();
     const std::string text = PdfText(pdf);
     int missing = 0;
@@ -213,7 +215,7 @@ TEST_F(DataWindowTest, APrintFileThatCannotBeWrittenIsReportedAndTheTextStillPri
   std::remove(path.c_str());
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
   const std::string pdf = App().AppPath + "/unwritten.pdf";
-  SetPrintToPdfFile(pdf);
+  App().services.PrintToPdfFile = pdf;
   print->findChild<QPushButton*>("btnPrint")->click();
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the file " + path +
                                                    ". The text is printed as it stands in the window."});

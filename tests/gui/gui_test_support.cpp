@@ -4,17 +4,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "chart_input/input_presets.h"
-#include "chart_input/ui/input_windows.h"
-#include "core/chart_driver.h"
-#include "core/return_search.h"
-#include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/glyph_font.h"
-#include "reports/data_menu_commands.h"
-#include "shell/ui/help_menu.h"
-#include "shell/ui/listing_hooks.h"
-#include "shell/ui/print_window.h"
 
 // The report tests' fixture chart and the horary tests' charts,
 // compiled into this program as well for the Data menu and listing window
@@ -27,14 +18,14 @@ namespace halcyra::testing {
 
 namespace {
 
-// The installed sinks, the one in use last; SetMessageSink has no getter.
-// A sink that goes out of turn leaves the others in their order.
+// The installed sinks, the one in use last. A sink that goes out of turn
+// leaves the others in their order.
 std::vector<MessageSink*>& SinkStack() {
   static std::vector<MessageSink*> sinks;
   return sinks;
 }
 
-void UseTopSink() { SetMessageSink(SinkStack().empty() ? nullptr : SinkStack().back()); }
+void UseTopSink() { App().services.messages = SinkStack().empty() ? nullptr : SinkStack().back(); }
 
 // Stands in when no test sink is installed: a box nobody expected fails the
 // test that showed it, with its text.
@@ -53,30 +44,6 @@ struct UnexpectedMessageSink : MessageSink {
   }
 };
 
-// The hooks that can be read back, as the program installs them before its
-// first window opens; the others are empty until start-up fills them.
-struct ProgramDefaults {
-  NotYetAvailableSections pendingSections = PendingSections();
-  TransitListingWriter listingWriter = CurrentTransitListingWriter();
-  ReportDisplay* reportDisplay = CurrentReportDisplay();
-};
-
-std::optional<ProgramDefaults>& Defaults() {
-  static std::optional<ProgramDefaults> defaults;
-  return defaults;
-}
-
-// Read once, before the first test can change them.
-class DefaultsSnapshot : public ::testing::Environment {
- public:
-  void SetUp() override {
-    EnsureTestApplication();
-    Defaults().emplace();
-  }
-};
-[[maybe_unused]] ::testing::Environment* const kDefaultsSnapshot =
-    ::testing::AddGlobalTestEnvironment(new DefaultsSnapshot);
-
 void DeleteTopLevelWindows() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   // Deleting one window may take others with it.
@@ -94,24 +61,6 @@ void DeleteTopLevelWindows() {
 void ForgetPendingQuit() {
   QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
   QApplication::exec();
-}
-
-void ResetHooks() {
-  SetDateSettingsOverride(std::nullopt);
-  SetClockOverride({});
-  SetCalculateChart({});
-  SetAtlasRunner({});
-  SetDataFileChooser({});
-  RemoveListReopeners();
-  SetAboutWindowOpener({});
-  SetVoruvEdudCommand({});
-  SetSaveFileChooser({});
-  SetPrintToPdfFile("");
-  SetReturnWheelDisplay({});
-  if (!Defaults()) Defaults().emplace();
-  PendingSections() = Defaults()->pendingSections;
-  SetTransitListingWriter(Defaults()->listingWriter);
-  SetReportDisplay(Defaults()->reportDisplay);
 }
 
 UnexpectedMessageSink& Unexpected() {
@@ -159,8 +108,7 @@ void ResetGuiTestState() {
   EnsureTestApplication();
   DeleteTopLevelWindows();
   ForgetPendingQuit();
-  App() = AppState{};
-  ResetHooks();
+  App() = AppState{};  // its services too: no hook survives from the test before
   SetBusyPointer(false);
   while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
   RemoveGlyphFont();

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/gui/messages.h"
 #include "platform/text_files.h"
 #include "shell/report_output.h"
 #include "shell/ui/data_window.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/messages.h"
 #include "state/app_state.h"
 #include "support/test_support.h"
 
@@ -71,9 +71,8 @@ struct RecordingSink : MessageSink {
 
 // Gives the process back the state a fresh start of the program finds:
 // every top-level window deleted (not closed, which would run their exit
-// work), a pending application quit forgotten, App() a fresh AppState, the
-// injected date settings, clock and every installed hook back to their
-// defaults, no busy pointer, no glyph font, and a message sink that fails
+// work), a pending application quit forgotten, App() a fresh AppState (and
+// with it no services wired), no busy pointer, no glyph font, and a message sink that fails
 // the test on any box nobody expected (a real box would wait offscreen for
 // a click that never comes).
 void ResetGuiTestState();

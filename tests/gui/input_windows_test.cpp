@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRadioButton>
 
+#include "app/main_menus.h"
 #include "chart_input/atlas_exchange.h"
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -34,7 +35,7 @@ class InputWindowTest : public testing::GuiTest {
   }
 
   static void SetClock(int year, int month, int day, int hour, int minute) {
-    SetClockOverride([=] { return ClockMoment{year, month, day, hour, minute, 0}; });
+    App().services.ReadClock = [=] { return ClockMoment{year, month, day, hour, minute, 0}; };
   }
   static std::string Text(QWidget& window, const char* box) {
     return window.findChild<QLineEdit*>(box)->text().toStdString();
@@ -95,7 +96,7 @@ TEST_F(InputWindows, StartUpPresetsAndTheHourBoxOfEachWindow) {
 using InputCommand = InputWindowTest;
 
 TEST_F(InputCommand, ResetsTheDataEntryAndANowChartTakesTheClockAfresh) {
-  auto* main = new MainWindow;
+  auto* main = BuildMainWindow();
   ShowInputWindows();
   HideInputWindows();  // as the chart driver leaves them
   InputD().SetNameText("Apollo 11 launch, Kennedy Space Center");
@@ -177,7 +178,7 @@ TEST_F(InputPicks, CityAndZoneFillTheWindowThatAskedForThem) {
 
 TEST_F(InputPicks, DoubleClickedNameComputesItsChart) {
   int calls = 0;
-  SetCalculateChart([&] { ++calls; });
+  App().services.CalculateChart = [&](AppState&) { ++calls; };
   Activate(Names().List(), "Apollo 11 launch");
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(InputD().NameText(), "Apollo 11 launch, Kennedy Space Center");

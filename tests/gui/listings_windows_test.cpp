@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/main_menus.h"
+#include "app/service_wiring.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "core/calendar.h"
@@ -34,9 +36,8 @@ class ListingWindowsTest : public testing::GuiTest {
     LoadOptionsFile(s);
     testing::FillFixtureChart(s);
     ComputeChartSets(s);
-    InstallDataWindowDisplay();
-    InstallListingCommands();
-    window_ = new MainWindow;  // the reset deletes it: closing would run the exit sequence
+    WireAppServices(s);
+    window_ = BuildMainWindow();  // the reset deletes it: closing would run the exit sequence
     ShowChartMenus(*window_);
   }
 

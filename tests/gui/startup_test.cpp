@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <fstream>
 
+#include "app/calculate_chart.h"
+#include "app/startup.h"
 #include "chart_input/input_checks.h"
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -14,11 +16,8 @@
 #include "chart_input/ui/names_window.h"
 #include "core/chart_driver.h"
 #include "gui_test_support.h"
-#include "platform/date_settings.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/twips.h"
-#include "shell/ui/calculate_chart.h"
-#include "shell/ui/startup.h"
 #include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
@@ -65,7 +64,7 @@ class StartupTest : public testing::GuiTest {
 };
 
 TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
-  SetDateSettingsOverride(DateSettings{1, 1});
+  App().services.ReadSystemDateFormat = [] { return SystemDateFormat{1, 1}; };
   const std::string dir = testing::ScratchProgramFolder("startup-first-run", {});
   ASSERT_EQ(Start(dir), 0);
   EXPECT_TRUE(titleButtonShown);
@@ -163,7 +162,7 @@ TEST_F(StartupTest, TheStripOpensWhereTheIniPutsItAndExitKeepsItsNewWidth) {
 class CalculateChartTest : public StartupTest {
  protected:
   void SetUp() override {
-    SetDateSettingsOverride(DateSettings{0, 0});
+    App().services.ReadSystemDateFormat = [] { return SystemDateFormat{0, 0}; };
     dir = testing::ScratchProgramFolder("calculate-chart", {});
     ASSERT_EQ(Start(dir), 0);
     App().options.HouseSystem = "P";
@@ -191,13 +190,13 @@ TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {
   EXPECT_TRUE(TheMainWindow()->timer1->isActive());
   // Each tick writes the date and the time with seconds into the caption.
   for (int second : {7, 8}) {
-    SetClockOverride([second] { return ClockMoment{2026, 12, 7, 14, 5, second}; });
+    App().services.ReadClock = [second] { return ClockMoment{2026, 12, 7, 14, 5, second}; };
     QMetaObject::invokeMethod(TheMainWindow()->timer1, "timeout");  // one tick
     const std::string caption = TheMainWindow()->windowTitle().toStdString();
     EXPECT_TRUE(caption.starts_with("Halcyra (Tropical zodiac) - 07 Dec 2026     ")) << caption;
     EXPECT_NE(caption.find(":05:0" + std::to_string(second)), std::string::npos) << caption;
   }
-  SetClockOverride({});
+  App().services.ReadClock = nullptr;
   // The automatic report: the chart header and the horary basics, the page
   // the horary tests freeze for this chart, then the page's closing blank
   // line and its spare entry. Data > Horary Basics shows the same page.

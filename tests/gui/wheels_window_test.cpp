@@ -10,6 +10,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/main_menus.h"
 #include "gui_test_support.h"
 #include "platform/gui/glyph_font.h"
 #include "platform/program_files.h"
@@ -69,7 +70,7 @@ class WheelsWindowTest : public testing::GuiTest {
 };
 
 TEST_F(WheelsWindowTest, MainWindowWheelsMenuTree) {
-  auto* main = new MainWindow;
+  auto* main = BuildMainWindow();
   std::vector<std::string> rows;
   for (QAction* a : main->wheelsMenu->actions()) rows.push_back(Row(a));
   EXPECT_EQ(rows, DataLines("wheels_menu.txt"));
@@ -77,7 +78,7 @@ TEST_F(WheelsWindowTest, MainWindowWheelsMenuTree) {
 }
 
 TEST_F(WheelsWindowTest, EveryNatalBasedCommandShowsItsWheel) {
-  auto* main = new MainWindow;
+  auto* main = BuildMainWindow();
   testing::RecordingSink sink;
   sink.inputAnswer = "400";
   const std::pair<const char*, int> commands[] = {

@@ -47,10 +47,9 @@ TEST(SunriseSunset, PolarDayAndNightHaveNoSunriseOrSunset) {
   EXPECT_DOUBLE_EQ(state.listings.HoursJulianDay, Midnight(2024, 12, 21));
 
   Recorder recorder;
-  SetReportDisplay(&recorder);
+  state.services.reportDisplay = &recorder;
   state.listings.SunriseHour = state.listings.SunsetHour = 5;
   FindSunriseSunset(state);
-  SetReportDisplay(nullptr);
   EXPECT_EQ(state.listings.SunriseHour + state.listings.SunsetHour, 0);
   EXPECT_EQ(recorder.texts, (std::vector<std::string>{
                                 "Warning! I cannot find sunrise. The latitude is too extreme.",

@@ -14,6 +14,7 @@
 #include "reports/report_fixture.h"
 #include "reports/report_names.h"
 #include "reports/transit_interpretations.h"
+#include "shell/report_output.h"
 #include "support/test_support.h"
 
 namespace halcyra {
@@ -64,7 +65,8 @@ AppState FixtureDayListed(const std::string& appPath, bool noOrbs = false, int d
   state.flags.ListingDate = DateToJulianDay(2024, 6, 1);
   state.chart.clock.DayFraction = 17.0 / 24;
   if (noOrbs) std::fill_n(&state.options.OptionValues[1], 16, 0.0f);
-  for (int d = 0; d < days; ++d) WriteTransitInterpretations(state);
+  ReportBufferSink page(state);
+  for (int d = 0; d < days; ++d) WriteTransitInterpretations(state, page);
   return state;
 }
 

@@ -57,9 +57,8 @@ class ReportChannel : public ::testing::Test {
   void SetUp() override {
     state.AppPath = testing::ScratchDir("report_channel");
     fs::create_directories(state.AppPath + "/REPORTS");
-    SetReportDisplay(&display);
+    state.services.reportDisplay = &display;
   }
-  void TearDown() override { SetReportDisplay(nullptr); }
   void WriteLines(int n) {
     for (int i = 1; i <= n; ++i) {
       state.report.OutLine = "line " + std::to_string(i);

@@ -12,10 +12,10 @@
 
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/input_windows.h"
-#include "platform/gui/messages.h"
-#include "reports/ui/data_menu.h"
+#include "shell/local_clock.h"
 #include "shell/ui/bevel_frame.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
 
 namespace halcyra {
@@ -191,7 +191,7 @@ void ChartInputWindow::WritePlace(const PlaceTexts& place) {
 }
 
 void ChartInputWindow::PresetNowAndHome() {
-  WriteMoment(MomentBoxTexts(ReadClock()));
+  WriteMoment(MomentBoxTexts(ReadClock(state_.services)));
   WritePlace(HomePlaceTexts(state_.options));
 }
 
@@ -276,7 +276,7 @@ bool InputD1Window::SecondPerson() const { return chk2ndPerson_->isChecked(); }
 std::string InputD1Window::SecondPersonCaption() const { return ToLatin1(chk2ndPerson_->text()); }
 
 void InputD1Window::chk2ndPerson_Click() {
-  SetTransitAspectsToTransitsCaption(chk2ndPerson_->isChecked());
+  if (state_.services.SecondPersonTicked) state_.services.SecondPersonTicked(chk2ndPerson_->isChecked());
 }
 
 }  // namespace halcyra

@@ -8,8 +8,8 @@
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
-#include "platform/gui/messages.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/text_editors.h"
 

@@ -8,6 +8,7 @@
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
+#include "shell/local_clock.h"
 #include "shell/report_output.h"
 #include "shell/ui/data_window.h"
 #include "shell/ui/main_window.h"
@@ -48,7 +49,7 @@ void InputDataCommand(AppState& state) {
   Names().show();
   // One reading of the clock serves every box, so the date and the time
   // cannot straddle midnight.
-  if (InputD().NameText() == "Now") InputD().WriteMoment(MomentBoxTexts(ReadClock()));
+  if (InputD().NameText() == "Now") InputD().WriteMoment(MomentBoxTexts(ReadClock(state.services)));
 }
 
 void BuildInputMenu(MainWindow& window) {

@@ -12,11 +12,10 @@
 #include "chart_input/ui/time_zone_window.h"
 #include "core/chart_driver.h"
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
 #include "platform/program_files.h"
 #include "platform/run_and_wait.h"
 #include "shell/report_output.h"
-#include "shell/ui/text_editors.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/window_placement.h"
 
 namespace halcyra {
@@ -28,37 +27,6 @@ QPointer<InputD1Window> g_inputD1;
 QPointer<NamesWindow> g_names;
 QPointer<GeographWindow> g_geograph;
 QPointer<TimeZoneWindow> g_timeZone;
-
-std::function<void()>& CalculateHook() {
-  static std::function<void()> hook;
-  return hook;
-}
-
-std::function<bool(const std::string&)>& AtlasRunner() {
-  static std::function<bool(const std::string&)> run;
-  return run;
-}
-
-std::function<std::string(const std::string&)>& DataFileChooser() {
-  static std::function<std::string(const std::string&)> choose;
-  return choose;
-}
-
-bool g_listReopenersInstalled = false;
-
-// The editors show the lists again, read afresh, when they quit.
-void InstallListReopeners() {
-  if (g_listReopenersInstalled) return;
-  g_listReopenersInstalled = true;
-  SetNamesListReopener([] {
-    UnloadNames();
-    Names().show();
-  });
-  SetCityListReopener([] {
-    UnloadGeograph();
-    Geograph().show();
-  });
-}
 
 // The pointer lets go at once, so that the next use loads a fresh window even
 // before the event loop has destroyed this one.
@@ -75,7 +43,6 @@ void Unload(QPointer<Window>& window) {
 
 InputDWindow& InputD() {
   if (!g_inputD) {
-    InstallListReopeners();
     g_inputD = new InputDWindow(App());
     PlaceBelowMainWindow(*g_inputD);
     // Loading the natal window brings up the names list with it.
@@ -96,7 +63,6 @@ InputD1Window& InputD1() {
 
 NamesWindow& Names() {
   if (!g_names) {
-    InstallListReopeners();
     g_names = new NamesWindow(App());
   }
   return *g_names;
@@ -104,7 +70,6 @@ NamesWindow& Names() {
 
 GeographWindow& Geograph() {
   if (!g_geograph) {
-    InstallListReopeners();
     g_geograph = new GeographWindow(App());
   }
   return *g_geograph;
@@ -128,10 +93,14 @@ void UnloadDataEntryWindows() {
   UnloadInputD();
 }
 
-void RemoveListReopeners() {
-  SetNamesListReopener({});
-  SetCityListReopener({});
-  g_listReopenersInstalled = false;
+void ReopenNamesList() {
+  UnloadNames();
+  Names().show();
+}
+
+void ReopenCityList() {
+  UnloadGeograph();
+  Geograph().show();
 }
 
 bool NamesLoaded() { return !g_names.isNull(); }
@@ -179,13 +148,11 @@ bool ValidateAndParseInputWindows(AppState& state) {
   return true;
 }
 
-void SetCalculateChart(std::function<void()> calculate) { CalculateHook() = std::move(calculate); }
-
-void CalculateChartFromInput() {
-  if (CalculateHook())
-    CalculateHook()();
+void CalculateChartFromInput(AppState& state) {
+  if (state.services.CalculateChart)
+    state.services.CalculateChart(state);
   else
-    ValidateAndParseInputWindows(App());
+    ValidateAndParseInputWindows(state);
 }
 
 void ComputeChartFromInputWindows(AppState& state) {
@@ -204,7 +171,7 @@ void ComputeChartFromInputWindows(AppState& state) {
     keptLines = state.report.DataLines;
     ClearDataBuffer(state);
   }
-  CalculateChartFromInput();
+  CalculateChartFromInput(state);
   if (passes && state.chart.InputError != 0) {
     state.report.DataLines = std::move(keptLines);
     state.report.DataLineCount = keptCount;
@@ -234,8 +201,6 @@ void ShowTimeZoneList(AppState& state) {
   zones.activateWindow();
 }
 
-void SetAtlasRunner(std::function<bool(const std::string&)> run) { AtlasRunner() = std::move(run); }
-
 void RunAtlasCommand(AppState& state, ChartInputWindow& window) {
   if (state.ini.AtlasDir.empty()) {
     ShowMessage(NoAtlasFolderText, "Information!", MessageIcon::Information, &window);
@@ -244,7 +209,7 @@ void RunAtlasCommand(AppState& state, ChartInputWindow& window) {
     if (folder.empty()) return;
     state.ini.AtlasDir = folder;
   }
-  const ProgramRunner run = AtlasRunner() ? AtlasRunner() : ProgramRunner(RunAndWait);
+  const ProgramRunner run = state.services.RunProgram ? state.services.RunProgram : ProgramRunner(RunAndWait);
   SetBusyPointer(true);
   const AtlasResult result = RunAtlasExchange(state.ini.AtlasDir, run);
   SetBusyPointer(false);
@@ -272,12 +237,8 @@ std::string CurrentCityFile(const AppState& state) {
   return ProgramFile(state.AppPath, "GA_MA.LL");
 }
 
-void SetDataFileChooser(std::function<std::string(const std::string&)> choose) {
-  DataFileChooser() = std::move(choose);
-}
-
 std::string ChooseDataFile(AppState& state, const std::string& pattern, QWidget* parent) {
-  if (DataFileChooser()) return DataFileChooser()(pattern);
+  if (state.services.ChooseDataFile) return state.services.ChooseDataFile(pattern);
   SelectFileWindow chooser(state, parent);
   chooser.SetPattern(pattern);
   chooser.exec();

@@ -2,7 +2,6 @@
 // The data-entry windows as the rest of the program reaches them: each is
 // loaded on first use, and "unloading" one closes and destroys it so that
 // its next use loads it afresh.
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +12,7 @@ class QWidget;
 
 namespace halcyra {
 
+class MainWindow;
 class ChartInputWindow;
 class InputDWindow;
 class InputD1Window;
@@ -36,10 +36,10 @@ void UnloadNames();
 void UnloadGeograph();
 void UnloadTimeZone();
 void UnloadDataEntryWindows();  // all five
-// The natal window, the names list and the cities list install the editors'
-// list reopeners when the first of them loads; this takes the reopeners away
-// until the next such load, as at a fresh start (for tests).
-void RemoveListReopeners();
+// The names or cities list loaded afresh from its file and shown: what the
+// names and city editors do when they quit.
+void ReopenNamesList();
+void ReopenCityList();
 bool NamesLoaded();
 bool GeographLoaded();
 bool TimeZoneLoaded();
@@ -61,11 +61,10 @@ struct InputWindowTexts {
 };
 std::optional<InputWindowTexts> CheckedInputTexts(AppState& state);
 
-// The chart computation behind OK and a double-clicked name. Until a chart
-// driver is installed, it checks and parses the input windows
+// The chart computation behind OK and a double-clicked name: the services'
+// CalculateChart, or without one the check and parse of the input windows
 // (ValidateAndParseInputWindows).
-void SetCalculateChart(std::function<void()> calculate);  // empty restores the default
-void CalculateChartFromInput();
+void CalculateChartFromInput(AppState& state);
 
 // Clears InputError, runs the four input checks on both windows, shows the
 // messages, and on success parses both windows into state.input and takes
@@ -88,10 +87,9 @@ void ShowTimeZoneList(AppState& state);
 ChartInputWindow& InputWindowForTarget(int target);
 
 // The atlas command of an input window: runs the atlas program of AtlasDir
-// (asking for the folder when none is set) and fills the window's place.
+// (asking for the folder when none is set; through the services' RunProgram
+// when they have one) and fills the window's place.
 void RunAtlasCommand(AppState& state, ChartInputWindow& window);
-// The program runner the atlas command uses; tests may replace it.
-void SetAtlasRunner(std::function<bool(const std::string&)> run);  // empty restores RunAndWait
 
 // The names and city files in use: the INI's paths, or the program folder's
 // NAMES.FIL and GA_MA.LL when none is set.
@@ -99,11 +97,11 @@ std::string CurrentNamesFile(const AppState& state);
 std::string CurrentCityFile(const AppState& state);
 
 // The file chooser as the lists use it: the chosen full path, "" when
-// cancelled. Tests may answer in its place.
+// cancelled. The services' ChooseDataFile answers in its place when set.
 std::string ChooseDataFile(AppState& state, const std::string& pattern, QWidget* parent);
-void SetDataFileChooser(std::function<std::string(const std::string& pattern)> choose);
 
-// The main window's Input command.
+// The main window's Input command, and the menu-bar entry that runs it.
 void InputDataCommand(AppState& state);
+void BuildInputMenu(MainWindow& window);
 
 }  // namespace halcyra

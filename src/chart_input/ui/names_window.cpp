@@ -9,8 +9,9 @@
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
-#include "platform/gui/messages.h"
+#include "shell/local_clock.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/text_editors.h"
 
@@ -77,7 +78,7 @@ void NamesWindow::NamesOnFile_DblClick(int row) {
   const NameEntry entry = entries_[row];
   InputDWindow& natal = InputD();
   natal.SetNameText(entry.Name);
-  natal.WriteMoment(entry.HasMoment ? entry.Moment : MomentBoxTexts(ReadClock()));
+  natal.WriteMoment(entry.HasMoment ? entry.Moment : MomentBoxTexts(ReadClock(state_.services)));
   natal.WritePlace(entry.HasPlace ? entry.Place : HomePlaceTexts(state_.options));
   state_.input.RememberedNameIndex = row;
   ComputeChartFromInputWindows(state_);

@@ -9,9 +9,9 @@
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
-#include "platform/gui/messages.h"
 #include "platform/program_files.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 
 namespace halcyra {
 

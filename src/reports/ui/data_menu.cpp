@@ -12,6 +12,8 @@
 #include "mansions/mansions_page.h"
 #include "platform/gui/busy_pointer.h"
 #include "reports/data_menu_commands.h"
+#include "reports/ui/diur_opt_window.h"
+#include "reports/ui/listing_commands.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/report_view.h"
 #include "state/app_state.h"
@@ -20,7 +22,11 @@ namespace halcyra {
 
 namespace {
 
-QMenu* g_dataMenu = nullptr;
+// The main window's Data menu while the window exists.
+QMenu* DataMenu() {
+  MainWindow* window = TheMainWindow();
+  return window ? window->dataMenu : nullptr;
+}
 
 // The transit input window's second-person box, wherever that window is.
 SecondPersonBox ReadSecondPersonBox() {
@@ -36,28 +42,14 @@ SecondPersonBox ReadSecondPersonBox() {
   return box;
 }
 
-// Items that run sections of other parts of the program: ready once every
-// section they need is present.
-bool ItemReady(const std::string& name) {
-  const NotYetAvailableSections& s = PendingSections();
-  if (name == "mnuDataTransits") return bool(s.ShowTransitListingOptions);
-  if (name == "mnuDataTransitInterpretations") return bool(s.WriteTransitInterpretations);
-  if (name == "mnuDataListTransits") return bool(s.ListDiurnalHouses);
-  return true;
-}
-
 // The menu's commands run only while the menu is on view: before the first
 // chart there are no chart sets to report on.
-bool DataMenuOnView() { return g_dataMenu && g_dataMenu->menuAction()->isVisible(); }
+bool DataMenuOnView() { return DataMenu() && DataMenu()->menuAction()->isVisible(); }
 
-// The item is created in its final enabled state before it joins the menu:
-// enabling or disabling it later makes the menu bar lay itself out afresh,
-// which can widen the main window.
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut) {
   auto* item = new QAction(QString::fromLatin1(caption), menu);
   item->setObjectName(name);
   if (shortcut && *shortcut) item->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-  item->setEnabled(ItemReady(name));
   menu->addAction(item);
   return item;
 }
@@ -89,24 +81,17 @@ void UnderHourglass(AppState& state) {
 }  // namespace
 
 void SetTransitAspectsToTransitsCaption(bool secondPersonTicked) {
-  if (!g_dataMenu) return;
-  QAction* item = g_dataMenu->findChild<QAction*>("mnuDataTransitAspectsToTransits");
+  if (!DataMenu()) return;
+  QAction* item = DataMenu()->findChild<QAction*>("mnuDataTransitAspectsToTransits");
   const QString caption = QString::fromLatin1(TransitAspectsToTransitsCaption(secondPersonTicked));
   if (item && item->text() != caption) item->setText(caption);
 }
 
-void RefreshDataMenu() {
-  if (!g_dataMenu) return;
-  for (QAction* item : g_dataMenu->actions()) {
-    const bool ready = ItemReady(item->objectName().toStdString());
-    if (!item->isSeparator() && item->isEnabled() != ready) item->setEnabled(ready);
-  }
-  SetTransitAspectsToTransitsCaption(ReadSecondPersonBox().ticked);
-}
+void RefreshDataMenu() { SetTransitAspectsToTransitsCaption(ReadSecondPersonBox().ticked); }
 
 void BuildDataMenu(MainWindow& window) {
   QMenu* menu = window.menuBar()->addMenu("&Data");
-  window.dataMenu = g_dataMenu = menu;
+  window.dataMenu = menu;
   menu->setObjectName("mnuData");
   menu->menuAction()->setObjectName("mnuData");
   menu->menuAction()->setVisible(false);
@@ -125,22 +110,23 @@ void BuildDataMenu(MainWindow& window) {
   AddSeparator(menu, "mnuSplit330");
   QAction* transits = AddItem(menu, "mnuDataTransits", "Transits by the &Minute", "Ctrl+F2");
   QObject::connect(transits, &QAction::triggered, menu, [] {
-    if (!DataMenuOnView() || !PendingSections().ShowTransitListingOptions) return;
+    if (!DataMenuOnView()) return;
     App().flags.TZTarget = 0;
-    PendingSections().ShowTransitListingOptions();
+    ShowDiurOpt(App());
   });
   AddSeparator(menu, "mnuSplit331");
   QAction* interpretations =
       AddItem(menu, "mnuDataTransitInterpretations", "Transit &Interpretations", "Ctrl+F1");
   QObject::connect(interpretations, &QAction::triggered, menu, [] {
-    if (!DataMenuOnView() || !PendingSections().WriteTransitInterpretations) return;
+    if (!DataMenuOnView()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (TransitInterpretationsPage(App())) ShowReport();
+    TransitInterpretationsPage(App());
+    ShowReport();
     QApplication::restoreOverrideCursor();
   });
   QAction* houses = AddItem(menu, "mnuDataListTransits", "Tabl&e of Houses", "Ctrl+F5");
   QObject::connect(houses, &QAction::triggered, menu, [] {
-    if (DataMenuOnView() && PendingSections().ListDiurnalHouses) PendingSections().ListDiurnalHouses(App());
+    if (DataMenuOnView()) ListDiurnalHouses(App());
   });
   AddSeparator(menu, "mnuSplit45");
   AddReportItem(menu, "mnuHoraryBasics", "Horary &Basics", "Ctrl+F6", HoraryBasicsPage);
@@ -157,9 +143,6 @@ void BuildDataMenu(MainWindow& window) {
   AddReportItem(menu, "mnuMansions", "Mansions", "Ctrl+M", UnderHourglass<MansionsPage>);
 
   QObject::connect(menu, &QMenu::aboutToShow, menu, [] { RefreshDataMenu(); });
-  QObject::connect(menu, &QObject::destroyed, [menu] {
-    if (g_dataMenu == menu) g_dataMenu = nullptr;
-  });
   SetTransitAspectsToTransitsCaption(ReadSecondPersonBox().ticked);
 }
 

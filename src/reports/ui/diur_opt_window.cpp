@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
 #include "platform/number_text.h"
 #include "platform/program_files.h"
 #include "reports/ui/listing_commands.h"
 #include "shell/report_output.h"
 #include "shell/startup_data.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
 

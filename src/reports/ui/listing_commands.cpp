@@ -5,13 +5,9 @@
 #include <algorithm>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
-#include "reports/data_menu_commands.h"
 #include "reports/table_of_houses.h"
-#include "reports/transit_interpretations.h"
-#include "reports/ui/diur_opt_window.h"
 #include "shell/report_output.h"
-#include "shell/ui/listing_hooks.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/progress_window.h"
 
 namespace halcyra {
@@ -46,14 +42,6 @@ void ListDiurnalHouses(AppState& state) {
   UnloadStatusDlg();
   ShowReport(state);
   SetBusyPointer(false);
-}
-
-void InstallListingCommands() {
-  NotYetAvailableSections& sections = PendingSections();
-  sections.WriteTransitInterpretations = WriteTransitInterpretations;
-  sections.ListDiurnalHouses = ListDiurnalHouses;
-  sections.ShowTransitListingOptions = [] { ShowDiurOpt(App()); };
-  SetTransitListingWriter(WriteTransitInterpretations);
 }
 
 }  // namespace halcyra

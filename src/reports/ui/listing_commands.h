@@ -1,13 +1,9 @@
 #pragma once
-// The listings behind the Data menu and the Data window's More menu: the
-// dated transit listing, the table of houses and the transit-listing
-// options window, installed as the sections those menus run.
+// The listings behind the Data menu that run with windows of their own:
+// the table of houses with its input boxes and the progress of a long listing.
 #include "state/app_state.h"
 
 namespace halcyra {
-
-// Installs the sections; run before the main window builds its Data menu.
-void InstallListingCommands();
 
 // The table of houses: its two input boxes, the "% Completed" window and
 // the page shown in the Data window. An empty, cancelled or non-positive

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "chart_input/ui/input_windows.h"
-#include "platform/gui/messages.h"
 #include "platform/number_format.h"
 #include "reports/sunrise_sunset.h"
 #include "shell/report_output.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 #include "wheels/ui/keywords_window.h"
 
 namespace halcyra {

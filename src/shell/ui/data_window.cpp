@@ -13,15 +13,14 @@
 #include <cmath>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
-#include "shell/ui/window_placement.h"
 #include "platform/gui/twips.h"
 #include "shell/data_file.h"
 #include "shell/report_output.h"
 #include "shell/ui/latin1_text.h"
-#include "shell/ui/listing_hooks.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/new_date_window.h"
 #include "shell/ui/print_window.h"
+#include "shell/ui/window_placement.h"
 
 namespace halcyra {
 
@@ -30,14 +29,9 @@ namespace {
 constexpr double SmallestStepSize = 8;   // Decrease shrinks the view only above this
 constexpr double LargestStepSize = 12;   // Increase grows the view only below this
 
-SaveFileChooser& Chooser() {
-  static SaveFileChooser chooser;
-  return chooser;
-}
-
-std::optional<std::string> AskSaveFileName(QWidget* parent, const std::string& folder,
+std::optional<std::string> AskSaveFileName(AppState& state, QWidget* parent, const std::string& folder,
                                            const std::string& proposedName) {
-  if (Chooser()) return Chooser()(parent, folder, proposedName);
+  if (state.services.ChooseSaveFile) return state.services.ChooseSaveFile(folder, proposedName);
   QFileDialog dialog(parent, "Save As", QString::fromStdString(folder));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -112,7 +106,7 @@ DataWindowDisplay& Display() {
 
 }  // namespace
 
-void InstallDataWindowDisplay() { SetReportDisplay(&Display()); }
+void InstallDataWindowDisplay(AppState& state) { state.services.reportDisplay = &Display(); }
 
 DataWindow* CurrentDataWindow() { return Display().Current(); }
 
@@ -122,8 +116,6 @@ void UnloadDataWindow() {
     w->close();
   }
 }
-
-void SetSaveFileChooser(SaveFileChooser chooser) { Chooser() = std::move(chooser); }
 
 DataWindow::DataWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
   setObjectName("OutputD1");
@@ -264,7 +256,7 @@ void DataWindow::mnuFileSaveAs_Click() {
     return;
   }
   const auto path =
-      AskSaveFileName(this, state_.AppPath, DefaultSaveName(state_.chart.ChartName));
+      AskSaveFileName(state_, this, state_.AppPath, DefaultSaveName(state_.chart.ChartName));
   if (!path) return;
   // Save keeps writing to the last file that was written successfully.
   if (WriteDataFileOrWarn(*path)) state_.flags.DataFileName = *path;
@@ -350,12 +342,13 @@ void DataWindow::mnuPrintData_Click() {
 }
 
 void DataWindow::ContinueListing(double dayShift) {
-  const TransitListingWriter& writer = CurrentTransitListingWriter();
+  const auto& writer = state_.services.WriteTransitListingDay;
   if (!writer) return;
   SetBusyPointer(true);
   state_.flags.ListingDate += dayShift;
   StartNewPage(state_);
-  writer(state_);
+  ReportBufferSink page(state_);
+  writer(state_, page);
   ShowReport(state_);
   SetBusyPointer(false);
 }

@@ -4,8 +4,6 @@
 // listing's More menu and its own help.
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
-#include <optional>
 #include <string>
 
 #include "state/app_state.h"
@@ -61,21 +59,14 @@ class DataWindow : public QMainWindow {
   QAction* fontsItalic_ = nullptr;
 };
 
-// The channel's link to the Data window; installed once, it loads the window
+// Makes the Data window the report channel's display: it loads the window
 // on a new page and shows it on ShowReport.
-void InstallDataWindowDisplay();
+void InstallDataWindowDisplay(AppState& state);
 
 // The Data window if it is loaded.
 DataWindow* CurrentDataWindow();
 // Closes the Data window; the next report loads it afresh.
 void UnloadDataWindow();
-
-// Save As asks for a file name through this (tests answer without a dialog):
-// the folder and proposed name in, the chosen path out, nullopt on cancel.
-using SaveFileChooser =
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& folder,
-                                             const std::string& proposedName)>;
-void SetSaveFileChooser(SaveFileChooser chooser);  // empty restores the file dialog
 
 // The largest size the INI file records, in twips.
 inline constexpr int MaxRecordedTwips = 32767;

@@ -1,25 +1,15 @@
-#include "shell/ui/help_menu.h"
-
+// The main window's Help menu, and the VoruvEdud command it places between
+// the Data and Wheels menus; both open windows through the state's services.
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/ui/data_window.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/report_view.h"
+#include "state/app_state.h"
 
 namespace halcyra {
 
 namespace {
-
-std::function<void()>& AboutOpener() {
-  static std::function<void()> open;
-  return open;
-}
-
-std::function<void()>& VoruvEdud() {
-  static std::function<void()> command;
-  return command;
-}
 
 // Help items in menu order: item name, caption, help file ("-" marks a separator).
 struct HelpItem {
@@ -69,7 +59,7 @@ void PlaceVoruvEdudCommand(MainWindow& window) {
   QAction* command = new QAction("&VoruvEdud", &window);
   command->setObjectName("mnuAstrline");
   QObject::connect(command, &QAction::triggered, &window, [] {
-    if (VoruvEdud()) VoruvEdud()();
+    if (App().services.VoruvEdudCommand) App().services.VoruvEdudCommand();
   });
   QMenuBar* bar = window.menuBar();
   QAction* before = window.wheelsMenu ? window.wheelsMenu->menuAction() : nullptr;
@@ -86,13 +76,7 @@ void PlaceVoruvEdudCommand(MainWindow& window) {
 
 }  // namespace
 
-void SetAboutWindowOpener(std::function<void()> open) { AboutOpener() = std::move(open); }
-
-void SetVoruvEdudCommand(std::function<void()> command) { VoruvEdud() = std::move(command); }
-
 void BuildHelpMenu(MainWindow& window) {
-  // Reports may be written as soon as the menus exist.
-  InstallDataWindowDisplay();
   if (!window.findChild<QAction*>("mnuAstrline")) PlaceVoruvEdudCommand(window);
 
   window.helpMenu = window.menuBar()->addMenu("&Help");
@@ -108,7 +92,7 @@ void BuildHelpMenu(MainWindow& window) {
   QAction* about = window.helpMenu->addAction("Abo&ut");
   about->setObjectName("mnuHelpAbout");
   QObject::connect(about, &QAction::triggered, &window, [] {
-    if (AboutOpener()) AboutOpener()();
+    if (App().services.OpenAboutWindow) App().services.OpenAboutWindow();
   });
 }
 

@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <cmath>
 
-#include "chart_input/input_presets.h"
 #include "platform/gui/twips.h"
 #include "platform/number_format.h"
+#include "shell/local_clock.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -32,12 +32,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   timer1->setObjectName("Timer1");
   timer1->setInterval(1000);
   connect(timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
-  BuildFileMenu(*this);
-  BuildInputMenu(*this);
-  BuildRidurIzivaMenu(*this);
-  BuildDataMenu(*this);
-  BuildWheelsMenu(*this);
-  BuildHelpMenu(*this);
   SnapHeight();
 }
 
@@ -99,7 +93,7 @@ QString LongTimeText(const QTime& time) {
 }  // namespace
 
 void MainWindow::Timer1_Timer() {
-  const ClockMoment now = ReadClock();
+  const ClockMoment now = ReadClock(App().services);
   const QTime time(now.Hour, now.Minute, now.Second);
   setWindowTitle(QString::fromLatin1(App().flags.ReportHeading + FormatDateDdMmmYyyy(now.Day, now.Month, now.Year) +
                                      "     ") +

@@ -1,6 +1,6 @@
 #pragma once
 // The main window "Orvane": a bare menu bar whose menus are built by the
-// subsystems that own their commands.
+// subsystems that own their commands (app/main_menus.h puts them together).
 #include <QMainWindow>
 
 class QAction;
@@ -28,6 +28,8 @@ class MainWindow : public QMainWindow {
   void ApplyIniGeometry();
   // Writes the window's current position and size back into the INI settings.
   void RecordIniGeometry();
+  // The height of the bare menu bar; run again once the menus are built.
+  void SnapHeight();
 
   // The timer's tick: the caption becomes the report heading, the date
   // "dd mmm yyyy", five blanks and the time as the system writes it with
@@ -40,7 +42,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void SnapHeight();
   bool exitDone_ = false;
 };
 
@@ -54,13 +55,11 @@ void ShowChartMenus();
 // The main window's height in twips: a bare menu bar.
 inline constexpr int MainWindowHeightTwips = 675;
 
-// Menu builders, one per owner, called in menu-bar order; the Help menu
-// builder also places the VoruvEdud command between Data and Wheels.
+// The menu builders of the shell; the Input, Data and Wheels menus are
+// built by their own subsystems. The Help menu builder also places the
+// VoruvEdud command between Data and Wheels.
 void BuildFileMenu(MainWindow& window);
-void BuildInputMenu(MainWindow& window);
 void BuildRidurIzivaMenu(MainWindow& window);
-void BuildDataMenu(MainWindow& window);
-void BuildWheelsMenu(MainWindow& window);
 void BuildHelpMenu(MainWindow& window);
 
 // File > Exit, also run when the main window closes: removes the glyph

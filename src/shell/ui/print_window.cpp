@@ -12,24 +12,19 @@
 #include <new>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
 #include "platform/text_files.h"
 #include "shell/data_file.h"
 #include "shell/print_plan.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 
 namespace halcyra {
 
 namespace {
 
-std::string& PdfFile() {
-  static std::string path;
-  return path;
-}
-
-QPageSize::PageSizeId& PdfPageSize() {
-  static QPageSize::PageSizeId size = QPageSize::A4;
-  return size;
+// The paper of a PDF printed in place of the printer: "Letter" or A4.
+QPageSize::PageSizeId PdfPaper(const std::string& name) {
+  return name == "Letter" ? QPageSize::Letter : QPageSize::A4;
 }
 
 // The smallest size the font shrinks to for a line wider than the paper.
@@ -80,11 +75,6 @@ bool PrintPages(QPrinter& printer, const std::string& fontName,
 }
 
 }  // namespace
-
-void SetPrintToPdfFile(const std::string& path, QPageSize::PageSizeId pageSize) {
-  PdfFile() = path;
-  PdfPageSize() = pageSize;
-}
 
 PrintWindow* ShowPrintWindow(AppState& state) {
   auto* window = new PrintWindow(state);
@@ -147,7 +137,7 @@ void PrintWindow::LoadPrintFile() {
 }
 
 void PrintWindow::btnPrint_Click() {
-  const bool toPdf = !PdfFile().empty();
+  const bool toPdf = !state_.services.PrintToPdfFile.empty();
   if (!toPdf && QPrinterInfo::availablePrinters().isEmpty()) {
     ShowMessage("No printer is installed. Nothing was printed.", "Warning!", MessageIcon::Warning,
                 this);
@@ -166,8 +156,8 @@ void PrintWindow::btnPrint_Click() {
   QPrinter printer(QPrinter::HighResolution);
   if (toPdf) {
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(PdfFile()));
-    printer.setPageSize(QPageSize(PdfPageSize()));
+    printer.setOutputFileName(QString::fromStdString(state_.services.PrintToPdfFile));
+    printer.setPageSize(QPageSize(PdfPaper(state_.services.PrintToPdfPaper)));
   }
   const bool printed =
       PrintPages(printer, state_.flags.DataFontName,

@@ -28,11 +28,9 @@ class PrintWindow : public QWidget {
   QPlainTextEdit* content_ = nullptr;
 };
 
-// Opens a fresh print window on the print file, modeless.
+// Opens a fresh print window on the print file, modeless. It prints into
+// the PDF file the services name (PrintToPdfFile, on PrintToPdfPaper)
+// instead of on the printer when they name one.
 PrintWindow* ShowPrintWindow(AppState& state);
-
-// Tests print into a PDF file of the given paper instead of a printer;
-// empty restores the printer.
-void SetPrintToPdfFile(const std::string& path, QPageSize::PageSizeId pageSize = QPageSize::A4);
 
 }  // namespace halcyra

@@ -1,18 +1,12 @@
 #include "shell/ui/report_view.h"
 
 #include "shell/report_output.h"
-#include "shell/ui/data_window.h"
+#include "state/app_state.h"
 
 namespace halcyra {
 
-void ShowReport() {
-  InstallDataWindowDisplay();
-  ShowReport(App());
-}
+void ShowReport() { ShowReport(App()); }
 
-void ShowTextHelp(const std::string& fileName) {
-  InstallDataWindowDisplay();
-  ShowTextHelp(App(), fileName);
-}
+void ShowTextHelp(const std::string& fileName) { ShowTextHelp(App(), fileName); }
 
 }  // namespace halcyra

@@ -7,24 +7,14 @@
 #include <QVBoxLayout>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
 #include "platform/program_files.h"
 #include "shell/text_editor_files.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 
 namespace halcyra {
 
 namespace {
-
-std::function<void()>& CityListReopener() {
-  static std::function<void()> reopen;
-  return reopen;
-}
-
-std::function<void()>& NamesListReopener() {
-  static std::function<void()> reopen;
-  return reopen;
-}
 
 const char* ObjectNameOf(EditorKind kind) {
   switch (kind) {
@@ -47,12 +37,6 @@ std::string EditedFile(const AppState& state, EditorKind kind) {
 }
 
 }  // namespace
-
-void SetCityListReopener(std::function<void()> reopen) { CityListReopener() = std::move(reopen); }
-
-void SetNamesListReopener(std::function<void()> reopen) {
-  NamesListReopener() = std::move(reopen);
-}
 
 TextEditorWindow* ShowTextEditor(AppState& state, EditorKind kind) {
   auto* window = new TextEditorWindow(state, kind);
@@ -132,8 +116,9 @@ void TextEditorWindow::btnSave_Click() {
 
 void TextEditorWindow::btnQuit_Click() {
   close();
-  if (kind_ == EditorKind::LongLat && CityListReopener()) CityListReopener()();
-  if (kind_ == EditorKind::NameEdit && NamesListReopener()) NamesListReopener()();
+  const AppServices& services = state_.services;
+  if (kind_ == EditorKind::LongLat && services.ReopenCityList) services.ReopenCityList();
+  if (kind_ == EditorKind::NameEdit && services.ReopenNamesList) services.ReopenNamesList();
 }
 
 void TextEditorWindow::cmdRestoreDefault_Click() {

@@ -1,9 +1,10 @@
 #pragma once
 // The plain-text editors: the city file (LongLat), the names file
 // (NameEdit), the option file (Options) and the orb file in use (OrbsEdit).
-// Each shows its whole file in one text box; Save writes it back, Quit closes.
+// Each shows its whole file in one text box; Save writes it back, Quit closes
+// (and the city and names editors show their list again, read afresh,
+// through the services' ReopenCityList and ReopenNamesList).
 #include <QWidget>
-#include <functional>
 #include <string>
 
 #include "state/app_state.h"
@@ -36,10 +37,5 @@ class TextEditorWindow : public QWidget {
 
 // Opens an editor modeless on the file of its kind.
 TextEditorWindow* ShowTextEditor(AppState& state, EditorKind kind);
-
-// Quitting the city or names editor shows its list window again, read afresh
-// from the file; the data-entry windows install these.
-void SetCityListReopener(std::function<void()> reopen);
-void SetNamesListReopener(std::function<void()> reopen);
 
 }  // namespace halcyra

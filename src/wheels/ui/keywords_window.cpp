@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "platform/gui/messages.h"
 #include "platform/gui/twips.h"
+#include "shell/ui/messages.h"
 #include "wheels/keywords.h"
 
 namespace halcyra {

@@ -1,5 +1,7 @@
 // The main window's Wheels menu: each command prepares the wheel sets from
 // the computed charts and shows the chart-wheel window afresh.
+#include "wheels/ui/wheels_menu.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -8,8 +10,8 @@
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "core/return_search.h"
-#include "platform/gui/messages.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/messages.h"
 #include "state/app_state.h"
 #include "wheels/ui/wheels_window.h"
 #include "wheels/wheel_commands.h"
@@ -70,8 +72,6 @@ constexpr WheelsMenuRow WheelsMenuRows[] = {
 }  // namespace
 
 void BuildWheelsMenu(MainWindow& window) {
-  // the return searches show their single wheels through the wheel window
-  SetReturnWheelDisplay([](AppState& state) { ShowChartWheel(state); });
   window.wheelsMenu = window.menuBar()->addMenu("&Wheels");
   window.wheelsMenu->setObjectName("mnuWheels");
   window.wheelsMenu->menuAction()->setObjectName("mnuWheels");

@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
 #include "platform/gui/twips.h"
 #include "reports/ui/planetary_hours_window.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/window_placement.h"
 #include "wheels/ui/keywords_window.h"

@@ -13,9 +13,5 @@ struct AppState;
 // window's More menu, writes and shows the automatic first report, applies
 // option 211 and switches the RidurIziva timer on.
 void CalculateChart(AppState& state);
-void CalculateChart();  // on App()
-
-// Makes CalculateChart the computation behind the input windows.
-void InstallCalculateChart();
 
 }  // namespace halcyra

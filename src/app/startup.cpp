@@ -1,4 +1,4 @@
-#include "shell/ui/startup.h"
+#include "app/startup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,25 +10,23 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/main_menus.h"
+#include "app/service_wiring.h"
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/fatal_error.h"
 #include "platform/gui/glyph_font.h"
-#include "platform/gui/messages.h"
 #include "platform/gui/twips.h"
 #include "platform/program_files.h"
 #include "reports/report_headers.h"
-#include "reports/ui/listing_commands.h"
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
-#include "shell/ui/calculate_chart.h"
-#include "shell/ui/help_menu.h"
+#include "shell/ui/fatal_error.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/messages.h"
 #include "shell/ui/startup_windows.h"
 #include "shell/ui/window_placement.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
-#include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
 
@@ -58,12 +56,9 @@ void FocusNamesWindow() {
 
 int StartHalcyra(const StartupSettings& settings) {
   AppState& state = App();
-  InstallListingCommands();  // before the Data menu is built from the sections
-  auto* window = new MainWindow;
+  WireAppServices(state);  // before the menus ask which sections are present
+  MainWindow* window = BuildMainWindow();
   window->timer1->stop();
-  SetAboutWindowOpener([] { ShowAboutWindow(); });
-  SetVoruvEdudCommand([] { ShowVoruvEdud(App()); });
-  InstallCalculateChart();
   InstallWindowPlacement();
 
   state.AppPath = settings.appPath.empty() ? ExecutableFolder() : settings.appPath;

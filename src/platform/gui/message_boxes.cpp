@@ -1,4 +1,4 @@
-#include "platform/gui/messages.h"
+#include "platform/gui/message_boxes.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -7,18 +7,10 @@
 namespace halcyra {
 
 namespace {
-MessageSink* g_sink = nullptr;
-
 QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-void SetMessageSink(MessageSink* sink) { g_sink = sink; }
-
-void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent) {
-  if (g_sink) {
-    g_sink->Message(text, title, icon);
-    return;
-  }
+void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent) {
   QMessageBox::Icon qicon = QMessageBox::NoIcon;
   switch (icon) {
     case MessageIcon::Information: qicon = QMessageBox::Information; break;
@@ -31,15 +23,13 @@ void ShowMessage(const std::string& text, const std::string& title, MessageIcon 
   box.exec();
 }
 
-bool AskYesNo(const std::string& text, const std::string& title, QWidget* parent) {
-  if (g_sink) return g_sink->YesNo(text, title);
+bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent) {
   return QMessageBox::question(parent, Latin1(title), Latin1(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::string InputBox(const std::string& prompt, const std::string& title,
-                     const std::string& defaultText, QWidget* parent) {
-  if (g_sink) return g_sink->Input(prompt, title, defaultText);
+std::string AskInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                        QWidget* parent) {
   bool ok = false;
   QString answer = QInputDialog::getText(parent, Latin1(title), Latin1(prompt), QLineEdit::Normal,
                                          Latin1(defaultText), &ok);

@@ -1,4 +1,4 @@
-#include "shell/ui/calculate_chart.h"
+#include "app/calculate_chart.h"
 
 #include <QTimer>
 
@@ -8,9 +8,9 @@
 #include "core/chart_driver.h"
 #include "horary/horary_basics_page.h"
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
 #include "shell/report_output.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/messages.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -51,15 +51,10 @@ void CalculateChart(AppState& state) {
   HoraryBasicsPage(state);  // the automatic first report
   ShowReport(state);
   SetBusyPointer(false);
-  ApplyDataBufferOption(state);
+  // option 211 keeps nothing of a chart in the data buffer once it is shown
+  if (state.options.OptionValues[211] != 0) ClearDataBuffer(state);
   // the RidurIziva timer runs from the first chart to the end of the program
   if (MainWindow* window = TheMainWindow()) window->timer1->start();
-}
-
-void CalculateChart() { CalculateChart(App()); }
-
-void InstallCalculateChart() {
-  SetCalculateChart([] { CalculateChart(); });
 }
 
 }  // namespace halcyra

@@ -1,10 +1,10 @@
-#include "platform/gui/fatal_error.h"
+#include "shell/ui/fatal_error.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/gui/busy_pointer.h"
-#include "platform/gui/messages.h"
+#include "shell/ui/messages.h"
 
 namespace halcyra {
 

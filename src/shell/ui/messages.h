@@ -1,14 +1,16 @@
 #pragma once
-// Message boxes and input boxes with the program's titles.
+// Message boxes and input boxes with the program's titles, as every window
+// shows them: through the state's message sink when one is set (tests
+// record the boxes there), else as real boxes.
 #include <string>
+
+#include "platform/gui/message_boxes.h"
 
 class QWidget;
 
 namespace halcyra {
 
-enum class MessageIcon { None, Information, Warning, Critical, Question };
-
-// Shows text under a title with an OK button (tests may replace the sink).
+// Shows text under a title with an OK button.
 void ShowMessage(const std::string& text, const std::string& title,
                  MessageIcon icon = MessageIcon::Warning, QWidget* parent = nullptr);
 
@@ -19,7 +21,7 @@ bool AskYesNo(const std::string& text, const std::string& title, QWidget* parent
 std::string InputBox(const std::string& prompt, const std::string& title,
                      const std::string& defaultText = "", QWidget* parent = nullptr);
 
-// Tests route message and input boxes here instead of showing them.
+// What takes the boxes in their place (App().services.messages).
 struct MessageSink {
   virtual ~MessageSink() = default;
   virtual void Message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
@@ -27,6 +29,5 @@ struct MessageSink {
   virtual std::string Input(const std::string& prompt, const std::string& title,
                             const std::string& defaultText) { return defaultText; }
 };
-void SetMessageSink(MessageSink* sink);  // nullptr restores real boxes
 
 }  // namespace halcyra

@@ -1,0 +1,23 @@
+#pragma once
+// Message boxes, Yes/No questions and input boxes as Qt shows them. The
+// program's windows call them through shell/ui/messages.h, which lets tests
+// answer in their place.
+#include <string>
+
+class QWidget;
+
+namespace halcyra {
+
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+
+// Shows text under a title with an OK button and waits for it.
+void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent);
+
+// Yes/No question; true for Yes.
+bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent);
+
+// Input box: the typed text, or "" when cancelled.
+std::string AskInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                        QWidget* parent);
+
+}  // namespace halcyra
