@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <string>
 
+#include "chart_input/chart_command_input.h"
 #include "chart_input/input_parse.h"
 #include "core/chart_driver.h"
 #include "platform/gui/glyph_font.h"

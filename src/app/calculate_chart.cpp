@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "chart_input/chart_command_input.h"
 #include "chart_input/input_parse.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"

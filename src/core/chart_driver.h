@@ -3,7 +3,8 @@
 // state, the natal, progressed, solar-arc and transit (or second-person)
 // sets in that order, with the moments the progressed and solar-arc sets
 // rest on and the seeds of the return searches. It touches no window: the
-// chart command of the shell checks and reads the windows, then calls these.
+// chart command (app/calculate_chart) checks and reads the windows, then
+// calls these.
 #include <string>
 
 #include "state/app_state.h"
@@ -25,15 +26,6 @@ DayMoment NatalDayMoment(const ChartInput& input);
 DayMoment TransitDayMoment(const ChartInput& input);
 // The day number and day fraction of a Julian date, the fraction in [0, 1).
 DayMoment SplitMoment(double moment);
-
-// A chart-wheel time step: the StepRecord's moment and place become the
-// transit input of a dual wheel (WheelKind 2) or the natal input of any
-// other wheel; of the other chart only NatalAmPmCaption changes.
-void TakeStepRecordInput(AppState& state);
-
-// ChartName from the natal window's name box; TransitChartName "Transits"
-// while the second-person box's caption begins with "2nd", else the caption.
-void SetChartNames(AppState& state, const std::string& nameText, const std::string& secondPersonCaption);
 
 // True when the angles and the house system can be computed at the natal
 // and the transit place of the input (the input checks let a Meridian or

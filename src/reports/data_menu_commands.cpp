@@ -1,13 +1,5 @@
 #include "reports/data_menu_commands.h"
 
-#include "horary/almutens.h"
-#include "horary/arabian_parts.h"
-#include "horary/decans_dwads.h"
-#include "horary/horary_basics_page.h"
-#include "horary/degree_tables.h"
-#include "horary/horary_aspects.h"
-#include "horary/natal_emphasis.h"
-#include "horary/solstice_points.h"
 #include "reports/aspect_reports.h"
 #include "reports/data_summary.h"
 #include "reports/fixed_stars.h"
@@ -30,14 +22,6 @@ void CopyIntoWorkingSet(WorkingSet& w, const PointArray& longs, const PointArray
     w.PointDecl[p] = decls[p];
     w.NoData[p] = noData[p];
   }
-}
-
-// A page of the natal chart: the chart header, then the sections.
-template <typename Sections>
-void NatalChartPage(AppState& state, Sections sections) {
-  StartReportWithChartHeader(state);
-  ReportBufferSink out(state);
-  sections(out, NatalChartSet(state.chart));
 }
 
 }  // namespace
@@ -103,32 +87,6 @@ void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box) {
 void FixedStarsPage(AppState& state) {
   StartReportWithChartHeader(state);
   WriteFixedStarsReport(state);
-}
-
-void NatalMorePage(AppState& state) { NatalChartPage(state, WriteSignHouseEmphasis); }
-
-void HoraryAspectsPage(AppState& state) {
-  NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
-    WriteHoraryChartAspects(out, natal, state.options);
-  });
-}
-
-void HoraryAlmutensPage(AppState& state) {
-  NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
-    WriteAlmutensDispositors(out, natal, state.chart.natal.IsNightChart != 0, state.tables);
-    out.WriteBlankLine();
-    WriteSolsticePoints(out, natal);
-  });
-}
-
-void HoraryDecansDwadsPage(AppState& state) { NatalChartPage(state, WriteDecansDwads); }
-
-void HoraryOtherDegreesPage(AppState& state) { NatalChartPage(state, WriteDegreeQualities); }
-
-void ArabianPartsPage(AppState& state) {
-  NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
-    WriteArabianParts(out, natal, state.chart.natal.IsNightChart != 0, state.options);
-  });
 }
 
 void TransitInterpretationsPage(AppState& state) {

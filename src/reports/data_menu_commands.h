@@ -29,14 +29,6 @@ void FixedStarsPage(AppState& state);
 // point copied into the working set, as Natal Aspects and Mansions leave it.
 void CopyNatalIntoWorkingSet(AppState& state);
 
-// The horary pages of the natal (horary) chart.
-void NatalMorePage(AppState& state);
-void HoraryAspectsPage(AppState& state);
-void HoraryAlmutensPage(AppState& state);
-void HoraryDecansDwadsPage(AppState& state);
-void HoraryOtherDegreesPage(AppState& state);
-void ArabianPartsPage(AppState& state);
-
 // One day of the dated transit listing on a fresh page.
 void TransitInterpretationsPage(AppState& state);
 

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "chart_fixture.h"
+#include "chart_input/chart_command_input.h"
 #include "core/angle_helpers.h"
 #include "core/chart_driver.h"
 #include "core/chart_time.h"
@@ -144,7 +145,6 @@ TEST(ChartDriverRules, ProgressedRetrogradeFlagsAreTheProgressedMotionAlone) {
     EXPECT_EQ(std::string() + chart.natal.NatalRetroFlags[p - 1] + chart.prog.ProgRetroFlags[p - 1], "R ") << p;
 }
 
-#ifdef HALCYRA_HAVE_SWE
 // Julian date (UT) of a typed chart, from its parts by the Swiss Ephemeris.
 double ReferenceMoment(const TypedChart& c) {
   double hours = std::floor(c.clock) + (c.clock - std::floor(c.clock)) * 100 / 60;
@@ -260,7 +260,6 @@ TEST(ChartDriverSets, ProgressedAndSolarArcSetsAgreeWithTheSwissEphemeris) {
   for (int h = 1; h <= 12; ++h) moved[h] = natal.cusps[h] + arc;
   ExpectCuspsNear(set.SolarArcCusp, moved, "solar arc");
 }
-#endif
 
 }  // namespace
 }  // namespace halcyra

@@ -6,6 +6,7 @@
 // if it were dynamical time, which moves a crossing by about a minute today;
 // the agreement asked is 3 minutes.
 #include <gtest/gtest.h>
+#include <swephexp.h>
 
 #include <algorithm>
 #include <cmath>
@@ -18,9 +19,6 @@
 #include "core/house_row.h"
 #include "core/return_search.h"
 #include "core/table_bodies.h"
-#ifdef HALCYRA_HAVE_SWE
-#include <swephexp.h>
-#endif
 
 namespace halcyra {
 namespace {
@@ -154,7 +152,6 @@ TEST(ReturnCharts, FailuresAreReportedAndChangeNothing) {
   EXPECT_TRUE(FindSolarReturn(*state).found);
 }
 
-#ifdef HALCYRA_HAVE_SWE
 constexpr double kThreeMinutes = 3.0 / 1440;
 // Two searches of one return from different start days agree to within
 // their tolerance of 0.00014 degree, a few seconds of the Moon's motion.
@@ -233,7 +230,6 @@ TEST(ReturnSearchSwe, LunarReturnsThroughAYearAndTheirNeighbours) {
     EXPECT_NEAR(ReturnMoment(*state, PrevLunarReturn, false), moon(got - 29), kThreeMinutes) << month;
   }
 }
-#endif
 
 }  // namespace
 }  // namespace halcyra

@@ -8,8 +8,8 @@
 #include <memory>
 #include <tuple>
 
+#include "horary/horary_pages.h"
 #include "horary/horary_reports_fixture.h"
-#include "reports/data_menu_commands.h"
 #include "reports/golden_page.h"
 #include "shell/report_output.h"
 

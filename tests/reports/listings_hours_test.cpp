@@ -4,6 +4,7 @@
 // refraction, and the days without either. Planetary hours: the hour a
 // clock time falls in, and the page sent to the output (a Chaldean round).
 #include <gtest/gtest.h>
+#include <swephexp.h>
 
 #include <string>
 
@@ -13,10 +14,6 @@
 #include "reports/report_fixture.h"
 #include "reports/sunrise_sunset.h"
 #include "shell/report_output.h"
-
-#ifdef HALCYRA_HAVE_SWE
-#include <swephexp.h>
-#endif
 
 namespace halcyra {
 namespace {
@@ -132,7 +129,6 @@ TEST(PlanetaryHours, PageSentToOutput) {
   EXPECT_EQ(HourText(25.5), "01:30");
 }
 
-#ifdef HALCYRA_HAVE_SWE
 
 // Hours after `midnightUt` (a universal-time day number) of the next rising
 // or setting of the Sun's centre on the geometric horizon; -1 for none.
@@ -170,7 +166,6 @@ TEST(SunriseSunset, AgreeWithSwissEphemerisWithinTwoMinutes) {
   swe_close();
 }
 
-#endif
 
 }  // namespace
 }  // namespace halcyra

@@ -3,6 +3,7 @@
 // clock, parallels); a zero diurnal orb switches its aspect off; the
 // next-day pass stays off for the steps and the chart clock is put back.
 #include <gtest/gtest.h>
+#include <swephexp.h>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -13,10 +14,6 @@
 #include "reports/golden_page.h"
 #include "reports/minute_listing.h"
 #include "reports/report_fixture.h"
-
-#ifdef HALCYRA_HAVE_SWE
-#include <swephexp.h>
-#endif
 
 namespace halcyra {
 namespace {
@@ -125,7 +122,6 @@ TEST(MinuteListing, Pages) {
   EXPECT_EQ(testing::PageLines(empty).back(), "  None");
 }
 
-#ifdef HALCYRA_HAVE_SWE
 // The natal point at the Swiss Ephemeris' Moon of 1 June 2024 12:34 UT: our
 // listing within one minute of it (the two Moons differ by a few seconds of arc).
 TEST(MinuteListing, MoonAgainstTheSwissEphemeris) {
@@ -141,7 +137,6 @@ TEST(MinuteListing, MoonAgainstTheSwissEphemeris) {
   ASSERT_EQ(found.size(), 1u);
   EXPECT_NEAR(found[0].minute, 754, 1);
 }
-#endif
 
 }  // namespace
 }  // namespace halcyra

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "chart_input/chart_command_input.h"
 #include "chart_input/input_parse.h"
 #include "core/chart_driver.h"
 #include "core/house_row.h"

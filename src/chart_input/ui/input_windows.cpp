@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "chart_input/atlas_exchange.h"
+#include "chart_input/chart_command_input.h"
 #include "chart_input/input_checks.h"
 #include "chart_input/input_parse.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -10,7 +11,6 @@
 #include "chart_input/ui/names_window.h"
 #include "chart_input/ui/select_file_window.h"
 #include "chart_input/ui/time_zone_window.h"
-#include "core/chart_driver.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/program_files.h"
 #include "platform/run_and_wait.h"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "horary/horary_basics_page.h"
+#include "horary/horary_pages.h"
 #include "mansions/mansions_page.h"
 #include "platform/gui/busy_pointer.h"
 #include "reports/data_menu_commands.h"

@@ -1,5 +1,6 @@
 #include "reports/ui/planetary_hours_window.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include "shell/report_output.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
-#include "wheels/ui/keywords_window.h"
 
 namespace halcyra {
 
@@ -80,7 +80,9 @@ void PlanetaryHoursWindow::cmdSendToOutput_Click() {
 }
 
 void PlanetaryHoursWindow::cmdQuit_Click() {
-  CloseKeywords();
+  // the Keywords browser of the wheels closes with this window
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->objectName() == "Keywords") widget->close();
   close();
 }
 

@@ -1,12 +1,6 @@
-// The chart driver's input side: a wheel time step's moment and place, the
-// chart names, and the check that every set can be computed at its place.
-#include <cmath>
+#include "chart_input/chart_command_input.h"
 
 #include "chart_input/input_parse.h"
-#include "core/angle_helpers.h"
-#include "core/chart_driver.h"
-#include "core/chart_time.h"
-#include "core/house_systems.h"
 
 namespace halcyra {
 
@@ -61,23 +55,6 @@ void TakeStepRecordInput(AppState& state) {
 void SetChartNames(AppState& state, const std::string& nameText, const std::string& secondPersonCaption) {
   state.chart.ChartName = nameText;
   state.chart.TransitChartName = secondPersonCaption.compare(0, 3, "2nd") == 0 ? "Transits" : secondPersonCaption;
-}
-
-namespace {
-bool PlaceFits(const std::string& system, double geoLat, double jday, double dayFraction) {
-  const double latDeg = DotMinutesToDecimal(std::fabs(geoLat));
-  return latDeg < 90 && HouseSystemFitsLatitude(system, latDeg, MeanObliquityDeg(CenturiesFrom1900(jday, dayFraction)));
-}
-}  // namespace
-
-bool ChartPlacesFit(const AppState& state) {
-  const ChartInput& in = state.input;
-  const std::string& system = state.options.HouseSystem;
-  const DayMoment natal = NatalDayMoment(in);
-  const DayMoment transit = TransitDayMoment(in);
-  // the progressed set stands at the transit place too
-  return PlaceFits(system, in.NatalGeoLat, natal.jday, natal.dayFraction) &&
-         PlaceFits(system, in.TransitGeoLat, transit.jday, transit.dayFraction);
 }
 
 }  // namespace halcyra
