@@ -52,7 +52,7 @@ void BM_ComputeChartSets(benchmark::State& bench) {
     state->input.TransitDay = 1 + day % 28;
     ++day;
     ComputeChartSets(*state);
-    benchmark::DoNotOptimize(state->chart.transit.TransitLong.data());
+    benchmark::DoNotOptimize(state->chart.Transit.Long.data());
   }
 }
 BENCHMARK(BM_ComputeChartSets)->Unit(benchmark::kMicrosecond);

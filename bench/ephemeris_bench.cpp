@@ -34,12 +34,11 @@ EphemerisMoment MomentAt(double moment) {
 }
 
 void RunPasses(benchmark::State& state, int skipNextDay) {
-  WorkingSet work;
-  EphemerisState ephem;
+  ChartSet set;
   double moment = StartDay;
   for (auto _ : state) {
-    CalcPlanetPositions(MomentAt(moment), skipNextDay, work, ephem);
-    benchmark::DoNotOptimize(work.PointLong.data());
+    CalcPlanetPositions(MomentAt(moment), skipNextDay, set);
+    benchmark::DoNotOptimize(set.Long.data());
     moment += 0.37;
   }
 }
@@ -72,17 +71,14 @@ const StartupTables& BenchTables() {
 // next day, each with the table-driven bodies.
 void BM_ListedDay(benchmark::State& state) {
   const StartupTables& tables = BenchTables();
-  WorkingSet work;
-  EphemerisState ephem;
+  ChartSet set;
   double day = StartDay;
   for (auto _ : state) {
     for (int minute = 0; minute < 1440; ++minute) {
       const double moment = day + minute / 1440.0;
-      CalcPlanetPositions(MomentAt(moment), 1, work, ephem);
-      CalcChironFromTable(moment, tables, work);
-      CalcTransPlutoFromTable(moment, tables, work);
-      CalcUranianPointsFromTable(moment, tables, work);
-      benchmark::DoNotOptimize(work.PointLong.data());
+      CalcPlanetPositions(MomentAt(moment), 1, set);
+      CalcTableBodies(moment, tables, set);
+      benchmark::DoNotOptimize(set.Long.data());
     }
     day += 1;
   }

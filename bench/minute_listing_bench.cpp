@@ -24,18 +24,13 @@ AppState& BenchState() {
     LoadDiurnalOrbs(s);
     ListingPlace boston{5, 71.04, 42.21, "NORTH"};
     const ChartClock clock = ListingClockAt(boston, {1990, 3, 14}, 22 * 60 + 30);
-    WorkingSet work;
-    EphemerisState ephem;
-    CalcPlanetPositions(MomentFromClock(clock), 1, work, ephem);
-    CalcChironFromTable(clock.ListJulianDay, s.tables, work);
-    CalcTransPlutoFromTable(clock.ListJulianDay, s.tables, work);
-    CalcUranianPointsFromTable(clock.ListJulianDay, s.tables, work);
-    s.chart.natal.NatalLong = work.PointLong;
-    s.chart.natal.NatalDecl = work.PointDecl;
-    s.chart.natal.NatalVertex = clock.AngleVertex;
-    s.chart.natal.NatalEquatorialAsc = clock.AngleEquatorialAsc;
-    s.chart.natal.NatalCoAsc = clock.AngleCoAsc;
-    s.chart.natal.NatalPolarAsc = clock.AnglePolarAsc;
+    ChartSet& natal = s.chart.Natal;
+    CalcPlanetPositions(MomentFromClock(clock), 1, natal);
+    CalcTableBodies(clock.ListJulianDay, s.tables, natal);
+    natal.Vertex = clock.AngleVertex;
+    natal.EquatorialAsc = clock.AngleEquatorialAsc;
+    natal.CoAsc = clock.AngleCoAsc;
+    natal.PolarAsc = clock.AnglePolarAsc;
     return s;
   }();
   return state;
@@ -61,7 +56,7 @@ void BM_MinuteListing30DaysWithPage(benchmark::State& bench) {
   for (auto _ : bench) {
     state.report = ReportBuffer{};
     const auto found = FindMinuteAspects(state, kThirtyDays, state.ini.TransitSelection);
-    WriteMinuteListing(state, kThirtyDays, found);
+    MinuteListingPage(state, kThirtyDays, found);
     benchmark::DoNotOptimize(state.report.PageLineCount);
   }
   bench.counters["lines"] = static_cast<double>(state.report.PageLineCount);

@@ -112,8 +112,8 @@ int StartHalcyra(const StartupSettings& settings) {
   state.options.OrbFileName = ProgramFile(state.AppPath, "NATAL.ORB");
   state.flags.DataFileName.clear();
 
-  state.chart.work.RetroFlags = InitialRetroFlags();
-  state.chart.work.HouseTags = InitialHouseTags();
+  state.chart.Working.RetroFlags = InitialRetroFlags();
+  state.chart.Working.HouseTags = InitialHouseTags();
   state.options.HouseSystem = HouseSystemFromOption(state.options.OptionValues[27]);
 
   if (QAction* interpretations = FindMenuItem(*window, "mnuDataTransitInterpretations"))

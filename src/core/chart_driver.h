@@ -33,10 +33,12 @@ DayMoment SplitMoment(double moment);
 bool ChartPlacesFit(const AppState& state);
 
 // Every chart set from state.input and the options: the per-chart tables
-// reset, the return seeds, AgeYears, the three quick passes, then the
-// natal, progressed, solar-arc and transit passes; the wheel's outer set
-// takes the transit set. Leaves ChartKind 3 and the working set holding
-// the transit pass.
+// reset, the return seeds, AgeYears, the natal, transit and progressed
+// moments with the quick ephemeris pass of the progressed moment, then the
+// natal, progressed, solar-arc and transit passes (each chart from
+// ComputeChart, core/compute_chart.h); the first wheel set takes the
+// transit positions, the second its retrograde flags. Leaves ChartKind 3
+// and the working set holding the transit set.
 void ComputeChartSets(AppState& state);
 
 }  // namespace halcyra

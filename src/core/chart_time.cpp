@@ -220,8 +220,8 @@ ChartStatus CalcChartTimeAndAngles(AppState& app) {
       in.progressed = true;
       in.progT = chart.moments.ProgT;
       in.progSunLong = chart.moments.ProgSunLong;
-      in.natalSunLong = chart.natal.NatalLong[Sun];
-      in.natalMCLong = chart.natal.NatalLong[Midheaven];
+      in.natalSunLong = chart.Natal.Long[Sun];
+      in.natalMCLong = chart.Natal.Long[Midheaven];
     }
   } else {
     in.dayFraction = ClockDayFraction(input.ChartClockTime, input.TransitTZ, input.ChartAmPm);
@@ -245,10 +245,10 @@ ChartStatus CalcChartTimeAndAngles(AppState& app) {
     c.ListingStartMoment = c.ListJulianDay;
   }
 
-  chart.work.VertexLong = c.AngleVertex;
-  chart.work.EquatorialAscLong = c.AngleEquatorialAsc;
-  chart.work.CoAscLong = c.AngleCoAsc;
-  chart.work.PolarAscLong = c.AnglePolarAsc;
+  chart.Working.Vertex = c.AngleVertex;
+  chart.Working.EquatorialAsc = c.AngleEquatorialAsc;
+  chart.Working.CoAsc = c.AngleCoAsc;
+  chart.Working.PolarAsc = c.AnglePolarAsc;
   return AnglesStatus(c);
 }
 

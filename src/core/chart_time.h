@@ -72,7 +72,7 @@ ChartStatus AnglesStatus(const ChartClock& clock);
 
 // The chart pass for the set named by ChartKind and the return flags:
 // fills app.chart.clock, the listing moments and the working set's four
-// special points.
+// special points (Vertex, EquatorialAsc, CoAsc, PolarAsc).
 ChartStatus CalcChartTimeAndAngles(AppState& app);
 
 }  // namespace halcyra

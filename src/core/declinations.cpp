@@ -4,7 +4,6 @@
 
 #include "core/angle_helpers.h"
 #include "core/chart_time.h"
-#include "state/app_state.h"
 
 namespace halcyra {
 
@@ -15,14 +14,12 @@ double EclipticDeclination(double longitude, double obliquityRad) {
       .latitude;
 }
 
-void CalcDeclinations(AppState& app) {
-  WorkingSet& w = app.chart.work;
-  const double eps = -app.chart.clock.Obliquity;
+void CalcDeclinations(ChartSet& set, double obliquityRad) {
   for (int point : {NorthNode, PartOfFortune, Ascendant, Midheaven})
-    w.PointDecl[point] = EclipticDeclination(w.PointLong[point], eps);
-  w.PointDecl[Lilith] = 0;
+    set.Decl[point] = EclipticDeclination(set.Long[point], obliquityRad);
+  set.Decl[Lilith] = 0;
   for (int point = FirstHousePoint; point <= LastHousePoint; ++point)
-    w.PointDecl[point] = EclipticDeclination(w.PointLong[point], eps);
+    set.Decl[point] = EclipticDeclination(set.Long[point], obliquityRad);
 }
 
 double CalcAntiscion(double longitude) {
@@ -44,17 +41,12 @@ double CalcAscFromRamc(double ramcDeg, double obliquityDeg, double latitudeRad) 
   return AscendantFromRamc(DegToRad(ramcDeg), DegToRad(obliquityDeg), latitudeRad);
 }
 
-void CalcSolarArcAngles(AppState& app) {
-  ChartState& chart = app.chart;
-  const double natalMC = chart.natal.NatalLong[Midheaven];
-  const double arc = chart.prog.ProgLong[Sun] - chart.natal.NatalLong[Sun];
-  const double mc = NormalizeDegrees(natalMC + arc);
-  chart.work.PointLong[Midheaven] = mc;
-  const double ramcDeg = CalcQuadrantAngle(mc, chart.clock.ObliquityDeg);
-  const double progObliquity = chart.moments.ProgObliquityDeg;
-  chart.work.PointLong[Ascendant] = CalcAscFromRamc(ramcDeg, progObliquity, chart.clock.GeoLatitude);
-  chart.clock.RAMC = DegToRad(ramcDeg);
-  chart.clock.Obliquity = -DegToRad(progObliquity);
+DirectedAngles CalcSolarArcAngles(double natalMidheaven, double arc, double obliquityDeg, double latitudeRad) {
+  DirectedAngles angles;
+  angles.Midheaven = NormalizeDegrees(natalMidheaven + arc);
+  const double ramcDeg = CalcQuadrantAngle(angles.Midheaven, obliquityDeg);
+  angles.Ascendant = CalcAscFromRamc(ramcDeg, obliquityDeg, latitudeRad);
+  return angles;
 }
 
 }  // namespace halcyra

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/angle_helpers.h"
+#include "core/chart_time.h"
 #include "core/ephemeris_trig.h"
 #include "core/moon.h"
 #include "core/perturbation_args.h"
@@ -100,8 +101,7 @@ double EclipticToDeclination(double longitude, double latitude, double obliquity
   return Declination(longitude, latitude, {e.cos, e.sin});
 }
 
-void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& work,
-                         EphemerisState& ephem) {
+void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, ChartSet& set) {
   // the chart time hands the obliquity over negated; the rotation needs it
   // positive, whichever sign it arrives with
   const double eps = std::fabs(m.Obliquity);
@@ -113,30 +113,30 @@ void CalcPlanetPositions(const EphemerisMoment& m, int skipNextDay, WorkingSet& 
   // 1950 January 1 noon bring it to the equinox of date (the day only)
   const double plutoShift = 1.33 * (m.JDay - 2433283) / 36525;
 
-  work.RetroFlags.assign(NumPoints, ' ');
+  set.RetroFlags.assign(NumPoints, ' ');
 
   PassPositions today;
   RunPass(m.T, T2000, T1900, plutoShift, today);
-  for (int p = Sun; p <= NorthNode; ++p) work.PointLong[p] = today.Long[p];
+  for (int p = Sun; p <= NorthNode; ++p) set.Long[p] = today.Long[p];
   const std::array<double, Moon> declinations = Declinations(today, rot);
   for (int p = Sun; p <= Moon; ++p) {
-    ephem.PointLat[p] = today.Lat[p];
-    work.PointDecl[p] = declinations[p - 1];
+    set.Lat[p] = today.Lat[p];
+    set.Decl[p] = declinations[p - 1];
   }
-  work.PointLong[PartOfFortune] = NormalizeDegrees(today.Long[Moon] + m.AscLong - today.Long[Sun]);
-  work.PointLong[Ascendant] = m.AscLong;
-  work.PointLong[Midheaven] = m.MCLong;
+  set.Long[PartOfFortune] = NormalizeDegrees(today.Long[Moon] + m.AscLong - today.Long[Sun]);
+  set.Long[Ascendant] = m.AscLong;
+  set.Long[Midheaven] = m.MCLong;
 
   if (skipNextDay == 1) return;
 
   PassPositions next;
   RunPass(m.T + 1.0 / 36525, T2000 + 1.0 / 36525, T1900 + 1.0 / 36525, plutoShift, next);
-  for (int p = Sun; p <= NorthNode; ++p) work.PointLongNextDay[p] = next.Long[p];
-  ephem.MoonDeclNextDay = Declination(next.Long[Moon], next.Lat[Moon], rot);
+  for (int p = Sun; p <= NorthNode; ++p) set.LongNextDay[p] = next.Long[p];
+  set.MoonDeclNextDay = Declination(next.Long[Moon], next.Lat[Moon], rot);
 
   // the Sun never moves backwards and is not tested
   for (int p = Mercury; p <= NorthNode; ++p)
-    if (MovesBackwards(work.PointLong[p], work.PointLongNextDay[p])) work.RetroFlags[p - 1] = 'R';
+    if (MovesBackwards(set.Long[p], set.LongNextDay[p])) set.RetroFlags[p - 1] = 'R';
 }
 
 bool MovesBackwards(double today, double nextDay) {
@@ -152,18 +152,12 @@ bool MovesBackwards(double today, double nextDay) {
 }
 
 EphemerisMoment MomentFromClock(const ChartClock& clock) {
-  EphemerisMoment m;
-  m.JDay = clock.JDay;
-  m.DayFraction = clock.DayFraction;
-  m.T = clock.TCenturies;
-  m.Obliquity = clock.Obliquity;
-  m.AscLong = clock.AscLong;
-  m.MCLong = clock.MCLong;
-  return m;
+  return {clock.JDay, clock.DayFraction, clock.TCenturies, clock.Obliquity, clock.AscLong, clock.MCLong};
 }
 
-void CalcPlanetPositions(ChartState& chart) {
-  CalcPlanetPositions(MomentFromClock(chart.clock), chart.SkipNextDay, chart.work, chart.ephem);
+EphemerisMoment MeanObliquityMoment(double jday, double dayFraction, double t, double ascLong, double mcLong) {
+  // negated, as the chart time hands it over
+  return {jday, dayFraction, t, -DegToRad(MeanObliquityDeg(t)), ascLong, mcLong};
 }
 
 }  // namespace halcyra

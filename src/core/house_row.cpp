@@ -1,8 +1,5 @@
 #include "core/house_row.h"
 
-#include "platform/number_text.h"
-#include "state/app_state.h"
-
 namespace halcyra {
 
 namespace {
@@ -38,16 +35,6 @@ std::string BuildPlanetHouseRow(const PointArray& longitudes, const CuspTable& c
     tags += " HOUSE";
   }
   return tags;
-}
-
-void BuildPlanetHouseRow(AppState& app) {
-  app.chart.work.HouseTags = BuildPlanetHouseRow(app.chart.work.PointLong, app.chart.work.ChartCusp);
-}
-
-int HouseNumberOf(const std::string& houseTags, int point) {
-  const std::size_t at = static_cast<std::size_t>(point - 1) * kFieldWidth;
-  if (point < 1 || at + 2 > houseTags.size()) return 0;
-  return static_cast<int>(ValInt(houseTags.substr(at, 2)));
 }
 
 }  // namespace halcyra

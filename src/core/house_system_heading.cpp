@@ -29,7 +29,7 @@ std::string HouseSystemHeading(const std::string& code) {
 
 void SetHouseSystemHeading(AppState& state) {
   const std::string name = HouseSystemHeading(state.options.HouseSystem);
-  if (!name.empty()) state.chart.WheelCaption1[7] = name;
+  if (!name.empty()) state.wheel.WheelCaption1[7] = name;
 }
 
 }  // namespace halcyra

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "core/angle_helpers.h"
-#include "state/app_state.h"
 
 namespace halcyra {
 
@@ -260,12 +259,6 @@ ChartStatus ComputeHouseCusps(const std::string& system, const ChartClock& clock
   if (!AllFinite(out)) return ChartStatus::LatitudeTooHigh;
   cusps = out;
   return ChartStatus::Ok;
-}
-
-ChartStatus CalcHouseCusps(AppState& app) {
-  const ChartClock& c = app.chart.clock;
-  app.chart.work.SiderealText = SiderealTimeText(c.SiderealHours, c.SiderealMinutes, c.SiderealSeconds);
-  return ComputeHouseCusps(app.options.HouseSystem, c, app.chart.work.ChartCusp);
 }
 
 }  // namespace halcyra

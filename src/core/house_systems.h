@@ -7,8 +7,6 @@
 
 namespace halcyra {
 
-struct AppState;
-
 // House system codes: "P" Placidus, "K" Koch, "C" Campanus, "O" Porphyry,
 // "EA" equal from the Ascendant, "EM" equal from the Midheaven, "M"
 // Meridian, "I" Morinus; "R" and any other text give Regiomontanus.
@@ -34,9 +32,5 @@ double CalcPlacidusCusp(double startRA, double divisor, bool belowHorizon,
 // 13 are left alone. When the system cannot handle the latitude the table
 // is left unchanged and LatitudeTooHigh comes back.
 ChartStatus ComputeHouseCusps(const std::string& system, const ChartClock& clock, CuspTable& cusps);
-
-// The chart pass: SiderealText and ChartCusp() of the working set from
-// app.chart.clock in app.options.HouseSystem.
-ChartStatus CalcHouseCusps(AppState& app);
 
 }  // namespace halcyra

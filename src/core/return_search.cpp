@@ -5,14 +5,12 @@
 #include "core/angle_helpers.h"
 #include "core/calendar.h"
 #include "core/chart_time.h"
-#include "core/declinations.h"
-#include "core/ephemeris_driver.h"
+#include "core/compute_chart.h"
 #include "core/house_row.h"
 #include "core/house_system_heading.h"
 #include "core/house_systems.h"
 #include "core/moon.h"
 #include "core/sun.h"
-#include "core/table_bodies.h"
 #include "platform/number_format.h"
 #include "platform/number_text.h"
 
@@ -44,59 +42,31 @@ double GapToTarget(double target, double longitude) {
 // The set's date text: the year alone, behind three blanks.
 std::string YearDateText(int year) { return "   " + StrNumber(year); }
 
-// The members of one return set, so that the solar and the lunar chart
-// share one computation.
-struct ReturnSetRef {
-  PointArray& longs;
-  PointArray& decls;
-  CuspTable& cusps;
-  std::string& retroFlags;
-  std::string& houseTags;
-  std::string& siderealText;
-  PointFlags& noData;
-};
-
-ReturnSetRef SolarSet(ReturnCharts& r) {
-  return {r.SolarReturnLong,       r.SolarReturnDecl,      r.SolarReturnCusp,        r.SolarReturnRetroFlags,
-          r.SolarReturnHouseTags, r.SolarReturnSiderealText, r.SolarReturnNoData};
-}
-
-ReturnSetRef LunarSet(ReturnCharts& r) {
-  return {r.LunarReturnLong,       r.LunarReturnDecl,      r.LunarReturnCusp,        r.LunarReturnRetroFlags,
-          r.LunarReturnHouseTags, r.LunarReturnSiderealText, r.LunarReturnNoData};
-}
-
-// The whole chart of the moment the chart clock was just set to: every
-// point of the working set is computed afresh, so nothing of the previous
-// chart survives into the return set.
-bool ComputeReturnChart(AppState& state, double moment, bool ingress, double ingressTarget,
-                        const ReturnSetRef& set) {
-  ChartState& chart = state.chart;
-  WorkingSet& work = chart.work;
-  if (CalcHouseCusps(state) != ChartStatus::Ok) return false;
-  set.siderealText = work.SiderealText;
-  for (int i = 1; i <= 13; ++i) set.cusps[i] = work.ChartCusp[i];
-
-  const ChartClock& c = chart.clock;
-  const EphemerisMoment em{c.JDay, c.DayFraction, c.TCenturies, c.Obliquity, c.AscLong, c.MCLong};
-  CalcPlanetPositions(em, 0, work, chart.ephem);
-  CalcChironFromTable(moment, state.tables, work);
-  CalcTransPlutoFromTable(moment, state.tables, work);
-  CalcUranianPointsFromTable(moment, state.tables, work);
+// The whole chart of the return moment the chart clock was just set to, at
+// the return place, into `set` (its searched moment and date text kept)
+// and the working set; false, and both as they were, when the house system
+// cannot be computed there.
+bool ComputeReturnChart(AppState& state, bool ingress, double ingressTarget, ChartSet& set) {
+  ChartStatus houses = ChartStatus::Ok;
+  ChartSet chart = ComputeChart(state.chart.clock, {state.options.HouseSystem, FortuneFormula::Day, 0},
+                                state.tables, &houses);
+  if (houses != ChartStatus::Ok) return false;
   // the ingress chart shows the Sun exactly on the cardinal point
-  if (ingress) work.PointLong[Sun] = ingressTarget;
-  for (int p = FirstHousePoint; p <= LastHousePoint; ++p)
-    work.PointLong[p] = work.ChartCusp[p - FirstHousePoint + 4];
-  CalcDeclinations(state);
-
-  for (int p = 1; p <= NumPoints; ++p) {
-    set.longs[p] = work.PointLong[p];
-    set.decls[p] = work.PointDecl[p];
-    set.noData[p] = work.NoData[p];
+  if (ingress) {
+    chart.Long[Sun] = ingressTarget;
+    chart.HouseTags = BuildPlanetHouseRow(chart.Long, chart.Cusp);
   }
-  set.retroFlags = work.RetroFlags;
-  BuildPlanetHouseRow(state);
-  set.houseTags = work.HouseTags;
+  chart.Moment = set.Moment;
+  chart.DateText = set.DateText;
+  chart.Zone = 0;  // universal time, whatever the zone of the place
+  const ReturnSeeds& seeds = state.chart.returns;
+  chart.GeoLong = seeds.ReturnGeoLong;
+  chart.GeoLat = seeds.ReturnGeoLat;
+  chart.EWText = seeds.ReturnEWText;
+  chart.NSText = seeds.ReturnNSText;
+  // the search leaves its chart in the working set, as every chart pass does
+  state.chart.Working = chart;
+  set = std::move(chart);
   return true;
 }
 
@@ -126,7 +96,7 @@ ReturnSearchResult SearchSolarReturn(AppState& state) {
   const ChartInput& input = state.input;
   const bool ingress = seeds.IngressNumber != 0;
   const int year = ingress ? input.TransitYear : seeds.SolarReturnYear;
-  const double target = ingress ? 90.0 * seeds.IngressNumber - 90 : state.chart.natal.NatalLong[Sun];
+  const double target = ingress ? 90.0 * seeds.IngressNumber - 90 : state.chart.Natal.Long[Sun];
   const double startTime = ReturnSearchStartTime(input);
 
   int day = input.NatalDayInt;
@@ -140,8 +110,8 @@ ReturnSearchResult SearchSolarReturn(AppState& state) {
       seeds.SolarReturnDay = day;
       seeds.SolarReturnMonth = month;
       seeds.SolarReturnTime = hours;
-      state.returnCharts.SolarReturnMoment = m.moment;
-      state.returnCharts.SolarReturnDateText = YearDateText(year);
+      state.returnCharts.SolarReturn.Moment = m.moment;
+      state.returnCharts.SolarReturn.DateText = YearDateText(year);
       return {true, step, ""};
     }
     if (std::fabs(diff) < 1) {
@@ -163,7 +133,7 @@ ReturnSearchResult SearchSolarReturn(AppState& state) {
 
 ReturnSearchResult SearchLunarReturn(AppState& state) {
   ReturnSeeds& seeds = state.chart.returns;
-  const double target = state.chart.natal.NatalLong[Moon];
+  const double target = state.chart.Natal.Long[Moon];
   const double startTime = ReturnSearchStartTime(state.input);
 
   int day = seeds.ReturnDay;
@@ -174,8 +144,8 @@ ReturnSearchResult SearchLunarReturn(AppState& state) {
     if (std::fabs(diff) < ReturnSearchTolerance) {
       seeds.ReturnDay = day;
       seeds.LunarReturnTime = hours;
-      state.returnCharts.LunarReturnMoment = m.moment;
-      state.returnCharts.LunarReturnDateText = YearDateText(seeds.ReturnYear);
+      state.returnCharts.LunarReturn.Moment = m.moment;
+      state.returnCharts.LunarReturn.DateText = YearDateText(seeds.ReturnYear);
       return {true, step, ""};
     }
     if (std::fabs(diff) < 16) {
@@ -198,8 +168,7 @@ ReturnSearchResult FindSolarReturn(AppState& state) {
   seeds.SolarReturnActive = 0;
   const bool ingress = seeds.IngressNumber != 0;
   if (status != ChartStatus::Ok ||
-      !ComputeReturnChart(state, state.returnCharts.SolarReturnMoment, ingress, 90.0 * seeds.IngressNumber - 90,
-                          SolarSet(state.returnCharts)))
+      !ComputeReturnChart(state, ingress, 90.0 * seeds.IngressNumber - 90, state.returnCharts.SolarReturn))
     return Failure(result.steps, ReturnPlaceFailedText);
   return result;
 }
@@ -212,8 +181,7 @@ ReturnSearchResult FindLunarReturn(AppState& state) {
   seeds.LunarReturnActive = 1;
   const ChartStatus status = CalcChartTimeAndAngles(state);
   seeds.LunarReturnActive = 0;
-  if (status != ChartStatus::Ok ||
-      !ComputeReturnChart(state, state.returnCharts.LunarReturnMoment, false, 0, LunarSet(state.returnCharts)))
+  if (status != ChartStatus::Ok || !ComputeReturnChart(state, false, 0, state.returnCharts.LunarReturn))
     return Failure(result.steps, ReturnPlaceFailedText);
   return result;
 }
@@ -247,73 +215,57 @@ ReturnTime ReturnTimeOfMoment(double moment, int dateFormat) {
   return out;
 }
 
-void FormatSolarReturnTime(AppState& state) {
-  const ReturnTime rt = ReturnTimeOfMoment(state.returnCharts.SolarReturnMoment, state.flags.DateFormat);
+namespace {
+
+// The return moment of the set in words: ReturnCharts' DateText and
+// ReturnClockTime, and the set's own clock.
+ReturnTime FormatReturnTime(AppState& state, ChartSet& set) {
+  const ReturnTime rt = ReturnTimeOfMoment(set.Moment, state.flags.DateFormat);
   state.returnCharts.DateText = rt.dateText;
   state.returnCharts.ReturnClockTime = rt.clockTime;
-  state.returnCharts.SolarReturnAmPm = rt.amPm;
+  set.ClockTime = rt.clockTime;
+  set.AmPm = rt.amPm;
+  return rt;
 }
 
-void FormatLunarReturnTime(AppState& state) {
-  const ReturnTime rt = ReturnTimeOfMoment(state.returnCharts.LunarReturnMoment, state.flags.DateFormat);
-  state.returnCharts.DateText = rt.dateText;
-  state.returnCharts.ReturnClockTime = rt.clockTime;
-  state.returnCharts.LunarReturnAmPm = rt.amPm;
-}
+}  // namespace
+
+void FormatSolarReturnTime(AppState& state) { FormatReturnTime(state, state.returnCharts.SolarReturn); }
+
+void FormatLunarReturnTime(AppState& state) { FormatReturnTime(state, state.returnCharts.LunarReturn); }
 
 void SetReturnChartTitle(AppState& state) {
-  ChartState& chart = state.chart;
-  ReturnCharts& rc = state.returnCharts;
-  const ReturnSeeds& seeds = chart.returns;
-  const bool solar = chart.ChartKind == 4;
-  const ReturnTime rt =
-      ReturnTimeOfMoment(solar ? rc.SolarReturnMoment : rc.LunarReturnMoment, state.flags.DateFormat);
-  rc.DateText = rt.dateText;
-  rc.ReturnClockTime = rt.clockTime;
-  (solar ? rc.SolarReturnAmPm : rc.LunarReturnAmPm) = rt.amPm;
+  const ReturnSeeds& seeds = state.chart.returns;
+  const bool solar = state.chart.ChartKind == 4;
+  ChartSet& set = solar ? state.returnCharts.SolarReturn : state.returnCharts.LunarReturn;
+  const ReturnTime rt = FormatReturnTime(state, set);
 
-  chart.WheelCaption1.fill("");
-  chart.WheelCaption2.fill("");
-  auto& lines = chart.WheelCaption1;
-  lines[1] = chart.ChartName + (solar ? " - solar return" : " - lunar return");
+  WheelSets& wheel = state.wheel;
+  wheel.WheelCaption1.fill("");
+  wheel.WheelCaption2.fill("");
+  auto& lines = wheel.WheelCaption1;
+  lines[1] = state.chart.ChartName + (solar ? " - solar return" : " - lunar return");
   lines[2] = FormatDateDdMmmYyyy(rt.day, rt.month, rt.year);
   // universal time, whatever the zone of the place
-  lines[3] = FormatNumber(rc.ReturnClockTime, "#0.00") + " " + (solar ? rc.SolarReturnAmPm : rc.LunarReturnAmPm) +
-             " (0)";
+  lines[3] = FormatNumber(state.returnCharts.ReturnClockTime, "#0.00") + " " + set.AmPm + " (0)";
   // magnitudes: the EAST/WEST and NORTH/SOUTH texts carry the direction
   lines[4] = FormatNumber(std::fabs(seeds.ReturnGeoLong), "##0.00") + " " + seeds.ReturnEWText;
   lines[5] = FormatNumber(std::fabs(seeds.ReturnGeoLat), "#0.00") + " " + seeds.ReturnNSText;
-  lines[6] = solar ? rc.SolarReturnSiderealText : rc.LunarReturnSiderealText;
+  lines[6] = set.SiderealText;
   SetHouseSystemHeading(state);
 }
 
 namespace {
 
 void PutReturnOnWheel(AppState& state, bool solar) {
-  ReturnCharts& rc = state.returnCharts;
-  WheelSets& wheel = state.wheel;
-  const ReturnSetRef set = solar ? SolarSet(rc) : LunarSet(rc);
+  const ChartSet& set = solar ? state.returnCharts.SolarReturn : state.returnCharts.LunarReturn;
   state.flags.WheelKind = 1;
-  for (int i = 1; i <= 13; ++i) wheel.Wheel.Cusp[i] = set.cusps[i];
-  for (int p = 1; p <= NumPoints; ++p) {
-    wheel.Wheel.Long[p] = set.longs[p];
-    wheel.Wheel.Decl[p] = set.decls[p];
-  }
-  wheel.Wheel.RetroFlags = set.retroFlags;
-  wheel.Wheel.DateText = solar ? rc.SolarReturnDateText : rc.LunarReturnDateText;
-  state.chart.work.SiderealText = set.siderealText;
-  wheel.Wheel.SiderealText = set.siderealText;
-  wheel.Wheel.HouseTags = set.houseTags;
-
-  const ReturnSeeds& seeds = state.chart.returns;
-  wheel.Wheel.GeoLong = seeds.ReturnGeoLong;
-  wheel.Wheel.GeoLat = seeds.ReturnGeoLat;
-  wheel.Wheel.EWText = seeds.ReturnEWText;
-  wheel.Wheel.NSText = seeds.ReturnNSText;
   state.chart.ChartKind = solar ? 4 : 5;
   SetReturnChartTitle(state);
+  state.wheel.Wheel = set;
+  state.chart.Working.SiderealText = set.SiderealText;
   // an ingress has no next or previous in this sense
-  if (!solar || seeds.IngressNumber == 0) wheel.ReturnsMenuVisible = 1;
+  if (!solar || state.chart.returns.IngressNumber == 0) state.wheel.ReturnsMenuVisible = 1;
   if (state.services.ShowReturnWheel) state.services.ShowReturnWheel(state);
 }
 

@@ -39,16 +39,18 @@ double ReturnSearchStartTime(const ChartInput& input);
 // SolarReturnYear, or while IngressNumber is 1 to 4 the Sun's ingress into
 // 90 * IngressNumber - 90 degrees in TransitYear; it leaves the date in
 // SolarReturnDay, SolarReturnMonth, the hour in SolarReturnTime and the
-// moment in SolarReturnMoment. The lunar search starts at ReturnDay,
-// ReturnMonth, ReturnYear and leaves ReturnDay at the day it found,
-// LunarReturnTime and LunarReturnMoment. A search that fails changes none
-// of these.
+// moment and year text in the SolarReturn set's Moment and DateText. The
+// lunar search starts at ReturnDay, ReturnMonth, ReturnYear and leaves
+// ReturnDay at the day it found, LunarReturnTime and the LunarReturn set's
+// Moment and DateText. A search that fails changes none of these.
 ReturnSearchResult SearchSolarReturn(AppState& state);
 ReturnSearchResult SearchLunarReturn(AppState& state);
 
 // Search, then compute the whole chart of the moment at the return place
-// (cusps, planets, table-driven bodies, house points, declinations, house
-// tags) into the solar-return or lunar-return set. On failure the set keeps
+// (ComputeChart; an ingress with the Sun on its cardinal point) into the
+// SolarReturn or LunarReturn set, with its place, and into the working set;
+// the set's clock is put into words when the return is formatted
+// (FormatSolarReturnTime, SetReturnChartTitle). On failure the set keeps
 // the previous return.
 ReturnSearchResult FindSolarReturn(AppState& state);
 ReturnSearchResult FindLunarReturn(AppState& state);
@@ -63,16 +65,17 @@ struct ReturnTime {
 };
 ReturnTime ReturnTimeOfMoment(double moment, int dateFormat);
 
-// DateText, ReturnClockTime and the set's A.M./P.M. text from its moment.
+// DateText, ReturnClockTime and the set's clock and A.M./P.M. text from its moment.
 void FormatSolarReturnTime(AppState& state);
 void FormatLunarReturnTime(AppState& state);
 
 // WheelCaption1() lines 1 to 7 of a single return wheel (ChartKind 4 solar
-// return or ingress, else lunar return); WheelCaption2() emptied.
+// return or ingress, else lunar return), the set's time formatted as
+// FormatSolarReturnTime does; WheelCaption2() emptied.
 void SetReturnChartTitle(AppState& state);
 
-// Put the return set on the single wheel: the wheel sets, the place,
-// ChartKind, the caption and the Returns menu; then the chart-wheel window,
+// Put the return set on the single wheel: ChartKind, the caption, the
+// first wheel set (the return set with its place) and the Returns menu; then the chart-wheel window,
 // when the services have one (ShowReturnWheel), shows it again.
 void ShowSolarReturnWheel(AppState& state);
 void ShowLunarReturnWheel(AppState& state);

@@ -30,15 +30,15 @@ TableDay FindTableDay(double moment) {
   return day;
 }
 
-void InterpolatePoint(const TableDay& day, const DailyTable& table, int point, WorkingSet& work) {
+void InterpolatePoint(const TableDay& day, const DailyTable& table, int point, ChartSet& set) {
   const std::vector<float>& lon = table.Long;
   const std::vector<float>& decl = table.Decl;
   // a table shorter than its span has no data there either
   const bool haveData = day.inRange && lon.size() > day.k + 1 && decl.size() > day.k + 1;
-  work.NoData[point] = !haveData;
+  set.NoData[point] = !haveData;
   if (!haveData) {
-    work.PointLong[point] = 0;
-    work.PointDecl[point] = 0;
+    set.Long[point] = 0;
+    set.Decl[point] = 0;
     return;
   }
   const double a = lon[day.k];
@@ -46,36 +46,42 @@ void InterpolatePoint(const TableDay& day, const DailyTable& table, int point, W
   double b = b0;
   if (a > 340 && b < 20) b = b + 360;
   if (a < 20 && b > 340) b = b - 360;
-  work.PointLong[point] = NormalizeDegrees(a + day.f * (b - a));
+  set.Long[point] = NormalizeDegrees(a + day.f * (b - a));
   const double d0 = decl[day.k];
   const double d1 = decl[day.k + 1];
-  work.PointDecl[point] = d0 + day.f * (d1 - d0);
+  set.Decl[point] = d0 + day.f * (d1 - d0);
 
   // backwards by less than 10 degrees, or forwards past 0 Aries by a step
   // that is really a small backward one
   const double step = b0 - a;
-  if ((step < 0 && step > -10) || step > 350) work.RetroFlags[point - 1] = 'R';
+  if ((step < 0 && step > -10) || step > 350) set.RetroFlags[point - 1] = 'R';
 }
 
-void InterpolateDaily(double moment, const DailyTable& table, int point, WorkingSet& work) {
-  InterpolatePoint(FindTableDay(moment), table, point, work);
+void InterpolateDaily(double moment, const DailyTable& table, int point, ChartSet& set) {
+  InterpolatePoint(FindTableDay(moment), table, point, set);
 }
 
 }  // namespace
 
-void CalcChironFromTable(double moment, const StartupTables& tables, WorkingSet& work) {
-  InterpolateDaily(moment, tables.Chiron, Chiron, work);
+void CalcChironFromTable(double moment, const StartupTables& tables, ChartSet& set) {
+  InterpolateDaily(moment, tables.Chiron, Chiron, set);
 }
 
-void CalcTransPlutoFromTable(double moment, const StartupTables& tables, WorkingSet& work) {
-  InterpolateDaily(moment, tables.TransPluto, TransPluto, work);
+void CalcTransPlutoFromTable(double moment, const StartupTables& tables, ChartSet& set) {
+  InterpolateDaily(moment, tables.TransPluto, TransPluto, set);
 }
 
-void CalcUranianPointsFromTable(double moment, const StartupTables& tables, WorkingSet& work) {
+void CalcUranianPointsFromTable(double moment, const StartupTables& tables, ChartSet& set) {
   const TableDay day = FindTableDay(moment);
-  InterpolatePoint(day, tables.Lilith, Lilith, work);
+  InterpolatePoint(day, tables.Lilith, Lilith, set);
   for (int p = FirstUranianPoint; p <= LastUranianPoint; ++p)
-    InterpolatePoint(day, tables.Uranian[p - FirstUranianPoint], p, work);
+    InterpolatePoint(day, tables.Uranian[p - FirstUranianPoint], p, set);
+}
+
+void CalcTableBodies(double moment, const StartupTables& tables, ChartSet& set) {
+  CalcChironFromTable(moment, tables, set);
+  CalcTransPlutoFromTable(moment, tables, set);
+  CalcUranianPointsFromTable(moment, tables, set);
 }
 
 }  // namespace halcyra

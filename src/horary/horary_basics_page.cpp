@@ -19,19 +19,17 @@ HoraryBasicsInput HoraryBasicsInputOf(AppState& state, const ChartSet& natal) {
           state.options,
           QuestionMomentOf(state.input),
           {m.Precession1990, m.Precession2000},
-          state.chart.natal.MoonDeclWork,
+          state.chart.MoonDeclWork,
           ProgramSunTimes(state)};
 }
 
 void WriteHoraryBasicsSections(AppState& state) {
-  const ChartSet natal = NatalChartSet(state.chart);
   ReportBufferSink sink(state);
-  WriteHoraryBasicsReport(sink, HoraryBasicsInputOf(state, natal));
+  WriteHoraryBasicsReport(sink, HoraryBasicsInputOf(state, state.chart.Natal));
 }
 
 void HoraryBasicsPage(AppState& state) {
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
+  StartReportWithChartHeader(state);
   WriteHoraryBasicsSections(state);
 }
 

@@ -19,7 +19,7 @@ template <typename Sections>
 void NatalChartPage(AppState& state, Sections sections) {
   StartReportWithChartHeader(state);
   ReportBufferSink out(state);
-  sections(out, NatalChartSet(state.chart));
+  sections(out, state.chart.Natal);
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ void HoraryAspectsPage(AppState& state) {
 
 void HoraryAlmutensPage(AppState& state) {
   NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
-    WriteAlmutensDispositors(out, natal, state.chart.natal.IsNightChart != 0, state.tables);
+    WriteAlmutensDispositors(out, natal, state.chart.IsNightChart != 0, state.tables);
     out.WriteBlankLine();
     WriteSolsticePoints(out, natal);
   });
@@ -46,7 +46,7 @@ void HoraryOtherDegreesPage(AppState& state) { NatalChartPage(state, WriteDegree
 
 void ArabianPartsPage(AppState& state) {
   NatalChartPage(state, [&](LineSink& out, const ChartSet& natal) {
-    WriteArabianParts(out, natal, state.chart.natal.IsNightChart != 0, state.options);
+    WriteArabianParts(out, natal, state.chart.IsNightChart != 0, state.options);
   });
 }
 

@@ -2,21 +2,19 @@
 
 #include "horary/horary_basics_page.h"
 #include "mansions/mansions_report.h"
-#include "reports/data_menu_commands.h"
 #include "reports/report_headers.h"
 #include "shell/report_output.h"
 
 namespace halcyra {
 
 void MansionsPage(AppState& state) {
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
-  CopyNatalIntoWorkingSet(state);
-  const ChartSet natal = NatalChartSet(state.chart);
+  StartReportWithChartHeader(state);
+  // the natal positions in the working set, as Natal Aspects leaves them
+  LoadPointPositions(state.chart.Working, state.chart.Natal);
   const MansionEntries entries =
       CalcMoonMansionTimes(state.input.TransitYear, state.input.TransitMonth, ProgramMoonLongitude);
   ReportBufferSink sink(state);
-  WriteMansionsReport(sink, HoraryBasicsInputOf(state, natal), entries);
+  WriteMansionsReport(sink, HoraryBasicsInputOf(state, state.chart.Natal), entries);
 }
 
 }  // namespace halcyra

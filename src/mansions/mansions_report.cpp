@@ -16,11 +16,10 @@ void WriteSlot(LineSink& sink, const MansionSlots& slots, MansionSlot slot) {
 }  // namespace
 
 void WriteNatalAspectGrid(LineSink& sink, const ChartSet& natal, const OptionTables& options) {
-  PointArray longitudes = natal.Long;
+  ChartSet grid = natal;
   for (int house = 1; house <= 6; ++house)
-    longitudes[FirstHousePoint + house - 1] = natal.Cusp[CuspEntryOfHouse(house)];
-  WriteSelfAspectGrid(sink, options, "NATAL PLANET ASPECTS TO NATAL PLANETS",
-                      ChartPoints{longitudes, natal.Decl, natal.NoData});
+    grid.Long[FirstHousePoint + house - 1] = natal.Cusp[CuspEntryOfHouse(house)];
+  WriteSelfAspectGrid(sink, "NATAL PLANET ASPECTS TO NATAL PLANETS", grid, options);
 }
 
 void WriteMansionsReport(LineSink& sink, const HoraryBasicsInput& input, const MansionEntries& entries) {

@@ -4,7 +4,6 @@
 #include "reports/aspect_finder.h"
 #include "reports/report_columns.h"
 #include "reports/report_names.h"
-#include "shell/report_output.h"
 
 namespace halcyra {
 
@@ -24,46 +23,34 @@ const char* const kColumnHeading =
 const char* const kNoDataCell = " --  ";
 const char* const kNoAspectCell = "---  ";
 
-void WriteTitle(LineSink& sink, const std::string& title) {
-  sink.WriteLine(std::string(15, ' ') + title);
-  sink.WriteBlankLine();
-  sink.WriteLine(kColumnHeading);
+void WriteTitle(LineSink& out, const std::string& title) {
+  out.WriteLine(std::string(15, ' ') + title);
+  out.WriteBlankLine();
+  out.WriteLine(kColumnHeading);
 }
 
 // Rows for the cusps of houses 1 to 6 against the twelve column points.
-void WriteHouseRows(LineSink& sink, const OptionTables& options, const ChartPoints& rows,
-                    const ChartPoints& columns) {
+void WriteHouseRows(LineSink& out, const ChartSet& rows, const ChartSet& columns, const OptionTables& options) {
   for (int h = 1; h <= 6; ++h) {
     const int i = FirstHousePoint + h - 1;
     std::string line = std::string("  ") + kHouseLabels[h];
     for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, options);
-    sink.WriteLine(line);
+    out.WriteLine(line);
   }
 }
 
 }  // namespace
 
-std::vector<int> ListingOrder(int lastPoint) {
-  std::vector<int> order;
-  if (lastPoint >= Sun) order.push_back(Sun);
-  if (lastPoint >= Moon) order.push_back(Moon);
-  for (int p = Mercury; p <= lastPoint; ++p)
-    if (p != Moon) order.push_back(p);
-  return order;
-}
-
-std::string LongitudeCell(const ChartPoints& a, int i, const ChartPoints& b, int j,
-                          const OptionTables& options) {
-  if (a.noData[i] || b.noData[j]) return kNoDataCell;
-  AspectFound found = FindAspect(a.longs[i], b.longs[j], options);
+std::string LongitudeCell(const ChartSet& a, int i, const ChartSet& b, int j, const OptionTables& options) {
+  if (a.NoData[i] || b.NoData[j]) return kNoDataCell;
+  AspectFound found = FindAspect(a.Long[i], b.Long[j], options);
   if (found.code == 1) return kNoAspectCell;
   return PadLeft(std::to_string(AngleOfAspect(found.code)), 3) + "  ";
 }
 
-std::string DeclinationCell(const ChartPoints& a, int i, const ChartPoints& b, int j,
-                            const OptionTables& options) {
-  if (a.noData[i] || b.noData[j]) return kNoDataCell;
-  switch (FindParallel(a.decls[i], b.decls[j], options).kind) {
+std::string DeclinationCell(const ChartSet& a, int i, const ChartSet& b, int j, const OptionTables& options) {
+  if (a.NoData[i] || b.NoData[j]) return kNoDataCell;
+  switch (FindParallel(a.Decl[i], b.Decl[j], options).kind) {
     case DeclinationAspect::Parallel: return " P   ";
     case DeclinationAspect::ContraParallel: return " CP  ";
     case DeclinationAspect::None: break;
@@ -71,14 +58,9 @@ std::string DeclinationCell(const ChartPoints& a, int i, const ChartPoints& b, i
   return kNoAspectCell;
 }
 
-void WriteSelfAspectGrid(AppState& state, const std::string& title, const ChartPoints& chart) {
-  ReportBufferSink sink(state);
-  WriteSelfAspectGrid(sink, state.options, title, chart);
-}
-
-void WriteSelfAspectGrid(LineSink& sink, const OptionTables& options, const std::string& title,
-                         const ChartPoints& chart) {
-  WriteTitle(sink, title);
+void WriteSelfAspectGrid(LineSink& out, const std::string& title, const ChartSet& chart,
+                         const OptionTables& options) {
+  WriteTitle(out, title);
   for (int i = 1; i <= kGridPoints; ++i) {
     std::string line = std::string("  ") + kPointLabels[i];
     for (int j = kGridPoints; j >= 1; --j) {
@@ -86,39 +68,35 @@ void WriteSelfAspectGrid(LineSink& sink, const OptionTables& options, const std:
       else if (j > i) line += LongitudeCell(chart, i, chart, j, options);
       else line += DeclinationCell(chart, i, chart, j, options);
     }
-    sink.WriteLine(line);
+    out.WriteLine(line);
   }
-  sink.WriteBlankLine();
-  WriteHouseRows(sink, options, chart, chart);
+  out.WriteBlankLine();
+  WriteHouseRows(out, chart, chart, options);
 }
 
-void WriteSelfGridLegend(AppState& state) {
-  WriteLine(state,
-            "  Left of ***: aspect angle.  Right of ***: P parallel, CP contra-parallel.");
+void WriteSelfGridLegend(LineSink& out) {
+  out.WriteLine("  Left of ***: aspect angle.  Right of ***: P parallel, CP contra-parallel.");
 }
 
-void WriteCrossAspectGrid(AppState& state, const std::string& title, const ChartPoints& rows,
-                          const ChartPoints& columns) {
-  ReportBufferSink sink(state);
-  WriteTitle(sink, title);
+void WriteCrossAspectGrid(LineSink& out, const std::string& title, const ChartSet& rows, const ChartSet& columns,
+                          const OptionTables& options) {
+  WriteTitle(out, title);
   for (int i = 1; i <= kGridPoints; ++i) {
     std::string line = std::string("  ") + kPointLabels[i];
-    for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, state.options);
-    sink.WriteLine(line);
+    for (int j = kGridPoints; j >= 1; --j) line += LongitudeCell(rows, i, columns, j, options);
+    out.WriteLine(line);
   }
-  sink.WriteBlankLine();
-  WriteHouseRows(sink, state.options, rows, columns);
+  out.WriteBlankLine();
+  WriteHouseRows(out, rows, columns, options);
 }
 
-void WriteCrossParallelGrid(AppState& state, const std::string& title, const ChartPoints& rows,
-                            const ChartPoints& columns) {
-  ReportBufferSink sink(state);
-  WriteTitle(sink, title);
+void WriteCrossParallelGrid(LineSink& out, const std::string& title, const ChartSet& rows,
+                            const ChartSet& columns, const OptionTables& options) {
+  WriteTitle(out, title);
   for (int i = 1; i <= kGridPoints; ++i) {
     std::string line = std::string("  ") + kPointLabels[i];
-    for (int j = kGridPoints; j >= 1; --j)
-      line += DeclinationCell(rows, i, columns, j, state.options);
-    sink.WriteLine(line);
+    for (int j = kGridPoints; j >= 1; --j) line += DeclinationCell(rows, i, columns, j, options);
+    out.WriteLine(line);
   }
 }
 

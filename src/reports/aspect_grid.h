@@ -4,9 +4,9 @@
 // then one row for each cusp of houses 1 to 6 (points 26 to 31).
 #include <string>
 
-#include "reports/chart_points.h"
-#include "state/app_state.h"
+#include "state/chart_set.h"
 #include "state/line_sink.h"
+#include "state/option_tables.h"
 
 namespace halcyra {
 
@@ -15,27 +15,24 @@ namespace halcyra {
 // house rows hold longitude cells.
 // Writes the title, a blank line, the column heading, the point rows, a
 // blank line and the house rows.
-void WriteSelfAspectGrid(AppState& state, const std::string& title, const ChartPoints& chart);
-void WriteSelfAspectGrid(LineSink& sink, const OptionTables& options, const std::string& title,
-                         const ChartPoints& chart);
+void WriteSelfAspectGrid(LineSink& out, const std::string& title, const ChartSet& chart,
+                         const OptionTables& options);
 
 // The legend line that follows a self grid.
-void WriteSelfGridLegend(AppState& state);
+void WriteSelfGridLegend(LineSink& out);
 
 // Rows from one chart, columns from the other, every cell a longitude cell;
 // the house rows are the row chart's cusps.
-void WriteCrossAspectGrid(AppState& state, const std::string& title, const ChartPoints& rows,
-                          const ChartPoints& columns);
+void WriteCrossAspectGrid(LineSink& out, const std::string& title, const ChartSet& rows, const ChartSet& columns,
+                          const OptionTables& options);
 
 // Rows from one chart, columns from the other, every cell a declination cell.
-void WriteCrossParallelGrid(AppState& state, const std::string& title, const ChartPoints& rows,
-                            const ChartPoints& columns);
+void WriteCrossParallelGrid(LineSink& out, const std::string& title, const ChartSet& rows,
+                            const ChartSet& columns, const OptionTables& options);
 
 // Cell texts: the exact angle right-aligned in three and two blanks ("---  "
 // for none); " P   ", " CP  " or "---  "; " --  " when a point has no data.
-std::string LongitudeCell(const ChartPoints& a, int i, const ChartPoints& b, int j,
-                          const OptionTables& options);
-std::string DeclinationCell(const ChartPoints& a, int i, const ChartPoints& b, int j,
-                            const OptionTables& options);
+std::string LongitudeCell(const ChartSet& a, int i, const ChartSet& b, int j, const OptionTables& options);
+std::string DeclinationCell(const ChartSet& a, int i, const ChartSet& b, int j, const OptionTables& options);
 
 }  // namespace halcyra

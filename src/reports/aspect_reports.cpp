@@ -8,7 +8,6 @@
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
 #include "reports/report_names.h"
-#include "shell/report_output.h"
 
 namespace halcyra {
 
@@ -34,69 +33,65 @@ std::vector<Pair> PairsToTest(bool sameChart) {
   return pairs;
 }
 
-bool SecondChartIsPerson(const AppState& state) {
-  const std::string& name = state.chart.TransitChartName;
-  return !name.empty() && name != "Transits";
+bool SecondChartIsPerson(const std::string& transitChartName) {
+  return !transitChartName.empty() && transitChartName != "Transits";
 }
 
 }  // namespace
 
-void WriteAspectList(AppState& state, const ChartPoints& first, const ChartPoints& second,
-                     bool sameChart, const std::string& firstHeading,
-                     const std::string& secondHeading) {
-  WriteLine(state, "  " + PadRight(firstHeading, 10) + PadRight("ASPECT", 12) +
-                       PadRight(secondHeading, 10) + "  " + PadLeft("ORB", 5));
+void WriteAspectList(LineSink& out, const ChartSet& first, const ChartSet& second, bool sameChart,
+                     const std::string& firstHeading, const std::string& secondHeading, const OptionTables& options) {
+  out.WriteLine("  " + PadRight(firstHeading, 10) + PadRight("ASPECT", 12) + PadRight(secondHeading, 10) + "  " +
+                PadLeft("ORB", 5));
   const std::vector<Pair> pairs = PairsToTest(sameChart);
   int written = 0;
   for (const Pair& p : pairs) {
-    if (first.noData[p.first] || second.noData[p.second]) continue;
-    AspectFound found = FindAspect(first.longs[p.first], second.longs[p.second], state.options);
+    if (first.NoData[p.first] || second.NoData[p.second]) continue;
+    AspectFound found = FindAspect(first.Long[p.first], second.Long[p.second], options);
     if (found.code == 1) continue;
-    WriteLine(state, ListLine(p.first, found.code, p.second, found.orb));
+    out.WriteLine(ListLine(p.first, found.code, p.second, found.orb));
     ++written;
   }
   bool parallelHeadWritten = false;
   for (const Pair& p : pairs) {
-    if (first.noData[p.first] || second.noData[p.second]) continue;
+    if (first.NoData[p.first] || second.NoData[p.second]) continue;
     if (p.first == Lilith || p.second == Lilith) continue;
-    ParallelFound found = FindParallel(first.decls[p.first], second.decls[p.second], state.options);
+    ParallelFound found = FindParallel(first.Decl[p.first], second.Decl[p.second], options);
     if (found.kind == DeclinationAspect::None) continue;
-    if (!parallelHeadWritten && written > 0) WriteBlankLine(state);
+    if (!parallelHeadWritten && written > 0) out.WriteBlankLine();
     parallelHeadWritten = true;
-    WriteLine(state, ListLine(p.first, kParallelCode, p.second, found.orb) +
-                         (found.kind == DeclinationAspect::Parallel ? "  P" : "  CP"));
+    out.WriteLine(ListLine(p.first, kParallelCode, p.second, found.orb) +
+                  (found.kind == DeclinationAspect::Parallel ? "  P" : "  CP"));
     ++written;
   }
-  if (written == 0) WriteLine(state, "  None");
+  if (written == 0) out.WriteLine("  None");
 }
 
-void WriteNatalAspectReport(AppState& state) {
-  const ChartPoints chart = WorkingPoints(state.chart.work);
-  WriteBlankLine(state);
-  WriteSelfAspectGrid(state, "NATAL PLANET ASPECTS TO NATAL PLANETS", chart);
-  WriteSelfGridLegend(state);
-  WriteBlankLine(state);
-  WriteAspectList(state, chart, chart, true, "POINT", "POINT");
+void WriteNatalAspectReport(LineSink& out, const ChartSet& chart, const OptionTables& options) {
+  out.WriteBlankLine();
+  WriteSelfAspectGrid(out, "NATAL PLANET ASPECTS TO NATAL PLANETS", chart, options);
+  WriteSelfGridLegend(out);
+  out.WriteBlankLine();
+  WriteAspectList(out, chart, chart, true, "POINT", "POINT", options);
 }
 
-void WriteTransitToTransitAspects(AppState& state) {
-  const ChartPoints chart = TransitPoints(state.chart.transit);
-  const std::string title = SecondChartIsPerson(state)
-                                ? "PLANET ASPECTS OF " + state.chart.TransitChartName
-                                : "TRANSITING PLANET ASPECTS TO TRANSITING PLANETS";
-  WriteBlankLine(state);
-  WriteSelfAspectGrid(state, title, chart);
-  WriteSelfGridLegend(state);
-  WriteBlankLine(state);
-  WriteAspectList(state, chart, chart, true, "POINT", "POINT");
+void WriteTransitToTransitAspects(LineSink& out, const ChartSet& transit, const std::string& transitChartName,
+                                  const OptionTables& options) {
+  const std::string title = SecondChartIsPerson(transitChartName) ? "PLANET ASPECTS OF " + transitChartName
+                                                                  : "TRANSITING PLANET ASPECTS TO TRANSITING PLANETS";
+  out.WriteBlankLine();
+  WriteSelfAspectGrid(out, title, transit, options);
+  WriteSelfGridLegend(out);
+  out.WriteBlankLine();
+  WriteAspectList(out, transit, transit, true, "POINT", "POINT", options);
 }
 
-void WriteTransitToNatalAspects(AppState& state) {
-  WriteBlankLine(state);
-  WriteLine(state, std::string(15, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
-  WriteBlankLine(state);
-  WriteAspectList(state, TransitPoints(state.chart.transit), NatalPoints(state.chart.natal),
-                  false, "TRANSIT", "NATAL");
+void WriteTransitToNatalAspects(LineSink& out, const ChartSet& transit, const ChartSet& natal,
+                                const OptionTables& options) {
+  out.WriteBlankLine();
+  out.WriteLine(std::string(15, ' ') + "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
+  out.WriteBlankLine();
+  WriteAspectList(out, transit, natal, false, "TRANSIT", "NATAL", options);
 }
 
 }  // namespace halcyra

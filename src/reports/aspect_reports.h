@@ -3,26 +3,29 @@
 // chart, and the list of the transit set's aspects to the natal set.
 #include <string>
 
-#include "reports/chart_points.h"
-#include "state/app_state.h"
+#include "state/chart_set.h"
+#include "state/line_sink.h"
+#include "state/option_tables.h"
 
 namespace halcyra {
 
 // Points that aspect lists take: Sun to TransPluto (1..17) in listing order.
 constexpr int LastListedPoint = TransPlutoIndex;
 
-// A blank line, the self grid of the working set (PointLong, PointDecl)
-// titled "NATAL PLANET ASPECTS TO NATAL PLANETS", its legend, a blank line
-// and the aspect list of the working set.
-void WriteNatalAspectReport(AppState& state);
+// A blank line, the self grid of the set (the working set, as the aspect
+// pages load it) titled "NATAL PLANET ASPECTS TO NATAL PLANETS", its
+// legend, a blank line and the aspect list of the set.
+void WriteNatalAspectReport(LineSink& out, const ChartSet& chart, const OptionTables& options);
 
-// The transit set's aspects among themselves: the same layout read from the
-// transit set, titled for transits, or for the second person when the second
-// chart is a person's natal chart.
-void WriteTransitToTransitAspects(AppState& state);
+// The transit set's aspects among themselves: the same layout titled for
+// transits, or for the second person when the second chart is a person's
+// natal chart (its name other than "Transits").
+void WriteTransitToTransitAspects(LineSink& out, const ChartSet& transit, const std::string& transitChartName,
+                                  const OptionTables& options);
 
 // The aspects of every transit point to every natal point, as a list.
-void WriteTransitToNatalAspects(AppState& state);
+void WriteTransitToNatalAspects(LineSink& out, const ChartSet& transit, const ChartSet& natal,
+                                const OptionTables& options);
 
 // Aspect list: column heading, then one line per aspect
 //   "  " name(10) aspect name(12) name(10) "  " orb ("#0.00", PadNumber2)
@@ -30,8 +33,7 @@ void WriteTransitToNatalAspects(AppState& state);
 // Within one chart each pair appears once; between charts every pair of a
 // first-chart point with a second-chart point. Points without data are left
 // out; Lilith, whose tabulated declination is always 0, takes no parallels.
-void WriteAspectList(AppState& state, const ChartPoints& first, const ChartPoints& second,
-                     bool sameChart, const std::string& firstHeading,
-                     const std::string& secondHeading);
+void WriteAspectList(LineSink& out, const ChartSet& first, const ChartSet& second, bool sameChart,
+                     const std::string& firstHeading, const std::string& secondHeading, const OptionTables& options);
 
 }  // namespace halcyra

@@ -11,82 +11,71 @@
 
 namespace halcyra {
 
-namespace {
-
-// Longitudes and declinations (with their no-data flags) of points 1 to
-// NumPoints copied into the working set.
-void CopyIntoWorkingSet(WorkingSet& w, const PointArray& longs, const PointArray& decls,
-                        const PointFlags& noData) {
-  for (int p = 1; p <= NumPoints; ++p) {
-    w.PointLong[p] = longs[p];
-    w.PointDecl[p] = decls[p];
-    w.NoData[p] = noData[p];
-  }
-}
-
-}  // namespace
-
 std::string TransitAspectsToTransitsCaption(bool secondPersonTicked) {
   return secondPersonTicked ? "Natal A&spects" : "A&spects to Transits";
 }
 
 void DataSummaryPage(AppState& state) {
   StartReportWithChartHeader(state);
-  WriteDataSummaryReport(state);
+  ReportBufferSink page(state);
+  WriteDataSummaryReport(page, state.chart, state.options.HouseSystem);
 }
 
 void NatalDataPage(AppState& state) {
   StartReportWithChartHeader(state);
-  WriteNatalPositionsReport(state);
-}
-
-void CopyNatalIntoWorkingSet(AppState& state) {
-  const NatalSet& n = state.chart.natal;
-  CopyIntoWorkingSet(state.chart.work, n.NatalLong, n.NatalDecl, n.NatalNoData);
+  ReportBufferSink page(state);
+  WriteNatalPositionsReport(state, page);
 }
 
 void NatalAspectsPage(AppState& state) {
-  CopyNatalIntoWorkingSet(state);
+  LoadPointPositions(state.chart.Working, state.chart.Natal);
   StartReportWithChartHeader(state);
-  WriteNatalAspectReport(state);
+  ReportBufferSink page(state);
+  WriteNatalAspectReport(page, state.chart.Working, state.options);
 }
 
 void TransitDataPage(AppState& state) {
   StartNewPage(state);
-  WritePositionsReport(state);
+  ReportBufferSink page(state);
+  WritePositionsReport(state, page);
   state.chart.ChartKind = 0;
 }
 
 void TransitAspectsToNatalPage(AppState& state, const SecondPersonBox& box) {
   if (box.ticked) {
-    WriteTransitPositionsHeading(state);
-    WriteInterChartAspectGrid(state);
-    WriteInterChartParallelGrid(state);
+    StartReportWithChartHeader(state);
+    ReportBufferSink page(state);
+    WriteTransitPositionsHeading(page, state.chart, state.input);
+    WriteInterChartAspectGrid(page, state.chart, state.options);
+    WriteInterChartParallelGrid(page, state.chart, state.options);
   } else {
     StartReportWithDiurnalHeader(state);
-    WriteTransitToNatalAspects(state);
+    ReportBufferSink page(state);
+    WriteTransitToNatalAspects(page, state.chart.Transit, state.chart.Natal, state.options);
   }
 }
 
 void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box) {
-  const TransitSet& t = state.chart.transit;
-  CopyIntoWorkingSet(state.chart.work, t.TransitLong, t.TransitDecl, t.TransitNoData);
+  LoadPointPositions(state.chart.Working, state.chart.Transit);
   if (box.ticked) {
     StartNewPage(state);
-    WriteBlankLine(state);
-    WriteLine(state, "  " + box.caption);
-    WriteCurrentDataLine(state);
-    WriteBlankLine(state);
-    WriteNatalAspectReport(state);
+    ReportBufferSink page(state);
+    page.WriteBlankLine();
+    page.WriteLine("  " + box.caption);
+    WriteCurrentDataLine(page, state.input);
+    page.WriteBlankLine();
+    WriteNatalAspectReport(page, state.chart.Working, state.options);
   } else {
     StartReportWithDiurnalHeader(state);
-    WriteTransitToTransitAspects(state);
+    ReportBufferSink page(state);
+    WriteTransitToTransitAspects(page, state.chart.Transit, state.chart.TransitChartName, state.options);
   }
 }
 
 void FixedStarsPage(AppState& state) {
   StartReportWithChartHeader(state);
-  WriteFixedStarsReport(state);
+  ReportBufferSink page(state);
+  WriteFixedStarsReport(page, state.input.NatalYearInt, state.chart.moments, state.tables.StarText);
 }
 
 void TransitInterpretationsPage(AppState& state) {

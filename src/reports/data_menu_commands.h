@@ -25,10 +25,6 @@ void TransitAspectsToNatalPage(AppState& state, const SecondPersonBox& box);
 void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box);
 void FixedStarsPage(AppState& state);
 
-// The natal longitudes and declinations (with their no-data flags) of every
-// point copied into the working set, as Natal Aspects and Mansions leave it.
-void CopyNatalIntoWorkingSet(AppState& state);
-
 // One day of the dated transit listing on a fresh page.
 void TransitInterpretationsPage(AppState& state);
 

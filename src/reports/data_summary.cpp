@@ -5,11 +5,9 @@
 #include "core/calendar.h"
 #include "platform/number_format.h"
 #include "platform/number_text.h"
-#include "reports/chart_points.h"
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
 #include "reports/report_names.h"
-#include "shell/report_output.h"
 
 namespace halcyra {
 
@@ -34,8 +32,12 @@ std::string DateOfMoment(double julianDay) {
   return FormatDateDdMmmYyyy(day, month, year);
 }
 
-std::string SecondChartTitle(const AppState& state) {
-  return state.chart.TransitChartName.empty() ? "Transits" : state.chart.TransitChartName;
+std::string SecondChartTitle(const ChartState& chart) {
+  return chart.TransitChartName.empty() ? "Transits" : chart.TransitChartName;
+}
+
+std::string Cell(const ChartSet& set, int point) {
+  return Cell(set.Long[point], set.NoData[point], set.Retrograde(point));
 }
 
 }  // namespace
@@ -52,44 +54,36 @@ std::string HouseSystemName(const std::string& code) {
   return "Regiomontanus";
 }
 
-void WriteDataSummaryReport(AppState& state) {
-  const ChartState& c = state.chart;
-  WriteBlankLine(state);
-  WriteLine(state, "  DATA SUMMARY");
-  WriteBlankLine(state);
-  WriteLine(state, "  House system = " + HouseSystemName(state.options.HouseSystem));
-  WriteLine(state, "  Natal sidereal time = " + c.natal.NatalSiderealText);
-  WriteLine(state, "  " + SecondChartTitle(state) + " sidereal time = " + c.transit.TransitSiderealText);
+void WriteDataSummaryReport(LineSink& out, const ChartState& c, const std::string& houseSystem) {
+  out.WriteBlankLine();
+  out.WriteLine("  DATA SUMMARY");
+  out.WriteBlankLine();
+  out.WriteLine("  House system = " + HouseSystemName(houseSystem));
+  out.WriteLine("  Natal sidereal time = " + c.Natal.SiderealText);
+  out.WriteLine("  " + SecondChartTitle(c) + " sidereal time = " + c.Transit.SiderealText);
   // The progressed moment is universal time; the date is read on the birth's clock.
-  WriteLine(state, "  Progressed date = " + DateOfMoment(c.moments.ProgMoment - state.input.NatalTZ / 24.0));
-  WriteLine(state, "  Solar arc = " + FormatNumber(c.arc.SolarArc, "##0.00"));
-  WriteBlankLine(state);
+  out.WriteLine("  Progressed date = " + DateOfMoment(c.moments.ProgMoment - c.Natal.Zone / 24.0));
+  out.WriteLine("  Solar arc = " + FormatNumber(c.moments.SolarArc, "##0.00"));
+  out.WriteBlankLine();
 
-  const std::array<std::string, kSets> titles = {"NATAL", "PROGRESSED", "SOLAR ARC",
-                                                  SecondChartTitle(state)};
+  const std::array<std::string, kSets> titles = {"NATAL", "PROGRESSED", "SOLAR ARC", SecondChartTitle(c)};
   std::string heading = "  " + PadRight("POINT", 10);
   for (const std::string& t : titles) heading += "  " + PadRight(t, 10);
   while (!heading.empty() && heading.back() == ' ') heading.pop_back();
-  WriteLine(state, heading);
+  out.WriteLine(heading);
 
+  const std::array<const ChartSet*, kSets> sets = {&c.Natal, &c.Prog, &c.SolarArc, &c.Transit};
   for (int p : ListingOrder(LastUranianPoint)) {
-    WriteLine(state, "  " + PointName10(p) +
-                         Cell(c.natal.NatalLong[p], c.natal.NatalNoData[p],
-                              RetroMark(c.natal.NatalRetroFlags, p)) +
-                         Cell(c.prog.ProgLong[p], c.prog.ProgNoData[p],
-                              RetroMark(c.prog.ProgRetroFlags, p)) +
-                         Cell(c.arc.SolarArcLong[p], c.natal.NatalNoData[p], false) +
-                         Cell(c.transit.TransitLong[p], c.transit.TransitNoData[p],
-                              RetroMark(c.transit.TransitRetroFlags, p)));
+    std::string line = "  " + PointName10(p);
+    for (const ChartSet* set : sets) line += Cell(*set, p);
+    out.WriteLine(line);
   }
-  WriteBlankLine(state);
+  out.WriteBlankLine();
   for (int h = 1; h <= 12; ++h) {
     const int e = CuspEntryOfHouse(h);
-    WriteLine(state, "  " + PadRight(HouseLabel(e) + " cusp", 10) +
-                         Cell(c.natal.NatalCusp[e], false, false) +
-                         Cell(c.prog.ProgCusp[e], false, false) +
-                         Cell(c.arc.SolarArcCusp[e], false, false) +
-                         Cell(c.transit.TransitCusp[e], false, false));
+    std::string line = "  " + PadRight(HouseLabel(e) + " cusp", 10);
+    for (const ChartSet* set : sets) line += Cell(set->Cusp[e], false, false);
+    out.WriteLine(line);
   }
 }
 

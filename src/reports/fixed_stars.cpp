@@ -5,7 +5,6 @@
 
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
-#include "shell/report_output.h"
 
 namespace halcyra {
 
@@ -123,23 +122,22 @@ double PrecessedStarLongitude(const FixedStar& star, const ChartMoments& moments
   return longitude - 360.0 * std::floor(longitude / 360.0);
 }
 
-void WriteFixedStarsReport(AppState& state) {
-  WriteBlankLine(state);
-  WriteLine(state, "  FIXED STARS, positions for " + std::to_string(state.input.NatalYearInt));
-  WriteBlankLine(state);
-  WriteLine(state, "  " + PadRight("STAR", kNameWidth) + PadRight("POSITION", 11) + "NOTES");
-  const auto& notes = state.tables.StarText;
+void WriteFixedStarsReport(LineSink& out, int natalYear, const ChartMoments& moments,
+                           const std::array<std::string, StarTextLines>& notes) {
+  out.WriteBlankLine();
+  out.WriteLine("  FIXED STARS, positions for " + std::to_string(natalYear));
+  out.WriteBlankLine();
+  out.WriteLine("  " + PadRight("STAR", kNameWidth) + PadRight("POSITION", 11) + "NOTES");
   for (int k = 0; k < FixedStarCount; ++k) {
     const FixedStar& star = FixedStarTable[static_cast<std::size_t>(k)];
     std::string note = static_cast<std::size_t>(k) < notes.size() ? notes[static_cast<std::size_t>(k)] : "";
     while (!note.empty() && note.back() == ' ') note.pop_back();
     const std::vector<std::string> pieces = WrapNote(note, kLineWidth - kNoteColumn);
-    std::string line = "  " + PadRight(star.name, kNameWidth) +
-                       SignDegMinText(PrecessedStarLongitude(star, state.chart.moments));
+    std::string line =
+        "  " + PadRight(star.name, kNameWidth) + SignDegMinText(PrecessedStarLongitude(star, moments));
     if (!pieces.front().empty()) line += "  " + pieces.front();
-    WriteLine(state, line);
-    for (std::size_t i = 1; i < pieces.size(); ++i)
-      WriteLine(state, std::string(kNoteColumn, ' ') + pieces[i]);
+    out.WriteLine(line);
+    for (std::size_t i = 1; i < pieces.size(); ++i) out.WriteLine(std::string(kNoteColumn, ' ') + pieces[i]);
   }
 }
 

@@ -4,7 +4,9 @@
 #include <array>
 #include <string>
 
-#include "state/app_state.h"
+#include "state/chart_state.h"
+#include "state/line_sink.h"
+#include "state/startup_tables.h"
 
 namespace halcyra {
 
@@ -29,6 +31,7 @@ double PrecessedStarLongitude(const FixedStar& star, const ChartMoments& moments
 // one line per star: "  " name(15) position(9) "  " note, the note being
 // line k - 1 of the star notes for star k; a note too long for the line goes
 // on in lines indented to the note column, so no line passes 80 characters.
-void WriteFixedStarsReport(AppState& state);
+void WriteFixedStarsReport(LineSink& out, int natalYear, const ChartMoments& moments,
+                           const std::array<std::string, StarTextLines>& starNotes);
 
 }  // namespace halcyra

@@ -2,13 +2,10 @@
 
 #include <string>
 
-#include "platform/number_format.h"
 #include "reports/aspect_grid.h"
-#include "reports/chart_points.h"
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
 #include "reports/report_names.h"
-#include "shell/report_output.h"
 
 namespace halcyra {
 
@@ -17,47 +14,43 @@ namespace {
 constexpr int kLastHeadingPoint = LastUranianPoint;
 constexpr int kEntriesPerLine = 3;
 
-void WriteRowsAndColumnsLine(AppState& state) {
-  WriteLine(state, "  Rows: " + state.chart.TransitChartName + "   Columns: " + state.chart.ChartName);
+void WriteRowsAndColumnsLine(LineSink& out, const ChartState& chart) {
+  out.WriteLine("  Rows: " + chart.TransitChartName + "   Columns: " + chart.ChartName);
 }
 
 }  // namespace
 
-void WriteTransitPositionsHeading(AppState& state) {
-  StartReportWithChartHeader(state);
-  WriteBlankLine(state);
-  WriteLine(state, "  " + state.chart.TransitChartName);
-  WriteCurrentDataLine(state);
-  WriteBlankLine(state);
-  const TransitSet& t = state.chart.transit;
+void WriteTransitPositionsHeading(LineSink& out, const ChartState& chart, const ChartInput& input) {
+  out.WriteBlankLine();
+  out.WriteLine("  " + chart.TransitChartName);
+  WriteCurrentDataLine(out, input);
+  out.WriteBlankLine();
+  const ChartSet& t = chart.Transit;
   std::string line;
   int onLine = 0;
   for (int p : ListingOrder(kLastHeadingPoint)) {
-    const bool retro = !t.TransitNoData[p] && RetroMark(t.TransitRetroFlags, p);
+    const bool retro = !t.NoData[p] && t.Retrograde(p);
     line += (onLine == 0 ? "  " : "   ") + PointName10(p) +
-            (t.TransitNoData[p] ? PadRight("--", 9) : SignDegMinText(t.TransitLong[p])) +
-            (retro ? " R" : "  ");
+            (t.NoData[p] ? PadRight("--", 9) : SignDegMinText(t.Long[p])) + (retro ? " R" : "  ");
     if (++onLine == kEntriesPerLine) {
-      WriteLine(state, line);
+      out.WriteLine(line);
       line.clear();
       onLine = 0;
     }
   }
-  if (onLine > 0) WriteLine(state, line);
+  if (onLine > 0) out.WriteLine(line);
 }
 
-void WriteInterChartAspectGrid(AppState& state) {
-  WriteBlankLine(state);
-  WriteCrossAspectGrid(state, "INTER-CHART ASPECT GRID", TransitPoints(state.chart.transit),
-                       NatalPoints(state.chart.natal));
-  WriteRowsAndColumnsLine(state);
+void WriteInterChartAspectGrid(LineSink& out, const ChartState& chart, const OptionTables& options) {
+  out.WriteBlankLine();
+  WriteCrossAspectGrid(out, "INTER-CHART ASPECT GRID", chart.Transit, chart.Natal, options);
+  WriteRowsAndColumnsLine(out, chart);
 }
 
-void WriteInterChartParallelGrid(AppState& state) {
-  WriteBlankLine(state);
-  WriteCrossParallelGrid(state, "INTER-CHART PARALLEL GRID", TransitPoints(state.chart.transit),
-                         NatalPoints(state.chart.natal));
-  WriteRowsAndColumnsLine(state);
+void WriteInterChartParallelGrid(LineSink& out, const ChartState& chart, const OptionTables& options) {
+  out.WriteBlankLine();
+  WriteCrossParallelGrid(out, "INTER-CHART PARALLEL GRID", chart.Transit, chart.Natal, options);
+  WriteRowsAndColumnsLine(out, chart);
 }
 
 }  // namespace halcyra

@@ -44,23 +44,23 @@ std::string WithSlot(std::string selection, int character, bool ticked) {
   return selection;
 }
 
-double TransitSlotLongitude(const WorkingSet& work, const ChartClock& clock, int slot) {
+double TransitSlotLongitude(const ChartSet& working, const ChartClock& clock, int slot) {
   switch (slot) {
     case SlotVertex: return clock.AngleVertex;
     case SlotEquatorialAsc: return clock.AngleEquatorialAsc;
     case SlotCoAsc: return clock.AngleCoAsc;
     case SlotPolarAsc: return clock.AnglePolarAsc;
-    default: return work.PointLong[PointOfSlot(slot)];
+    default: return working.Long[PointOfSlot(slot)];
   }
 }
 
-double NatalSlotLongitude(const NatalSet& natal, int slot) {
+double NatalSlotLongitude(const ChartSet& natal, int slot) {
   switch (slot) {
-    case SlotVertex: return natal.NatalVertex;
-    case SlotEquatorialAsc: return natal.NatalEquatorialAsc;
-    case SlotCoAsc: return natal.NatalCoAsc;
-    case SlotPolarAsc: return natal.NatalPolarAsc;
-    default: return natal.NatalLong[PointOfSlot(slot)];
+    case SlotVertex: return natal.Vertex;
+    case SlotEquatorialAsc: return natal.EquatorialAsc;
+    case SlotCoAsc: return natal.CoAsc;
+    case SlotPolarAsc: return natal.PolarAsc;
+    default: return natal.Long[PointOfSlot(slot)];
   }
 }
 
@@ -74,14 +74,9 @@ bool NatalSlotHasDeclination(int slot) {
   return p >= Sun && p <= Poseidon && p != Lilith;
 }
 
-bool TransitSlotNoData(const WorkingSet& work, int slot) {
+bool SlotNoData(const ChartSet& set, int slot) {
   const int p = PointOfSlot(slot);
-  return p != 0 && work.NoData[p];
-}
-
-bool NatalSlotNoData(const NatalSet& natal, int slot) {
-  const int p = PointOfSlot(slot);
-  return p != 0 && natal.NatalNoData[p];
+  return p != 0 && set.NoData[p];
 }
 
 }  // namespace halcyra

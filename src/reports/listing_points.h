@@ -6,6 +6,7 @@
 // boxes this program does not show; they are kept as they stand.
 #include <string>
 
+#include "state/chart_set.h"
 #include "state/chart_state.h"
 
 namespace halcyra {
@@ -35,9 +36,9 @@ bool NatalSlotSelected(const std::string& selection, int slot);
 std::string WithSlot(std::string selection, int character, bool ticked);
 
 // Longitude of a slot in the working set and the clock of the same pass.
-double TransitSlotLongitude(const WorkingSet& work, const ChartClock& clock, int slot);
-// Longitude of a slot in the natal set.
-double NatalSlotLongitude(const NatalSet& natal, int slot);
+double TransitSlotLongitude(const ChartSet& working, const ChartClock& clock, int slot);
+// Longitude of a slot in the natal set, its special points included.
+double NatalSlotLongitude(const ChartSet& natal, int slot);
 
 // Slots whose declination a listing step knows: the ephemeris bodies
 // (Sun to Moon) and the tabulated bodies except Lilith, whose table holds
@@ -46,8 +47,7 @@ double NatalSlotLongitude(const NatalSet& natal, int slot);
 bool TransitSlotHasDeclination(int slot);
 bool NatalSlotHasDeclination(int slot);
 
-// Table-driven slots without a value for the moment.
-bool TransitSlotNoData(const WorkingSet& work, int slot);
-bool NatalSlotNoData(const NatalSet& natal, int slot);
+// Table-driven slots without a value for the set's moment.
+bool SlotNoData(const ChartSet& set, int slot);
 
 }  // namespace halcyra

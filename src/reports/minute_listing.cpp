@@ -9,7 +9,6 @@
 #include "reports/aspect_finder.h"
 #include "reports/listing_points.h"
 #include "reports/report_names.h"
-#include "reports/skip_next_day_scope.h"
 
 namespace halcyra {
 
@@ -64,19 +63,14 @@ void ComputeStep(AppState& state, const MinuteListingPeriod& period, long minute
                  const std::vector<int>& transitSlots, StepPositions& out) {
   ChartState& chart = state.chart;
   chart.clock = ListingClockAt(period.place, period.first, static_cast<double>(minute));
-  {
-    SkipNextDayScope skip(chart);
-    CalcPlanetPositions(chart);
-    const double moment = chart.clock.ListJulianDay;
-    CalcChironFromTable(moment, state.tables, chart.work);
-    CalcTransPlutoFromTable(moment, state.tables, chart.work);
-    CalcUranianPointsFromTable(moment, state.tables, chart.work);
-  }
+  // no next-day pass: the listing needs no retrograde flags
+  CalcPlanetPositions(MomentFromClock(chart.clock), 1, chart.Working);
+  CalcTableBodies(chart.clock.ListJulianDay, state.tables, chart.Working);
   for (int slot : transitSlots) {
-    out.valid[slot] = !TransitSlotNoData(chart.work, slot);
-    out.longitude[slot] = TransitSlotLongitude(chart.work, chart.clock, slot);
+    out.valid[slot] = !SlotNoData(chart.Working, slot);
+    out.longitude[slot] = TransitSlotLongitude(chart.Working, chart.clock, slot);
     const int p = PointOfSlot(slot);
-    out.declination[slot] = p != 0 ? chart.work.PointDecl[p] : 0;
+    out.declination[slot] = p != 0 ? chart.Working.Decl[p] : 0;
   }
 }
 
@@ -103,7 +97,7 @@ OptionTables DiurnalAspectOptions(const std::array<float, DiurnalOrbCount + 1>& 
 std::vector<MinuteAspect> FindMinuteAspects(AppState& state, const MinuteListingPeriod& period,
                                             const std::string& selection,
                                             const ListingProgress& progress) {
-  const NatalSet& natal = state.chart.natal;
+  const ChartSet& natal = state.chart.Natal;
   const OptionTables options = DiurnalAspectOptions(state.options.DiurnalOrb);
   const std::vector<AspectTarget> targets = TargetsOf(state.options.DiurnalOrb);
   const bool parallels = state.options.DiurnalOrb[kParallelCode - 1] > 0;
@@ -111,13 +105,13 @@ std::vector<MinuteAspect> FindMinuteAspects(AppState& state, const MinuteListing
   std::vector<int> transitSlots, natalSlots;
   for (int slot = 1; slot <= ListingSlots; ++slot) {
     if (TransitSlotSelected(selection, slot)) transitSlots.push_back(slot);
-    if (NatalSlotSelected(selection, slot) && !NatalSlotNoData(natal, slot)) natalSlots.push_back(slot);
+    if (NatalSlotSelected(selection, slot) && !SlotNoData(natal, slot)) natalSlots.push_back(slot);
   }
   std::array<double, ListingSlots + 1> natalLong{}, natalDecl{};
   for (int slot : natalSlots) {
     natalLong[slot] = NatalSlotLongitude(natal, slot);
     const int p = PointOfSlot(slot);
-    natalDecl[slot] = p != 0 ? natal.NatalDecl[p] : 0;
+    natalDecl[slot] = p != 0 ? natal.Decl[p] : 0;
   }
 
   const long steps = std::max(0, period.days) * 1440L;

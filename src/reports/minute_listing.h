@@ -6,8 +6,8 @@
 // quincunx; an orb of 0 leaves that aspect out).
 //
 // Each step computes the chart clock of the transit place, the ephemeris
-// without its next-day pass (SkipNextDay held at 1 for the step and put
-// back afterwards, also on failure) and the table-driven bodies. A pair's
+// without its next-day pass (the chart's SkipNextDay is left as it is) and
+// the table-driven bodies into the working set. A pair's
 // aspect is perfected where the directed difference of the two longitudes
 // passes the aspect's angle between two steps (for a parallel, where the
 // distances from the equator become equal); the step nearer to that
@@ -19,6 +19,7 @@
 
 #include "reports/listing_clock.h"
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
@@ -54,10 +55,12 @@ std::vector<MinuteAspect> FindMinuteAspects(AppState& state, const MinuteListing
                                             const std::string& selection,
                                             const ListingProgress& progress = {});
 
-// The listing page: the chart header, the title "TRANSITS BY THE MINUTE",
-// the period and place, then one line per aspect (or "  None").
-void WriteMinuteListing(AppState& state, const MinuteListingPeriod& period,
-                        const std::vector<MinuteAspect>& aspects);
+// The listing: the title "TRANSITS BY THE MINUTE", the period and place,
+// then one line per aspect (or "  None").
+void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects);
+
+// The listing on a fresh page under the natal chart's header.
+void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects);
 
 // Everything the options window's List command does between its progress
 // window and ShowReport: DIURNAL.ORB read, the data buffer emptied, the

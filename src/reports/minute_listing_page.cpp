@@ -18,26 +18,22 @@ std::string DateText(const ListingDay& d) { return FormatDateDdMmmYyyy(d.day, d.
 
 }  // namespace
 
-void WriteMinuteListing(AppState& state, const MinuteListingPeriod& period,
-                        const std::vector<MinuteAspect>& aspects) {
-  StartReportWithChartHeader(state);
-  WriteBlankLine(state);
-  WriteLine(state, "               TRANSITS BY THE MINUTE");
-  WriteBlankLine(state);
+void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects) {
+  out.WriteBlankLine();
+  out.WriteLine("               TRANSITS BY THE MINUTE");
+  out.WriteBlankLine();
   const long lastMinute = std::max(1, period.days) * 1440L - 1;
   const ListingPlace& place = period.place;
-  WriteLine(state, "  From " + DateText(period.first) + " 00:00 to " +
-                       DateText(DayOfMinute(period.first, lastMinute)) + " 23:59   TZ = " +
-                       PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
-  WriteLine(state, "  Transit place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) +
-                       " " + place.nsText + "   " +
-                       PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
-                       (place.geoLong < 0 ? "EAST" : "WEST"));
-  WriteBlankLine(state);
-  WriteLine(state, "  Date         Time   Transiting  Aspect      Natal");
-  WriteBlankLine(state);
+  out.WriteLine("  From " + DateText(period.first) + " 00:00 to " + DateText(DayOfMinute(period.first, lastMinute)) +
+                " 23:59   TZ = " + PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
+  out.WriteLine("  Transit place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) + " " +
+                place.nsText + "   " + PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
+                (place.geoLong < 0 ? "EAST" : "WEST"));
+  out.WriteBlankLine();
+  out.WriteLine("  Date         Time   Transiting  Aspect      Natal");
+  out.WriteBlankLine();
   if (aspects.empty()) {
-    WriteLine(state, "  None");
+    out.WriteLine("  None");
     return;
   }
   long shownDay = -1;
@@ -48,12 +44,17 @@ void WriteMinuteListing(AppState& state, const MinuteListingPeriod& period,
       shownDay = dayIndex;
       shownDate = DateText(DayOfMinute(period.first, a.minute));
     }
-    std::string line = "  " + shownDate + "  " +
-                       ClockText(a.minute) + "  " + SlotName10(a.transitSlot) + "  " +
+    std::string line = "  " + shownDate + "  " + ClockText(a.minute) + "  " + SlotName10(a.transitSlot) + "  " +
                        AspectName12(a.code) + SlotName10(a.natalSlot);
     if (a.code == 7) line += a.contraParallel ? "  CP" : "  P";
-    WriteLine(state, line);
+    out.WriteLine(line);
   }
+}
+
+void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects) {
+  StartReportWithChartHeader(state);
+  ReportBufferSink page(state);
+  WriteMinuteListing(page, period, aspects);
 }
 
 void RunMinuteListing(AppState& state, const MinuteListingPeriod& period,
@@ -62,7 +63,7 @@ void RunMinuteListing(AppState& state, const MinuteListingPeriod& period,
   ClearDataBuffer(state);
   const std::vector<MinuteAspect> aspects =
       FindMinuteAspects(state, period, state.ini.TransitSelection, progress);
-  WriteMinuteListing(state, period, aspects);
+  MinuteListingPage(state, period, aspects);
 }
 
 }  // namespace halcyra

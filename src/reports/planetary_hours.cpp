@@ -6,7 +6,6 @@
 #include "core/calendar.h"
 #include "platform/number_format.h"
 #include "reports/report_columns.h"
-#include "shell/report_output.h"
 #include "state/shared_tables.h"
 
 namespace halcyra {
@@ -79,21 +78,21 @@ std::string HourText(double clockHours) {
   return FormatNumber(minutes / 60, "00") + ":" + FormatNumber(minutes % 60, "00");
 }
 
-void WritePlanetaryHours(AppState& state, const PlanetaryHoursTable& table) {
-  WriteBlankLine(state);
-  WriteLine(state, "               PLANETARY HOURS");
-  WriteBlankLine(state);
-  WriteLine(state, "  " + FormatDateDdMmmYyyy(table.day, table.month, table.year) + "   " +
-                       PadRight(DayRulerName(table.weekday) + " day", 11) + "   Sunrise " +
-                       HourText(table.sunriseHour) + "   Sunset " + HourText(table.sunsetHour));
-  WriteBlankLine(state);
-  WriteLine(state, PadRight("  Day hours", 34) + "Night hours");
+void WritePlanetaryHours(LineSink& out, const PlanetaryHoursTable& table) {
+  out.WriteBlankLine();
+  out.WriteLine("               PLANETARY HOURS");
+  out.WriteBlankLine();
+  out.WriteLine("  " + FormatDateDdMmmYyyy(table.day, table.month, table.year) + "   " +
+                PadRight(DayRulerName(table.weekday) + " day", 11) + "   Sunrise " + HourText(table.sunriseHour) +
+                "   Sunset " + HourText(table.sunsetHour));
+  out.WriteBlankLine();
+  out.WriteLine(PadRight("  Day hours", 34) + "Night hours");
   for (int i = 0; i < 12; ++i) {
     auto cell = [](const PlanetaryHour& h) {
       return PadLeft(std::to_string(h.hour), 2) + "  " + HourText(h.start) + " - " +
              HourText(h.end) + "  " + PadRight(h.ruler, 7);
     };
-    WriteLine(state, "  " + cell(table.hours[i]) + "      " + cell(table.hours[12 + i]));
+    out.WriteLine("  " + cell(table.hours[i]) + "      " + cell(table.hours[12 + i]));
   }
 }
 

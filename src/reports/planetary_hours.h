@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
@@ -55,6 +55,6 @@ std::string HourText(double clockHours);
 
 // The table as a report page section: title, date, day ruler, sunrise
 // and sunset, then twelve rows of a day hour beside a night hour.
-void WritePlanetaryHours(AppState& state, const PlanetaryHoursTable& table);
+void WritePlanetaryHours(LineSink& out, const PlanetaryHoursTable& table);
 
 }  // namespace halcyra

@@ -2,23 +2,24 @@
 // Positions reports: the natal set and the transit or second-person set,
 // each loaded into the working set and listed from there.
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
-// Copies the natal set into the working set (longitudes, declinations,
-// cusps, flags, house tags, sidereal text, the four special points and the
-// no-data flags), sets ChartKind to 0 and lists it with its Vertex and
-// Equatorial, Co- and Polar Ascendants.
-void WriteNatalPositionsReport(AppState& state);
+// A blank line, the house cusps, a blank line, the Vertex and the
+// Equatorial, Co- and Polar Ascendants with a blank line (when
+// specialPoints), then one row per point 1..25 in listing order:
+//   "  " name(10) "  " position(9) "  " decl(6) "   " solstice(9) "   " house(4) "  " R
+// each point's solstice point taken from `solstice`.
+void WritePositions(LineSink& out, const ChartSet& set, const PointArray& solstice, bool specialPoints);
 
-// Writes a blank line, "  " and the second chart's name, its data line and a
-// blank line, then copies the transit set into the working set, sets
-// ChartKind to 3 and lists it (no special points: the transit set keeps none).
-void WritePositionsReport(AppState& state);
+// Loads the natal set into the working set (LoadListedSet), sets ChartKind
+// to 0 and lists it with its special points and NatalSolstice.
+void WriteNatalPositionsReport(AppState& state, LineSink& out);
 
-// The natal and transit sets copied into the working set, every per-point
-// table (1 to NumPoints) with its no-data flags.
-void LoadNatalIntoWorkingSet(ChartState& chart);
-void LoadTransitIntoWorkingSet(ChartState& chart);
+// Writes a blank line, "  " and the second chart's name, its data line and
+// a blank line, then loads the transit set into the working set, sets
+// ChartKind to 3 and lists it without special points.
+void WritePositionsReport(AppState& state, LineSink& out);
 
 }  // namespace halcyra

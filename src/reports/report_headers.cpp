@@ -14,33 +14,33 @@ void SetReportHeadingPrefix(AppState& state) {
   state.flags.ReportHeading = std::string("Halcyra ") + "(Tropical zodiac) - ";
 }
 
-void StartReportWithChartHeader(AppState& state) {
-  StartNewPage(state);
-  WriteNatalDataHeader(state);
+void WriteNatalDataHeader(LineSink& out, const std::string& chartName, const ChartInput& in) {
+  out.WriteBlankLine();
+  out.WriteLine("  " + chartName);
+  out.WriteLine(ChartDataLine({in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt, in.NatalTZ, in.NatalClockTime,
+                               in.NatalGeoLat, in.NatalGeoLong, in.NatalAmPm, in.NatalNSText, in.NatalEWText}));
 }
 
-void WriteNatalDataHeader(AppState& state) {
-  const ChartInput& in = state.input;
-  WriteBlankLine(state);
-  WriteLine(state, "  " + state.chart.ChartName);
-  WriteLine(state, ChartDataLine({in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt,
-                                  in.NatalTZ, in.NatalClockTime, in.NatalGeoLat,
-                                  in.NatalGeoLong, in.NatalAmPm, in.NatalNSText,
-                                  in.NatalEWText}));
+void WriteDiurnalDateLine(LineSink& out, const ChartInput& in) {
+  out.WriteLine("  Diurnal date = " + FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear));
+}
+
+void WriteCurrentDataLine(LineSink& out, const ChartInput& in) {
+  out.WriteLine(ChartDataLine({in.TransitDay, in.TransitMonth, in.TransitYear, in.TransitTZ, in.ChartClockTime,
+                               in.TransitGeoLat, in.TransitGeoLong, in.ChartAmPm, in.TransitNSText,
+                               in.TransitEWText}));
+}
+
+void StartReportWithChartHeader(AppState& state) {
+  StartNewPage(state);
+  ReportBufferSink page(state);
+  WriteNatalDataHeader(page, state.chart.ChartName, state.input);
 }
 
 void StartReportWithDiurnalHeader(AppState& state) {
   StartReportWithChartHeader(state);
-  const ChartInput& in = state.input;
-  WriteLine(state, "  Diurnal date = " + FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear));
-}
-
-void WriteCurrentDataLine(AppState& state) {
-  const ChartInput& in = state.input;
-  WriteLine(state, ChartDataLine({in.TransitDay, in.TransitMonth, in.TransitYear,
-                                  in.TransitTZ, in.ChartClockTime, in.TransitGeoLat,
-                                  in.TransitGeoLong, in.ChartAmPm, in.TransitNSText,
-                                  in.TransitEWText}));
+  ReportBufferSink page(state);
+  WriteDiurnalDateLine(page, state.input);
 }
 
 std::string ChartDataLine(const ChartDataFields& f) {

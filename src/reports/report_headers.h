@@ -4,6 +4,7 @@
 #include <string>
 
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
@@ -11,17 +12,19 @@ namespace halcyra {
 // titles and of the main window's caption.
 void SetReportHeadingPrefix(AppState& state);
 
-// StartNewPage, then WriteNatalDataHeader.
-void StartReportWithChartHeader(AppState& state);
+// A blank line, "  " and the chart name, and the natal data line (ChartDataLine).
+void WriteNatalDataHeader(LineSink& out, const std::string& chartName, const ChartInput& input);
 
-// A blank line, "  " and ChartName, and the natal data line (ChartDataLine).
-void WriteNatalDataHeader(AppState& state);
-
-// StartNewPage, the natal header, then "  Diurnal date = " and the transit date.
-void StartReportWithDiurnalHeader(AppState& state);
+// "  Diurnal date = " and the transit date.
+void WriteDiurnalDateLine(LineSink& out, const ChartInput& input);
 
 // The data line of the second chart (transits or second person).
-void WriteCurrentDataLine(AppState& state);
+void WriteCurrentDataLine(LineSink& out, const ChartInput& input);
+
+// A fresh report page (StartNewPage) that starts with the natal header of
+// state.chart.ChartName, and one that adds the diurnal date line after it.
+void StartReportWithChartHeader(AppState& state);
+void StartReportWithDiurnalHeader(AppState& state);
 
 // The data line of a chart, columns fixed:
 // "  dd mmm yyyy   TZ = zzzzzz   hh.mm A.M.   ll.mm NORTH   lll.mm WEST"

@@ -1,5 +1,6 @@
 #include "reports/report_names.h"
 
+#include "state/points.h"
 #include "state/shared_tables.h"
 
 namespace halcyra {
@@ -21,6 +22,15 @@ std::string AspectName12(int code) { return Field(AspectNames12, 12, code); }
 
 int AngleOfAspect(int code) {
   return (code >= 0 && code < static_cast<int>(AspectAngle.size())) ? AspectAngle[code] : 0;
+}
+
+std::vector<int> ListingOrder(int lastPoint) {
+  std::vector<int> order;
+  if (lastPoint >= Sun) order.push_back(Sun);
+  if (lastPoint >= Moon) order.push_back(Moon);
+  for (int p = Mercury; p <= lastPoint; ++p)
+    if (p != Moon) order.push_back(p);
+  return order;
 }
 
 }  // namespace halcyra

@@ -2,6 +2,7 @@
 // Fixed-width fields cut from the shared packed name tables; an index out
 // of range gives blanks of the field's width, so a column never shifts.
 #include <string>
+#include <vector>
 
 namespace halcyra {
 
@@ -15,5 +16,8 @@ std::string PointName10(int point);
 std::string AspectName12(int code);
 // Exact angle of aspect code c (0 outside 0..16).
 int AngleOfAspect(int code);
+
+// Points 1..lastPoint in listing order: Sun, Moon, then the others by index.
+std::vector<int> ListingOrder(int lastPoint);
 
 }  // namespace halcyra

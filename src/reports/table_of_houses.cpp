@@ -10,8 +10,6 @@
 #include "reports/data_summary.h"
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
-#include "reports/skip_next_day_scope.h"
-#include "shell/report_output.h"
 
 namespace halcyra {
 
@@ -55,10 +53,8 @@ std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRe
     const double minute = request.firstMinute + i * request.stepMinutes;
     row.minute = std::lround(minute);
     chart.clock = ListingClockAt(request.place, request.first, minute);
-    {
-      SkipNextDayScope skip(chart);
-      CalcPlanetPositions(chart);
-    }
+    // no next-day pass: a row needs no retrograde flags
+    CalcPlanetPositions(MomentFromClock(chart.clock), 1, chart.Working);
     row.cuspsFound =
         ComputeHouseCusps(state.options.HouseSystem, chart.clock, row.cusps) == ChartStatus::Ok;
     rows.push_back(row);
@@ -67,29 +63,28 @@ std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRe
   return rows;
 }
 
-void WriteHouseTable(AppState& state, const HouseTableRequest& request,
+void WriteHouseTable(LineSink& out, const std::string& houseSystem, const HouseTableRequest& request,
                      const std::vector<HouseTableRow>& rows) {
-  WriteBlankLine(state);
-  WriteLine(state, "               Table of Houses");
-  WriteBlankLine(state);
-  WriteLine(state, "  House system = " + HouseSystemName(state.options.HouseSystem));
+  out.WriteBlankLine();
+  out.WriteLine("               Table of Houses");
+  out.WriteBlankLine();
+  out.WriteLine("  House system = " + HouseSystemName(houseSystem));
   const ListingPlace& place = request.place;
-  WriteLine(state, "  Place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) + " " +
-                       place.nsText + "   " +
-                       PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
-                       (place.geoLong < 0 ? "EAST" : "WEST") + "   TZ = " +
-                       PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
-  WriteBlankLine(state);
+  out.WriteLine("  Place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) + " " + place.nsText +
+                "   " + PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
+                (place.geoLong < 0 ? "EAST" : "WEST") + "   TZ = " +
+                PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
+  out.WriteBlankLine();
   std::string heading = PadRight("  Date        Time", 19);
   for (const char* label : {"10th", "11th", "12th", "1st", "2nd", "3rd"}) heading += PadLeft(label, 10);
-  WriteLine(state, heading);
+  out.WriteLine(heading);
   for (const HouseTableRow& row : rows) {
     const ListingDay day = DayOfMinute(request.first, row.minute);
     std::string line = "  " + FormatDateDdMmmYyyy(day.day, day.month, day.year) + " " +
                        ClockText(row.minute);
     for (int entry : kListedEntries)
       line += row.cuspsFound ? " " + SignDegMinText(row.cusps[entry]) : std::string("        --");
-    WriteLine(state, line);
+    out.WriteLine(line);
   }
 }
 

@@ -2,12 +2,13 @@
 // The "Table of Houses": the cusps of the chart's house system at the
 // transit place for a run of moments, from the transit chart's moment on
 // at a fixed number of minutes between rows. Each row's moment goes
-// through the ephemeris as well, with its next-day pass off for the step.
+// through the ephemeris into the working set as well, without its next-day pass.
 #include <functional>
 #include <vector>
 
 #include "reports/listing_clock.h"
 #include "state/app_state.h"
+#include "state/line_sink.h"
 
 namespace halcyra {
 
@@ -40,7 +41,7 @@ std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRe
 
 // The page: title, house system, place and zone, heading, one row per
 // moment: date, time, and the cusps of houses 10, 11, 12, 1, 2 and 3.
-void WriteHouseTable(AppState& state, const HouseTableRequest& request,
+void WriteHouseTable(LineSink& out, const std::string& houseSystem, const HouseTableRequest& request,
                      const std::vector<HouseTableRow>& rows);
 
 }  // namespace halcyra

@@ -31,10 +31,10 @@ void ComputeListingDay(AppState& state) {
   clock.ListJulianDay = clock.JDay + clock.DayFraction - 0.5;
   clock.NextJulianDay = clock.ListJulianDay + 1;
   clock.TCenturies = CenturiesFrom1900(clock.JDay, clock.DayFraction);
-  EphemerisMoment m = MomentFromClock(clock);
-  m.Obliquity = -DegToRad(MeanObliquityDeg(m.T));
-  CalcPlanetPositions(m, 0, state.chart.work, state.chart.ephem);
-  CalcChironFromTable(clock.ListJulianDay, state.tables, state.chart.work);
+  CalcPlanetPositions(
+      MeanObliquityMoment(clock.JDay, clock.DayFraction, clock.TCenturies, clock.AscLong, clock.MCLong), 0,
+      state.chart.Working);
+  CalcChironFromTable(clock.ListJulianDay, state.tables, state.chart.Working);
 }
 
 std::string BodyName10(const InterpretedBody& body) {
@@ -70,15 +70,15 @@ void WriteTransitInterpretations(AppState& state, LineSink& out) {
                        FormatDateDdMmmYyyy(day.Day, day.Month, day.Year));
   out.WriteBlankLine();
 
-  const NatalSet& natal = state.chart.natal;
+  const ChartSet& natal = state.chart.Natal;
   bool any = false;
   for (const InterpretedBody& body : InterpretedBodies()) {
-    double longitude = state.chart.work.PointLong[body.point];
+    double longitude = state.chart.Working.Long[body.point];
     if (body.southNode) longitude = NormalizeDegrees(longitude + 180);
     std::optional<InterpretationTexts> texts;
     bool read = false;
     for (int natalPoint : InterpretedNatalPoints()) {
-      const AspectFound found = FindAspect(longitude, natal.NatalLong[natalPoint], state.options);
+      const AspectFound found = FindAspect(longitude, natal.Long[natalPoint], state.options);
       if (found.code < kConjunction || found.code > kOpposition) continue;
       if (body.point == NorthNode && found.code != kConjunction) continue;
       if (!read) {

@@ -2,8 +2,9 @@
 // One computed chart. Every chart the program holds is a ChartSet: the
 // working set the computation passes refill, the natal, progressed,
 // solar-arc and transit (or second-person) sets, the solar- and lunar-return
-// sets, the wheel's two sets and its two display sets. Copying a chart is
-// one assignment.
+// sets, the wheel's two sets and its two display sets. Every per-point table
+// is indexed by point number (state/points.h), entry 0 unused; the cusps by
+// cusp entry. Copying a chart is one assignment.
 #include <string>
 
 #include "state/points.h"
@@ -41,6 +42,21 @@ struct ChartSet {
   // House number of a point: the value of its house-tag field's first two
   // characters; 0 for a blank or "----" label.
   int HouseOf(int point) const;
+
+  bool operator==(const ChartSet&) const = default;
 };
+
+// House number of a point read from a house-tag string (ChartSet::HouseOf).
+int HouseNumberOf(const std::string& houseTags, int point);
+
+// What a report takes into the working set before it lists a set: the
+// positions with their no-data flags, the cusps, the retrograde flags, the
+// house row, the sidereal time and the four special points. The next-day
+// longitudes, latitudes and speeds stay those of the last computation.
+void LoadListedSet(ChartSet& working, const ChartSet& set);
+
+// Only the longitudes and declinations (and no-data flags) of points 1 to
+// NumPoints, as the aspect pages take them.
+void LoadPointPositions(ChartSet& working, const ChartSet& set);
 
 }  // namespace halcyra

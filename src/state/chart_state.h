@@ -4,64 +4,17 @@
 #include <string>
 
 #include "state/chart_set.h"
-#include "state/ephemeris_state.h"
 #include "state/points.h"
 
 namespace halcyra {
-
-// The working set: refilled by every computation pass, loaded by reports.
-struct WorkingSet {
-  PointArray PointLong{};
-  PointArray PointDecl{};
-  PointArray PointLongNextDay{};
-  CuspTable ChartCusp{};
-  std::string RetroFlags = std::string(NumPoints, ' ');
-  std::string HouseTags;  // 31 fields of 10 characters, set at start-up
-  std::string SiderealText;
-  double VertexLong = 0, EquatorialAscLong = 0, CoAscLong = 0, PolarAscLong = 0;
-  PointFlags NoData{};  // table-driven point outside its table's span
-};
-
-struct NatalSet {
-  PointArray NatalLong{}, NatalDecl{}, NatalSolstice{}, PlanetSpeed{};
-  CuspTable NatalCusp{};
-  std::string NatalRetroFlags = std::string(NumPoints, ' ');
-  std::string NatalHouseTags;
-  std::string NatalSiderealText;
-  double NatalVertex = 0, NatalEquatorialAsc = 0, NatalCoAsc = 0, NatalPolarAsc = 0;
-  int IsNightChart = 0;
-  double MoonDeclWork = 0;
-  PointFlags NatalNoData{};
-};
-
-struct ProgressedSet {
-  PointArray ProgLong{}, ProgDecl{};
-  CuspTable ProgCusp{};
-  std::string ProgRetroFlags = std::string(NumPoints, ' ');
-  PointFlags ProgNoData{};
-};
-
-struct SolarArcSet {
-  PointArray SolarArcLong{};
-  CuspTable SolarArcCusp{};
-  float SolarArc = 0;
-};
-
-struct TransitSet {
-  PointArray TransitLong{}, TransitDecl{};
-  CuspTable TransitCusp{};
-  std::string TransitRetroFlags = std::string(NumPoints, ' ');
-  std::string TransitHouseTags;
-  std::string TransitSiderealText;
-  PointFlags TransitNoData{};
-};
 
 // Moments the driver keeps (Julian dates, universal time).
 struct ChartMoments {
   double NatalMoment = 0, TransitMoment = 0, ProgMoment = 0;
   double ProgT = 0, ProgSunLong = 0, ProgObliquityDeg = 0;
   double Precession1990 = 0, Precession2000 = 0;
-  int AgeYears = 0;  // whole years from birth to the transit date
+  float SolarArc = 0;  // the progressed Sun less the natal Sun, degrees [0, 360)
+  int AgeYears = 0;    // whole years from birth to the transit date
 };
 
 // What the time and angles of one chart pass leave for the houses, the
@@ -101,18 +54,25 @@ struct ReturnSeeds {
 };
 
 struct ChartState {
-  WorkingSet work;
-  NatalSet natal;
-  ProgressedSet prog;
-  SolarArcSet arc;
-  TransitSet transit;
+  // The working set: scratch of the computation, refilled by every chart
+  // pass and by the return searches, and loaded by reports before they
+  // list a set. After the chart driver it holds the transit set.
+  ChartSet Working;
+  ChartSet Natal;     // the natal chart, or the chart of a horary question
+  ChartSet Prog;      // progressed: one day of life for each year
+  ChartSet SolarArc;  // the natal chart moved by moments.SolarArc
+  ChartSet Transit;   // the transits, or the second person's natal chart
+  // What only the natal chart has.
+  PointArray NatalSolstice{};  // the antiscion of each natal longitude
+  int IsNightChart = 0;        // 1 when the natal Sun stands below the horizon
+  double MoonDeclWork = 0;     // the natal Moon's declination one day later
+
   ChartMoments moments;
   ReturnSeeds returns;
   ChartClock clock;
 
   PointArray StrengthScore{};
   std::array<std::string, NumPoints + 1> PointAbbr{};
-  std::array<std::string, 8> WheelCaption1{}, WheelCaption2{};
 
   // 0 natal, 1 progressed, 2 solar arc, 3 transit; 4 solar return or ingress, 5 lunar return.
   int ChartKind = 0;
@@ -122,11 +82,6 @@ struct ChartState {
   int MoreMenuVisible = 0;
   int WheelMode = 0;
   std::string ChartName, TransitChartName;
-  EphemerisState ephem;  // latitudes and the Moon's next-day declination
 };
-
-// The natal set's values as one chart set (its moment and place texts stay
-// with the chart input).
-ChartSet NatalChartSet(const ChartState& chart);
 
 }  // namespace halcyra

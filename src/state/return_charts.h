@@ -3,28 +3,15 @@
 // moment of the return last put into words for a caption.
 #include <string>
 
-#include "state/points.h"
+#include "state/chart_set.h"
 
 namespace halcyra {
 
 struct ReturnCharts {
-  // solar return or ingress
-  PointArray SolarReturnLong{}, SolarReturnDecl{};
-  CuspTable SolarReturnCusp{};
-  std::string SolarReturnRetroFlags = std::string(NumPoints, ' ');
-  std::string SolarReturnHouseTags, SolarReturnSiderealText, SolarReturnDateText;
-  std::string SolarReturnAmPm;
-  double SolarReturnMoment = 0;  // Julian date, universal time
-  PointFlags SolarReturnNoData{};
-
-  // lunar return
-  PointArray LunarReturnLong{}, LunarReturnDecl{};
-  CuspTable LunarReturnCusp{};
-  std::string LunarReturnRetroFlags = std::string(NumPoints, ' ');
-  std::string LunarReturnHouseTags, LunarReturnSiderealText, LunarReturnDateText;
-  std::string LunarReturnAmPm;
-  double LunarReturnMoment = 0;
-  PointFlags LunarReturnNoData{};
+  // Each set's DateText is its year behind three blanks ("    2023"); its
+  // clock is universal time, as the caption shows it once formatted.
+  ChartSet SolarReturn;  // the solar return, or the ingress
+  ChartSet LunarReturn;
 
   // the last return moment formatted: its date text in DateFormat order
   // and its universal time on the 12-hour clock as hours + minutes / 100

@@ -1,7 +1,7 @@
 #pragma once
 // The chart sets a chart wheel draws: the first wheel set (the single
 // chart, or the natal chart of a dual wheel) and the second (the other chart
-// of a dual wheel), each carrying its own place for the captions; and what
+// of a dual wheel), each carrying its own place, with their caption blocks; and what
 // the last paint left: the two display sets, one per ring, the cusps that
 // framed the wheel, the caption blocks of the rings and where each point's
 // glyph went.
@@ -17,6 +17,7 @@ using CaptionBlock = std::array<std::string, 8>;  // lines 1 to 7; line 0 unused
 struct WheelSets {
   ChartSet Wheel;   // WheelLong(), WheelCusp(), WheelRetroFlags, WheelHouseTags ...
   ChartSet Wheel2;  // WheelLong2(), WheelCusp2(), WheelRetroFlags2, WheelHouseTags2 ...
+  CaptionBlock WheelCaption1{}, WheelCaption2{};  // the caption blocks of the first and second set
 
   // Rebuilt by every paint from the wheel sets and the wheel mode; they hold
   // the last painted wheel until the next paint.

@@ -31,7 +31,7 @@ void CopyPoints(PointArray& to, const PointArray& from) {
 // The place of the natal chart into a wheel set, for its captions.
 void TakeNatalPlace(const AppState& state, ChartSet& set) {
   set.DateText = state.input.NatalDateText;
-  set.SiderealText = state.chart.natal.NatalSiderealText;
+  set.SiderealText = state.chart.Natal.SiderealText;
   set.GeoLong = state.input.NatalGeoLong;
   set.GeoLat = state.input.NatalGeoLat;
   set.EWText = state.input.NatalEWText;
@@ -41,21 +41,21 @@ void TakeNatalPlace(const AppState& state, ChartSet& set) {
 // The natal set, with its place, into the first wheel set.
 void NatalIntoFirstWheelSet(AppState& state) {
   ChartSet& first = state.wheel.Wheel;
-  const NatalSet& natal = state.chart.natal;
-  CopyCusps(first.Cusp, natal.NatalCusp);
-  CopyPoints(first.Long, natal.NatalLong);
-  CopyPoints(first.Decl, natal.NatalDecl);
-  first.RetroFlags = natal.NatalRetroFlags;
-  first.HouseTags = natal.NatalHouseTags;
+  const ChartSet& natal = state.chart.Natal;
+  CopyCusps(first.Cusp, natal.Cusp);
+  CopyPoints(first.Long, natal.Long);
+  CopyPoints(first.Decl, natal.Decl);
+  first.RetroFlags = natal.RetroFlags;
+  first.HouseTags = natal.HouseTags;
   TakeNatalPlace(state, first);
 }
 
 // The working set's house row for `longitudes` in `cusps`, as the wheel set's tags.
 std::string HouseRowInWorkingSet(AppState& state, const PointArray& longitudes, const CuspTable& cusps) {
-  WorkingSet& work = state.chart.work;
-  CopyPoints(work.PointLong, longitudes);
-  for (int e = 1; e <= 12; ++e) work.ChartCusp[e] = cusps[e];
-  BuildPlanetHouseRow(state);
+  ChartSet& work = state.chart.Working;
+  CopyPoints(work.Long, longitudes);
+  for (int e = 1; e <= 12; ++e) work.Cusp[e] = cusps[e];
+  work.HouseTags = BuildPlanetHouseRow(work.Long, work.Cusp);
   return work.HouseTags;
 }
 
@@ -77,17 +77,17 @@ void SetTransitLines(CaptionBlock& caption, const CaptionBlock& lines, int last)
 // commands: the natal planets in equal houses from one degree.
 void SingleEqualHouseWheel(AppState& state, double start, const std::string& title) {
   WheelSets& wheel = state.wheel;
-  const NatalSet& natal = state.chart.natal;
+  const ChartSet& natal = state.chart.Natal;
   state.flags.WheelKind = 1;
   BuildNatalHeadingLines(state);
   WheelCaption1(state)[1] = state.chart.ChartName + title;
   WheelCaption1(state)[7] = "";
   SetWheelOrbFile(state, "NATAL.ORB");
-  CopyPoints(wheel.Wheel.Long, natal.NatalLong);
-  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
-  wheel.Wheel.RetroFlags = natal.NatalRetroFlags;
+  CopyPoints(wheel.Wheel.Long, natal.Long);
+  CopyPoints(wheel.Wheel.Decl, natal.Decl);
+  wheel.Wheel.RetroFlags = natal.RetroFlags;
   wheel.Wheel.Cusp = EqualHousesFrom(start, wheel.Wheel.Cusp);
-  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, natal.NatalLong, wheel.Wheel.Cusp);
+  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, natal.Long, wheel.Wheel.Cusp);
   TakeNatalPlace(state, wheel.Wheel);
   state.chart.ChartKind = 0;
 }
@@ -106,21 +106,21 @@ void SecondSetFrom(AppState& state, const PointArray& longitudes, const PointArr
 // The transits round the natal planets in equal houses from one degree.
 void DualEqualHouseWheel(AppState& state, double start, const std::string& title) {
   WheelSets& wheel = state.wheel;
-  const TransitSet& transit = state.chart.transit;
+  const ChartSet& transit = state.chart.Transit;
   BeginDualWheel(state, "Transits", "NAT2TRAN.orb");
   WheelCaption1(state)[1] = state.chart.ChartName + title;
   WheelCaption1(state)[7] = "";
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, true), 7);
   PrepareDualWheelNatal(state);
   wheel.Wheel.Cusp = EqualHousesFrom(start, wheel.Wheel.Cusp);
-  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, state.chart.natal.NatalLong, wheel.Wheel.Cusp);
-  SecondSetFrom(state, transit.TransitLong, transit.TransitDecl, transit.TransitCusp, transit.TransitRetroFlags);
+  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, state.chart.Natal.Long, wheel.Wheel.Cusp);
+  SecondSetFrom(state, transit.Long, transit.Decl, transit.Cusp, transit.RetroFlags);
 }
 
 }  // namespace
 
-CaptionBlock& WheelCaption1(AppState& state) { return state.chart.WheelCaption1; }
-CaptionBlock& WheelCaption2(AppState& state) { return state.chart.WheelCaption2; }
+CaptionBlock& WheelCaption1(AppState& state) { return state.wheel.WheelCaption1; }
+CaptionBlock& WheelCaption2(AppState& state) { return state.wheel.WheelCaption2; }
 
 std::string PlainNumberText(double value) {
   std::string text = StrNumber(value, 7);
@@ -136,7 +136,7 @@ void BuildNatalHeadingLines(AppState& state) {
   lines[3] = FormatNumber(in.NatalClockTime, "#0.00") + " " + in.NatalAmPm + " (" + PlainNumberText(in.NatalTZ) + ")";
   lines[4] = FormatNumber(std::fabs(in.NatalGeoLong), "##0.00") + " " + in.NatalEWText;
   lines[5] = FormatNumber(std::fabs(in.NatalGeoLat), "#0.00") + " " + in.NatalNSText;
-  lines[6] = state.chart.natal.NatalSiderealText;
+  lines[6] = state.chart.Natal.SiderealText;
   SetHouseSystemHeading(state);
 }
 
@@ -165,7 +165,7 @@ void SetWheelOrbFile(AppState& state, const std::string& name) { state.options.O
 
 void PrepareDualWheelNatal(AppState& state) {
   NatalIntoFirstWheelSet(state);
-  CopyCusps(state.wheel.Wheel2.Cusp, state.chart.natal.NatalCusp);
+  CopyCusps(state.wheel.Wheel2.Cusp, state.chart.Natal.Cusp);
   state.flags.WheelKind = 2;
   state.chart.ChartKind = 0;
 }
@@ -180,17 +180,17 @@ void PrepareNatalWheel(AppState& state) {
 }
 
 void SetupNatalTransitDualWheel(AppState& state, bool secondPerson) {
-  const TransitSet& transit = state.chart.transit;
+  const ChartSet& transit = state.chart.Transit;
   BeginDualWheel(state, secondPerson ? state.chart.TransitChartName + " - natal" : "Transits",
                  secondPerson ? "SYNASTRY.ORB" : "NAT2TRAN.ORB");
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 7);
   PrepareDualWheelNatal(state);
   WheelSets& wheel = state.wheel;
-  CopyCusps(wheel.Wheel2.Cusp, transit.TransitCusp);
-  CopyPoints(wheel.Wheel2.Long, transit.TransitLong);
-  CopyPoints(wheel.Wheel2.Decl, transit.TransitDecl);
-  wheel.Wheel2.RetroFlags = transit.TransitRetroFlags;
-  wheel.Wheel2.HouseTags = transit.TransitHouseTags;
+  CopyCusps(wheel.Wheel2.Cusp, transit.Cusp);
+  CopyPoints(wheel.Wheel2.Long, transit.Long);
+  CopyPoints(wheel.Wheel2.Decl, transit.Decl);
+  wheel.Wheel2.RetroFlags = transit.RetroFlags;
+  wheel.Wheel2.HouseTags = transit.HouseTags;
 }
 
 CuspTable EqualHousesFrom(double start, const CuspTable& cusps) {
@@ -215,43 +215,43 @@ void WheelsSingleNatal(AppState& state) {
 
 void WheelsSingleNatalSolsticePoints(AppState& state) {
   WheelSets& wheel = state.wheel;
-  const NatalSet& natal = state.chart.natal;
+  const ChartSet& natal = state.chart.Natal;
   state.flags.WheelKind = 1;
   BuildNatalHeadingLines(state);
   WheelCaption1(state)[1] = state.chart.ChartName + " - natal solstice points";
   SetWheelOrbFile(state, "NATAL.ORB");
-  CopyCusps(wheel.Wheel.Cusp, natal.NatalCusp);
-  CopyPoints(wheel.Wheel.Long, natal.NatalSolstice);
-  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  CopyCusps(wheel.Wheel.Cusp, natal.Cusp);
+  CopyPoints(wheel.Wheel.Long, state.chart.NatalSolstice);
+  CopyPoints(wheel.Wheel.Decl, natal.Decl);
   wheel.Wheel.RetroFlags = NoRetroFlags;
-  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, natal.NatalSolstice, natal.NatalCusp);
+  wheel.Wheel.HouseTags = HouseRowInWorkingSet(state, state.chart.NatalSolstice, natal.Cusp);
   TakeNatalPlace(state, wheel.Wheel);
   state.chart.ChartKind = 0;
 }
 
 void WheelsSingleSolarArc(AppState& state) {
   WheelSets& wheel = state.wheel;
-  const NatalSet& natal = state.chart.natal;
-  const SolarArcSet& arc = state.chart.arc;
+  const ChartSet& natal = state.chart.Natal;
+  const ChartSet& arc = state.chart.SolarArc;
   state.flags.WheelKind = 1;
   BuildNatalHeadingLines(state);
   WheelCaption1(state)[1] = state.chart.ChartName + " - solar arc";
   BuildSecondHeadingLines(state);
   SetWheelOrbFile(state, "SOLARARC.ORB");
-  CopyCusps(wheel.Wheel.Cusp, arc.SolarArcCusp);
-  CopyPoints(wheel.Wheel.Long, arc.SolarArcLong);
-  CopyPoints(wheel.Wheel.Decl, natal.NatalDecl);
+  CopyCusps(wheel.Wheel.Cusp, arc.Cusp);
+  CopyPoints(wheel.Wheel.Long, arc.Long);
+  CopyPoints(wheel.Wheel.Decl, natal.Decl);
   wheel.Wheel.RetroFlags = NoRetroFlags;
   TakeNatalPlace(state, wheel.Wheel);
   wheel.Wheel.DateText = state.input.TransitDateText;
   wheel.Wheel.SiderealText = std::string(13, ' ');
-  wheel.Wheel.HouseTags = natal.NatalHouseTags;
+  wheel.Wheel.HouseTags = natal.HouseTags;
   state.chart.ChartKind = 2;
 }
 
 void WheelsSingleTransits(AppState& state, bool secondPerson) {
   WheelSets& wheel = state.wheel;
-  const TransitSet& transit = state.chart.transit;
+  const ChartSet& transit = state.chart.Transit;
   const ChartInput& in = state.input;
   state.flags.WheelKind = 1;
   state.chart.ChartReady = 0;
@@ -259,14 +259,14 @@ void WheelsSingleTransits(AppState& state, bool secondPerson) {
   CaptionBlock& caption = WheelCaption1(state);
   caption[1] = state.chart.TransitChartName;
   SetTransitLines(caption, TransitCaptionLines(state, false), 5);
-  caption[6] = transit.TransitSiderealText;
-  CopyCusps(wheel.Wheel.Cusp, transit.TransitCusp);
-  CopyPoints(wheel.Wheel.Long, transit.TransitLong);
-  CopyPoints(wheel.Wheel.Decl, transit.TransitDecl);
-  wheel.Wheel.RetroFlags = transit.TransitRetroFlags;
+  caption[6] = transit.SiderealText;
+  CopyCusps(wheel.Wheel.Cusp, transit.Cusp);
+  CopyPoints(wheel.Wheel.Long, transit.Long);
+  CopyPoints(wheel.Wheel.Decl, transit.Decl);
+  wheel.Wheel.RetroFlags = transit.RetroFlags;
   wheel.Wheel.DateText = in.TransitDateText;
-  wheel.Wheel.SiderealText = transit.TransitSiderealText;
-  wheel.Wheel.HouseTags = transit.TransitHouseTags;
+  wheel.Wheel.SiderealText = transit.SiderealText;
+  wheel.Wheel.HouseTags = transit.HouseTags;
   wheel.Wheel.GeoLong = in.TransitGeoLong;
   wheel.Wheel.EWText = in.TransitEWText;
   wheel.Wheel.GeoLat = in.TransitGeoLat;
@@ -276,7 +276,7 @@ void WheelsSingleTransits(AppState& state, bool secondPerson) {
 }
 
 void WheelsSingleSolarEquilibrium(AppState& state) {
-  SingleEqualHouseWheel(state, state.chart.natal.NatalLong[Sun], " - solar equilibrium");
+  SingleEqualHouseWheel(state, state.chart.Natal.Long[Sun], " - solar equilibrium");
 }
 
 void WheelsSingleUserDefinedAsc(AppState& state, double ascendant) {
@@ -284,27 +284,27 @@ void WheelsSingleUserDefinedAsc(AppState& state, double ascendant) {
 }
 
 void WheelsDualSolsticePointsNatal(AppState& state) {
-  const NatalSet& natal = state.chart.natal;
+  const ChartSet& natal = state.chart.Natal;
   BeginDualWheel(state, "Natal Solstice Points", "NATAL.ORB");
   PrepareDualWheelNatal(state);
-  SecondSetFrom(state, natal.NatalSolstice, natal.NatalDecl, natal.NatalCusp, NoRetroFlags);
+  SecondSetFrom(state, state.chart.NatalSolstice, natal.Decl, natal.Cusp, NoRetroFlags);
 }
 
 void WheelsDualProgressedNatal(AppState& state) {
-  const ProgressedSet& prog = state.chart.prog;
+  const ChartSet& prog = state.chart.Prog;
   BeginDualWheel(state, "Progressed chart", "Progress.orb");
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, true), 7);
   PrepareDualWheelNatal(state);
-  SecondSetFrom(state, prog.ProgLong, prog.ProgDecl, prog.ProgCusp, prog.ProgRetroFlags);
+  SecondSetFrom(state, prog.Long, prog.Decl, prog.Cusp, prog.RetroFlags);
 }
 
 void WheelsDualSolarArcNatal(AppState& state) {
-  const SolarArcSet& arc = state.chart.arc;
+  const ChartSet& arc = state.chart.SolarArc;
   // the transit caption lines 2 to 5 under their own title; 6 and 7 empty
   BeginDualWheel(state, "Solar arc data", "SolarArc.ORB");
   SetTransitLines(WheelCaption2(state), TransitCaptionLines(state, false), 5);
   PrepareDualWheelNatal(state);
-  SecondSetFrom(state, arc.SolarArcLong, state.chart.natal.NatalDecl, arc.SolarArcCusp, NoRetroFlags);
+  SecondSetFrom(state, arc.Long, state.chart.Natal.Decl, arc.Cusp, NoRetroFlags);
 }
 
 void WheelsDualTransitsNatal(AppState& state, bool secondPerson) {
@@ -313,7 +313,7 @@ void WheelsDualTransitsNatal(AppState& state, bool secondPerson) {
 }
 
 void WheelsDualTransitsSolarEquilibrium(AppState& state) {
-  DualEqualHouseWheel(state, state.chart.natal.NatalLong[Sun], " - solar equilibrium");
+  DualEqualHouseWheel(state, state.chart.Natal.Long[Sun], " - solar equilibrium");
 }
 
 void WheelsDualTransitsUserDefinedAsc(AppState& state, double ascendant) {

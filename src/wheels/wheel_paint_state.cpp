@@ -16,9 +16,9 @@ std::string OrbFileWarningText(const std::string& reason) {
 void GetProperPlanets(AppState& state) {
   const RehousedChart rehoused = GetProperPlanets(state.wheel, WheelCaption1(state), WheelCaption2(state),
                                                   state.flags.WheelKind, state.chart.WheelMode);
-  WorkingSet& work = state.chart.work;
-  for (int e = 1; e <= 12; ++e) work.ChartCusp[e] = state.wheel.DisplayCusp[e];
-  for (int p = 1; p <= NumPoints; ++p) work.PointLong[p] = rehoused.Long[p];
+  ChartSet& work = state.chart.Working;
+  for (int e = 1; e <= 12; ++e) work.Cusp[e] = state.wheel.DisplayCusp[e];
+  for (int p = 1; p <= NumPoints; ++p) work.Long[p] = rehoused.Long[p];
   work.HouseTags = rehoused.HouseTags;
 }
 
@@ -50,8 +50,8 @@ WheelPaintResult PaintWheelFromState(AppState& state, DrawingSurface& surface, b
   input.whiteRingFill = state.wheel.WhiteRingFill == 1;
   if (printing) input.footerLines = PersonalFooterLines(state);
   const WheelPaintResult result = PaintWheel(surface, state.wheel, input);
-  state.chart.work.RetroFlags = result.RetroFlags;
-  state.chart.work.HouseTags = result.HouseTags;
+  state.chart.Working.RetroFlags = result.RetroFlags;
+  state.chart.Working.HouseTags = result.HouseTags;
   return result;
 }
 

@@ -95,8 +95,8 @@ TEST(ChartDriverRules, PartOfFortuneByOptionSectAndTheAscendant) {
   };
   for (const Case& c : cases) {
     const auto state = ComputedState(*c.birth, kLondonTransit, c.system, c.option218);
-    const PointArray& p = state->chart.natal.NatalLong;
-    EXPECT_EQ(state->chart.natal.IsNightChart, c.night) << c.birth->amPm << " " << c.system << " " << c.option218;
+    const PointArray& p = state->chart.Natal.Long;
+    EXPECT_EQ(state->chart.IsNightChart, c.night) << c.birth->amPm << " " << c.system << " " << c.option218;
     const double expected = NormalizeDegrees(c.byNight ? p[Sun] + p[Ascendant] - p[Moon] : p[Moon] + p[Ascendant] - p[Sun]);
     EXPECT_NEAR(p[PartOfFortune], expected, 1e-9) << c.birth->amPm << " " << c.system << " " << c.option218;
   }
@@ -107,22 +107,22 @@ TEST(ChartDriverRules, ProgressedMomentAndSolarArcAtTheirLimits) {
   auto state = ComputedState(kNewYorkBirth, kNewYorkBirth);
   const ChartState& same = state->chart;
   EXPECT_DOUBLE_EQ(same.moments.ProgMoment, same.moments.NatalMoment);
-  EXPECT_LT(same.arc.SolarArc, 1e-4) << "no arc, never a full turn";
-  for (int p = 1; p <= NumPoints; ++p) EXPECT_LT(ArcGap(same.arc.SolarArcLong[p], same.natal.NatalLong[p]), 1e-4) << p;
-  for (int p = Sun; p <= NorthNode; ++p) EXPECT_NEAR(same.prog.ProgLong[p], same.natal.NatalLong[p], 1e-9) << p;
-  EXPECT_LT(ArcGap(same.prog.ProgLong[Midheaven], same.natal.NatalLong[Midheaven]), 1e-4);
+  EXPECT_LT(same.moments.SolarArc, 1e-4) << "no arc, never a full turn";
+  for (int p = 1; p <= NumPoints; ++p) EXPECT_LT(ArcGap(same.SolarArc.Long[p], same.Natal.Long[p]), 1e-4) << p;
+  for (int p = Sun; p <= NorthNode; ++p) EXPECT_NEAR(same.Prog.Long[p], same.Natal.Long[p], 1e-9) << p;
+  EXPECT_LT(ArcGap(same.Prog.Long[Midheaven], same.Natal.Long[Midheaven]), 1e-4);
 
   // a late-evening birth whose moment spills into the next universal day:
   // the arc a rounding hair below 360 is none at all
   state = ComputedState({2026, 12, 6, 11.03, "P.M.", 6, 87.39, 41.51}, {2026, 12, 6, 11.03, "P.M.", 6, 87.39, 41.51});
-  EXPECT_LT(state->chart.arc.SolarArc, 1e-4) << "no arc, never a full turn";
+  EXPECT_LT(state->chart.moments.SolarArc, 1e-4) << "no arc, never a full turn";
 
   // before the Gregorian reform every pass counts Julian-calendar days:
   // 1 March 1500 is day 2268993 (counted by hand), and the quick progressed
   // pass agrees with the natal pass
   state = ComputedState({1500, 3, 1, 12.00, "P.M.", 0, 0, 45.00}, {1500, 3, 1, 12.00, "P.M.", 0, 0, 45.00});
   EXPECT_DOUBLE_EQ(state->chart.moments.NatalMoment, 2268993.0);
-  EXPECT_LT(state->chart.arc.SolarArc, 1e-4);
+  EXPECT_LT(state->chart.moments.SolarArc, 1e-4);
 }
 
 // Points 2 to 11 flagged by the motion at the progressed moment, Chiron and
@@ -133,16 +133,14 @@ TEST(ChartDriverRules, ProgressedRetrogradeFlagsAreTheProgressedMotionAlone) {
   const auto state = ComputedState({1975, 6, 14, 3.25, "P.M.", 5, 73.59, 40.45}, kLondonTransit);
   const ChartState& chart = state->chart;
   const double moment = chart.moments.ProgMoment;
-  WorkingSet tables, bodies;
-  EphemerisState ephem;
-  for (auto* calc : {CalcChironFromTable, CalcTransPlutoFromTable, CalcUranianPointsFromTable})
-    calc(moment, state->tables, tables);
+  ChartSet tables, bodies;
+  CalcTableBodies(moment, state->tables, tables);
   const DayMoment m = SplitMoment(moment);
   const double t = CenturiesFrom1900(m.jday, m.dayFraction);
-  CalcPlanetPositions({m.jday, m.dayFraction, t, -DegToRad(MeanObliquityDeg(t)), 0, 0}, 0, bodies, ephem);
-  EXPECT_EQ(chart.prog.ProgRetroFlags, bodies.RetroFlags.substr(0, 12) + tables.RetroFlags.substr(12));
+  CalcPlanetPositions(MeanObliquityMoment(m.jday, m.dayFraction, t), 0, bodies);
+  EXPECT_EQ(chart.Prog.RetroFlags, bodies.RetroFlags.substr(0, 12) + tables.RetroFlags.substr(12));
   for (int p : {Cupido, Apollon, Poseidon})
-    EXPECT_EQ(std::string() + chart.natal.NatalRetroFlags[p - 1] + chart.prog.ProgRetroFlags[p - 1], "R ") << p;
+    EXPECT_EQ(std::string() + chart.Natal.RetroFlags[p - 1] + chart.Prog.RetroFlags[p - 1], "R ") << p;
 }
 
 // Julian date (UT) of a typed chart, from its parts by the Swiss Ephemeris.
@@ -191,30 +189,30 @@ void ExpectCuspsNear(const CuspTable& cusps, const double (&ref)[13], const char
 
 TEST(ChartDriverSets, NatalAndTransitSetsAgreeWithTheSwissEphemeris) {
   const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
-  const NatalSet& natal = state->chart.natal;
+  const ChartSet& natal = state->chart.Natal;
   const double natalJd = ReferenceMoment(kNewYorkBirth);
   const Reference ref = ReferenceChart(natalJd, kNewYorkBirth);
-  ExpectBodiesNear(natal.NatalLong, natal.NatalDecl, ref, "natal");
-  ExpectCuspsNear(natal.NatalCusp, ref.cusps, "natal");
+  ExpectBodiesNear(natal.Long, natal.Decl, ref, "natal");
+  ExpectCuspsNear(natal.Cusp, ref.cusps, "natal");
   const std::pair<double, double> angles[] = {
-      {natal.NatalLong[Ascendant], ref.ascmc[SE_ASC]}, {natal.NatalLong[Midheaven], ref.ascmc[SE_MC]},
-      {natal.NatalVertex, ref.ascmc[SE_VERTEX]},       {natal.NatalEquatorialAsc, ref.ascmc[SE_EQUASC]},
-      {natal.NatalPolarAsc, ref.ascmc[SE_POLASC]}};
+      {natal.Long[Ascendant], ref.ascmc[SE_ASC]}, {natal.Long[Midheaven], ref.ascmc[SE_MC]},
+      {natal.Vertex, ref.ascmc[SE_VERTEX]},       {natal.EquatorialAsc, ref.ascmc[SE_EQUASC]},
+      {natal.PolarAsc, ref.ascmc[SE_POLASC]}};
   for (const auto& [ours, theirs] : angles) EXPECT_LT(ArcGap(ours, theirs), 0.02) << ours << " " << theirs;
   for (int p = FirstHousePoint; p <= LastHousePoint; ++p)  // the cusps of houses 1 to 6
-    EXPECT_LT(ArcGap(natal.NatalLong[p], ref.cusps[p - FirstHousePoint + 1]), 0.02) << p;
+    EXPECT_LT(ArcGap(natal.Long[p], ref.cusps[p - FirstHousePoint + 1]), 0.02) << p;
 
   // daily motion and the Moon's declination a day on, from the reference's next day
   const Reference next = ReferenceChart(natalJd + 1, kNewYorkBirth);
   for (int p = Sun; p <= NorthNode; ++p)
-    EXPECT_NEAR(natal.PlanetSpeed[p], std::remainder(next.lon[p] - ref.lon[p], 360.0), 0.01) << "speed of " << p;
-  EXPECT_NEAR(natal.MoonDeclWork, next.decl[Moon], 0.05);
+    EXPECT_NEAR(natal.Speed[p], std::remainder(next.lon[p] - ref.lon[p], 360.0), 0.01) << "speed of " << p;
+  EXPECT_NEAR(state->chart.MoonDeclWork, next.decl[Moon], 0.05);
 
-  const TransitSet& transit = state->chart.transit;
+  const ChartSet& transit = state->chart.Transit;
   const Reference now = ReferenceChart(ReferenceMoment(kLondonTransit), kLondonTransit);
-  ExpectBodiesNear(transit.TransitLong, transit.TransitDecl, now, "transit");
-  ExpectCuspsNear(transit.TransitCusp, now.cusps, "transit");
-  EXPECT_LT(ArcGap(transit.TransitLong[Ascendant], now.ascmc[SE_ASC]), 0.02);
+  ExpectBodiesNear(transit.Long, transit.Decl, now, "transit");
+  ExpectCuspsNear(transit.Cusp, now.cusps, "transit");
+  EXPECT_LT(ArcGap(transit.Long[Ascendant], now.ascmc[SE_ASC]), 0.02);
 }
 
 // Progressed: the bodies one day of life per year after birth, the
@@ -223,12 +221,12 @@ TEST(ChartDriverSets, NatalAndTransitSetsAgreeWithTheSwissEphemeris) {
 // moved by that arc.
 TEST(ChartDriverSets, ProgressedAndSolarArcSetsAgreeWithTheSwissEphemeris) {
   const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
-  const ProgressedSet& prog = state->chart.prog;
+  const ChartSet& prog = state->chart.Prog;
   const double natalJd = ReferenceMoment(kNewYorkBirth), transitJd = ReferenceMoment(kLondonTransit);
   const double progJd = natalJd + (transitJd - natalJd) / 365.25;
   EXPECT_NEAR(state->chart.moments.ProgMoment, progJd, 1e-6);
   const Reference natal = ReferenceChart(natalJd, kNewYorkBirth), ref = ReferenceChart(progJd, kLondonTransit);
-  ExpectBodiesNear(prog.ProgLong, prog.ProgDecl, ref, "progressed");
+  ExpectBodiesNear(prog.Long, prog.Decl, ref, "progressed");
 
   const double arc = std::fmod(ref.lon[Sun] - natal.lon[Sun] + 360, 360.0), mc = natal.ascmc[SE_MC] + arc;
   double eclNut[6], equ[3], cusps[13], ascmc[10];
@@ -239,26 +237,26 @@ TEST(ChartDriverSets, ProgressedAndSolarArcSetsAgreeWithTheSwissEphemeris) {
   swe_cotrans(ecl, equ, -obliquity);
   swe_houses_armc(equ[0], Decimal(kLondonTransit.geoLat), obliquity, 'P', cusps, ascmc);
   EXPECT_NEAR(state->chart.moments.ProgObliquityDeg, obliquity, 0.001);
-  EXPECT_LT(ArcGap(prog.ProgLong[Midheaven], mc), 0.02);
-  EXPECT_LT(ArcGap(prog.ProgLong[Ascendant], ascmc[SE_ASC]), 0.02);
-  ExpectCuspsNear(prog.ProgCusp, cusps, "progressed");
-  EXPECT_LT(ArcGap(prog.ProgLong[PartOfFortune], ref.lon[Moon] + ascmc[SE_ASC] - ref.lon[Sun]), 0.05);
+  EXPECT_LT(ArcGap(prog.Long[Midheaven], mc), 0.02);
+  EXPECT_LT(ArcGap(prog.Long[Ascendant], ascmc[SE_ASC]), 0.02);
+  ExpectCuspsNear(prog.Cusp, cusps, "progressed");
+  EXPECT_LT(ArcGap(prog.Long[PartOfFortune], ref.lon[Moon] + ascmc[SE_ASC] - ref.lon[Sun]), 0.05);
   // house points: the Ascendant, cusps 2, 3, 5, 6 and the IC of the directed Midheaven
   const double housePoints[] = {ascmc[SE_ASC], cusps[2], cusps[3], mc + 180, cusps[5], cusps[6]};
-  for (int p = 26; p <= 31; ++p) EXPECT_LT(ArcGap(prog.ProgLong[p], housePoints[p - 26]), 0.02) << p;
+  for (int p = 26; p <= 31; ++p) EXPECT_LT(ArcGap(prog.Long[p], housePoints[p - 26]), 0.02) << p;
 
   // the node and the Part of Fortune have the declinations of their own longitudes, not the natal ones
   const double eps = state->chart.moments.ProgObliquityDeg * M_PI / 180;
   for (int p : {11, 12, 14, 15})
-    EXPECT_NEAR(prog.ProgDecl[p], std::asin(std::sin(eps) * std::sin(prog.ProgLong[p] * M_PI / 180)) * 180 / M_PI, 1e-6)
+    EXPECT_NEAR(prog.Decl[p], std::asin(std::sin(eps) * std::sin(prog.Long[p] * M_PI / 180)) * 180 / M_PI, 1e-6)
         << p;
 
-  const SolarArcSet& set = state->chart.arc;
-  EXPECT_LT(ArcGap(set.SolarArc, arc), 0.01);
-  for (const Body& b : kBodies) EXPECT_LT(ArcGap(set.SolarArcLong[b.point], natal.lon[b.point] + arc), b.tol + 0.01);
+  const ChartSet& set = state->chart.SolarArc;
+  EXPECT_LT(ArcGap(state->chart.moments.SolarArc, arc), 0.01);
+  for (const Body& b : kBodies) EXPECT_LT(ArcGap(set.Long[b.point], natal.lon[b.point] + arc), b.tol + 0.01);
   double moved[13];
   for (int h = 1; h <= 12; ++h) moved[h] = natal.cusps[h] + arc;
-  ExpectCuspsNear(set.SolarArcCusp, moved, "solar arc");
+  ExpectCuspsNear(set.Cusp, moved, "solar arc");
 }
 
 }  // namespace

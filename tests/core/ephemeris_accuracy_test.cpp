@@ -46,18 +46,17 @@ TEST(EphemerisAccuracy, MonthlyAgainstTheSwissEphemeris) {
     for (int month = 1; month <= 12; ++month) {
       const double jday = DateToJulianDay(year, month, 1);
       const double dayFraction = ((year * 12 + month) * 7 % 24) / 24.0;
-      WorkingSet work;
-      EphemerisState ephem;
-      CalcPlanetPositions(MomentOf(jday, dayFraction), 1, work, ephem);
+      ChartSet work;
+      CalcPlanetPositions(MomentOf(jday, dayFraction), 1, work);
       for (const Tolerance& t : Tolerances) {
         double lon = 0, decl = 0;
         swiss.Position(jday + dayFraction - 0.5, t.swissBody, lon, decl);
-        EXPECT_LE(std::fabs(std::remainder(work.PointLong[t.point] - lon, 360.0) * 3600), t.lonArcsec)
-            << t.name << " " << year << "-" << month << " +" << dayFraction << " d: ours " << work.PointLong[t.point]
+        EXPECT_LE(std::fabs(std::remainder(work.Long[t.point] - lon, 360.0) * 3600), t.lonArcsec)
+            << t.name << " " << year << "-" << month << " +" << dayFraction << " d: ours " << work.Long[t.point]
             << ", reference " << lon;
         if (t.declArcsec == 0) continue;
-        EXPECT_LE(std::fabs(work.PointDecl[t.point] - decl) * 3600, t.declArcsec)
-            << t.name << " declination " << year << "-" << month << ": ours " << work.PointDecl[t.point]
+        EXPECT_LE(std::fabs(work.Decl[t.point] - decl) * 3600, t.declArcsec)
+            << t.name << " declination " << year << "-" << month << ": ours " << work.Decl[t.point]
             << ", reference " << decl;
       }
     }
@@ -89,9 +88,8 @@ TEST(EphemerisAccuracy, RetrogradeStations2022To2024) {
   const double first = DateToJulianDay(2022, 1, 1), end = DateToJulianDay(2025, 1, 1);
   std::vector<std::vector<bool>> ours(NumPoints + 1), reference(NumPoints + 1);
   for (double jday = first; jday < end; jday += 1) {
-    WorkingSet work;
-    EphemerisState ephem;
-    CalcPlanetPositions(MomentOf(jday, 0), 0, work, ephem);
+    ChartSet work;
+    CalcPlanetPositions(MomentOf(jday, 0), 0, work);
     for (const Body& b : bodies) {
       ours[b.point].push_back(work.RetroFlags[b.point - 1] == 'R');
       double today = 0, next = 0, decl = 0;

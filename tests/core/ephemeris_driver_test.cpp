@@ -24,13 +24,12 @@ namespace {
 using testing::MomentOf;
 
 struct Pass {
-  WorkingSet work;
-  EphemerisState ephem;
+  ChartSet set;
 };
 
 Pass RunPass(const EphemerisMoment& m, int skipNextDay) {
   Pass p;
-  CalcPlanetPositions(m, skipNextDay, p.work, p.ephem);
+  CalcPlanetPositions(m, skipNextDay, p.set);
   return p;
 }
 
@@ -39,17 +38,17 @@ Pass RunPass(const EphemerisMoment& m, int skipNextDay) {
 TEST(EphemerisDriver, SkippingTheNextDayKeepsEarlierNextDayValues) {
   const Pass full = RunPass(MomentOf(2451545, 0.3), 0);
   Pass skip = full;
-  skip.work.RetroFlags = std::string(NumPoints, 'x');
-  skip.work.PointLongNextDay[Mars] = 1.5;
-  skip.ephem.MoonDeclNextDay = -7.5;
-  CalcPlanetPositions(MomentOf(2451545 + 100, 0.3), 1, skip.work, skip.ephem);
-  EXPECT_EQ(skip.work.RetroFlags, std::string(NumPoints, ' '));
-  EXPECT_EQ(skip.work.PointLongNextDay[Mars], 1.5);
-  EXPECT_EQ(skip.work.PointLongNextDay[Moon], full.work.PointLongNextDay[Moon]);
-  EXPECT_EQ(skip.ephem.MoonDeclNextDay, -7.5);
+  skip.set.RetroFlags = std::string(NumPoints, 'x');
+  skip.set.LongNextDay[Mars] = 1.5;
+  skip.set.MoonDeclNextDay = -7.5;
+  CalcPlanetPositions(MomentOf(2451545 + 100, 0.3), 1, skip.set);
+  EXPECT_EQ(skip.set.RetroFlags, std::string(NumPoints, ' '));
+  EXPECT_EQ(skip.set.LongNextDay[Mars], 1.5);
+  EXPECT_EQ(skip.set.LongNextDay[Moon], full.set.LongNextDay[Moon]);
+  EXPECT_EQ(skip.set.MoonDeclNextDay, -7.5);
 
   const Pass fresh = RunPass(MomentOf(2451545 + 100, 0.3), 0);
-  EXPECT_EQ(std::tie(skip.work.PointLong, skip.work.PointDecl), std::tie(fresh.work.PointLong, fresh.work.PointDecl));
+  EXPECT_EQ(std::tie(skip.set.Long, skip.set.Decl), std::tie(fresh.set.Long, fresh.set.Decl));
 }
 
 // The next-day pass equals a pass one day later, except that Pluto keeps
@@ -62,10 +61,10 @@ TEST(EphemerisDriver, NextDayPassIsTheFollowingDay) {
     const Pass tomorrow = RunPass(MomentOf(jday + 1, 0.75), 1);
     for (int p = Sun; p <= NorthNode; ++p) {
       const double shift = p == Pluto ? 1.33 / 36525 : 0;
-      const double diff = std::remainder(today.work.PointLongNextDay[p] + shift - tomorrow.work.PointLong[p], 360.0);
+      const double diff = std::remainder(today.set.LongNextDay[p] + shift - tomorrow.set.Long[p], 360.0);
       EXPECT_NEAR(diff, 0, 1e-8) << "point " << p << " day " << jday;
     }
-    EXPECT_NEAR(today.ephem.MoonDeclNextDay, tomorrow.work.PointDecl[Moon], 1e-6) << jday;
+    EXPECT_NEAR(today.set.MoonDeclNextDay, tomorrow.set.Decl[Moon], 1e-6) << jday;
   }
 }
 
@@ -76,23 +75,23 @@ TEST(EphemerisDriver, NextDayPassIsTheFollowingDay) {
 TEST(EphemerisDriver, WritesItsOwnPointsAndLeavesTheRest) {
   Pass p;
   for (int q = 0; q <= NumPoints; ++q) {
-    p.work.PointLong[q] = 1000 + q;
-    p.work.PointDecl[q] = 2000 + q;
-    p.ephem.PointLat[q] = 3000 + q;
+    p.set.Long[q] = 1000 + q;
+    p.set.Decl[q] = 2000 + q;
+    p.set.Lat[q] = 3000 + q;
   }
-  CalcPlanetPositions(MomentOf(2448000, 0.2, 300, 210.5), 0, p.work, p.ephem);
-  const WorkingSet& w = p.work;
-  EXPECT_EQ(w.PointLong[PartOfFortune], NormalizeDegrees(w.PointLong[Moon] + 300 - w.PointLong[Sun]));
-  EXPECT_EQ(std::tuple(w.PointLong[Ascendant], w.PointLong[Midheaven], p.ephem.PointLat[Sun]),
+  CalcPlanetPositions(MomentOf(2448000, 0.2, 300, 210.5), 0, p.set);
+  const ChartSet& w = p.set;
+  EXPECT_EQ(w.Long[PartOfFortune], NormalizeDegrees(w.Long[Moon] + 300 - w.Long[Sun]));
+  EXPECT_EQ(std::tuple(w.Long[Ascendant], w.Long[Midheaven], p.set.Lat[Sun]),
             std::tuple(300, 210.5, 0));
   ASSERT_EQ(w.RetroFlags.size(), static_cast<std::size_t>(NumPoints));
   EXPECT_EQ(std::string() + w.RetroFlags[Sun - 1] + w.RetroFlags[Moon - 1] + w.RetroFlags[NorthNode - 1], "  R");
   EXPECT_EQ(w.RetroFlags.substr(PartOfFortune - 1), std::string(NumPoints - PartOfFortune + 1, ' '));
   for (int q : std::initializer_list<int>{Chiron, Lilith, TransPluto, Cupido, Poseidon, FirstHousePoint, LastHousePoint})
-    EXPECT_EQ(w.PointLong[q], 1000 + q) << q;
+    EXPECT_EQ(w.Long[q], 1000 + q) << q;
   for (int q = NorthNode; q <= NumPoints; ++q) {
-    EXPECT_EQ(w.PointDecl[q], 2000 + q) << q;
-    EXPECT_EQ(p.ephem.PointLat[q], 3000 + q) << q;
+    EXPECT_EQ(w.Decl[q], 2000 + q) << q;
+    EXPECT_EQ(p.set.Lat[q], 3000 + q) << q;
   }
 }
 
@@ -130,13 +129,13 @@ TEST(EphemerisDriver, AgreesWithThePlainEvaluationTo1e9Degree) {
   for (const EphemerisMoment& m : moments) {
     const Pass p = RunPass(m, 0);
     const testing::ReferencePass r = testing::EvaluateReferencePass(m);
-    for (int q = Sun; q <= PartOfFortune; ++q) check("longitude", q, p.work.PointLong[q], r.Long[q], m);
-    for (int q = Sun; q <= NorthNode; ++q) check("next-day longitude", q, p.work.PointLongNextDay[q], r.NextDay[q], m);
+    for (int q = Sun; q <= PartOfFortune; ++q) check("longitude", q, p.set.Long[q], r.Long[q], m);
+    for (int q = Sun; q <= NorthNode; ++q) check("next-day longitude", q, p.set.LongNextDay[q], r.NextDay[q], m);
     for (int q = Sun; q <= Moon; ++q) {
-      check("latitude", q, p.ephem.PointLat[q], r.Lat[q], m);
-      check("declination", q, p.work.PointDecl[q], r.Decl[q], m);
+      check("latitude", q, p.set.Lat[q], r.Lat[q], m);
+      check("declination", q, p.set.Decl[q], r.Decl[q], m);
     }
-    check("next-day declination", Moon, p.ephem.MoonDeclNextDay, r.MoonDeclNextDay, m);
+    check("next-day declination", Moon, p.set.MoonDeclNextDay, r.MoonDeclNextDay, m);
   }
   double worstOfAll = 0;
   for (const auto& [value, w] : worst) {

@@ -43,10 +43,10 @@ TEST(TableBodies, InterpolatesBetweenTwoNoons) {
   for (const Case& c : cases) {
     StartupTables tables;
     Fill(tables.Chiron, {{100, float(c.a), float(c.da)}, {101, float(c.b), float(c.db)}});
-    WorkingSet work;
+    ChartSet work;
     CalcChironFromTable(c.moment, tables, work);
-    EXPECT_NEAR(work.PointLong[Chiron], c.lon, 1e-5) << c.a << " -> " << c.b << " at " << c.moment;
-    EXPECT_NEAR(work.PointDecl[Chiron], c.decl, 1e-6) << c.a << " -> " << c.b;
+    EXPECT_NEAR(work.Long[Chiron], c.lon, 1e-5) << c.a << " -> " << c.b << " at " << c.moment;
+    EXPECT_NEAR(work.Decl[Chiron], c.decl, 1e-6) << c.a << " -> " << c.b;
     EXPECT_EQ(work.RetroFlags[Chiron - 1] == 'R', c.retrograde) << c.a << " -> " << c.b;
     EXPECT_FALSE(work.NoData[Chiron]);
   }
@@ -65,19 +65,19 @@ TEST(TableBodies, SpanOfTheTablesAndShortTables) {
       {2414999.99, false, 0, 0},        {2400000.0, false, 0, 0},
   };
   for (const Case& c : cases) {
-    WorkingSet work;
-    work.PointLong[TransPluto] = 77;
-    work.PointDecl[TransPluto] = 7;
+    ChartSet work;
+    work.Long[TransPluto] = 77;
+    work.Decl[TransPluto] = 7;
     work.NoData[TransPluto] = c.inside;  // the wrong way round: it must be set afresh
     CalcTransPlutoFromTable(c.moment, tables, work);
-    EXPECT_NEAR(work.PointLong[TransPluto], c.lon, 1e-4) << c.moment;
-    EXPECT_NEAR(work.PointDecl[TransPluto], c.decl, 1e-4) << c.moment;
+    EXPECT_NEAR(work.Long[TransPluto], c.lon, 1e-4) << c.moment;
+    EXPECT_NEAR(work.Decl[TransPluto], c.decl, 1e-4) << c.moment;
     EXPECT_EQ(work.NoData[TransPluto], !c.inside) << c.moment;
     EXPECT_EQ(work.RetroFlags[TransPluto - 1], ' ') << c.moment;
   }
   tables.Chiron.Long.resize(10);
   tables.Chiron.Decl.resize(10);
-  WorkingSet work;
+  ChartSet work;
   CalcChironFromTable(FirstNoon + 9.5, tables, work);
   EXPECT_TRUE(work.NoData[Chiron]);
   CalcChironFromTable(FirstNoon + 8.5, tables, work);
@@ -93,20 +93,20 @@ TEST(TableBodies, UranianLoopCoversLilithAndCupidoToPoseidon) {
   Fill(tables.Lilith, {{500, 10, 0}, {501, 13, 0}});
   for (int i = 0; i < UranianCount; ++i)
     Fill(tables.Uranian[i], {{500, float(100 + i), float(i)}, {501, float(99 + i), float(i + 1)}});
-  WorkingSet work;
+  ChartSet work;
   CalcUranianPointsFromTable(FirstNoon + 500.5, tables, work);
-  EXPECT_NEAR(work.PointLong[Lilith], 11.5, 1e-9);
+  EXPECT_NEAR(work.Long[Lilith], 11.5, 1e-9);
   EXPECT_EQ(work.RetroFlags[Lilith - 1], ' ');
   for (int p = FirstUranianPoint; p <= LastUranianPoint; ++p) {
     const int i = p - FirstUranianPoint;
-    EXPECT_NEAR(work.PointLong[p], 99.5 + i, 1e-9) << p;
-    EXPECT_NEAR(work.PointDecl[p], i + 0.5, 1e-9) << p;
+    EXPECT_NEAR(work.Long[p], 99.5 + i, 1e-9) << p;
+    EXPECT_NEAR(work.Decl[p], i + 0.5, 1e-9) << p;
     EXPECT_EQ(work.RetroFlags[p - 1], 'R') << p;
   }
 
   CalcUranianPointsFromTable(2474999.5, tables, work);
   for (int p : {Lilith, Cupido, Hades, Zeus, Kronos, Apollon, Admetos, Vulkanus, Poseidon}) {
-    EXPECT_EQ(work.PointLong[p], 0) << p;
+    EXPECT_EQ(work.Long[p], 0) << p;
     EXPECT_TRUE(work.NoData[p]) << p;
     EXPECT_EQ(work.RetroFlags[p - 1], p == Lilith ? ' ' : 'R') << p;
   }
@@ -132,15 +132,15 @@ TEST(TableBodies, ShippedTablesAgreeWithTheSwissEphemerisAtTheirNoons) {
   const testing::SwissEphemeris swiss;
   for (int k = 0; k < DailyTableDays - 1; k += 30) {
     const double noon = FirstNoon + k;
-    WorkingSet work;
+    ChartSet work;
     CalcChironFromTable(noon, tables, work);
     CalcTransPlutoFromTable(noon, tables, work);
     CalcUranianPointsFromTable(noon, tables, work);
     for (const Body& b : bodies) {
       double lon = 0, decl = 0;
       swiss.Position(noon, b.swissBody, lon, decl);
-      ASSERT_NEAR(std::remainder(work.PointLong[b.point] - lon, 360.0), 0, lonTolerance) << b.name << " JD " << noon;
-      ASSERT_NEAR(work.PointDecl[b.point], decl, declTolerance) << b.name << " JD " << noon;
+      ASSERT_NEAR(std::remainder(work.Long[b.point] - lon, 360.0), 0, lonTolerance) << b.name << " JD " << noon;
+      ASSERT_NEAR(work.Decl[b.point], decl, declTolerance) << b.name << " JD " << noon;
     }
   }
 }

@@ -38,40 +38,37 @@ TEST(ReturnCharts, AChartAndItsReturnsOweNothingToTheChartBefore) {
   SetInput(*reused, kNewYorkBirth, kLondonTransit);
   ComputeChartSets(*reused);
   const ChartState &c = reused->chart, &d = fresh->chart;
-  const std::pair<const PointArray*, const PointArray*> points[] = {
-      {&c.natal.NatalLong, &d.natal.NatalLong},     {&c.natal.NatalDecl, &d.natal.NatalDecl},
-      {&c.natal.PlanetSpeed, &d.natal.PlanetSpeed}, {&c.prog.ProgLong, &d.prog.ProgLong},
-      {&c.prog.ProgDecl, &d.prog.ProgDecl},         {&c.arc.SolarArcLong, &d.arc.SolarArcLong},
-      {&c.transit.TransitLong, &d.transit.TransitLong}, {&c.transit.TransitDecl, &d.transit.TransitDecl}};
-  for (size_t i = 0; i < std::size(points); ++i) EXPECT_EQ(*points[i].first, *points[i].second) << "array " << i;
-  EXPECT_EQ(c.prog.ProgCusp, d.prog.ProgCusp);
-  EXPECT_EQ(c.natal.NatalRetroFlags + c.natal.NatalHouseTags + c.prog.ProgRetroFlags + c.transit.TransitRetroFlags,
-            d.natal.NatalRetroFlags + d.natal.NatalHouseTags + d.prog.ProgRetroFlags + d.transit.TransitRetroFlags);
+  const std::pair<const ChartSet*, const ChartSet*> sets[] = {
+      {&c.Natal, &d.Natal}, {&c.Prog, &d.Prog}, {&c.SolarArc, &d.SolarArc}, {&c.Transit, &d.Transit}};
+  for (size_t i = 0; i < std::size(sets); ++i) EXPECT_TRUE(*sets[i].first == *sets[i].second) << "set " << i;
+  EXPECT_EQ(std::tie(c.NatalSolstice, c.IsNightChart, c.MoonDeclWork),
+            std::tie(d.NatalSolstice, d.IsNightChart, d.MoonDeclWork));
   EXPECT_EQ(c.ChartKind, 3);
-  EXPECT_EQ(std::tie(c.work.PointLong, reused->wheel.Wheel.Long, reused->wheel.Wheel2.RetroFlags),
-            std::tie(c.transit.TransitLong, c.transit.TransitLong, c.transit.TransitRetroFlags));
-  for (const auto* decl : {&c.natal.NatalDecl, &c.prog.ProgDecl, &c.transit.TransitDecl}) EXPECT_EQ((*decl)[Lilith], 0);
+  EXPECT_TRUE(c.Working == c.Transit);
+  EXPECT_EQ(std::tie(reused->wheel.Wheel.Long, reused->wheel.Wheel2.RetroFlags),
+            std::tie(c.Transit.Long, c.Transit.RetroFlags));
+  for (const ChartSet* set : {&c.Natal, &c.Prog, &c.Transit}) EXPECT_EQ(set->Decl[Lilith], 0);
 
   for (AppState* state : {fresh.get(), reused.get()})
     for (Search find : {FindSolarReturn, FindLunarReturn}) ASSERT_TRUE(find(*state).found);
-  const ReturnCharts &a = fresh->returnCharts, &b = reused->returnCharts;
-  EXPECT_EQ(std::tie(a.SolarReturnLong, a.SolarReturnDecl, a.SolarReturnRetroFlags, a.LunarReturnLong),
-            std::tie(b.SolarReturnLong, b.SolarReturnDecl, b.SolarReturnRetroFlags, b.LunarReturnLong));
-  EXPECT_EQ(std::tie(a.LunarReturnDecl, a.LunarReturnCusp), std::tie(b.LunarReturnDecl, b.LunarReturnCusp));
+  EXPECT_TRUE(fresh->returnCharts.SolarReturn == reused->returnCharts.SolarReturn);
+  EXPECT_TRUE(fresh->returnCharts.LunarReturn == reused->returnCharts.LunarReturn);
+  // the search leaves its chart in the working set
+  const ChartSet& lunar = fresh->returnCharts.LunarReturn;
+  EXPECT_TRUE(fresh->chart.Working == lunar);
 
-  WorkingSet tables;
-  for (auto* calc : {CalcChironFromTable, CalcTransPlutoFromTable, CalcUranianPointsFromTable})
-    calc(a.LunarReturnMoment, fresh->tables, tables);
-  for (int p : {13, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) EXPECT_EQ(a.LunarReturnLong[p], tables.PointLong[p]) << p;
-  EXPECT_EQ(a.LunarReturnDecl[Chiron], tables.PointDecl[Chiron]);
-  EXPECT_EQ(a.LunarReturnDecl[Lilith], 0);
-  EXPECT_NEAR(a.LunarReturnLong[Moon], fresh->chart.natal.NatalLong[Moon], ReturnSearchTolerance);
+  ChartSet tables;
+  CalcTableBodies(lunar.Moment, fresh->tables, tables);
+  for (int p : {13, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) EXPECT_EQ(lunar.Long[p], tables.Long[p]) << p;
+  EXPECT_EQ(lunar.Decl[Chiron], tables.Decl[Chiron]);
+  EXPECT_EQ(lunar.Decl[Lilith], 0);
+  EXPECT_NEAR(lunar.Long[Moon], fresh->chart.Natal.Long[Moon], ReturnSearchTolerance);
   const double eps = -fresh->chart.clock.Obliquity;  // the lunar chart came last
   for (int p : {11, 12, 14, 15, 26, 27, 28, 29, 30, 31})
-    EXPECT_NEAR(a.LunarReturnDecl[p], EclipticDeclination(a.LunarReturnLong[p], eps), 1e-12) << p;
+    EXPECT_NEAR(lunar.Decl[p], EclipticDeclination(lunar.Long[p], eps), 1e-12) << p;
   for (int p = FirstHousePoint; p <= LastHousePoint; ++p)
-    EXPECT_EQ(a.LunarReturnLong[p], a.LunarReturnCusp[p - FirstHousePoint + 4]) << p;
-  EXPECT_EQ(a.LunarReturnHouseTags, BuildPlanetHouseRow(a.LunarReturnLong, a.LunarReturnCusp));
+    EXPECT_EQ(lunar.Long[p], lunar.Cusp[p - FirstHousePoint + 4]) << p;
+  EXPECT_EQ(lunar.HouseTags, BuildPlanetHouseRow(lunar.Long, lunar.Cusp));
 }
 
 TEST(ReturnCharts, TimeIsRoundedToTheWholeMinuteWithItsCarry) {
@@ -108,19 +105,18 @@ TEST(ReturnCharts, WheelAndCaption) {
   ASSERT_TRUE(FindSolarReturn(*state).found);
   ShowSolarReturnWheel(*state);
   const ReturnCharts& rc = state->returnCharts;
-  const ReturnTime t = ReturnTimeOfMoment(rc.SolarReturnMoment, 0);
+  const ReturnTime t = ReturnTimeOfMoment(rc.SolarReturn.Moment, 0);
   char time[32];
   std::snprintf(time, sizeof time, "%.2f %s (0)", t.clockTime, t.amPm.c_str());
   const std::string solarLines[] = {"",         "Sydney - solar return", "31 Dec 2022", time, "151.12 EAST",
-                                    "33.52 SOUTH", rc.SolarReturnSiderealText, "Placidus"};
-  for (int i = 0; i <= 7; ++i) EXPECT_EQ(state->chart.WheelCaption1[i], solarLines[i]) << i;
-  for (const std::string& line : state->chart.WheelCaption2) EXPECT_EQ(line, "");
+                                    "33.52 SOUTH", rc.SolarReturn.SiderealText, "Placidus"};
+  for (int i = 0; i <= 7; ++i) EXPECT_EQ(state->wheel.WheelCaption1[i], solarLines[i]) << i;
+  for (const std::string& line : state->wheel.WheelCaption2) EXPECT_EQ(line, "");
   EXPECT_EQ(rc.DateText, "12/31/2022");
   // shown once, single wheel, chart kind 4, Returns menu visible
   EXPECT_EQ(std::tuple(shown, state->flags.WheelKind, state->chart.ChartKind, state->wheel.ReturnsMenuVisible),
             std::tuple(1, 1, 4, 1));
-  EXPECT_EQ(state->wheel.Wheel.Long, rc.SolarReturnLong);
-  EXPECT_EQ(state->wheel.Wheel.HouseTags, rc.SolarReturnHouseTags);
+  EXPECT_TRUE(state->wheel.Wheel == rc.SolarReturn);
   EXPECT_EQ(state->wheel.Wheel.DateText, "    2023");
 }
 
@@ -132,7 +128,7 @@ TEST(ReturnCharts, FailuresAreReportedAndChangeNothing) {
   for (Search find : {FindLunarReturn, FindSolarReturn}) ASSERT_TRUE(find(*state).found);
   const ReturnCharts before = state->returnCharts;
   const ReturnSeeds seeds = state->chart.returns;
-  state->chart.natal.NatalLong[Moon] = state->chart.natal.NatalLong[Sun] = std::nan("");
+  state->chart.Natal.Long[Moon] = state->chart.Natal.Long[Sun] = std::nan("");
   const ReturnSearchResult lunar = NextLunarReturn(*state), solar = NextSolarReturn(*state);
   EXPECT_EQ(std::tuple(lunar.found, lunar.steps, lunar.message),
             std::tuple(false, ReturnSearchStepLimit, std::string(LunarReturnFailedText)));
@@ -140,8 +136,7 @@ TEST(ReturnCharts, FailuresAreReportedAndChangeNothing) {
   const ReturnSeeds& now = state->chart.returns;
   const ReturnCharts& rc = state->returnCharts;
   EXPECT_EQ(std::tie(now.ReturnDay, now.SolarReturnYear), std::tie(seeds.ReturnDay, seeds.SolarReturnYear));
-  EXPECT_EQ(std::tie(rc.LunarReturnLong, rc.LunarReturnMoment, rc.SolarReturnMoment),
-            std::tie(before.LunarReturnLong, before.LunarReturnMoment, before.SolarReturnMoment));
+  EXPECT_TRUE(rc.LunarReturn == before.LunarReturn && rc.SolarReturn == before.SolarReturn);
 
   state->chart.returns.IngressNumber = 2;  // an ingress has a target of its own
   EXPECT_TRUE(FindSolarReturn(*state).found);
@@ -167,13 +162,13 @@ double Crossing(int body, double longitude, double fromJd) {
 // The moment a search leaves in the return set; it must be found.
 double ReturnMoment(AppState& state, Search search, bool solar) {
   EXPECT_TRUE(search(state).found);
-  return solar ? state.returnCharts.SolarReturnMoment : state.returnCharts.LunarReturnMoment;
+  return solar ? state.returnCharts.SolarReturn.Moment : state.returnCharts.LunarReturn.Moment;
 }
 
 // Each return, then Next and Previous walk to the neighbouring returns and back.
 TEST(ReturnSearchSwe, SolarReturnsOfSuccessiveYearsAndTheirNeighbours) {
   const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
-  const auto sun = [natal = state->chart.natal.NatalLong[Sun]](double fromJd) { return Crossing(Sun, natal, fromJd); };
+  const auto sun = [natal = state->chart.Natal.Long[Sun]](double fromJd) { return Crossing(Sun, natal, fromJd); };
   int& year = state->chart.returns.SolarReturnYear;
   for (int y = 1976; y <= 2060; y += 7) {
     year = y;
@@ -202,17 +197,17 @@ TEST(ReturnSearchSwe, IngressesOfTheTransitYear) {
       const ReturnSearchResult r = FindSolarReturn(*state);
       ASSERT_TRUE(r.found) << seasons[n] << ": " << r.message;
       const double expected = Crossing(Sun, 90.0 * n - 90, swe_julday(2024, 1, 1, 0, SE_GREG_CAL));
-      EXPECT_NEAR(state->returnCharts.SolarReturnMoment, expected, kThreeMinutes)
+      EXPECT_NEAR(state->returnCharts.SolarReturn.Moment, expected, kThreeMinutes)
           << seasons[n] << " ingress 2024, born " << birth.month << "/" << birth.day;
       // the chart shows the Sun exactly on the cardinal point
-      EXPECT_EQ(state->returnCharts.SolarReturnLong[Sun], 90.0 * n - 90);
+      EXPECT_EQ(state->returnCharts.SolarReturn.Long[Sun], 90.0 * n - 90);
     }
   }
 }
 
 TEST(ReturnSearchSwe, LunarReturnsThroughAYearAndTheirNeighbours) {
   const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
-  const auto moon = [natal = state->chart.natal.NatalLong[Moon]](double fromJd) { return Crossing(Moon, natal, fromJd); };
+  const auto moon = [natal = state->chart.Natal.Long[Moon]](double fromJd) { return Crossing(Moon, natal, fromJd); };
   for (int month = 1; month <= 12; ++month) {
     state->chart.returns.ReturnDay = 1;
     state->chart.returns.ReturnMonth = month;
@@ -221,7 +216,7 @@ TEST(ReturnSearchSwe, LunarReturnsThroughAYearAndTheirNeighbours) {
     ASSERT_TRUE(r.found) << month << ": " << r.message;
     EXPECT_LT(r.steps, 60);
     // the search may settle on the return either side of its start date
-    const double got = state->returnCharts.LunarReturnMoment, from = swe_julday(2024, month, 1, 0, SE_GREG_CAL);
+    const double got = state->returnCharts.LunarReturn.Moment, from = swe_julday(2024, month, 1, 0, SE_GREG_CAL);
     const double after = moon(from), before = moon(from - 28);
     const double expected = std::fabs(got - after) < std::fabs(got - before) ? after : before;
     EXPECT_NEAR(got, expected, kThreeMinutes) << "lunar return from 2024-" << month << "-01";

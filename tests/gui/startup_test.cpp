@@ -182,8 +182,8 @@ TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {
   EXPECT_EQ(state.chart.ChartName, "Test Person");
   EXPECT_EQ(state.chart.TransitChartName, "Transits");
   // the natal Sun at 21 Cancer 46, the transit Sun at 11 Pisces 18 (Swiss Ephemeris)
-  EXPECT_NEAR(state.chart.natal.NatalLong[Sun], 111.7734, 0.02);
-  EXPECT_NEAR(state.chart.transit.TransitLong[Sun], 341.3076, 0.02);
+  EXPECT_NEAR(state.chart.Natal.Long[Sun], 111.7734, 0.02);
+  EXPECT_NEAR(state.chart.Transit.Long[Sun], 341.3076, 0.02);
   EXPECT_FALSE(InputD().isVisible() || InputD1().isVisible() || Names().isVisible());
   EXPECT_EQ(VisibleMenus().size(), 7);
   EXPECT_EQ(state.chart.MoreMenuVisible, 0);
@@ -214,7 +214,7 @@ TEST_F(CalculateChartTest, ConfirmingTheInputComputesAndShowsTheChart) {
   ASSERT_NE(TheVoruvEdudWindow(), nullptr);
   EXPECT_EQ(TheVoruvEdudWindow()->HeaderText(),
             "Test Person - natal     14 Jul 1975     3.25 P.M. (5)     73.59 WEST     40.45 NORTH     " +
-                state.chart.natal.NatalSiderealText);
+                state.chart.Natal.SiderealText);
 }
 
 // Input that fails the checks of either window, and a Meridian chart at the
@@ -245,7 +245,7 @@ TEST_F(CalculateChartTest, RefusedInputChangesNothing) {
     EXPECT_EQ(App().chart.InputError, 1) << c.house;
     EXPECT_EQ(std::tuple(App().input.NatalYearInt, App().input.NatalGeoLat, App().chart.ChartName),
               std::tuple(before.input.NatalYearInt, before.input.NatalGeoLat, "")) << c.house;
-    EXPECT_EQ(App().chart.natal.NatalLong, before.chart.natal.NatalLong) << c.house;
+    EXPECT_EQ(App().chart.Natal.Long, before.chart.Natal.Long) << c.house;
     EXPECT_EQ(std::tuple(App().report.PageLines, App().report.DataLines, App().report.DataLineCount),
               std::tuple(before.report.PageLines, before.report.DataLines, 5)) << c.house;
     EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible()) << c.house;

@@ -71,7 +71,7 @@ TEST_F(StripTest, AChartComputedWhileOpenGetsItsHeightAfterThePaint) {
   VoruvEdudWindow* window = ShowVoruvEdud(App());
   const int spread = window->height();
   // A chart whose thirteen points share one degree needs thirteen rows.
-  App().chart.natal.NatalLong.fill(200);
+  App().chart.Natal.Long.fill(200);
   window->grab();  // paints with the old height
   EXPECT_EQ(window->height(), spread);
   QCoreApplication::processEvents();
@@ -84,8 +84,8 @@ TEST_F(StripTest, TheStripShowsTheNatalHousesAndMotionWhateverTheWorkingSetHolds
   VoruvEdudWindow* window = ShowVoruvEdud(App());
   const StripLayout natal = window->CurrentLayout();
   // A later report leaves another chart in the working set.
-  WorkingSet& work = App().chart.work;
-  for (int entry = 1; entry <= 12; ++entry) work.ChartCusp[entry] = 30.0 * entry;
+  ChartSet& work = App().chart.Working;
+  for (int entry = 1; entry <= 12; ++entry) work.Cusp[entry] = 30.0 * entry;
   work.RetroFlags.assign(NumPoints, 'R');
   const StripLayout after = window->CurrentLayout();
   ASSERT_EQ(after.marks.size(), natal.marks.size());

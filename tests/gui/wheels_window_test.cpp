@@ -133,7 +133,7 @@ TEST_F(WheelsWindowTest, ModesSwapTheRingsOfADualWheelOnly) {
   const QImage mode0 = dual.Picture();
   dual.Item("mnuMode2")->trigger();
   EXPECT_NE(dual.Picture(), mode0);
-  EXPECT_EQ(App().wheel.Display.Long[Sun], App().chart.natal.NatalLong[Sun]) << "mode 2: the natal chart inside";
+  EXPECT_EQ(App().wheel.Display.Long[Sun], App().chart.Natal.Long[Sun]) << "mode 2: the natal chart inside";
 }
 
 TEST_F(WheelsWindowTest, KeywordsAndPlanetaryHoursOpenBesideTheWheel) {

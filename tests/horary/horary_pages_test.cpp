@@ -21,7 +21,7 @@ using testing::ComputeHoraryGoldenChart;
 TEST(HoraryPages, ComputedChartMatchesGoldenPages) {
   auto state = std::make_unique<AppState>();
   ComputeHoraryGoldenChart(*state);
-  ASSERT_EQ(state->chart.natal.IsNightChart, 1) << "the Sun of 8.15 P.M. stands below the horizon";
+  ASSERT_EQ(state->chart.IsNightChart, 1) << "the Sun of 8.15 P.M. stands below the horizon";
   // golden page, command, widest line (the emphasis lists may hold ten names)
   const std::tuple<const char*, void (*)(AppState&), size_t> pages[] = {
       {"horary_aspects", HoraryAspectsPage, 80},   {"almutens_dispositors_antiscia", HoraryAlmutensPage, 80},

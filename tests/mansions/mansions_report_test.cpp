@@ -172,7 +172,7 @@ TEST(MansionsReport, PageOfAComputedChart) {
   MansionsPage(*state);
   const Lines page(state->report.PageLines.begin(), state->report.PageLines.begin() + state->report.PageLineCount);
   EXPECT_TRUE(testing::MatchesGoldenPage("mansions_page", ShownLines(page), "mansions"));
-  EXPECT_EQ(state->chart.work.PointLong, state->chart.natal.NatalLong);
+  EXPECT_EQ(state->chart.Working.Long, state->chart.Natal.Long);
 }
 
 }  // namespace

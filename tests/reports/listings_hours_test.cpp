@@ -122,9 +122,9 @@ TEST(PlanetaryHours, EveryClockTimeFallsInItsGridHour) {
 
 // 5 June 2024, sunrise 05:15, sunset 20:30: hours of 76.25 and 43.75 minutes.
 TEST(PlanetaryHours, PageSentToOutput) {
-  AppState state;
-  WritePlanetaryHours(state, PlanetaryHoursOf(5, 6, 2024, 5.25, 20.5));
-  EXPECT_TRUE(testing::MatchesGoldenPage("planetary_hours", testing::PageLines(state)));
+  LineCollector page;
+  WritePlanetaryHours(page, PlanetaryHoursOf(5, 6, 2024, 5.25, 20.5));
+  EXPECT_TRUE(testing::MatchesGoldenPage("planetary_hours", page.lines));
   EXPECT_EQ(HourText(23.999), "00:00");  // rounded, then wrapped into the day
   EXPECT_EQ(HourText(25.5), "01:30");
 }

@@ -76,10 +76,10 @@ AppState FixtureDayListed(const std::string& appPath, bool noOrbs = false, int d
 Lines ExpectedAspectLines(const AppState& state) {
   Lines lines;
   for (const InterpretedBody& body : InterpretedBodies()) {
-    double l = state.chart.transit.TransitLong[body.point];
+    double l = state.chart.Transit.Long[body.point];
     if (body.southNode) l = l < 180 ? l + 180 : l - 180;
     for (int point : InterpretedNatalPoints()) {
-      const int code = FindAspect(l, state.chart.natal.NatalLong[point], state.options).code;
+      const int code = FindAspect(l, state.chart.Natal.Long[point], state.options).code;
       if (code < 2 || code > 6 || (body.point == NorthNode && code != 2)) continue;
       lines.push_back("  " + (body.southNode ? std::string("S. Node   ") : PointName10(body.point)) +
                       AspectName12(code) + PointName10(point));

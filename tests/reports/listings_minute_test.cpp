@@ -10,8 +10,8 @@
 
 #include "core/angle_helpers.h"
 #include "core/ephemeris_driver.h"
-#include "reports/listing_points.h"
 #include "reports/golden_page.h"
+#include "reports/listing_points.h"
 #include "reports/minute_listing.h"
 #include "reports/report_fixture.h"
 
@@ -23,14 +23,13 @@ constexpr ListingDay kDay{2024, 6, 1};
 // 0 E, 51 degrees 30 minutes north, the zone in hours west.
 ListingPlace Greenwich(double zoneHours) { return {zoneHours, 0, 51.30}; }
 
-// The working set of our own ephemeris at a local minute of the day.
-WorkingSet PositionsAt(const ListingPlace& place, double localMinute, ChartClock* clockOut = nullptr) {
+// The positions of our own ephemeris at a local minute of the day.
+ChartSet PositionsAt(const ListingPlace& place, double localMinute, ChartClock* clockOut = nullptr) {
   const ChartClock clock = ListingClockAt(place, kDay, localMinute);
-  WorkingSet work;
-  EphemerisState ephem;
-  CalcPlanetPositions(MomentFromClock(clock), 1, work, ephem);
+  ChartSet set;
+  CalcPlanetPositions(MomentFromClock(clock), 1, set);
   if (clockOut) *clockOut = clock;
-  return work;
+  return set;
 }
 
 // A state with the orbs of the shipped DIURNAL.ORB and nothing selected.
@@ -38,7 +37,7 @@ AppState ListingState() {
   AppState state;
   const float orbs[] = {0, 1, 1, 1, 1, 1, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
   for (int k = 0; k <= DiurnalOrbCount; ++k) state.options.DiurnalOrb[k] = orbs[k];
-  for (double& d : state.chart.natal.NatalDecl) d = 80;  // out of every parallel's reach
+  for (double& d : state.chart.Natal.Decl) d = 80;  // out of every parallel's reach
   return state;
 }
 
@@ -65,8 +64,8 @@ TEST(MinuteListing, ListsAKnownExactAspectAtItsMinuteAndPutsTheChartClockBack) {
   for (const Case& c : cases) {
     AppState state = ListingState();
     ChartClock clock;
-    const WorkingSet at = PositionsAt(Greenwich(c.zone), c.exactMinute, &clock);
-    state.chart.natal.NatalLong[Sun] = NormalizeDegrees(TransitSlotLongitude(at, clock, c.slot) + c.natalOffset);
+    const ChartSet at = PositionsAt(Greenwich(c.zone), c.exactMinute, &clock);
+    state.chart.Natal.Long[Sun] = NormalizeDegrees(TransitSlotLongitude(at, clock, c.slot) + c.natalOffset);
     const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(c.zone)}, Selecting(c.slot));
     // the angles come round to every aspect during the day: the one nearest
     const MinuteAspect* nearest = nullptr;
@@ -82,10 +81,10 @@ TEST(MinuteListing, ListsAKnownExactAspectAtItsMinuteAndPutsTheChartClockBack) {
   // when the run is stopped from its progress report.
   AppState state = ListingState();
   state.options.DiurnalOrb[1] = 0;  // conjunction
-  state.chart.natal.NatalLong[Sun] = PositionsAt(Greenwich(0), 754).PointLong[Moon];
+  state.chart.Natal.Long[Sun] = PositionsAt(Greenwich(0), 754).Long[Moon];
   state.chart.clock.DayFraction = 0.125;  // the transit chart's time of day
   EXPECT_TRUE(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10)).empty());
-  EXPECT_EQ(std::tuple(state.chart.SkipNextDay, state.chart.clock.DayFraction, state.chart.work.RetroFlags),
+  EXPECT_EQ(std::tuple(state.chart.SkipNextDay, state.chart.clock.DayFraction, state.chart.Working.RetroFlags),
             std::tuple(0, 0.125, std::string(NumPoints, ' ')));
   const ListingProgress stop{[](long, long) { throw std::runtime_error("stopped"); }, 240};
   EXPECT_THROW(FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10), stop), std::runtime_error);
@@ -95,10 +94,10 @@ TEST(MinuteListing, ListsAKnownExactAspectAtItsMinuteAndPutsTheChartClockBack) {
 TEST(MinuteListing, ParallelsAndContraParallels) {
   for (bool contra : {false, true}) {
     AppState state = ListingState();
-    const WorkingSet at = PositionsAt(Greenwich(0), 754);
+    const ChartSet at = PositionsAt(Greenwich(0), 754);
     // far from every longitude aspect all day: the Moon moves about 13 degrees
-    state.chart.natal.NatalLong[Sun] = NormalizeDegrees(at.PointLong[Moon] - 100);
-    state.chart.natal.NatalDecl[Sun] = contra ? -at.PointDecl[Moon] : at.PointDecl[Moon];
+    state.chart.Natal.Long[Sun] = NormalizeDegrees(at.Long[Moon] - 100);
+    state.chart.Natal.Decl[Sun] = contra ? -at.Decl[Moon] : at.Decl[Moon];
     const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10));
     // that morning the Moon crosses the equator: at 02:30 its declination is
     // the natal one with the other sign, at 12:34 the natal one itself
@@ -114,12 +113,12 @@ TEST(MinuteListing, Pages) {
   const MinuteListingPeriod period{kDay, 3, Greenwich(4)};
   AppState state;
   testing::FillFixtureChart(state);
-  WriteMinuteListing(state, period, {{514, 10, 1, 2, false}, {2 * 1440 + 75, SlotAscendant, 14, 4, false},
-                                     {2 * 1440 + 80, 3, SlotVertex, 7, true}});
+  MinuteListingPage(state, period, {{514, 10, 1, 2, false}, {2 * 1440 + 75, SlotAscendant, 14, 4, false},
+                                    {2 * 1440 + 80, 3, SlotVertex, 7, true}});
   EXPECT_TRUE(testing::MatchesGoldenPage("minute_listing", testing::PageLines(state)));
-  AppState empty = ListingState();
+  LineCollector empty;
   WriteMinuteListing(empty, period, {});
-  EXPECT_EQ(testing::PageLines(empty).back(), "  None");
+  EXPECT_EQ(empty.lines.back(), "  None");
 }
 
 // The natal point at the Swiss Ephemeris' Moon of 1 June 2024 12:34 UT: our
@@ -132,7 +131,7 @@ TEST(MinuteListing, MoonAgainstTheSwissEphemeris) {
       << error;
   swe_close();
   AppState state = ListingState();
-  state.chart.natal.NatalLong[Sun] = xx[0];
+  state.chart.Natal.Long[Sun] = xx[0];
   const auto found = FindMinuteAspects(state, {kDay, 1, Greenwich(0)}, Selecting(10));
   ASSERT_EQ(found.size(), 1u);
   EXPECT_NEAR(found[0].minute, 754, 1);

@@ -31,7 +31,7 @@ TEST(TableOfHouses, RowsEqualTheHouseSystemsResults) {
     const auto rows = ComputeHouseTable(state, request);
     ASSERT_EQ(rows.size(), 8u);
     // the chart clock put back, and no next-day pass (it flags the node)
-    EXPECT_EQ(std::tuple(state.chart.clock.DayFraction, state.chart.SkipNextDay, state.chart.work.RetroFlags),
+    EXPECT_EQ(std::tuple(state.chart.clock.DayFraction, state.chart.SkipNextDay, state.chart.Working.RetroFlags),
               std::tuple(0.125, 0, std::string(NumPoints, ' ')));
     for (std::size_t i = 0; i < rows.size(); ++i) {
       // 22:30 + 45 i minutes local = 02:30 UT of 2 June + 45 i minutes,
@@ -59,8 +59,9 @@ TEST(TableOfHouses, AnswersAndPage) {
   AppState state = TransitAt2230("K");
   const HouseTableRequest request = HouseTableFromTransit(state.input, 60, 3);
   const auto rows = ComputeHouseTable(state, request);
-  WriteHouseTable(state, request, rows);
-  const auto page = testing::PageLines(state);
+  LineCollector out;
+  WriteHouseTable(out, state.options.HouseSystem, request, rows);
+  const auto& page = out.lines;
   ASSERT_EQ(page.size(), 10u);
   EXPECT_EQ(page[3], "  House system = Koch");
   EXPECT_EQ(page[4], "  Place 40.43 NORTH    74.00 WEST   TZ =   4.00");

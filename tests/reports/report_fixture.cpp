@@ -66,40 +66,42 @@ void FillFixtureChart(AppState& state) {
   c.ChartName = "Fixture Natal";
   c.TransitChartName = "Transits";
 
-  NatalSet& n = c.natal;
-  n.NatalLong = Points(v["natal.long"]), n.NatalDecl = Points(v["natal.decl"]);
-  n.NatalCusp = Cusps(v["natal.cusps"]);
-  for (int p = 1; p <= NumPoints; ++p) n.NatalSolstice[p] = Normalized(180 - n.NatalLong[p]);
-  n.NatalRetroFlags = RetroFlags({Pluto, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
-  n.NatalHouseTags = BuildPlanetHouseRow(n.NatalLong, n.NatalCusp);
-  n.NatalSiderealText = "10H  15M  40S ";
+  ChartSet& n = c.Natal;
+  n.Long = Points(v["natal.long"]), n.Decl = Points(v["natal.decl"]);
+  n.Cusp = Cusps(v["natal.cusps"]);
+  for (int p = 1; p <= NumPoints; ++p) c.NatalSolstice[p] = Normalized(180 - n.Long[p]);
+  n.RetroFlags = RetroFlags({Pluto, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
+  n.HouseTags = BuildPlanetHouseRow(n.Long, n.Cusp);
+  n.SiderealText = "10H  15M  40S ";
   const auto& na = v["natal.angles"];
-  n.NatalVertex = na[0], n.NatalEquatorialAsc = na[1], n.NatalCoAsc = na[2], n.NatalPolarAsc = na[3];
+  n.Vertex = na[0], n.EquatorialAsc = na[1], n.CoAsc = na[2], n.PolarAsc = na[3];
+  n.ClockTime = in.NatalClockTime, n.AmPm = in.NatalAmPm, n.Zone = in.NatalTZ;
+  n.GeoLong = in.NatalGeoLong, n.GeoLat = in.NatalGeoLat;
 
-  ProgressedSet& pr = c.prog;
-  pr.ProgLong = Points(v["prog.long"]), pr.ProgDecl = Points(v["prog.decl"]);
-  pr.ProgCusp = Cusps(v["prog.cusps"]);
-  pr.ProgRetroFlags =
-      RetroFlags({Saturn, Uranus, Neptune, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
+  ChartSet& pr = c.Prog;
+  pr.Long = Points(v["prog.long"]), pr.Decl = Points(v["prog.decl"]);
+  pr.Cusp = Cusps(v["prog.cusps"]);
+  pr.RetroFlags = RetroFlags({Saturn, Uranus, Neptune, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
 
   // Solar arc = progressed Sun - natal Sun.
-  SolarArcSet& arc = c.arc;
-  arc.SolarArc = 33.7690f;
-  for (int p = 1; p <= NumPoints; ++p) arc.SolarArcLong[p] = Normalized(arc.SolarArc + n.NatalLong[p]);
-  for (int e = 1; e <= 13; ++e) arc.SolarArcCusp[e] = Normalized(arc.SolarArc + n.NatalCusp[e]);
+  c.moments.SolarArc = 33.7690f;
+  ChartSet& arc = c.SolarArc;
+  for (int p = 1; p <= NumPoints; ++p) arc.Long[p] = Normalized(c.moments.SolarArc + n.Long[p]);
+  for (int e = 1; e <= 13; ++e) arc.Cusp[e] = Normalized(c.moments.SolarArc + n.Cusp[e]);
 
-  TransitSet& t = c.transit;
-  t.TransitLong = Points(v["transit.long"]), t.TransitDecl = Points(v["transit.decl"]);
-  t.TransitCusp = Cusps(v["transit.cusps"]);
-  t.TransitRetroFlags = RetroFlags({Pluto, TransPluto, Zeus, Apollon, Poseidon});
-  t.TransitHouseTags = BuildPlanetHouseRow(t.TransitLong, t.TransitCusp);
-  t.TransitSiderealText = "04H  46M  40S ";
+  ChartSet& t = c.Transit;
+  t.Long = Points(v["transit.long"]), t.Decl = Points(v["transit.decl"]);
+  t.Cusp = Cusps(v["transit.cusps"]);
+  t.RetroFlags = RetroFlags({Pluto, TransPluto, Zeus, Apollon, Poseidon});
+  t.HouseTags = BuildPlanetHouseRow(t.Long, t.Cusp);
+  t.SiderealText = "04H  46M  40S ";
+  const auto& ta = v["transit.angles"];
+  t.Vertex = ta[0], t.EquatorialAsc = ta[1], t.CoAsc = ta[2], t.PolarAsc = ta[3];
+  t.ClockTime = in.ChartClockTime, t.AmPm = in.ChartAmPm, t.Zone = in.TransitTZ;
+  t.GeoLong = in.TransitGeoLong, t.GeoLat = in.TransitGeoLat;
 
   // The working set as the driver leaves it: the transit pass.
-  c.work.PointLong = t.TransitLong, c.work.PointDecl = t.TransitDecl, c.work.ChartCusp = t.TransitCusp;
-  c.work.RetroFlags = t.TransitRetroFlags, c.work.HouseTags = t.TransitHouseTags;
-  const auto& ta = v["transit.angles"];
-  c.work.VertexLong = ta[0], c.work.EquatorialAscLong = ta[1], c.work.CoAscLong = ta[2], c.work.PolarAscLong = ta[3];
+  c.Working = t;
 
   const auto& m = v["moments"];
   c.moments.NatalMoment = m[0], c.moments.TransitMoment = m[1], c.moments.ProgMoment = m[2];
@@ -121,11 +123,10 @@ void MarkTableBodiesWithoutData(AppState& state) {
   ChartState& c = state.chart;
   for (int p = Chiron; p <= LastUranianPoint; ++p) {
     if (p == Ascendant || p == Midheaven) continue;
-    for (PointFlags* flags : {&c.natal.NatalNoData, &c.prog.ProgNoData, &c.transit.TransitNoData, &c.work.NoData})
-      (*flags)[p] = true;
-    for (PointArray* values : {&c.natal.NatalLong, &c.natal.NatalDecl, &c.prog.ProgLong, &c.prog.ProgDecl,
-                               &c.transit.TransitLong, &c.transit.TransitDecl, &c.work.PointLong, &c.work.PointDecl})
-      (*values)[p] = 0;
+    for (ChartSet* set : {&c.Natal, &c.Prog, &c.SolarArc, &c.Transit, &c.Working}) {
+      set->NoData[p] = true;
+      set->Long[p] = set->Decl[p] = 0;
+    }
   }
 }
 

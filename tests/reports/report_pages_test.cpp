@@ -80,7 +80,13 @@ void SecondPersonOwnAspects(AppState& s) {
 TEST(ReportPages, MatchGoldenPagesAndTableBodiesWithoutDataPrintAsUnavailable) {
   // golden page, command, table bodies without data
   const std::tuple<const char*, PageBuilder, bool> pages[] = {
-      {"headers", [](AppState& s) { StartReportWithDiurnalHeader(s); WriteCurrentDataLine(s); }, false},
+      {"headers",
+       [](AppState& s) {
+         StartReportWithDiurnalHeader(s);
+         ReportBufferSink page(s);
+         WriteCurrentDataLine(page, s.input);
+       },
+       false},
       {"data_summary", DataSummaryPage, false},
       {"natal_data", NatalDataPage, false},         {"natal_aspects", NatalAspectsPage, false},
       {"transit_data", TransitDataPage, false},     {"aspects_to_natal", TransitsToNatal, false},
@@ -126,9 +132,9 @@ TEST(ComputedChart, GoldenLayoutAndBodiesPastTheTablesUnavailable) {
   state->input.NatalAmPmCaption = state->input.NatalAmPm;
   ComputeChartSets(*state);
   ClearReportBuffers(*state);
-  EXPECT_NEAR(state->chart.natal.NatalLong[Sun], 354.2870, 0.02);  // the fixture's reference Sun
-  const PointFlags& noData = state->chart.transit.TransitNoData;
-  ASSERT_TRUE(noData[Chiron] && !noData[Sun] && !state->chart.natal.NatalNoData[Chiron]);
+  EXPECT_NEAR(state->chart.Natal.Long[Sun], 354.2870, 0.02);  // the fixture's reference Sun
+  const PointFlags& noData = state->chart.Transit.NoData;
+  ASSERT_TRUE(noData[Chiron] && !noData[Sun] && !state->chart.Natal.NoData[Chiron]);
   const int flagged = std::count(noData.begin() + 1, noData.begin() + LastUranianPoint + 1, true);
   // Line counts of the golden pages, their row labels (the first 12 columns)
   // where the page shows the natal chart, and the rows shown unavailable

@@ -63,10 +63,10 @@ TEST(DisplaySets, ModeTable) {
     const ChartSet& rehoused = outsideOwnsCusps ? w.Display : w.Display2;
     EXPECT_EQ(owner.HouseTags, r.firstFrames ? "first's own tags" : "second's own tags") << where;
     EXPECT_EQ(rehoused.HouseTags, BuildPlanetHouseRow(rehoused.Long, w.DisplayCusp)) << where;
-    const WorkingSet& work = state->chart.work;
+    const ChartSet& work = state->chart.Working;
     EXPECT_EQ(work.HouseTags, rehoused.HouseTags) << where;
-    EXPECT_EQ(work.PointLong[1], rehoused.Long[1]) << where;
-    EXPECT_EQ(work.ChartCusp[4], w.DisplayCusp[4]) << where;
+    EXPECT_EQ(work.Long[1], rehoused.Long[1]) << where;
+    EXPECT_EQ(work.Cusp[4], w.DisplayCusp[4]) << where;
   }
 }
 

@@ -17,7 +17,7 @@ TEST(WheelCommands, NatalCaptionBlock) {
   const CaptionBlock& c = WheelCaption1(*state);
   EXPECT_EQ(std::vector<std::string>(c.begin() + 1, c.end()),
             (std::vector<std::string>{"Apollo 11 launch - natal", "16 Jul 1969", "9.32 A.M. (4)", "80.36 WEST",
-                                      "28.36 NORTH", state->chart.natal.NatalSiderealText, "Placidus"}));
+                                      "28.36 NORTH", state->chart.Natal.SiderealText, "Placidus"}));
 }
 
 TEST(WheelCommands, EachCommandsSetsCaptionsAndOrbFile) {
@@ -76,16 +76,16 @@ TEST(WheelCommands, WhatEachWheelSetHolds) {
   const WheelSets& w = state->wheel;
 
   WheelsSingleSolarArc(*state);
-  EXPECT_EQ(w.Wheel.Long[Sun], c.arc.SolarArcLong[Sun]);
-  EXPECT_EQ(w.Wheel.Decl[Moon], c.natal.NatalDecl[Moon]) << "natal declinations";
+  EXPECT_EQ(w.Wheel.Long[Sun], c.SolarArc.Long[Sun]);
+  EXPECT_EQ(w.Wheel.Decl[Moon], c.Natal.Decl[Moon]) << "natal declinations";
   EXPECT_EQ(w.Wheel.RetroFlags, std::string(NumPoints, ' ')) << "no retrograde marks";
   EXPECT_EQ(w.Wheel.SiderealText, std::string(13, ' '));
-  EXPECT_EQ(w.Wheel.HouseTags, c.natal.NatalHouseTags);
+  EXPECT_EQ(w.Wheel.HouseTags, c.Natal.HouseTags);
 
   WheelsDualProgressedNatal(*state);
-  EXPECT_EQ(w.Wheel.Long[Moon], c.natal.NatalLong[Moon]);
-  EXPECT_EQ(w.Wheel2.Long[Moon], c.prog.ProgLong[Moon]);
-  EXPECT_EQ(w.Wheel2.Cusp[4], c.prog.ProgCusp[4]);
+  EXPECT_EQ(w.Wheel.Long[Moon], c.Natal.Long[Moon]);
+  EXPECT_EQ(w.Wheel2.Long[Moon], c.Prog.Long[Moon]);
+  EXPECT_EQ(w.Wheel2.Cusp[4], c.Prog.Cusp[4]);
   EXPECT_EQ(WheelCaption2(*state)[3], "4.17 p.m. (4)") << "lower-case A.M./P.M.";
 
   WheelsDualSolarArcNatal(*state);
@@ -94,9 +94,9 @@ TEST(WheelCommands, WhatEachWheelSetHolds) {
   EXPECT_EQ(WheelCaption2(*state)[6] + WheelCaption2(*state)[7], "");
 
   WheelsDualTransitsSolarEquilibrium(*state);
-  EXPECT_EQ(w.Wheel.Cusp[4], c.natal.NatalLong[Sun]) << "equal houses from the natal Sun";
-  EXPECT_EQ(w.Wheel2.Cusp[4], c.transit.TransitCusp[4]);
-  EXPECT_EQ(w.Wheel2.HouseTags, c.transit.TransitHouseTags) << "the transits in their own houses";
+  EXPECT_EQ(w.Wheel.Cusp[4], c.Natal.Long[Sun]) << "equal houses from the natal Sun";
+  EXPECT_EQ(w.Wheel2.Cusp[4], c.Transit.Cusp[4]);
+  EXPECT_EQ(w.Wheel2.HouseTags, c.Transit.HouseTags) << "the transits in their own houses";
   EXPECT_EQ(WheelCaption1(*state)[7], "");
 }
 

@@ -39,7 +39,7 @@ TEST(WheelPaint, DualWheelDrawsFrameLabelsOuterRingInnerRingAndCaptions) {
   // no aspect chords on a dual wheel: the only lines are the frame's
   EXPECT_EQ(surface.Lines().size(), 24u);
   // the inner ring, drawn last, leaves its tags in the working set
-  EXPECT_EQ(state->chart.work.HouseTags, state->wheel.Display.HouseTags);
+  EXPECT_EQ(state->chart.Working.HouseTags, state->wheel.Display.HouseTags);
   EXPECT_EQ(result.PointGlyphAngle[Sun], state->wheel.PointGlyphAngle[Sun]);
 }
 

@@ -38,7 +38,8 @@ void ListDiurnalHouses(AppState& state) {
   StartNewPage(state);
   ShowStatusDlg();
   const auto table = ComputeHouseTable(state, request, ReportListingProgress);
-  WriteHouseTable(state, request, table);
+  ReportBufferSink page(state);
+  WriteHouseTable(page, state.options.HouseSystem, request, table);
   UnloadStatusDlg();
   ShowReport(state);
   SetBusyPointer(false);

@@ -75,7 +75,8 @@ PlanetaryHoursWindow::PlanetaryHoursWindow(AppState& state, const PlanetaryHours
 
 void PlanetaryHoursWindow::cmdSendToOutput_Click() {
   StartNewPage(state_);
-  WritePlanetaryHours(state_, table_);
+  ReportBufferSink page(state_);
+  WritePlanetaryHours(page, table_);
   ShowReport(state_);
 }
 

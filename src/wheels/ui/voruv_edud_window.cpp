@@ -33,7 +33,7 @@ QFont GlyphFont(const StripFont& spec) {
 // The natal chart with its moment and place as the input gave them.
 ChartSet NatalStripChart(const AppState& state) {
   const ChartInput& in = state.input;
-  ChartSet chart = NatalChartSet(state.chart);
+  ChartSet chart = state.chart.Natal;
   chart.DateText = in.NatalDateText;
   chart.ClockTime = in.NatalClockTime;
   chart.AmPm = in.NatalAmPmCaption;
