@@ -17,7 +17,8 @@ void TakeStepRecordInput(AppState& state) {
   const std::string ewText = longitude < 0 ? "EAST" : "WEST";
   const std::string nsText = latitude < 0 ? "SOUTH" : "NORTH";
 
-  if (state.flags.WheelKind == 2) {
+  // into the chart of the window that filled the record, whichever wheel shows now
+  if (step.FilledFor == 2) {
     in.TransitMonth = step.Month;
     in.TransitDay = step.Day;
     in.TransitYear = step.Year;

@@ -8,8 +8,8 @@
 namespace halcyra {
 
 // A chart-wheel time step: the StepRecord's moment and place become the
-// transit input of a dual wheel (WheelKind 2) or the natal input of any
-// other wheel; of the other chart only NatalAmPmCaption changes.
+// transit input when the record was filled for a dual wheel, else the natal
+// input; of the other chart only NatalAmPmCaption changes.
 void TakeStepRecordInput(AppState& state);
 
 // ChartName from the natal window's name box; TransitChartName "Transits"

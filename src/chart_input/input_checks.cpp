@@ -54,7 +54,7 @@ bool BoxFilled(const std::string& text) {
 }
 
 bool NatalBoxesAcceptable(const InputBoxTexts& natal) {
-  return AllBoxesFilled(natal) && RangesHold(natal) && !OutOf(natal.Year, 100, 2099);
+  return AllBoxesFilled(natal) && RangesHold(natal) && !OutOf(natal.Year, FirstNatalYear, LastInputYear);
 }
 
 void ShowNatalInputError(AppState& state, InputMessages& messages) {
@@ -85,11 +85,12 @@ void CheckHighLatitude(AppState& state, const InputBoxTexts& natal, const InputB
 }
 
 void ValidateNatalRanges(AppState& state, const InputBoxTexts& natal, InputMessages& messages) {
-  if (!RangesHold(natal) || OutOf(natal.Year, 100, 2099)) ShowNatalInputError(state, messages);
+  if (!RangesHold(natal) || OutOf(natal.Year, FirstNatalYear, LastInputYear)) ShowNatalInputError(state, messages);
 }
 
 void ValidateTransitRanges(AppState& state, const InputBoxTexts& transit, InputMessages& messages) {
-  if (!RangesHold(transit) || OutOf(transit.Year, TransitYearLow, 2099)) ShowTransitInputError(state, messages);
+  if (!RangesHold(transit) || OutOf(transit.Year, FirstTransitYear, LastInputYear))
+    ShowTransitInputError(state, messages);
 }
 
 bool RunInputChecks(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,

@@ -26,14 +26,12 @@ void ValidateInputNotBlank(AppState& state, const InputBoxTexts& natal, const In
 void CheckHighLatitude(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,
                        InputMessages& messages);
 
-// Month 1 to 12, day 1 to 31, year 100 to 2099, hour 0 to 12, minute 0 to 59,
-// zone -14 to 13, longitude up to 180 degrees, latitude up to 90 degrees,
-// coordinate minutes 0 to 59.
+// Month 1 to 12, day 1 to 31, year FirstNatalYear to LastInputYear, hour 0
+// to 12, minute 0 to 59, zone -14 to 13, longitude up to 180 degrees,
+// latitude up to 90 degrees, coordinate minutes 0 to 59.
 void ValidateNatalRanges(AppState& state, const InputBoxTexts& natal, InputMessages& messages);
 
-// The same limits with the transit year from TransitYearLow: the first year of
-// the day count, so that no moment, birthday year or age goes below it.
-inline constexpr double TransitYearLow = -4712;
+// The same limits with the transit year from FirstTransitYear.
 void ValidateTransitRanges(AppState& state, const InputBoxTexts& transit, InputMessages& messages);
 
 // True when the natal window's boxes would pass the blank and range checks;

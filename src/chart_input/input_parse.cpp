@@ -97,6 +97,7 @@ bool ReadChartInputFields(AppState& state, const InputBoxTexts& natal, const Inp
   step.LatMin = WholeNumber(from.LatMin);
   step.West = from.East ? 0 : 1;
   step.South = from.South ? 1 : 0;
+  step.FilledFor = state.flags.WheelKind == 2 ? 2 : 1;
   state.chart.ChartReady = 1;
   return true;
 }

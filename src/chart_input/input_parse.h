@@ -24,7 +24,7 @@ void ParseTransitInput(AppState& state, const InputBoxTexts& transit);
 
 // Checks that no box is blank and copies the transit window's fields (dual
 // wheel) or the natal window's fields (any other wheel) into state.step,
-// setting ChartReady to 1. On a failed check ChartReady becomes 0 and the
+// noting the kind of wheel it was filled for, and sets ChartReady to 1. On a failed check ChartReady becomes 0 and the
 // step record is left alone; returns whether the record was filled.
 bool ReadChartInputFields(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit,
                           InputMessages& messages);

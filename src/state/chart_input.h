@@ -6,6 +6,13 @@
 
 namespace halcyra {
 
+// The years the input checks accept: the natal year from 100, the transit
+// year from the first year of the day count, so that no moment, birthday
+// year or age goes below it; both up to 2099.
+inline constexpr int FirstNatalYear = 100;
+inline constexpr int FirstTransitYear = -4712;
+inline constexpr int LastInputYear = 2099;
+
 struct ChartInput {
   // natal
   int NatalDayInt = 0, NatalMonthInt = 0, NatalYearInt = 0;
@@ -41,6 +48,9 @@ struct StepRecord {
   int LongDeg = 0, LongMin = 0, LatDeg = 0, LatMin = 0;
   int West = 1, South = 0;        // 1 for a west longitude, 1 for a south latitude
   float TZ = 0;                   // decimal hours, west positive
+  // The wheel kind whose input window filled the record: 1 the natal
+  // window (single wheels), 2 the transit window (dual wheels), 0 not yet.
+  int FilledFor = 0;
 };
 
 }  // namespace halcyra

@@ -8,6 +8,7 @@
 #include "core/house_system_heading.h"
 #include "platform/number_format.h"
 #include "platform/number_text.h"
+#include "wheels/turn_natal.h"
 
 namespace halcyra {
 
@@ -206,6 +207,17 @@ CuspTable EqualHousesFrom(double start, const CuspTable& cusps) {
 double AscendantFromAnswer(const std::string& answer) {
   const double value = Val(answer);
   return std::isfinite(value) ? NormalizeDegrees(value) : 0;
+}
+
+void TurnNatalChart(AppState& state, int house) {
+  PrepareNatalWheel(state);
+  ChartSet& first = state.wheel.Wheel;
+  if (house >= 2) {
+    WheelCaption1(state)[1] = state.chart.ChartName + " - turned (" + std::to_string(house) + ") natal";
+    first.Cusp = TurnedCusps(state.chart.Natal.Cusp, house);
+  }
+  // the points keep their natal places and take the turned houses
+  first.HouseTags = HouseRowInWorkingSet(state, state.chart.Natal.Long, first.Cusp);
 }
 
 void WheelsSingleNatal(AppState& state) {

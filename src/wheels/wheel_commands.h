@@ -50,6 +50,11 @@ inline constexpr const char* AscendantDefault = " 0";
 // The typed Ascendant: the answer's leading number (0 for none), brought into 0 to 360.
 double AscendantFromAnswer(const std::string& answer);
 
+// Turn natal chart: the natal chart on a single wheel with its houses
+// turned so natal house `house` (2 to 12) begins at the Ascendant, the
+// caption saying so; 0 or 1 shows the natal houses. ShowChartWheel follows.
+void TurnNatalChart(AppState& state, int house);
+
 // The twelve commands (ShowChartWheel follows each).
 void WheelsSingleNatal(AppState& state);
 void WheelsSingleNatalSolsticePoints(AppState& state);

@@ -72,15 +72,16 @@ TEST(InputParse, LastBirthdayYear) {
 TEST(InputParse, ReadChartInputFieldsTakesTheWindowOfTheWheelAndStopsOnABlankBox) {
   auto stepFields = [](const StepRecord& s) {
     return std::tuple(s.Month, s.Day, s.Year, s.Hour, s.Minute, s.PMFlag, s.LongDeg, s.LongMin, s.West, s.LatDeg,
-                      s.LatMin, s.South, static_cast<float>(s.TZ));
+                      s.LatMin, s.South, static_cast<float>(s.TZ), s.FilledFor);
   };
   for (int wheelKind : {1, 2}) {
     AppState state;
     state.flags.WheelKind = wheelKind;
     InputMessages messages;
     ASSERT_TRUE(ReadChartInputFields(state, kAtlanta, kSydney, messages));
-    EXPECT_EQ(stepFields(state.step), wheelKind == 1 ? std::tuple(5, 14, 1990, 3, 7, 1, 84, 23, 1, 33, 45, 0, 4.0f)
-                                                     : std::tuple(1, 26, 2000, 11, 30, 0, 151, 12, 0, 33, 52, 1, -5.5f));
+    EXPECT_EQ(stepFields(state.step), wheelKind == 1
+                                          ? std::tuple(5, 14, 1990, 3, 7, 1, 84, 23, 1, 33, 45, 0, 4.0f, 1)
+                                          : std::tuple(1, 26, 2000, 11, 30, 0, 151, 12, 0, 33, 52, 1, -5.5f, 2));
     EXPECT_EQ(state.chart.ChartReady, 1);
     EXPECT_TRUE(messages.Empty());
   }

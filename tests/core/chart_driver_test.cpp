@@ -38,16 +38,18 @@ auto TransitFields(const ChartInput& in) {
                     in.TransitGeoLong, in.TransitGeoLat, in.TransitEWText, in.TransitNSText);
 }
 
-// A dual-wheel step changes the transits and, of the natal input, only its
-// A.M./P.M. caption; a single-wheel step changes only the natal input.
-TEST(ChartDriverInput, AWheelStepChangesTheChartOfItsWheel) {
+// A step record filled for a dual wheel changes the transits and, of the
+// natal input, only its A.M./P.M. caption; one filled for a single wheel
+// changes only the natal input, whichever wheel shows now (a record of
+// transits never becomes the natal chart under the natal name).
+TEST(ChartDriverInput, AWheelStepChangesTheChartItsRecordWasFilledFrom) {
   for (int wheelKind : {1, 2}) {
     auto state = TypedState(kNewYorkBirth, kLondonTransit);
     const ChartInput before = state->input;
-    state->flags.WheelKind = wheelKind;
+    state->flags.WheelKind = 3 - wheelKind;
     state->flags.DateFormat = 1;
     // 5 August 2024, 9.07 P.M., zone 2 east, 13 24 E 52 31 S
-    state->step = {8, 5, 2024, 9, 7, 1, 13, 24, 52, 31, 0, 1, -2};
+    state->step = {8, 5, 2024, 9, 7, 1, 13, 24, 52, 31, 0, 1, -2, wheelKind};
     TakeStepRecordInput(*state);
     const ChartInput& in = state->input;
     const bool dual = wheelKind == 2;

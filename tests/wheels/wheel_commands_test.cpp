@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "wheel_fixture.h"
+#include "wheels/turn_natal.h"
 #include "wheels/wheel_commands.h"
 
 namespace halcyra {
@@ -114,6 +115,49 @@ TEST(WheelCommands, TypedAscendant) {
   const std::pair<const char*, double> answers[] = {
       {"", 0}, {" 0", 0}, {"400", 40}, {"-30", 330}, {"360", 0}, {"123.5 degrees", 123.5}, {"Leo", 0}};
   for (const auto& [answer, ascendant] : answers) EXPECT_EQ(AscendantFromAnswer(answer), ascendant) << answer;
+}
+
+TEST(WheelCommands, TurnedHousesAndCaption) {
+  // Entry k of the turned wheel takes natal entry ((k + n - 2) mod 12) + 1:
+  // with 7 the natal Descendant (entry 10) comes on the Ascendant and the
+  // natal IC (entry 7) on the MC; with 10 the natal MC on the Ascendant.
+  struct Row {
+    int house;
+    int ascendantFrom, mcFrom;  // natal entries
+    const char* caption;
+  };
+  const Row rows[] = {{7, 10, 7, "Apollo 11 launch - turned (7) natal"},
+                      {10, 1, 10, "Apollo 11 launch - turned (10) natal"},
+                      {2, 5, 2, "Apollo 11 launch - turned (2) natal"},
+                      {12, 3, 12, "Apollo 11 launch - turned (12) natal"},
+                      {1, 4, 1, "Apollo 11 launch - natal"},
+                      {0, 4, 1, "Apollo 11 launch - natal"}};
+  for (const Row& row : rows) {
+    auto state = testing::ApolloState();
+    WheelsDualTransitsNatal(*state, false);
+    TurnNatalChart(*state, row.house);
+    const ChartSet& natal = state->chart.Natal;
+    const ChartSet& wheel = state->wheel.Wheel;
+    EXPECT_EQ(wheel.Cusp[4], natal.Cusp[row.ascendantFrom]) << row.house;
+    EXPECT_EQ(wheel.Cusp[1], natal.Cusp[row.mcFrom]) << row.house;
+    EXPECT_EQ(WheelCaption1(*state)[1], row.caption);
+    EXPECT_EQ(WheelCaption1(*state)[2], "16 Jul 1969") << "the rest of the natal caption";
+    EXPECT_EQ(wheel.Long, natal.Long) << "the planets keep their places";
+    EXPECT_EQ(state->flags.WheelKind, 1);
+    EXPECT_EQ(state->options.OrbFileName, state->AppPath + "/NATAL.ORB");
+    // the Sun's house counted afresh in the turned houses: natal house h is
+    // turned house h - n + 1
+    const int natalSunHouse = std::stoi(natal.HouseTags.substr(0, 2));
+    const int turned = row.house < 2 ? natalSunHouse : (natalSunHouse - row.house + 12) % 12 + 1;
+    EXPECT_EQ(std::stoi(wheel.HouseTags.substr(0, 2)), turned) << row.house;
+  }
+}
+
+TEST(WheelCommands, TurnAnswers) {
+  const std::pair<const char*, int> answers[] = {{TurnDefault, 7}, {"10", 10}, {"", 0},     {"x", 0},
+                                                 {"12.5", 12},      {"1", 1},   {"0.5", 0}};
+  for (const auto& [typed, house] : answers) EXPECT_EQ(TurnHouseFromAnswer(typed), house) << typed;
+  for (const char* again : {"13", "-1", "12.6", "-0.6"}) EXPECT_EQ(TurnHouseFromAnswer(again), std::nullopt) << again;
 }
 
 }  // namespace

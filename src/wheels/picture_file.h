@@ -1,0 +1,45 @@
+#pragma once
+// Save picture: the file the wheel's picture is written to, named after
+// the charts of the last paint, and the picture converter that turns the
+// bitmap into a GIF of the same name.
+#include <string>
+#include <vector>
+
+namespace halcyra {
+
+inline constexpr const char* NoPictureTitle = "No picture found";
+inline constexpr const char* NoPictureText =
+    "There is no picture saved.\r\n\r\nPlease hit ALT-PrintScreen to save your chartwheel.";
+inline constexpr const char* PictureWarningTitle = "Warning!";
+
+// ImageMagick's converter, found on the PATH.
+inline constexpr const char* PictureConverter = "convert";
+
+// What names the picture: the first caption lines of the last paint, line 1
+// of the outer (or only) ring's block and lines 1 and 2 of the inner ring's.
+struct PictureNames {
+  int wheelKind = 1;
+  std::string title1;        // ChartTitle(1)
+  std::string innerTitle1;   // ChartTitle2(1)
+  std::string innerTitle2;   // ChartTitle2(2), the inner chart's date
+  bool secondPerson = false;  // the second chart is a person, not a moment
+};
+
+// A name made fit to be one file name: "/" and "\" become "-" and ".."
+// becomes "_", so the picture always lands in the folder it is meant for.
+std::string FileNameSafe(const std::string& name);
+
+// The program folder and the picture's name, without extension: the single
+// chart's title; for a dual wheel the two titles joined by " and ",
+// followed by " on " and the inner chart's date unless the second chart is
+// a person.
+std::string PictureBasePath(const std::string& appPath, const PictureNames& names);
+
+// The converter's arguments, one per name (the names contain blanks).
+std::vector<std::string> ConverterArguments(const std::string& basePath);
+
+// The warning when the converter could not be started or did not make the
+// GIF: the bitmap is kept, and the message says where.
+std::string ConverterFailedText(const std::string& basePath, bool started);
+
+}  // namespace halcyra

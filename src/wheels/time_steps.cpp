@@ -1,0 +1,99 @@
+#include "wheels/time_steps.h"
+
+namespace halcyra {
+
+namespace {
+
+void NextDay(StepRecord& r) {
+  if (++r.Day <= DaysInMonth(r.Month, r.Year)) return;
+  r.Day = 1;
+  if (++r.Month <= 12) return;
+  r.Month = 1;
+  ++r.Year;
+}
+
+void PreviousDay(StepRecord& r) {
+  if (--r.Day >= 1) return;
+  if (--r.Month < 1) {
+    r.Month = 12;
+    --r.Year;
+  }
+  r.Day = DaysInMonth(r.Month, r.Year);
+}
+
+// Reaching 12 is the turn of a half day: from A.M. to noon, from P.M. to
+// midnight of the next day.
+void NextHour(StepRecord& r) {
+  r.Hour = r.Hour % 12 + 1;
+  if (r.Hour != 12) return;
+  if (r.PMFlag == 0) {
+    r.PMFlag = 1;
+  } else {
+    r.PMFlag = 0;
+    NextDay(r);
+  }
+}
+
+// Reaching 11 going back crosses a half day: from P.M. to the hour before
+// noon, from A.M. to the hour before midnight of the day before.
+void PreviousHour(StepRecord& r) {
+  r.Hour = (r.Hour + 10) % 12 + 1;
+  if (r.Hour != 11) return;
+  if (r.PMFlag == 1) {
+    r.PMFlag = 0;
+  } else {
+    r.PMFlag = 1;
+    PreviousDay(r);
+  }
+}
+
+bool Within(int value, int low, int high) { return value >= low && value <= high; }
+
+// The date and time the input checks let through (a 31st of any month among
+// them); the hour box shows 0 as 12.
+bool RecordAcceptable(const StepRecord& r, YearRange years) {
+  return Within(r.Month, 1, 12) && Within(r.Day, 1, 31) && Within(r.Year, years.first, years.last) &&
+         Within(r.Hour, 0, 12) && Within(r.Minute, 0, 59);
+}
+
+}  // namespace
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int month, int year) {
+  static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+YearRange StepYearRange(int filledFor) {
+  return {filledFor == 2 ? FirstTransitYear : FirstNatalYear, LastInputYear};
+}
+
+StepResult StepMoment(StepRecord& record, TimeStep step, YearRange years) {
+  if (!RecordAcceptable(record, years)) return StepResult::InvalidRecord;
+  StepRecord r = record;
+  if (r.Hour == 0) r.Hour = 12;
+  switch (step) {
+    case TimeStep::AddDay: NextDay(r); break;
+    case TimeStep::SubDay: PreviousDay(r); break;
+    case TimeStep::AddHour: NextHour(r); break;
+    case TimeStep::SubHour: PreviousHour(r); break;
+    case TimeStep::AddMinute:
+      if (++r.Minute == 60) {
+        r.Minute = 0;
+        NextHour(r);
+      }
+      break;
+    case TimeStep::SubMinute:
+      if (--r.Minute < 0) {
+        r.Minute = 59;
+        PreviousHour(r);
+      }
+      break;
+  }
+  if (!Within(r.Year, years.first, years.last)) return StepResult::BeyondYears;
+  record = r;
+  return StepResult::Moved;
+}
+
+}  // namespace halcyra
