@@ -3,6 +3,7 @@
 #include "chart_input/ui/input_windows.h"
 #include "reports/ui/data_menu.h"
 #include "shell/ui/main_window.h"
+#include "wheels/ui/ridur_iziva_menu.h"
 #include "wheels/ui/wheels_menu.h"
 
 namespace halcyra {

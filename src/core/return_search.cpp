@@ -234,24 +234,28 @@ void FormatSolarReturnTime(AppState& state) { FormatReturnTime(state, state.retu
 
 void FormatLunarReturnTime(AppState& state) { FormatReturnTime(state, state.returnCharts.LunarReturn); }
 
-void SetReturnChartTitle(AppState& state) {
-  const ReturnSeeds& seeds = state.chart.returns;
-  const bool solar = state.chart.ChartKind == 4;
+CaptionBlock ReturnMomentLines(AppState& state, bool solar) {
   ChartSet& set = solar ? state.returnCharts.SolarReturn : state.returnCharts.LunarReturn;
+  const ReturnSeeds& seeds = state.chart.returns;
   const ReturnTime rt = FormatReturnTime(state, set);
-
-  WheelSets& wheel = state.wheel;
-  wheel.WheelCaption1.fill("");
-  wheel.WheelCaption2.fill("");
-  auto& lines = wheel.WheelCaption1;
-  lines[1] = state.chart.ChartName + (solar ? " - solar return" : " - lunar return");
+  CaptionBlock lines{};
   lines[2] = FormatDateDdMmmYyyy(rt.day, rt.month, rt.year);
   // universal time, whatever the zone of the place
   lines[3] = FormatNumber(state.returnCharts.ReturnClockTime, "#0.00") + " " + set.AmPm + " (0)";
   // magnitudes: the EAST/WEST and NORTH/SOUTH texts carry the direction
   lines[4] = FormatNumber(std::fabs(seeds.ReturnGeoLong), "##0.00") + " " + seeds.ReturnEWText;
   lines[5] = FormatNumber(std::fabs(seeds.ReturnGeoLat), "#0.00") + " " + seeds.ReturnNSText;
-  lines[6] = set.SiderealText;
+  return lines;
+}
+
+void SetReturnChartTitle(AppState& state) {
+  const bool solar = state.chart.ChartKind == 4;
+  WheelSets& wheel = state.wheel;
+  wheel.WheelCaption1 = ReturnMomentLines(state, solar);
+  wheel.WheelCaption2.fill("");
+  auto& lines = wheel.WheelCaption1;
+  lines[1] = state.chart.ChartName + (solar ? " - solar return" : " - lunar return");
+  lines[6] = (solar ? state.returnCharts.SolarReturn : state.returnCharts.LunarReturn).SiderealText;
   SetHouseSystemHeading(state);
 }
 
@@ -266,13 +270,18 @@ void PutReturnOnWheel(AppState& state, bool solar) {
   state.chart.Working.SiderealText = set.SiderealText;
   // an ingress has no next or previous in this sense
   if (!solar || state.chart.returns.IngressNumber == 0) state.wheel.ReturnsMenuVisible = 1;
+}
+
+void ShowReturnWheel(AppState& state, bool solar) {
+  PutReturnOnWheel(state, solar);
   if (state.services.ShowReturnWheel) state.services.ShowReturnWheel(state);
 }
 
 }  // namespace
 
-void ShowSolarReturnWheel(AppState& state) { PutReturnOnWheel(state, true); }
-void ShowLunarReturnWheel(AppState& state) { PutReturnOnWheel(state, false); }
+void ShowSolarReturnWheel(AppState& state) { ShowReturnWheel(state, true); }
+void ShowLunarReturnWheel(AppState& state) { ShowReturnWheel(state, false); }
+void PutSolarReturnOnWheel(AppState& state) { PutReturnOnWheel(state, true); }
 
 namespace {
 
@@ -288,7 +297,7 @@ ReturnSearchResult StepReturn(AppState& state, bool solar, int step) {
     start = before;
     return result;
   }
-  PutReturnOnWheel(state, solar);
+  ShowReturnWheel(state, solar);
   return result;
 }
 

@@ -69,6 +69,11 @@ ReturnTime ReturnTimeOfMoment(double moment, int dateFormat);
 void FormatSolarReturnTime(AppState& state);
 void FormatLunarReturnTime(AppState& state);
 
+// Lines 2 to 5 of a return's caption block (the date, the universal time
+// with " (0)", the longitude and latitude of the return place), after the
+// return's date text, clock time and A.M./P.M. text are formatted.
+CaptionBlock ReturnMomentLines(AppState& state, bool solar);
+
 // WheelCaption1() lines 1 to 7 of a single return wheel (ChartKind 4 solar
 // return or ingress, else lunar return), the set's time formatted as
 // FormatSolarReturnTime does; WheelCaption2() emptied.
@@ -79,6 +84,8 @@ void SetReturnChartTitle(AppState& state);
 // when the services have one (ShowReturnWheel), shows it again.
 void ShowSolarReturnWheel(AppState& state);
 void ShowLunarReturnWheel(AppState& state);
+// The same for the solar set without showing it, for a caption of its own.
+void PutSolarReturnOnWheel(AppState& state);
 
 // Step to the following or preceding return and show it. A failed search
 // leaves the year or day where it was, so the wheel and the next step

@@ -153,14 +153,6 @@ TEST_F(DataWindowTest, PrintPageThroughThePrintWindowToPdf) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
-// The text of a PDF file as poppler's pdftotext reads it.
-std::string PdfText(const std::string& pdf) {
-  QProcess process;
-  process.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) return "(pdftotext failed: " + process.errorString().toStdString() + ")";
-  return process.readAllStandardOutput().toStdString();
-}
-
 // No line is lost on paper: a page of more lines than the sheet holds breaks
 // early, and lines wider than the sheet print in a smaller font. Each line
 // carries its number at both ends, so a line cut at the bottom or at the
@@ -192,7 +184,7 @@ TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
     App().services.PrintToPdfFile = pdf;
     App().services.PrintToPdfPaper = c.paper;
     print->findChild<QPushButton*>("btnPrint")->click();
-    const std::string text = PdfText(pdf);
+    const std::string text = testing::PdfText(pdf);
     int missing = 0;
     for (const std::string& line : written) {
       const std::string number = line.substr(1, 4);
@@ -219,7 +211,7 @@ TEST_F(DataWindowTest, APrintFileThatCannotBeWrittenIsReportedAndTheTextStillPri
   print->findChild<QPushButton*>("btnPrint")->click();
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the file " + path +
                                                    ". The text is printed as it stands in the window."});
-  EXPECT_NE(PdfText(pdf).find("xxxxxxxxx5"), std::string::npos);
+  EXPECT_NE(testing::PdfText(pdf).find("xxxxxxxxx5"), std::string::npos);
   QDir(QString::fromStdString(path)).removeRecursively();
 }
 

@@ -1,6 +1,8 @@
 #include "gui_test_support.h"
 
+#include <QClipboard>
 #include <QPointer>
+#include <QProcess>
 #include <QTimer>
 #include <algorithm>
 
@@ -42,6 +44,10 @@ struct UnexpectedMessageSink : MessageSink {
     ADD_FAILURE() << "unexpected input box \"" << title << "\": " << prompt;
     return defaultText;
   }
+  Answer YesNoCancel(const std::string& text, const std::string& title) override {
+    ADD_FAILURE() << "unexpected question \"" << title << "\": " << text;
+    return Answer::Cancel;
+  }
 };
 
 void DeleteTopLevelWindows() {
@@ -69,6 +75,29 @@ UnexpectedMessageSink& Unexpected() {
 }
 
 }  // namespace
+
+namespace {
+
+// A poppler tool's output; a line saying so when it fails.
+std::string PopplerOutput(const char* tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    return std::string("(") + tool + " failed: " + process.errorString().toStdString() + ")";
+  return process.readAllStandardOutput().toStdString();
+}
+
+}  // namespace
+
+std::string PdfText(const std::string& pdf) {
+  return PopplerOutput("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+}
+
+int PdfImageCount(const std::string& pdf) {
+  // a heading line and a rule, then one line per picture
+  const QString list = QString::fromStdString(PopplerOutput("pdfimages", {"-list", QString::fromStdString(pdf)}));
+  return static_cast<int>(list.split('\n', Qt::SkipEmptyParts).size()) - 2;
+}
 
 void EnsureTestApplication() {
   if (QApplication::instance()) return;
@@ -111,6 +140,7 @@ void ResetGuiTestState() {
   App() = AppState{};  // its services too: no hook survives from the test before
   SetBusyPointer(false);
   while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+  QGuiApplication::clipboard()->clear();
   RemoveGlyphFont();
   SinkStack().assign(1, &Unexpected());
   UseTopSink();

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -37,6 +38,11 @@ std::string ScratchProgramFolder(const std::string& name, const std::vector<std:
 // The lines of LASTPAGE.TXT in App()'s program folder; "<missing>" when it cannot be read.
 std::vector<std::string> LastPageLines();
 
+// The text of a PDF file as poppler's pdftotext reads it, and the number of
+// pictures pdfimages finds in it.
+std::string PdfText(const std::string& pdf);
+int PdfImageCount(const std::string& pdf);
+
 struct ShownMessage {
   std::string text, title;
   MessageIcon icon;
@@ -44,7 +50,9 @@ struct ShownMessage {
 
 // The message sink for its lifetime, then the sink it replaced again: it
 // records every message box instead of showing it. Input boxes are recorded
-// too and answer `inputAnswer`, or their default text while it is unset.
+// too and answer the first of `inputAnswers` while there are any, then
+// `inputAnswer`, or their default text while it is unset. Yes/No/Cancel
+// questions are recorded and answered `yesNoCancel`.
 struct RecordingSink : MessageSink {
   RecordingSink();
   ~RecordingSink() override;
@@ -53,6 +61,9 @@ struct RecordingSink : MessageSink {
   std::vector<ShownMessage> shown;
   std::vector<std::string> asked;
   std::optional<std::string> inputAnswer;
+  std::deque<std::string> inputAnswers;
+  std::vector<std::string> questions;
+  Answer yesNoCancel = Answer::Cancel;
   // The boxes shown so far, each as "title: text".
   std::vector<std::string> Boxes() const {
     std::vector<std::string> boxes;
@@ -65,7 +76,16 @@ struct RecordingSink : MessageSink {
   std::string Input(const std::string& prompt, const std::string&,
                     const std::string& defaultText) override {
     asked.push_back(prompt);
+    if (!inputAnswers.empty()) {
+      const std::string answer = inputAnswers.front();
+      inputAnswers.pop_front();
+      return answer;
+    }
     return inputAnswer.value_or(defaultText);
+  }
+  Answer YesNoCancel(const std::string& text, const std::string&) override {
+    questions.push_back(text);
+    return yesNoCancel;
   }
 };
 

@@ -106,9 +106,7 @@ TEST_F(InputCommand, ResetsTheDataEntryAndANowChartTakesTheClockAfresh) {
   App().flags.DataFileName = "saved.txt";
   App().report.DataLines.assign(14, "x");
   App().report.DataLineCount = 12;
-  auto* single = new QAction(main);
-  single->setObjectName("mnuRidurIzivaSingle");
-  single->setCheckable(true);
+  QAction* single = main->findChild<QAction*>("mnuRidurIzivaSingle");
   single->setChecked(true);
   NamesWindow* namesBefore = &Names();
 

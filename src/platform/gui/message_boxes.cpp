@@ -28,6 +28,15 @@ bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* par
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+Answer AskYesNoCancelBox(const std::string& text, const std::string& title, QWidget* parent) {
+  const auto button = QMessageBox::question(parent, Latin1(title), Latin1(text),
+                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                            QMessageBox::Cancel);
+  if (button == QMessageBox::Yes) return Answer::Yes;
+  if (button == QMessageBox::No) return Answer::No;
+  return Answer::Cancel;
+}
+
 std::string AskInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                         QWidget* parent) {
   bool ok = false;

@@ -16,6 +16,10 @@ void ShowMessageBox(const std::string& text, const std::string& title, MessageIc
 // Yes/No question; true for Yes.
 bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent);
 
+// Yes/No/Cancel question, Cancel the default button.
+enum class Answer { Yes, No, Cancel };
+Answer AskYesNoCancelBox(const std::string& text, const std::string& title, QWidget* parent);
+
 // Input box: the typed text, or "" when cancelled.
 std::string AskInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                         QWidget* parent);

@@ -55,11 +55,10 @@ void ShowChartMenus();
 // The main window's height in twips: a bare menu bar.
 inline constexpr int MainWindowHeightTwips = 675;
 
-// The menu builders of the shell; the Input, Data and Wheels menus are
-// built by their own subsystems. The Help menu builder also places the
+// The menu builders of the shell; the Input, RidurIziva, Data and Wheels
+// menus are built by their own subsystems. The Help menu builder also places the
 // VoruvEdud command between Data and Wheels.
 void BuildFileMenu(MainWindow& window);
-void BuildRidurIzivaMenu(MainWindow& window);
 void BuildHelpMenu(MainWindow& window);
 
 // File > Exit, also run when the main window closes: removes the glyph

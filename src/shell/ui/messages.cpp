@@ -17,6 +17,11 @@ bool AskYesNo(const std::string& text, const std::string& title, QWidget* parent
   return AskYesNoBox(text, title, parent);
 }
 
+Answer AskYesNoCancel(const std::string& text, const std::string& title, QWidget* parent) {
+  if (MessageSink* sink = App().services.messages) return sink->YesNoCancel(text, title);
+  return AskYesNoCancelBox(text, title, parent);
+}
+
 std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                      QWidget* parent) {
   if (MessageSink* sink = App().services.messages) return sink->Input(prompt, title, defaultText);

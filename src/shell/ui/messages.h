@@ -17,6 +17,9 @@ void ShowMessage(const std::string& text, const std::string& title,
 // Yes/No question; true for Yes.
 bool AskYesNo(const std::string& text, const std::string& title, QWidget* parent = nullptr);
 
+// Yes/No/Cancel question, Cancel the default button.
+Answer AskYesNoCancel(const std::string& text, const std::string& title, QWidget* parent = nullptr);
+
 // Input box: the typed text, or "" when cancelled.
 std::string InputBox(const std::string& prompt, const std::string& title,
                      const std::string& defaultText = "", QWidget* parent = nullptr);
@@ -26,6 +29,7 @@ struct MessageSink {
   virtual ~MessageSink() = default;
   virtual void Message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   virtual bool YesNo(const std::string& text, const std::string& title) { return true; }
+  virtual Answer YesNoCancel(const std::string& text, const std::string& title) { return Answer::Cancel; }
   virtual std::string Input(const std::string& prompt, const std::string& title,
                             const std::string& defaultText) { return defaultText; }
 };

@@ -76,6 +76,14 @@ bool PrintPages(QPrinter& printer, const std::string& fontName,
 
 }  // namespace
 
+bool DirectPrinterToPdfFile(const AppState& state, QPrinter& printer) {
+  if (state.services.PrintToPdfFile.empty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(state.services.PrintToPdfFile));
+  printer.setPageSize(QPageSize(PdfPaper(state.services.PrintToPdfPaper)));
+  return true;
+}
+
 PrintWindow* ShowPrintWindow(AppState& state) {
   auto* window = new PrintWindow(state);
   window->show();
@@ -137,7 +145,8 @@ void PrintWindow::LoadPrintFile() {
 }
 
 void PrintWindow::btnPrint_Click() {
-  const bool toPdf = !state_.services.PrintToPdfFile.empty();
+  QPrinter printer(QPrinter::HighResolution);
+  const bool toPdf = DirectPrinterToPdfFile(state_, printer);
   if (!toPdf && QPrinterInfo::availablePrinters().isEmpty()) {
     ShowMessage("No printer is installed. Nothing was printed.", "Warning!", MessageIcon::Warning,
                 this);
@@ -153,12 +162,6 @@ void PrintWindow::btnPrint_Click() {
                 "Warning!", MessageIcon::Warning, this);
   }
   const std::vector<std::string> lines = SplitTextLines(text);
-  QPrinter printer(QPrinter::HighResolution);
-  if (toPdf) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(state_.services.PrintToPdfFile));
-    printer.setPageSize(QPageSize(PdfPaper(state_.services.PrintToPdfPaper)));
-  }
   const bool printed =
       PrintPages(printer, state_.flags.DataFontName,
                  PlanPrintPages(lines, state_.options.OptionValues[30]),

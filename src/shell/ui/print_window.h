@@ -10,6 +10,7 @@
 #include "state/app_state.h"
 
 class QPlainTextEdit;
+class QPrinter;
 
 namespace halcyra {
 
@@ -32,5 +33,9 @@ class PrintWindow : public QWidget {
 // the PDF file the services name (PrintToPdfFile, on PrintToPdfPaper)
 // instead of on the printer when they name one.
 PrintWindow* ShowPrintWindow(AppState& state);
+
+// Points the printer at the PDF file and paper the services name instead
+// of a printer, when they name one; false, the printer untouched, otherwise.
+bool DirectPrinterToPdfFile(const AppState& state, QPrinter& printer);
 
 }  // namespace halcyra

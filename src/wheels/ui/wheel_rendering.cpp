@@ -25,10 +25,11 @@ QImage RenderWheelImage(AppState& state, const QSize& size) {
   return image;
 }
 
-void PrintWheelPage(AppState& state, QPrinter& printer) {
+bool PrintWheelPage(AppState& state, QPrinter& printer) {
   GetProperPlanets(state);
   ReloadWheelOrbs(state);
   QPainter painter(&printer);
+  if (!painter.isActive()) return false;
   const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
   const QSizeF pagePoints = printer.pageLayout().paintRect(QPageLayout::Point).size();
   double unitsPerPoint = 1;
@@ -37,6 +38,7 @@ void PrintWheelPage(AppState& state, QPrinter& printer) {
   state.wheel.PrintingWheel = 1;
   PaintWheelFromState(state, surface, true);
   state.wheel.PrintingWheel = 0;
+  return painter.end();
 }
 
 }  // namespace halcyra

@@ -18,7 +18,8 @@ QImage RenderWheelImage(AppState& state, const QSize& size);
 void PaintWheelOnWindow(AppState& state, QPainter& painter, const QSizeF& size);
 // The full-page wheel on the printer's current page: the page's printable
 // width spans the wheel's +-StartScale, with the printer's options, radius
-// factor, captions and the PERSONAL.NAM footer.
-void PrintWheelPage(AppState& state, QPrinter& printer);
+// factor, captions and the PERSONAL.NAM footer. False when the printer
+// would not print.
+bool PrintWheelPage(AppState& state, QPrinter& printer);
 
 }  // namespace halcyra

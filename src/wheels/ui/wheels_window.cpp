@@ -1,30 +1,68 @@
 #include "wheels/ui/wheels_window.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTimer>
 
+#include "chart_input/ui/select_file_window.h"
+#include "core/return_search.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/twips.h"
+#include "platform/program_files.h"
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
+#include "shell/ui/text_editors.h"
 #include "shell/ui/window_placement.h"
+#include "wheels/turn_natal.h"
 #include "wheels/ui/keywords_window.h"
+#include "wheels/ui/wheel_chart_commands.h"
 #include "wheels/ui/wheel_menus.h"
+#include "wheels/ui/wheel_picture.h"
+#include "wheels/ui/wheel_print.h"
 #include "wheels/ui/wheel_rendering.h"
+#include "wheels/wheel_commands.h"
 #include "wheels/wheel_frame.h"
 #include "wheels/wheel_paint_state.h"
 
 namespace halcyra {
 
 namespace {
+
 QPointer<WheelsWindow> g_window;
+
+bool Readable(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly);
 }
+
+// The orb file the user picks among the program folder's *.ORB files,
+// starting on the one in use; "" when cancelled.
+std::string ChooseOrbFile(AppState& state, const std::string& current, QWidget* parent) {
+  SelectFileWindow chooser(state, parent);
+  chooser.SetPattern("*.ORB");
+  const QString currentName = QFileInfo(QString::fromStdString(current)).fileName();
+  QListWidget* files = chooser.FileList();
+  for (int row = 0; row < files->count(); ++row)
+    if (files->item(row)->text().compare(currentName, Qt::CaseInsensitive) == 0) {
+      files->setCurrentRow(row);
+      break;
+    }
+  chooser.exec();
+  return state.input.SelectedFile;
+}
+
+constexpr const char* FileNotFoundText = "File Not Found";
+
+}  // namespace
 
 // The window's drawing area: it shows the back buffer, painted afresh first.
 class WheelCanvas : public QWidget {
@@ -51,6 +89,9 @@ WheelsWindow::WheelsWindow(AppState& state, QWidget* parent) : QMainWindow(paren
   canvas_ = new WheelCanvas(*this);
   setCentralWidget(canvas_);
   BuildMenus();
+  // Alt+Print puts the wheel's picture on the clipboard, for Save picture
+  auto* copy = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Print), this);
+  connect(copy, &QShortcut::activated, this, [this] { CopyWheelPicture(*this); });
   Form_Load();
 }
 
@@ -89,6 +130,7 @@ void WheelsWindow::Form_Load() {
   const ScreenClass& screen = state_.flags.screen;
   resize(std::max(PixelsFromTwipsX(screen.WheelWinWidth), 200), std::max(PixelsFromTwipsY(screen.WheelWinHeight), 200));
   PlaceBelowMainWindow(*this);
+  TickHouseSystem();
   TickChartType();
   const int kind = state_.chart.ChartKind;
   Item("mnuReturns")->setVisible((kind == 4 || kind == 5) && state_.chart.returns.IngressNumber == 0);
@@ -133,8 +175,6 @@ void WheelsWindow::PaintCanvas(QPainter& painter) {
 
 QImage WheelsWindow::RenderImage(const QSize& size) { return RenderWheelImage(state_, size); }
 
-void WheelsWindow::PrintWheel(QPrinter& printer) { PrintWheelPage(state_, printer); }
-
 void WheelsWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   canvas_->update();
@@ -144,6 +184,59 @@ void WheelsWindow::Repaint() {
   Form_Paint();
   canvas_->update();
 }
+
+void WheelsWindow::mnuWheelsTurn_Click() {
+  std::optional<int> house;
+  while (!(house = TurnHouseFromAnswer(InputBox(TurnPrompt, TurnTitle, TurnDefault, this)))) {
+  }
+  TurnNatalChart(state_, *house);
+  ShowChartWheel(state_);
+}
+
+void WheelsWindow::mnuUpdate_Click(TimeStep step) { StepWheelMoment(state_, step); }
+
+void WheelsWindow::mnuHouse_Click(const std::string& code) {
+  for (const HouseSystemItem& item : HouseSystemItems()) Item(item.name)->setChecked(item.code == code);
+  ChooseHouseSystem(state_, code);
+}
+
+void WheelsWindow::mnuOptions_Click() {
+  if (!Readable(ProgramFile(state_.AppPath, "OPTIONS.OPT"))) {
+    ShowMessage(FileNotFoundText, "Warning!", MessageIcon::Information, this);
+    return;
+  }
+  ShowTextEditor(state_, EditorKind::Options);
+}
+
+void WheelsWindow::mnuSavePicture_Click() { SaveWheelPicture(*this); }
+
+void WheelsWindow::mnuOrbsChange_Click() {
+  std::string& orbFile = state_.options.OrbFileName;
+  const std::string current = orbFile.empty() ? ProgramFile(state_.AppPath, "NATAL.ORB") : orbFile;
+  if (!Readable(current))
+    ShowMessage("The orb file " + current + " cannot be read. Please choose another.", "Warning!",
+                MessageIcon::Warning, this);
+  const std::string chosen = ChooseOrbFile(state_, current, this);
+  // the new orbs take effect at the next paint
+  if (!chosen.empty()) orbFile = chosen;
+}
+
+void WheelsWindow::mnuOrbsEdit_Click() { ShowTextEditor(state_, EditorKind::OrbsEdit); }
+
+void WheelsWindow::mnuReturnsNext_Click() { StepReturn(true); }
+void WheelsWindow::mnuReturnsPrevious_Click() { StepReturn(false); }
+
+void WheelsWindow::StepReturn(bool next) {
+  // the search shows its wheel in a window of its own: this one goes
+  AppState& state = state_;
+  ReturnSearchResult result{true, 0, ""};
+  if (state.chart.ChartKind == 4) result = next ? NextSolarReturn(state) : PrevSolarReturn(state);
+  if (state.chart.ChartKind == 5) result = next ? NextLunarReturn(state) : PrevLunarReturn(state);
+  if (!result.found) ShowMessage(result.message, ReturnSearchTitle, MessageIcon::Warning);
+  RepaintWheels();
+}
+
+void WheelsWindow::mnuPrintChartwheel_Click() { PrintChartwheel(*this); }
 
 void WheelsWindow::mnuMode_Click(int mode) {
   state_.chart.WheelMode = mode;

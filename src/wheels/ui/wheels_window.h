@@ -9,9 +9,8 @@
 #include <string>
 
 #include "state/app_state.h"
+#include "wheels/time_steps.h"
 #include "wheels/wheel_paint.h"
-
-class QPrinter;
 
 namespace halcyra {
 
@@ -27,9 +26,6 @@ class WheelsWindow : public QMainWindow {
   // The paint run at once and shown: what a command that changes the
   // picture calls.
   void Repaint();
-  // Draws the whole wheel at full page on the printer's current page, with
-  // the printer's options, radius factor and the PERSONAL.NAM footer.
-  void PrintWheel(QPrinter& printer);
   // The wheel drawn afresh into an image of the given size (the window's
   // options; white rings while WhiteRingFill is 1).
   QImage RenderImage(const QSize& size);
@@ -39,13 +35,23 @@ class WheelsWindow : public QMainWindow {
   // The menu items by control name ("mnuMode0", "mnuReturns", ...).
   QAction* Item(const std::string& name) const;
 
-  // The commands of the window built so far.
+  // The window's commands (the ASCII text wheel is the text wheel's own).
+  void mnuWheelsTurn_Click();
+  void mnuUpdate_Click(TimeStep step);
+  void mnuDataPlanetaryHours_Click();
+  void mnuKeywords_Click();
+  void mnuHouse_Click(const std::string& code);
+  void mnuOptions_Click();
+  void mnuSavePicture_Click();
   void mnuMode_Click(int mode);
+  void mnuOrbsChange_Click();
+  void mnuOrbsEdit_Click();
   void mnuCTAmerican_Click();
   void mnuCTEuropean_Click();
+  void mnuReturnsNext_Click();
+  void mnuReturnsPrevious_Click();
+  void mnuPrintChartwheel_Click();
   void mnuHelp_Click();
-  void mnuKeywords_Click();
-  void mnuDataPlanetaryHours_Click();
 
   AppState& State() { return state_; }
 
@@ -59,6 +65,7 @@ class WheelsWindow : public QMainWindow {
   void TickHouseSystem();
   void TickChartType();
   void SetChartType(int european);
+  void StepReturn(bool next);
   void PaintCanvas(QPainter& painter);
 
   AppState& state_;

@@ -1,0 +1,75 @@
+#include "wheels/ui/wheel_print.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+
+#include "platform/gui/busy_pointer.h"
+#include "shell/ui/messages.h"
+#include "shell/ui/print_window.h"
+#include "wheels/ui/wheel_rendering.h"
+#include "wheels/ui/wheels_window.h"
+
+namespace halcyra {
+
+namespace {
+
+// The printer the user picks in the print dialog, or the tests' PDF file;
+// false when there is none or the dialog is cancelled.
+bool ChoosePrinter(QPrinter& printer, QWidget* parent) {
+  if (DirectPrinterToPdfFile(App(), printer)) return true;
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    ShowMessage(NoPrinterText, "Warning!", MessageIcon::Warning, parent);
+    return false;
+  }
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+// The drawing area the window would have maximized on its screen.
+QSize MaximizedCanvasSize(const WheelsWindow& window) {
+  const QScreen* screen = window.screen();
+  const QSize available = screen ? screen->availableSize() : QSize(1024, 768);
+  return {available.width(), std::max(available.height() - window.menuBar()->sizeHint().height(), 200)};
+}
+
+bool PrintFullPage(WheelsWindow& window, QPrinter& printer) { return PrintWheelPage(window.State(), printer); }
+
+// The window's picture drawn at its maximized size with white rings, as
+// wide as the page allows within its upper half.
+bool PrintHalfPage(WheelsWindow& window, QPrinter& printer) {
+  AppState& state = window.State();
+  state.wheel.WhiteRingFill = 1;
+  state.wheel.PrintingWheel = 0;
+  // opaque: the page is white behind it anyway
+  const QImage picture = window.RenderImage(MaximizedCanvasSize(window)).convertToFormat(QImage::Format_RGB32);
+  state.wheel.WhiteRingFill = 0;
+  QPainter painter(&printer);
+  if (!painter.isActive()) return false;
+  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QSizeF size = QSizeF(picture.size()).scaled(page.width(), page.height() / 2, Qt::KeepAspectRatio);
+  painter.drawImage(QRectF(QPointF(0, 0), size), picture);
+  return painter.end();
+}
+
+}  // namespace
+
+void PrintChartwheel(WheelsWindow& window) {
+  const Answer answer = AskYesNoCancel(PrintQuestionText, PrintQuestionTitle, &window);
+  if (answer != Answer::Cancel) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (ChoosePrinter(printer, &window)) {
+      SetBusyPointer(true);
+      const bool printed = answer == Answer::Yes ? PrintFullPage(window, printer) : PrintHalfPage(window, printer);
+      SetBusyPointer(false);
+      if (!printed) ShowMessage(PrinterFailedText, "Warning!", MessageIcon::Warning, &window);
+    }
+  }
+  window.showNormal();
+  window.Repaint();
+}
+
+}  // namespace halcyra
