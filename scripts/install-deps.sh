@@ -11,6 +11,7 @@ packages=(
   libsleef-dev
   python3 python3-fonttools tzdata
   poppler-utils
+  imagemagick
   clang libclang-rt-dev
 )
 missing=()
