@@ -186,6 +186,7 @@ void WheelsWindow::Repaint() {
 }
 
 void WheelsWindow::mnuWheelsTurn_Click() {
+  // an answer outside 0 to 12 asks again; Cancel and an empty box give 0
   std::optional<int> house;
   while (!(house = TurnHouseFromAnswer(InputBox(TurnPrompt, TurnTitle, TurnDefault, this)))) {
   }
