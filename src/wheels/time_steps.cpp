@@ -4,7 +4,15 @@ namespace halcyra {
 
 namespace {
 
+// The day count reads 4 October 1582 as the last Julian date and 15 October
+// as the first Gregorian one: the days between do not exist.
+bool GregorianSwitchMonth(const StepRecord& r) { return r.Year == 1582 && r.Month == 10; }
+
 void NextDay(StepRecord& r) {
+  if (GregorianSwitchMonth(r) && r.Day == 4) {
+    r.Day = 15;
+    return;
+  }
   if (++r.Day <= DaysInMonth(r.Month, r.Year)) return;
   r.Day = 1;
   if (++r.Month <= 12) return;
@@ -13,6 +21,10 @@ void NextDay(StepRecord& r) {
 }
 
 void PreviousDay(StepRecord& r) {
+  if (GregorianSwitchMonth(r) && r.Day == 15) {
+    r.Day = 4;
+    return;
+  }
   if (--r.Day >= 1) return;
   if (--r.Month < 1) {
     r.Month = 12;
@@ -58,7 +70,10 @@ bool RecordAcceptable(const StepRecord& r, YearRange years) {
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+  if (year <= 1582) return year % 4 == 0;
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int month, int year) {
   static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -9,7 +9,8 @@ namespace halcyra {
 
 enum class TimeStep { AddDay, AddHour, AddMinute, SubDay, SubHour, SubMinute };
 
-// Leap years of the Gregorian calendar: 2000 has a 29 February, 1900 none.
+// Leap years of the calendar the day count reads: Gregorian from 1583
+// (2000 has a 29 February, 1900 none), Julian before (1500 has one).
 bool IsLeapYear(int year);
 // Days of a month (1 to 12) of a year.
 int DaysInMonth(int month, int year);

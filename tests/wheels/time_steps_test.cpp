@@ -67,6 +67,11 @@ TEST(TimeSteps, OneStepFromEachMoment) {
       {"3/1/1900 12:00 AM", TimeStep::SubHour, "2/28/1900 11:00 PM"},
       {"3/1/2024 9:00 AM", TimeStep::SubDay, "2/29/2024 9:00 AM"},
       {"2/28/2023 11:59 PM", TimeStep::AddMinute, "3/1/2023 12:00 AM"},
+      // before the Gregorian switch the day count is Julian: 1500 has a 29
+      // February, and 4 October 1582 is followed by 15 October
+      {"2/28/1500 9:00 AM", TimeStep::AddDay, "2/29/1500 9:00 AM"},
+      {"10/4/1582 11:59 PM", TimeStep::AddMinute, "10/15/1582 12:00 AM"},
+      {"10/15/1582 9:00 AM", TimeStep::SubDay, "10/4/1582 9:00 AM"},
   };
   for (const Row& row : rows) {
     StepRecord r = Moment(row.from);
