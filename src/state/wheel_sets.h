@@ -28,7 +28,8 @@ struct WheelSets {
   CaptionBlock ChartTitle{};   // caption of the chart in display set 2
   CaptionBlock ChartTitle2{};  // caption of the chart in display set 1
   PointArray PointGlyphAngle{};  // screen angle of every point's glyph, degrees
-  PointArray RingPointWork{};    // slot (from 0) of every point in its house sector
+  PointArray RingPointWork{};    // slot (from 0) of every point in its house sector, ring drawn last
+  PointArray Ring1PointWork{};   // the same for ring 1 (the single or outer ring) alone; 0 for hidden points
 
   int ReturnsMenuVisible = 0;  // the wheel window's Next/Previous return menu
   int PrintingWheel = 0;       // 1 while a paint draws on the printer

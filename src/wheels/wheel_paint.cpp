@@ -61,6 +61,7 @@ WheelPaintResult PaintWheel(DrawingSurface& surface, WheelSets& wheel, const Whe
       wheel.RingPointWork[p] = result.RingPointWork[p] = placed.slot;
       result.drawn[static_cast<size_t>(p)] = true;
     }
+    if (ringNo == 1) wheel.Ring1PointWork = placement.RingPointWork;
     result.RetroFlags = set.RetroFlags;
     result.HouseTags = set.HouseTags;
     return placement;

@@ -41,7 +41,8 @@ struct WheelPaintResult {
 GlyphCell MeasureGlyphCell(const SurfaceTwin& twin, const TextMetrics& metrics);
 
 // Draws the wheel of `wheel`'s display sets on the surface. PointGlyphAngle
-// and RingPointWork of the drawn points are written into `wheel` too.
+// and RingPointWork of the drawn points are written into `wheel` too, and
+// Ring1PointWork of ring 1 alone.
 WheelPaintResult PaintWheel(DrawingSurface& surface, WheelSets& wheel, const WheelPaintInput& input);
 
 }  // namespace halcyra
