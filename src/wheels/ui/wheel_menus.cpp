@@ -1,5 +1,6 @@
 #include "wheels/ui/wheel_menus.h"
 
+#include "wheels/ui/text_wheel_page.h"
 #include "wheels/ui/wheels_window.h"
 
 namespace halcyra {
@@ -70,7 +71,7 @@ const std::vector<WheelMenuEntry>& WheelMenuItems() {
       {"mnuReturns", "&Returns", "", 0, false, nullptr},
       {"mnuReturnsNext", "&Next", "Ctrl+F2", 1, false, ReturnsNext},
       {"mnuReturnsPrevious", "&Previous", "Ctrl+F3", 1, false, ReturnsPrevious},
-      {"mnuAsciiChart", "AS&CII", "", 0, false, nullptr},
+      {"mnuAsciiChart", "AS&CII", "", 0, false, [](WheelsWindow& w) { ShowTextChartWheel(w.State()); }},
       {"mnuPrintChartwheel", "&Print", "", 0, false, Print},
       {"mnuHelp", "&Help", "", 0, false, Help},
   };
