@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart_input/dot_minutes.h"
 #include "platform/number_text.h"
 
 namespace halcyra {
@@ -19,12 +20,13 @@ bool OutOf(const std::string& box, double low, double high) {
   return value < low || value > high;
 }
 
-// Degrees and minutes as whole hundredths (66 degrees 01 minutes is 6601), so
-// that limits compare exactly whatever the binary value of the minutes.
-// Counted in doubles, which hold every sum of two typed numbers without
-// overflow.
-double CoordinateHundredths(const std::string& degrees, const std::string& minutes) {
-  return std::round(std::fabs(Val(degrees)) * 100) + std::round(std::fabs(Val(minutes)));
+// Whether the place of a degree and a minute box lies beyond a limit in
+// whole degrees, read the way the chart reads the boxes (a degree box of
+// 179.6 with 30 minutes is 180 degrees 30 minutes). Counted in thousandths
+// of a minute, so that limits compare exactly whatever the binary value of
+// the minutes.
+bool CoordinateBeyond(const std::string& degrees, const std::string& minutes, int limitDegrees) {
+  return std::round(CoordinateDegrees(Val(degrees), Val(minutes)) * 60000) > limitDegrees * 60000.0;
 }
 
 bool AllBoxesFilled(const InputBoxTexts& b) {
@@ -42,8 +44,8 @@ bool RangesHold(const InputBoxTexts& b) {
   // The hemisphere comes from the option buttons; the boxes hold magnitudes.
   if (OutOf(b.LongDeg, 0, 180) || OutOf(b.LongMin, 0, 59)) return false;
   if (OutOf(b.LatDeg, 0, 90) || OutOf(b.LatMin, 0, 59)) return false;
-  if (CoordinateHundredths(b.LongDeg, b.LongMin) > 18000) return false;
-  if (CoordinateHundredths(b.LatDeg, b.LatMin) > 9000) return false;
+  if (CoordinateBeyond(b.LongDeg, b.LongMin, 180)) return false;
+  if (CoordinateBeyond(b.LatDeg, b.LatMin, 90)) return false;
   return true;
 }
 
@@ -77,8 +79,7 @@ void CheckHighLatitude(AppState& state, const InputBoxTexts& natal, const InputB
                        InputMessages& messages) {
   const std::string& system = state.options.HouseSystem;
   if (system == "M" || system == "I") return;
-  if (CoordinateHundredths(natal.LatDeg, natal.LatMin) > 6600 ||
-      CoordinateHundredths(transit.LatDeg, transit.LatMin) > 6600) {
+  if (CoordinateBeyond(natal.LatDeg, natal.LatMin, 66) || CoordinateBeyond(transit.LatDeg, transit.LatMin, 66)) {
     state.chart.InputError = 1;
     messages.Add(HighLatitudeText, InputWarningTitle);
   }

@@ -91,10 +91,12 @@ bool ReadChartInputFields(AppState& state, const InputBoxTexts& natal, const Inp
   step.Minute = WholeNumber(from.Minute);
   step.PMFlag = from.PM ? 1 : 0;
   step.TZ = ZoneHours(from.TZ);
-  step.LongDeg = WholeNumber(from.LongDeg);
-  step.LongMin = WholeNumber(from.LongMin);
-  step.LatDeg = WholeNumber(from.LatDeg);
-  step.LatMin = WholeNumber(from.LatMin);
+  const WholeDegreesMinutes longitude = CoordinateOfBoxes(Val(from.LongDeg), Val(from.LongMin));
+  const WholeDegreesMinutes latitude = CoordinateOfBoxes(Val(from.LatDeg), Val(from.LatMin));
+  step.LongDeg = longitude.Degrees;
+  step.LongMin = longitude.Minutes;
+  step.LatDeg = latitude.Degrees;
+  step.LatMin = latitude.Minutes;
   step.West = from.East ? 0 : 1;
   step.South = from.South ? 1 : 0;
   step.FilledFor = state.flags.WheelKind == 2 ? 2 : 1;

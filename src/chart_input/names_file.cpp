@@ -95,8 +95,17 @@ NameEntry NameEntryFromBoxes(const std::string& name, const InputBoxTexts& b) {
   entry.Moment = MomentTexts{WholeText(b.Month), WholeText(b.Day), WholeText(b.Year),
                              WholeText(b.Hour), WholeText(b.Minute), b.PM};
   entry.HasPlace = true;
-  entry.Place = PlaceTexts{DotMinutes::FromValue(Val(b.TZ)).Text(), WholeText(b.LongDeg), WholeText(b.LongMin),
-                           WholeText(b.LatDeg), WholeText(b.LatMin), b.East, b.South};
+  // the place as the chart reads the boxes, in the whole degrees and
+  // minutes the file holds
+  const WholeDegreesMinutes longitude = CoordinateOfBoxes(Val(b.LongDeg), Val(b.LongMin));
+  const WholeDegreesMinutes latitude = CoordinateOfBoxes(Val(b.LatDeg), Val(b.LatMin));
+  entry.Place = PlaceTexts{DotMinutes::FromValue(Val(b.TZ)).Text(),
+                           std::to_string(longitude.Degrees),
+                           std::to_string(longitude.Minutes),
+                           std::to_string(latitude.Degrees),
+                           std::to_string(latitude.Minutes),
+                           b.East,
+                           b.South};
   return entry;
 }
 

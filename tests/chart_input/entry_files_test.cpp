@@ -109,6 +109,26 @@ TEST(NamesFile, EverythingTheChecksAcceptReadsBackToTheSameChart) {
   EXPECT_GT(checked, 13000);
 }
 
+// A degree box with a fraction holds minutes of its own (12.5 is 12 degrees
+// 50 minutes, as the chart reads it): the names file keeps that place in
+// whole degrees and minutes, never a rounded degree with the typed minutes.
+TEST(NamesFile, FractionalDegreeBoxesKeepThePlaceTheChartReads) {
+  struct Row {
+    const char *deg, *min, *savedDeg, *savedMin;
+  };
+  const Row rows[] = {
+      {"12.5", "0", "12", "50"},     {"179.5", "10", "180", "0"}, {"45", "20.4", "45", "20"},
+      {"45", "20.6", "45", "21"},    {"0.99", "0", "1", "39"},     {"89", "59.4", "89", "59"},
+  };
+  for (const Row& r : rows) {
+    const InputBoxTexts b{"5", "14", "1990", "3", "7", "5", r.deg, r.min, "33", "45", true, false, false};
+    const auto entry = ParseNameLine(FormatNameLine(NameEntryFromBoxes("Chart", b)));
+    ASSERT_TRUE(entry) << r.deg << " " << r.min;
+    EXPECT_EQ(std::tuple(entry->Place.LongDeg, entry->Place.LongMin), std::tuple(r.savedDeg, r.savedMin))
+        << r.deg << " " << r.min;
+  }
+}
+
 // Each loader skips a line it cannot read and names the skipped lines in one
 // message; a missing file gives an empty list.
 TEST(EntryFiles, LoadSkipsBadLinesWithOneMessage) {

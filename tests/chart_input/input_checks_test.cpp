@@ -45,7 +45,7 @@ TEST(InputChecks, BlankBoxesAndRangesOfBothWindows) {
       {"long deg", &InputBoxTexts::LongDeg}, {"long min", &InputBoxTexts::LongMin}, {"lat deg", &InputBoxTexts::LatDeg},
       {"lat min", &InputBoxTexts::LatMin}};
   const auto cases = testing::ReadCaseTable("chart_input/input_limits.txt");
-  EXPECT_EQ(cases.size(), 46u);
+  EXPECT_EQ(cases.size(), 48u);
   for (const auto& c : cases)
     for (bool natalSide : {true, false}) {
       bool passed = false;
