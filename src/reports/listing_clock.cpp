@@ -4,7 +4,6 @@
 
 #include "core/calendar.h"
 #include "core/chart_time.h"
-#include "platform/number_format.h"
 #include "shell/new_date.h"
 
 namespace halcyra {
@@ -34,7 +33,10 @@ ListingDay DayOfMinute(const ListingDay& day, long localMinutes) {
 std::string ClockText(long localMinutes) {
   long m = localMinutes % 1440;
   if (m < 0) m += 1440;
-  return FormatNumber(m / 60, "00") + ":" + FormatNumber(m % 60, "00");
+  // written digit by digit: a year's listing writes a million of these
+  const char text[] = {static_cast<char>('0' + m / 600), static_cast<char>('0' + m / 60 % 10), ':',
+                       static_cast<char>('0' + m % 60 / 10), static_cast<char>('0' + m % 10)};
+  return std::string(text, sizeof text);
 }
 
 }  // namespace halcyra

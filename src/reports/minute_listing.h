@@ -1,72 +1,62 @@
 #pragma once
-// Transits by the minute: the moments, at one-minute steps over whole
-// days, at which a transiting point perfects an aspect to a natal point
-// within the diurnal orbs (DIURNAL.ORB: conjunction, sextile, square,
-// trine, opposition, parallel, semi-sextile, semi-square, sesquisquare,
-// quincunx; an orb of 0 leaves that aspect out).
-//
-// Each step computes the chart clock of the transit place, the ephemeris
-// without its next-day pass (the chart's SkipNextDay is left as it is) and
-// the table-driven bodies into the working set. A pair's
-// aspect is perfected where the directed difference of the two longitudes
-// passes the aspect's angle between two steps (for a parallel, where the
-// distances from the equator become equal); the step nearer to that
-// passage is listed when the aspect test of the reports, run with the
-// diurnal orbs on the positions of that step, finds the same aspect.
+// Transits by the minute over a period of whole days: the aspects the
+// search of minute_aspect_scan.h finds, split over the machine's cores, and
+// the page that lists them.
 #include <functional>
+#include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
-#include "reports/listing_clock.h"
+#include "reports/minute_aspect_scan.h"
 #include "state/app_state.h"
 #include "state/line_sink.h"
 
 namespace halcyra {
 
-struct MinuteListingPeriod {
-  ListingDay first;     // first listed day, local date
-  int days = 1;         // 1440 steps each, from 00:00 local time
-  ListingPlace place;   // zone for the clock times, place for the angles
-};
-
-struct MinuteAspect {
-  long minute = 0;      // whole minutes from 00:00 of the first day, local time
-  int transitSlot = 0;  // listing slots (listing_points.h)
-  int natalSlot = 0;
-  int code = 1;         // AspectCode; 7 for a parallel
-  bool contraParallel = false;
-};
-
-// Called with (steps done, steps in all) every `every` steps and at the end.
+// What a listing tells and hears while it works, on the thread that runs it.
 struct ListingProgress {
+  // (minutes listed so far, minutes in all) every few hundredths of a
+  // second, and (all, all) once the search is done.
   std::function<void(long done, long total)> report;
-  long every = 240;
+  // A stop request ends the search without a result; the chart state is
+  // then as it was.
+  std::stop_token stop;
 };
 
-// The orb options the aspect test reads, taken from DiurnalOrb: codes 2 to
-// 11 get their diurnal orbs, the quintile family stays off.
-OptionTables DiurnalAspectOptions(const std::array<float, DiurnalOrbCount + 1>& diurnalOrb);
+// The perfected aspects of the period in listing order (minute, transiting
+// slot, natal slot, aspect). The period is split into one range of minutes
+// per thread, each scanned in a working set of its own, and the ranges'
+// aspects joined in time order (threads 0: one per core, platform/parallel_runs.h): the result does not depend on the number
+// of threads. Uses state.options.DiurnalOrb as loaded, the natal set, the
+// start-up tables and the selection. A finished search leaves the working
+// set at the last step computed (the minute after the period), as one scan
+// of the whole period would; a stopped one (nullopt) leaves it untouched.
+// The chart clock is never touched.
+std::optional<std::vector<MinuteAspect>> FindMinuteAspects(AppState& state, const MinuteListingPeriod& period,
+                                                           const std::string& selection,
+                                                           const ListingProgress& progress = {},
+                                                           int threads = 0);
 
-// The perfected aspects of the period in time order (pairs of one minute in
-// the order transiting slot, natal slot). Uses state.options.DiurnalOrb as
-// loaded, the natal set, the start-up tables and the selection; leaves the
-// working set at the last step computed and the chart clock as it was.
-std::vector<MinuteAspect> FindMinuteAspects(AppState& state, const MinuteListingPeriod& period,
-                                            const std::string& selection,
-                                            const ListingProgress& progress = {});
+// One line of the listing: date, clock time, the two points and the aspect.
+std::string MinuteAspectLine(const MinuteListingPeriod& period, const MinuteAspect& aspect);
 
 // The listing: the title "TRANSITS BY THE MINUTE", the period and place,
-// then one line per aspect (or "  None").
-void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects);
+// then one line per aspect (or "  None"). Long listings format their lines
+// on `threads` threads (0: one per core).
+void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
+                        int threads = 0);
 
 // The listing on a fresh page under the natal chart's header.
-void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects);
+void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
+                       int threads = 0);
 
 // Everything the options window's List command does between its progress
-// window and ShowReport: DIURNAL.ORB read, the data buffer emptied, the
-// aspects found and the page written. Throws StartupFileError when
-// DIURNAL.ORB cannot be read (nothing is emptied or written then).
-void RunMinuteListing(AppState& state, const MinuteListingPeriod& period,
-                      const ListingProgress& progress = {});
+// window and ShowReport: DIURNAL.ORB read, the aspects found, the data
+// buffer emptied and the page written. Throws StartupFileError when
+// DIURNAL.ORB cannot be read. A stopped listing returns false and leaves
+// the chart state, the page and the data buffer as they were.
+bool RunMinuteListing(AppState& state, const MinuteListingPeriod& period, const ListingProgress& progress = {},
+                      int threads = 0);
 
 }  // namespace halcyra

@@ -1,7 +1,10 @@
 // The page of the minute-by-minute listing and the List command's run.
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/number_format.h"
+#include "platform/parallel_runs.h"
 #include "reports/listing_points.h"
 #include "reports/minute_listing.h"
 #include "reports/report_columns.h"
@@ -14,11 +17,76 @@ namespace halcyra {
 
 namespace {
 
+constexpr int kParallelCode = 7;
+// Fewer lines than this are written faster by one thread than by several.
+constexpr size_t kLinesPerThread = 20000;
+
 std::string DateText(const ListingDay& d) { return FormatDateDdMmmYyyy(d.day, d.month, d.year); }
+
+// Writes the lines of one period, keeping the names and the date text of
+// the day last written so that a long listing builds each line with one
+// allocation.
+class LineWriter {
+ public:
+  explicit LineWriter(const MinuteListingPeriod& period) : period_(period) {
+    for (int slot = 1; slot <= ListingSlots; ++slot) slotName_[slot] = SlotName10(slot);
+    for (int code = 0; code < static_cast<int>(aspectName_.size()); ++code) aspectName_[code] = AspectName12(code);
+  }
+
+  std::string Line(const MinuteAspect& a) {
+    const long dayIndex = a.minute / 1440;
+    if (dayIndex != shownDay_) {
+      shownDay_ = dayIndex;
+      shownDate_ = DateText(DayOfMinute(period_.first, a.minute));
+    }
+    std::string line;
+    line.reserve(64);
+    line += "  ";
+    line += shownDate_;
+    line += "  ";
+    line += ClockText(a.minute);
+    line += "  ";
+    line += Name(slotName_, a.transitSlot);
+    line += "  ";
+    line += Name(aspectName_, a.code);
+    line += Name(slotName_, a.natalSlot);
+    if (a.code == kParallelCode) line += a.contraParallel ? "  CP" : "  P";
+    return line;
+  }
+
+ private:
+  template <size_t N>
+  static const std::string& Name(const std::array<std::string, N>& names, int k) {
+    static const std::string none;
+    return k >= 0 && k < static_cast<int>(N) ? names[static_cast<size_t>(k)] : none;
+  }
+
+  const MinuteListingPeriod& period_;
+  std::array<std::string, ListingSlots + 1> slotName_;
+  std::array<std::string, 17> aspectName_;
+  long shownDay_ = -1;
+  std::string shownDate_;
+};
+
+// The lines of the aspects; a long listing writes runs of them at once.
+std::vector<std::string> ListingLines(const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
+                                      int threads) {
+  std::vector<std::string> lines(aspects.size());
+  ForEachRun(aspects.size(), kLinesPerThread, threads, [&](size_t first, size_t end) {
+    LineWriter writer(period);
+    for (size_t k = first; k < end; ++k) lines[k] = writer.Line(aspects[k]);
+  });
+  return lines;
+}
 
 }  // namespace
 
-void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects) {
+std::string MinuteAspectLine(const MinuteListingPeriod& period, const MinuteAspect& aspect) {
+  return LineWriter(period).Line(aspect);
+}
+
+void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
+                        int threads) {
   out.WriteBlankLine();
   out.WriteLine("               TRANSITS BY THE MINUTE");
   out.WriteBlankLine();
@@ -36,34 +104,24 @@ void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const 
     out.WriteLine("  None");
     return;
   }
-  long shownDay = -1;
-  std::string shownDate;
-  for (const MinuteAspect& a : aspects) {
-    const long dayIndex = a.minute / 1440;  // the date text once a day, not once a line
-    if (dayIndex != shownDay) {
-      shownDay = dayIndex;
-      shownDate = DateText(DayOfMinute(period.first, a.minute));
-    }
-    std::string line = "  " + shownDate + "  " + ClockText(a.minute) + "  " + SlotName10(a.transitSlot) + "  " +
-                       AspectName12(a.code) + SlotName10(a.natalSlot);
-    if (a.code == 7) line += a.contraParallel ? "  CP" : "  P";
-    out.WriteLine(line);
-  }
+  out.WriteLines(ListingLines(period, aspects, threads));
 }
 
-void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects) {
+void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
+                       int threads) {
   StartReportWithChartHeader(state);
   ReportBufferSink page(state);
-  WriteMinuteListing(page, period, aspects);
+  WriteMinuteListing(page, period, aspects, threads);
 }
 
-void RunMinuteListing(AppState& state, const MinuteListingPeriod& period,
-                      const ListingProgress& progress) {
+bool RunMinuteListing(AppState& state, const MinuteListingPeriod& period, const ListingProgress& progress,
+                      int threads) {
   LoadDiurnalOrbs(state);
+  const auto aspects = FindMinuteAspects(state, period, state.ini.TransitSelection, progress, threads);
+  if (!aspects) return false;
   ClearDataBuffer(state);
-  const std::vector<MinuteAspect> aspects =
-      FindMinuteAspects(state, period, state.ini.TransitSelection, progress);
-  MinuteListingPage(state, period, aspects);
+  MinuteListingPage(state, period, *aspects, threads);
+  return true;
 }
 
 }  // namespace halcyra

@@ -1,9 +1,12 @@
 #include "shell/report_output.h"
 
 #include <iostream>
+#include <iterator>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
+#include "platform/parallel_runs.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
 
@@ -28,7 +31,14 @@ bool AppendEntry(std::vector<std::string>& list, long& count, const std::string&
   }
 }
 
+// Lines a thread copies or frees at least when a long listing's page is
+// written or emptied: below this one thread is faster than several.
+constexpr size_t kLinesPerThread = 20000;
+
 void EmptyList(std::vector<std::string>& list, long& count) {
+  ForEachRun(list.size(), kLinesPerThread, 0, [&list](size_t first, size_t end) {
+    for (size_t k = first; k < end; ++k) std::string().swap(list[k]);
+  });
   list.assign(2, std::string());
   count = 0;
 }
@@ -61,7 +71,37 @@ void WriteLine(AppState& state, std::string text) {
   WriteOutLine(state);
 }
 
+void WriteLines(AppState& state, std::vector<std::string>&& lines) {
+  if (lines.empty()) return;
+  ReportBuffer& r = state.report;
+  const size_t dataCount = static_cast<size_t>(r.DataLineCount), pageCount = static_cast<size_t>(r.PageLineCount);
+  try {
+    r.DataLines.reserve(dataCount + lines.size() + 1);
+    r.PageLines.reserve(pageCount + lines.size() + 1);
+    r.DataLines.resize(dataCount + lines.size());  // the spare entry goes after the new lines
+    ForEachRun(lines.size(), kLinesPerThread, 0, [&](size_t first, size_t end) {
+      for (size_t k = first; k < end; ++k) r.DataLines[dataCount + k] = lines[k];
+    });
+  } catch (const std::exception&) {
+    // too many to take at once: line by line, each lost line saying so
+    r.DataLines.resize(dataCount);
+    r.DataLines.emplace_back();
+    for (std::string& line : lines) WriteLine(state, std::move(line));
+    return;
+  }
+  r.DataLines.emplace_back();
+  r.DataLineCount += static_cast<long>(lines.size());
+  r.OutLine = lines.back();
+  // the page takes the lines themselves, in the room reserved for them
+  r.PageLines.resize(pageCount);
+  r.PageLines.insert(r.PageLines.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+  r.PageLines.emplace_back();
+  r.PageLineCount += static_cast<long>(lines.size());
+}
+
 void ReportBufferSink::WriteLine(const std::string& line) { halcyra::WriteLine(state_, line); }
+
+void ReportBufferSink::WriteLines(std::vector<std::string>&& lines) { halcyra::WriteLines(state_, std::move(lines)); }
 
 void StartNewPage(AppState& state) {
   if (ReportDisplay* display = state.services.reportDisplay) display->LoadDataWindow(state);

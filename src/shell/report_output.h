@@ -13,6 +13,8 @@ namespace halcyra {
 void WriteOutLine(AppState& state);    // appends OutLine to both lists; OutLine keeps its text
 void WriteBlankLine(AppState& state);  // appends an empty line to both lists; OutLine is left empty
 void WriteLine(AppState& state, std::string text);  // OutLine := text, then WriteOutLine
+// Each line as WriteLine would write it, in one go: a long listing's page.
+void WriteLines(AppState& state, std::vector<std::string>&& lines);
 void StartNewPage(AppState& state);     // empties the page; ends a dated listing
 void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
 
@@ -21,6 +23,7 @@ class ReportBufferSink : public LineSink {
  public:
   explicit ReportBufferSink(AppState& state) : state_(state) {}
   void WriteLine(const std::string& line) override;
+  void WriteLines(std::vector<std::string>&& lines) override;
 
  private:
   AppState& state_;

@@ -13,6 +13,11 @@ class LineSink {
   virtual ~LineSink() = default;
   virtual void WriteLine(const std::string& line) = 0;
   void WriteBlankLine() { WriteLine(std::string()); }
+  // Many lines at once, in order; a sink that can take them faster than
+  // one by one (a long listing's page) does so.
+  virtual void WriteLines(std::vector<std::string>&& lines) {
+    for (const std::string& line : lines) WriteLine(line);
+  }
 };
 
 // Keeps the lines it is given.
