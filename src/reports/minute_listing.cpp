@@ -48,6 +48,7 @@ std::optional<std::vector<MinuteAspect>> FindMinuteAspects(AppState& state, cons
     return std::vector<MinuteAspect>{};
   }
 
+  if (stopAll.stop_requested()) return std::nullopt;
   // The vector library behind the ephemeris series picks its code path on
   // its first call, through a pointer of its own: make that call here,
   // before the threads.

@@ -2,6 +2,7 @@
 // chart driver: Transit Interpretations with the Data window's More menu,
 // the transit-listing options window and planetary hours.
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTimer>
@@ -13,12 +14,14 @@
 #include "chart_input/ui/input_windows.h"
 #include "core/calendar.h"
 #include "core/chart_driver.h"
+#include "platform/gui/busy_pointer.h"
 #include "gui_test_support.h"
 #include "reports/report_fixture.h"
 #include "reports/ui/diur_opt_window.h"
 #include "reports/ui/listing_commands.h"
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/settings_files.h"
+#include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
 
 namespace halcyra {
@@ -130,6 +133,50 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
   EXPECT_EQ(page[11].substr(0, 15) + page[11].substr(20, 12), "  01 Jun 2024    Moon      ");
   EXPECT_EQ(s.report.DataLineCount, s.report.PageLineCount);  // buffer emptied first
   EXPECT_TRUE(w->isEnabled());
+}
+
+// A year's listing cancelled from its progress window, which shows Cancel
+// and takes all input while the listing works: the page on view, the data
+// buffer and the chart sets stay as they were.
+TEST_F(ListingWindowsTest, ListingCancelledFromTheProgressWindow) {
+  AppState& s = App();
+  const struct {
+    const char* what;
+    std::function<void(StatusDlg&)> cancel;
+  } ways[] = {
+      {"Cancel", [](StatusDlg& d) { d.cmdCancel->click(); }},
+      {"Escape",
+       [](StatusDlg& d) {
+         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+         QApplication::sendEvent(&d, &escape);
+       }},
+      {"close control", [](StatusDlg& d) { d.close(); }},
+  };
+  for (const auto& way : ways) {
+    item("mnuDataNatalData")->trigger();
+    const std::vector<std::string> shown = testing::LastPageLines();
+    const ReportBuffer report = s.report;
+    const ChartSet working = s.chart.Working;
+    DiurOptWindow* w = ShowDiurOpt(s);
+    w->findChild<QLineEdit*>("txtDays")->setText("366");
+    bool offered = false;
+    QTimer::singleShot(0, [&] {
+      StatusDlg* status = TheStatusDlg();
+      ASSERT_NE(status, nullptr);
+      offered = status->cmdCancel->isVisible() && status->windowModality() == Qt::ApplicationModal;
+      way.cancel(*status);
+    });
+    w->findChild<QPushButton*>("cmdList")->click();
+    EXPECT_TRUE(offered) << way.what;
+    EXPECT_EQ(TheStatusDlg(), nullptr) << way.what;
+    EXPECT_EQ(testing::LastPageLines(), shown) << way.what;
+    EXPECT_EQ(std::tuple(s.report.PageLines, s.report.PageLineCount, s.report.DataLines, s.report.DataLineCount),
+              std::tuple(report.PageLines, report.PageLineCount, report.DataLines, report.DataLineCount))
+        << way.what;
+    EXPECT_TRUE(s.chart.Working == working) << way.what;
+    EXPECT_TRUE(w->isEnabled()) << way.what;
+    EXPECT_FALSE(BusyPointerShown()) << way.what;
+  }
 }
 
 TEST_F(ListingWindowsTest, OrbsCommandAndAMissingOrbFile) {

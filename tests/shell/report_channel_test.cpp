@@ -170,6 +170,37 @@ TEST_F(ReportChannel, LostLineWarnsAndReportGoesOn) {
   EXPECT_EQ(LinesWithSpare(state.report.DataLines, 2), (std::vector<std::string>{"first", "after", ""}));
 }
 
+// Lines given in one go land as if written one by one: both lists, their
+// counts, the spare entry, OutLine and the last page. Long lists are copied
+// on several threads.
+TEST_F(ReportChannel, LinesInOneGoAsOneByOne) {
+  for (int n : {1, 3, 50000}) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= n; ++i) lines.push_back("listed line number " + std::to_string(i) + " of the page");
+    AppState oneByOne, inOneGo;
+    for (AppState* s : {&oneByOne, &inOneGo}) {
+      s->AppPath = state.AppPath;
+      WriteLine(*s, "in the data buffer only");
+      StartNewPage(*s);
+      WriteLine(*s, "heading");
+    }
+    for (const std::string& line : lines) WriteLine(oneByOne, line);
+    ReportBufferSink sink(inOneGo);
+    sink.WriteLines(std::vector<std::string>(lines));
+    const ReportBuffer& a = oneByOne.report;
+    const ReportBuffer& b = inOneGo.report;
+    EXPECT_EQ(std::tuple(b.PageLineCount, b.DataLineCount, b.OutLine),
+              std::tuple(a.PageLineCount, a.DataLineCount, a.OutLine))
+        << n;
+    EXPECT_EQ(LinesWithSpare(b.PageLines, b.PageLineCount), LinesWithSpare(a.PageLines, a.PageLineCount)) << n;
+    EXPECT_EQ(LinesWithSpare(b.DataLines, b.DataLineCount), LinesWithSpare(a.DataLines, a.DataLineCount)) << n;
+    ShowReport(oneByOne);
+    const std::string expected = LastPageBytes();
+    ShowReport(inOneGo);
+    EXPECT_EQ(LastPageBytes(), expected) << n;
+  }
+}
+
 using Pages = std::vector<std::vector<std::string>>;
 
 std::vector<std::string> Numbered(int count) {

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
+#include <stop_token>
 
 #include "platform/gui/busy_pointer.h"
 #include "platform/number_text.h"
@@ -132,23 +134,20 @@ void DiurOptWindow::cmdList_Click() {
   }
   setEnabled(false);  // one listing at a time
   SetBusyPointer(true);
-  ShowStatusDlg();
-  ListingProgress progress;
-  progress.report = ReportListingProgress;
+  std::stop_source cancel;
+  ShowStatusDlg()->OfferCancel([&cancel] { cancel.request_stop(); });
+  const ListingProgress progress{ReportCancellableListingProgress, cancel.get_token()};
   bool written = false;
+  std::optional<std::string> failure;
   try {
-    RunMinuteListing(state_, period, progress);
-    written = true;
+    written = RunMinuteListing(state_, period, progress);
   } catch (const StartupFileError& error) {
-    UnloadStatusDlg();
-    SetBusyPointer(false);
-    ShowMessage(error.what(), "Error!", MessageIcon::Critical, this);
+    failure = error.what();
   }
-  if (written) {
-    UnloadStatusDlg();
-    ShowReport(state_);
-    SetBusyPointer(false);
-  }
+  UnloadStatusDlg();
+  if (written) ShowReport(state_);
+  SetBusyPointer(false);
+  if (failure) ShowMessage(*failure, "Error!", MessageIcon::Critical, this);
   setEnabled(true);
 }
 

@@ -25,6 +25,11 @@ void ReportListingProgress(long done, long total) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void ReportCancellableListingProgress(long done, long total) {
+  ShowProgressBar(done, total);
+  QCoreApplication::processEvents();
+}
+
 void ListDiurnalHouses(AppState& state) {
   const long step = PositiveAnswer(InputBox("Minutes between rows:", "Table of Houses", " 60"));
   if (step == 0) return;

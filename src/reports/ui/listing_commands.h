@@ -14,4 +14,9 @@ void ListDiurnalHouses(AppState& state);
 // user input waits until the listing is done.
 void ReportListingProgress(long done, long total);
 
+// The progress of a listing that can be cancelled: the bar, and every event
+// handled, the progress window with its Cancel button being the only
+// window that takes input (StatusDlg::OfferCancel).
+void ReportCancellableListingProgress(long done, long total);
+
 }  // namespace halcyra

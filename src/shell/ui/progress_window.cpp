@@ -1,8 +1,12 @@
 #include "shell/ui/progress_window.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/gui/qb_colors.h"
 
@@ -39,6 +43,48 @@ StatusDlg::StatusDlg() {
   layout->addWidget(Picture2);
   bar = QPixmap(Picture2->size());
   bar.fill(Qt::white);
+  cmdCancel = new QPushButton("Cancel", this);
+  cmdCancel->setObjectName("cmdCancel");
+  cmdCancel->hide();
+  layout->addWidget(cmdCancel, 0, Qt::AlignHCenter);
+  connect(cmdCancel, &QPushButton::clicked, this, &StatusDlg::Cancel);
+}
+
+void StatusDlg::OfferCancel(std::function<void()> cancel) {
+  cancel_ = std::move(cancel);
+  // the listing hands events on while it works: only this window may take
+  // them (a window's modality takes effect when it is shown)
+  if (windowModality() != Qt::ApplicationModal) {
+    const bool shown = isVisible();
+    if (shown) hide();
+    setWindowModality(Qt::ApplicationModal);
+    if (shown) show();
+  }
+  cmdCancel->setEnabled(true);
+  cmdCancel->show();
+}
+
+void StatusDlg::Cancel() {
+  if (!cancel_) return;
+  const auto cancel = std::exchange(cancel_, nullptr);
+  cmdCancel->setEnabled(false);
+  cancel();
+}
+
+void StatusDlg::closeEvent(QCloseEvent* event) {
+  // closing is cancelling; the listing unloads the window when it has stopped
+  if (cmdCancel->isVisibleTo(this)) {
+    Cancel();
+    event->ignore();
+    return;
+  }
+  cancel_ = nullptr;
+  QWidget::closeEvent(event);
+}
+
+void StatusDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return Cancel();
+  QWidget::keyPressEvent(event);
 }
 
 std::optional<double> ProgressBarWidth(long done, long total, double scaleWidth) {
@@ -72,6 +118,7 @@ StatusDlg* ShowStatusDlg() {
 
 void UnloadStatusDlg() {
   if (g_statusDlg) {
+    g_statusDlg->cmdCancel->hide();
     g_statusDlg->close();
     g_statusDlg = nullptr;
   }

@@ -2,7 +2,10 @@
 // "StatusDlg", the "% Completed" window of the long listings, and its bar.
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 #include <optional>
+
+class QPushButton;
 
 namespace halcyra {
 
@@ -12,6 +15,20 @@ class StatusDlg : public QWidget {
   StatusDlg();
   QWidget* Picture2 = nullptr;  // the bar's picture box
   QPixmap bar;                  // what the bar shows; drawn on, never erased
+  QPushButton* cmdCancel = nullptr;  // shown for a listing that can be cancelled
+
+  // Shows Cancel and makes the window the only one that takes input: the
+  // button, Escape and the close control call `cancel` once, and the
+  // window stays until the listing unloads it.
+  void OfferCancel(std::function<void()> cancel);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Cancel();
+  std::function<void()> cancel_;
 };
 
 // Width of the bar for `done` of `total` in a box `scaleWidth` wide: the
