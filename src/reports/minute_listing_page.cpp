@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 #include "platform/number_format.h"
 #include "platform/parallel_runs.h"
@@ -23,9 +24,9 @@ constexpr size_t kLinesPerThread = 20000;
 
 std::string DateText(const ListingDay& d) { return FormatDateDdMmmYyyy(d.day, d.month, d.year); }
 
-// Writes the lines of one period, keeping the names and the date text of
-// the day last written so that a long listing builds each line with one
-// allocation.
+// Writes the lines of one period, keeping the names and the beginning of
+// the line of the minute last written (date and clock time) so that a long
+// listing builds each line with one allocation of its own length.
 class LineWriter {
  public:
   explicit LineWriter(const MinuteListingPeriod& period) : period_(period) {
@@ -34,23 +35,14 @@ class LineWriter {
   }
 
   std::string Line(const MinuteAspect& a) {
-    const long dayIndex = a.minute / 1440;
-    if (dayIndex != shownDay_) {
-      shownDay_ = dayIndex;
-      shownDate_ = DateText(DayOfMinute(period_.first, a.minute));
-    }
+    if (a.minute != shownMinute_) ShowMinute(a.minute);
+    const std::string& transit = Name(slotName_, a.transitSlot);
+    const std::string& aspect = Name(aspectName_, a.code);
+    const std::string& natal = Name(slotName_, a.natalSlot);
+    const std::string_view mark = a.code != kParallelCode ? "" : a.contraParallel ? "  CP" : "  P";
     std::string line;
-    line.reserve(64);
-    line += "  ";
-    line += shownDate_;
-    line += "  ";
-    line += ClockText(a.minute);
-    line += "  ";
-    line += Name(slotName_, a.transitSlot);
-    line += "  ";
-    line += Name(aspectName_, a.code);
-    line += Name(slotName_, a.natalSlot);
-    if (a.code == kParallelCode) line += a.contraParallel ? "  CP" : "  P";
+    line.reserve(minuteText_.size() + transit.size() + 2 + aspect.size() + natal.size() + mark.size());
+    line.append(minuteText_).append(transit).append("  ").append(aspect).append(natal).append(mark);
     return line;
   }
 
@@ -61,11 +53,18 @@ class LineWriter {
     return k >= 0 && k < static_cast<int>(N) ? names[static_cast<size_t>(k)] : none;
   }
 
+  void ShowMinute(long minute) {
+    if (minute / 1440 != shownMinute_ / 1440 || shownMinute_ < 0)
+      dateText_ = DateText(DayOfMinute(period_.first, minute));  // once a day, not once a line
+    shownMinute_ = minute;
+    minuteText_ = "  " + dateText_ + "  " + ClockText(minute) + "  ";
+  }
+
   const MinuteListingPeriod& period_;
   std::array<std::string, ListingSlots + 1> slotName_;
   std::array<std::string, 17> aspectName_;
-  long shownDay_ = -1;
-  std::string shownDate_;
+  long shownMinute_ = -1;
+  std::string dateText_, minuteText_;
 };
 
 // The lines of the aspects; a long listing writes runs of them at once.
