@@ -23,10 +23,10 @@ QPointer<VoruvEdudWindow> g_window;
 constexpr int MeasuredSignGlyph = SignGlyphBase + 3;  // Gemini
 constexpr int SunGlyph = PointGlyphBase + Sun;
 
-QFont GlyphFont(const StripFont& spec) {
+QFont GlyphFont(const StripFont& strip) {
   QFont font("Orvane");
-  font.setPointSizeF(spec.size);
-  font.setBold(spec.bold);
+  font.setPointSizeF(strip.size);
+  font.setBold(strip.bold);
   return font;
 }
 
