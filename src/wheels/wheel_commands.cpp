@@ -29,14 +29,16 @@ void CopyPoints(PointArray& to, const PointArray& from) {
   for (int p = 1; p <= NumPoints; ++p) to[p] = from[p];
 }
 
-// The place of the natal chart into a wheel set, for its captions.
+// The date, place and sidereal time of the natal chart into a wheel set,
+// for its captions.
 void TakeNatalPlace(const AppState& state, ChartSet& set) {
-  set.DateText = state.input.NatalDateText;
-  set.SiderealText = state.chart.Natal.SiderealText;
-  set.GeoLong = state.input.NatalGeoLong;
-  set.GeoLat = state.input.NatalGeoLat;
-  set.EWText = state.input.NatalEWText;
-  set.NSText = state.input.NatalNSText;
+  const ChartSet& natal = state.chart.Natal;
+  set.DateText = natal.DateText;
+  set.SiderealText = natal.SiderealText;
+  set.GeoLong = natal.GeoLong;
+  set.GeoLat = natal.GeoLat;
+  set.EWText = natal.EWText;
+  set.NSText = natal.NSText;
 }
 
 // The natal set, with its place, into the first wheel set.

@@ -30,18 +30,11 @@ QFont GlyphFont(const StripFont& strip) {
   return font;
 }
 
-// The natal chart with its moment and place as the input gave them.
+// The natal chart, which carries its moment and place, with the A.M./P.M.
+// the natal window's caption shows.
 ChartSet NatalStripChart(const AppState& state) {
-  const ChartInput& in = state.input;
   ChartSet chart = state.chart.Natal;
-  chart.DateText = in.NatalDateText;
-  chart.ClockTime = in.NatalClockTime;
-  chart.AmPm = in.NatalAmPmCaption;
-  chart.Zone = in.NatalTZ;
-  chart.GeoLong = in.NatalGeoLong;
-  chart.GeoLat = in.NatalGeoLat;
-  chart.EWText = in.NatalEWText;
-  chart.NSText = in.NatalNSText;
+  chart.AmPm = state.input.NatalAmPmCaption;
   return chart;
 }
 
