@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/angle_helpers.h"
+#include "reports/aspect_finder.h"
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
 #include "reports/report_names.h"
@@ -214,8 +215,7 @@ std::array<double, ArabianPartCount> ArabianPartLongitudes(const ChartSet& natal
 }
 
 int PartAspectKind(double part, double point, const OptionTables& options) {
-  double s = std::fabs(part - point);
-  if (s > 180) s = 360 - s;
+  const double s = LongitudeSeparation(part, point);
   for (int k = 0; k < static_cast<int>(std::size(kAspectKinds)); ++k) {
     const PartAspectKindRow& row = kAspectKinds[k];
     const float orb = options.OptionValues[row.orbOption];

@@ -48,4 +48,22 @@ OrbTest TestAspectWithinOrb(const OptionTables& options, int first, int second, 
   return result;
 }
 
+ArcSide ArcSideOf(double diff) {
+  if ((0 < diff && diff < 180) || diff < -180) return ArcSide::Ahead;
+  if ((-180 < diff && diff < 0) || diff > 180) return ArcSide::Behind;
+  return ArcSide::Neither;
+}
+
+OrbPhase OrbPhaseOf(double signedOrb) {
+  if (signedOrb < -PartileTolerance) return OrbPhase::ShortOfExact;
+  if (signedOrb > PartileTolerance) return OrbPhase::PastExact;
+  return OrbPhase::Partile;
+}
+
+AspectCourse AspectCourseOf(ArcSide side, OrbPhase phase) {
+  if (phase == OrbPhase::Partile || side == ArcSide::Neither) return AspectCourse::Neither;
+  return (phase == OrbPhase::ShortOfExact) == (side == ArcSide::Ahead) ? AspectCourse::Closing
+                                                                       : AspectCourse::Opening;
+}
+
 }  // namespace halcyra

@@ -30,4 +30,22 @@ struct OrbTest {
 // only. The result does not depend on the order of the two points.
 OrbTest TestAspectWithinOrb(const OptionTables& options, int first, int second, double separation);
 
+// Just under one minute of arc (not exactly 1/60): within it an aspect is partile.
+inline constexpr double PartileTolerance = 0.0166666;
+
+// Where the first of two points stands from the second on the shorter arc,
+// which may cross 0 Aries; diff is the first longitude less the second
+// (-360 to 360). Exactly together or opposite it is neither.
+enum class ArcSide { Neither, Ahead, Behind };
+ArcSide ArcSideOf(double diff);
+
+// A signed orb short of exact, within the partile tolerance, or past exact.
+enum class OrbPhase { ShortOfExact, Partile, PastExact };
+OrbPhase OrbPhaseOf(double signedOrb);
+
+// Whether an aspect closes or opens for a first point moving forward faster
+// than the second; neither when partile or exactly together or opposite.
+enum class AspectCourse { Neither, Closing, Opening };
+AspectCourse AspectCourseOf(ArcSide side, OrbPhase phase);
+
 }  // namespace halcyra

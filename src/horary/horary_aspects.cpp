@@ -5,6 +5,7 @@
 #include "horary/aspect_within_orb.h"
 #include "horary/speed_order.h"
 #include "platform/number_format.h"
+#include "reports/aspect_finder.h"
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
 #include "reports/report_names.h"
@@ -19,20 +20,18 @@ constexpr int ChironPosition = 13;
 }  // namespace
 
 std::string HoraryAspectQualifier(double diff, double signedOrb, int code, bool fasterRetrograde) {
-  if (-PartileTolerance <= signedOrb && signedOrb <= PartileTolerance) return "partile";
-  // Ahead or behind on the shorter arc, which may cross 0 Aries.
-  const bool ahead = (0 < diff && diff < 180) || diff < -180;
-  const bool behind = (-180 < diff && diff < 0) || diff > 180;
-  const bool shortOfExact = signedOrb < -PartileTolerance;
-  const bool pastExact = signedOrb > PartileTolerance;
-  const bool closing = (shortOfExact && ahead) || (pastExact && behind);
-  const bool opening = (shortOfExact && behind) || (pastExact && ahead);
+  const OrbPhase phase = OrbPhaseOf(signedOrb);
+  if (phase == OrbPhase::Partile) return "partile";
+  const ArcSide side = ArcSideOf(diff);
   std::string word;
-  if (closing) word = fasterRetrograde ? "sep" : "app";
-  if (opening) word = fasterRetrograde ? "app" : "sep";
+  switch (AspectCourseOf(side, phase)) {
+    case AspectCourse::Closing: word = fasterRetrograde ? "sep" : "app"; break;
+    case AspectCourse::Opening: word = fasterRetrograde ? "app" : "sep"; break;
+    case AspectCourse::Neither: break;
+  }
   if (code == ConjunctCode) return word;
-  if (behind) return word + ", sin ";
-  if (ahead) return word + ", dex ";
+  if (side == ArcSide::Behind) return word + ", sin ";
+  if (side == ArcSide::Ahead) return word + ", dex ";
   return word;
 }
 
@@ -46,8 +45,7 @@ std::vector<std::vector<HoraryAspect>> HoraryAspectBlocks(const ChartSet& natal,
       if (j == ChironPosition || j == i) continue;
       const int pI = order[i], pJ = order[j];
       const double diff = natal.Long[pI] - natal.Long[pJ];
-      double separation = std::fabs(diff);
-      if (separation > 180) separation = 360 - separation;
+      const double separation = LongitudeSeparation(natal.Long[pI], natal.Long[pJ]);
       const OrbTest test = TestAspectWithinOrb(options, pI, pJ, separation);
       if (test.code == NoAspectCode) continue;
       // Only the faster of two planets says how the aspect moves.

@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "horary/aspect_within_orb.h"
 #include "state/chart_set.h"
 #include "state/line_sink.h"
 #include "state/option_tables.h"
 
 namespace halcyra {
-
-// Just under one minute of arc (not exactly 1/60): within it an aspect is partile.
-inline constexpr double PartileTolerance = 0.0166666;
 
 struct HoraryAspect {
   int first = 0, second = 0;  // the block's point, then the other point

@@ -5,13 +5,12 @@
 #include <utility>
 
 #include "horary/speed_order.h"
+#include "reports/aspect_finder.h"
 #include "horary/zodiac.h"
 
 namespace halcyra {
 
 namespace {
-
-constexpr double kPartile = 0.0166666;
 
 // Points 1 to 15 by degree within the sign, as the exchange sort leaves
 // them: each position takes every later point whose degree is not above
@@ -86,20 +85,23 @@ std::vector<MoonOrbAspect> MoonAspectsWithinOrb(const ChartSet& natal, const Opt
   for (int position = 1; position <= LastMainPoint; ++position) {
     const int p = order[position];
     if (p == body) continue;
-    const double diff = natal.Long[body] - natal.Long[p];
-    double separation = std::fabs(diff);
-    if (separation > 180) separation = 360 - separation;
+    const double separation = LongitudeSeparation(natal.Long[body], natal.Long[p]);
     MoonOrbAspect a{body, p, TestAspectWithinOrb(options, body, p, separation)};
     if (a.orb.code == NoAspectCode) continue;
     if (p < Ascendant) {
-      const bool ahead = (diff > 0 && diff < 180) || diff < -180;
-      const bool behind = (diff > -180 && diff < 0) || diff > 180;
-      const double d = a.orb.signedOrb;
-      if ((ahead && d < -kPartile) || (behind && d > kPartile)) a.motion = OrbMotion::Applying;
-      else if ((ahead && d > kPartile) || (behind && d < -kPartile)) a.motion = OrbMotion::Separating;
-      else if (d >= -kPartile && d <= kPartile) a.motion = OrbMotion::Partile;
+      const ArcSide side = ArcSideOf(natal.Long[body] - natal.Long[p]);
+      const OrbPhase phase = OrbPhaseOf(a.orb.signedOrb);
+      switch (AspectCourseOf(side, phase)) {
+        case AspectCourse::Closing: a.motion = OrbMotion::Applying; break;
+        case AspectCourse::Opening: a.motion = OrbMotion::Separating; break;
+        case AspectCourse::Neither:
+          a.motion = phase == OrbPhase::Partile ? OrbMotion::Partile : OrbMotion::None;
+          break;
+      }
       if (a.motion != OrbMotion::Partile && a.orb.code != ConjunctCode)
-        a.side = behind ? OrbSide::Sinister : ahead ? OrbSide::Dexter : OrbSide::None;
+        a.side = side == ArcSide::Behind  ? OrbSide::Sinister
+                 : side == ArcSide::Ahead ? OrbSide::Dexter
+                                          : OrbSide::None;
     }
     aspects.push_back(a);
   }

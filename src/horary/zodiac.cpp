@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "reports/aspect_finder.h"
 #include "reports/report_columns.h"
 #include "state/shared_tables.h"
 
@@ -21,8 +22,7 @@ int WholeDegreeInSign(double longitude) {
 bool InViaCombusta(double longitude) { return longitude >= 195 && longitude < 225; }
 
 double SolarDistance(double sunLongitude, double planetLongitude) {
-  const double d = std::fabs(sunLongitude - planetLongitude);
-  return d > 180 ? 360 - d : d;
+  return LongitudeSeparation(sunLongitude, planetLongitude);
 }
 
 std::string NameOf(int point) {
