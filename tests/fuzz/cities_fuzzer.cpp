@@ -5,12 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halcyra;
-  for (const std::string& line : fuzz::Lines(data, size)) {
-    const auto city = ParseCityLine(line);
-    if (!city) continue;
-    const std::string written = FormatCityLine(*city);
-    const auto again = ParseCityLine(written);
-    if (!again || FormatCityLine(*again) != written) fuzz::Broken("a city entry did not read back");
-  }
+  fuzz::CheckLinesReadBack(data, size, ParseCityLine, FormatCityLine, "a city entry did not read back");
   return 0;
 }

@@ -30,10 +30,7 @@ inline const std::string& ScratchFolder() {
 
 inline std::string WriteScratchFile(const std::string& name, const uint8_t* data, size_t size) {
   const std::string path = ScratchFolder() + "/" + name;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
+  if (!WriteWholeFile(path, Text(data, size))) std::abort();
   return path;
 }
 
@@ -41,6 +38,19 @@ inline std::string WriteScratchFile(const std::string& name, const uint8_t* data
 [[noreturn]] inline void Broken(const char* what) {
   std::fprintf(stderr, "broken: %s\n", what);
   std::abort();
+}
+
+// Every line `parse` reads is written by `format` to a line that reads back
+// to the same entry: saving an entry loses nothing.
+template <class Parse, class Format>
+void CheckLinesReadBack(const uint8_t* data, size_t size, Parse parse, Format format, const char* what) {
+  for (const std::string& line : Lines(data, size)) {
+    const auto entry = parse(line);
+    if (!entry) continue;
+    const std::string written = format(*entry);
+    const auto again = parse(written);
+    if (!again || format(*again) != written) Broken(what);
+  }
 }
 
 }  // namespace halcyra::fuzz

@@ -5,12 +5,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace halcyra;
-  for (const std::string& line : fuzz::Lines(data, size)) {
-    const auto entry = ParseNameLine(line);
-    if (!entry) continue;
-    const std::string written = FormatNameLine(*entry);
-    const auto again = ParseNameLine(written);
-    if (!again || FormatNameLine(*again) != written) fuzz::Broken("a names entry did not read back");
-  }
+  fuzz::CheckLinesReadBack(data, size, ParseNameLine, FormatNameLine, "a names entry did not read back");
   return 0;
 }
