@@ -15,77 +15,37 @@ namespace {
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-std::vector<float> ReadList(const std::string& text, size_t size, float previous = -1) {
-  const std::string dir = testing::ScratchDir("value-list");
-  WriteFile(dir + "/LIST.ORB", text);
-  std::vector<float> values(size, previous);
-  ReadValueListFile(dir + "/LIST.ORB", values);
-  return values;
-}
-
-TEST(ValueListFile, ValueInTheFirstSevenColumnsCommentAfter) {
-  const auto v = ReadList(
-      "  3.5 conjunction orb\r\n"   // blanks before the value, comment after
-      "1 5    spaced digits\r\n"     // blanks inside the field are skipped
-      "1234567890 long value\r\n"    // only seven columns count
-      "-2.25\r\n"                    // no comment at all
-      "letters\r\n"                  // no number reads 0
-      "   \r\n"                      // blanks only: 0, and reading goes on
-      "&H10   hexadecimal\r\n"
-      "7\n",                         // a line ended by LF alone
-      9);
-  EXPECT_EQ(v, (std::vector<float>{3.5f, 15, 1234567, -2.25f, 0, 0, 16, 7, -1}));
-  // An empty line ends the list; elements not reached keep their values.
-  EXPECT_EQ(ReadList("1\r\n2\r\n\r\n4\r\n5\r\n", 5, 9), (std::vector<float>{1, 2, 9, 9, 9}));
-  // Lines beyond the table are ignored.
-  std::string text;
-  for (int k = 1; k <= 250; ++k) text += std::to_string(k) + "      line\r\n";
-  const auto full = ReadList(text, 244);
-  EXPECT_EQ(std::pair(full.front(), full.back()), std::pair(1.0f, 244.0f));
-}
-
-// A value that no whole number or single-precision value can hold is refused
-// with the file and the line, and the table keeps every value it had.
-TEST(ValueListFile, ValuesBeyondRangeAreRefusedWithFileAndLine) {
-  const struct { const char* text; long line; } cases[] = {
-      {"1\r\n2\r\n1e30   home longitude\r\n", 3},
-      {"1e39\r\n", 1},                   // beyond single precision
-      {"-3e9\r\n", 1},                   // beyond a 32-bit whole number
-      {"1\r\n9e9   a comment\r\n", 2},
+// LIST.ORB's text read into a table of four 9s: the values read, or the
+// line a refusal names (the table then unchanged).
+TEST(ValueListFile, ValuesInTheFirstSevenColumnsOrARefusalWithFileAndLine) {
+  const struct { const char* text; std::vector<float> values; long refusedLine; } cases[] = {
+      // blanks before the value, a comment after, blanks inside the field, seven columns only, no comment
+      {"  3.5 conjunction orb\r\n1 5    spaced digits\r\n1234567890 long value\r\n-2.25\r\n",
+       {3.5f, 15, 1234567, -2.25f}, 0},
+      // no number reads 0, blanks only too and reading goes on; hexadecimal; a line ended by LF alone
+      {"letters\r\n   \r\n&H10   hexadecimal\r\n7\n", {0, 0, 16, 7}, 0},
+      {"1\r\n2\r\n\r\n4\r\n", {1, 2, 9, 9}, 0},        // an empty line ends the list
+      {"1\r\n2\r\n3\r\n4\r\n5\r\n", {1, 2, 3, 4}, 0},  // lines beyond the table are ignored
+      {"2.1e9\r\n-2.1e9\r\n", {2.1e9f, -2.1e9f, 9, 9}, 0},
+      {"1\r\n2\r\n1e30   home longitude\r\n", {}, 3},
+      {"1e39\r\n", {}, 1},  // beyond single precision
+      {"-3e9\r\n", {}, 1},  // beyond a 32-bit whole number
+      {"1\r\n9e9   a comment\r\n", {}, 2},
   };
+  const std::string path = testing::ScratchDir("value-list") + "/LIST.ORB";
   for (const auto& c : cases) {
+    WriteFile(path, c.text);
+    std::vector<float> values(4, 9);
     try {
-      ReadList(c.text, 4, 9);
-      ADD_FAILURE() << "accepted: " << c.text;
+      ReadValueListFile(path, values);
+      EXPECT_EQ(std::pair(values, 0L), std::pair(c.values, c.refusedLine)) << c.text;
     } catch (const StartupFileError& error) {
-      EXPECT_EQ(std::pair(error.File, error.Line), std::pair(std::string("LIST.ORB"), c.line)) << c.text;
-      EXPECT_TRUE(std::string(error.what()).starts_with("LIST.ORB, line " + std::to_string(c.line) + ": the value"))
+      EXPECT_EQ(std::pair(error.File, error.Line), std::pair(std::string("LIST.ORB"), c.refusedLine)) << c.text;
+      EXPECT_TRUE(std::string(error.what()).starts_with("LIST.ORB, line " + std::to_string(c.refusedLine) + ": the value"))
           << error.what();
+      EXPECT_EQ(values, std::vector<float>(4, 9)) << "a refused file changes no element";
     }
   }
-  // Values just inside still read; a refused file changes no element.
-  EXPECT_EQ(ReadList("2.1e9\r\n-2.1e9\r\n", 2), (std::vector<float>{2.1e9f, -2.1e9f}));
-  const std::string dir = testing::ScratchDir("value-list-refused");
-  WriteFile(dir + "/OPTIONS.OPT", "5\r\n1e30\r\n");
-  std::vector<float> kept = {7, 8};
-  EXPECT_THROW(ReadValueListFile(dir + "/OPTIONS.OPT", kept), StartupFileError);
-  EXPECT_EQ(kept, (std::vector<float>{7, 8}));
-}
-
-TEST(ValueListFile, LoadersFillTheirTablesFromElementOne) {
-  AppState state;
-  state.AppPath = testing::ScratchDir("loaders");
-  WriteFile(state.AppPath + "/options.opt", "5\r\n6\r\n");  // found whatever the case
-  WriteFile(state.AppPath + "/Diurnal.orb", "1.5\r\n2.5\r\n");
-  WriteFile(state.AppPath + "/NAT2TRAN.orb", "8\r\n");
-  LoadOptionsFile(state);
-  LoadDiurnalOrbs(state);
-  state.options.OrbFileName = state.AppPath + "/NAT2TRAN.ORB";
-  LoadOrbFile(state);
-  const auto& o = state.options;
-  EXPECT_EQ((std::vector<float>{o.OptionValues[0], o.OptionValues[1], o.OptionValues[2], o.DiurnalOrb[2],
-                                o.AspectOrb[1], o.AspectOrb[2]}),
-            (std::vector<float>{0, 5, 6, 2.5f, 8, 0}));
 }
 
 AppState StateWithIni(const std::string& name, const std::string& iniText) {
@@ -110,6 +70,8 @@ TEST(IniFile, FirstRunWritesTheDefaults) {
   EXPECT_FALSE(SaveIniSettings(state)) << "an unwritable folder is reported";
 }
 
+// Values unlike the defaults, a fraction and the atlas folder's line among
+// them, read back to the same lines.
 TEST(IniFile, WrittenValuesReadBackTheSame) {
   AppState state = StateWithIni("ini-round-trip", "");
   const IniSettings& ini = state.ini = {
@@ -119,16 +81,12 @@ TEST(IniFile, WrittenValuesReadBackTheSame) {
       .NamesFileName = "/home/user/charts/FAMILY.FIL", .CityFileName = "/home/user/charts/EUROPE.LL",
       .AtlasDir = "/opt/atlas", .StartScale = 300, .EuropeanChart = 1, .TransitSelection = std::string(84, '0')};
   ASSERT_TRUE(SaveIniSettings(state));
-  const auto lines = ReadTextLines(state.AppPath + "/Orvane.INI");
-  ASSERT_TRUE(lines);
-  ASSERT_EQ(lines->size(), 21u);
-  EXPECT_EQ((*lines)[4], "OrvaneTop=-300");
-  EXPECT_EQ((*lines)[17], "AtlasDir=/opt/atlas");
-
+  EXPECT_EQ(ReadTextLines(state.AppPath + "/Orvane.INI").value_or(std::vector<std::string>{}).at(17),
+            "AtlasDir=/opt/atlas");
   AppState reread;
   reread.AppPath = state.AppPath;
   LoadIniSettings(reread);
-  EXPECT_EQ(IniFileLines(reread.ini), IniFileLines(ini)) << "every value read back writes the same line";
+  EXPECT_EQ(IniFileLines(reread.ini), IniFileLines(ini));
   EXPECT_EQ(reread.ini.AstrLineTop, 7000.5);
 }
 
