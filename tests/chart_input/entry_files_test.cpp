@@ -1,6 +1,5 @@
-// The names, city and time-zone files: their lines both ways, bad lines
-// skipped with one message, a new names entry saved without losing anything
-// already in the file, and the files we ship.
+// The names, city and time-zone files: their lines both ways, bad lines skipped
+// with one message, a names entry saved losing nothing, and the files we ship.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -34,84 +33,61 @@ TEST(EntryLines, ReadAndWrittenAsTheTableSays) {
     else if (kind == "bad zone") EXPECT_FALSE(ParseZoneLine(line)) << line << ": " << c.at(2);
     else ADD_FAILURE() << "unknown kind " << kind;
   }
-  // Fields from lower-case markers; the name keeps its commas.
-  const auto ada = ParseNameLine("Ada, Countess of Lovelace,12,10,1815,1,0,pm,0,0,7,W,51,30,n");
-  ASSERT_TRUE(ada && ada->HasMoment && ada->HasPlace);
-  EXPECT_EQ(ada->Name, "Ada, Countess of Lovelace");
-  const MomentTexts& m = ada->Moment;
-  const PlaceTexts& p = ada->Place;
-  EXPECT_EQ(std::tuple(m.Month, m.Day, m.Year, m.Hour, m.Minute, m.PM), std::tuple("12", "10", "1815", "1", "0", true));
-  EXPECT_EQ(std::tuple(p.TZ, p.LongDeg, p.LongMin, p.East, p.LatDeg, p.LatMin, p.South),
-            std::tuple("0", "0", "7", false, "51", "30", false));
+  // Markers in lower case; the name keeps its commas.
+  EXPECT_EQ(FormatNameLine(*ParseNameLine("Ada, Countess of Lovelace,12,10,1815,1,0,pm,0,0,7,W,51,30,n")),
+            "Ada, Countess of Lovelace,12,10,1815,1,0,PM,0,0,7,W,51,30,N");
   EXPECT_FALSE(ParseNameLine("Now,,,,,,,,,,,,,")->HasMoment || ParseNameLine("Now,,,,,,,,,,,,,")->HasPlace);
 }
 
-TEST(NamesFile, EntryFromTheNatalBoxes) {
-  // month, day, year, hour, minute, zone, longitude, latitude, P.M., east
-  const InputBoxTexts b{"05", "014", "1990", "3", "07", "-5.3", "77", "13", "28", "37", true, true};
-  EXPECT_EQ(FormatNameLine(NameEntryFromBoxes("  New chart ", b)), "New chart,5,14,1990,3,7,PM,-5.30,77,13,E,28,37,N");
-  EXPECT_EQ(NameRefusal("Jane"), "");
-  for (const char* refused : {"   ", ";comment", "two\nlines"}) EXPECT_NE(NameRefusal(refused), "") << refused;
+// Natal boxes as Names > Save writes them and the names list reads them back.
+std::optional<NameEntry> SavedEntry(const InputBoxTexts& boxes) {
+  return ParseNameLine(FormatNameLine(NameEntryFromBoxes("Chart", boxes)));
 }
 
-// What Names > Save writes for natal boxes the checks accept, the names list
-// reads back into boxes that the checks accept again and that give the same
-// chart input: every zone from -14 to 13 in hundredths (minutes of 60 and
-// more included), every whole coordinate, every clock time.
+// Natal boxes the checks accept are saved to a names line that reads back
+// into boxes the checks accept again and that give the same chart input:
+// every zone from -14 to 13 in hundredths (minutes of 60 and more included),
+// every whole coordinate and, with them, every clock time.
 TEST(NamesFile, EverythingTheChecksAcceptReadsBackToTheSameChart) {
-  auto readBack = [](const InputBoxTexts& typed) -> std::optional<InputBoxTexts> {
-    const auto entry = ParseNameLine(FormatNameLine(NameEntryFromBoxes("Chart", typed)));
-    if (!entry) return std::nullopt;
-    const MomentTexts& m = entry->Moment;
-    const PlaceTexts& p = entry->Place;
-    return InputBoxTexts{m.Month, m.Day, m.Year, m.Hour, m.Minute, p.TZ, p.LongDeg, p.LongMin,
-                         p.LatDeg, p.LatMin, m.PM, p.East, p.South};
-  };
   AppState state;
   auto chartOf = [&state](const InputBoxTexts& boxes) {
     ParseNatalInput(state, boxes);
     const ChartInput& in = state.input;
     return std::tuple(in.NatalDateText, in.NatalClockTime, in.NatalAmPm, in.NatalTZ, in.NatalGeoLong, in.NatalGeoLat);
   };
-  std::vector<InputBoxTexts> accepted;
   const InputBoxTexts base{"5", "14", "1990", "3", "7", "5", "84", "23", "33", "45", true, false, false};
+  std::vector<InputBoxTexts> accepted;
   for (int hundredths = -1400; hundredths <= 1300; ++hundredths) {
-    InputBoxTexts b = base;
+    InputBoxTexts& b = accepted.emplace_back(base);
     b.TZ = std::to_string(hundredths / 100.0);
     b.East = hundredths % 2 != 0;
-    accepted.push_back(b);
   }
   for (int degrees = 0; degrees <= 180; ++degrees)
     for (int minutes = 0; minutes <= 59; ++minutes) {
-      InputBoxTexts b = base;
+      InputBoxTexts& b = accepted.emplace_back(base);
       b.LongDeg = std::to_string(degrees), b.LongMin = std::to_string(minutes);
       b.LatDeg = std::to_string(degrees / 2), b.LatMin = std::to_string(59 - minutes);
       b.South = degrees % 2 != 0;
-      accepted.push_back(b);
-    }
-  for (int hour = 0; hour <= 12; ++hour)
-    for (int minute = 0; minute <= 59; ++minute) {
-      InputBoxTexts b = base;
-      b.Hour = std::to_string(hour), b.Minute = std::to_string(minute), b.PM = minute % 2 != 0;
-      accepted.push_back(b);
+      b.Hour = std::to_string(degrees % 13), b.Minute = std::to_string(minutes), b.PM = degrees / 13 % 2 != 0;
     }
   int checked = 0;
   for (const InputBoxTexts& typed : accepted) {
     if (!NatalBoxesAcceptable(typed)) continue;  // the checks refuse it: nothing to save
-    const auto back = readBack(typed);
-    ASSERT_TRUE(back) << "zone " << typed.TZ << " long " << typed.LongDeg << "." << typed.LongMin << " lat "
-                      << typed.LatDeg << "." << typed.LatMin << " time " << typed.Hour << "." << typed.Minute;
-    EXPECT_TRUE(NatalBoxesAcceptable(*back)) << "zone " << typed.TZ;
-    EXPECT_EQ(chartOf(*back), chartOf(typed)) << "zone " << typed.TZ << " long " << typed.LongDeg << "."
-                                              << typed.LongMin << " time " << typed.Hour << "." << typed.Minute;
+    const std::string what = "zone " + typed.TZ + " long " + typed.LongDeg + "." + typed.LongMin + " lat " +
+                             typed.LatDeg + "." + typed.LatMin + " time " + typed.Hour + "." + typed.Minute;
+    const auto entry = SavedEntry(typed);
+    ASSERT_TRUE(entry) << what;
+    const MomentTexts& m = entry->Moment;
+    const PlaceTexts& p = entry->Place;
+    const InputBoxTexts back{m.Month,  m.Day,    m.Year,    m.Hour, m.Minute, p.TZ,   p.LongDeg,
+                             p.LongMin, p.LatDeg, p.LatMin, m.PM,   p.East,   p.South};
+    EXPECT_TRUE(NatalBoxesAcceptable(back)) << what;
+    EXPECT_EQ(chartOf(back), chartOf(typed)) << what;
     ++checked;
   }
   EXPECT_GT(checked, 13000);
 }
 
-// A degree box with a fraction holds minutes of its own (12.5 is 12 degrees
-// 50 minutes, as the chart reads it): the names file keeps that place in
-// whole degrees and minutes, never a rounded degree with the typed minutes.
 TEST(NamesFile, FractionalDegreeBoxesKeepThePlaceTheChartReads) {
   struct Row {
     const char *deg, *min, *savedDeg, *savedMin;
@@ -121,8 +97,7 @@ TEST(NamesFile, FractionalDegreeBoxesKeepThePlaceTheChartReads) {
       {"45", "20.6", "45", "21"},    {"0.99", "0", "1", "39"},     {"89", "59.4", "89", "59"},
   };
   for (const Row& r : rows) {
-    const InputBoxTexts b{"5", "14", "1990", "3", "7", "5", r.deg, r.min, "33", "45", true, false, false};
-    const auto entry = ParseNameLine(FormatNameLine(NameEntryFromBoxes("Chart", b)));
+    const auto entry = SavedEntry({"5", "14", "1990", "3", "7", "5", r.deg, r.min, "33", "45", true, false, false});
     ASSERT_TRUE(entry) << r.deg << " " << r.min;
     EXPECT_EQ(std::tuple(entry->Place.LongDeg, entry->Place.LongMin), std::tuple(r.savedDeg, r.savedMin))
         << r.deg << " " << r.min;
@@ -139,22 +114,16 @@ TEST(EntryFiles, LoadSkipsBadLinesWithOneMessage) {
   ASSERT_TRUE(WriteTextLines(cities, {"; comment", "Atlanta, GA,84,23,W,33,45,N,5", "garbage", "Boston, MA,71,4,W,42,22,N,5"}));
   ASSERT_TRUE(WriteTextLines(zones, {"5,New York", "5.999,Nowhere"}));
   const LoadedNames loadedNames = LoadNamesFile(names);
-  ASSERT_EQ(loadedNames.Entries.size(), 2u);
-  EXPECT_EQ(loadedNames.Entries[1].Name, "Chart B");
+  EXPECT_EQ(loadedNames.Entries.size(), 2u);
   EXPECT_EQ(loadedNames.Problems.Message("names"),
             "Lines 4 and 6 of " + names + " are not valid names entries and were skipped.");
   const LoadedCities loadedCities = LoadCityFile(cities);
-  ASSERT_EQ(loadedCities.Entries.size(), 2u);
-  EXPECT_EQ(loadedCities.Entries[1].Name, "Boston, MA");
+  EXPECT_EQ(loadedCities.Entries.size(), 2u);
   EXPECT_EQ(loadedCities.Problems.Message("city"), "Line 3 of " + cities + " is not a valid city entry and was skipped.");
-  const LoadedZones loadedZones = LoadTimeZones(zones);
-  EXPECT_EQ(loadedZones.Entries.size(), 1u);
-  EXPECT_EQ(loadedZones.Problems.BadLines, std::vector<int>{2});
+  EXPECT_EQ(LoadTimeZones(zones).Problems.BadLines, std::vector<int>{2});
 
-  const LoadedNames missing = LoadNamesFile(dir + "/NONE.FIL");
-  EXPECT_TRUE(missing.Entries.empty());
-  EXPECT_EQ(missing.Problems.Message("names"), "The file " + dir + "/NONE.FIL cannot be read, so the list is empty.");
-  EXPECT_TRUE(LoadCityFile(dir + "/NONE.LL").Problems.Unreadable);
+  EXPECT_EQ(LoadNamesFile(dir + "/NONE.FIL").Problems.Message("names"),
+            "The file " + dir + "/NONE.FIL cannot be read, so the list is empty.");
 }
 
 TEST(NamesFile, SavingKeepsEveryExistingLine) {
@@ -197,16 +166,11 @@ TEST(EntryFiles, ShippedFiles) {
                            "Kathmandu, Nepal,85,19,E,27,43,N,-5.45"})
     EXPECT_TRUE(lines.count(line)) << line;
 
-  // Every standard offset once, west to east.
+  // Standard offsets of the tz database, the unusual ones among them.
   const LoadedZones zones = LoadTimeZones(ProgramFile(testing::SourceAppData(), "TZ.DAT"));
   EXPECT_FALSE(zones.Problems.Any()) << zones.Problems.Message("time-zone");
   std::set<std::string> offsets;
-  double previous = 100;
-  for (const ZoneEntry& z : zones.Entries) {
-    EXPECT_TRUE(offsets.insert(z.Zone.Text()).second) << "twice: " << z.Zone.Text();
-    EXPECT_LT(z.Zone.DotValue(), previous) << "out of order: " << z.Zone.Text();
-    previous = z.Zone.DotValue();
-  }
+  for (const ZoneEntry& z : zones.Entries) offsets.insert(z.Zone.Text());
   for (const char* zone : {"12", "11", "10", "9.30", "5", "3.30", "0", "-1", "-5.30", "-5.45", "-8.45", "-12.45", "-14"})
     EXPECT_TRUE(offsets.count(zone)) << zone;
 }

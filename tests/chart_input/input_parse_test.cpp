@@ -1,9 +1,7 @@
-// Parsing the input windows' texts into the chart input and the step record,
-// and the texts the windows are preset with.
+// Parsing the input windows' texts into the chart input and the step record.
 #include <gtest/gtest.h>
 
 #include "chart_input/input_parse.h"
-#include "chart_input/input_presets.h"
 
 namespace halcyra {
 namespace {
@@ -15,32 +13,20 @@ namespace {
 const InputBoxTexts kAtlanta{"5", "14", "1990", "3", "07", "4", "84", "23", "33", "45", true};
 const InputBoxTexts kSydney{"1", "26", "2000", "11", "30", "-5.30", "151", "12", "33", "52", false, true, true};
 
-TEST(InputParse, DateTextInEachOrder) {
-  // DateFormat, expected text for 5 March 1990 typed with leading zeros
-  for (const auto& [format, text] : {std::pair{0, "3/5/1990"}, {1, "5/3/1990"}, {2, "1990/3/5"}}) {
-    AppState state;
-    state.flags.DateFormat = format;
-    const InputBoxTexts boxes{"03", "05", "1990", "1", "00", "0", "0", "0", "0", "0"};
-    ParseNatalInput(state, boxes);
-    ParseTransitInput(state, boxes);
-    EXPECT_EQ(state.input.NatalDateText, text) << "DateFormat " << format;
-    EXPECT_EQ(state.input.TransitDateText, text) << "DateFormat " << format;
-    EXPECT_EQ(std::tuple(state.input.NatalMonthInt, state.input.NatalDayInt), std::tuple(3, 5));
-  }
-}
-
 TEST(InputParse, WestAndNorthPositiveEastAndSouthNegative) {
   AppState state;
+  state.flags.DateFormat = 2;  // year/month/day
   ParseNatalInput(state, kAtlanta);
   ParseTransitInput(state, kSydney);
   const ChartInput& in = state.input;
-  EXPECT_EQ(std::tuple(in.NatalYearInt, in.NatalAmPm, in.NatalAmPmCaption, in.EWText, in.NSText),
-            std::tuple(1990, "P.M.", "P.M.", "WEST", "NORTH"));
+  EXPECT_EQ(std::tuple(in.NatalDateText, in.NatalYearInt, in.NatalAmPm, in.NatalAmPmCaption, in.EWText, in.NSText),
+            std::tuple("1990/5/14", 1990, "P.M.", "P.M.", "WEST", "NORTH"));
   EXPECT_NEAR(in.NatalClockTime, 3.07, 1e-6);
   EXPECT_NEAR(in.NatalTZ, 4, 1e-6);
   EXPECT_NEAR(in.NatalGeoLong, 84.23, 1e-5);
   EXPECT_NEAR(in.NatalGeoLat, 33.45, 1e-5);
-  EXPECT_EQ(std::tuple(in.ChartAmPm, in.TransitEWText, in.TransitNSText), std::tuple("A.M.", "EAST", "SOUTH"));
+  EXPECT_EQ(std::tuple(in.TransitDateText, in.ChartAmPm, in.TransitEWText, in.TransitNSText),
+            std::tuple("2000/1/26", "A.M.", "EAST", "SOUTH"));
   EXPECT_NEAR(in.ChartClockTime, 11.30, 1e-6);
   EXPECT_NEAR(in.TransitTZ, -5.5, 1e-6);
   EXPECT_NEAR(in.TransitGeoLong, -151.12, 1e-4);
@@ -94,31 +80,6 @@ TEST(InputParse, ReadChartInputFieldsTakesTheWindowOfTheWheelAndStopsOnABlankBox
   InputMessages messages;
   EXPECT_FALSE(ReadChartInputFields(state, natal, natal, messages));
   EXPECT_EQ(std::tuple(state.chart.ChartReady, state.chart.InputError, state.step.Year), std::tuple(0, 1, 1777));
-}
-
-// The edges beyond the window tests' ordinary hours and home place of Chicago.
-TEST(InputPresets, HourBoxEdgesMomentAndHomePlaceTexts) {
-  // typed text, empty warning, rewritten text ("" = left alone), P.M. chosen
-  struct Case { const char* typed; bool empty; const char* text; bool pm; };
-  for (const Case& c : {Case{"", true, "", false}, {"00", false, "12", false}, {"24", false, "12", true}}) {
-    const HourBoxChange change = ApplyHourBoxRule(c.typed);
-    EXPECT_EQ(std::tuple(change.Empty, change.Rewrite ? change.Text : std::string(), change.ChoosePM),
-              std::tuple(c.empty, c.text, c.pm)) << "'" << c.typed << "'";
-  }
-  // clock hour, minute; hour box text (0 to 23, the box makes it 12-hour), P.M.
-  for (const auto& [hour, minute, hourText, pm] :
-       {std::tuple(0, 30, "0", false), {12, 0, "12", true}, {11, 59, "11", false}}) {
-    const MomentTexts t = MomentBoxTexts(ClockMoment{2024, 3, 9, hour, minute, 0});
-    EXPECT_EQ(std::tuple(t.Month, t.Day, t.Year, t.Hour, t.Minute, t.PM),
-              std::tuple("3", "9", "2024", hourText, std::to_string(minute), pm)) << hour;
-  }
-  // options 18 to 24: zone, longitude degrees, minutes, east (1), latitude degrees, minutes, south (2)
-  OptionTables options;
-  auto& v = options.OptionValues;
-  v[18] = -5.3f, v[19] = 88, v[20] = 22, v[21] = 1, v[22] = 22, v[23] = 32, v[24] = 2;
-  const PlaceTexts p = HomePlaceTexts(options);
-  EXPECT_EQ(std::tuple(p.TZ, p.LongDeg, p.LongMin, p.East, p.LatDeg, p.LatMin, p.South),
-            std::tuple("-5.30", "88", "22", true, "22", "32", true));
 }
 
 }  // namespace
