@@ -136,6 +136,7 @@ TEST(NamesFile, SavingKeepsEveryExistingLine) {
   EXPECT_EQ(*ReadWholeFile(path), "; header\r\nNow,,,,,,,,,,,,,\r\na line the list skipped\r\n"
                                   "Chart B,1,2,2003,4,5,AM,0,0,0,W,51,29,N\r\n"
                                   "Added,6,7,2008,9,10,PM,5,84,23,W,33,45,N\r\n");
+  for (const char* refused : {"   ", ";comment", "two\nlines"}) EXPECT_NE(NameRefusal(refused), "") << refused;
   // A new file is created with the one entry; a folder that cannot be
   // written, or a file that cannot be read, is left as it was.
   ASSERT_EQ(AppendNameEntry(dir + "/NEW.FIL", added), NameSaveResult::Saved);
