@@ -1,0 +1,56 @@
+// A line the report buffers cannot take: the buffer-full warning, the line
+// lost for the data buffer only, and the report going on.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "shell/report_output.h"
+
+namespace {
+int g_allocationsBeforeFailure = -1;  // allocations still to succeed before one fails; -1 never fails
+}  // namespace
+
+// Every allocation of this test program passes through here, so that the
+// test below can make one of them fail on purpose.
+void* operator new(std::size_t size) {
+  if (g_allocationsBeforeFailure == 0) {
+    g_allocationsBeforeFailure = -1;
+    throw std::bad_alloc();
+  }
+  if (g_allocationsBeforeFailure > 0) --g_allocationsBeforeFailure;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace halcyra {
+namespace {
+
+struct NoticeRecorder : ReportDisplay {
+  std::vector<std::string> notices;
+  void Notice(const std::string& text, const std::string& title, NoticeIcon) override {
+    notices.push_back(title + " " + text);
+  }
+};
+
+TEST(ReportBuffers, LostLineWarnsAndReportGoesOn) {
+  AppState state;
+  NoticeRecorder display;
+  state.services.reportDisplay = &display;
+  WriteLine(state, "first");
+  state.report.OutLine = std::string(200, 'x');  // too long to be stored without allocating
+  g_allocationsBeforeFailure = 0;                // the data buffer's copy of the line fails
+  WriteOutLine(state);
+  g_allocationsBeforeFailure = -1;
+  EXPECT_EQ(display.notices, std::vector<std::string>{std::string("Warning! ") + BufferFullText});
+  EXPECT_EQ(state.report.DataLineCount, 1) << "lost for the data buffer";
+  EXPECT_EQ(state.report.PageLineCount, 2) << "kept on the page";
+  WriteLine(state, "after");
+  EXPECT_EQ(display.notices.size(), 1u);
+  EXPECT_EQ(LinesWithSpare(state.report.DataLines, 2), (std::vector<std::string>{"first", "after", ""}));
+}
+
+}  // namespace
+}  // namespace halcyra
