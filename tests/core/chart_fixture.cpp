@@ -36,21 +36,20 @@ const StartupTables& ShippedTables() {
   return tables;
 }
 
-std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit) {
+std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit, const char* houseSystem,
+                                     float option218) {
   auto state = std::make_unique<AppState>();
   state->AppPath = StagedProgramDir();
   state->tables = ShippedTables();
-  state->options.HouseSystem = "P";
-  state->options.OptionValues[218] = 2;
+  state->options.HouseSystem = houseSystem;
+  state->options.OptionValues[218] = option218;
   SetInput(*state, natal, transit);
   return state;
 }
 
 std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChart& transit, const char* houseSystem,
                                         float option218) {
-  auto state = TypedState(natal, transit);
-  state->options.HouseSystem = houseSystem;
-  state->options.OptionValues[218] = option218;
+  auto state = TypedState(natal, transit, houseSystem, option218);
   ComputeChartSets(*state);
   return state;
 }

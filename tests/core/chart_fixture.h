@@ -1,16 +1,14 @@
 #pragma once
-// Typed charts for the core tests: the shipped start-up tables loaded once,
-// a Placidus chart with the Part of Fortune by sect, and typed moments and
-// places as the input windows leave them.
+// Typed charts for the core tests, with the shipped start-up tables.
 #include <memory>
 
 #include "state/app_state.h"
 
 namespace halcyra::testing {
 
-// A typed moment and place: 12-hour clock as hours + minutes / 100, zone in
-// decimal hours west positive, longitude and latitude as degrees + minutes
-// / 100, east and south negative.
+// A typed moment and place as the input windows leave them: 12-hour clock
+// and coordinates as whole units + minutes / 100, zone in hours west
+// positive, east and south negative.
 struct TypedChart {
   int year, month, day;
   double clock;
@@ -26,10 +24,10 @@ inline constexpr TypedChart kSydneyBirth{1990, 11, 2, 8.40, "P.M.", -10, -151.12
 
 // The start-up tables as the loader reads them from the staged program folder.
 const StartupTables& ShippedTables();
-// A fresh state with the tables, and the two charts typed in.
-std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit);
 void SetInput(AppState& state, const TypedChart& natal, const TypedChart& transit = kLondonTransit);
-// The same, computed by the chart driver.
+// A fresh state with the tables and the two charts typed in; then computed.
+std::unique_ptr<AppState> TypedState(const TypedChart& natal, const TypedChart& transit,
+                                     const char* houseSystem = "P", float option218 = 2);
 std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChart& transit,
                                         const char* houseSystem = "P", float option218 = 2);
 

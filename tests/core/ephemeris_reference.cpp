@@ -1,6 +1,7 @@
 #include "ephemeris_reference.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "core/moon_series.h"
 #include "core/perturbations_jupiter.h"
@@ -168,9 +169,10 @@ Orbit OuterOrbit(int row, Real T) {
   return o;
 }
 
-// The arguments of the perturbation series, never reduced.
+// The arguments of the perturbation series, never reduced; eta and theta
+// only for Uranus and Neptune, which also read a zeta of their own.
 struct Arguments {
-  Real nu, P, Q, S, V, W, zeta, psi, G, H;
+  Real nu, P, Q, S, V, W, zeta, psi, G, H, eta, theta;
 };
 
 Arguments PerturbationArguments(Real T) {
@@ -188,79 +190,55 @@ Arguments PerturbationArguments(Real T) {
   return g;
 }
 
-Real Factor(JupiterSaturnTrig f, const Arguments& g) {
-  using J = JupiterSaturnTrig;
-  switch (f) {
-    case J::One: return 1;
-    case J::SinV: return Sin(g.V);
-    case J::CosV: return Cos(g.V);
-    case J::Sin2V: return Sin(2 * g.V);
-    case J::Cos2V: return Cos(2 * g.V);
-    case J::SinW: return Sin(g.W);
-    case J::SinZeta: return Sin(g.zeta);
-    case J::Sin2Zeta: return Sin(2 * g.zeta);
-    case J::Sin3Zeta: return Sin(3 * g.zeta);
-    case J::Sin4Zeta: return Sin(4 * g.zeta);
-    case J::Sin5Zeta: return Sin(5 * g.zeta);
-    case J::CosZeta: return Cos(g.zeta);
-    case J::Cos2Zeta: return Cos(2 * g.zeta);
-    case J::Cos3Zeta: return Cos(3 * g.zeta);
-    case J::Cos4Zeta: return Cos(4 * g.zeta);
-    case J::Cos5Zeta: return Cos(5 * g.zeta);
-    case J::SinQ: return Sin(g.Q);
-    case J::Sin2Q: return Sin(2 * g.Q);
-    case J::Sin3Q: return Sin(3 * g.Q);
-    case J::Sin4Q: return Sin(4 * g.Q);
-    case J::CosQ: return Cos(g.Q);
-    case J::Cos2Q: return Cos(2 * g.Q);
-    case J::Cos3Q: return Cos(3 * g.Q);
-    case J::Cos4Q: return Cos(4 * g.Q);
-    case J::Sin2Psi: return Sin(2 * g.psi);
-    case J::Cos2Psi: return Cos(2 * g.psi);
-    case J::Sin3Psi: return Sin(3 * g.psi);
-    case J::Cos3Psi: return Cos(3 * g.psi);
-    case J::Count: break;
-  }
-  return NAN;
+// Uranus and Neptune read their own zeta, eta and theta.
+Arguments Own(Arguments g, Real zeta, Real eta, Real theta) {
+  g.zeta = zeta;
+  g.eta = eta;
+  g.theta = theta;
+  return g;
 }
 
-// Uranus and Neptune read their own zeta, eta and theta.
-struct OwnArguments {
-  Real zeta, eta, theta;
+// A factor of the perturbation series: the sine or cosine of n x + m y.
+using A = Arguments;
+struct Trig {
+  bool sine;
+  int n;
+  Real A::*x;
+  int m = 0;
+  Real A::*y = &A::V;
 };
 
-Real Factor(UranusNeptuneTrig f, const Arguments& g, const OwnArguments& own) {
-  using U = UranusNeptuneTrig;
-  switch (f) {
-    case U::One: return 1;
-    case U::SinH: return Sin(g.H);
-    case U::CosH: return Cos(g.H);
-    case U::Sin2H: return Sin(2 * g.H);
-    case U::Cos2H: return Cos(2 * g.H);
-    case U::SinW: return Sin(g.W);
-    case U::SinSPlusEta: return Sin(g.S + own.eta);
-    case U::CosSPlusEta: return Cos(g.S + own.eta);
-    case U::Cos2SPlusEta: return Cos(2 * g.S + own.eta);
-    case U::SinSPlus3Theta: return Sin(g.S + 3 * own.theta);
-    case U::SinZeta: return Sin(own.zeta);
-    case U::SinEta: return Sin(own.eta);
-    case U::CosEta: return Cos(own.eta);
-    case U::SinTheta: return Sin(own.theta);
-    case U::Sin2Theta: return Sin(2 * own.theta);
-    case U::Cos2Theta: return Cos(2 * own.theta);
-    case U::Sin3Theta: return Sin(3 * own.theta);
-    case U::SinG: return Sin(g.G);
-    case U::CosG: return Cos(g.G);
-    case U::Count: break;
-  }
-  return NAN;
+// In the order of JupiterSaturnTrig and UranusNeptuneTrig (the coefficient
+// sums count that order); One is the cosine of 0.
+const Trig JupiterSaturnFactors[] = {
+    {false, 0, &A::V},   {true, 1, &A::V},    {false, 1, &A::V},   {true, 2, &A::V},    {false, 2, &A::V},
+    {true, 1, &A::W},    {true, 1, &A::zeta}, {true, 2, &A::zeta}, {true, 3, &A::zeta}, {true, 4, &A::zeta},
+    {true, 5, &A::zeta}, {false, 1, &A::zeta}, {false, 2, &A::zeta}, {false, 3, &A::zeta}, {false, 4, &A::zeta},
+    {false, 5, &A::zeta}, {true, 1, &A::Q},   {true, 2, &A::Q},    {true, 3, &A::Q},    {true, 4, &A::Q},
+    {false, 1, &A::Q},   {false, 2, &A::Q},   {false, 3, &A::Q},   {false, 4, &A::Q},   {true, 2, &A::psi},
+    {false, 2, &A::psi}, {true, 3, &A::psi},  {false, 3, &A::psi},
+};
+const Trig UranusNeptuneFactors[] = {
+    {false, 0, &A::V},   {true, 1, &A::H},    {false, 1, &A::H},   {true, 2, &A::H},    {false, 2, &A::H},
+    {true, 1, &A::W},    {true, 1, &A::S, 1, &A::eta}, {false, 1, &A::S, 1, &A::eta}, {false, 2, &A::S, 1, &A::eta},
+    {true, 1, &A::S, 3, &A::theta}, {true, 1, &A::zeta}, {true, 1, &A::eta}, {false, 1, &A::eta},
+    {true, 1, &A::theta}, {true, 2, &A::theta}, {false, 2, &A::theta}, {true, 3, &A::theta}, {true, 1, &A::G},
+    {false, 1, &A::G},
+};
+static_assert(std::size(JupiterSaturnFactors) == std::size_t(JupiterSaturnTrig::Count));
+static_assert(std::size(UranusNeptuneFactors) == std::size_t(UranusNeptuneTrig::Count));
+
+Real Factor(const Trig& f, const Arguments& g) {
+  const Real angle = f.n * (g.*f.x) + f.m * (g.*f.y);
+  return f.sine ? Sin(angle) : Cos(angle);
 }
 
-template <class Terms, class... Own>
-Real Series(const Terms& terms, const Arguments& g, const Own&... own) {
+template <class Terms, std::size_t N>
+Real Series(const Terms& terms, const Trig (&factors)[N], const Arguments& g) {
   Real sum = 0;
   for (const auto& t : terms)
-    sum += (t.c0 + t.c1 * g.nu + t.c2 * g.nu * g.nu) * Factor(t.f1, g, own...) * Factor(t.f2, g, own...);
+    sum += (t.c0 + t.c1 * g.nu + t.c2 * g.nu * g.nu) * Factor(factors[std::size_t(t.f1)], g) *
+           Factor(factors[std::size_t(t.f2)], g);
   return sum;
 }
 
@@ -309,23 +287,24 @@ Positions Evaluate(Real T, Real T2000, Real T1900, Real plutoShift) {
 
   const Helio outerEarth = SolveOrbit(OuterOrbit(0, T1900));
   const Arguments g = PerturbationArguments(T1900);
+  const auto& JS = JupiterSaturnFactors;
+  const auto& UN = UranusNeptuneFactors;
   Orbit jupiter = OuterOrbit(1, T1900);
-  Correct(jupiter, jupiter.M, Series(JupiterMeanLongitudeTerms, g), Series(JupiterPerihelionTerms, g),
-          Series(JupiterEccentricityTerms, g) / 10000000, Series(JupiterSemiAxisTerms, g) / 1000000);
+  Correct(jupiter, jupiter.M, Series(JupiterMeanLongitudeTerms, JS, g), Series(JupiterPerihelionTerms, JS, g),
+          Series(JupiterEccentricityTerms, JS, g) / 10000000, Series(JupiterSemiAxisTerms, JS, g) / 1000000);
   Orbit saturn = OuterOrbit(2, T1900);
-  Correct(saturn, saturn.M, Series(SaturnMeanLongitudeTerms, g), Series(SaturnPerihelionTerms, g),
-          Series(SaturnEccentricityTerms, g) / 10000000, Series(SaturnSemiAxisTerms, g) / 1000000);
-  const OwnArguments ownU{g.S - g.P, g.S - g.Q, g.G - g.S};
+  Correct(saturn, saturn.M, Series(SaturnMeanLongitudeTerms, JS, g), Series(SaturnPerihelionTerms, JS, g),
+          Series(SaturnEccentricityTerms, JS, g) / 10000000, Series(SaturnSemiAxisTerms, JS, g) / 1000000);
+  const Arguments u = Own(g, g.S - g.P, g.S - g.Q, g.G - g.S), n = Own(g, g.G - g.P, g.G - g.Q, g.G - g.S);
   Orbit uranus = OuterOrbit(3, T1900);
-  Correct(uranus, 72.64878L + 428.37911L * T1900 + 0.000079L * T1900 * T1900, Series(UranusMeanLongitudeTerms, g, ownU),
-          Series(UranusPerihelionTerms, g, ownU), Series(UranusEccentricityTerms, g, ownU) / 10000000,
-          Series(UranusSemiAxisTerms, g, ownU));
-  const OwnArguments ownN{g.G - g.P, g.G - g.Q, g.G - g.S};
+  Correct(uranus, 72.64878L + 428.37911L * T1900 + 0.000079L * T1900 * T1900, Series(UranusMeanLongitudeTerms, UN, u),
+          Series(UranusPerihelionTerms, UN, u), Series(UranusEccentricityTerms, UN, u) / 10000000,
+          Series(UranusSemiAxisTerms, UN, u));
   Orbit neptune = OuterOrbit(4, T1900);
-  Correct(neptune, 37.73063L + 218.46134L * T1900 - 0.00007L * T1900 * T1900, Series(NeptuneMeanLongitudeTerms, g, ownN),
-          Series(NeptunePerihelionTerms, g, ownN), Series(NeptuneEccentricityTerms, g, ownN) / 10000000,
-          Series(NeptuneSemiAxisTerms, g, ownN) / 1000000);
-  const Real correction[] = {0, 0, Series(UranusLongitudeTerms, g, ownU), Series(NeptuneLongitudeTerms, g, ownN)};
+  Correct(neptune, 37.73063L + 218.46134L * T1900 - 0.00007L * T1900 * T1900, Series(NeptuneMeanLongitudeTerms, UN, n),
+          Series(NeptunePerihelionTerms, UN, n), Series(NeptuneEccentricityTerms, UN, n) / 10000000,
+          Series(NeptuneSemiAxisTerms, UN, n) / 1000000);
+  const Real correction[] = {0, 0, Series(UranusLongitudeTerms, UN, u), Series(NeptuneLongitudeTerms, UN, n)};
   const Orbit* outer[] = {&jupiter, &saturn, &uranus, &neptune};
   for (int body = Jupiter; body <= Neptune; ++body) {
     const Spherical s = Geocentric(SolveOrbit(*outer[body - Jupiter]), outerEarth);

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -21,6 +20,7 @@
 #include "core/planet_orbits.h"
 #include "core/pluto.h"
 #include "core/sun.h"
+#include "support/test_support.h"
 
 namespace halcyra {
 namespace {
@@ -50,6 +50,7 @@ std::vector<double> Columns(const PlutoTerm& t) {
   return {double(t.j), double(t.s), double(t.p), t.lonSin, t.lonCos, t.latSin, t.latCos, t.radSin, t.radCos};
 }
 
+// The row count, then the plain and the row-weighted sum of each column.
 struct Sums {
   std::size_t rows = 0;
   std::vector<double> plain, weighted;
@@ -58,30 +59,24 @@ struct Sums {
 template <class Table>
 Sums Checksum(const Table& table) {
   Sums s;
-  s.rows = table.size();
-  int k = 0;
   for (const auto& row : table) {
-    ++k;
     const std::vector<double> c = Columns(row);
+    ++s.rows;
     s.plain.resize(c.size());
     s.weighted.resize(c.size());
     for (std::size_t i = 0; i < c.size(); ++i) {
       s.plain[i] += c[i];
-      s.weighted[i] += k * c[i];
+      s.weighted[i] += s.rows * c[i];
     }
   }
   return s;
 }
 
-std::vector<double> ReadNumbers(std::istringstream& in) {
-  std::vector<double> numbers;
-  std::string word;
-  while (in >> word && word != "|") numbers.push_back(std::stod(word));
-  return numbers;
-}
-
 void ExpectColumns(const std::string& table, const char* what, const std::vector<double>& got,
-                   const std::vector<double>& want) {
+                   const std::string& published) {
+  std::istringstream in(published);
+  std::vector<double> want;
+  for (double x; in >> x;) want.push_back(x);
   ASSERT_EQ(got.size(), want.size()) << table << " " << what << " columns";
   for (std::size_t i = 0; i < want.size(); ++i)
     EXPECT_NEAR(got[i], want[i], 1e-9 * std::max(1.0, std::fabs(want[i])))
@@ -103,20 +98,16 @@ TEST(EphemerisSeries, EveryTableHasThePublishedRowsAndCoefficients) {
       TABLE(NeptuneLongitudeTerms), TABLE(PlutoTerms),
   };
 #undef TABLE
-  std::ifstream file(std::string(HALCYRA_TEST_DATA) + "/core/ephemeris_series_sums.txt");
-  ASSERT_TRUE(file) << "ephemeris_series_sums.txt not found";
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream in(line);
-    std::string name, bar;
+  for (const auto& row : testing::ReadCaseTable("core/ephemeris_series_sums.txt")) {
+    std::istringstream head(row.at(0));
+    std::string name;
     std::size_t rows = 0;
-    in >> name >> rows >> bar;
+    head >> name >> rows;
     const auto table = tables.find(name);
     ASSERT_NE(table, tables.end()) << "no table " << name;
     EXPECT_EQ(table->second.rows, rows) << name;
-    ExpectColumns(name, "plain", table->second.plain, ReadNumbers(in));
-    ExpectColumns(name, "row-weighted", table->second.weighted, ReadNumbers(in));
+    ExpectColumns(name, "plain", table->second.plain, row.at(1));
+    ExpectColumns(name, "row-weighted", table->second.weighted, row.at(2));
     tables.erase(table);
   }
   for (const auto& [name, sums] : tables) ADD_FAILURE() << name << " has no published sums";

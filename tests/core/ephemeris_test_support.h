@@ -2,14 +2,12 @@
 // What the ephemeris tests share: a moment as the chart time hands it over,
 // and the Swiss Ephemeris (Debian's libswe with the files of swe-basic-data)
 // as the reference.
+#include <gtest/gtest.h>
+#include <swephexp.h>
+
 #include "core/angle_helpers.h"
 #include "core/chart_time.h"
 #include "core/ephemeris_driver.h"
-
-#ifdef HALCYRA_HAVE_SWE
-#include <gtest/gtest.h>
-#include <swephexp.h>
-#endif
 
 namespace halcyra::testing {
 
@@ -24,7 +22,6 @@ inline EphemerisMoment MomentOf(double jday, double dayFraction, double ascLong 
   return m;
 }
 
-#ifdef HALCYRA_HAVE_SWE
 struct SwissEphemeris {
   SwissEphemeris() { swe_set_ephe_path(const_cast<char*>("/usr/share/libswe/ephe")); }
   ~SwissEphemeris() { swe_close(); }
@@ -38,6 +35,5 @@ struct SwissEphemeris {
     decl = equ[1];
   }
 };
-#endif
 
 }  // namespace halcyra::testing

@@ -18,19 +18,9 @@ TEST(SharedTables, FieldsCutFromThePackedStrings) {
     EXPECT_EQ(PackedField(c.packed, c.width, c.field), c.expected) << "width " << c.width << " field " << c.field;
   for (int p = 1; p <= NumPoints; ++p)  // the short names agree with the packed fields
     EXPECT_EQ(PackedField(PointNames10, 10, p).substr(0, 3), PointName[p].substr(0, 3)) << p;
-  int days = 0;
-  for (int m = 1; m <= 12; ++m) days += DaysInMonth[m];
-  EXPECT_EQ(days, 365);
   // Weekdays count from the Wednesday of JD 2411369, before it as well.
   EXPECT_EQ(PackedField(DayNames, 9, WeekdayNumber(2451545) + 1), "SATURDAY ");  // 1 January 2000
   EXPECT_EQ(WeekdayNumber(2411368), 6);
-}
-
-TEST(SharedTables, HouseSystemFromOption27) {
-  // 1 and every value outside 2 to 9 give Placidus.
-  const struct { float option; const char* code; } cases[] = {
-      {1, "P"}, {2, "R"}, {9, "I"}, {0, "P"}, {10, "P"}, {-2, "P"}, {2.5f, "P"}};
-  for (const auto& c : cases) EXPECT_EQ(HouseSystemFromOption(c.option), c.code) << c.option;
 }
 
 }  // namespace
