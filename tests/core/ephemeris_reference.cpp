@@ -1,4 +1,5 @@
-#include "ephemeris_reference.h"
+// The plain long double evaluation of an ephemeris pass.
+#include "ephemeris_test_support.h"
 
 #include <cmath>
 #include <iterator>
@@ -29,9 +30,7 @@ Real Reduce(Real degrees) {
   return r;
 }
 
-struct Spherical {
-  Real lon, lat;
-};
+struct Spherical { Real lon, lat; };
 
 // Longitude by the half-angle arctangent, [0, 360), and latitude.
 Spherical FromRect(Real x, Real y, Real z) {
@@ -84,9 +83,7 @@ Real SunLongitude(Real T) {
   return trueLong - 0.00569L - 0.00479L * Sin(259.18L - 1934.142L * T);
 }
 
-struct MoonResult {
-  Real lon, lat, node;
-};
+struct MoonResult { Real lon, lat, node; };
 
 MoonResult MoonPosition(Real T) {
   const Real T2 = T * T, T3 = T2 * T;
@@ -111,13 +108,9 @@ MoonResult MoonPosition(Real T) {
   return r;
 }
 
-struct Orbit {
-  Real a, e, i, Node, w, M;
-};
+struct Orbit { Real a, e, i, Node, w, M; };
 
-struct Helio {
-  Real lon, lat, radius;
-};
+struct Helio { Real lon, lat, radius; };
 
 Helio SolveOrbit(const Orbit& o) {
   const Real eDeg = o.e * 180 / TenDecimalPi;
@@ -171,9 +164,7 @@ Orbit OuterOrbit(int row, Real T) {
 
 // The arguments of the perturbation series, never reduced; eta and theta
 // only for Uranus and Neptune, which also read a zeta of their own.
-struct Arguments {
-  Real nu, P, Q, S, V, W, zeta, psi, G, H, eta, theta;
-};
+struct Arguments { Real nu, P, Q, S, V, W, zeta, psi, G, H, eta, theta; };
 
 Arguments PerturbationArguments(Real T) {
   Arguments g;
@@ -200,13 +191,7 @@ Arguments Own(Arguments g, Real zeta, Real eta, Real theta) {
 
 // A factor of the perturbation series: the sine or cosine of n x + m y.
 using A = Arguments;
-struct Trig {
-  bool sine;
-  int n;
-  Real A::*x;
-  int m = 0;
-  Real A::*y = &A::V;
-};
+struct Trig { bool sine; int n; Real A::*x; int m = 0; Real A::*y = &A::V; };
 
 // In the order of JupiterSaturnTrig and UranusNeptuneTrig (the coefficient
 // sums count that order); One is the cosine of 0.
@@ -266,9 +251,7 @@ Helio PlutoHelio(Real T) {
 
 // Longitudes (reduced, corrected) and latitudes of bodies 1 to 11 at one
 // moment's three century counts.
-struct Positions {
-  Real lon[12], lat[12];
-};
+struct Positions { Real lon[12], lat[12]; };
 
 Positions Evaluate(Real T, Real T2000, Real T1900, Real plutoShift) {
   Positions p{};

@@ -1,13 +1,14 @@
 #pragma once
 // What the ephemeris tests share: a moment as the chart time hands it over,
-// and the Swiss Ephemeris (Debian's libswe with the files of swe-basic-data)
-// as the reference.
+// the Swiss Ephemeris (Debian's libswe with the files of swe-basic-data) as
+// the reference, and a plain evaluation of our own series.
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
 #include "core/angle_helpers.h"
 #include "core/chart_time.h"
 #include "core/ephemeris_driver.h"
+#include "state/points.h"
 
 namespace halcyra::testing {
 
@@ -35,5 +36,20 @@ struct SwissEphemeris {
     decl = equ[1];
   }
 };
+
+// A second evaluation of the ephemeris pass in long double: the same
+// coefficient tables (checked against the published sums), summed term by
+// term with the C library's long double functions, every angle formed and
+// reduced where the method does, with the program's ten-decimal pi. It
+// shares no evaluation code with the program.
+struct ReferencePass {
+  long double Long[NumPoints + 1] = {};     // points 1 to 12, 14, 15
+  long double Lat[NumPoints + 1] = {};      // points 1 to 10
+  long double Decl[NumPoints + 1] = {};     // points 1 to 10
+  long double NextDay[NumPoints + 1] = {};  // points 1 to 11
+  long double MoonDeclNextDay = 0;
+};
+
+ReferencePass EvaluateReferencePass(const EphemerisMoment& moment);
 
 }  // namespace halcyra::testing
