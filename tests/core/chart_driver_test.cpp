@@ -125,7 +125,8 @@ void ExpectNear(const ChartSet& set, const Reference& ref, const double (&cusps)
     EXPECT_LT(ArcGap(set.Long[b.point], ref.lon[b.point]), b.tol) << name << " point " << b.point;
     EXPECT_LT(std::fabs(set.Decl[b.point] - ref.decl[b.point]), b.tol) << name << " decl " << b.point;
   }
-  for (int h = 1; h <= 12; ++h) EXPECT_LT(ArcGap(set.Cusp[CuspEntryOfHouse(h)], cusps[h]), 0.02) << name << " house " << h;
+  for (int h = 1; h <= 12; ++h)
+    EXPECT_LT(ArcGap(set.Cusp[CuspEntryOfHouse(h)], cusps[h]), 0.02) << name << " house " << h;
 }
 
 // Natal and transit sets at their moments and places. Progressed: the

@@ -121,8 +121,8 @@ TEST(EphemerisDriver, AgreesWithThePlainEvaluationTo1e9Degree) {
   const double first = DateToJulianDay(1900, 1, 1), last = DateToJulianDay(2064, 12, 31);
   constexpr int Steps = 1200;
   for (int k = 0; k < Steps; ++k)
-    moments.push_back(MomentOf(std::floor(first + (last - first) * k / (Steps - 1)), (k * 0.377) - std::floor(k * 0.377),
-                               (k * 37) % 360, (k * 53) % 360));
+    moments.push_back(MomentOf(std::floor(first + (last - first) * k / (Steps - 1)),
+                               (k * 0.377) - std::floor(k * 0.377), (k * 37) % 360, (k * 53) % 360));
   // day by day through the years Uranus (1927) and Neptune (2025) cross
   // 0 Aries, where their longitude corrections carry a longitude across it
   for (int year : {1927, 2025})
