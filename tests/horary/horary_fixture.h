@@ -1,22 +1,7 @@
 #pragma once
 // A horary chart written straight into a chart set, no ephemeris: a day
-// chart of 14 March 2024, 10.30 A.M., equal houses from 14 Cancer 15.
-//
-//   point    longitude  sign, degree   house  speed    decl
-//   Sun        25.5     Aries 25 30     10    1.0125   10.0
-//   Mercury    12.0     Aries 12 00      9    1.62      4.9
-//   Venus     350.2     Pisces 20 12     9    1.21     -3.7
-//   Mars      130.7     Leo 10 42        1    0.52     17.2
-//   Jupiter    95.3     Cancer 5 18     12    0.21     23.3
-//   Saturn    301.4     Aquarius 1 24    7    0.11    -19.8
-//   Uranus    302.9     Aquarius 2 54    7    0.05    -19.4
-//   Neptune   292.1     Capricorn 22 06  7    0.02    -21.1
-//   Pluto     234.6     Scorpio 24 36    5   -0.01 R   -4.4
-//   Moon      200.8     Libra 20 48      4   12.9      -9.46 (next day -13.9)
-//   N. Node   284.5     Capricorn 14 30  7   -0.053 R
-//   P. Fort   279.55    Capricorn 9 33   6
-//   Chiron    110.6     Cancer 20 36     1    0.02
-//   ASC       104.25, MC 14.25;  Lilith 150.0, declination 24.1
+// chart of 14 March 2024, 10.30 A.M., equal houses from ASC 14 Cancer 15;
+// Pluto and the node retrograde (the points in horary_fixture.cpp).
 #include <initializer_list>
 #include <utility>
 

@@ -1,7 +1,6 @@
 #pragma once
-// Charts for the horary report tests: small charts of chosen longitudes
-// written straight into a chart set, and one horary chart computed by the
-// chart driver for the golden pages.
+// Charts for the horary report tests: small charts written straight into
+// a chart set, and one horary chart computed by the chart driver.
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -13,18 +12,13 @@
 
 namespace halcyra::testing {
 
-// The chosen longitudes (point, degrees); every other point at 0. Equal
-// houses of 30 degrees from the 1st-house cusp `ascendant`, the house tags
-// built from them.
+// The chosen longitudes, every other point at 0; equal houses from `ascendant`.
 ChartSet HoraryChart(std::initializer_list<std::pair<int, double>> longitudes, double ascendant = 0);
 
-// The shipped option values the horary reports read: moieties (options 34
-// to 43) Sun 7.5, Moon 6, Mercury, Venus, Mars 3.5, Jupiter, Saturn 4.5,
-// Uranus 2.5, Neptune, Pluto 2; Arabian-part orbs (128 to 133) 2, 1, 1.5,
-// 1.5, 1, 2.
+// The shipped horary moieties (options 34 to 43).
 OptionTables HoraryOptions();
 
-// The four almuten tables of the shipped program folder.
+// The start-up tables of the shipped program folder (the almuten tables).
 StartupTables ShippedAlmutenTables();
 
 // A horary question of 9 Nov 2023 8.15 P.M., zone 5 west, 40.43 NORTH
