@@ -29,22 +29,19 @@ std::map<std::string, std::vector<double>> FixtureValues() {
   return values;
 }
 
-PointArray Points(const std::vector<double>& values) {
-  PointArray a{};
-  for (size_t i = 0; i < values.size(); ++i) a[i + 1] = values[i];
-  return a;
-}
-
-CuspTable Cusps(const std::vector<double>& houses) {
-  CuspTable c{};
-  for (size_t h = 0; h < houses.size(); ++h) c[CuspEntryOfHouse(static_cast<int>(h) + 1)] = houses[h];
-  return c;
-}
-
-std::string RetroFlags(std::initializer_list<int> retrograde) {
-  std::string flags(NumPoints, ' ');
-  for (int p : retrograde) flags[p - 1] = 'R';
-  return flags;
+// One set's positions, declinations, cusps and angles (where the file has
+// them) from the lines "<key>.long" and so on, and its retrograde points.
+ChartSet SetOf(std::map<std::string, std::vector<double>>& v, const std::string& key,
+               std::initializer_list<int> retrograde) {
+  ChartSet set;
+  for (size_t i = 0; i < v[key + ".long"].size(); ++i) set.Long[i + 1] = v[key + ".long"][i];
+  for (size_t i = 0; i < v[key + ".decl"].size(); ++i) set.Decl[i + 1] = v[key + ".decl"][i];
+  for (int h = 1; h <= 12; ++h) set.Cusp[CuspEntryOfHouse(h)] = v[key + ".cusps"][h - 1];
+  set.RetroFlags = std::string(NumPoints, ' ');
+  for (int p : retrograde) set.RetroFlags[p - 1] = 'R';
+  if (const auto& a = v[key + ".angles"]; !a.empty())
+    set.Vertex = a[0], set.EquatorialAsc = a[1], set.CoAsc = a[2], set.PolarAsc = a[3];
+  return set;
 }
 
 double Normalized(double x) { return x - 360.0 * std::floor(x / 360.0); }
@@ -66,22 +63,13 @@ void FillFixtureChart(AppState& state) {
   c.ChartName = "Fixture Natal";
   c.TransitChartName = "Transits";
 
-  ChartSet& n = c.Natal;
-  n.Long = Points(v["natal.long"]), n.Decl = Points(v["natal.decl"]);
-  n.Cusp = Cusps(v["natal.cusps"]);
+  ChartSet& n = c.Natal = SetOf(v, "natal", {Pluto, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
   for (int p = 1; p <= NumPoints; ++p) c.NatalSolstice[p] = Normalized(180 - n.Long[p]);
-  n.RetroFlags = RetroFlags({Pluto, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
   n.HouseTags = BuildPlanetHouseRow(n.Long, n.Cusp);
   n.SiderealText = "10H  15M  40S ";
-  const auto& na = v["natal.angles"];
-  n.Vertex = na[0], n.EquatorialAsc = na[1], n.CoAsc = na[2], n.PolarAsc = na[3];
   n.ClockTime = in.NatalClockTime, n.AmPm = in.NatalAmPm, n.Zone = in.NatalTZ;
   n.GeoLong = in.NatalGeoLong, n.GeoLat = in.NatalGeoLat;
-
-  ChartSet& pr = c.Prog;
-  pr.Long = Points(v["prog.long"]), pr.Decl = Points(v["prog.decl"]);
-  pr.Cusp = Cusps(v["prog.cusps"]);
-  pr.RetroFlags = RetroFlags({Saturn, Uranus, Neptune, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
+  c.Prog = SetOf(v, "prog", {Saturn, Uranus, Neptune, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
 
   // Solar arc = progressed Sun - natal Sun.
   c.moments.SolarArc = 33.7690f;
@@ -89,14 +77,9 @@ void FillFixtureChart(AppState& state) {
   for (int p = 1; p <= NumPoints; ++p) arc.Long[p] = Normalized(c.moments.SolarArc + n.Long[p]);
   for (int e = 1; e <= 13; ++e) arc.Cusp[e] = Normalized(c.moments.SolarArc + n.Cusp[e]);
 
-  ChartSet& t = c.Transit;
-  t.Long = Points(v["transit.long"]), t.Decl = Points(v["transit.decl"]);
-  t.Cusp = Cusps(v["transit.cusps"]);
-  t.RetroFlags = RetroFlags({Pluto, TransPluto, Zeus, Apollon, Poseidon});
+  ChartSet& t = c.Transit = SetOf(v, "transit", {Pluto, TransPluto, Zeus, Apollon, Poseidon});
   t.HouseTags = BuildPlanetHouseRow(t.Long, t.Cusp);
   t.SiderealText = "04H  46M  40S ";
-  const auto& ta = v["transit.angles"];
-  t.Vertex = ta[0], t.EquatorialAsc = ta[1], t.CoAsc = ta[2], t.PolarAsc = ta[3];
   t.ClockTime = in.ChartClockTime, t.AmPm = in.ChartAmPm, t.Zone = in.TransitTZ;
   t.GeoLong = in.TransitGeoLong, t.GeoLat = in.TransitGeoLat;
 

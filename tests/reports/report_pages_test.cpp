@@ -1,61 +1,49 @@
-// The report pages of the Data menu: the small formatting routines, whole
+// The aspect test of every grid and list at its window edges, and the report
 // pages of the fixture chart against golden pages checked by hand once
 // (positions against the fixture's longitudes, aspects against the
-// separations and the option orbs), and the pages of a chart the chart
-// driver computed, with bodies past the shipped tables shown as unavailable.
+// separations and the option orbs), also with the table bodies without data.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "core/chart_driver.h"
+#include "reports/aspect_finder.h"
 #include "reports/data_menu_commands.h"
-#include "reports/fixed_stars.h"
 #include "reports/golden_page.h"
 #include "reports/positions_reports.h"
 #include "reports/report_fixture.h"
 #include "reports/report_headers.h"
 #include "shell/report_output.h"
-#include "shell/settings_files.h"
-#include "shell/startup_data.h"
-#include "support/test_support.h"
 
 using namespace halcyra;
 using namespace halcyra::testing;
 
-TEST(AppendSignDegMin, NineCharactersMinutesHeldAt59) {
-  // angle, expected; by hand: sign = Int(Int(a) / 30) + 1, degrees = Int(a) mod 30,
-  // minutes = Int(fraction * 60 + 0.5) held at 59.
-  struct Case { double angle; const char* expected; };
+TEST(AspectFinder, WindowEdgesZeroAriesAndQuintileSwitch) {
+  // longitudes A and B, option 16, expected code (1 = none) and orb, from the
+  // fixture's orbs (8 6 7 7 8 1 2 2 2 3 1 1 2 1 2): both bounds inclusive,
+  // opposition without an upper bound, quintiles only when option 16 is 1.
+  struct Case { double a, b; float q; int code; double orb; };
   const Case cases[] = {
-      {0, "00 ARI 00"},       {29.9999, "29 ARI 59"},  // 59.994 rounds to 60, held at 59
-      {45.9916, "15 TAU 59"}, {45.9917, "15 TAU 59"},  // 59.496 rounds down; 59.502 held
-      {45.0083, "15 TAU 00"}, {45.00834, "15 TAU 01"}, // 0.498 down; 0.5004 up
-      {360, "00 ARI 00"},     {-0.5, "29 PIS 30"},     // 360 is 0 Aries, not a 13th sign
+      {10, 18, 1, 2, 8},    {10, 18.001, 1, 1, 0},  // conjunction orb 8
+      {0, 54, 1, 3, 6},     {0, 53.999, 1, 1, 0},   // sextile 60 - 6
+      {0, 172, 1, 6, 8},    {0, 171.99, 1, 1, 0},   // opposition from 180 - 8
+      {100, 280, 1, 6, 0},  {0, 147, 1, 11, 3},     // quincunx
+      {0, 28, 1, 8, 2},     {0, 47, 1, 9, 2},       // semi-sextile, semi-square
+      {0, 133, 1, 10, 2},   {0, 41, 1, 13, 1},      // sesquisquare, nonagen
+      {0, 36, 1, 12, 0},    {0, 74, 1, 14, 2},      // semi-quintile, quintile
+      {0, 109, 1, 15, 1},   {0, 146, 1, 16, 2},     // trecile, bi-quintile
+      {0, 146.01, 1, 1, 0}, {359, 1, 1, 2, 2},      // bi-quintile ends; across 0 Aries
+      {50, 350, 1, 3, 0},   {0, 36, 0, 1, 0},       {0, 72, 0.5f, 1, 0},    {0, 144, 0, 1, 0},
+      {0, 53.9999999, 0, 3, 6.0000001},  // compared in single precision: 54, the lower bound
   };
+  AppState fixture;
+  FillFixtureChart(fixture);
   for (const Case& c : cases) {
-    std::string line = ">";
-    AppendSignDegMin(line, c.angle);
-    EXPECT_EQ(line, std::string(">") + c.expected) << "angle " << c.angle;
-    EXPECT_EQ(SignDegMinText(c.angle), c.expected);
+    OptionTables orbs = fixture.options;
+    orbs.OptionValues[16] = c.q;
+    const AspectFound found = FindAspect(c.a, c.b, orbs);
+    EXPECT_EQ(found.code, c.code) << c.a << " / " << c.b << " option 16 " << c.q;
+    if (c.code != 1) {
+      EXPECT_NEAR(found.orb, c.orb, 1e-9) << c.a << " / " << c.b;
+    }
   }
-  // PadNumber2: one blank before a number below ten.
-  const std::pair<const char*, const char*> padded[] = {{"9.99", " 9.99"}, {"10.0", "10.0"}, {"-4", " -4"}};
-  for (const auto& [text, expected] : padded) EXPECT_EQ(PadNumber2(text), expected) << text;
-}
-
-TEST(ChartDataLine, FixedColumnsWithAbsolutePlaceValues) {
-  // day month year, zone, clock, latitude, longitude, texts; a three-digit
-  // year keeps the columns: the date field is always 11 wide.
-  struct Case { ChartDataFields fields; const char* expected; };
-  const Case cases[] = {
-      {{14, 3, 1990, 5, 10.30f, 42.21f, 71.04f, "P.M.", "NORTH", "WEST"},
-       "  14 Mar 1990   TZ =   5.00   10.30 P.M.   42.21 NORTH    71.04 WEST"},
-      {{1, 12, 2003, -10.5f, 1.05f, -33.52f, -151.13f, "A.M.", "SOUTH", "EAST"},
-       "  01 Dec 2003   TZ = -10.50    1.05 A.M.   33.52 SOUTH   151.13 EAST"},
-      {{9, 7, 845, 0, 12.00f, 0, 0, "A.M.", "NORTH", "EAST"},
-       "  09 Jul 845    TZ =   0.00   12.00 A.M.    0.00 NORTH     0.00 EAST"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(ChartDataLine(c.fields), c.expected);
 }
 
 namespace {
@@ -116,54 +104,4 @@ TEST(ReportPages, MatchGoldenPagesAndTableBodiesWithoutDataPrintAsUnavailable) {
         }
     }
   }
-}
-
-// The fixture's typed moments and places computed by the chart driver with
-// the shipped tables, its transits moved to 1 June 2070, past the daily
-// tables (they end in March 2064): the transiting table bodies are without
-// data, the natal ones are not.
-TEST(ComputedChart, GoldenLayoutAndBodiesPastTheTablesUnavailable) {
-  auto state = std::make_unique<AppState>();
-  state->AppPath = StagedProgramDir();
-  LoadStartupData(*state, [](const std::string&) {});
-  LoadOptionsFile(*state);
-  FillFixtureChart(*state);
-  state->input.TransitYear = 2070;
-  state->input.NatalAmPmCaption = state->input.NatalAmPm;
-  ComputeChartSets(*state);
-  ClearReportBuffers(*state);
-  EXPECT_NEAR(state->chart.Natal.Long[Sun], 354.2870, 0.02);  // the fixture's reference Sun
-  const PointFlags& noData = state->chart.Transit.NoData;
-  ASSERT_TRUE(noData[Chiron] && !noData[Sun] && !state->chart.Natal.NoData[Chiron]);
-  const int flagged = std::count(noData.begin() + 1, noData.begin() + LastUranianPoint + 1, true);
-  // Line counts of the golden pages, their row labels (the first 12 columns)
-  // where the page shows the natal chart, and the rows shown unavailable
-  // ("--" in column 15); positions differ from the reference ephemeris by minutes.
-  const std::tuple<const char*, PageBuilder, bool, int> pages[] = {{"natal_data", NatalDataPage, true, 0},
-                                                                   {"data_summary", DataSummaryPage, true, 0},
-                                                                   {"transit_data", TransitDataPage, false, flagged}};
-  for (const auto& [name, build, natal, unavailable] : pages) {
-    build(*state);
-    const auto lines = PageLines(*state);
-    const auto golden = ReadTextLines(GoldenPath(name)).value_or(std::vector<std::string>{});
-    ASSERT_EQ(lines.size(), golden.size()) << name;
-    int unavailableRows = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-      if (natal) { EXPECT_EQ(lines[i].substr(0, 12), golden[i].substr(0, 12)) << name << " line " << i + 1; }
-      EXPECT_LE(lines[i].size(), 80u) << name << " line " << i + 1;
-      if (lines[i].size() > 14 && lines[i].compare(14, 2, "--") == 0) ++unavailableRows;
-    }
-    EXPECT_EQ(unavailableRows, unavailable) << name;
-  }
-  TransitAspectsToNatalPage(*state, {});
-  for (const std::string& line : PageLines(*state))
-    EXPECT_NE(line.rfind("  Chiron", 0), 0u) << "a transiting body without data in an aspect: " << line;
-
-  FixedStarsPage(*state);  // the shipped star notes, wrapped within 80 columns, one star line each
-  size_t star = 0;
-  for (const std::string& line : PageLines(*state)) {
-    EXPECT_LE(line.size(), 80u) << line;
-    star += star < FixedStarTable.size() && line.starts_with("  " + std::string(FixedStarTable[star].name) + " ");
-  }
-  EXPECT_EQ(star, FixedStarTable.size());
 }
