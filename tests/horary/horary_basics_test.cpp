@@ -121,6 +121,26 @@ TEST(PositionsTable, DignityRowsByDayAndByNight) {
   }
 }
 
+// Speed classes against each planet's mean daily motion, either way of 30
+// seconds of arc a day; the Moon's phase either side of conjunction and
+// opposition (increasing while 0 to 180 degrees ahead of the Sun).
+TEST(PositionsTable, SpeedClassesAndMoonPhaseAtTheirBounds) {
+  const struct { int planet; double speed; const char* text; } speeds[] = {
+      {Sun, 0.9856103, "AVG."},    {Sun, -0.99, "FAST"},         {Saturn, 0.0083, "stat"},
+      {Saturn, -0.00834, "SLOW"}, {Moon, 13.176541, "AVG."},    {Moon, 13.2, "FAST"},
+      {Mars, 0.5243, "SLOW"},     {Jupiter, 0.083251, "AVG."},
+  };
+  for (const auto& c : speeds) EXPECT_EQ(SpeedText(c.planet, c.speed), c.text) << c.planet << " " << c.speed;
+  const struct { double sun, moon; bool increasing; } phases[] = {
+      {100, 100, false}, {100, 100.01, true}, {100, 279.99, true}, {100, 280, false}, {350, 5, true}, {5, 350, false},
+  };
+  for (const auto& c : phases) {
+    ChartSet chart = HoraryFixtureChart();
+    Place(chart, {{Sun, c.sun}, {Moon, c.moon}});
+    EXPECT_EQ(PositionsAndSpeedsOf(chart).moonIncreasing, c.increasing) << c.sun << " " << c.moon;
+  }
+}
+
 TEST(PlanetaryStanding, CazimiCombustAndUnderTheBeams) {
   // combustion orb 8.5; the Sun's distance is the shorter arc
   const struct {
