@@ -24,7 +24,7 @@ using namespace halcyra;
 std::unique_ptr<AppState> TypedChart() {
   static const StartupTables tables = [] {
     AppState loader;
-    loader.AppPath = HALCYRA_PROGRAM_DIR;
+    loader.AppPath = HALCYRA_APPDATA_DIR;
     LoadStartupData(loader, nullptr);
     return loader.tables;
   }();

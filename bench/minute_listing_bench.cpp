@@ -25,11 +25,11 @@ namespace {
 using namespace halcyra;
 
 // A natal chart of 14 March 1990 at Boston from our own ephemeris, and the
-// program folder's tables and DIURNAL.ORB.
+// shipped tables and DIURNAL.ORB.
 AppState& BenchState() {
   static AppState state = [] {
     AppState s;
-    s.AppPath = HALCYRA_PROGRAM_DIR;
+    s.AppPath = HALCYRA_APPDATA_DIR;
     LoadStartupData(s, [](const std::string&) {});
     LoadDiurnalOrbs(s);
     ListingPlace boston{5, 71.04, 42.21, "NORTH"};

@@ -8,8 +8,8 @@
 //
 // The chart: the Apollo 11 launch of the shipped NAMES.FIL (16 July 1969,
 // 9.32 A.M., zone 4 west, 80.36 W 28.36 N) with the transits of the landing
-// (20 July 1969, 4.17 P.M., same zone and place). Run it from the build
-// folder's program folder so the program's files are found beside it.
+// (20 July 1969, 4.17 P.M., same zone and place). It reads the shipped
+// files of appdata/, not the program folder's, which are the user's.
 #include <QApplication>
 #include <QDir>
 #include <QPrinter>
@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(folder);
 
   AppState& state = App();
-  state.AppPath = ExecutableFolder();
+  state.AppPath = HALCYRA_APPDATA_DIR;
   InstallGlyphFont(ProgramFile(state.AppPath, "Orvane.ttf"));
   try {
     LoadOptionsFile(state);

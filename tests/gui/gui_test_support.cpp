@@ -112,8 +112,8 @@ std::string ScratchProgramFolder(const std::string& name, const std::vector<std:
   namespace fs = std::filesystem;
   const std::string dir = ScratchDir(name);
   if (!extensions.empty()) fs::create_directories(dir + "/REPORTS");
-  for (const auto& entry : fs::directory_iterator(StagedProgramDir()))
-    if (entry.is_regular_file() && entry.path().filename() != "halcyra" &&
+  for (const auto& entry : fs::directory_iterator(SourceAppData()))
+    if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".") &&
         (extensions.empty() || std::ranges::find(extensions, entry.path().extension().string()) != extensions.end()))
       fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
   return dir;

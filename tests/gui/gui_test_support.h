@@ -30,9 +30,9 @@ namespace halcyra::testing {
 // itself, it ends from its main window, not when its last window closes.
 void EnsureTestApplication();
 
-// A fresh program folder holding the staged program's files with the given
-// extensions (".HLP", ...) and a REPORTS folder; with no extensions, every
-// data file and no REPORTS folder, as a new install has them.
+// A fresh program folder holding copies of the shipped files (appdata/) with
+// the given extensions (".HLP", ...) and a REPORTS folder; with no
+// extensions, every data file and no REPORTS folder, as a new install has them.
 std::string ScratchProgramFolder(const std::string& name, const std::vector<std::string>& extensions);
 
 // The lines of LASTPAGE.TXT in App()'s program folder; "<missing>" when it cannot be read.

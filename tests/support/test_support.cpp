@@ -8,14 +8,36 @@
 
 namespace halcyra::testing {
 
-std::string StagedProgramDir() { return HALCYRA_PROGRAM_DIR; }
+namespace {
+
+namespace fs = std::filesystem;
+
+// This process's scratch folders; computed anew rather than kept, so that
+// the exit handler needs no object that may already be gone.
+fs::path ScratchRoot() { return fs::temp_directory_path() / ("halcyra-test-" + std::to_string(::getpid())); }
+
+void RemoveScratchRoot() {
+  std::error_code ignored;
+  fs::remove_all(ScratchRoot(), ignored);
+}
+
+}  // namespace
+
+std::string StagedProgramDir() {
+  static const std::string dir = [] {
+    const std::string copy = ScratchDir("shipped-program-folder");
+    fs::copy(SourceAppData(), copy, fs::copy_options::recursive);
+    return copy;
+  }();
+  return dir;
+}
 
 std::string SourceAppData() { return std::string(HALCYRA_SOURCE_DIR) + "/appdata"; }
 
 std::string ScratchDir(const std::string& name) {
-  namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() /
-                 ("halcyra-test-" + std::to_string(::getpid())) / name;
+  static const bool removedAtExit = std::atexit(RemoveScratchRoot) == 0;
+  (void)removedAtExit;
+  const fs::path dir = ScratchRoot() / name;
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir.string();

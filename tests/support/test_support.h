@@ -1,11 +1,13 @@
 #pragma once
-// Shared helpers for the tests: the staged program folder and scratch folders.
+// Shared helpers for the tests: the shipped program files and scratch folders.
 #include <string>
 #include <vector>
 
 namespace halcyra::testing {
 
-// The program folder staged by the build (executable folder plus appdata/).
+// A program folder of this test program's own: a copy of the repository's
+// appdata/, made on first use. The build's program folder (build/program)
+// holds the user's files, which no test reads or writes.
 std::string StagedProgramDir();
 
 // The repository's appdata/ folder.

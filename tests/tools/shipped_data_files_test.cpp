@@ -1,4 +1,4 @@
-// The hand-written options of the staged program folder, the files the
+// The hand-written options of appdata/, the files the
 // generators of tools/ write, degrees of the almuten tables worked by hand,
 // and the glyph font as fontTools reads its character map.
 #include <gtest/gtest.h>

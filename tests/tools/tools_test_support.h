@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the tests of the shipped data: the staged program folder, loaded
-// once as the program loads it at start-up (a refused file throws and fails
+// Shared by the tests of the shipped data: a copy of appdata/, loaded once
+// as the program loads it at start-up (a refused file throws and fails
 // the test that asked for it), and the generators of tools/ run again.
 #include <gtest/gtest.h>
 
