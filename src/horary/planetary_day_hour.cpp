@@ -14,12 +14,16 @@ namespace halcyra {
 namespace {
 
 // The typed clock time on the 24-hour clock in decimal hours: 12.30 A.M.
-// is 0.5, 12.30 P.M. is 12.5, 1.15 P.M. is 13.25.
+// is 0.5, 12.30 P.M. is 12.5, 1.15 P.M. is 13.25. The minutes are taken
+// back whole from the single-precision box value (6.45 is held as
+// 6.4499998): a question at the minute of sunrise, sunset or an hour's end
+// must not fall a millisecond to the wrong side of it.
 double ClockHours(double clockTime, const std::string& amPm) {
   double t = clockTime + (amPm == "P.M." ? 12 : 0);
   const double whole = Int(t);
   if (whole == 12 || whole == 24) t -= 12;
-  return DotMinutesToDecimal(t);
+  const double hours = Int(t);
+  return hours + std::round((t - hours) * 100) / 60;
 }
 
 // Hour ends are stepped from the start of the day or night part. Past
