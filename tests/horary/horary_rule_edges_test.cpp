@@ -132,7 +132,8 @@ TEST(HoraryRuleEdges, PlanetaryHourAtTheMinuteOfSunriseSunsetAndAnHoursEnd) {
     QuestionMoment moment{std::stoi(c.at(0)), std::stoi(c.at(1)), std::stoi(c.at(2)), std::stof(c.at(3)), c.at(4),
                           0, 0, 51.30};
     const PlanetaryDayHour at = CalcPlanetaryDayHour(moment, std::stod(c.at(5)), std::stod(c.at(6)));
-    EXPECT_EQ(PlanetaryDayHourLine(at), c.at(7)) << RowText(c);
+    EXPECT_EQ((at.night ? "night " : "day ") + std::to_string(at.hour), c.at(7)) << RowText(c);
+    EXPECT_EQ(PlanetaryDayHourLine(at), c.at(8)) << RowText(c);
     ++cases;
   }
   EXPECT_EQ(cases, 7);
