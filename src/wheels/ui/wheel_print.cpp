@@ -44,8 +44,7 @@ bool PrintHalfPage(WheelsWindow& window, QPrinter& printer) {
   AppState& state = window.State();
   state.wheel.WhiteRingFill = 1;
   state.wheel.PrintingWheel = 0;
-  // opaque: the page is white behind it anyway
-  const QImage picture = window.RenderImage(MaximizedCanvasSize(window)).convertToFormat(QImage::Format_RGB32);
+  const QImage picture = window.RenderImage(MaximizedCanvasSize(window));
   state.wheel.WhiteRingFill = 0;
   QPainter painter(&printer);
   if (!painter.isActive()) return false;

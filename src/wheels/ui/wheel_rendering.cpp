@@ -15,11 +15,17 @@ void PaintWheelOnWindow(AppState& state, QPainter& painter, const QSizeF& size) 
   PaintWheelFromState(state, surface, false);
 }
 
+QImage BlankWheelImage(const QSize& pixels, qreal devicePixelRatio) {
+  QImage image(pixels, QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(QColor::fromRgb(WheelFrameStyle.background));
+  return image;
+}
+
 QImage RenderWheelImage(AppState& state, const QSize& size) {
   GetProperPlanets(state);
   ReloadWheelOrbs(state);
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(WheelFrameStyle.background);
+  QImage image = BlankWheelImage(size);
   QPainter painter(&image);
   PaintWheelOnWindow(state, painter, QSizeF(size));
   return image;

@@ -12,6 +12,9 @@ class QPrinter;
 
 namespace halcyra {
 
+// An opaque white image of `pixels` to draw the wheel on: with no alpha it
+// stays white wherever it is flattened (a BMP, the clipboard, a printout).
+QImage BlankWheelImage(const QSize& pixels, qreal devicePixelRatio = 1);
 // The window's picture at `size` pixels, white where nothing is drawn.
 QImage RenderWheelImage(AppState& state, const QSize& size);
 // Draws the wheel on a painter's device rectangle with the window's options.

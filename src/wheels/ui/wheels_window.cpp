@@ -156,9 +156,7 @@ bool WheelsWindow::Form_Paint() {
     QTimer::singleShot(0, this, [text] { ShowMessage(text, OrbFileWarningTitle, MessageIcon::Warning); });
   }
   const qreal ratio = canvas_->devicePixelRatioF();
-  QImage image(canvas_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(ratio);
-  image.fill(WheelFrameStyle.background);
+  QImage image = BlankWheelImage(canvas_->size() * ratio, ratio);
   {
     QPainter painter(&image);
     PaintWheelOnWindow(state_, painter, QSizeF(canvas_->size()));
