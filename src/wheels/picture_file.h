@@ -25,8 +25,10 @@ struct PictureNames {
   bool secondPerson = false;  // the second chart is a person, not a moment
 };
 
-// A name made fit to be one file name: "/" and "\" become "-" and ".."
-// becomes "_", so the picture always lands in the folder it is meant for.
+// A name made fit to be one file name: "/", "\" and the control characters
+// (NUL to 31, 127 and Latin-1's 128 to 159) become "-" and ".." becomes "_",
+// so the picture always lands in the folder it is meant for under a name
+// the file system takes.
 std::string FileNameSafe(const std::string& name);
 
 // The program folder and the picture's name, without extension: the single
@@ -35,11 +37,20 @@ std::string FileNameSafe(const std::string& name);
 // a person.
 std::string PictureBasePath(const std::string& appPath, const PictureNames& names);
 
-// The converter's arguments, one per name (the names contain blanks).
-std::vector<std::string> ConverterArguments(const std::string& basePath);
+// The converter's arguments, one per name (the names contain blanks): the
+// bitmap, and the file the GIF is written to before it takes its place.
+std::vector<std::string> ConverterArguments(const std::string& bitmapPath, const std::string& gifPath);
 
 // The warning when the converter could not be started or did not make the
-// GIF: the bitmap is kept, and the message says where.
-std::string ConverterFailedText(const std::string& basePath, bool started);
+// GIF: the bitmap is kept, and the message says where; an older GIF of the
+// same name is left as it was, and the message says so too.
+std::string ConverterFailedText(const std::string& basePath, bool started, bool olderGifKept);
+
+// The warning when a picture file cannot be written: the file, the reason
+// the system gave, and what became of the picture (`afterwards`).
+std::string PictureNotWrittenText(const std::string& path, const std::string& reason, const std::string& afterwards);
+inline constexpr const char* PictureStillOnClipboard = "Nothing was saved; the picture is still on the clipboard.";
+// Where the picture stays when no GIF was made of it.
+std::string BitmapKeptText(const std::string& basePath);
 
 }  // namespace halcyra

@@ -1,22 +1,15 @@
 // The wheel window's commands on the real program's menus: the time steps,
 // Turn natal chart, the house systems and chart types, Options, the orb
-// files, Print to a PDF file and Save picture with a stand-in converter.
-#include <QClipboard>
+// files and Print to a PDF file; Save picture has a file of its own.
 #include <QDialog>
-#include <QFile>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
-#include <cstdlib>
-#include <fstream>
 
 #include "chart_input/input_checks.h"
 #include "shell/ui/print_window.h"
 #include "shell/ui/text_editors.h"
 #include "wheel_commands_fixture.h"
-#include "wheels/picture_file.h"
 #include "wheels/turn_natal.h"
 #include "wheels/ui/wheel_print.h"
 
@@ -167,78 +160,6 @@ TEST_F(WheelWindowCommands, PrintFullOrHalfPageToPdf) {
   }
   EXPECT_EQ(sink.questions, std::vector<std::string>(3, PrintQuestionText));
   EXPECT_TRUE(sink.shown.empty());
-}
-
-// A stand-in converter in a folder put first on the PATH: it writes its
-// arguments, one a line, beside itself, and copies the bitmap to the GIF
-// unless told to fail.
-class SavePicture : public testing::WheelCommandsTest {
- protected:
-  void SetUp() override {
-    testing::WheelCommandsTest::SetUp();
-    bin = testing::ScratchDir("fake-converter");
-    path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", (bin + ":" + path).c_str(), 1);
-  }
-  void TearDown() override {
-    setenv("PATH", path.c_str(), 1);
-    testing::WheelCommandsTest::TearDown();
-  }
-  void Converter(int exitCode) const {
-    std::ofstream(bin + "/convert") << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/arguments\"\n"
-                                    << (exitCode == 0 ? "cp \"$1\" \"$2\"\n" : "exit " + std::to_string(exitCode) + "\n");
-    std::filesystem::permissions(bin + "/convert", std::filesystem::perms::owner_all);
-  }
-  std::vector<std::string> Arguments() const {
-    return ReadTextLines(bin + "/arguments").value_or(std::vector<std::string>{"<none>"});
-  }
-  static void PressAltPrint() {
-    auto* shortcut = TheWheelsWindow()->findChild<QShortcut*>();
-    ASSERT_EQ(shortcut->key(), QKeySequence(Qt::ALT | Qt::Key_Print));
-    emit shortcut->activated();
-  }
-
-  std::string bin, path;
-};
-
-TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
-  testing::RecordingSink sink;
-  InputD().SetNameText("Q: 1/2 house?");
-  App().services.CalculateChart(App());
-  Main("mnuWheelsDualNatTran");
-  Wheel("mnuSavePicture");
-  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{std::string(NoPictureTitle) + ": " + NoPictureText});
-
-  Converter(0);
-  PressAltPrint();
-  EXPECT_FALSE(TheWheelsWindow()->Picture().isNull());
-  EXPECT_EQ(QGuiApplication::clipboard()->image(), TheWheelsWindow()->Picture());
-  Wheel("mnuSavePicture");
-  // mode 2: the transits outside, the natal chart inside with its date
-  const std::string base = App().AppPath + "/Transits and Q: 1-2 house? - natal on 16 Jul 1969";
-  EXPECT_EQ(Arguments(), (std::vector<std::string>{base + ".bmp", base + ".gif"}));
-  EXPECT_TRUE(std::filesystem::exists(base + ".gif"));
-  EXPECT_FALSE(std::filesystem::exists(base + ".bmp"));
-  EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull()) << "the clipboard emptied";
-  EXPECT_EQ(sink.shown.size(), 1u);
-}
-
-TEST_F(SavePicture, AConverterThatFailsOrIsMissingKeepsTheBitmap) {
-  testing::RecordingSink sink;
-  Main("mnuWheelsSingleNatal");
-  const std::string base = App().AppPath + "/Apollo 11 launch - natal";
-  Converter(3);
-  PressAltPrint();
-  Wheel("mnuSavePicture");
-  EXPECT_EQ(Arguments(), (std::vector<std::string>{base + ".bmp", base + ".gif"}));
-  EXPECT_TRUE(std::filesystem::exists(base + ".bmp"));
-  setenv("PATH", bin.c_str(), 1);
-  std::filesystem::remove(bin + "/convert");
-  Wheel("mnuSavePicture");
-  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{"Warning!: " + ConverterFailedText(base, true),
-                                                    "Warning!: " + ConverterFailedText(base, false)}));
-  EXPECT_TRUE(std::filesystem::exists(base + ".bmp"));
-  EXPECT_FALSE(std::filesystem::exists(base + ".gif"));
 }
 
 }  // namespace

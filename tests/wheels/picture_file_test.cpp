@@ -22,6 +22,10 @@ TEST(PictureFile, NamesFromTheCaptions) {
       {{1, "../../etc/passwd", "", "", false}, "/prog/_-_-etc-passwd"},
       {{1, "a\\b...c", "", "", false}, "/prog/a-b_.c"},
       {{2, "Transits", "x/..", "1/2/1969", false}, "/prog/Transits and x-_ on 1-2-1969"},
+      // control characters, NUL included, would cut the name short or hide in it
+      {{1, std::string("Q\0tab\there\r\n", 12), "", "", false}, "/prog/Q-tab-here--"},
+      {{1, "bell\x07 del\x7F c1\x85\x9F nbsp\xA0 \xE9t\xE9", "", "", false},
+       "/prog/bell- del- c1-- nbsp\xA0 \xE9t\xE9"},
   };
   for (const Row& row : rows) EXPECT_EQ(PictureBasePath("/prog", row.names), row.base) << row.names.title1;
 }

@@ -1,10 +1,17 @@
 #include "wheels/ui/wheel_picture.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
@@ -22,13 +29,51 @@ QString Latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Names are Latin-1 text, as the captions hold them.
-bool Exists(const std::string& path) { return QFileInfo(Latin1(path)).isFile(); }
+std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
 PictureNames NamesOfLastPaint(const AppState& state) {
   const WheelSets& wheel = state.wheel;
   return {state.flags.WheelKind, wheel.ChartTitle[1], wheel.ChartTitle2[1], wheel.ChartTitle2[2],
           InputD1().SecondPerson()};
+}
+
+// The picture as a BMP file, whole or not at all: the reason when it could
+// not be written.
+std::optional<std::string> WriteBitmap(const QImage& picture, const std::string& path) {
+  QByteArray bytes;
+  QBuffer encoded(&bytes);
+  if (!encoded.open(QIODevice::WriteOnly) || !picture.save(&encoded, "BMP")) return "the picture could not be encoded";
+  QSaveFile file(Latin1(path));
+  if (!file.open(QIODevice::WriteOnly)) return Latin1(file.errorString());
+  // A write cut short (a full disk) gives no reason; the next one does.
+  qint64 written = 0;
+  while (written < bytes.size()) {
+    const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
+    if (part <= 0) break;
+    written += part;
+  }
+  if (written != bytes.size()) {
+    const std::string reason = file.error() != QFileDevice::NoError
+                                   ? Latin1(file.errorString())
+                                   : "only " + std::to_string(written) + " of " + std::to_string(bytes.size()) +
+                                         " bytes could be written";
+    file.cancelWriting();
+    return reason;
+  }
+  if (!file.commit()) return Latin1(file.errorString());
+  return std::nullopt;
+}
+
+// Puts `from` in the place of `to`, an older file there replaced at once.
+std::optional<std::string> ReplaceFile(const QString& from, const QString& to) {
+  std::error_code error;
+  std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
+  if (error) return error.message();
+  return std::nullopt;
+}
+
+void Warn(const std::string& text, QWidget* parent) {
+  ShowMessage(text, PictureWarningTitle, MessageIcon::Warning, parent);
 }
 
 }  // namespace
@@ -42,20 +87,42 @@ void SaveWheelPicture(WheelsWindow& window) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   const std::string base = PictureBasePath(window.State().AppPath, NamesOfLastPaint(window.State()));
   const std::string bitmap = base + ".bmp";
+  const std::string gif = base + ".gif";
   const QImage picture = clipboard->image();
-  // written at once, so the file is there to look for when save returns
-  if (picture.isNull() || !picture.save(Latin1(bitmap), "BMP") || !Exists(bitmap)) {
+  if (picture.isNull()) {
     ShowMessage(NoPictureText, NoPictureTitle, MessageIcon::Critical, &window);
     clipboard->clear();
     return;
   }
-  SetBusyPointer(true);
-  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, ConverterArguments(base));
-  SetBusyPointer(false);
-  if (!run.Succeeded() || !Exists(base + ".gif")) {
-    ShowMessage(ConverterFailedText(base, run.started), PictureWarningTitle, MessageIcon::Warning, &window);
+  if (const std::optional<std::string> reason = WriteBitmap(picture, bitmap)) {
+    Warn(PictureNotWrittenText(bitmap, *reason, PictureStillOnClipboard), &window);
     return;
   }
+  // The converter writes a name of its own, so that an older GIF of the
+  // picture's name neither passes for this run's nor is lost to a failed one.
+  // The name is reserved, the file left to the converter to make with the
+  // usual permissions; whatever it leaves under that name goes at the end.
+  QTemporaryFile converted(QFileInfo(Latin1(bitmap)).dir().filePath(".picture-XXXXXX.gif"));
+  if (!converted.open()) {
+    Warn(PictureNotWrittenText(gif, Latin1(converted.errorString()), BitmapKeptText(base)), &window);
+    return;
+  }
+  converted.close();
+  QFile::remove(converted.fileName());
+  const std::string convertedPath =
+      base.substr(0, base.rfind('/') + 1) + Latin1(QFileInfo(converted.fileName()).fileName());
+  SetBusyPointer(true);
+  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, ConverterArguments(bitmap, convertedPath));
+  SetBusyPointer(false);
+  if (!run.Succeeded() || QFileInfo(converted.fileName()).size() <= 0) {
+    Warn(ConverterFailedText(base, run.started, QFileInfo(Latin1(gif)).isFile()), &window);
+    return;
+  }
+  if (const std::optional<std::string> reason = ReplaceFile(converted.fileName(), Latin1(gif))) {
+    Warn(PictureNotWrittenText(gif, *reason, BitmapKeptText(base)), &window);
+    return;
+  }
+  converted.setAutoRemove(false);  // it is the GIF now
   QFile::remove(Latin1(bitmap));
   clipboard->clear();
 }

@@ -89,9 +89,12 @@ WheelsWindow::WheelsWindow(AppState& state, QWidget* parent) : QMainWindow(paren
   canvas_ = new WheelCanvas(*this);
   setCentralWidget(canvas_);
   BuildMenus();
-  // Alt+Print puts the wheel's picture on the clipboard, for Save picture
-  auto* copy = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Print), this);
-  connect(copy, &QShortcut::activated, this, [this] { CopyWheelPicture(*this); });
+  // Alt+Print puts the wheel's picture on the clipboard, for Save picture;
+  // Ctrl+C too, for desktops that keep Alt+Print for themselves
+  for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Print), QKeySequence(Qt::CTRL | Qt::Key_C)}) {
+    auto* copy = new QShortcut(keys, this);
+    connect(copy, &QShortcut::activated, this, [this] { CopyWheelPicture(*this); });
+  }
   Form_Load();
 }
 
