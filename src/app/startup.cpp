@@ -24,6 +24,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/startup_windows.h"
+#include "shell/ui/window_frames.h"
 #include "shell/ui/window_placement.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
@@ -119,6 +120,9 @@ int StartHalcyra(const StartupSettings& settings) {
   if (QAction* interpretations = FindMenuItem(*window, "mnuDataTransitInterpretations"))
     interpretations->setVisible(true);
   window->show();
+  // The input windows open below the main window's frame: let the window
+  // manager frame it first.
+  AwaitWindowFrame(*window);
 
   state.flags.NamesDirty = 1;
   ShowInputWindows();

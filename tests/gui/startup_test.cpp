@@ -136,7 +136,7 @@ TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
 
 TEST_F(StartupTest, TheStripOpensWhereTheIniPutsItAndExitKeepsItsNewWidth) {
   const std::string dir = testing::ScratchProgramFolder("startup-strip", {});
-  std::ofstream(dir + "/Orvane.INI", std::ios::binary) << "AstrLineTop= 3000\r\nAstrLineLeft= 450\r\nAstrLineWidth= 12000\r\n";
+  std::ofstream(dir + "/Orvane.INI", std::ios::binary) << "AstrLineTop= 3000\r\nAstrLineLeft= 450\r\nAstrLineWidth= 9000\r\n";
   ASSERT_EQ(Start(dir), 0);
   EXPECT_EQ(TheVoruvEdudWindow(), nullptr) << "start-up shows no strip";
   // Before the first chart every point stands under 0 degrees.
@@ -144,7 +144,7 @@ TEST_F(StartupTest, TheStripOpensWhereTheIniPutsItAndExitKeepsItsNewWidth) {
   VoruvEdudWindow* strip = TheVoruvEdudWindow();
   ASSERT_TRUE(strip && strip->isVisible());
   EXPECT_EQ(std::tuple(strip->x(), strip->y(), strip->width()),
-            std::tuple(PixelsFromTwipsX(450), PixelsFromTwipsY(3000), PixelsFromTwipsX(12000)));
+            std::tuple(PixelsFromTwipsX(450), PixelsFromTwipsY(3000), PixelsFromTwipsX(9000)));
   EXPECT_EQ(strip->CurrentLayout().rows[13], 13);
 
   strip->resize(700, strip->height());

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <cmath>
 #include <filesystem>
@@ -141,6 +142,31 @@ TEST_F(WheelsWindowTest, KeywordsAndPlanetaryHoursOpenBesideTheWheel) {
   EXPECT_TRUE(TheKeywordsWindow()->isVisible());
   w.Item("mnuDataPlanetaryHours")->trigger();
   EXPECT_NE(ThePlanetaryHoursWindow(), nullptr);
+}
+
+// A wheel window made smaller to fit a small screen draws the same wheel
+// smaller: the drawing's extent scales with the client area, to a pixel or
+// two of text rounding.
+TEST_F(WheelsWindowTest, TheWheelScalesWithItsWindow) {
+  WheelsSingleNatal(App());
+  auto extent = [](const QSizeF& size) {
+    QPicture picture;
+    QPainter painter(&picture);
+    PaintWheelOnWindow(App(), painter, size);
+    painter.end();
+    return QRectF(picture.boundingRect());
+  };
+  const QSizeF designed(937, 745);  // the 1024-pixel class's client below the menu bar
+  const QRectF full = extent(designed);
+  ASSERT_GT(full.width(), designed.width() / 2) << "nothing drawn";
+  for (const double scale : {0.93, 0.75, 0.5}) {
+    const QRectF small = extent(designed * scale);
+    for (const auto& [got, expected, edge] : {std::tuple{small.left(), full.left() * scale, "left"},
+                                              {small.top(), full.top() * scale, "top"},
+                                              {small.right(), full.right() * scale, "right"},
+                                              {small.bottom(), full.bottom() * scale, "bottom"}})
+      EXPECT_NEAR(got, expected, 3) << edge << " at scale " << scale;
+  }
 }
 
 TEST_F(WheelsWindowTest, ChartTypeTicksOneItemAndRedraws) {

@@ -1,5 +1,7 @@
 // Where windows open: below the main window's menu bar, beside the windows
 // already open where there is room, and inside the screen.
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
 
 #include "chart_input/ui/chart_input_window.h"
@@ -32,6 +34,41 @@ TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
       {main, {700, 500}, {{0, 44, 600, 400}, {0, 448, 1280, 576}}, {580, 44}, "no free place: the least overlap"},
   };
   for (const auto& c : cases) EXPECT_EQ(FreePlaceBelow(c.main, c.size, screen, c.taken), c.expected) << c.why;
+}
+
+// Frames fitted below the main window (floor 55, the first row under a
+// 51 pixel main window frame) with openbox's margins: title bar 23, borders
+// 1, bottom grip 6.
+TEST(WindowPlacement, FramesFitInsideTheScreenBelowTheMainWindow) {
+  const QMargins ob(1, 23, 1, 6);
+  const QRect wide(0, 0, 1280, 800), full(0, 0, 1920, 1080), small(0, 0, 800, 600), panel(0, 30, 1920, 1050);
+  const struct {
+    FrameRequest request;
+    QRect screen;
+    int floor;
+    QRect expected;
+    const char* why;
+  } cases[] = {
+      {{{0, 44, 349, 318}, ob}, wide, 55, {0, 55, 349, 318}, "an input window over the menu bar goes below it"},
+      {{{0, 55, 939, 796}, ob, {0, 0}, true}, wide, 55, {0, 55, 876, 745},
+       "the 937 x 767 wheel on 1280 x 800 shrinks in proportion to the room below the menu bar"},
+      {{{0, 55, 939, 796}, ob, {0, 0}, true}, full, 55, {0, 55, 939, 796}, "the wheel fits 1920 x 1080 as it is"},
+      {{{943, 55, 374, 380}, ob}, wide, 55, {906, 55, 374, 380}, "Keywords beside the wheel stays on the screen"},
+      {{{2500, 1400, 642, 160}, ob}, wide, 55, {638, 640, 642, 160}, "an INI place off today's screen moves inside"},
+      {{{-300, -300, 642, 160}, ob}, full, 55, {0, 55, 642, 160}, "left of and above the screen"},
+      {{{0, 55, 402, 780}, ob, {400, 751}}, wide, 55, {0, 20, 402, 780},
+       "too tall to shrink below the menu bar: it rises only as far as it must"},
+      {{{100, 100, 1400, 900}, ob, {1398, 871}}, wide, 55, {0, 0, 1400, 900}, "larger than the screen: its top left"},
+      {{{0, 55, 702, 729}, ob, {300, 200}}, small, 55, {0, 55, 702, 545}, "a tall Data window on 800 x 600 gets shorter"},
+      {{{0, 55, 902, 729}, ob, {300, 200}}, small, 55, {0, 55, 800, 545}, "narrowed to the screen's width"},
+      {{{0, 55, 902, 729}, ob, {850, 200}}, small, 55, {0, 55, 852, 545},
+       "never narrower than its minimum: it stands at the screen's left edge"},
+      {{{0, 55, 902, 729}, ob, {0, 0}, true}, small, 55, {0, 55, 665, 545}, "in proportion when it keeps its aspect"},
+      {{{0, 0, 572, 51}, ob}, panel, 30, {0, 30, 572, 51}, "the main window below a panel at the top"},
+      {{{0, 60, 300, 200}, {}}, wide, 55, {0, 60, 300, 200}, "no frame (offscreen) and in place: unchanged"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FitFrame(c.request, c.screen, c.floor), c.expected) << c.why;
 }
 
 class WindowPlacementTest : public testing::GuiTest {
@@ -81,24 +118,39 @@ TEST_F(WindowPlacementTest, WindowsOpenBelowTheMenuBarInsideTheScreen) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
-// A window at a position its own code recorded (the INI file's) stays there
-// even partly off the screen; one put in the row below the main window is
-// pulled back inside.
-TEST_F(WindowPlacementTest, RecordedPositionsStayRowPlacesStayOnTheScreen) {
+// A window at a position its own code recorded (the INI file's) is kept on
+// the screen below the menu bar; one put in the row below the main window is
+// pulled back inside; a recorded place over another window's title and menu
+// bar gives way to a free place.
+TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
   MainWindow main;
   main.move(0, 0);
   main.show();
   const QRect area = main.screen()->availableGeometry();
+  const int floor = main.frameGeometry().bottom() + 1;
   QWidget recorded, row;
-  recorded.resize(area.width(), 100);
-  recorded.move(30, 200);
+  recorded.resize(300, 100);
+  recorded.move(area.right() - 100, -50);
   recorded.show();
-  EXPECT_EQ(recorded.pos(), QPoint(30, 200));
+  EXPECT_TRUE(area.contains(recorded.frameGeometry())) << recorded.x();
+  EXPECT_GE(recorded.frameGeometry().top(), floor);
   row.resize(300, 100);
   PlaceBelowMainWindow(row, area.width() - 100);
   row.show();
   EXPECT_TRUE(area.contains(row.frameGeometry())) << row.x();
-  EXPECT_GT(row.y(), main.frameGeometry().bottom());
+  EXPECT_GE(row.frameGeometry().top(), floor);
+
+  QMainWindow data;
+  data.menuBar()->addMenu("File");
+  data.resize(400, 200);
+  PlaceBelowMainWindow(data);
+  data.show();
+  QWidget strip;
+  strip.resize(400, 60);
+  strip.move(0, 0);  // the strip's default place, just below the main window
+  strip.show();
+  EXPECT_FALSE(strip.frameGeometry().intersects(data.frameGeometry())) << strip.y();
+  EXPECT_TRUE(area.contains(strip.frameGeometry()));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/gui/twips.h"
 #include "platform/number_format.h"
 #include "shell/local_clock.h"
+#include "shell/ui/window_frames.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -40,8 +41,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::SnapHeight() {
-  // The stored height counts the frame; the client keeps at least the menu bar.
-  const int frameExtra = frameGeometry().height() - height();
+  // The stored height counts the frame (estimated until the window manager
+  // has framed the window); the client keeps at least the menu bar.
+  const QMargins frame = ExpectedFrameMargins(*this);
+  const int frameExtra = frame.top() + frame.bottom();
   const int target = std::max(PixelsFromTwipsY(MainWindowHeightTwips) - std::max(frameExtra, 0),
                               menuBar()->sizeHint().height());
   if (minimumHeight() != target || maximumHeight() != target) setFixedHeight(target);
@@ -67,8 +70,11 @@ void MainWindow::ApplyIniGeometry() {
 
 void MainWindow::RecordIniGeometry() {
   IniSettings& ini = App().ini;
-  ini.MainLeft = static_cast<float>(RecordedTwipsX(ini.MainLeft, pos().x()));
-  ini.MainTop = static_cast<float>(RecordedTwipsY(ini.MainTop, pos().y()));
+  // The frame's corner, read afresh: pos() may count a frame from before
+  // the window manager framed the window.
+  const QPoint corner = ExpectedFrame(*this).topLeft();
+  ini.MainLeft = static_cast<float>(RecordedTwipsX(ini.MainLeft, corner.x()));
+  ini.MainTop = static_cast<float>(RecordedTwipsY(ini.MainTop, corner.y()));
   ini.MainWidth = static_cast<float>(RecordedTwipsX(ini.MainWidth, width()));
   // The height always snaps back to the menu bar's.
   ini.MainHeight = MainWindowHeightTwips;

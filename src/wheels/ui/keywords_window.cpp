@@ -9,6 +9,8 @@
 
 #include "platform/gui/twips.h"
 #include "shell/ui/messages.h"
+#include "shell/ui/window_frames.h"
+#include "shell/ui/window_placement.h"
 #include "wheels/keywords.h"
 
 namespace halcyra {
@@ -18,7 +20,6 @@ namespace {
 QPointer<KeywordsWindow> g_window;
 
 constexpr int RowTwips = 250, ColumnTwips = 1200;
-constexpr int Gap = 4;  // pixels between the browser and the window it opens beside
 
 // The card's faces, or the installed families closest to them.
 QFont CardFont(const QStringList& families, QFont::StyleHint hint, bool bold) {
@@ -97,8 +98,8 @@ KeywordsWindow* ShowKeywords(QWidget* beside) {
   CloseKeywords();
   g_window = new KeywordsWindow;
   if (beside) {
-    const QRect frame = beside->frameGeometry();
-    g_window->move(frame.right() + 1 + Gap, frame.top());
+    const QRect frame = ExpectedFrame(*beside);
+    MoveFrameTo(*g_window, QPoint(frame.right() + 1 + WindowGap, frame.top()));
   }
   g_window->show();
   return g_window;

@@ -12,6 +12,7 @@
 #include "platform/gui/qb_colors.h"
 #include "platform/gui/twips.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/window_frames.h"
 
 namespace halcyra {
 
@@ -82,7 +83,8 @@ StripLayout VoruvEdudWindow::CurrentLayout() const {
 int VoruvEdudWindow::NeededHeight(const StripLayout& layout) const {
   // The strip's height counts the window's frame, as every stored window
   // height does; the frame is known once the window is on screen.
-  const int frameExtra = isVisible() ? std::max(frameGeometry().height() - height(), 0) : 0;
+  const auto frame = isVisible() ? KnownFrameMargins(*this) : std::nullopt;
+  const int frameExtra = frame ? frame->top() + frame->bottom() : 0;
   return std::max(PixelsFromTwipsY(layout.height) - frameExtra, 1);
 }
 
@@ -98,8 +100,9 @@ void VoruvEdudWindow::RecordGeometry() {
   IniSettings& ini = state_.ini;
   // Position counts the frame, width the inside, as the main window's do.
   ini.AstrLineWidth = RecordedTwipsX(ini.AstrLineWidth, width());
-  ini.AstrLineLeft = RecordedTwipsX(ini.AstrLineLeft, pos().x());
-  ini.AstrLineTop = RecordedTwipsY(ini.AstrLineTop, pos().y());
+  const QPoint corner = ExpectedFrame(*this).topLeft();  // pos() may count no frame yet
+  ini.AstrLineLeft = RecordedTwipsX(ini.AstrLineLeft, corner.x());
+  ini.AstrLineTop = RecordedTwipsY(ini.AstrLineTop, corner.y());
 }
 
 void VoruvEdudWindow::resizeEvent(QResizeEvent* event) {

@@ -133,6 +133,7 @@ void WheelsWindow::Form_Load() {
   const ScreenClass& screen = state_.flags.screen;
   resize(std::max(PixelsFromTwipsX(screen.WheelWinWidth), 200), std::max(PixelsFromTwipsY(screen.WheelWinHeight), 200));
   PlaceBelowMainWindow(*this);
+  KeepAspectWhenFitted(*this);  // the wheel scales with the window
   TickHouseSystem();
   TickChartType();
   const int kind = state_.chart.ChartKind;

@@ -1,0 +1,225 @@
+// The watcher behind InstallWindowPlacement: it places each top-level
+// window when it is first shown and sets the place right once the window
+// manager has framed it.
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include "shell/ui/main_window.h"
+#include "shell/ui/window_frames.h"
+#include "shell/ui/window_placement.h"
+
+namespace halcyra {
+
+namespace {
+
+constexpr char PlacedProperty[] = "halcyraPlaced";
+constexpr char BelowMainProperty[] = "halcyraBelowMain";  // set by PlaceBelowMainWindow
+constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
+constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
+constexpr int SettleRetryMs = 50, SettleTries = 40;
+
+bool IsPlainWindow(const QWidget& widget) {
+  const Qt::WindowType type = widget.windowType();
+  return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog);
+}
+
+bool PlacedByUs(const QWidget& widget) {
+  if (!IsPlainWindow(widget) || widget.property(PlacedProperty).toBool()) return false;
+  // Message boxes and modal dialogs open centred over their parent.
+  if (qobject_cast<const QDialog*>(&widget) && widget.parentWidget()) return false;
+  return &widget != TheMainWindow();
+}
+
+// The screen's area a window opens in: the main window's screen, or the one
+// under the window.
+QRect ScreenArea(const QWidget& window) {
+  const QScreen* screen = nullptr;
+  if (const MainWindow* main = TheMainWindow(); main && main->isVisible())
+    screen = QGuiApplication::screenAt(ExpectedFrame(*main).center());
+  if (!screen) screen = QGuiApplication::screenAt(ExpectedFrame(window).center());
+  if (!screen) screen = window.screen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+
+// The first row below the main window's frame; the screen's top for the main
+// window itself.
+int Floor(const QWidget& window, const QRect& area) {
+  const MainWindow* main = TheMainWindow();
+  if (!main || main == &window || !main->isVisible()) return area.top();
+  return ExpectedFrame(*main).bottom() + 1 + WindowGap;
+}
+
+FrameRequest RequestOf(const QWidget& window, const QRect& frame) {
+  QSize minimum = window.minimumSize();
+  if (const QLayout* layout = window.layout()) minimum = minimum.expandedTo(layout->minimumSize());
+  return {frame, ExpectedFrameMargins(window), minimum, window.property(KeepAspectProperty).toBool()};
+}
+
+std::vector<const QWidget*> OtherWindows(const QWidget& window) {
+  std::vector<const QWidget*> others;
+  for (const QWidget* other : QApplication::topLevelWidgets())
+    if (other != &window && other != TheMainWindow() && other->isVisible() && IsPlainWindow(*other))
+      others.push_back(other);
+  return others;
+}
+
+// What a window cannot do without: its title bar and its menu bar.
+QRect TopBand(const QWidget& window) {
+  const QRect frame = ExpectedFrame(window);
+  int height = ExpectedFrameMargins(window).top();
+  if (const auto* main = qobject_cast<const QMainWindow*>(&window); main && main->menuWidget() &&
+                                                                     main->menuWidget()->isVisible())
+    height += main->menuWidget()->height();
+  return {frame.left(), frame.top(), frame.width(), std::max(height, 1)};
+}
+
+// Moves and sizes the window to `frame`. A framed window already there is
+// left alone; an unframed one is always moved, since Qt alone would put its
+// client, not its frame, at the place its code gave.
+void ApplyFrame(QWidget& window, const QRect& frame, const QMargins& margins) {
+  const QSize client = frame.size().shrunkBy(margins);
+  if (client != window.size()) window.resize(client);
+  if (!KnownFrameMargins(window) || frame.topLeft() != ExpectedFrame(window).topLeft())
+    MoveFrameTo(window, frame.topLeft());
+}
+
+void RetrySettling(QPointer<QWidget> window, int tries);
+
+// Where a window opens on its first showing.
+QRect OpeningFrame(const QWidget& window, const QRect& area, int floor) {
+  const FrameRequest request = RequestOf(window, ExpectedFrame(window));
+  std::vector<QRect> taken;
+  for (const QWidget* other : OtherWindows(window)) taken.push_back(ExpectedFrame(*other));
+  const MainWindow* main = TheMainWindow();
+  if (!window.testAttribute(Qt::WA_Moved)) {
+    // Nowhere in particular: the free place below the main window.
+    FrameRequest sized = request;
+    sized.frame = FitFrame(request, area, floor);
+    sized.frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*main), sized.frame.size(), area, taken));
+    return FitFrame(sized, area, floor);
+  }
+  QRect frame = FitFrame(request, area, floor);
+  // A recorded place that would hide another window's title or menu bar
+  // gives way to a free place.
+  const auto others = OtherWindows(window);
+  const bool hides = std::any_of(others.begin(), others.end(),
+                                 [&frame](const QWidget* other) { return TopBand(*other).intersects(frame); });
+  if (!window.property(BelowMainProperty).toBool() && hides)
+    if (const auto free = FirstFreePlaceBelow(ExpectedFrame(*main), frame.size(), area, taken))
+      frame.moveTopLeft(*free);
+  return frame;
+}
+
+void PlaceOnFirstShowing(QWidget& window) {
+  const QRect area = ScreenArea(window);
+  if (area.isEmpty()) return;
+  const int floor = Floor(window, area);
+  const QRect frame = &window == TheMainWindow() ? FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor)
+                                                 : OpeningFrame(window, area, floor);
+  ApplyFrame(window, frame, ExpectedFrameMargins(window));
+  if (PlatformFramesWindows() && !KnownFrameMargins(window)) {
+    window.setProperty(SettlingProperty, true);
+    RetrySettling(&window, 0);
+  }
+}
+
+// The window manager has framed the window: its place is set right with the
+// real frame, and the main window's height is the bare menu bar again.
+void Settle(QWidget& window) {
+  const auto margins = KnownFrameMargins(window);
+  if (!margins) return;
+  window.setProperty(SettlingProperty, QVariant());
+  auto* main = TheMainWindow();
+  if (&window == main) main->SnapHeight();
+  const QRect area = ScreenArea(window);
+  if (area.isEmpty()) return;
+  // The frame goes where it was wanted, now that its size is known.
+  const QRect now = ExpectedFrame(window);
+  const QRect wanted(TakeWantedFramePosition(window).value_or(now.topLeft()), now.size());
+  const QRect frame = FitFrame(RequestOf(window, wanted), area, Floor(window, area));
+  if (frame != now) ApplyFrame(window, frame, *margins);
+}
+
+// The window's own events settle it as soon as its frame is known; these
+// tries are for a window manager that tells its frame late, or never.
+void RetrySettling(QPointer<QWidget> window, int tries) {
+  QTimer::singleShot(SettleRetryMs, [window, tries] {
+    if (!window || !window->property(SettlingProperty).toBool()) return;
+    Settle(*window);
+    if (!window->property(SettlingProperty).toBool()) return;
+    if (tries + 1 < SettleTries)
+      RetrySettling(window, tries + 1);
+    else
+      window->setProperty(SettlingProperty, QVariant());  // nothing frames it
+  });
+}
+
+class PlacementFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint &&
+        type != QEvent::WindowActivate)
+      return false;
+    if (!watched->isWidgetType()) return false;
+    auto* window = static_cast<QWidget*>(watched);
+    if (!window->isWindow()) return false;
+    if (type != QEvent::Show) {
+      if (window->property(SettlingProperty).toBool()) Settle(*window);
+      return false;
+    }
+    const MainWindow* main = TheMainWindow();
+    if (window == main && !window->property(PlacedProperty).toBool()) {
+      window->setProperty(PlacedProperty, true);
+      PlaceOnFirstShowing(*window);
+      return false;
+    }
+    if (!main || !main->isVisible() || !PlacedByUs(*window)) return false;
+    window->setProperty(PlacedProperty, true);
+    PlaceOnFirstShowing(*window);
+    return false;
+  }
+};
+
+}  // namespace
+
+void PlaceBelowMainWindow(QWidget& window, int leftOf) {
+  const MainWindow* main = TheMainWindow();
+  if (!main) return;
+  const QRect frame = ExpectedFrame(*main);
+  MoveFrameTo(window, QPoint(frame.left() + leftOf, frame.bottom() + 1 + WindowGap));
+  window.setProperty(BelowMainProperty, true);
+}
+
+void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after) {
+  const MainWindow* main = TheMainWindow();
+  if (!main) return;
+  // A window not yet shown has no laid-out size; its size hint is what it will get.
+  const QRect frame = ExpectedFrame(after);
+  const int width = after.isVisible() ? frame.width()
+                                      : after.sizeHint().grownBy(ExpectedFrameMargins(after)).width();
+  PlaceBelowMainWindow(window, frame.left() + width + WindowGap - ExpectedFrame(*main).left());
+}
+
+bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }
+
+void KeepAspectWhenFitted(QWidget& window) { window.setProperty(KeepAspectProperty, true); }
+
+void InstallWindowPlacement() {
+  static PlacementFilter* filter = nullptr;
+  if (filter || !qApp) return;
+  filter = new PlacementFilter(qApp);
+  qApp->installEventFilter(filter);
+}
+
+}  // namespace halcyra
