@@ -1,37 +1,73 @@
 #include "platform/gui/message_boxes.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QString>
+#include <QStyle>
+#include <algorithm>
 
 namespace halcyra {
 
 namespace {
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
-void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent) {
-  QMessageBox::Icon qicon = QMessageBox::NoIcon;
+QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Title bars carry the window's icon and three buttons, each about as wide
+// as the bar is high, with some room between them.
+constexpr int TitleBarButtonRoom = 6;
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: qicon = QMessageBox::Information; break;
-    case MessageIcon::Warning: qicon = QMessageBox::Warning; break;
-    case MessageIcon::Critical: qicon = QMessageBox::Critical; break;
-    case MessageIcon::Question: qicon = QMessageBox::Question; break;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
     case MessageIcon::None: break;
   }
-  QMessageBox box(qicon, Latin1(title), Latin1(text), QMessageBox::Ok, parent);
+  return QMessageBox::NoIcon;
+}
+
+// A message box lays itself out anew when shown; a spacer across its grid
+// is the width it keeps.
+QMessageBox::StandardButton Run(QMessageBox& box) {
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(TitleBarFitWidth(box.windowTitle(), box), 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   box.exec();
+  return box.standardButton(box.clickedButton());
+}
+
+}  // namespace
+
+int TitleBarFitWidth(const QString& title, const QWidget& window) {
+  // Window managers set titles in a bold face of about the program's size.
+  QFont font = window.font();
+  font.setBold(true);
+  const QFontMetrics metrics(font);
+  const int bar = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight), metrics.height() + 8);
+  return metrics.horizontalAdvance(title) + TitleBarButtonRoom * bar;
+}
+
+void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent) {
+  QMessageBox box(QtIcon(icon), Latin1(title), Latin1(text), QMessageBox::Ok, parent);
+  Run(box);
 }
 
 bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent) {
-  return QMessageBox::question(parent, Latin1(title), Latin1(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, Latin1(title), Latin1(text), QMessageBox::Yes | QMessageBox::No, parent);
+  return Run(box) == QMessageBox::Yes;
 }
 
 Answer AskYesNoCancelBox(const std::string& text, const std::string& title, QWidget* parent) {
-  const auto button = QMessageBox::question(parent, Latin1(title), Latin1(text),
-                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                            QMessageBox::Cancel);
+  QMessageBox box(QMessageBox::Question, Latin1(title), Latin1(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Cancel);
+  const auto button = Run(box);
   if (button == QMessageBox::Yes) return Answer::Yes;
   if (button == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
@@ -39,11 +75,17 @@ Answer AskYesNoCancelBox(const std::string& text, const std::string& title, QWid
 
 std::string AskInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                         QWidget* parent) {
-  bool ok = false;
-  QString answer = QInputDialog::getText(parent, Latin1(title), Latin1(prompt), QLineEdit::Normal,
-                                         Latin1(defaultText), &ok);
-  if (!ok) return "";
-  return answer.toLatin1().toStdString();
+  QInputDialog box(parent);
+  box.setInputMode(QInputDialog::TextInput);
+  box.setWindowTitle(Latin1(title));
+  box.setLabelText(Latin1(prompt));
+  box.setTextValue(Latin1(defaultText));
+  // The box sets its own minimum from its layout; a size given before it
+  // shows is kept.
+  const QSize hint = box.sizeHint();
+  box.resize(std::max(hint.width(), TitleBarFitWidth(box.windowTitle(), box)), hint.height());
+  if (box.exec() != QDialog::Accepted) return "";
+  return box.textValue().toLatin1().toStdString();
 }
 
 }  // namespace halcyra

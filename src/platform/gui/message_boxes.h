@@ -4,6 +4,7 @@
 // answer in their place.
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace halcyra {
@@ -23,5 +24,10 @@ Answer AskYesNoCancelBox(const std::string& text, const std::string& title, QWid
 // Input box: the typed text, or "" when cancelled.
 std::string AskInputBox(const std::string& prompt, const std::string& title, const std::string& defaultText,
                         QWidget* parent);
+
+// The width a window needs for the window manager to show `title` whole
+// in its title bar beside the bar's icon and buttons. Every box is made at
+// least this wide.
+int TitleBarFitWidth(const QString& title, const QWidget& window);
 
 }  // namespace halcyra
