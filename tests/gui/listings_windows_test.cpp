@@ -179,6 +179,20 @@ TEST_F(ListingWindowsTest, ListingCancelledFromTheProgressWindow) {
   }
 }
 
+// Once the search is done nothing cancels the listing any more: the
+// progress window goes before the page is written, rather than show a
+// Cancel and a close control that nothing answers.
+TEST_F(ListingWindowsTest, TheProgressWindowGoesWhenTheSearchIsDone) {
+  bool cancelled = false;
+  ShowStatusDlg()->OfferCancel([&cancelled] { cancelled = true; });
+  const struct { long done, total; bool shown; } reports[] = {{0, 100, true}, {99, 100, true}, {100, 100, false}};
+  for (const auto& r : reports) {
+    ReportCancellableListingProgress(r.done, r.total);
+    EXPECT_EQ(TheStatusDlg() != nullptr, r.shown) << r.done << " of " << r.total;
+  }
+  EXPECT_FALSE(cancelled);
+}
+
 TEST_F(ListingWindowsTest, OrbsCommandAndAMissingOrbFile) {
   AppState& s = App();
   DiurOptWindow* w = ShowDiurOpt(s);

@@ -28,6 +28,10 @@ void ReportListingProgress(long done, long total) {
 void ReportCancellableListingProgress(long done, long total) {
   ShowProgressBar(done, total);
   QCoreApplication::processEvents();
+  // The search is done and was not cancelled: writing its page cannot be,
+  // so the window goes rather than show a Cancel and a close control that
+  // nothing answers until the page is up.
+  if (done >= total) UnloadStatusDlg();
 }
 
 void ListDiurnalHouses(AppState& state) {
