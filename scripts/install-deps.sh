@@ -12,6 +12,7 @@ packages=(
   python3 python3-fonttools tzdata
   poppler-utils
   imagemagick
+  xvfb openbox xdotool x11-utils
   clang libclang-rt-dev
 )
 missing=()
