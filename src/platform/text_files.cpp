@@ -3,14 +3,21 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 
 namespace halcyra {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+  // straight into the string: a long file is not held twice
+  std::string bytes(static_cast<size_t>(std::max<qint64>(file.size(), 0)), '\0');
+  const qint64 read = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+  bytes.resize(static_cast<size_t>(std::max<qint64>(read, 0)));
+  // a file that grew meanwhile, or one whose size is not known in advance
+  const QByteArray rest = file.readAll();
+  bytes.append(rest.constData(), static_cast<size_t>(rest.size()));
+  return bytes;
 }
 
 std::vector<std::string> SplitTextLines(const std::string& text) {
@@ -45,15 +52,35 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::string bytes;
-  size_t total = 0;
-  for (const auto& line : lines) total += line.size() + 2;
-  bytes.reserve(total);
-  for (const auto& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
+  return WriteTextLines(path, lines.size(), [&lines](size_t i) { return std::string_view(lines[i]); });
+}
+
+bool WriteTextLines(const std::string& path, size_t count, const std::function<std::string_view(size_t)>& line,
+                    bool endLast) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  // The lines go out in blocks of about a megabyte.
+  constexpr size_t Block = 1 << 20;
+  std::string block;
+  block.reserve(Block + 256);
+  auto flush = [&file, &block] {
+    const bool ok = file.write(block.data(), static_cast<qint64>(block.size())) == static_cast<qint64>(block.size());
+    block.clear();
+    return ok;
+  };
+  for (size_t i = 0; i < count; ++i) {
+    block += line(i);
+    if (endLast || i + 1 < count) block += "\r\n";
+    if (block.size() >= Block && !flush()) {
+      file.cancelWriting();
+      return false;
+    }
   }
-  return WriteWholeFile(path, bytes);
+  if (!flush()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace halcyra

@@ -1,8 +1,10 @@
 #pragma once
 // Plain text files: Latin-1, lines ended by CR LF, LF or CR alone on
 // reading and by CR LF on writing. Strings hold Latin-1 bytes as they are.
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halcyra {
@@ -20,6 +22,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // Writes every line followed by CR LF, all or nothing: a failed write leaves
 // any earlier file untouched. Returns false on failure.
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Writes line(0) to line(count - 1) one after the other, each followed by
+// CR LF, the last only when `endLast`; all or nothing. The lines are read
+// as they are written, so a long text is never held twice.
+bool WriteTextLines(const std::string& path, size_t count, const std::function<std::string_view(size_t)>& line,
+                    bool endLast = true);
 
 // Writes bytes as they are, all or nothing.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);

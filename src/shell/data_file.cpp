@@ -1,5 +1,7 @@
 #include "shell/data_file.h"
 
+#include <algorithm>
+
 #include "platform/number_text.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
@@ -25,6 +27,11 @@ std::string DefaultSaveName(const std::string& chartName) {
   return chartName.substr(0, stem) + ".txt";
 }
 
+std::string DefaultPdfName(const std::string& chartName) {
+  std::string name = DefaultSaveName(chartName);
+  return name.replace(name.size() - 4, 4, ".pdf");
+}
+
 bool WriteDataFile(const AppState& state, const std::string& path) {
   const ReportBuffer& r = state.report;
   return WriteTextLines(path, PlanDataFile(LinesWithSpare(r.DataLines, r.DataLineCount),
@@ -36,7 +43,11 @@ std::string PrintFilePath(const AppState& state) {
 }
 
 bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count) {
-  return WriteTextLines(PrintFilePath(state), LinesWithSpare(list, count));
+  // read where they lie: a long listing's page is not copied
+  const size_t lines = static_cast<size_t>(std::max(count, 0L));
+  return WriteTextLines(PrintFilePath(state), lines + 1, [&list, lines](size_t i) {
+    return i < lines && i < list.size() ? std::string_view(list[i]) : std::string_view();
+  });
 }
 
 }  // namespace halcyra

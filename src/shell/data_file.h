@@ -20,6 +20,8 @@ std::vector<std::string> PlanDataFile(const std::vector<std::string>& entries, d
 // blank is among the first 8 characters, else its first 8 characters, then
 // ".txt" ("John Smith" gives "John.txt").
 std::string DefaultSaveName(const std::string& chartName);
+// The same stem with ".pdf": the name proposed for a print to a PDF file.
+std::string DefaultPdfName(const std::string& chartName);
 
 // Writes entries 0 to DataLineCount of the data buffer as a data file.
 bool WriteDataFile(const AppState& state, const std::string& path);

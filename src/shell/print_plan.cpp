@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "shell/data_file.h"
 
 namespace halcyra {
 
-int PrintWidthModeOf(const std::vector<std::string>& lines, double option117, double option118) {
+int PrintWidthModeOf(const TextRows& lines, double option117, double option118) {
   int mode = 0;
-  for (const std::string& line : lines) {
-    const double length = static_cast<double>(line.size());
+  for (size_t i = 0; i < lines.RowCount(); ++i) {
+    const double length = static_cast<double>(lines.Row(i).size());
     if (length > option117 && mode < 1) mode = 1;
     if (length > option118) mode = 2;
   }
@@ -24,49 +23,37 @@ int PrintFontPoints(int printWidthMode) {
   return 12;
 }
 
-std::vector<std::vector<std::string>> PlanPrintPages(const std::vector<std::string>& lines,
-                                                     double option30) {
+std::vector<PrintedPage> PlanPrintPages(const TextRows& lines, double option30) {
   // A line count that is not a positive whole number never matches the counter.
-  long perPage = 0;
+  size_t perPage = 0;
   // Beyond 2^62 lines no page could fill anyway.
   if (option30 >= 1 && option30 < 0x1p62 && std::floor(option30) == option30)
-    perPage = static_cast<long>(option30);
-  std::vector<std::vector<std::string>> pages(1);
-  long counter = 1;
-  for (const std::string& line : lines) {
-    if (line == FormFeedLine) {
-      pages.emplace_back();
-      counter = 1;
+    perPage = static_cast<size_t>(option30);
+  std::vector<PrintedPage> pages(1);
+  for (size_t i = 0; i < lines.RowCount(); ++i) {
+    if (lines.Row(i) == FormFeedLine) {
+      pages.push_back({i + 1, i + 1});
       continue;
     }
-    pages.back().push_back(line);
-    if (counter == perPage) {
-      pages.emplace_back();
-      counter = 1;
-    } else {
-      ++counter;
-    }
+    pages.back().end = i + 1;
+    if (pages.back().LineCount() == perPage) pages.push_back({i + 1, i + 1});
   }
   // Ending the document right after a break prints no blank sheet.
-  if (pages.size() > 1 && pages.back().empty()) pages.pop_back();
+  if (pages.size() > 1 && pages.back().LineCount() == 0) pages.pop_back();
   return pages;
 }
 
-std::vector<std::vector<std::string>> FitPagesToSheet(std::vector<std::vector<std::string>> pages,
-                                                      long linesPerSheet) {
+std::vector<PrintedPage> FitPagesToSheet(const std::vector<PrintedPage>& pages, long linesPerSheet) {
   const size_t perSheet = static_cast<size_t>(std::max(linesPerSheet, 1L));
-  std::vector<std::vector<std::string>> sheets;
+  std::vector<PrintedPage> sheets;
   sheets.reserve(pages.size());
-  for (std::vector<std::string>& page : pages) {
-    if (page.size() <= perSheet) {
-      sheets.push_back(std::move(page));
+  for (const PrintedPage& page : pages) {
+    if (page.LineCount() <= perSheet) {
+      sheets.push_back(page);
       continue;
     }
-    for (size_t from = 0; from < page.size(); from += perSheet) {
-      const size_t to = std::min(from + perSheet, page.size());
-      sheets.emplace_back(std::make_move_iterator(page.begin() + static_cast<long>(from)),
-                          std::make_move_iterator(page.begin() + static_cast<long>(to)));
-    }
+    for (size_t from = page.first; from < page.end; from += perSheet)
+      sheets.push_back({from, std::min(from + perSheet, page.end)});
   }
   return sheets;
 }

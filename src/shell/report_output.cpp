@@ -9,6 +9,7 @@
 #include "platform/parallel_runs.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
+#include "shell/shown_page.h"
 
 namespace halcyra {
 
@@ -36,14 +37,31 @@ bool AppendEntry(std::vector<std::string>& list, long& count, const std::string&
 constexpr size_t kLinesPerThread = 20000;
 
 void EmptyList(std::vector<std::string>& list, long& count) {
-  ForEachRun(list.size(), kLinesPerThread, 0, [&list](size_t first, size_t end) {
-    for (size_t k = first; k < end; ++k) std::string().swap(list[k]);
-  });
+  FreeLines(list);
   list.assign(2, std::string());
   count = 0;
 }
 
+// Empties the page; lines still on view go to the display instead of being freed.
+void EmptyPage(AppState& state) {
+  ReportBuffer& r = state.report;
+  ReportDisplay* display = state.services.reportDisplay;
+  if (display && display->KeepShownPage(r.PageLines)) {
+    r.PageLines.assign(2, std::string());
+    r.PageLineCount = 0;
+    return;
+  }
+  EmptyList(r.PageLines, r.PageLineCount);
+}
+
 }  // namespace
+
+void FreeLines(std::vector<std::string>& list) {
+  ForEachRun(list.size(), kLinesPerThread, 0, [&list](size_t first, size_t end) {
+    for (size_t k = first; k < end; ++k) std::string().swap(list[k]);
+  });
+  list.clear();
+}
 
 void ShowNotice(AppState& state, const std::string& text, const std::string& title, NoticeIcon icon) {
   if (ReportDisplay* display = state.services.reportDisplay) {
@@ -110,7 +128,7 @@ void StartNewPage(AppState& state) {
     state.chart.MoreMenuVisible = 0;
   }
   state.report.NewDateVisible = false;
-  EmptyList(state.report.PageLines, state.report.PageLineCount);
+  EmptyPage(state);
   if (ReportDisplay* display = state.services.reportDisplay) display->MoreMenuChanged(state);
 }
 
@@ -125,16 +143,11 @@ std::vector<std::string> LinesWithSpare(const std::vector<std::string>& list, lo
 }
 
 std::vector<std::string> ShownLines(const std::vector<std::string>& entries) {
+  const ShownPage page(entries, entries.size());
   std::vector<std::string> shown;
-  shown.reserve(entries.size());
-  for (const std::string& entry : entries) {
-    if (entry.find('\n') == std::string::npos) {
-      shown.push_back(entry);
-      continue;
-    }
-    // The line end the page gives every entry closes its last part.
-    for (std::string& part : SplitTextLines(entry + "\r\n")) shown.push_back(std::move(part));
-  }
+  // without the spare entry and the row after the final line end
+  shown.reserve(page.RowCount() - 2);
+  for (size_t row = 0; row + 2 < page.RowCount(); ++row) shown.emplace_back(page.Row(row));
   return shown;
 }
 
@@ -149,20 +162,13 @@ void ShowReport(AppState& state) {
   if (display && display->DataWindowMinimized()) return;
   if (state.report.DataLineCount == 0) return;
   WriteBlankLine(state);
-  const std::vector<std::string> lines =
-      ShownLines(LinesWithSpare(state.report.PageLines, state.report.PageLineCount));
+  ShownPage page(state.report.PageLines, static_cast<size_t>(state.report.PageLineCount));
   const std::string path = LastPagePath(state);
   // The page is still shown when the file cannot be written: the buffers hold it.
-  if (!WriteTextLines(path, lines))
+  if (!WriteTextRows(path, page))
     ShowNotice(state, "Cannot write the report page to the file " + path + ".", "Warning!",
                NoticeIcon::Exclamation);
-  if (!display) return;
-  std::string text;
-  for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
-  }
-  display->ShowPage(state, text);
+  if (display) display->ShowPage(state, std::move(page));
 }
 
 void ShowTextHelp(AppState& state, const std::string& helpFileName) {
@@ -189,7 +195,7 @@ void ClearDataBuffer(AppState& state) {
 
 void ClearReportBuffers(AppState& state) {
   EmptyList(state.report.DataLines, state.report.DataLineCount);
-  EmptyList(state.report.PageLines, state.report.PageLineCount);
+  EmptyPage(state);
 }
 
 void ShowListingMoreMenu(AppState& state) {

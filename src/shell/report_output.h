@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/shown_page.h"
 #include "state/app_state.h"
 #include "state/line_sink.h"
 
@@ -31,6 +32,8 @@ class ReportBufferSink : public LineSink {
 // Shows a help file of the program folder ("\OUTPUTD1.HLP" or "OUTPUTD1.HLP") as a new page.
 void ShowTextHelp(AppState& state, const std::string& helpFileName);
 void ClearDataBuffer(AppState& state);
+// Frees a list's lines, a long list's on several threads; the list is left empty.
+void FreeLines(std::vector<std::string>& list);
 void ClearReportBuffers(AppState& state);
 
 // The dated transit listing puts the Data window's More menu and its New
@@ -64,8 +67,11 @@ struct ReportDisplay {
   virtual ~ReportDisplay() = default;
   virtual void LoadDataWindow(AppState& state) {}
   virtual bool DataWindowMinimized() { return false; }
-  // The page as the last-page file holds it, lines ended by "\n".
-  virtual void ShowPage(AppState& state, const std::string& text) {}
+  // The page as the last-page file holds it, read from the page buffer.
+  virtual void ShowPage(AppState& state, ShownPage page) {}
+  // The page buffer is about to be emptied: a display that still shows its
+  // lines takes them over (ShownPage::TakeOver) and returns true.
+  virtual bool KeepShownPage(std::vector<std::string>& pageLines) { return false; }
   virtual void MoreMenuChanged(AppState& state) {}
   virtual void Notice(const std::string& text, const std::string& title, NoticeIcon icon) = 0;
 };

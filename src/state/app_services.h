@@ -59,6 +59,7 @@ struct AppServices {
       ChooseSaveFile;  // nullopt when cancelled
   std::string PrintToPdfFile;          // print into this PDF file instead of on the printer,
   std::string PrintToPdfPaper = "A4";  // on this paper: "A4" or "Letter"
+  std::function<bool()> PrinterInstalled;  // whether the system has a printer
 };
 
 }  // namespace halcyra

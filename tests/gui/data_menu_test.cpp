@@ -4,7 +4,6 @@
 // chart) to the Data window, and the second-person box steering F6 and F7.
 #include <QCheckBox>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <tuple>
 
 #include "app/main_menus.h"
@@ -14,6 +13,7 @@
 #include "reports/golden_page.h"
 #include "reports/report_fixture.h"
 #include "reports/ui/data_menu.h"
+#include "shell/ui/text_page_view.h"
 
 namespace halcyra {
 namespace {
@@ -103,7 +103,7 @@ TEST_F(DataMenuTest, HoraryItemsShowTheirPagesTheAspectListOneEntryALine) {
   }
   // The Arabian parts' aspect list is one buffer entry; the Data window
   // shows it as the last-page file does, one aspect a line.
-  const auto* view = CurrentDataWindow()->findChild<QPlainTextEdit*>("RichText1");
+  const auto* view = CurrentDataWindow()->findChild<TextPageView*>("RichText1");
   ASSERT_NE(view, nullptr);
   std::vector<std::string> shown;
   for (const QString& line : view->toPlainText().split('\n')) shown.push_back(line.toStdString());

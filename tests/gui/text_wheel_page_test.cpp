@@ -1,11 +1,10 @@
 // The wheel window's ASCII item: the text chart wheel of the wheel on view
 // and the natal degree grid, as a page in the Data window and its last-page
 // file.
-#include <QPlainTextEdit>
-
 #include "gui_test_support.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/glyph_font.h"
+#include "shell/ui/text_page_view.h"
 #include "wheels/ui/wheels_window.h"
 #include "wheels/wheel_commands.h"
 #include "wheels/wheel_fixture.h"
@@ -39,7 +38,7 @@ TEST_F(TextWheelPageTest, AsciiItemShowsTheTextWheelPage) {
   expected.insert(expected.end(), {"", ""});
   EXPECT_EQ(testing::LastPageLines(), expected);
   ASSERT_NE(CurrentDataWindow(), nullptr);
-  EXPECT_TRUE(CurrentDataWindow()->findChild<QPlainTextEdit*>("RichText1")->toPlainText().contains("SU23Can"));
+  EXPECT_TRUE(CurrentDataWindow()->findChild<TextPageView*>("RichText1")->toPlainText().contains("SU23Can"));
   EXPECT_FALSE(BusyPointerShown());
 }
 

@@ -17,7 +17,7 @@
 #include <map>
 #include <set>
 
-#include "shell/ui/print_window.h"
+#include "shell/ui/print_target.h"
 #include "wheel_commands_fixture.h"
 #include "wheels/picture_file.h"
 #include "wheels/ui/wheel_print.h"

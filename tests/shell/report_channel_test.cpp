@@ -11,6 +11,7 @@
 #include "shell/data_file.h"
 #include "shell/print_plan.h"
 #include "shell/report_output.h"
+#include "support/line_rows.h"
 #include "support/test_support.h"
 
 namespace halcyra {
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 // Stands in for the Data window: records what the channel asks of it.
 struct RecordingDisplay : ReportDisplay {
   std::vector<std::string> pages, notices;  // notices as "title text"
-  void ShowPage(AppState&, const std::string& text) override { pages.push_back(text); }
+  void ShowPage(AppState&, ShownPage page) override { pages.push_back(AllText(page)); }
   void Notice(const std::string& text, const std::string& title, NoticeIcon) override {
     notices.push_back(title + " " + text);
   }
@@ -159,7 +160,10 @@ TEST(PrintPlan, PageBreaksByCountFormFeedAndSheet) {
   };
   for (const auto& c : cases) {
     Lines printed, given;
-    EXPECT_EQ(Sizes(FitPagesToSheet(PlanPrintPages(c.lines, c.option30), c.perSheet), printed), c.pages) << c.why;
+    Pages pages;
+    for (const PrintedPage& page : FitPagesToSheet(PlanPrintPages(testing::LineRows(c.lines), c.option30), c.perSheet))
+      pages.emplace_back(c.lines.begin() + static_cast<long>(page.first), c.lines.begin() + static_cast<long>(page.end));
+    EXPECT_EQ(Sizes(pages, printed), c.pages) << c.why;
     Sizes(SplitAtFormFeeds(c.lines), given);
     EXPECT_EQ(printed, given) << "every line once, in order, no form feed: " << c.why;
   }

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <cmath>
 
@@ -20,6 +18,8 @@
 #include "shell/ui/messages.h"
 #include "shell/ui/new_date_window.h"
 #include "shell/ui/print_window.h"
+#include "shell/ui/save_file_dialog.h"
+#include "shell/ui/text_page_view.h"
 #include "shell/ui/window_placement.h"
 
 namespace halcyra {
@@ -28,19 +28,6 @@ namespace {
 
 constexpr double SmallestStepSize = 8;   // Decrease shrinks the view only above this
 constexpr double LargestStepSize = 12;   // Increase grows the view only below this
-
-std::optional<std::string> AskSaveFileName(AppState& state, QWidget* parent, const std::string& folder,
-                                           const std::string& proposedName) {
-  if (state.services.ChooseSaveFile) return state.services.ChooseSaveFile(folder, proposedName);
-  QFileDialog dialog(parent, "Save As", QString::fromStdString(folder));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter("Data Files (*.txt)");
-  dialog.setDefaultSuffix("doc");
-  dialog.selectFile(FromLatin1(proposedName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
-}
 
 int RecordedTwips(double twips) {
   return static_cast<int>(std::clamp(std::round(twips), 0.0, double(MaxRecordedTwips)));
@@ -80,13 +67,16 @@ class DataWindowDisplay : public ReportDisplay {
 
   void LoadDataWindow(AppState& state) override { Ensure(state); }
   bool DataWindowMinimized() override { return window_ && window_->isMinimized(); }
-  void ShowPage(AppState& state, const std::string& text) override {
+  void ShowPage(AppState& state, ShownPage page) override {
     DataWindow& w = Ensure(state);
-    w.LoadPage(text);
+    w.ShowPage(std::move(page));
     w.SyncMoreMenu();
     w.show();
     w.raise();
     w.setWindowTitle(FromLatin1(state.flags.ReportHeading + "Data"));
+  }
+  bool KeepShownPage(std::vector<std::string>& pageLines) override {
+    return window_ && window_->KeepShownPage(pageLines);
   }
   void MoreMenuChanged(AppState&) override {
     if (window_) window_->SyncMoreMenu();
@@ -121,10 +111,9 @@ DataWindow::DataWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   setObjectName("OutputD1");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("Data");
-  view_ = new QPlainTextEdit(this);
+  view_ = new TextPageView(this);
   view_->setObjectName("RichText1");
   view_->setReadOnly(true);
-  view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   view_->setContextMenuPolicy(Qt::NoContextMenu);
   view_->installEventFilter(this);
   view_->viewport()->installEventFilter(this);
@@ -204,7 +193,14 @@ void DataWindow::ApplyStartFont() {
                 "Information!", MessageIcon::Warning, this);
 }
 
-void DataWindow::LoadPage(const std::string& text) { view_->setPlainText(FromLatin1(text)); }
+void DataWindow::ShowPage(ShownPage page) { view_->SetRows(std::make_unique<ShownPage>(std::move(page))); }
+
+bool DataWindow::KeepShownPage(std::vector<std::string>& pageLines) {
+  auto* page = dynamic_cast<ShownPage*>(&view_->Rows());
+  if (!page || !page->Reads(pageLines)) return false;
+  page->TakeOver(pageLines);
+  return true;
+}
 
 void DataWindow::SyncMoreMenu() {
   more_->setVisible(state_.chart.MoreMenuVisible != 0);
@@ -255,8 +251,8 @@ void DataWindow::mnuFileSaveAs_Click() {
     ShowMessage("No data to write to file.", "Information", MessageIcon::Warning, this);
     return;
   }
-  const auto path =
-      AskSaveFileName(state_, this, state_.AppPath, DefaultSaveName(state_.chart.ChartName));
+  const auto path = AskSaveFileName(state_, this, state_.AppPath, DefaultSaveName(state_.chart.ChartName),
+                                    DataFilesFilter);
   if (!path) return;
   // Save keeps writing to the last file that was written successfully.
   if (WriteDataFileOrWarn(*path)) state_.flags.DataFileName = *path;

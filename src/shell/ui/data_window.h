@@ -6,20 +6,25 @@
 #include <QPointer>
 #include <string>
 
+#include "shell/shown_page.h"
 #include "state/app_state.h"
 
 class QAction;
-class QPlainTextEdit;
 
 namespace halcyra {
+
+class TextPageView;
 
 class DataWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit DataWindow(AppState& state, QWidget* parent = nullptr);
 
-  // Puts the page text (lines ended by "\n", Latin-1) on view.
-  void LoadPage(const std::string& text);
+  // Puts the page on view; only the rows in sight are painted.
+  void ShowPage(ShownPage page);
+  // Takes the page buffer's lines over when they are the page on view, so
+  // that they stay there while the buffer takes a new page.
+  bool KeepShownPage(std::vector<std::string>& pageLines);
   void SyncMoreMenu();
 
   void mnuFileSave_Click();
@@ -49,7 +54,7 @@ class DataWindow : public QMainWindow {
   bool WriteDataFileOrWarn(const std::string& path);
 
   AppState& state_;
-  QPlainTextEdit* view_ = nullptr;
+  TextPageView* view_ = nullptr;
   bool suppressSizeRecording_ = false;
   QAction* more_ = nullptr;
   QAction* moreNewDate_ = nullptr;

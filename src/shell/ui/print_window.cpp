@@ -1,12 +1,11 @@
 #include "shell/ui/print_window.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <new>
@@ -14,48 +13,52 @@
 #include "platform/gui/busy_pointer.h"
 #include "platform/text_files.h"
 #include "shell/data_file.h"
+#include "shell/editable_text.h"
 #include "shell/print_plan.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
+#include "shell/ui/print_target.h"
+#include "shell/ui/text_page_view.h"
 
 namespace halcyra {
 
 namespace {
 
-// The paper of a PDF printed in place of the printer: "Letter" or A4.
-QPageSize::PageSizeId PdfPaper(const std::string& name) {
-  return name == "Letter" ? QPageSize::Letter : QPageSize::A4;
-}
-
 // The smallest size the font shrinks to for a line wider than the paper.
 constexpr double SmallestPoints = 4;
 
+// The widest printed line at a font: in a fixed-pitch font the one with the
+// most characters, so a long text is not measured line by line.
+int WidestLine(const TextRows& lines, const QFont& font, QPaintDevice* device) {
+  const QFontMetrics metrics(font, device);
+  if (QFontInfo(font).fixedPitch()) return metrics.horizontalAdvance(QString(static_cast<qsizetype>(lines.WidestRow()), 'M'));
+  int width = 0;
+  for (size_t i = 0; i < lines.RowCount(); ++i)
+    width = std::max(width, metrics.horizontalAdvance(FromLatin1(std::string(lines.Row(i)))));
+  return width;
+}
+
 // The font at `points`, shrunk in half points while the longest line is
 // wider than the printable area, so that no line is cut off at the right.
-QFont FittingFont(const std::string& fontName, int points, const std::vector<std::vector<std::string>>& pages,
-                  QPaintDevice* device, int printableWidth) {
+QFont FittingFont(const std::string& fontName, int points, const TextRows& lines, QPaintDevice* device,
+                  int printableWidth) {
   QFont font(FromLatin1(fontName));
   font.setStyleHint(QFont::TypeWriter);
   font.setPointSizeF(points);
-  auto widest = [&pages](const QFontMetrics& metrics) {
-    int width = 0;
-    for (const auto& page : pages)
-      for (const std::string& line : page) width = std::max(width, metrics.horizontalAdvance(FromLatin1(line)));
-    return width;
-  };
-  while (font.pointSizeF() > SmallestPoints && widest(QFontMetrics(font, device)) > printableWidth)
+  while (font.pointSizeF() > SmallestPoints && WidestLine(lines, font, device) > printableWidth)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   return font;
 }
 
-// Prints the pages in Courier New at `points` or smaller, each page broken
-// early where the sheet holds fewer lines; false when the printer cannot start.
-bool PrintPages(QPrinter& printer, const std::string& fontName,
-                const std::vector<std::vector<std::string>>& pages, int points) {
+// Prints the lines page by page in Courier New at `points` or smaller, each
+// page broken early where the sheet holds fewer lines; false when the
+// printer cannot start.
+bool PrintPages(QPrinter& printer, const std::string& fontName, const TextRows& lines,
+                const std::vector<PrintedPage>& pages, int points) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-  const QFont font = FittingFont(fontName, points, pages, painter.device(), area.width());
+  const QFont font = FittingFont(fontName, points, lines, painter.device(), area.width());
   painter.setFont(font);
   // Text over whatever is on the page, without a background box.
   painter.setBackgroundMode(Qt::TransparentMode);
@@ -66,8 +69,8 @@ bool PrintPages(QPrinter& printer, const std::string& fontName,
   for (size_t p = 0; p < sheets.size(); ++p) {
     if (p > 0) printer.newPage();
     int baseline = metrics.ascent();
-    for (const std::string& line : sheets[p]) {
-      painter.drawText(0, baseline, FromLatin1(line));
+    for (size_t line = sheets[p].first; line < sheets[p].end; ++line) {
+      painter.drawText(0, baseline, FromLatin1(std::string(lines.Row(line))));
       baseline += metrics.lineSpacing();
     }
   }
@@ -75,14 +78,6 @@ bool PrintPages(QPrinter& printer, const std::string& fontName,
 }
 
 }  // namespace
-
-bool DirectPrinterToPdfFile(const AppState& state, QPrinter& printer) {
-  if (state.services.PrintToPdfFile.empty()) return false;
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(state.services.PrintToPdfFile));
-  printer.setPageSize(QPageSize(PdfPaper(state.services.PrintToPdfPaper)));
-  return true;
-}
 
 PrintWindow* ShowPrintWindow(AppState& state) {
   auto* window = new PrintWindow(state);
@@ -94,9 +89,8 @@ PrintWindow::PrintWindow(AppState& state, QWidget* parent) : QWidget(parent), st
   setObjectName("PrntFile");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("Data To Be Printed");
-  content_ = new QPlainTextEdit(this);
+  content_ = new TextPageView(this);
   content_->setObjectName("RichtxtContent");
-  content_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font(FromLatin1(state_.flags.DataFontName));
   font.setStyleHint(QFont::TypeWriter);
   content_->setFont(font);
@@ -123,56 +117,46 @@ PrintWindow::PrintWindow(AppState& state, QWidget* parent) : QWidget(parent), st
 void PrintWindow::LoadPrintFile() {
   state_.report.PrintWidthMode = 0;
   const std::string path = PrintFilePath(state_);
-  const auto lines = ReadTextLines(path);
-  if (!lines) {
-    ShowMessage("Cannot read the file " + path + ".", "Warning!", MessageIcon::Warning, this);
-    return;
-  }
-  const auto& options = state_.options.OptionValues;
-  state_.report.PrintWidthMode = PrintWidthModeOf(*lines, options[117], options[118]);
-  std::string text;
   try {
-    for (const std::string& line : *lines) {
-      text += line;
-      text += "\r\n";
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+      ShowMessage("Cannot read the file " + path + ".", "Warning!", MessageIcon::Warning, this);
+      return;
     }
+    // The file's bytes are the text; only its rows are indexed.
+    auto text = std::make_unique<EditableText>(std::move(*bytes));
+    const auto& options = state_.options.OptionValues;
+    state_.report.PrintWidthMode = PrintWidthModeOf(*text, options[117], options[118]);
+    content_->SetRows(std::move(text));
   } catch (const std::bad_alloc&) {
+    // What could be read is gone with the failed allocation: the window stays empty.
     ShowMessage("Out of memory. I will print what I can. The remainder will be lost.", "Warning!",
                 MessageIcon::Critical, this);
-    text.resize(text.size() > 50 ? text.size() - 50 : 0);
   }
-  content_->setPlainText(ViewTextFromFileText(text));
 }
 
 void PrintWindow::btnPrint_Click() {
   QPrinter printer(QPrinter::HighResolution);
-  const bool toPdf = DirectPrinterToPdfFile(state_, printer);
-  if (!toPdf && QPrinterInfo::availablePrinters().isEmpty()) {
-    ShowMessage("No printer is installed. Nothing was printed.", "Warning!", MessageIcon::Warning,
-                this);
-    return;
-  }
+  DirectPrinterToPdfFile(state_, printer);
+  const PrintDestination destination =
+      ChoosePdfWhereNoPrinter(state_, printer, this, DefaultPdfName(state_.chart.ChartName));
+  if (destination.route == PrintRoute::Cancelled) return;
   SetBusyPointer(true);
-  // The user's edits are what gets printed, and the print file keeps them;
-  // the printout does not depend on that file being writable.
-  const std::string text = FileTextFromViewText(content_->toPlainText()) + "\r\n";
-  if (!WriteWholeFile(PrintFilePath(state_), text)) {
+  // The user's edits are what gets printed, and the print file keeps them,
+  // followed by one more line end; the printout does not depend on that
+  // file being writable.
+  const TextRows& lines = content_->Rows();
+  if (!WriteTextLines(PrintFilePath(state_), lines.RowCount(), [&lines](size_t i) { return lines.Row(i); })) {
     ShowMessage("Cannot write the file " + PrintFilePath(state_) +
                     ". The text is printed as it stands in the window.",
                 "Warning!", MessageIcon::Warning, this);
   }
-  const std::vector<std::string> lines = SplitTextLines(text);
-  const bool printed =
-      PrintPages(printer, state_.flags.DataFontName,
-                 PlanPrintPages(lines, state_.options.OptionValues[30]),
-                 PrintFontPoints(state_.report.PrintWidthMode));
+  const bool printed = PrintPages(printer, state_.flags.DataFontName, lines,
+                                  PlanPrintPages(lines, state_.options.OptionValues[30]),
+                                  PrintFontPoints(state_.report.PrintWidthMode));
   SetBusyPointer(false);
-  if (!printed) {
-    ShowMessage("The printer could not print. Nothing was printed.", "Warning!",
-                MessageIcon::Warning, this);
-    return;
-  }
-  close();
+  ReportPrintOutcome(destination, printed, this);
+  if (printed) close();
 }
 
 void PrintWindow::btnCancel_Click() { close(); }

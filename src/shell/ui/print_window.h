@@ -2,17 +2,16 @@
 // The print window (PrntFile): the print file in an editable view, printed
 // on the default printer in Courier New at 12, 10 or 8 points, smaller when
 // the longest line is wider than the paper, and with an earlier page break
-// when a page has more lines than the sheet holds.
-#include <QPageSize>
+// when a page has more lines than the sheet holds. Where no printer is
+// installed, it prints into a PDF file the user chooses.
 #include <QWidget>
 #include <string>
 
 #include "state/app_state.h"
 
-class QPlainTextEdit;
-class QPrinter;
-
 namespace halcyra {
+
+class TextPageView;
 
 class PrintWindow : public QWidget {
   Q_OBJECT
@@ -26,16 +25,12 @@ class PrintWindow : public QWidget {
   void LoadPrintFile();
 
   AppState& state_;
-  QPlainTextEdit* content_ = nullptr;
+  TextPageView* content_ = nullptr;
 };
 
 // Opens a fresh print window on the print file, modeless. It prints into
 // the PDF file the services name (PrintToPdfFile, on PrintToPdfPaper)
 // instead of on the printer when they name one.
 PrintWindow* ShowPrintWindow(AppState& state);
-
-// Points the printer at the PDF file and paper the services name instead
-// of a printer, when they name one; false, the printer untouched, otherwise.
-bool DirectPrinterToPdfFile(const AppState& state, QPrinter& printer);
 
 }  // namespace halcyra

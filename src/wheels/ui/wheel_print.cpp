@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 
 #include "platform/gui/busy_pointer.h"
+#include "shell/data_file.h"
 #include "shell/ui/messages.h"
-#include "shell/ui/print_window.h"
+#include "shell/ui/print_target.h"
 #include "wheels/ui/wheel_rendering.h"
 #include "wheels/ui/wheels_window.h"
 
@@ -17,16 +17,16 @@ namespace halcyra {
 
 namespace {
 
-// The printer the user picks in the print dialog, or the tests' PDF file;
-// false when there is none or the dialog is cancelled.
-bool ChoosePrinter(QPrinter& printer, QWidget* parent) {
-  if (DirectPrinterToPdfFile(App(), printer)) return true;
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    ShowMessage(NoPrinterText, "Warning!", MessageIcon::Warning, parent);
-    return false;
-  }
+// The printer the user picks in the print dialog, the tests' PDF file, or,
+// with no printer installed, a PDF file the user chooses; Cancelled when
+// the user cancels either dialog.
+PrintDestination ChoosePrinter(AppState& state, QPrinter& printer, QWidget* parent) {
+  if (DirectPrinterToPdfFile(state, printer)) return {};
+  const PrintDestination pdf = ChoosePdfWhereNoPrinter(state, printer, parent, DefaultPdfName(state.chart.ChartName));
+  if (pdf.route != PrintRoute::Printer) return pdf;
   QPrintDialog dialog(&printer, parent);
-  return dialog.exec() == QDialog::Accepted;
+  if (dialog.exec() != QDialog::Accepted) return {PrintRoute::Cancelled, {}};
+  return {};
 }
 
 // The drawing area the window would have maximized on its screen.
@@ -60,11 +60,12 @@ void PrintChartwheel(WheelsWindow& window) {
   const Answer answer = AskYesNoCancel(PrintQuestionText, PrintQuestionTitle, &window);
   if (answer != Answer::Cancel) {
     QPrinter printer(QPrinter::HighResolution);
-    if (ChoosePrinter(printer, &window)) {
+    const PrintDestination destination = ChoosePrinter(window.State(), printer, &window);
+    if (destination.route != PrintRoute::Cancelled) {
       SetBusyPointer(true);
       const bool printed = answer == Answer::Yes ? PrintFullPage(window, printer) : PrintHalfPage(window, printer);
       SetBusyPointer(false);
-      if (!printed) ShowMessage(PrinterFailedText, "Warning!", MessageIcon::Warning, &window);
+      ReportPrintOutcome(destination, printed, &window);
     }
   }
   window.showNormal();

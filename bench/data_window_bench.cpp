@@ -1,0 +1,164 @@
+// A year of transits by the minute (the listing's own page, about 955,000
+// lines) in the Data window, offscreen:
+//   BM_ShowYearListingPage   ShowReport of the page until the Data window
+//                            has painted it (the last-page file included);
+//   BM_PrintPreviewFirstPage Data > Print page until the print window has
+//                            painted its first screen (the print file
+//                            written and read back included).
+// Counters: the page's text in MB (its lines with CR LF) and the growth of
+// the process's peak resident memory over the resident memory before the
+// step, in MB and as a share of the text, the largest over the iterations.
+//
+// The page is built once, as the List command builds it, in the natal chart
+// and period of minute_listing_bench.cpp. The files go to a scratch folder.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "core/ephemeris_driver.h"
+#include "core/table_bodies.h"
+#include "reports/minute_listing.h"
+#include "shell/report_output.h"
+#include "shell/settings_files.h"
+#include "shell/startup_data.h"
+#include "shell/ui/data_window.h"
+#include "shell/ui/messages.h"
+
+namespace {
+
+using namespace halcyra;
+
+// No box may wait for a click offscreen: they are counted instead.
+struct CountingSink : MessageSink {
+  int shown = 0;
+  void Message(const std::string&, const std::string&, MessageIcon) override { ++shown; }
+};
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "data_window_bench";
+  static char* argv[] = {name, nullptr};
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static QApplication app(argc, argv);
+  return app;
+}
+
+long StatusKilobytes(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  long value = 0;
+  while (status >> key) {
+    if (key == field) {
+      status >> value;
+      return value;
+    }
+    status.ignore(1 << 12, '\n');
+  }
+  return 0;
+}
+
+// Resident memory now, after setting the peak back to it (Linux 4.0 and later).
+long ResetPeakKilobytes() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+  return StatusKilobytes("VmRSS:");
+}
+
+// The year's page of the listing, in App(), the Data window its display.
+AppState& YearPage() {
+  static AppState& state = [] () -> AppState& {
+    Application();
+    AppState& s = App();
+    static CountingSink sink;
+    s.services.messages = &sink;
+    s.AppPath = HALCYRA_APPDATA_DIR;
+    LoadStartupData(s, [](const std::string&) {});
+    LoadDiurnalOrbs(s);
+    ListingPlace boston{5, 71.04, 42.21, "NORTH"};
+    const ChartClock clock = ListingClockAt(boston, {1990, 3, 14}, 22 * 60 + 30);
+    ChartSet& natal = s.chart.Natal;
+    CalcPlanetPositions(MomentFromClock(clock), 1, natal);
+    CalcTableBodies(clock.ListJulianDay, s.tables, natal);
+    natal.Vertex = clock.AngleVertex;
+    natal.EquatorialAsc = clock.AngleEquatorialAsc;
+    natal.CoAsc = clock.AngleCoAsc;
+    natal.PolarAsc = clock.AnglePolarAsc;
+    s.flags.DataFontName = "COURIER NEW";
+    s.options.OptionValues[30] = 60, s.options.OptionValues[117] = 80, s.options.OptionValues[118] = 96;
+    InstallDataWindowDisplay(s);
+    const MinuteListingPeriod year{{2024, 6, 1}, 365, {4, 74.00, 40.43, "NORTH"}};
+    const auto found = FindMinuteAspects(s, year, s.ini.TransitSelection, {}, 0).value();
+    const std::string scratch = QDir::tempPath().toStdString() + "/halcyra-data-window-bench";
+    QDir().mkpath(QString::fromStdString(scratch + "/REPORTS"));
+    s.AppPath = scratch;
+    StartNewPage(s);
+    ClearDataBuffer(s);
+    MinuteListingPage(s, year, found, 0);
+    return s;
+  }();
+  return state;
+}
+
+double PageTextMegabytes(const AppState& state) {
+  double bytes = 0;
+  for (long i = 0; i < state.report.PageLineCount; ++i) bytes += static_cast<double>(state.report.PageLines[i].size() + 2);
+  return bytes / 1e6;
+}
+
+void Report(benchmark::State& bench, const AppState& state, long peakGrowthKb) {
+  const double text = PageTextMegabytes(state);
+  bench.counters["lines"] = static_cast<double>(state.report.PageLineCount);
+  bench.counters["text_MB"] = text;
+  bench.counters["peak_growth_MB"] = static_cast<double>(peakGrowthKb) * 1024 / 1e6;
+  bench.counters["peak_over_text"] = static_cast<double>(peakGrowthKb) * 1024 / 1e6 / text;
+}
+
+void BM_ShowYearListingPage(benchmark::State& bench) {
+  AppState& state = YearPage();
+  long peakGrowth = 0;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    const long before = ResetPeakKilobytes();
+    bench.ResumeTiming();
+    ShowReport(state);
+    DataWindow* window = CurrentDataWindow();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window->grab());
+    bench.PauseTiming();
+    peakGrowth = std::max(peakGrowth, StatusKilobytes("VmHWM:") - before);
+    bench.ResumeTiming();
+  }
+  Report(bench, state, peakGrowth);
+}
+BENCHMARK(BM_ShowYearListingPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_PrintPreviewFirstPage(benchmark::State& bench) {
+  AppState& state = YearPage();
+  if (!CurrentDataWindow()) ShowReport(state);
+  QAction* print = CurrentDataWindow()->findChild<QAction*>("mnuPrint");
+  long peakGrowth = 0;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    const long before = ResetPeakKilobytes();
+    bench.ResumeTiming();
+    print->trigger();
+    QWidget* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "PrntFile" && w->isVisible()) preview = w;
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(preview->grab());
+    bench.PauseTiming();
+    peakGrowth = std::max(peakGrowth, StatusKilobytes("VmHWM:") - before);
+    delete preview;
+    bench.ResumeTiming();
+  }
+  Report(bench, state, peakGrowth);
+}
+BENCHMARK(BM_PrintPreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace

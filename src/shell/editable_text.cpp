@@ -1,0 +1,86 @@
+#include "shell/editable_text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace halcyra {
+
+std::vector<std::pair<size_t, size_t>> RowSpans(std::string_view text) {
+  std::vector<std::pair<size_t, size_t>> spans;
+  spans.reserve(text.size() / 48 + 1);
+  const char* data = text.data();
+  size_t start = 0;
+  // Line feeds are found a block at a time; a CR is looked for only
+  // between them, where it is nearly always the one before the LF.
+  for (;;) {
+    const void* found = std::memchr(data + start, '\n', text.size() - start);
+    const size_t lf = found ? static_cast<size_t>(static_cast<const char*>(found) - data) : text.size();
+    size_t from = start;
+    while (const void* cr = std::memchr(data + from, '\r', lf - from)) {
+      const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
+      spans.emplace_back(start, at - start);
+      start = from = at + 1;
+      if (at + 1 == lf) {  // CR LF: one line end
+        start = lf;
+        break;
+      }
+    }
+    if (!found) {
+      spans.emplace_back(start, text.size() - start);
+      return spans;
+    }
+    if (start != lf) spans.emplace_back(start, lf - start);
+    else if (lf == 0 || data[lf - 1] != '\r') spans.emplace_back(start, 0);
+    start = lf + 1;
+  }
+}
+
+EditableText::EditableText(std::string text) : original_(std::move(text)) {
+  const auto spans = RowSpans(original_);
+  rows_.reserve(spans.size());
+  for (const auto& [offset, length] : spans) {
+    rows_.push_back({offset, static_cast<uint32_t>(std::min<size_t>(length, std::numeric_limits<uint32_t>::max())),
+                     false});
+    widest_ = std::max(widest_, length);
+  }
+}
+
+std::string_view EditableText::Row(size_t row) const {
+  if (row >= rows_.size()) return {};
+  const RowRef& ref = rows_[row];
+  return std::string_view(ref.edited ? edited_ : original_).substr(ref.offset, ref.length);
+}
+
+TextPos EditableText::Replace(TextPos a, TextPos b, std::string_view text) {
+  a = ClampedPos(*this, a);
+  b = ClampedPos(*this, b);
+  if (b < a) std::swap(a, b);
+  // copies: the rows may lie in the buffer the new rows are appended to
+  const std::string prefix(Row(a.row).substr(0, a.col));
+  const std::string suffix(Row(b.row).substr(b.col));
+  std::vector<RowRef> added;
+  TextPos end;
+  const auto spans = RowSpans(text);
+  for (size_t k = 0; k < spans.size(); ++k) {
+    std::string row(text.substr(spans[k].first, spans[k].second));
+    if (k == 0) row.insert(0, prefix);
+    if (k + 1 == spans.size()) {
+      end = {a.row + k, row.size()};
+      row += suffix;
+    }
+    added.push_back({edited_.size(), static_cast<uint32_t>(row.size()), true});
+    widest_ = std::max(widest_, row.size());
+    edited_ += row;
+  }
+  const auto first = rows_.begin() + static_cast<long>(a.row);
+  const size_t replaced = b.row - a.row + 1;
+  // the rows in common are overwritten, the rest erased or inserted
+  const size_t common = std::min(replaced, added.size());
+  std::copy_n(added.begin(), common, first);
+  if (replaced > common) rows_.erase(first + static_cast<long>(common), first + static_cast<long>(replaced));
+  else rows_.insert(first + static_cast<long>(common), added.begin() + static_cast<long>(common), added.end());
+  return end;
+}
+
+}  // namespace halcyra

@@ -1,0 +1,45 @@
+#pragma once
+// Where a print goes: the printer, or, where no printer is installed, a PDF
+// file the user chooses in the save dialog. Tests name a PDF file in the
+// printer's place (services.PrintToPdfFile) or pretend that no printer is
+// installed (services.PrinterInstalled).
+#include <string>
+
+#include "state/app_state.h"
+
+class QPrinter;
+class QWidget;
+
+namespace halcyra {
+
+inline constexpr const char* PrinterFailedText = "The printer could not print. Nothing was printed.";
+
+// "No printer is installed. The page was written to the PDF file <path>."
+std::string PrintedToPdfText(const std::string& path);
+// "Cannot write the PDF file <path>. Nothing was printed."
+std::string PdfNotWrittenText(const std::string& path);
+
+bool PrinterInstalled(const AppState& state);
+
+// Points the printer at the PDF file the services name instead of a
+// printer, when they name one; false, the printer untouched, otherwise.
+bool DirectPrinterToPdfFile(const AppState& state, QPrinter& printer);
+
+enum class PrintRoute { Printer, PdfFile, Cancelled };
+struct PrintDestination {
+  PrintRoute route = PrintRoute::Printer;
+  std::string pdfFile;  // the file the user chose, for PdfFile
+};
+
+// With no printer installed (and no PDF file named by the services), asks
+// for a PDF file in the save dialog, proposing `proposedName` in the
+// program folder, and points the printer at it on the paper of the
+// system's locale; Cancelled when the user cancels. Otherwise the printer
+// is left as it is.
+PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWidget* parent,
+                                         const std::string& proposedName);
+
+// After a print: where a PDF file went, or that nothing was printed.
+void ReportPrintOutcome(const PrintDestination& destination, bool printed, QWidget* parent);
+
+}  // namespace halcyra
