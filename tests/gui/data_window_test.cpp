@@ -152,6 +152,48 @@ TEST_F(DataWindowTest, PrintPageThroughThePrintWindowToPdf) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
+// Without a printer, Print page and Print data write a PDF file the user
+// chooses (the chart's name proposed in the program folder) and say where
+// it went; a PDF file that cannot be written says so and leaves the window
+// open.
+TEST_F(DataWindowTest, WithoutAPrinterThePrintsGoToAChosenPdfFile) {
+  App().services.PrinterInstalled = [] { return false; };
+  std::vector<std::string> proposed;
+  std::string chosen;
+  App().services.ChooseSaveFile = [&](const std::string& folder, const std::string& name) {
+    proposed.push_back(folder + "/" + name);
+    return std::optional(chosen);
+  };
+  for (const char* line : {"a line of the first page", "a line of the second page"}) {
+    StartNewPage(App());
+    WriteLine(App(), line);
+    ShowReport(App());
+  }
+  const struct { const char* item; const char* file; bool first, second; } prints[] = {
+      {"mnuPrint", "page.pdf", false, true},
+      {"mnuPrintData", "data.pdf", true, true},
+  };
+  for (const auto& p : prints) {
+    chosen = App().AppPath + "/" + p.file;
+    Item(p.item)->trigger();
+    PrintWindowOnScreen()->findChild<QPushButton*>("btnPrint")->click();
+    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Information: No printer is installed. The page was written to the "
+                                                     "PDF file " + chosen + "."}) << p.item;
+    const std::string text = testing::PdfText(chosen);
+    EXPECT_EQ(text.find("a line of the first page") != std::string::npos, p.first) << p.item << ": " << text;
+    EXPECT_EQ(text.find("a line of the second page") != std::string::npos, p.second) << p.item << ": " << text;
+    EXPECT_EQ(PrintWindowOnScreen(), nullptr) << p.item;
+    sink.shown.clear();
+  }
+  EXPECT_EQ(proposed, std::vector<std::string>(2, App().AppPath + "/Christop.pdf"));
+
+  chosen = App().AppPath + "/no/such/folder/page.pdf";
+  Item("mnuPrint")->trigger();
+  PrintWindowOnScreen()->findChild<QPushButton*>("btnPrint")->click();
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the PDF file " + chosen + ". Nothing was printed."});
+  EXPECT_NE(PrintWindowOnScreen(), nullptr);
+}
+
 // No line is lost on paper: a page of more lines than the sheet holds breaks
 // early, and lines wider than the sheet print in a smaller font. Each line
 // carries its number at both ends, so a line cut at the bottom or at the

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "chart_input/input_checks.h"
-#include "shell/ui/print_window.h"
+#include "shell/ui/print_target.h"
 #include "shell/ui/text_editors.h"
 #include "wheel_commands_fixture.h"
 #include "wheels/turn_natal.h"
@@ -160,6 +160,34 @@ TEST_F(WheelWindowCommands, PrintFullOrHalfPageToPdf) {
   }
   EXPECT_EQ(sink.questions, std::vector<std::string>(3, PrintQuestionText));
   EXPECT_TRUE(sink.shown.empty());
+}
+
+// Without a printer, the full and the half page go to a PDF file the user
+// chooses, and the user is told where; Cancel in the file dialog prints
+// nothing and says nothing.
+TEST_F(WheelWindowCommands, WithoutAPrinterPrintGoesToAChosenPdfFile) {
+  testing::RecordingSink sink;
+  Main("mnuWheelsDualNatTran");
+  App().services.PrinterInstalled = [] { return false; };
+  std::optional<std::string> chosen;
+  App().services.ChooseSaveFile = [&](const std::string&, const std::string&) { return chosen; };
+  for (const auto& [answer, name] : {std::pair{Answer::Yes, "full"}, {Answer::No, "half"}, {Answer::No, ""}}) {
+    chosen = *name ? std::optional(App().AppPath + "/" + name + ".pdf") : std::nullopt;
+    sink.yesNoCancel = answer;
+    sink.shown.clear();
+    Wheel("mnuPrintChartwheel");
+    EXPECT_FALSE(TheWheelsWindow()->isMaximized()) << name;
+    if (!chosen) {
+      EXPECT_TRUE(sink.shown.empty()) << "cancelled";
+      continue;
+    }
+    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Information: " + PrintedToPdfText(*chosen)}) << name;
+    if (answer == Answer::Yes) EXPECT_NE(testing::PdfText(*chosen).find("Apollo 11 launch - natal"), std::string::npos);
+    else EXPECT_EQ(testing::PdfImageCount(*chosen), 1) << "the window's picture";
+  }
+  int pdfs = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(App().AppPath)) pdfs += entry.path().extension() == ".pdf";
+  EXPECT_EQ(pdfs, 2) << "the cancelled print wrote none";
 }
 
 }  // namespace

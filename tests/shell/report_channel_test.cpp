@@ -66,6 +66,47 @@ TEST(ReportChannel, LastPageViewAndWarnings) {
   EXPECT_EQ(counts(), std::tuple(3L, 6L, -1L)) << "the buffers keep the page";
 }
 
+// Keeps the page it shows, as the Data window does.
+struct KeepingDisplay : ReportDisplay {
+  ShownPage page;
+  void ShowPage(AppState&, ShownPage shown) override { page = std::move(shown); }
+  bool KeepShownPage(std::vector<std::string>& lines) override {
+    if (!page.Reads(lines)) return false;
+    page.TakeOver(lines);
+    return true;
+  }
+  void Notice(const std::string&, const std::string&, NoticeIcon) override {}
+};
+
+// The page on view is read from the page buffer, not copied; a new page,
+// written while the old one is on view, leaves it there until it is shown
+// itself, and emptying the buffers leaves the view alone.
+TEST(ReportChannel, ThePageOnViewStaysUntilTheNextIsShown) {
+  AppState state;
+  KeepingDisplay display;
+  state.AppPath = testing::ScratchDir("report_channel_view");
+  state.services.reportDisplay = &display;
+  fs::create_directories(state.AppPath + "/REPORTS");
+  StartNewPage(state);
+  WriteLine(state, "one");
+  WriteLine(state, "two");
+  ShowReport(state);
+  EXPECT_TRUE(display.page.Reads(state.report.PageLines));
+  EXPECT_EQ(AllText(display.page), "one\ntwo\n\n\n");
+  StartNewPage(state);
+  WriteLine(state, "three");
+  EXPECT_EQ(AllText(display.page), "one\ntwo\n\n\n") << "the old page stays on view";
+  EXPECT_EQ(LinesWithSpare(state.report.PageLines, state.report.PageLineCount), (std::vector<std::string>{"three", ""}));
+  ShowReport(state);
+  ShowReport(state);  // a font step shows the same page again, one blank longer
+  EXPECT_EQ(AllText(display.page), "three\n\n\n\n");
+  ClearReportBuffers(state);
+  EXPECT_EQ(AllText(display.page), "three\n\n\n\n");
+  EXPECT_EQ(std::tuple(state.report.PageLineCount, state.report.PageLines.size()), std::tuple(0L, size_t{2}));
+  ClearReportBuffers(state);  // the page on view is no longer the buffer's: the buffer is emptied as ever
+  EXPECT_EQ(AllText(display.page), "three\n\n\n\n");
+}
+
 // Lines given in one go, copied on several threads, land as if written one
 // by one: both lists, their counts, the spare entry and OutLine.
 TEST(ReportLines, LinesInOneGoAsOneByOne) {

@@ -263,6 +263,11 @@ bool TextPageView::HandleMoveKey(QKeyEvent* event) {
   for (const KeyMove& m : moves) {
     const bool select = event->matches(m.select);
     if (!select && !event->matches(m.move)) continue;
+    // Left or Right alone ends a selection at its edge on that side.
+    if (!select && anchor_ != cursor_ && (m.to == CursorMove::Left || m.to == CursorMove::Right)) {
+      MoveCursorTo(m.to == CursorMove::Left ? std::min(anchor_, cursor_) : std::max(anchor_, cursor_), false);
+      return true;
+    }
     const TextPos to = MoveCursor(*rows_, cursor_, m.to, RowsInSight(), goalColumn_);
     MoveCursorTo(to, select, m.keepGoal);
     return true;

@@ -1,0 +1,178 @@
+// The text view of the Data window and the print window as a user works
+// it: selecting with the mouse and the keys, copying, the font steps, a
+// long page that stays on view until the next is shown, and editing the
+// text to be printed.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "gui_test_support.h"
+#include "shell/data_file.h"
+#include "shell/ui/latin1_text.h"
+#include "shell/ui/print_window.h"
+#include "shell/ui/text_page_view.h"
+
+namespace halcyra {
+
+void PrintTo(const TextPos& pos, std::ostream* out) { *out << "(" << pos.row << ", " << pos.col << ")"; }
+
+namespace {
+
+class PageViewTest : public testing::GuiTest {
+ protected:
+  void SetUp() override {
+    AppState& s = App();
+    s.AppPath = testing::ScratchProgramFolder("page_view", {".HLP"});
+    ClearReportBuffers(s);
+    s.flags.DataFontName = "COURIER NEW";
+    s.ini.FontSize = 10;
+    s.flags.screen.DataFontScale = 1.5;
+    s.options.OptionValues[30] = 60, s.options.OptionValues[117] = 80, s.options.OptionValues[118] = 96;
+    InstallDataWindowDisplay(s);
+  }
+  static void ShowLines(const std::vector<std::string>& lines) {
+    StartNewPage(App());
+    for (const std::string& line : lines) WriteLine(App(), line);
+    ShowReport(App());
+  }
+  static TextPageView* DataView() { return CurrentDataWindow()->findChild<TextPageView*>("RichText1"); }
+
+  // The middle of the left edge of a place's character cell.
+  static QPoint At(TextPageView* view, TextPos pos) {
+    const QPoint corner = view->PointOf(pos);
+    return {corner.x(), corner.y() + view->fontMetrics().height() / 2};
+  }
+  static void Mouse(TextPageView* view, QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton,
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, modifiers);
+    QApplication::sendEvent(view->viewport(), &event);
+  }
+  static void Drag(TextPageView* view, TextPos from, TextPos to) {
+    Mouse(view, QEvent::MouseButtonPress, At(view, from));
+    Mouse(view, QEvent::MouseMove, At(view, to));
+    Mouse(view, QEvent::MouseButtonRelease, At(view, to), Qt::NoButton);
+  }
+  static void Key(TextPageView* view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                  const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(view, &press);
+  }
+  static void Type(TextPageView* view, const QString& text) {
+    for (QChar c : text) Key(view, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+  }
+  static std::string Clipboard() { return ToLatin1(QGuiApplication::clipboard()->text()); }
+
+  testing::RecordingSink sink;
+};
+
+TEST_F(PageViewTest, SelectWithMouseAndKeysThenCopy) {
+  ShowLines({"alpha beta", "gamma", "delta epsilon"});
+  TextPageView* view = DataView();
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->toPlainText().toStdString(), "alpha beta\ngamma\ndelta epsilon\n\n\n");
+  const struct { const char* what; std::function<void()> act; std::string selected; } steps[] = {
+      {"a drag from one row to another", [&] { Drag(view, {0, 6}, {2, 5}); }, "beta\ngamma\ndelta"},
+      {"Shift+End to the row's end", [&] { Key(view, Qt::Key_End, Qt::ShiftModifier); }, "beta\ngamma\ndelta epsilon"},
+      {"Shift+Up a row back", [&] { Key(view, Qt::Key_Up, Qt::ShiftModifier); }, "beta\ngamma"},
+      {"Shift+click extends from the anchor",
+       [&] { Mouse(view, QEvent::MouseButtonPress, At(view, {0, 8}), Qt::LeftButton, Qt::ShiftModifier); }, "be"},
+      {"a plain arrow drops the selection at its end", [&] { Key(view, Qt::Key_Right); }, ""},
+      {"Shift+Right twice", [&] { Key(view, Qt::Key_Right, Qt::ShiftModifier), Key(view, Qt::Key_Right, Qt::ShiftModifier); },
+       "ta"},
+      {"Shift+Right over the row's end", [&] { Key(view, Qt::Key_Right, Qt::ShiftModifier); }, "ta\n"},
+      {"a double click: the word", [&] { Mouse(view, QEvent::MouseButtonDblClick, At(view, {2, 8})); }, "epsilon"},
+      {"Ctrl+A: everything", [&] { Key(view, Qt::Key_A, Qt::ControlModifier); },
+       "alpha beta\ngamma\ndelta epsilon\n\n\n"},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ(view->SelectedText(), step.selected) << step.what;
+    QGuiApplication::clipboard()->clear();
+    Key(view, Qt::Key_C, Qt::ControlModifier);
+    // Ctrl+C with nothing selected leaves the clipboard as it was
+    EXPECT_EQ(Clipboard(), step.selected) << step.what;
+  }
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(PageViewTest, FontStepsAndBoldReachTheView) {
+  ShowLines({"one", "two"});
+  TextPageView* view = DataView();
+  const int rowHeight = view->PointOf({1, 0}).y() - view->PointOf({0, 0}).y();
+  CurrentDataWindow()->findChild<QAction*>("mnuFontsIncrease")->trigger();
+  EXPECT_DOUBLE_EQ(view->font().pointSizeF(), 10.75);
+  EXPECT_GT(view->PointOf({1, 0}).y() - view->PointOf({0, 0}).y(), rowHeight) << "rows follow the font";
+  CurrentDataWindow()->findChild<QAction*>("mnuFontsBold")->trigger();
+  EXPECT_TRUE(view->font().bold());
+  EXPECT_EQ(view->toPlainText().toStdString(), "one\ntwo\n\n\n\n\n") << "each refresh adds its blank line";
+}
+
+// A long listing's page: the keys reach its end at once; a new page written
+// behind it leaves it on view until the new page is shown.
+TEST_F(PageViewTest, ALongPageStaysOnViewUntilTheNextIsShown) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 200000; ++i) lines.push_back("listed line " + std::to_string(i));
+  StartNewPage(App());
+  ReportBufferSink(App()).WriteLines(std::vector<std::string>(lines));
+  ShowReport(App());
+  TextPageView* view = DataView();
+  EXPECT_EQ(view->FirstVisibleRow(), 0u);
+  Key(view, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(view->CursorPos(), (TextPos{200002, 0}));
+  EXPECT_GT(view->FirstVisibleRow(), 199900u);
+  EXPECT_EQ(view->Rows().Row(199999), "listed line 199999");
+  Drag(view, {199999, 7}, {200000, 0});
+  EXPECT_EQ(view->SelectedText(), "line 199999\n");
+
+  StartNewPage(App());
+  WriteLine(App(), "the next page");
+  EXPECT_EQ(view->Rows().Row(5), "listed line 5") << "the old page stays until the next is shown";
+  EXPECT_EQ(view->Rows().RowCount(), 200003u);
+  ShowReport(App());
+  EXPECT_EQ(view->toPlainText().toStdString(), "the next page\n\n\n");
+  EXPECT_EQ(std::pair(view->FirstVisibleRow(), view->CursorPos()), std::pair(size_t{0}, TextPos{}));
+}
+
+// The print window's text is the user's to change: typing, Enter,
+// Backspace, Delete, cut and paste; the printout and the print file hold
+// the changed text.
+TEST_F(PageViewTest, ThePrintedTextIsTheEditedText) {
+  ShowLines({"first line", "second line"});
+  CurrentDataWindow()->findChild<QAction*>("mnuPrint")->trigger();
+  QWidget* print = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "PrntFile" && w->isVisible()) print = w;
+  ASSERT_NE(print, nullptr);
+  auto* text = print->findChild<TextPageView*>("RichtxtContent");
+  ASSERT_NE(text, nullptr);
+  const struct { const char* what; std::function<void()> act; const char* after; } steps[] = {
+      {"typed at a clicked place",
+       [&] { Mouse(text, QEvent::MouseButtonPress, At(text, {0, 5})), Type(text, " Xy"); },
+       "first Xy line\nsecond line\n\n\n"},
+      {"Enter cuts the row", [&] { Key(text, Qt::Key_Return, Qt::NoModifier, "\r"); }, "first Xy\n line\nsecond line\n\n\n"},
+      {"Backspace joins it again", [&] { Key(text, Qt::Key_Backspace); }, "first Xy line\nsecond line\n\n\n"},
+      {"Delete takes the blank after", [&] { Key(text, Qt::Key_Delete); }, "first Xyline\nsecond line\n\n\n"},
+      {"Ctrl+X cuts a selection", [&] { Drag(text, {1, 0}, {1, 7}), Key(text, Qt::Key_X, Qt::ControlModifier); },
+       "first Xyline\nline\n\n\n"},
+      {"Ctrl+V pastes it at the start", [&] { Key(text, Qt::Key_Home, Qt::ControlModifier), Key(text, Qt::Key_V, Qt::ControlModifier); },
+       "second first Xyline\nline\n\n\n"},
+      {"typing replaces a selection", [&] { Drag(text, {1, 0}, {1, 4}), Type(text, "end"); },
+       "second first Xyline\nend\n\n\n"},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ(text->toPlainText().toStdString(), step.after) << step.what;
+  }
+  const std::string pdf = App().AppPath + "/edited.pdf";
+  App().services.PrintToPdfFile = pdf;
+  print->findChild<QPushButton*>("btnPrint")->click();
+  EXPECT_EQ(ReadWholeFile(PrintFilePath(App())).value_or(""), "second first Xyline\r\nend\r\n\r\n\r\n\r\n");
+  const std::string printed = testing::PdfText(pdf);
+  EXPECT_NE(printed.find("second first Xyline"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("end"), std::string::npos) << printed;
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+}  // namespace
+}  // namespace halcyra
