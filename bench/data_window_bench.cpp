@@ -4,7 +4,9 @@
 //                            has painted it (the last-page file included);
 //   BM_PrintPreviewFirstPage Data > Print page until the print window has
 //                            painted its first screen (the print file
-//                            written and read back included).
+//                            written and read back included);
+//   BM_PrintYearListingToPdf the print window's Print of the whole page
+//                            into a PDF file, for the record.
 // Counters: the page's text in MB (its lines with CR LF) and the growth of
 // the process's peak resident memory over the resident memory before the
 // step, in MB and as a share of the text, the largest over the iterations.
@@ -16,6 +18,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdlib>
 #include <fstream>
@@ -93,9 +98,10 @@ AppState& YearPage() {
     InstallDataWindowDisplay(s);
     const MinuteListingPeriod year{{2024, 6, 1}, 365, {4, 74.00, 40.43, "NORTH"}};
     const auto found = FindMinuteAspects(s, year, s.ini.TransitSelection, {}, 0).value();
-    const std::string scratch = QDir::tempPath().toStdString() + "/halcyra-data-window-bench";
-    QDir().mkpath(QString::fromStdString(scratch + "/REPORTS"));
-    s.AppPath = scratch;
+    // the files the page is written to, removed at exit
+    static QTemporaryDir scratch;
+    QDir().mkpath(scratch.filePath("REPORTS"));
+    s.AppPath = scratch.path().toStdString();
     StartNewPage(s);
     ClearDataBuffer(s);
     MinuteListingPage(s, year, found, 0);
@@ -160,5 +166,27 @@ void BM_PrintPreviewFirstPage(benchmark::State& bench) {
   Report(bench, state, peakGrowth);
 }
 BENCHMARK(BM_PrintPreviewFirstPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Print in the print window until the PDF file is written: every page of
+// the listing, for the record (no goal is set for it).
+void BM_PrintYearListingToPdf(benchmark::State& bench) {
+  AppState& state = YearPage();
+  if (!CurrentDataWindow()) ShowReport(state);
+  QAction* print = CurrentDataWindow()->findChild<QAction*>("mnuPrint");
+  const std::string pdf = state.AppPath + "/year.pdf";
+  state.services.PrintToPdfFile = pdf;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    print->trigger();
+    QWidget* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "PrntFile" && w->isVisible()) preview = w;
+    bench.ResumeTiming();
+    preview->findChild<QPushButton*>("btnPrint")->click();
+  }
+  state.services.PrintToPdfFile.clear();
+  bench.counters["pdf_MB"] = static_cast<double>(QFileInfo(QString::fromStdString(pdf)).size()) / 1e6;
+}
+BENCHMARK(BM_PrintYearListingToPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
