@@ -1,10 +1,12 @@
 #include "shell/ui/text_page_view.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -362,6 +364,18 @@ void TextPageView::mouseReleaseEvent(QMouseEvent* event) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (anchor_ != cursor_ && clipboard->supportsSelection())
     clipboard->setText(FromLatin1(SelectedText()), QClipboard::Selection);
+}
+
+void TextPageView::contextMenuEvent(QContextMenuEvent* event) {
+  // the commands of the keys, for the mouse
+  QMenu menu(this);
+  const bool selected = anchor_ != cursor_;
+  if (Editable()) menu.addAction("Cu&t", QKeySequence::Cut, this, &TextPageView::cut)->setEnabled(selected);
+  menu.addAction("&Copy", QKeySequence::Copy, this, &TextPageView::copy)->setEnabled(selected);
+  if (Editable()) menu.addAction("&Paste", QKeySequence::Paste, this, &TextPageView::paste);
+  menu.addSeparator();
+  menu.addAction("Select &All", QKeySequence::SelectAll, this, &TextPageView::selectAll);
+  menu.exec(event->globalPos());
 }
 
 void TextPageView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -4,7 +4,8 @@
 // window's text. The user selects from one place in the text to another
 // (mouse, Shift with the cursor keys, a double click for a word, Ctrl+A)
 // and copies with Ctrl+C; an editable text (EditableText) also takes
-// typing, Backspace, Delete, Enter, Ctrl+X and Ctrl+V.
+// typing, Backspace, Delete, Enter, Ctrl+X and Ctrl+V. The context menu
+// offers the same commands.
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <memory>
@@ -61,6 +62,7 @@ class TextPageView : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
