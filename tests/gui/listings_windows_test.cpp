@@ -235,7 +235,7 @@ TEST_F(ListingWindowsTest, PlanetaryHoursGridOfTheNatalDaySentToOutput) {
 }
 
 TEST_F(ListingWindowsTest, PlanetaryHoursRefuseAChartNorthOf66Degrees) {
-  App().input.NatalGeoLat = 66.01f;
+  App().input.NatalPlace = Place::FromDegreesMinutes({87, 39}, false, {66, 1}, false);
   EXPECT_EQ(ShowPlanetaryHours(App()), nullptr);
   EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: Cannot calculate planetary hours. The latitude is "
                                                         "too extreme. It must be 66 degrees, 0 minutes or below."});
