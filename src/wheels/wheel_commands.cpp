@@ -207,7 +207,12 @@ CuspTable EqualHousesFrom(double start, const CuspTable& cusps) {
 
 double AscendantFromAnswer(const std::string& answer) {
   const double value = Val(answer);
-  return std::isfinite(value) ? NormalizeDegrees(value) : 0;
+  if (!std::isfinite(value)) return 0;  // as an answer that is no number
+  // the remainder is exact for any size, where 360 * Int(x / 360) loses every
+  // digit of a large answer
+  double degrees = std::fmod(value, 360.0);
+  if (degrees < 0) degrees += 360;
+  return degrees < 360 ? degrees : 0;  // a hair below 0 rounds up to 360
 }
 
 void TurnNatalChart(AppState& state, int house) {
