@@ -74,17 +74,14 @@ TEST(InputChecks, BlankBoxesAndRangesOfBothWindows) {
     }
 }
 
-// Days by the calendar of the day count: Julian to 4 October 1582, Gregorian
-// from 15 October; the days between were never counted. Month/day/year,
-// refused in the natal window, in the transit window; the day box at fault.
+// Days by the calendar of the day count (tests/state holds its rule):
+// month/day/year, refused in the natal window, in the transit window; the
+// day box at fault, or the year where the window does not take it.
 TEST(InputChecks, DatesThatDoNotExistAreRefused) {
   struct Case { const char *month, *day, *year; bool natal, transit; };
   const Case cases[] = {
-      {"2", "30", "1985", 1, 1},  {"2", "31", "2024", 1, 1},  {"4", "31", "1990", 1, 1},  {"6", "31", "1990", 1, 1},
-      {"2", "29", "2024", 0, 0},  {"2", "29", "2023", 1, 1},  {"2", "29", "2000", 0, 0},  {"2", "29", "1900", 1, 1},
-      {"2", "29", "1700", 1, 1},  {"2", "29", "1500", 0, 0},  {"2", "29", "1582", 1, 1},  {"2", "29", "4", 1, 0},
-      {"10", "4", "1582", 0, 0},  {"10", "5", "1582", 1, 1},  {"10", "14", "1582", 1, 1}, {"10", "15", "1582", 0, 0},
-      {"12", "31", "2099", 0, 0}, {"1", "31", "1", 1, 0},     {"11", "31", "1", 1, 1},
+      {"2", "30", "1985", 1, 1}, {"4", "31", "1990", 1, 1}, {"2", "29", "1900", 1, 1}, {"2", "29", "2000", 0, 0},
+      {"10", "5", "1582", 1, 1}, {"10", "15", "1582", 0, 0}, {"2", "29", "4", 1, 0},   {"11", "31", "1", 1, 1},
   };
   for (const Case& c : cases)
     for (bool natalSide : {true, false}) {
@@ -94,7 +91,6 @@ TEST(InputChecks, DatesThatDoNotExistAreRefused) {
       EXPECT_EQ(r.passed, !refused) << what;
       if (!refused) continue;
       EXPECT_EQ(r.messages, Refused(natalSide)) << what;
-      // a year the window does not take is at fault before the day
       const bool yearAtFault = natalSide && std::string(c.year).size() < 3;
       EXPECT_EQ(r.focus, (BoxAtFault{natalSide ? 0 : 1, yearAtFault ? EntryBox::Year : EntryBox::Day})) << what;
     }

@@ -1,5 +1,6 @@
-// The moment and place values: the days of the calendar the day count reads,
-// a universal moment written in a zone, and the forms a place is shown in.
+// The moment and place values: the days of the calendar the day count reads
+// and the forms a place is shown in. (A universal moment written in a zone:
+// tests/chart_input/moment_of_now_test.cpp.)
 #include <gtest/gtest.h>
 
 #include "state/moment.h"
@@ -7,46 +8,6 @@
 
 namespace halcyra {
 namespace {
-
-// Day counts from 1 January 1970 of a universal moment, and the date and
-// 12-hour clock time of it in a zone (hours.minutes, west positive). Worked
-// by hand from the civil calendar; zones of the tz database.
-TEST(Moment, UniversalMinutesWrittenInAZone) {
-  struct Case {
-    int y, m, d, hour24, minute;
-    DotMinutes zone;
-    const char* expected;  // "M/D/Y h:mm AM"
-  };
-  const Case cases[] = {
-      {2024, 7, 15, 19, 0, {false, 6, 0}, "7/15/2024 1:00 PM"},      // Chicago standard time
-      {2024, 7, 15, 19, 0, {false, 5, 0}, "7/15/2024 2:00 PM"},      // Chicago summer time
-      {2024, 7, 15, 0, 30, {false, 0, 0}, "7/15/2024 12:30 AM"},     // midnight is 12 A.M.
-      {2024, 7, 15, 12, 0, {false, 0, 0}, "7/15/2024 12:00 PM"},     // noon is 12 P.M.
-      {2025, 1, 1, 2, 0, {false, 6, 0}, "12/31/2024 8:00 PM"},       // back over the year's end
-      {2024, 12, 31, 23, 30, {true, 5, 45}, "1/1/2025 5:15 AM"},     // Kathmandu, into the new year
-      {2024, 3, 1, 3, 0, {false, 5, 0}, "2/29/2024 10:00 PM"},       // back into a leap day
-      {2023, 3, 1, 3, 0, {false, 5, 0}, "2/28/2023 10:00 PM"},
-      {2100, 3, 1, 3, 0, {false, 5, 0}, "2/28/2100 10:00 PM"},       // no leap day in 2100
-      {2024, 7, 1, 6, 0, {false, 5, 75}, "6/30/2024 11:45 PM"},      // 5.75 is 6 hours 15 minutes
-      {2024, 5, 1, 10, 0, {true, 14, 0}, "5/2/2024 12:00 AM"},       // Kiribati, 14 hours east
-      {1969, 12, 31, 23, 59, {true, 0, 1}, "1/1/1970 12:00 AM"},     // before the count's start
-      {2024, 4, 30, 22, 15, {true, 3, 30}, "5/1/2024 1:45 AM"},      // Tehran, into the next month
-  };
-  for (const Case& c : cases) {
-    const Moment m = Moment::FromUniversalMinutes(Moment::MinutesFromEpoch(c.y, c.m, c.d, c.hour24, c.minute), c.zone);
-    char text[40];
-    std::snprintf(text, sizeof text, "%d/%d/%d %d:%02d %s", m.Month, m.Day, m.Year, m.Hour, m.Minute,
-                  m.PM ? "PM" : "AM");
-    EXPECT_EQ(std::string(text), c.expected) << c.y << "-" << c.m << "-" << c.d << " " << c.hour24 << ":" << c.minute
-                                             << " UT in zone " << c.zone.Text();
-    EXPECT_EQ(m.Zone, c.zone);
-    // read in its zone, the moment is the universal one again
-    const double universalHours = m.LocalHours() + m.ZoneHours();
-    EXPECT_NEAR(Moment::MinutesFromEpoch(m.Year, m.Month, m.Day, 0, 0) + universalHours * 60,
-                Moment::MinutesFromEpoch(c.y, c.m, c.d, c.hour24, c.minute), 1e-6)
-        << c.expected;
-  }
-}
 
 TEST(Moment, DaysOfTheCalendarOfTheDayCount) {
   // year, month, day, exists: Julian leap years to 1582, Gregorian after,
