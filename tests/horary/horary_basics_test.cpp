@@ -55,16 +55,22 @@ TEST(PlanetaryDayHour, RulersOfDayAndNightHours) {
   EXPECT_EQ(std::tuple(early.hourFoundBySearch, early.hour), std::tuple(true, 5));
 }
 
-// Latitudes as typed (degrees + minutes / 100): 66 degrees 1 minute north
-// is refused without asking for sunrise; a far southern one never is.
+// Places as typed (degrees + minutes / 100, east and south negative): 66
+// degrees 1 minute north is refused without asking for sunrise; a far
+// southern one never is. Sunrise is asked for at the place in decimal
+// degrees, east of Greenwich too (151 12 E is -151.2, not -150.53).
 TEST(PlanetaryDayHour, RefusedOnlyNorthOf66) {
-  for (const auto& [latitude, refused] : {std::pair{66.00, false}, {66.01, true}, {-70.00, false}}) {
+  const struct { double longitude, latitude; bool refused; double decimalLongitude; } cases[] = {
+      {71.04, 66.00, false, 71 + 4 / 60.0}, {71.04, 66.01, true, 0}, {71.04, -70.00, false, 71 + 4 / 60.0},
+      {-151.12, -33.52, false, -151.2}};
+  for (const auto& [longitude, latitude, refused, decimalLongitude] : cases) {
     QuestionMoment moment = testing::HoraryFixtureMoment();
-    moment.where = halcyra::Place::FromDotMinutes(71.04, latitude);
+    moment.where = halcyra::Place::FromDotMinutes(longitude, latitude);
     bool asked = false;
     const auto source = [&](double, const HoursPlace& place) {
       asked = true;
-      EXPECT_NEAR(place.geoLong, 71 + 4 / 60.0, 1e-6);  // decimal degrees, west positive
+      EXPECT_NEAR(place.geoLong, decimalLongitude, 1e-12);  // decimal degrees, west positive
+      EXPECT_NEAR(place.geoLat, moment.where.Latitude, 1e-12);
       return testing::SixToSix(0, place);
     };
     EXPECT_EQ(PlanetaryDayHourLine(PlanetaryDayHourOf(moment, source)),
