@@ -33,13 +33,12 @@ std::unique_ptr<AppState> TypedChart() {
   state->options.HouseSystem = "P";
   state->options.OptionValues[218] = 2;
   ChartInput& in = state->input;
-  in.NatalYearInt = 1975, in.NatalMonthInt = 7, in.NatalDayInt = 14;
-  in.NatalClockTime = 3.25f, in.NatalAmPm = "P.M.", in.NatalTZ = 5;
-  in.NatalGeoLong = 73.59f, in.NatalGeoLat = 40.45f;
-  in.TransitYear = 2024, in.TransitMonth = 3, in.TransitDay = 1;
-  in.ChartClockTime = 10.00f, in.ChartAmPm = "A.M.", in.TransitTZ = 0;
-  in.TransitGeoLong = 0.07f, in.TransitGeoLat = 51.30f;
-  in.TransitEWText = "WEST", in.TransitNSText = "NORTH";
+  in.Natal.Year = 1975, in.Natal.Month = 7, in.Natal.Day = 14;
+  in.Natal.Hour = 3, in.Natal.Minute = 25, in.Natal.PM = true, in.Natal.Zone.Whole = 5;
+  in.NatalPlace = Place::FromDegreesMinutes({73, 59}, false, {40, 45}, false);
+  in.Transit.Year = 2024, in.Transit.Month = 3, in.Transit.Day = 1;
+  in.Transit.Hour = 10, in.Transit.Minute = 0, in.Transit.PM = false;
+  in.TransitPlace = Place::FromDegreesMinutes({0, 7}, false, {51, 30}, false);
   in.LastBirthdayYear = 2023;
   ComputeChartSets(*state);
   return state;
@@ -49,7 +48,7 @@ void BM_ComputeChartSets(benchmark::State& bench) {
   auto state = TypedChart();
   int day = 1;
   for (auto _ : bench) {
-    state->input.TransitDay = 1 + day % 28;
+    state->input.Transit.Day = 1 + day % 28;
     ++day;
     ComputeChartSets(*state);
     benchmark::DoNotOptimize(state->chart.Transit.Long.data());

@@ -30,8 +30,7 @@ void BM_ChartTimeAndAngles(benchmark::State& state) {
   ChartMomentInput in;
   in.year = 1987;
   in.month = 4;
-  in.geoLong = 75.30;
-  in.geoLat = 40.45;
+  in.where = Place::FromDegreesMinutes({75, 30}, false, {40, 45}, false);
   int i = 0;
   for (auto _ : state) {
     in.day = 1 + (i & 15);

@@ -32,7 +32,7 @@ AppState& BenchState() {
     s.AppPath = HALCYRA_APPDATA_DIR;
     LoadStartupData(s, [](const std::string&) {});
     LoadDiurnalOrbs(s);
-    ListingPlace boston{5, 71.04, 42.21, "NORTH"};
+    ListingPlace boston{5, Place::FromDegreesMinutes({71, 4}, false, {42, 21}, false)};
     const ChartClock clock = ListingClockAt(boston, {1990, 3, 14}, 22 * 60 + 30);
     ChartSet& natal = s.chart.Natal;
     CalcPlanetPositions(MomentFromClock(clock), 1, natal);
@@ -46,7 +46,7 @@ AppState& BenchState() {
   return state;
 }
 
-const ListingPlace kNewYork{4, 74.00, 40.43, "NORTH"};
+const ListingPlace kNewYork{4, Place::FromDegreesMinutes({74, 0}, false, {40, 43}, false)};
 const MinuteListingPeriod kThirtyDays{{2024, 6, 1}, 30, kNewYork};
 const MinuteListingPeriod kYear{{2024, 6, 1}, 365, kNewYork};
 

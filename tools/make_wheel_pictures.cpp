@@ -69,8 +69,10 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   state.options.HouseSystem = HouseSystemFromOption(state.options.OptionValues[27]);
-  ParseNatalInput(state, Typed("7", "16", "1969", "9", "32", false));
-  ParseTransitInput(state, Typed("7", "20", "1969", "4", "17", true));
+  const WindowReading natal = ReadWindowBoxes(Typed("7", "16", "1969", "9", "32", false), FirstNatalYear);
+  const WindowReading transit = ReadWindowBoxes(Typed("7", "20", "1969", "4", "17", true), FirstTransitYear);
+  ParseNatalInput(state, natal.When, natal.Where);
+  ParseTransitInput(state, transit.When, transit.Where);
   SetChartNames(state, "Apollo 11 launch", "2nd Person");
   ComputeChartSets(state);
 

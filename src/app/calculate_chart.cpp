@@ -21,13 +21,13 @@ namespace {
 // The input of the new chart: the stepped moment of a wheel, or the two
 // windows. A place that the house system cannot handle puts the old input
 // back, so that a refused chart changes nothing.
-bool TakeChartInput(AppState& state, const InputBoxTexts& natal, const InputBoxTexts& transit) {
+bool TakeChartInput(AppState& state, const InputReadings& input) {
   const ChartInput before = state.input;
   if (state.chart.ChartReady == 1) {
     TakeStepRecordInput(state);
   } else {
-    ParseNatalInput(state, natal);
-    ParseTransitInput(state, transit);
+    ParseNatalInput(state, input.natal.When, input.natal.Where);
+    ParseTransitInput(state, input.transit.When, input.transit.Where);
   }
   if (ChartPlacesFit(state)) return true;
   state.input = before;
@@ -39,8 +39,8 @@ bool TakeChartInput(AppState& state, const InputBoxTexts& natal, const InputBoxT
 }  // namespace
 
 void CalculateChart(AppState& state) {
-  const std::optional<InputWindowTexts> texts = CheckedInputTexts(state);
-  if (!texts || !TakeChartInput(state, texts->natal, texts->transit)) return;
+  const std::optional<InputReadings> input = CheckedInput(state);
+  if (!input || !TakeChartInput(state, *input)) return;
 
   SetBusyPointer(true);
   HideInputWindows();

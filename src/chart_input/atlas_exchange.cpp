@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "chart_input/dot_minutes.h"
+#include "state/moment.h"
 #include "chart_input/entry_lines.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
@@ -63,7 +63,7 @@ std::optional<AtlasAnswer> ParseAtlasAnswer(const std::vector<std::string>& line
       good = longitude.has_value();
     } else if (key == "ZONE") {
       auto zone = DotMinutes::FromText(value);
-      good = zone && zone->DotValue() <= 13 && zone->DotValue() >= -14;
+      good = zone && ZoneInRange(*zone);
       if (good) {
         answer.Place.TZ = zone->Text();
         answer.HasZone = true;

@@ -1,6 +1,6 @@
 #include "chart_input/city_file.h"
 
-#include "chart_input/dot_minutes.h"
+#include "state/dot_minutes.h"
 
 namespace halcyra {
 

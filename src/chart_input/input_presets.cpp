@@ -1,8 +1,5 @@
 #include "chart_input/input_presets.h"
 
-#include <cmath>
-
-#include "chart_input/dot_minutes.h"
 #include "chart_input/input_checks.h"
 #include "platform/number_text.h"
 
@@ -12,23 +9,36 @@ namespace {
 
 std::string WholeText(double value) { return std::to_string(RoundHalfEven(value)); }
 
+// The whole number a box holds, blanks around it allowed; -1 for anything else.
+long WholeBoxValue(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  const size_t last = text.find_last_not_of(" \t");
+  if (first == std::string::npos || last - first + 1 > 4) return -1;
+  long value = 0;
+  for (size_t i = first; i <= last; ++i) {
+    if (text[i] < '0' || text[i] > '9') return -1;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
 }  // namespace
 
-MomentTexts MomentBoxTexts(const ClockMoment& moment) {
-  MomentTexts texts;
-  texts.Month = std::to_string(moment.Month);
-  texts.Day = std::to_string(moment.Day);
-  texts.Year = std::to_string(moment.Year);
-  texts.Hour = std::to_string(moment.Hour);
-  texts.Minute = std::to_string(moment.Minute);
-  texts.PM = moment.Hour >= 12;
-  return texts;
+Moment MomentOfNow(const ClockMoment& now, const DotMinutes& zone) {
+  const long long localSeconds =
+      Moment::MinutesFromEpoch(now.Year, now.Month, now.Day, now.Hour, now.Minute) * 60 + now.Second;
+  const long long utcSeconds = localSeconds - now.UtcOffsetSeconds;
+  // whole minutes of universal time, counted down also before 1970
+  const long long utcMinutes = utcSeconds >= 0 ? utcSeconds / 60 : -((-utcSeconds + 59) / 60);
+  return Moment::FromUniversalMinutes(utcMinutes, zone);
 }
+
+DotMinutes HomeZone(const OptionTables& options) { return DotMinutes::FromValue(options.OptionValues[18]); }
 
 PlaceTexts HomePlaceTexts(const OptionTables& options) {
   const auto& v = options.OptionValues;
   PlaceTexts place;
-  place.TZ = DotMinutes::FromValue(v[18]).Text();
+  place.TZ = HomeZone(options).Text();
   place.LongDeg = WholeText(v[19]);
   place.LongMin = WholeText(v[20]);
   place.East = v[21] != 0;
@@ -44,14 +54,14 @@ HourBoxChange ApplyHourBoxRule(const std::string& text) {
     change.Empty = true;
     return change;
   }
-  const double hour = Val(text);
+  const long hour = WholeBoxValue(text);
   if (hour == 0) {
     change.Rewrite = true;
     change.Text = "12";
-  } else if (hour > 12) {
+  } else if (hour >= 13 && hour <= 23) {
     change.ChoosePM = true;
     change.Rewrite = true;
-    change.Text = StrNumber(hour - 12, 7).substr(1);  // without the sign's blank
+    change.Text = std::to_string(hour - 12);
   }
   return change;
 }

@@ -1,7 +1,7 @@
 #include "chart_input/names_file.h"
 
-#include "chart_input/dot_minutes.h"
-#include "platform/number_text.h"
+#include "chart_input/input_reading.h"
+#include "state/dot_minutes.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
 
@@ -27,8 +27,6 @@ std::optional<bool> AmPmField(const std::string& field) {
   return std::nullopt;
 }
 
-std::string WholeText(const std::string& box) { return std::to_string(ValInt(box)); }
-
 }  // namespace
 
 std::optional<NameEntry> ParseNameLine(const std::string& line) {
@@ -47,9 +45,12 @@ std::optional<NameEntry> ParseNameLine(const std::string& line) {
     auto minute = WholeField(f[4], 0, 59);
     auto pm = AmPmField(f[5]);
     if (!month || !day || !year || !hour || !minute || !pm) return std::nullopt;
+    if (!DateExists(*year, *month, *day)) return std::nullopt;
     entry.HasMoment = true;
-    entry.Moment = MomentTexts{std::to_string(*month), std::to_string(*day), std::to_string(*year),
-                               std::to_string(*hour), std::to_string(*minute), *pm};
+    entry.When.Year = *year, entry.When.Month = *month, entry.When.Day = *day;
+    entry.When.Hour = *hour == 0 ? 12 : *hour;  // as the hour box shows 0
+    entry.When.Minute = *minute;
+    entry.When.PM = *pm;
   }
   if (!AllEmpty(f, MomentFields, f.size())) {
     auto zone = DotMinutes::FromText(f[6]);
@@ -60,9 +61,12 @@ std::optional<NameEntry> ParseNameLine(const std::string& line) {
     auto latMin = WholeField(f[11], 0, 59);
     auto south = ChoiceField(f[12], 'N', 'S');
     if (!zone || !longDeg || !longMin || !east || !latDeg || !latMin || !south) return std::nullopt;
+    // no further than 180 degrees 00 and 90 degrees 00, zones as the zone box takes them
+    if ((*longDeg == 180 && *longMin > 0) || (*latDeg == 90 && *latMin > 0)) return std::nullopt;
+    if (!ZoneInRange(*zone)) return std::nullopt;
     entry.HasPlace = true;
-    entry.Place = PlaceTexts{zone->Text(), std::to_string(*longDeg), std::to_string(*longMin),
-                             std::to_string(*latDeg), std::to_string(*latMin), *east, *south};
+    entry.When.Zone = *zone;
+    entry.Where = Place::FromDegreesMinutes({*longDeg, *longMin}, *east, {*latDeg, *latMin}, *south);
   }
   return entry;
 }
@@ -70,14 +74,14 @@ std::optional<NameEntry> ParseNameLine(const std::string& line) {
 std::string FormatNameLine(const NameEntry& entry) {
   std::string line = entry.Name;
   if (entry.HasMoment) {
-    const MomentTexts& m = entry.Moment;
+    const MomentTexts m = MomentBoxTexts(entry.When);
     line += "," + m.Month + "," + m.Day + "," + m.Year + "," + m.Hour + "," + m.Minute + "," +
             (m.PM ? "PM" : "AM");
   } else {
     line += ",,,,,,";
   }
   if (entry.HasPlace) {
-    const PlaceTexts& p = entry.Place;
+    const PlaceTexts p = PlaceBoxTexts(entry.When.Zone, entry.Where);
     line += "," + p.TZ + "," + p.LongDeg + "," + p.LongMin + "," + (p.East ? "E" : "W") + "," +
             p.LatDeg + "," + p.LatMin + "," + (p.South ? "S" : "N");
   } else {
@@ -88,24 +92,12 @@ std::string FormatNameLine(const NameEntry& entry) {
 
 LoadedNames LoadNamesFile(const std::string& path) { return LoadEntryFile(path, ParseNameLine); }
 
-NameEntry NameEntryFromBoxes(const std::string& name, const InputBoxTexts& b) {
+NameEntry NameEntryOf(const std::string& name, const Moment& moment, const Place& place) {
   NameEntry entry;
   entry.Name = TrimBlanks(name);
-  entry.HasMoment = true;
-  entry.Moment = MomentTexts{WholeText(b.Month), WholeText(b.Day), WholeText(b.Year),
-                             WholeText(b.Hour), WholeText(b.Minute), b.PM};
-  entry.HasPlace = true;
-  // the place as the chart reads the boxes, in the whole degrees and
-  // minutes the file holds
-  const WholeDegreesMinutes longitude = CoordinateOfBoxes(Val(b.LongDeg), Val(b.LongMin));
-  const WholeDegreesMinutes latitude = CoordinateOfBoxes(Val(b.LatDeg), Val(b.LatMin));
-  entry.Place = PlaceTexts{DotMinutes::FromValue(Val(b.TZ)).Text(),
-                           std::to_string(longitude.Degrees),
-                           std::to_string(longitude.Minutes),
-                           std::to_string(latitude.Degrees),
-                           std::to_string(latitude.Minutes),
-                           b.East,
-                           b.South};
+  entry.HasMoment = entry.HasPlace = true;
+  entry.When = moment;
+  entry.Where = place;
   return entry;
 }
 

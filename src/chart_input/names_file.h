@@ -7,15 +7,19 @@
 
 #include "chart_input/entry_lines.h"
 #include "chart_input/input_boxes.h"
+#include "state/moment.h"
+#include "state/place.h"
 
 namespace halcyra {
 
 struct NameEntry {
   std::string Name;
   bool HasMoment = false;  // false: the chart is for the moment it is computed
-  MomentTexts Moment;      // hour 1 to 12 with the P.M. choice
-  bool HasPlace = false;   // false: the home place of the options
-  PlaceTexts Place;
+  bool HasPlace = false;   // false: the home place of the options, its zone included
+  // The date and clock time when HasMoment; the zone, which the line keeps
+  // with the place, when HasPlace.
+  Moment When;
+  Place Where;
 };
 
 // One line of a names file, or nullopt when it is not a names entry.
@@ -25,9 +29,8 @@ std::string FormatNameLine(const NameEntry& entry);
 using LoadedNames = LoadedEntries<NameEntry>;
 LoadedNames LoadNamesFile(const std::string& path);
 
-// An entry for the name and the texts of the natal window, numbers written
-// without leading zeros or blanks and the zone as dot-minutes.
-NameEntry NameEntryFromBoxes(const std::string& name, const InputBoxTexts& boxes);
+// An entry for a name and the natal window's moment and place.
+NameEntry NameEntryOf(const std::string& name, const Moment& moment, const Place& place);
 
 // A name that can stand first on a line: not empty, no line break, and not
 // beginning with the comment mark. Returns the refusal text, "" when fine.

@@ -1,5 +1,7 @@
 #include "chart_input/time_zones.h"
 
+#include "state/moment.h"
+
 namespace halcyra {
 
 std::optional<ZoneEntry> ParseZoneLine(const std::string& line) {
@@ -9,7 +11,7 @@ std::optional<ZoneEntry> ParseZoneLine(const std::string& line) {
   auto zone = DotMinutes::FromText(line.substr(0, comma));
   const std::string places = TrimBlanks(line.substr(comma + 1));
   // The same limits the zone box is held to.
-  if (!zone || places.empty() || zone->DotValue() > 13 || zone->DotValue() < -14) return std::nullopt;
+  if (!zone || places.empty() || !ZoneInRange(*zone)) return std::nullopt;
   return ZoneEntry{*zone, places};
 }
 

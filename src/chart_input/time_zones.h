@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart_input/dot_minutes.h"
+#include "state/dot_minutes.h"
 #include "chart_input/entry_lines.h"
 
 namespace halcyra {

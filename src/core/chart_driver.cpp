@@ -32,14 +32,11 @@ void ResetPerChartTables(AppState& state) {
 void SeedReturnSearches(AppState& state) {
   const ChartInput& in = state.input;
   ReturnSeeds& seeds = state.chart.returns;
-  seeds.ReturnDay = in.TransitDay;
-  seeds.ReturnMonth = in.TransitMonth;
-  seeds.ReturnYear = in.TransitYear;
+  seeds.ReturnDay = in.Transit.Day;
+  seeds.ReturnMonth = in.Transit.Month;
+  seeds.ReturnYear = in.Transit.Year;
   seeds.ReturnTZ = 6;
-  seeds.ReturnGeoLong = in.TransitGeoLong;
-  seeds.ReturnGeoLat = in.TransitGeoLat;
-  seeds.ReturnEWText = in.TransitEWText;
-  seeds.ReturnNSText = in.TransitNSText;
+  seeds.ReturnPlace = in.TransitPlace;
   seeds.SolarReturnYear = in.LastBirthdayYear;
 }
 
@@ -54,11 +51,13 @@ FortuneFormula NatalFortuneFormula(float option218) {
   return FortuneFormula::BySect;
 }
 
-void SetPlace(ChartSet& set, double geoLong, double geoLat, const std::string& ewText, const std::string& nsText) {
-  set.GeoLong = geoLong;
-  set.GeoLat = geoLat;
-  set.EWText = ewText;
-  set.NSText = nsText;
+// The moment and place a set's captions and headers show.
+void SetMomentAndPlace(ChartSet& set, const Moment& moment, const std::string& dateText, const Place& place) {
+  set.DateText = dateText;
+  set.ClockTime = moment.ClockTime();
+  set.AmPm = moment.AmPmText();
+  set.Zone = moment.ZoneHours();
+  set.Where = place;
 }
 
 // The natal and transit moments, and the progressed moment one day of life
@@ -69,11 +68,11 @@ void SetPlace(ChartSet& set, double geoLong, double geoLat, const std::string& e
 // from their full passes, so only the progressed moment needs one here.
 ChartSet QuickPasses(AppState& state) {
   ChartState& chart = state.chart;
-  ChartInput& in = state.input;
+  const ChartInput& in = state.input;
   ChartMoments& mo = chart.moments;
 
-  mo.NatalMoment = NatalDayMoment(in).Moment();
-  mo.TransitMoment = TransitDayMoment(in).Moment();
+  mo.NatalMoment = DayMomentOf(in.Natal).Moment();
+  mo.TransitMoment = DayMomentOf(in.Transit).Moment();
   mo.ProgMoment = mo.NatalMoment + (mo.TransitMoment - mo.NatalMoment) / 365.25;
   mo.ProgT = (mo.ProgMoment - 2415020) / 36525;
   mo.ProgSunLong = NormalizeDegrees(CalcSunPosition(mo.ProgT).Lambda);
@@ -82,8 +81,6 @@ ChartSet QuickPasses(AppState& state) {
   const DayMoment m = SplitMoment(mo.ProgMoment);
   ChartSet quick;
   CalcPlanetPositions(MeanObliquityMoment(m.jday, m.dayFraction, mo.ProgT), chart.SkipNextDay, quick);
-  in.NatalEWText = in.EWText;
-  in.NatalNSText = in.NSText;
   return quick;
 }
 
@@ -97,16 +94,12 @@ void NatalPass(AppState& state) {
   ChartSet& natal = chart.Natal;
   natal = ComputeChart(chart.clock, OptionsOfChart(state, NatalFortuneFormula(state.options.OptionValues[218])),
                        state.tables);
-  natal.DateText = in.NatalDateText;
-  natal.ClockTime = in.NatalClockTime;
-  natal.AmPm = in.NatalAmPm;
-  natal.Zone = in.NatalTZ;
-  SetPlace(natal, in.NatalGeoLong, in.NatalGeoLat, in.NatalEWText, in.NatalNSText);
+  SetMomentAndPlace(natal, in.Natal, in.NatalDateText, in.NatalPlace);
 
   chart.IsNightChart = natal.HouseOf(Sun) < 7 ? 1 : 0;
   chart.MoonDeclWork = natal.MoonDeclNextDay;
-  chart.moments.Precession1990 = (in.NatalYearInt - 1990) * 50.23 / 3600;
-  chart.moments.Precession2000 = (in.NatalYearInt - 2000) * 50.23 / 3600;
+  chart.moments.Precession1990 = (in.Natal.Year - 1990) * 50.23 / 3600;
+  chart.moments.Precession2000 = (in.Natal.Year - 2000) * 50.23 / 3600;
   for (int p = 1; p <= NumPoints; ++p) chart.NatalSolstice[p] = CalcAntiscion(natal.Long[p]);
 }
 
@@ -149,7 +142,7 @@ void ProgressedPass(AppState& state, const ChartSet& quick) {
   CalcDeclinations(prog, DegToRad(chart.moments.ProgObliquityDeg));
   prog.HouseTags = BuildPlanetHouseRow(prog.Long, prog.Cusp);
   for (int p = 1; p <= NumPoints; ++p) prog.Speed[p] = SignedMotion(prog.LongNextDay[p] - prog.Long[p]);
-  SetPlace(prog, in.TransitGeoLong, in.TransitGeoLat, in.TransitEWText, in.TransitNSText);
+  prog.Where = in.TransitPlace;
 }
 
 // Every natal point and cusp moved by the arc of the progressed Sun.
@@ -176,11 +169,7 @@ void TransitPass(AppState& state) {
   CalcChartTimeAndAngles(state);
   ChartSet& transit = chart.Transit;
   transit = ComputeChart(chart.clock, OptionsOfChart(state, FortuneFormula::Day), state.tables);
-  transit.DateText = in.TransitDateText;
-  transit.ClockTime = in.ChartClockTime;
-  transit.AmPm = in.ChartAmPm;
-  transit.Zone = in.TransitTZ;
-  SetPlace(transit, in.TransitGeoLong, in.TransitGeoLat, in.TransitEWText, in.TransitNSText);
+  SetMomentAndPlace(transit, in.Transit, in.TransitDateText, in.TransitPlace);
   chart.Working = transit;
 
   state.wheel.Wheel.Long = transit.Long;
@@ -190,14 +179,8 @@ void TransitPass(AppState& state) {
 
 }  // namespace
 
-DayMoment NatalDayMoment(const ChartInput& in) {
-  return {DateToJulianDay(in.NatalYearInt, in.NatalMonthInt, in.NatalDayInt),
-          ClockDayFraction(in.NatalClockTime, in.NatalTZ, in.NatalAmPm)};
-}
-
-DayMoment TransitDayMoment(const ChartInput& in) {
-  return {DateToJulianDay(in.TransitYear, in.TransitMonth, in.TransitDay),
-          ClockDayFraction(in.ChartClockTime, in.TransitTZ, in.ChartAmPm)};
+DayMoment DayMomentOf(const Moment& moment) {
+  return {DateToJulianDay(moment.Year, moment.Month, moment.Day), moment.UniversalDayFraction()};
 }
 
 DayMoment SplitMoment(double moment) {
@@ -211,7 +194,7 @@ void ComputeChartSets(AppState& state) {
   chart.WheelMode = 2;
   ResetPerChartTables(state);
   SeedReturnSearches(state);
-  chart.moments.AgeYears = state.input.LastBirthdayYear - state.input.NatalYearInt;
+  chart.moments.AgeYears = state.input.LastBirthdayYear - state.input.Natal.Year;
   const ChartSet quick = QuickPasses(state);
   NatalPass(state);
   ProgressedPass(state, quick);

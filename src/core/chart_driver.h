@@ -22,8 +22,7 @@ struct DayMoment {
   double dayFraction = 0;
   double Moment() const { return jday + dayFraction - 0.5; }
 };
-DayMoment NatalDayMoment(const ChartInput& input);
-DayMoment TransitDayMoment(const ChartInput& input);
+DayMoment DayMomentOf(const Moment& moment);
 // The day number and day fraction of a Julian date, the fraction in [0, 1).
 DayMoment SplitMoment(double moment);
 

@@ -9,20 +9,19 @@
 namespace halcyra {
 
 namespace {
-bool PlaceFits(const std::string& system, double geoLat, double jday, double dayFraction) {
-  const double latDeg = DotMinutesToDecimal(std::fabs(geoLat));
-  return latDeg < 90 && HouseSystemFitsLatitude(system, latDeg, MeanObliquityDeg(CenturiesFrom1900(jday, dayFraction)));
+bool PlaceFits(const std::string& system, const Place& place, const DayMoment& moment) {
+  const double latDeg = std::fabs(place.Latitude);
+  return latDeg < 90 &&
+         HouseSystemFitsLatitude(system, latDeg, MeanObliquityDeg(CenturiesFrom1900(moment.jday, moment.dayFraction)));
 }
 }  // namespace
 
 bool ChartPlacesFit(const AppState& state) {
   const ChartInput& in = state.input;
   const std::string& system = state.options.HouseSystem;
-  const DayMoment natal = NatalDayMoment(in);
-  const DayMoment transit = TransitDayMoment(in);
   // the progressed set stands at the transit place too
-  return PlaceFits(system, in.NatalGeoLat, natal.jday, natal.dayFraction) &&
-         PlaceFits(system, in.TransitGeoLat, transit.jday, transit.dayFraction);
+  return PlaceFits(system, in.NatalPlace, DayMomentOf(in.Natal)) &&
+         PlaceFits(system, in.TransitPlace, DayMomentOf(in.Transit));
 }
 
 }  // namespace halcyra

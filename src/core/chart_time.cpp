@@ -12,8 +12,6 @@ namespace {
 // Stands in for latitude 0 so that the quotients over tan(latitude) stay finite.
 constexpr double kEquatorLatitude = 0.00001;
 
-double SignOf(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
-
 // Angle of the point (d, n) by the arctangent of n / d and two half turns.
 // `turnWhenPositive` selects the variant that turns when n > 0.
 double HalfTurnAngle(double n, double d, bool turnWhenPositive) {
@@ -22,21 +20,7 @@ double HalfTurnAngle(double n, double d, bool turnWhenPositive) {
   if (turnWhenPositive ? n > 0 : n < 0) q += Pi;
   return Normalize360(RadToDeg(q));
 }
-
-// Decimal latitude, signed by the north/south text, from its d.mm magnitude.
-double SignedLatitudeDeg(double calcGeoLat, const std::string& nsText) {
-  double lat = (calcGeoLat - Int(calcGeoLat)) * 100 / 60 + Int(calcGeoLat);
-  return nsText == "SOUTH" ? -lat : lat;
-}
 }  // namespace
-
-double ClockDayFraction(double clockTime, double zoneHours, const std::string& amPm) {
-  double t = clockTime;
-  if (Int(t) == 12) t -= 12;  // 12 A.M. is midnight, 12 P.M. noon
-  double fraction = (DotMinutesToDecimal(t) + zoneHours) / 24;
-  if (amPm == "P.M.") fraction += 0.5;
-  return fraction;
-}
 
 double CenturiesFrom1900(double jday, double dayFraction) {
   return (jday - 2415020 + dayFraction - 0.5) / 36525;
@@ -107,7 +91,7 @@ void CalcAnglesFromRamc(ChartClock& c) {
   c.SiderealMinutes = WholeOf(minutes);
   c.SiderealSeconds = WholeOf((minutes - Int(minutes)) * 60);
 
-  const double trueP = -DegToRad(SignedLatitudeDeg(c.CalcGeoLat, c.NSText));
+  const double trueP = -c.GeoLatitude;
   const double p = trueP == 0 ? kEquatorLatitude : trueP;
   c.PlacidusLatitude = p;
 
@@ -133,10 +117,8 @@ ChartClock ComputeChartClock(const ChartMomentInput& in) {
   ChartClock c;
   c.DayFraction = in.dayFraction;
 
-  c.CalcGeoLong = std::fabs(in.geoLong);
-  c.CalcGeoLat = std::fabs(in.geoLat);
-  c.NSText = in.nsText;
-  c.GeoLatitude = DegToRad(SignOf(in.geoLat) * DotMinutesToDecimal(std::fabs(in.geoLat)));
+  c.Where = in.where;
+  c.GeoLatitude = DegToRad(in.where.Latitude);
 
   // progression days are added before the calendar test
   c.JDay = DateToJulianDay(in.year, in.month, in.day + in.dayOffset);
@@ -149,7 +131,7 @@ ChartClock ComputeChartClock(const ChartMomentInput& in) {
 
   const double g = GreenwichSiderealDeg(t, c.DayFraction, &c.LocalSiderealFrac);
   // west longitudes are positive and subtract
-  double ramcDeg = Normalize360(g - SignOf(in.geoLong) * DotMinutesToDecimal(std::fabs(in.geoLong)));
+  double ramcDeg = Normalize360(g - in.where.Longitude);
 
   c.ObliquityDeg = MeanObliquityDeg(t);
   c.Obliquity = DegToRad(c.ObliquityDeg);
@@ -164,8 +146,7 @@ ChartClock ComputeChartClock(const ChartMomentInput& in) {
 
 ChartClock ClockForRamc(double ramcDeg, double latitudeDeg, double obliquityDeg) {
   ChartClock c;
-  c.CalcGeoLat = DecimalToDotMinutes(std::fabs(latitudeDeg));
-  c.NSText = latitudeDeg < 0 ? "SOUTH" : "NORTH";
+  c.Where.Latitude = latitudeDeg;
   c.GeoLatitude = DegToRad(latitudeDeg);
   c.ObliquityDeg = obliquityDeg;
   c.Obliquity = DegToRad(obliquityDeg);
@@ -175,8 +156,7 @@ ChartClock ClockForRamc(double ramcDeg, double latitudeDeg, double obliquityDeg)
 }
 
 ChartStatus AnglesStatus(const ChartClock& clock) {
-  const double lat = std::fabs(SignedLatitudeDeg(clock.CalcGeoLat, clock.NSText));
-  if (!(lat < 90)) return ChartStatus::LatitudeTooHigh;
+  if (!(std::fabs(clock.Where.Latitude) < 90)) return ChartStatus::LatitudeTooHigh;
   return ChartStatus::Ok;
 }
 
@@ -191,7 +171,7 @@ ChartStatus CalcChartTimeAndAngles(AppState& app) {
   if (solarReturn || lunarReturn) {
     in.dayFraction = (ret.ReturnTZ + (solarReturn ? ret.SolarReturnTime : ret.LunarReturnTime)) / 24;
     if (solarReturn) {
-      in.year = ret.IngressNumber != 0 ? input.TransitYear : ret.SolarReturnYear;
+      in.year = ret.IngressNumber != 0 ? input.Transit.Year : ret.SolarReturnYear;
       in.month = ret.SolarReturnMonth;
       in.day = ret.SolarReturnDay;
     } else {
@@ -199,23 +179,17 @@ ChartStatus CalcChartTimeAndAngles(AppState& app) {
       in.month = ret.ReturnMonth;
       in.day = ret.ReturnDay;
     }
-    in.geoLong = ret.ReturnGeoLong;
-    in.geoLat = ret.ReturnGeoLat;
-    in.nsText = ret.ReturnNSText;
+    in.where = ret.ReturnPlace;
   } else if (chart.ChartKind == 0 || chart.ChartKind == 1) {
-    in.dayFraction = ClockDayFraction(input.NatalClockTime, input.NatalTZ, input.NatalAmPm);
-    in.year = input.NatalYearInt;
-    in.month = input.NatalMonthInt;
-    in.day = input.NatalDayInt;
+    in.dayFraction = input.Natal.UniversalDayFraction();
+    in.year = input.Natal.Year;
+    in.month = input.Natal.Month;
+    in.day = input.Natal.Day;
     if (chart.ChartKind == 0) {
-      in.geoLong = input.NatalGeoLong;
-      in.geoLat = input.NatalGeoLat;
-      in.nsText = input.NSText;
+      in.where = input.NatalPlace;
     } else {
       // the progressed chart stands at the transit place
-      in.geoLong = input.TransitGeoLong;
-      in.geoLat = input.TransitGeoLat;
-      in.nsText = input.TransitNSText;
+      in.where = input.TransitPlace;
       in.dayOffset = chart.moments.AgeYears;
       in.progressed = true;
       in.progT = chart.moments.ProgT;
@@ -224,13 +198,11 @@ ChartStatus CalcChartTimeAndAngles(AppState& app) {
       in.natalMCLong = chart.Natal.Long[Midheaven];
     }
   } else {
-    in.dayFraction = ClockDayFraction(input.ChartClockTime, input.TransitTZ, input.ChartAmPm);
-    in.year = input.TransitYear;
-    in.month = input.TransitMonth;
-    in.day = input.TransitDay;
-    in.geoLong = input.TransitGeoLong;
-    in.geoLat = input.TransitGeoLat;
-    in.nsText = input.TransitNSText;
+    in.dayFraction = input.Transit.UniversalDayFraction();
+    in.year = input.Transit.Year;
+    in.month = input.Transit.Month;
+    in.day = input.Transit.Day;
+    in.where = input.TransitPlace;
   }
 
   const double previousTableMoment = chart.clock.TableMoment;
@@ -241,7 +213,7 @@ ChartStatus CalcChartTimeAndAngles(AppState& app) {
   c.TableMoment = (solarReturn || lunarReturn) ? previousTableMoment : c.ListJulianDay;
   c.ListingStartMoment = previousListingStart;
   if (!solarReturn && !lunarReturn && chart.ChartKind == 3) {
-    app.flags.ListingDate = DateToJulianDay(input.TransitYear, input.TransitMonth, input.TransitDay);
+    app.flags.ListingDate = DateToJulianDay(input.Transit.Year, input.Transit.Month, input.Transit.Day);
     c.ListingStartMoment = c.ListJulianDay;
   }
 

@@ -17,11 +17,6 @@ enum class ChartStatus {
   LatitudeTooHigh,  // the place lies beyond what the angles or the house system can handle
 };
 
-// Universal time of day from a typed 12-hour clock time (hours + minutes /
-// 100), its zone (hours, west positive) and its "A.M."/"P.M." text. A zone
-// can carry the value below 0 or to 1 and above.
-double ClockDayFraction(double clockTime, double zoneHours, const std::string& amPm);
-
 // Julian centuries from JD 2415020 of a day number and time of day.
 double CenturiesFrom1900(double jday, double dayFraction);
 
@@ -44,9 +39,7 @@ struct ChartMomentInput {
   int year = 0, month = 0, day = 0;
   int dayOffset = 0;        // days of progression added to the date
   double dayFraction = 0;   // universal time of day
-  double geoLong = 0;       // degrees + minutes / 100, west positive
-  double geoLat = 0;        // degrees + minutes / 100, north positive
-  std::string nsText = "NORTH";
+  Place where;
   // The progressed pass takes T of the progressed moment and the natal
   // Midheaven moved by the arc of the progressed Sun.
   bool progressed = false;
@@ -57,10 +50,9 @@ struct ChartMomentInput {
 // holds the obliquity negated in radians, as every later step expects.
 ChartClock ComputeChartClock(const ChartMomentInput& in);
 
-// Angles from the clock's RAMC (radians), positive Obliquity (radians),
-// GeoLatitude, CalcGeoLat and NSText: Midheaven, Ascendant, the four
-// further points, the sidereal time parts and PlacidusLatitude. Leaves
-// Obliquity negated.
+// Angles from the clock's RAMC (radians), positive Obliquity (radians) and
+// GeoLatitude: Midheaven, Ascendant, the four further points, the sidereal
+// time parts and PlacidusLatitude. Leaves Obliquity negated.
 void CalcAnglesFromRamc(ChartClock& clock);
 
 // A chart frame given directly by right ascension of the meridian,

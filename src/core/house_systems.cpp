@@ -58,12 +58,9 @@ inline SinCos Turned(SinCos a, double sinB, double cosB) {
 }
 inline SinCos SinCosOf(double x) { return {std::sin(x), std::cos(x)}; }
 
-// Minus the place latitude in radians; exactly 0 at the equator.
-double PlaceLatitude(const ChartClock& c) {
-  double lat = (c.CalcGeoLat - Int(c.CalcGeoLat)) * 100 / 60 + Int(c.CalcGeoLat);
-  if (c.NSText == "SOUTH") lat = -lat;
-  return -DegToRad(lat);
-}
+// Minus the place latitude in radians; exactly 0 at the equator. The sign
+// of the latitude carries a southern chart through the same formulas.
+double PlaceLatitude(const ChartClock& c) { return -DegToRad(c.Where.Latitude); }
 
 // One pass of the Placidus iteration: the right ascension whose semi-arc
 // (diurnal above the horizon, nocturnal below) is divided as the cusp asks.
@@ -223,7 +220,7 @@ double CalcPlacidusCusp(double startRA, double divisor, bool belowHorizon,
 }
 
 ChartStatus ComputeHouseCusps(const std::string& system, const ChartClock& clock, CuspTable& cusps) {
-  const double latDeg = RadToDeg(-PlaceLatitude(clock));
+  const double latDeg = clock.Where.Latitude;
   if (!HouseSystemFitsLatitude(system, latDeg, clock.ObliquityDeg))
     return ChartStatus::LatitudeTooHigh;
 

@@ -60,10 +60,7 @@ bool ComputeReturnChart(AppState& state, bool ingress, double ingressTarget, Cha
   chart.DateText = set.DateText;
   chart.Zone = 0;  // universal time, whatever the zone of the place
   const ReturnSeeds& seeds = state.chart.returns;
-  chart.GeoLong = seeds.ReturnGeoLong;
-  chart.GeoLat = seeds.ReturnGeoLat;
-  chart.EWText = seeds.ReturnEWText;
-  chart.NSText = seeds.ReturnNSText;
+  chart.Where = seeds.ReturnPlace;
   // the search leaves its chart in the working set, as every chart pass does
   state.chart.Working = chart;
   set = std::move(chart);
@@ -76,31 +73,25 @@ ReturnSearchResult Failure(int steps, const char* text) { return {false, steps, 
 // place; the check of the chart input keeps this true for every chart
 // computed from it, but the house system may have changed since.
 bool ReturnPlaceFits(const AppState& state) {
-  const double lat = std::fabs(state.chart.returns.ReturnGeoLat);
-  const double latDeg = DotMinutesToDecimal(lat);
+  const double latDeg = std::fabs(state.chart.returns.ReturnPlace.Latitude);
   // the obliquity moves by a hundredth of a degree a century: that of 2000 will do
   return latDeg < 90 && HouseSystemFitsLatitude(state.options.HouseSystem, latDeg, MeanObliquityDeg(1));
 }
 
 }  // namespace
 
-double ReturnSearchStartTime(const ChartInput& input) {
-  double t = input.NatalClockTime;
-  if (Int(t) == 12) t -= 12;
-  if (input.NatalAmPm == "P.M.") t += 12;
-  return DotMinutesToDecimal(t);
-}
+double ReturnSearchStartTime(const ChartInput& input) { return input.Natal.LocalHours(); }
 
 ReturnSearchResult SearchSolarReturn(AppState& state) {
   ReturnSeeds& seeds = state.chart.returns;
   const ChartInput& input = state.input;
   const bool ingress = seeds.IngressNumber != 0;
-  const int year = ingress ? input.TransitYear : seeds.SolarReturnYear;
+  const int year = ingress ? input.Transit.Year : seeds.SolarReturnYear;
   const double target = ingress ? 90.0 * seeds.IngressNumber - 90 : state.chart.Natal.Long[Sun];
   const double startTime = ReturnSearchStartTime(input);
 
-  int day = input.NatalDayInt;
-  const int month = input.NatalMonthInt;
+  int day = input.Natal.Day;
+  const int month = input.Natal.Month;
   double hours = startTime;
   bool firstDayStep = true;
   for (int step = 1; step <= ReturnSearchStepLimit; ++step) {
@@ -243,8 +234,8 @@ CaptionBlock ReturnMomentLines(AppState& state, bool solar) {
   // universal time, whatever the zone of the place
   lines[3] = FormatNumber(state.returnCharts.ReturnClockTime, "#0.00") + " " + set.AmPm + " (0)";
   // magnitudes: the EAST/WEST and NORTH/SOUTH texts carry the direction
-  lines[4] = FormatNumber(std::fabs(seeds.ReturnGeoLong), "##0.00") + " " + seeds.ReturnEWText;
-  lines[5] = FormatNumber(std::fabs(seeds.ReturnGeoLat), "#0.00") + " " + seeds.ReturnNSText;
+  lines[4] = FormatNumber(seeds.ReturnPlace.LongitudeDM().Dot(), "##0.00") + " " + seeds.ReturnPlace.EWText();
+  lines[5] = FormatNumber(seeds.ReturnPlace.LatitudeDM().Dot(), "#0.00") + " " + seeds.ReturnPlace.NSText();
   return lines;
 }
 

@@ -13,19 +13,6 @@ namespace halcyra {
 
 namespace {
 
-// The typed clock time on the 24-hour clock in decimal hours: 12.30 A.M.
-// is 0.5, 12.30 P.M. is 12.5, 1.15 P.M. is 13.25. The minutes are taken
-// back whole from the single-precision box value (6.45 is held as
-// 6.4499998): a question at the minute of sunrise, sunset or an hour's end
-// must not fall a millisecond to the wrong side of it.
-double ClockHours(double clockTime, const std::string& amPm) {
-  double t = clockTime + (amPm == "P.M." ? 12 : 0);
-  const double whole = Int(t);
-  if (whole == 12 || whole == 24) t -= 12;
-  const double hours = Int(t);
-  return hours + std::round((t - hours) * 100) / 60;
-}
-
 // Hour ends are stepped from the start of the day or night part. Past
 // midnight the end is taken back by 24 hours once (the wrap); the two
 // guards around 22 and 2.4 hours keep an hour that runs over midnight on
@@ -61,10 +48,7 @@ HourSearch SearchHourEnd(double t, double sunrise, double start, double length) 
 
 }  // namespace
 
-QuestionMoment QuestionMomentOf(const ChartInput& in) {
-  return {in.NatalYearInt, in.NatalMonthInt, in.NatalDayInt, in.NatalClockTime, in.NatalAmPm,
-          in.NatalTZ,      in.NatalGeoLong,  in.NatalGeoLat};
-}
+QuestionMoment QuestionMomentOf(const ChartInput& in) { return {in.Natal, in.NatalPlace}; }
 
 std::string PlanetaryDayHour::DayText() const { return PadRight(DayRulerName(weekday) + " day", 11); }
 
@@ -74,8 +58,10 @@ std::string PlanetaryDayHour::HourText() const {
 
 PlanetaryDayHour CalcPlanetaryDayHour(const QuestionMoment& moment, double sunrise, double sunset) {
   PlanetaryDayHour r;
-  r.weekday = WeekdayNumber(static_cast<long>(DateToJulianDay(moment.year, moment.month, moment.day)));
-  const double t = ClockHours(moment.clockTime, moment.amPm);
+  const Moment& when = moment.when;
+  r.weekday = WeekdayNumber(static_cast<long>(DateToJulianDay(when.Year, when.Month, when.Day)));
+  // the clock time on the 24-hour clock in decimal hours: 12.30 A.M. is 0.5
+  const double t = when.LocalHours();
   if (t < sunrise) r.weekday = r.weekday == 0 ? 6 : r.weekday - 1;
   r.night = !(sunrise <= t && t < sunset);
   const double start = r.night ? sunset : sunrise;
@@ -93,18 +79,12 @@ PlanetaryDayHour CalcPlanetaryDayHour(const QuestionMoment& moment, double sunri
   return r;
 }
 
-bool PlanetaryHourLatitudeTooHigh(const QuestionMoment& moment) { return moment.geoLat > 66; }
+bool PlanetaryHourLatitudeTooHigh(const QuestionMoment& moment) { return moment.where.Latitude > 66; }
 
 std::optional<PlanetaryDayHour> PlanetaryDayHourOf(const QuestionMoment& moment, const SunTimesSource& sunTimes) {
   if (PlanetaryHourLatitudeTooHigh(moment)) return std::nullopt;
-  HoursPlace place;
-  place.day = moment.day;
-  place.month = moment.month;
-  place.year = moment.year;
-  place.zoneHours = moment.zone;
-  place.geoLong = DotMinutesToDecimal(moment.geoLong);
-  place.geoLat = DotMinutesToDecimal(moment.geoLat);
-  const double hoursJulianDay = DateToJulianDay(moment.year, moment.month, moment.day) - 0.5;
+  const HoursPlace place = HoursPlaceOf(moment.when, moment.where);
+  const double hoursJulianDay = DateToJulianDay(place.year, place.month, place.day) - 0.5;
   const SunriseSunset sun = sunTimes(hoursJulianDay, place);
   return CalcPlanetaryDayHour(moment, sun.sunriseHour, sun.sunsetHour);
 }

@@ -13,11 +13,8 @@ namespace halcyra {
 // The chart's moment and place as typed in the natal input (or stepped by
 // the wheel).
 struct QuestionMoment {
-  int year = 0, month = 0, day = 0;
-  double clockTime = 0;           // 12-hour clock, hours + minutes / 100
-  std::string amPm = "A.M.";
-  double zone = 0;                // decimal hours, west positive
-  double geoLong = 0, geoLat = 0; // degrees + minutes / 100, west and north positive
+  Moment when;
+  Place where;
 };
 QuestionMoment QuestionMomentOf(const ChartInput& input);
 

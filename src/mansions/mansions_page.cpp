@@ -12,7 +12,7 @@ void MansionsPage(AppState& state) {
   // the natal positions in the working set, as Natal Aspects leaves them
   LoadPointPositions(state.chart.Working, state.chart.Natal);
   const MansionEntries entries =
-      CalcMoonMansionTimes(state.input.TransitYear, state.input.TransitMonth, ProgramMoonLongitude);
+      CalcMoonMansionTimes(state.input.Transit.Year, state.input.Transit.Month, ProgramMoonLongitude);
   ReportBufferSink sink(state);
   WriteMansionsReport(sink, HoraryBasicsInputOf(state, state.chart.Natal), entries);
 }

@@ -75,7 +75,7 @@ void TransitAspectsToTransitsPage(AppState& state, const SecondPersonBox& box) {
 void FixedStarsPage(AppState& state) {
   StartReportWithChartHeader(state);
   ReportBufferSink page(state);
-  WriteFixedStarsReport(page, state.input.NatalYearInt, state.chart.moments, state.tables.StarText);
+  WriteFixedStarsReport(page, state.input.Natal.Year, state.chart.moments, state.tables.StarText);
 }
 
 void TransitInterpretationsPage(AppState& state) {

@@ -17,9 +17,7 @@ ChartClock ListingClockAt(const ListingPlace& place, const ListingDay& day, doub
   in.day = day.day;
   in.dayOffset = static_cast<int>(wholeDays);
   in.dayFraction = (universal - wholeDays * 1440) / 1440;
-  in.geoLong = place.geoLong;
-  in.geoLat = place.geoLat;
-  in.nsText = place.nsText;
+  in.where = place.where;
   return ComputeChartClock(in);
 }
 

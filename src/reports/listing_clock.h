@@ -6,14 +6,13 @@
 #include <string>
 
 #include "state/chart_state.h"
+#include "state/place.h"
 
 namespace halcyra {
 
 struct ListingPlace {
   double zoneHours = 0;  // decimal hours, west positive
-  double geoLong = 0;    // degrees + minutes / 100, west positive
-  double geoLat = 0;     // degrees + minutes / 100, north positive
-  std::string nsText = "NORTH";
+  Place where;
 };
 
 struct ListingDay {

@@ -93,9 +93,9 @@ void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const 
   const ListingPlace& place = period.place;
   out.WriteLine("  From " + DateText(period.first) + " 00:00 to " + DateText(DayOfMinute(period.first, lastMinute)) +
                 " 23:59   TZ = " + PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
-  out.WriteLine("  Transit place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) + " " +
-                place.nsText + "   " + PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
-                (place.geoLong < 0 ? "EAST" : "WEST"));
+  out.WriteLine("  Transit place " + PadLeft(FormatNumber(place.where.LatitudeDM().Dot(), "#0.00"), 5) + " " +
+                place.where.NSText() + "   " +
+                PadLeft(FormatNumber(place.where.LongitudeDM().Dot(), "##0.00"), 6) + " " + place.where.EWText());
   out.WriteBlankLine();
   out.WriteLine("  Date         Time   Transiting  Aspect      Natal");
   out.WriteBlankLine();

@@ -17,18 +17,15 @@ void SetReportHeadingPrefix(AppState& state) {
 void WriteNatalDataHeader(LineSink& out, const std::string& chartName, const ChartInput& in) {
   out.WriteBlankLine();
   out.WriteLine("  " + chartName);
-  out.WriteLine(ChartDataLine({in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt, in.NatalTZ, in.NatalClockTime,
-                               in.NatalGeoLat, in.NatalGeoLong, in.NatalAmPm, in.NatalNSText, in.NatalEWText}));
+  out.WriteLine(ChartDataLine(in.Natal, in.NatalPlace));
 }
 
 void WriteDiurnalDateLine(LineSink& out, const ChartInput& in) {
-  out.WriteLine("  Diurnal date = " + FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear));
+  out.WriteLine("  Diurnal date = " + FormatDateDdMmmYyyy(in.Transit.Day, in.Transit.Month, in.Transit.Year));
 }
 
 void WriteCurrentDataLine(LineSink& out, const ChartInput& in) {
-  out.WriteLine(ChartDataLine({in.TransitDay, in.TransitMonth, in.TransitYear, in.TransitTZ, in.ChartClockTime,
-                               in.TransitGeoLat, in.TransitGeoLong, in.ChartAmPm, in.TransitNSText,
-                               in.TransitEWText}));
+  out.WriteLine(ChartDataLine(in.Transit, in.TransitPlace));
 }
 
 void StartReportWithChartHeader(AppState& state) {
@@ -43,12 +40,12 @@ void StartReportWithDiurnalHeader(AppState& state) {
   WriteDiurnalDateLine(page, state.input);
 }
 
-std::string ChartDataLine(const ChartDataFields& f) {
-  return "  " + PadRight(FormatDateDdMmmYyyy(f.day, f.month, f.year), 11) + "   TZ = " +
-         PadLeft(FormatNumber(f.zone, "#0.00"), 6) + "   " +
-         PadLeft(FormatNumber(f.clockTime, "#0.00"), 5) + " " + f.amPm + "   " +
-         PadLeft(FormatNumber(std::abs(f.latitude), "#0.00"), 5) + " " + f.northSouth + "   " +
-         PadLeft(FormatNumber(std::abs(f.longitude), "##0.00"), 6) + " " + f.eastWest;
+std::string ChartDataLine(const Moment& m, const Place& place) {
+  return "  " + PadRight(FormatDateDdMmmYyyy(m.Day, m.Month, m.Year), 11) + "   TZ = " +
+         PadLeft(FormatNumber(m.ZoneHours(), "#0.00"), 6) + "   " + PadLeft(FormatNumber(m.ClockTime(), "#0.00"), 5) +
+         " " + m.AmPmText() + "   " + PadLeft(FormatNumber(place.LatitudeDM().Dot(), "#0.00"), 5) + " " +
+         place.NSText() + "   " + PadLeft(FormatNumber(place.LongitudeDM().Dot(), "##0.00"), 6) + " " +
+         place.EWText();
 }
 
 std::string SignDegMinText(double angle) {

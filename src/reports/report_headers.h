@@ -30,12 +30,7 @@ void StartReportWithDiurnalHeader(AppState& state);
 // "  dd mmm yyyy   TZ = zzzzzz   hh.mm A.M.   ll.mm NORTH   lll.mm WEST"
 // zone "#0.00" in 6, clock "#0.00" in 5, latitude "#0.00" in 5 and
 // longitude "##0.00" in 6 (both as absolute values), right-aligned.
-struct ChartDataFields {
-  int day = 0, month = 0, year = 0;
-  double zone = 0, clockTime = 0, latitude = 0, longitude = 0;
-  std::string amPm, northSouth, eastWest;
-};
-std::string ChartDataLine(const ChartDataFields& fields);
+std::string ChartDataLine(const Moment& moment, const Place& place);
 
 // Nine characters "dd SSS mm": whole degrees in the sign, the sign's three
 // letters, the minutes rounded and held at 59 (never carried into the degree).

@@ -13,11 +13,6 @@ namespace halcyra {
 
 namespace {
 
-// Decimal value of a degrees box and a minutes box.
-double DegreesOf(const std::string& degrees, const std::string& minutes) {
-  return Val(degrees) + Val(minutes) / 60;
-}
-
 // Sun's longitude less the Ascendant (plus `shift`), in (-180, 180], at a
 // clock hour of the day. Through the day the Ascendant overtakes the Sun,
 // so the value falls through 0 once at each crossing.
@@ -63,15 +58,8 @@ bool FindCrossing(double hoursJulianDay, const HoursPlace& place, double shift, 
 
 }  // namespace
 
-HoursPlace HoursPlaceOf(const InputBoxTexts& natal) {
-  HoursPlace p;
-  p.month = static_cast<int>(ValInt(natal.Month));
-  p.day = static_cast<int>(ValInt(natal.Day));
-  p.year = static_cast<int>(ValInt(natal.Year));
-  p.zoneHours = DotMinutesToDecimal(Val(natal.TZ));
-  p.geoLong = DegreesOf(natal.LongDeg, natal.LongMin) * (natal.East ? -1 : 1);
-  p.geoLat = DegreesOf(natal.LatDeg, natal.LatMin) * (natal.South ? -1 : 1);
-  return p;
+HoursPlace HoursPlaceOf(const Moment& moment, const Place& place) {
+  return {moment.Day, moment.Month, moment.Year, moment.ZoneHours(), place.Longitude, place.Latitude};
 }
 
 SunriseSunset FindSunriseSunset(double hoursJulianDay, const HoursPlace& place) {
@@ -83,8 +71,8 @@ SunriseSunset FindSunriseSunset(double hoursJulianDay, const HoursPlace& place) 
   return r;
 }
 
-void ReadInputDForHours(AppState& state, const InputBoxTexts& natal) {
-  const HoursPlace p = HoursPlaceOf(natal);
+void ReadInputDForHours(AppState& state, const Moment& natal, const Place& place) {
+  const HoursPlace p = HoursPlaceOf(natal, place);
   ListingState& l = state.listings;
   l.HoursDay = p.day;
   l.HoursMonth = p.month;

@@ -6,7 +6,6 @@
 // are the moments its centre stands on the horizon, without refraction.
 #include <string>
 
-#include "chart_input/input_boxes.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -21,8 +20,8 @@ struct HoursPlace {
   double geoLat = 0;     // decimal degrees, north positive
 };
 
-// The natal input window's date, zone and place boxes.
-HoursPlace HoursPlaceOf(const InputBoxTexts& natal);
+// The date, zone and place of a chart's moment and place.
+HoursPlace HoursPlaceOf(const Moment& moment, const Place& place);
 // The place and date ReadInputDForHours kept.
 HoursPlace HoursPlaceOf(const ListingState& listings);
 
@@ -41,11 +40,11 @@ SunriseSunset FindSunriseSunset(double hoursJulianDay, const HoursPlace& place);
 // search did not find (a notice of the report channel, ShowNotice).
 void WarnMissingSunTimes(AppState& state, const SunriseSunset& times);
 
-// The shared-state form: ReadInputDForHours keeps the window's place and
-// date in state.listings; FindSunriseSunset searches the day of
+// The shared-state form: ReadInputDForHours keeps the natal window's place
+// and date, as read from its boxes, in state.listings; FindSunriseSunset searches the day of
 // HoursJulianDay there, sets SunriseHour and SunsetHour and shows
 // NoSunriseText or NoSunsetText, titled "Warning!", for a missing one.
-void ReadInputDForHours(AppState& state, const InputBoxTexts& natal);
+void ReadInputDForHours(AppState& state, const Moment& natal, const Place& place);
 void FindSunriseSunset(AppState& state);
 
 }  // namespace halcyra

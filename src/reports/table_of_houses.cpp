@@ -22,19 +22,11 @@ constexpr int kListedEntries[6] = {1, 2, 3, 4, 5, 6};
 
 HouseTableRequest HouseTableFromTransit(const ChartInput& input, double stepMinutes, long rows) {
   HouseTableRequest r;
-  r.first = {input.TransitYear, input.TransitMonth, input.TransitDay};
-  // the typed 12-hour clock on a 24-hour count: 12 A.M. is midnight
-  double clock = input.ChartClockTime;
-  if (Int(clock) == 12) clock -= 12;
-  double hours = DotMinutesToDecimal(clock);
-  if (input.ChartAmPm == "P.M.") hours += 12;
-  r.firstMinute = hours * 60;
+  r.first = {input.Transit.Year, input.Transit.Month, input.Transit.Day};
+  r.firstMinute = input.Transit.LocalHours() * 60;
   r.stepMinutes = stepMinutes;
   r.rows = rows;
-  r.place.zoneHours = input.TransitTZ;
-  r.place.geoLong = input.TransitGeoLong;
-  r.place.geoLat = input.TransitGeoLat;
-  r.place.nsText = input.TransitNSText;
+  r.place = {input.Transit.ZoneHours(), input.TransitPlace};
   return r;
 }
 
@@ -70,9 +62,9 @@ void WriteHouseTable(LineSink& out, const std::string& houseSystem, const HouseT
   out.WriteBlankLine();
   out.WriteLine("  House system = " + HouseSystemName(houseSystem));
   const ListingPlace& place = request.place;
-  out.WriteLine("  Place " + PadLeft(FormatNumber(std::fabs(place.geoLat), "#0.00"), 5) + " " + place.nsText +
-                "   " + PadLeft(FormatNumber(std::fabs(place.geoLong), "##0.00"), 6) + " " +
-                (place.geoLong < 0 ? "EAST" : "WEST") + "   TZ = " +
+  out.WriteLine("  Place " + PadLeft(FormatNumber(place.where.LatitudeDM().Dot(), "#0.00"), 5) + " " +
+                place.where.NSText() + "   " + PadLeft(FormatNumber(place.where.LongitudeDM().Dot(), "##0.00"), 6) +
+                " " + place.where.EWText() + "   TZ = " +
                 PadLeft(FormatNumber(place.zoneHours, "#0.00"), 6));
   out.WriteBlankLine();
   std::string heading = PadRight("  Date        Time", 19);

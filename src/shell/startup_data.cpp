@@ -38,8 +38,6 @@ constexpr DailyFile DailyFiles[] = {
     {"t-Poseidon.DAT", "Loading Poseidon ephemeris . . ."},
 };
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 std::string ReadRequiredFile(const AppState& state, const std::string& name) {
   const std::string path = ProgramFile(state.AppPath, name);
   auto bytes = ReadWholeFile(path);

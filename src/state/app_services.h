@@ -16,9 +16,12 @@ class LineSink;
 struct ReportDisplay;  // shell/report_output.h
 struct MessageSink;    // shell/ui/messages.h
 
-// A local wall-clock reading.
+// A reading of the computer's own clock: its local date and time, and how
+// far that local time is ahead of universal time at that moment (summer
+// time included), in seconds east of Greenwich.
 struct ClockMoment {
   int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
+  long UtcOffsetSeconds = 0;
 };
 
 // The user's date order and clock as start-up takes them from the system.

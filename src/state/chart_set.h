@@ -7,6 +7,7 @@
 // cusp entry. Copying a chart is one assignment.
 #include <string>
 
+#include "state/place.h"
 #include "state/points.h"
 
 namespace halcyra {
@@ -31,9 +32,7 @@ struct ChartSet {
   double ClockTime = 0;        // 12-hour clock, hours + minutes / 100
   std::string AmPm = "A.M.";
   double Zone = 0;             // hours, west positive
-  double GeoLong = 0;          // degrees + minutes / 100, east negative
-  double GeoLat = 0;           // degrees + minutes / 100, south negative
-  std::string EWText = "WEST", NSText = "NORTH";
+  Place Where;
   std::string SiderealText;    // "hhH  mmM  ssS "
 
   bool Retrograde(int point) const {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "state/chart_set.h"
+#include "state/place.h"
 #include "state/points.h"
 
 namespace halcyra {
@@ -33,8 +34,7 @@ struct ChartClock {
   double MCLong = 0, AscLong = 0;
   double AngleVertex = 0, AngleEquatorialAsc = 0, AngleCoAsc = 0, AnglePolarAsc = 0;
   double GeoLatitude = 0;  // radians, north positive
-  double CalcGeoLat = 0, CalcGeoLong = 0;  // magnitudes, degrees + minutes / 100
-  std::string NSText = "NORTH";
+  Place Where;             // the place of the pass
   double PlacidusLatitude = 0;  // minus the latitude, radians; 0.00001 at the equator
   int SiderealHours = 0, SiderealMinutes = 0, SiderealSeconds = 0;
 };
@@ -42,8 +42,7 @@ struct ChartClock {
 // Seeds of the return and ingress searches.
 struct ReturnSeeds {
   int ReturnDay = 0, ReturnMonth = 0, ReturnYear = 0;
-  double ReturnGeoLong = 0, ReturnGeoLat = 0;
-  std::string ReturnEWText, ReturnNSText;
+  Place ReturnPlace;
   double ReturnTZ = 6;
   int SolarReturnYear = 0;
   // set while a return or ingress chart is computed

@@ -58,9 +58,6 @@ int WeekdayNumber(long julianDay);
 inline constexpr std::array<int, 17> AspectAngle = {0, 0, 0, 60, 90, 120, 180, 0, 30,
                                                     45, 135, 150, 36, 40, 72, 108, 144};
 
-// Days of months 1..12 (February 28; readers handle leap years).
-inline constexpr std::array<int, 13> DaysInMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 // Start angle and glyph radius of each house's sector (1..12) on the single
 // wheel or inner ring (Inner) and on the other ring of a dual wheel (Outer).
 inline constexpr std::array<int, 13> RingBaseInner = {0, 180, 209, 240, 272, 304, 335, 4, 34, 65, 95, 124, 153};

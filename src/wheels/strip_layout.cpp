@@ -160,8 +160,8 @@ std::string StripHeaderText(const std::string& chartName, const ChartSet& chart,
   const std::string gap = "     ";
   return chartName + " - natal" + gap + DateOfText(chart.DateText, dateFormat) + gap +
          FormatNumber(chart.ClockTime, "#0.00") + " " + chart.AmPm + " (" + PlainNumber(chart.Zone) + ")" + gap +
-         FormatNumber(std::abs(chart.GeoLong), "##0.00") + " " + chart.EWText + gap +
-         FormatNumber(std::abs(chart.GeoLat), "#0.00") + " " + chart.NSText + gap + chart.SiderealText;
+         FormatNumber(chart.Where.LongitudeDM().Dot(), "##0.00") + " " + chart.Where.EWText() + gap +
+         FormatNumber(chart.Where.LatitudeDM().Dot(), "#0.00") + " " + chart.Where.NSText() + gap + chart.SiderealText;
 }
 
 }  // namespace halcyra

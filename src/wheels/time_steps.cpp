@@ -6,9 +6,9 @@ namespace {
 
 // The day count reads 4 October 1582 as the last Julian date and 15 October
 // as the first Gregorian one: the days between do not exist.
-bool GregorianSwitchMonth(const StepRecord& r) { return r.Year == 1582 && r.Month == 10; }
+bool GregorianSwitchMonth(const Moment& r) { return r.Year == 1582 && r.Month == 10; }
 
-void NextDay(StepRecord& r) {
+void NextDay(Moment& r) {
   if (GregorianSwitchMonth(r) && r.Day == 4) {
     r.Day = 15;
     return;
@@ -20,7 +20,7 @@ void NextDay(StepRecord& r) {
   ++r.Year;
 }
 
-void PreviousDay(StepRecord& r) {
+void PreviousDay(Moment& r) {
   if (GregorianSwitchMonth(r) && r.Day == 15) {
     r.Day = 4;
     return;
@@ -35,58 +35,47 @@ void PreviousDay(StepRecord& r) {
 
 // Reaching 12 is the turn of a half day: from A.M. to noon, from P.M. to
 // midnight of the next day.
-void NextHour(StepRecord& r) {
+void NextHour(Moment& r) {
   r.Hour = r.Hour % 12 + 1;
   if (r.Hour != 12) return;
-  if (r.PMFlag == 0) {
-    r.PMFlag = 1;
+  if (!r.PM) {
+    r.PM = true;
   } else {
-    r.PMFlag = 0;
+    r.PM = false;
     NextDay(r);
   }
 }
 
 // Reaching 11 going back crosses a half day: from P.M. to the hour before
 // noon, from A.M. to the hour before midnight of the day before.
-void PreviousHour(StepRecord& r) {
+void PreviousHour(Moment& r) {
   r.Hour = (r.Hour + 10) % 12 + 1;
   if (r.Hour != 11) return;
-  if (r.PMFlag == 1) {
-    r.PMFlag = 0;
+  if (r.PM) {
+    r.PM = false;
   } else {
-    r.PMFlag = 1;
+    r.PM = true;
     PreviousDay(r);
   }
 }
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
-// The date and time the input checks let through (a 31st of any month among
-// them); the hour box shows 0 as 12.
-bool RecordAcceptable(const StepRecord& r, YearRange years) {
-  return Within(r.Month, 1, 12) && Within(r.Day, 1, 31) && Within(r.Year, years.first, years.last) &&
-         Within(r.Hour, 0, 12) && Within(r.Minute, 0, 59);
+// The dates and times the input checks let through; the hour box shows 0 as 12.
+bool RecordAcceptable(const Moment& r, YearRange years) {
+  return Within(r.Year, years.first, years.last) && DateExists(r.Year, r.Month, r.Day) && Within(r.Hour, 0, 12) &&
+         Within(r.Minute, 0, 59);
 }
 
 }  // namespace
-
-bool IsLeapYear(int year) {
-  if (year <= 1582) return year % 4 == 0;
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int month, int year) {
-  static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
 
 YearRange StepYearRange(int filledFor) {
   return {filledFor == 2 ? FirstTransitYear : FirstNatalYear, LastInputYear};
 }
 
 StepResult StepMoment(StepRecord& record, TimeStep step, YearRange years) {
-  if (!RecordAcceptable(record, years)) return StepResult::InvalidRecord;
-  StepRecord r = record;
+  if (!RecordAcceptable(record.When, years)) return StepResult::InvalidRecord;
+  Moment r = record.When;
   if (r.Hour == 0) r.Hour = 12;
   switch (step) {
     case TimeStep::AddDay: NextDay(r); break;
@@ -107,7 +96,7 @@ StepResult StepMoment(StepRecord& record, TimeStep step, YearRange years) {
       break;
   }
   if (!Within(r.Year, years.first, years.last)) return StepResult::BeyondYears;
-  record = r;
+  record.When = r;
   return StepResult::Moved;
 }
 

@@ -4,16 +4,11 @@
 // is midnight, 12 P.M. noon; each half day runs 12, 1, 2, ... 11), with the
 // carries into the day, the month and the year.
 #include "state/chart_input.h"
+#include "state/moment.h"
 
 namespace halcyra {
 
 enum class TimeStep { AddDay, AddHour, AddMinute, SubDay, SubHour, SubMinute };
-
-// Leap years of the calendar the day count reads: Gregorian from 1583
-// (2000 has a 29 February, 1900 none), Julian before (1500 has one).
-bool IsLeapYear(int year);
-// Days of a month (1 to 12) of a year.
-int DaysInMonth(int month, int year);
 
 // The years a record may hold: those the input checks accept in the window
 // that filled it (the natal window for a single wheel, the transit window

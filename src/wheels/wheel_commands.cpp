@@ -35,10 +35,7 @@ void TakeNatalPlace(const AppState& state, ChartSet& set) {
   const ChartSet& natal = state.chart.Natal;
   set.DateText = natal.DateText;
   set.SiderealText = natal.SiderealText;
-  set.GeoLong = natal.GeoLong;
-  set.GeoLat = natal.GeoLat;
-  set.EWText = natal.EWText;
-  set.NSText = natal.NSText;
+  set.Where = natal.Where;
 }
 
 // The natal set, with its place, into the first wheel set.
@@ -135,10 +132,11 @@ void BuildNatalHeadingLines(AppState& state) {
   const ChartInput& in = state.input;
   CaptionBlock& lines = WheelCaption1(state);
   lines[1] = state.chart.ChartName + " - natal";
-  lines[2] = FormatDateDdMmmYyyy(in.NatalDayInt, in.NatalMonthInt, in.NatalYearInt);
-  lines[3] = FormatNumber(in.NatalClockTime, "#0.00") + " " + in.NatalAmPm + " (" + PlainNumberText(in.NatalTZ) + ")";
-  lines[4] = FormatNumber(std::fabs(in.NatalGeoLong), "##0.00") + " " + in.NatalEWText;
-  lines[5] = FormatNumber(std::fabs(in.NatalGeoLat), "#0.00") + " " + in.NatalNSText;
+  lines[2] = FormatDateDdMmmYyyy(in.Natal.Day, in.Natal.Month, in.Natal.Year);
+  lines[3] = FormatNumber(in.Natal.ClockTime(), "#0.00") + " " + in.Natal.AmPmText() + " (" +
+             PlainNumberText(in.Natal.ZoneHours()) + ")";
+  lines[4] = FormatNumber(in.NatalPlace.LongitudeDM().Dot(), "##0.00") + " " + in.NatalPlace.EWText();
+  lines[5] = FormatNumber(in.NatalPlace.LatitudeDM().Dot(), "#0.00") + " " + in.NatalPlace.NSText();
   lines[6] = state.chart.Natal.SiderealText;
   SetHouseSystemHeading(state);
 }
@@ -146,11 +144,12 @@ void BuildNatalHeadingLines(AppState& state) {
 CaptionBlock TransitCaptionLines(const AppState& state, bool lowerCaseAmPm) {
   const ChartInput& in = state.input;
   CaptionBlock lines{};
-  lines[2] = FormatDateDdMmmYyyy(in.TransitDay, in.TransitMonth, in.TransitYear);
-  lines[3] = FormatNumber(in.ChartClockTime, "#0.00") + " " + (lowerCaseAmPm ? LowerCase(in.ChartAmPm) : in.ChartAmPm) +
-             " (" + PlainNumberText(in.TransitTZ) + ")";
-  lines[4] = FormatNumber(std::fabs(in.TransitGeoLong), "##0.00") + " " + in.TransitEWText;
-  lines[5] = FormatNumber(std::fabs(in.TransitGeoLat), "#0.00") + " " + in.TransitNSText;
+  const std::string amPm = in.Transit.AmPmText();
+  lines[2] = FormatDateDdMmmYyyy(in.Transit.Day, in.Transit.Month, in.Transit.Year);
+  lines[3] = FormatNumber(in.Transit.ClockTime(), "#0.00") + " " + (lowerCaseAmPm ? LowerCase(amPm) : amPm) + " (" +
+             PlainNumberText(in.Transit.ZoneHours()) + ")";
+  lines[4] = FormatNumber(in.TransitPlace.LongitudeDM().Dot(), "##0.00") + " " + in.TransitPlace.EWText();
+  lines[5] = FormatNumber(in.TransitPlace.LatitudeDM().Dot(), "#0.00") + " " + in.TransitPlace.NSText();
   return lines;
 }
 
@@ -208,7 +207,12 @@ CuspTable EqualHousesFrom(double start, const CuspTable& cusps) {
 
 double AscendantFromAnswer(const std::string& answer) {
   const double value = Val(answer);
-  return std::isfinite(value) ? NormalizeDegrees(value) : 0;
+  if (!std::isfinite(value)) return 0;  // as an answer that is no number
+  // the remainder is exact for any size, where 360 * Int(x / 360) loses every
+  // digit of a large answer
+  double degrees = std::fmod(value, 360.0);
+  if (degrees < 0) degrees += 360;
+  return degrees < 360 ? degrees : 0;  // a hair below 0 rounds up to 360
 }
 
 void TurnNatalChart(AppState& state, int house) {
@@ -281,10 +285,7 @@ void WheelsSingleTransits(AppState& state, bool secondPerson) {
   wheel.Wheel.DateText = in.TransitDateText;
   wheel.Wheel.SiderealText = transit.SiderealText;
   wheel.Wheel.HouseTags = transit.HouseTags;
-  wheel.Wheel.GeoLong = in.TransitGeoLong;
-  wheel.Wheel.EWText = in.TransitEWText;
-  wheel.Wheel.GeoLat = in.TransitGeoLat;
-  wheel.Wheel.NSText = in.TransitNSText;
+  wheel.Wheel.Where = in.TransitPlace;
   SetWheelOrbFile(state, secondPerson ? "NATAL.ORB" : "TRANSIT.ORB");
   state.chart.ChartKind = 3;
 }

@@ -47,7 +47,8 @@ CuspTable EqualHousesFrom(double start, const CuspTable& cusps);
 inline constexpr const char* AscendantPrompt = "Enter the ASC degree, from 0 to 360:";
 inline constexpr const char* AscendantTitle = "User Defined Ascendant";
 inline constexpr const char* AscendantDefault = " 0";
-// The typed Ascendant: the answer's leading number (0 for none), brought into 0 to 360.
+// The typed Ascendant: the answer's leading number (0 for none, or for one
+// beyond the largest number), brought exactly into [0, 360) however large.
 double AscendantFromAnswer(const std::string& answer);
 
 // Turn natal chart: the natal chart on a single wheel with its houses

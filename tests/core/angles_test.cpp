@@ -108,16 +108,6 @@ TEST(SiderealTimeAndObliquity, ExactValuesOfTheFormulas) {
   }
 }
 
-TEST(ChartTime, TypedClockToUniversalTime) {
-  struct Case { double clock, zone; const char* ampm; double fraction; };
-  const Case cases[] = {
-      {12.00, 0, "A.M.", 0},         {12.30, 0, "P.M.", 12.5 / 24}, {1.30, -2, "A.M.", -0.5 / 24},
-      {11.30, 5, "P.M.", 1.1875},    {9.45, 0, "p.m.", 9.75 / 24} /* only "P.M." adds half a day */,
-  };
-  for (const auto& c : cases)
-    EXPECT_NEAR(ClockDayFraction(c.clock, c.zone, c.ampm), c.fraction, 1e-12) << c.clock << " " << c.ampm;
-}
-
 TEST(ChartTime, MomentsAreAlwaysSet) {
   struct Case { int y, m, d; double clock; const char* ampm; double zone, moment; };
   const Case cases[] = {

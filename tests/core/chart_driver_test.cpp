@@ -23,15 +23,15 @@ using namespace testing;
 // Every set's place must suit the house system, the poles even for those
 // that ignore the latitude.
 TEST(ChartDriverRules, PlacesEverySetCanBeComputedAt) {
-  struct Place { const char* system; float natalLat, transitLat; bool fits; };
-  const Place places[] = {
-      {"P", 66.00f, 51.30f, true}, {"P", 67.00f, 51.30f, false}, {"P", 40.45f, -67.00f, false},
-      {"M", 89.59f, 89.59f, true}, {"M", 90.00f, 0, false},      {"I", 0, -90.30f, false},
+  struct Row { const char* system; double natalLat, transitLat; bool fits; };
+  const Row places[] = {
+      {"P", 66.00, 51.30, true}, {"P", 67.00, 51.30, false}, {"P", 40.45, -67.00, false},
+      {"M", 89.59, 89.59, true}, {"M", 90.00, 0, false},     {"I", 0, -90.30, false},
   };
-  for (const Place& c : places) {
+  for (const Row& c : places) {
     auto state = TypedState(kNewYorkBirth, kLondonTransit, c.system);
-    state->input.NatalGeoLat = c.natalLat;
-    state->input.TransitGeoLat = c.transitLat;
+    state->input.NatalPlace = Place::FromDotMinutes(0, c.natalLat);
+    state->input.TransitPlace = Place::FromDotMinutes(0, c.transitLat);
     EXPECT_EQ(ChartPlacesFit(*state), c.fits) << c.system << " " << c.natalLat << " " << c.transitLat;
   }
 }

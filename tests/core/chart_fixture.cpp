@@ -10,20 +10,11 @@
 namespace halcyra::testing {
 
 void SetInput(AppState& state, const TypedChart& n, const TypedChart& t) {
-  ChartInput& in = state.input;
-  in.NatalYearInt = n.year, in.NatalMonthInt = n.month, in.NatalDayInt = n.day;
-  in.NatalClockTime = static_cast<float>(n.clock), in.NatalAmPm = in.NatalAmPmCaption = n.amPm;
-  in.NatalTZ = static_cast<float>(n.zone);
-  in.NatalGeoLong = static_cast<float>(n.geoLong), in.NatalGeoLat = static_cast<float>(n.geoLat);
-  in.EWText = n.geoLong < 0 ? "EAST" : "WEST", in.NSText = n.geoLat < 0 ? "SOUTH" : "NORTH";
-  in.NatalDateText = DateTextInOrder(n.month, n.day, n.year, 0);
-  in.TransitYear = t.year, in.TransitMonth = t.month, in.TransitDay = t.day;
-  in.ChartClockTime = static_cast<float>(t.clock), in.ChartAmPm = t.amPm;
-  in.TransitTZ = static_cast<float>(t.zone);
-  in.TransitGeoLong = static_cast<float>(t.geoLong), in.TransitGeoLat = static_cast<float>(t.geoLat);
-  in.TransitEWText = t.geoLong < 0 ? "EAST" : "WEST", in.TransitNSText = t.geoLat < 0 ? "SOUTH" : "NORTH";
-  in.TransitDateText = DateTextInOrder(t.month, t.day, t.year, 0);
-  in.LastBirthdayYear = LastBirthdayYear(n.month, n.day, t.month, t.day, t.year);
+  auto moment = [](const TypedChart& c) {
+    return TypedMoment(c.year, c.month, c.day, c.clock, std::string(c.amPm) == "P.M.", c.zone);
+  };
+  ParseNatalInput(state, moment(n), Place::FromDotMinutes(n.geoLong, n.geoLat));
+  ParseTransitInput(state, moment(t), Place::FromDotMinutes(t.geoLong, t.geoLat));
 }
 
 const StartupTables& ShippedTables() {

@@ -105,7 +105,7 @@ TEST(ReturnCharts, FailuresAreReportedAndChangeNothing) {
 
   state->chart.returns.IngressNumber = 2;  // an ingress has a target of its own
   EXPECT_TRUE(FindSolarReturn(*state).found);
-  state->chart.returns.ReturnGeoLat = 80.00;  // no Placidus cusps beyond the polar circle
+  state->chart.returns.ReturnPlace.Latitude = 80.00;  // no Placidus cusps beyond the polar circle
   const ReturnSearchResult place = FindSolarReturn(*state);
   EXPECT_EQ(std::tuple(place.found, place.message), std::tuple(false, std::string(ReturnPlaceFailedText)));
   state->options.HouseSystem = "M";

@@ -1,6 +1,7 @@
 // The input checks and the parsing of both input windows: any box texts are
 // checked without fault; input that passes parses, and a natal input that
-// passes is saved to a names line that reads back.
+// passes is saved to a names line that reads back to the same values and
+// boxes.
 #include "chart_input/input_checks.h"
 #include "chart_input/input_parse.h"
 #include "chart_input/names_file.h"
@@ -29,14 +30,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   state.options.HouseSystem = (choices & 64) ? "P" : "M";
   state.flags.WheelKind = (choices & 128) ? 2 : 1;
   InputMessages messages;
-  if (RunInputChecks(state, natal, transit, messages)) {
-    ParseNatalInput(state, natal);
-    ParseTransitInput(state, transit);
+  const InputReadings input = ReadInputWindows(natal, transit);
+  if (RunInputChecks(state, input, messages)) {
+    ParseNatalInput(state, input.natal.When, input.natal.Where);
+    ParseTransitInput(state, input.transit.When, input.transit.Where);
   }
-  ReadChartInputFields(state, natal, transit, messages);
-  if (NatalBoxesAcceptable(natal) && NameRefusal("Chart").empty()) {
-    const auto entry = ParseNameLine(FormatNameLine(NameEntryFromBoxes("Chart", natal)));
-    if (!entry) fuzz::Broken("an accepted natal input saved to a names line that does not read back");
+  ReadChartInputFields(state, input, messages);
+  if (input.natal.Accepted()) {
+    // saved to a names line and read back, the same moment and place, shown in the same boxes
+    const auto entry = ParseNameLine(FormatNameLine(NameEntryOf("Chart", input.natal.When, input.natal.Where)));
+    if (!entry || entry->When != input.natal.When || entry->Where != input.natal.Where)
+      fuzz::Broken("an accepted natal input saved to a names line that does not read back");
+    const WindowReading again = ReadWindowBoxes(BoxTextsOf(entry->When, entry->Where), FirstNatalYear);
+    if (!again.Accepted() || again.When != input.natal.When || again.Where != input.natal.Where)
+      fuzz::Broken("the boxes of an accepted natal input do not read back");
   }
   return 0;
 }

@@ -14,15 +14,18 @@
 #include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
 #include "chart_input/ui/time_zone_window.h"
+#include "core/calendar.h"
+#include "core/chart_driver.h"
 #include "gui_test_support.h"
+#include "shell/local_clock.h"
 
 namespace halcyra {
 namespace {
 
 // Every test starts from the shared reset (no window open, a fresh state),
 // with a program folder holding the names, place and zone files, the home
-// place of Chicago (zone 6, 87 W 39, 41 N 51) and the clock at 9 March 2024
-// 19:05. Input boxes answer "" (the user typed nothing) unless a test sets
+// place of Chicago (zone 6, 87 W 39, 41 N 51) and the computer's clock at
+// 9 March 2024 19:05 Chicago standard time. Input boxes answer "" (the user typed nothing) unless a test sets
 // the answer.
 class InputWindowTest : public testing::GuiTest {
  protected:
@@ -34,8 +37,9 @@ class InputWindowTest : public testing::GuiTest {
     messages.inputAnswer = "";
   }
 
-  static void SetClock(int year, int month, int day, int hour, int minute) {
-    App().services.ReadClock = [=] { return ClockMoment{year, month, day, hour, minute, 0}; };
+  // The computer's clock, kept on Chicago standard time unless told otherwise.
+  static void SetClock(int year, int month, int day, int hour, int minute, long utcOffsetSeconds = -6 * 3600) {
+    App().services.ReadClock = [=] { return ClockMoment{year, month, day, hour, minute, 0, utcOffsetSeconds}; };
   }
   static std::string Text(QWidget& window, const char* box) {
     return window.findChild<QLineEdit*>(box)->text().toStdString();
@@ -91,6 +95,88 @@ TEST_F(InputWindows, StartUpPresetsAndTheHourBoxOfEachWindow) {
   EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: Please fill in a value for birth hour."});
 }
 
+// Double-clicks the first row whose text starts with `textStart`.
+void Activate(QListWidget* list, const QString& textStart) {
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->text().startsWith(textStart)) return emit list->itemActivated(list->item(row));
+  ADD_FAILURE() << "no row " << textStart.toStdString();
+}
+
+// The chart of the present moment, 15 July 2024 19:00:30 UT, on computers
+// kept on Chicago summer time and on universal time, the home zone 6: the
+// preset boxes, a "Now" picked from the names and the chart read from them
+// stand at that universal moment; the Input command writes it for the zone
+// its zone box holds; the main window's caption keeps the computer's own
+// clock, read through the system's conversion under TZ.
+TEST_F(InputWindows, NowIsThePresentUniversalMomentWhateverTheComputersZone) {
+  const double universal = DateToJulianDay(2024, 7, 15) - 0.5 + 19.0 / 24;
+  for (const auto& [zone, caption] :
+       {std::pair{testing::ChicagoTimeZone, "14:00:30"}, std::pair{"UTC0", "19:00:30"}}) {
+    const testing::ScopedTimeZone computer(zone);
+    App().services.ReadClock = [] { return LocalClockAt(1721070030); };
+    auto* main = BuildMainWindow();
+    ShowInputWindows();
+    const char* const home = "7/15/2024 1:0 PM, 6, 87 W 39, 41 N 51";
+    EXPECT_EQ(Shown(InputD()), home) << zone;
+    EXPECT_EQ(Shown(InputD1()), home) << zone;
+    ASSERT_TRUE(ValidateAndParseInputWindows(App()));
+    EXPECT_NEAR(DayMomentOf(App().input.Natal).Moment(), universal, 1e-9) << zone;
+    EXPECT_NEAR(DayMomentOf(App().input.Transit).Moment(), universal, 1e-9) << zone;
+
+    Type(InputD(), "txtYear", "1999");
+    Activate(Names().List(), "Now");
+    EXPECT_EQ(Shown(InputD()), home) << zone;
+
+    Type(InputD(), "txtTZ", "5");  // Chicago summer time typed in
+    main->findChild<QAction*>("mnuInputData")->trigger();
+    EXPECT_EQ(Shown(InputD()), "7/15/2024 2:0 PM, 5, 87 W 39, 41 N 51") << zone;
+
+    main->Timer1_Timer();
+    const std::string title = main->windowTitle().toStdString();
+    EXPECT_NE(title.find("15 Jul 2024"), std::string::npos) << title;
+    EXPECT_TRUE(title.find(caption) != std::string::npos ||
+                title.find(caption == std::string("14:00:30") ? "2:00:30" : "7:00:30") != std::string::npos)
+        << title;
+    UnloadDataEntryWindows();
+    delete main;
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// A date that does not exist, a year the window does not take, or a box
+// that is not a number: OK shows the window's message, reads nothing into
+// the chart input, and puts the focus in the box at fault, its text
+// selected. The hour box turns 13 into 1 with P.M. but leaves 24 to the
+// checks.
+TEST_F(InputWindows, RefusedBoxTakesTheFocusWithItsTextSelected) {
+  ShowInputWindows();
+  const ChartInput before = App().input;
+  const struct {
+    ChartInputWindow& window;
+    const char *box, *typed, *message;
+  } cases[] = {
+      {InputD(), "txtDay", "30", "Warning!: Error in natal input data section. Please correct."},
+      {InputD1(), "txtDiurnalYear", "0", "Warning!: Error in transit input data section. Please correct."},
+      {InputD1(), "txtDiurnalDay", "31", "Warning!: Error in transit input data section. Please correct."},
+      {InputD(), "txtLongMin", "6x", "Warning!: Error in natal input data section. Please correct."},
+      {InputD(), "txtBirthHour", "24", "Warning!: Error in natal input data section. Please correct."},
+  };
+  for (const auto& c : cases) {
+    Type(InputD(), "txtMonth", "2"), Type(InputD1(), "txtDiurnalMonth", "2");
+    Type(c.window, c.box, c.typed);
+    messages.shown.clear();
+    c.window.findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{c.message}) << c.box << " " << c.typed;
+    QLineEdit* box = c.window.findChild<QLineEdit*>(c.box);
+    EXPECT_EQ(c.window.focusWidget(), box) << c.box;
+    EXPECT_EQ(box->selectedText().toStdString(), c.typed) << c.box;
+    EXPECT_EQ(App().input.NatalDateText, before.NatalDateText);
+    Type(c.window, c.box, c.window.Target() ? "9" : "1");  // put right for the next case
+  }
+  Type(InputD(), "txtBirthHour", "13");
+  EXPECT_EQ(Shown(InputD()), "2/1/2024 1:5 PM, 6, 87 W 1, 41 N 51");
+}
+
 // The main window's Input command. The reset deletes the main window:
 // closing it would run the exit sequence.
 using InputCommand = InputWindowTest;
@@ -130,13 +216,6 @@ TEST_F(InputCommand, ResetsTheDataEntryAndANowChartTakesTheClockAfresh) {
 }
 
 using InputPicks = InputWindowTest;
-
-// Double-clicks the first row whose text starts with `textStart`.
-void Activate(QListWidget* list, const QString& textStart) {
-  for (int row = 0; row < list->count(); ++row)
-    if (list->item(row)->text().startsWith(textStart)) return emit list->itemActivated(list->item(row));
-  ADD_FAILURE() << "no row " << textStart.toStdString();
-}
 
 TEST_F(InputPicks, CityAndZoneFillTheWindowThatAskedForThem) {
   InputD1().findChild<QPushButton*>("cmdCities")->click();

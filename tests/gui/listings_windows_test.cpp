@@ -120,12 +120,17 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
   box("chkTransit17")->setChecked(true), box("chkNatal1")->setChecked(false);
   EXPECT_EQ(s.ini.TransitSelection, expected);
 
-  // The Moon (slot 10) against natal slots 1 to 13: no days is refused, one day lists.
+  // The Moon (slot 10) against natal slots 1 to 13: no days, or a first day
+  // the month does not have, is refused; one day lists.
   s.ini.TransitSelection = std::string(84, '0').replace(9, 1, 1, '1').replace(42, 13, 13, '1');
   w->findChild<QLineEdit*>("txtDays")->setText("0");
   w->cmdList_Click();
-  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{std::string("Warning!: ") + ListingPeriodText});
   w->findChild<QLineEdit*>("txtDays")->setText("1");
+  w->findChild<QLineEdit*>("txtDay")->setText("31");
+  w->cmdList_Click();
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>(2, std::string("Warning!: ") + ListingPeriodText));
+  w->findChild<QLineEdit*>("txtDay")->setText("1");
+  messages.shown.clear();
   w->findChild<QPushButton*>("cmdList")->click();
   const auto page = testing::LastPageLines();
   ASSERT_GE(page.size(), 12u);
@@ -235,7 +240,7 @@ TEST_F(ListingWindowsTest, PlanetaryHoursGridOfTheNatalDaySentToOutput) {
 }
 
 TEST_F(ListingWindowsTest, PlanetaryHoursRefuseAChartNorthOf66Degrees) {
-  App().input.NatalGeoLat = 66.01f;
+  App().input.NatalPlace = Place::FromDegreesMinutes({87, 39}, false, {66, 1}, false);
   EXPECT_EQ(ShowPlanetaryHours(App()), nullptr);
   EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: Cannot calculate planetary hours. The latitude is "
                                                         "too extreme. It must be 66 degrees, 0 minutes or below."});

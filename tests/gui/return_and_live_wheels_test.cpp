@@ -92,8 +92,10 @@ class LiveWheels : public testing::WheelCommandsTest {
     o[18] = 5, o[19] = 73, o[20] = 59, o[21] = 0, o[22] = 40, o[23] = 45, o[24] = 0;
     o[46] = 15;
   }
+  // A tick at a time of 1 March 2024 in zone 5, on a computer that keeps
+  // universal time: the wheel shows the moment in the home zone all the same.
   void TickAt(int hour, int minute, int second) {
-    App().services.ReadClock = [=] { return ClockMoment{2024, 3, 1, hour, minute, second}; };
+    App().services.ReadClock = [=] { return ClockMoment{2024, 3, 1, hour + 5, minute, second, 0}; };
     QMetaObject::invokeMethod(main->timer1, "timeout");
   }
 };

@@ -243,8 +243,8 @@ TEST_F(CalculateChartTest, RefusedInputChangesNothing) {
     c.confirm();
     EXPECT_EQ(messages.Boxes(), c.messages);
     EXPECT_EQ(App().chart.InputError, 1) << c.house;
-    EXPECT_EQ(std::tuple(App().input.NatalYearInt, App().input.NatalGeoLat, App().chart.ChartName),
-              std::tuple(before.input.NatalYearInt, before.input.NatalGeoLat, "")) << c.house;
+    EXPECT_EQ(std::tuple(App().input.Natal, App().input.NatalPlace, App().chart.ChartName),
+              std::tuple(before.input.Natal, before.input.NatalPlace, "")) << c.house;
     EXPECT_EQ(App().chart.Natal.Long, before.chart.Natal.Long) << c.house;
     EXPECT_EQ(std::tuple(App().report.PageLines, App().report.DataLines, App().report.DataLineCount),
               std::tuple(before.report.PageLines, before.report.DataLines, 5)) << c.house;

@@ -59,10 +59,10 @@ TEST(HoraryBasicsReport, AutomaticReportOfAComputedChart) {
   LoadOptionsFile(*state);
   state->options.HouseSystem = "P";
   ChartInput& in = state->input;
-  in.NatalYearInt = 1975, in.NatalMonthInt = 7, in.NatalDayInt = 14, in.NatalClockTime = 3.25f;
-  in.NatalAmPm = in.NatalAmPmCaption = "P.M.", in.NatalTZ = 5, in.NatalGeoLong = 73.59f, in.NatalGeoLat = 40.45f;
-  in.TransitYear = 2024, in.TransitMonth = 3, in.TransitDay = 1, in.ChartClockTime = 10.00f, in.ChartAmPm = "A.M.";
-  in.TransitTZ = 0, in.TransitGeoLong = 0.07f, in.TransitGeoLat = 51.30f;
+  in.Natal = testing::TypedMoment(1975, 7, 14, 3.25, true, 5), in.NatalAmPmCaption = "P.M.";
+  in.NatalPlace = Place::FromDotMinutes(73.59, 40.45);
+  in.Transit = testing::TypedMoment(2024, 3, 1, 10.00, false, 0);
+  in.TransitPlace = Place::FromDotMinutes(0.07, 51.30);
   in.LastBirthdayYear = 2023;
   state->chart.ChartName = "Test Person";
   ComputeChartSets(*state);

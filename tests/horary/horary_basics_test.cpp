@@ -16,6 +16,7 @@
 #include "horary/positions_and_speeds.h"
 #include "horary/star_contacts.h"
 #include "horary/strictures.h"
+#include "support/test_support.h"
 
 namespace halcyra {
 namespace {
@@ -37,29 +38,39 @@ TEST(PlanetaryDayHour, RulersOfDayAndNightHours) {
       {5, 5.00, "A.M.", 0, 0, "  Mercury day    Mercury hour", "no sunrise or sunset: night hours of 2 from 0.00"},
   };
   for (const auto& c : cases) {
-    const PlanetaryDayHour r = CalcPlanetaryDayHour({2000, 1, c.day, c.clock, c.amPm, 0, 0, 51.30}, c.rise, c.set);
+    const QuestionMoment moment{testing::TypedMoment(2000, 1, c.day, c.clock, std::string(c.amPm) == "P.M.", 0),
+                                halcyra::Place::FromDotMinutes(0, 51.30)};
+    const PlanetaryDayHour r = CalcPlanetaryDayHour(moment, c.rise, c.set);
     EXPECT_EQ(PlanetaryDayHourLine(r), c.line) << c.why;
     EXPECT_TRUE(r.hourFoundBySearch) << c.why;
   }
   // Sunrise 13.00, sunset 20.00, 12.30 P.M.: no hour end lies between the time
   // and noon; the search stops after 24 steps and counts from sunset (16.5
   // hours into a night of 17/12-hour hours: hour 12). At 3.00 A.M. it finds hour 5.
-  const PlanetaryDayHour r = CalcPlanetaryDayHour({2000, 1, 5, 12.30, "P.M.", 0, 0, -60}, 13, 20);
+  const halcyra::Place south = halcyra::Place::FromDotMinutes(0, -60);
+  const PlanetaryDayHour r = CalcPlanetaryDayHour({testing::TypedMoment(2000, 1, 5, 12.30, true, 0), south}, 13, 20);
   EXPECT_EQ(std::tuple(r.hourFoundBySearch, r.night, r.hour, r.weekday), std::tuple(false, true, 12, 6));
-  const PlanetaryDayHour early = CalcPlanetaryDayHour({2000, 1, 5, 3.00, "A.M.", 0, 0, -60}, 13, 20);
+  const PlanetaryDayHour early =
+      CalcPlanetaryDayHour({testing::TypedMoment(2000, 1, 5, 3.00, false, 0), south}, 13, 20);
   EXPECT_EQ(std::tuple(early.hourFoundBySearch, early.hour), std::tuple(true, 5));
 }
 
-// Latitudes as typed (degrees + minutes / 100): 66 degrees 1 minute north
-// is refused without asking for sunrise; a far southern one never is.
+// Places as typed (degrees + minutes / 100, east and south negative): 66
+// degrees 1 minute north is refused without asking for sunrise; a far
+// southern one never is. Sunrise is asked for at the place in decimal
+// degrees, east of Greenwich too (151 12 E is -151.2, not -150.53).
 TEST(PlanetaryDayHour, RefusedOnlyNorthOf66) {
-  for (const auto& [latitude, refused] : {std::pair{66.00f, false}, {66.01f, true}, {-70.00f, false}}) {
+  const struct { double longitude, latitude; bool refused; double decimalLongitude; } cases[] = {
+      {71.04, 66.00, false, 71 + 4 / 60.0}, {71.04, 66.01, true, 0}, {71.04, -70.00, false, 71 + 4 / 60.0},
+      {-151.12, -33.52, false, -151.2}};
+  for (const auto& [longitude, latitude, refused, decimalLongitude] : cases) {
     QuestionMoment moment = testing::HoraryFixtureMoment();
-    moment.geoLat = latitude;
+    moment.where = halcyra::Place::FromDotMinutes(longitude, latitude);
     bool asked = false;
     const auto source = [&](double, const HoursPlace& place) {
       asked = true;
-      EXPECT_NEAR(place.geoLong, 71 + 4 / 60.0, 1e-6);  // decimal degrees, west positive
+      EXPECT_NEAR(place.geoLong, decimalLongitude, 1e-12);  // decimal degrees, west positive
+      EXPECT_NEAR(place.geoLat, moment.where.Latitude, 1e-12);
       return testing::SixToSix(0, place);
     };
     EXPECT_EQ(PlanetaryDayHourLine(PlanetaryDayHourOf(moment, source)),

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/house_row.h"
+#include "support/test_support.h"
 
 namespace halcyra::testing {
 
@@ -55,7 +56,9 @@ OptionTables HoraryFixtureOptions() {
   return o;
 }
 
-QuestionMoment HoraryFixtureMoment() { return {2024, 3, 14, 10.30, "A.M.", 5, 71.04, 42.21}; }
+QuestionMoment HoraryFixtureMoment() {
+  return {TypedMoment(2024, 3, 14, 10.30, false, 5), halcyra::Place::FromDotMinutes(71.04, 42.21)};
+}
 
 SunriseSunset SixToSix(double, const HoursPlace&) { return {6, 18, true, true}; }
 

@@ -37,14 +37,10 @@ void ComputeHoraryGoldenChart(AppState& state) {
   LoadStartupData(state, [](const std::string&) {});
   LoadOptionsFile(state);
   ChartInput& in = state.input;
-  in.NatalDayInt = in.TransitDay = 9;
-  in.NatalMonthInt = in.TransitMonth = 11;
-  in.NatalYearInt = in.TransitYear = in.LastBirthdayYear = 2023;
-  in.NatalClockTime = in.ChartClockTime = 8.15f;
-  in.NatalAmPm = in.NatalAmPmCaption = in.ChartAmPm = "P.M.";
-  in.NatalTZ = in.TransitTZ = 5;
-  in.NatalGeoLat = in.TransitGeoLat = 40.43f;
-  in.NatalGeoLong = in.TransitGeoLong = 74.00f;
+  in.Natal = in.Transit = TypedMoment(2023, 11, 9, 8.15, true, 5);
+  in.NatalAmPmCaption = "P.M.";
+  in.LastBirthdayYear = 2023;
+  in.NatalPlace = in.TransitPlace = Place::FromDotMinutes(74.00, 40.43);
   state.chart.ChartName = "Will the parcel come?";
   ComputeChartSets(state);
   ClearReportBuffers(state);

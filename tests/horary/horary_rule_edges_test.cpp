@@ -124,13 +124,14 @@ TEST(HoraryRuleEdges, OutOfBoundsLimitAndFatefulDegree) {
   EXPECT_EQ(cases, 15);
 }
 
-// The clock time goes through the single-precision value the input boxes
-// leave, as the program's does.
+// The clock time in the whole minutes the input boxes hold.
 TEST(HoraryRuleEdges, PlanetaryHourAtTheMinuteOfSunriseSunsetAndAnHoursEnd) {
   int cases = 0;
   for (const Row& c : testing::ReadCaseTable("horary/day_hour_edges.txt")) {
-    QuestionMoment moment{std::stoi(c.at(0)), std::stoi(c.at(1)), std::stoi(c.at(2)), std::stof(c.at(3)), c.at(4),
-                          0, 0, 51.30};
+    const QuestionMoment moment{
+        testing::TypedMoment(std::stoi(c.at(0)), std::stoi(c.at(1)), std::stoi(c.at(2)), std::stod(c.at(3)),
+                             c.at(4) == "P.M.", 0),
+        Place::FromDotMinutes(0, 51.30)};
     const PlanetaryDayHour at = CalcPlanetaryDayHour(moment, std::stod(c.at(5)), std::stod(c.at(6)));
     EXPECT_EQ((at.night ? "night " : "day ") + std::to_string(at.hour), c.at(7)) << RowText(c);
     EXPECT_EQ(PlanetaryDayHourLine(at), c.at(8)) << RowText(c);

@@ -24,8 +24,8 @@ namespace halcyra {
 namespace {
 
 constexpr ListingDay kDay{2024, 6, 1};
-const ListingPlace kGreenwich{0, 0, 51.30, "NORTH"};
-const ListingPlace kNewYork{4, 74.00, 40.43, "NORTH"};
+const ListingPlace kGreenwich{0, Place::FromDotMinutes(0, 51.30)};
+const ListingPlace kNewYork{4, Place::FromDotMinutes(74.00, 40.43)};
 
 // The orbs of the shipped DIURNAL.ORB; every natal declination out of a parallel's reach.
 AppState ListingState() {
@@ -78,7 +78,7 @@ TEST(MinuteListing, ListsAKnownExactAspectAtItsMinuteAndLeavesTheChartClock) {
   };
   for (const Case& c : cases) {
     AppState state = ListingState();
-    const ListingPlace place{c.zone, 0, 51.30};
+    const ListingPlace place{c.zone, Place::FromDotMinutes(0, 51.30)};
     ChartClock clock;
     const ChartSet at = PositionsAt(place, c.minute, &clock);
     state.chart.Natal.Long[Sun] = NormalizeDegrees(TransitSlotLongitude(at, clock, c.slot) + c.natalOffset);
@@ -135,7 +135,7 @@ TEST(MinuteListing, ParallelsAndContraParallels) {
 
 // Three aspects over three days (zone 4 west) under the fixture's header; none.
 TEST(MinuteListing, Pages) {
-  const MinuteListingPeriod period{kDay, 3, {4, 0, 51.30}};
+  const MinuteListingPeriod period{kDay, 3, {4, Place::FromDotMinutes(0, 51.30)}};
   AppState state;
   testing::FillFixtureChart(state);
   MinuteListingPage(state, period, {{514, 10, 1, 2, false}, {2 * 1440 + 75, SlotAscendant, 14, 4, false},
@@ -172,8 +172,8 @@ TEST(MinuteListingThreads, PageOfSeveralThreadsIsThePageOfOne) {
   const struct { const char* what; MinuteListingPeriod period; } cases[] = {
       {"29 Jun to 1 Jul 2024, New York", {{2024, 6, 29}, 3, kNewYork}},
       {"31 Dec 2024, 7 hours east: the local day starts on 30 Dec in universal time",
-       {{2024, 12, 31}, 1, {-7, -105.00, 13.45, "NORTH"}}},
-      {"15 Jan to 14 Feb 2024, 34 36 S 58 27 W", {{2024, 1, 15}, 31, {3, 58.27, 34.36, "SOUTH"}}},
+       {{2024, 12, 31}, 1, {-7, Place::FromDotMinutes(-105.00, 13.45)}}},
+      {"15 Jan to 14 Feb 2024, 34 36 S 58 27 W", {{2024, 1, 15}, 31, {3, Place::FromDotMinutes(58.27, -34.36)}}},
   };
   for (const auto& c : cases) {
     const Listed one = ListOn(1, c.period);

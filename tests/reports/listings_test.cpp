@@ -38,12 +38,13 @@ struct Recorder : ReportDisplay {
   }
 };
 
-// The natal window's boxes: 21 Dec 2024, zone 5.30 west, 71 E 30, 80 S 15,
+// The natal window: 21 Dec 2024, zone 5.30 west, 71 E 30, 80 S 15,
 // in the southern polar day: neither sunrise nor sunset, both read 0, and the
 // shared-state form warns about each.
 TEST(SunriseSunset, PolarDayHasNoSunriseOrSunset) {
   AppState state;
-  ReadInputDForHours(state, {"12", "21", "2024", "", "", "5.30", "71", "30", "80", "15", false, true, true});
+  ReadInputDForHours(state, testing::TypedMoment(2024, 12, 21, 12.00, false, 5.5),
+                     Place::FromDegreesMinutes({71, 30}, true, {80, 15}, true));
   const HoursPlace p = HoursPlaceOf(state.listings);
   EXPECT_EQ(std::tuple(p.day, p.month, p.year, p.zoneHours, p.geoLong, p.geoLat),
             std::tuple(21, 12, 2024, 5.5, -71.5, -80.25));
@@ -156,11 +157,11 @@ TEST(SunriseSunset, AgreeWithSwissEphemerisWithinTwoMinutes) {
 TEST(TableOfHouses, PageAndTheChartClockPutBack) {
   AppState state;
   testing::FillFixtureChart(state);
-  state.input.ChartClockTime = 10.30f;
+  state.input.Transit.Hour = 10, state.input.Transit.Minute = 30;
   state.options.HouseSystem = "K";
   state.chart.clock.DayFraction = 0.125;
   const HouseTableRequest request = HouseTableFromTransit(state.input, 60, 3);
-  EXPECT_NEAR(request.firstMinute, 22 * 60 + 30, 1e-3);  // from the single-precision clock time
+  EXPECT_NEAR(request.firstMinute, 22 * 60 + 30, 1e-9);
   LineCollector page;
   WriteHouseTable(page, "K", request, ComputeHouseTable(state, request));
   EXPECT_TRUE(testing::MatchesGoldenPage("table_of_houses", page.lines));

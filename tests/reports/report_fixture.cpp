@@ -8,6 +8,7 @@
 #include "core/house_row.h"
 #include "platform/text_files.h"
 #include "state/shared_tables.h"
+#include "support/test_support.h"
 
 namespace halcyra::testing {
 
@@ -52,12 +53,11 @@ void FillFixtureChart(AppState& state) {
   auto v = FixtureValues();
   ChartInput& in = state.input;
   const auto &ni = v["natal.input"], &ti = v["transit.input"];
-  in.NatalDayInt = ni[0], in.NatalMonthInt = ni[1], in.NatalYearInt = ni[2], in.NatalClockTime = ni[3];
-  in.NatalTZ = ni[4], in.NatalGeoLat = ni[5], in.NatalGeoLong = ni[6];
-  in.TransitDay = ti[0], in.TransitMonth = ti[1], in.TransitYear = ti[2], in.ChartClockTime = ti[3];
-  in.TransitTZ = ti[4], in.TransitGeoLat = ti[5], in.TransitGeoLong = ti[6];
-  in.NatalAmPm = in.ChartAmPm = "P.M.";
-  in.NatalNSText = in.NSText = in.TransitNSText = "NORTH", in.NatalEWText = in.EWText = in.TransitEWText = "WEST";
+  // day, month, year, clock time, zone, latitude, longitude; P.M., north and west
+  in.Natal = TypedMoment(static_cast<int>(ni[2]), static_cast<int>(ni[1]), static_cast<int>(ni[0]), ni[3], true, ni[4]);
+  in.NatalPlace = Place::FromDotMinutes(ni[6], ni[5]);
+  in.Transit = TypedMoment(static_cast<int>(ti[2]), static_cast<int>(ti[1]), static_cast<int>(ti[0]), ti[3], true, ti[4]);
+  in.TransitPlace = Place::FromDotMinutes(ti[6], ti[5]);
 
   ChartState& c = state.chart;
   c.ChartName = "Fixture Natal";
@@ -67,8 +67,8 @@ void FillFixtureChart(AppState& state) {
   for (int p = 1; p <= NumPoints; ++p) c.NatalSolstice[p] = Normalized(180 - n.Long[p]);
   n.HouseTags = BuildPlanetHouseRow(n.Long, n.Cusp);
   n.SiderealText = "10H  15M  40S ";
-  n.ClockTime = in.NatalClockTime, n.AmPm = in.NatalAmPm, n.Zone = in.NatalTZ;
-  n.GeoLong = in.NatalGeoLong, n.GeoLat = in.NatalGeoLat;
+  n.ClockTime = in.Natal.ClockTime(), n.AmPm = in.Natal.AmPmText(), n.Zone = in.Natal.ZoneHours();
+  n.Where = in.NatalPlace;
   c.Prog = SetOf(v, "prog", {Saturn, Uranus, Neptune, Chiron, TransPluto, Cupido, Zeus, Apollon, Vulkanus, Poseidon});
 
   // Solar arc = progressed Sun - natal Sun.
@@ -80,8 +80,8 @@ void FillFixtureChart(AppState& state) {
   ChartSet& t = c.Transit = SetOf(v, "transit", {Pluto, TransPluto, Zeus, Apollon, Poseidon});
   t.HouseTags = BuildPlanetHouseRow(t.Long, t.Cusp);
   t.SiderealText = "04H  46M  40S ";
-  t.ClockTime = in.ChartClockTime, t.AmPm = in.ChartAmPm, t.Zone = in.TransitTZ;
-  t.GeoLong = in.TransitGeoLong, t.GeoLat = in.TransitGeoLat;
+  t.ClockTime = in.Transit.ClockTime(), t.AmPm = in.Transit.AmPmText(), t.Zone = in.Transit.ZoneHours();
+  t.Where = in.TransitPlace;
 
   // The working set as the driver leaves it: the transit pass.
   c.Working = t;

@@ -1,6 +1,8 @@
 #include "support/test_support.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -41,6 +43,32 @@ std::string ScratchDir(const std::string& name) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir.string();
+}
+
+Moment TypedMoment(int year, int month, int day, double clockTime, bool pm, double zoneHours) {
+  Moment m;
+  m.Year = year, m.Month = month, m.Day = day;
+  const long hundredths = std::lround(clockTime * 100);
+  m.Hour = static_cast<int>(hundredths / 100), m.Minute = static_cast<int>(hundredths % 100);
+  m.PM = pm;
+  const long zoneMinutes = std::lround(std::fabs(zoneHours) * 60);
+  m.Zone.Negative = zoneHours < 0;
+  m.Zone.Whole = static_cast<int>(zoneMinutes / 60), m.Zone.Minutes = static_cast<int>(zoneMinutes % 60);
+  return m;
+}
+
+ScopedTimeZone::ScopedTimeZone(const char* zone) {
+  if (const char* before = std::getenv("TZ")) before_ = before;
+  setenv("TZ", zone, 1);
+  tzset();
+}
+
+ScopedTimeZone::~ScopedTimeZone() {
+  if (before_)
+    setenv("TZ", before_->c_str(), 1);
+  else
+    unsetenv("TZ");
+  tzset();
 }
 
 std::vector<std::vector<std::string>> ReadCaseTable(const std::string& name) {

@@ -119,26 +119,25 @@ TEST(StripHeader, FieldsFiveBlanksApart) {
   natal.ClockTime = 3.25;
   natal.AmPm = "P.M.";
   natal.SiderealText = "10H  29M  07S ";
-  // date text in its order, zone, longitude and latitude with their words -> header
+  // date text in its order, zone, longitude and latitude (east and south negative) -> header
   const struct {
     const char* date;
     int order;
     double zone, lon, lat;
-    const char *ew, *ns, *expected;
+    const char* expected;
   } cases[] = {
-      {"7/14/1975", 0, 5, 73.59, 40.45, "WEST", "NORTH",
+      {"7/14/1975", 0, 5, 73.59, 40.45,
        "Test Person - natal     14 Jul 1975     3.25 P.M. (5)     73.59 WEST     40.45 NORTH     10H  29M  07S "},
-      {"14/7/1975", 1, -5.5, -151.13, -33.52, "EAST", "SOUTH",
+      {"14/7/1975", 1, -5.5, -151.13, -33.52,
        "Test Person - natal     14 Jul 1975     3.25 P.M. (-5.5)     151.13 EAST     33.52 SOUTH     10H  29M  07S "},
-      {"1975/7/4", 2, 0, 0.07, 5.5, "WEST", "NORTH",
+      {"1975/7/4", 2, 0, 0.07, 5.5,
        "Test Person - natal     04 Jul 1975     3.25 P.M. (0)     0.07 WEST     5.50 NORTH     10H  29M  07S "},
-      {"", 0, 0, 0, 0, "WEST", "NORTH",  // no chart yet: no date
+      {"", 0, 0, 0, 0,  // no chart yet: no date
        "Test Person - natal          3.25 P.M. (0)     0.00 WEST     0.00 NORTH     10H  29M  07S "},
   };
   for (const auto& c : cases) {
     natal.DateText = c.date;
-    natal.Zone = c.zone, natal.GeoLong = c.lon, natal.GeoLat = c.lat;
-    natal.EWText = c.ew, natal.NSText = c.ns;
+    natal.Zone = c.zone, natal.Where = Place::FromDotMinutes(c.lon, c.lat);
     EXPECT_EQ(StripHeaderText("Test Person", natal, c.order), c.expected) << c.date;
   }
 }

@@ -13,18 +13,20 @@ namespace halcyra {
 namespace {
 
 // "M/D/Y h:mm AM" <-> a step record.
-StepRecord Moment(const char* text) {
+StepRecord Record(const char* text) {
   StepRecord r;
+  Moment& m = r.When;
   char half[3] = {};
-  EXPECT_EQ(std::sscanf(text, "%d/%d/%d %d:%d %2s", &r.Month, &r.Day, &r.Year, &r.Hour, &r.Minute, half), 6) << text;
-  r.PMFlag = std::string(half) == "PM";
+  EXPECT_EQ(std::sscanf(text, "%d/%d/%d %d:%d %2s", &m.Month, &m.Day, &m.Year, &m.Hour, &m.Minute, half), 6) << text;
+  m.PM = std::string(half) == "PM";
   return r;
 }
 
 std::string Text(const StepRecord& r) {
+  const Moment& m = r.When;
   char text[40];
-  std::snprintf(text, sizeof text, "%d/%d/%d %d:%02d %s", r.Month, r.Day, r.Year, r.Hour, r.Minute,
-                r.PMFlag ? "PM" : "AM");
+  std::snprintf(text, sizeof text, "%d/%d/%d %d:%02d %s", m.Month, m.Day, m.Year, m.Hour, m.Minute,
+                m.PM ? "PM" : "AM");
   return text;
 }
 
@@ -58,8 +60,6 @@ TEST(TimeSteps, OneStepFromEachMoment) {
       {"12/31/1999 11:00 PM", TimeStep::AddHour, "1/1/2000 12:00 AM"},
       {"1/1/2000 12:00 AM", TimeStep::SubMinute, "12/31/1999 11:59 PM"},
       {"1/1/2000 3:00 PM", TimeStep::SubDay, "12/31/1999 3:00 PM"},
-      // a 31st the input lets through in a 30-day month carries on
-      {"4/31/1969 9:32 AM", TimeStep::AddDay, "5/1/1969 9:32 AM"},
       // leap days: 2000 and 2024 have a 29 February, 1900 and 2100 none
       {"2/28/2000 9:00 AM", TimeStep::AddDay, "2/29/2000 9:00 AM"},
       {"3/1/2000 12:00 AM", TimeStep::SubHour, "2/29/2000 11:00 PM"},
@@ -74,11 +74,13 @@ TEST(TimeSteps, OneStepFromEachMoment) {
       {"10/15/1582 9:00 AM", TimeStep::SubDay, "10/4/1582 9:00 AM"},
   };
   for (const Row& row : rows) {
-    StepRecord r = Moment(row.from);
-    r.LongDeg = 80, r.LatDeg = 28, r.TZ = 4;
+    StepRecord r = Record(row.from);
+    r.Where = Place::FromDegreesMinutes({80, 36}, false, {28, 36}, false);
+    r.When.Zone = DotMinutes{false, 4, 0};
     EXPECT_EQ(StepMoment(r, row.step, NatalYears), StepResult::Moved) << row.from;
     EXPECT_EQ(Text(r), row.to) << "from " << row.from;
-    EXPECT_EQ(r.LongDeg * 100 + r.LatDeg, 8028) << "the place stays";
+    EXPECT_EQ(r.Where, Place::FromDegreesMinutes({80, 36}, false, {28, 36}, false)) << "the place stays";
+    EXPECT_EQ(r.When.Zone.Whole, 4) << "the zone stays";
   }
 }
 
@@ -95,19 +97,22 @@ TEST(TimeSteps, StepsStayInsideTheYearsTheInputAccepts) {
       {"12/31/2099 11:00 PM", TimeStep::SubHour, NatalYears, StepResult::Moved},
       {"1/1/100 12:00 AM", TimeStep::SubMinute, NatalYears, StepResult::BeyondYears},
       {"1/1/100 12:00 AM", TimeStep::SubMinute, TransitYears, StepResult::Moved},
-      {"1/1/-4712 9:00 AM", TimeStep::SubDay, TransitYears, StepResult::BeyondYears},
+      {"1/1/1 9:00 AM", TimeStep::SubDay, TransitYears, StepResult::BeyondYears},
       // a record filled from boxes edited past the checks is not stepped
       {"13/1/1969 9:00 AM", TimeStep::AddDay, NatalYears, StepResult::InvalidRecord},
       {"2/32/1969 9:00 AM", TimeStep::AddDay, NatalYears, StepResult::InvalidRecord},
+      {"4/31/1969 9:00 AM", TimeStep::AddDay, NatalYears, StepResult::InvalidRecord},
+      {"2/29/1900 9:00 AM", TimeStep::SubDay, NatalYears, StepResult::InvalidRecord},
+      {"10/10/1582 9:00 AM", TimeStep::AddDay, TransitYears, StepResult::InvalidRecord},
       {"2/1/1969 13:00 AM", TimeStep::AddDay, NatalYears, StepResult::InvalidRecord},
       {"2/1/1969 9:60 AM", TimeStep::AddDay, NatalYears, StepResult::InvalidRecord},
       {"2/1/2100 9:00 AM", TimeStep::SubDay, NatalYears, StepResult::InvalidRecord},
   };
   for (const Row& row : rows) {
-    StepRecord r = Moment(row.from);
+    StepRecord r = Record(row.from);
     EXPECT_EQ(StepMoment(r, row.step, row.years), row.result) << row.from;
     if (row.result != StepResult::Moved) {
-      EXPECT_EQ(Text(r), Text(Moment(row.from))) << "unchanged";
+      EXPECT_EQ(Text(r), Text(Record(row.from))) << "unchanged";
     }
   }
 }

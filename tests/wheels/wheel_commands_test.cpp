@@ -111,9 +111,13 @@ TEST(WheelCommands, EqualHousesFromOneDegree) {
 }
 
 TEST(WheelCommands, TypedAscendant) {
-  // The leading number, brought into 0 to 360; no number is 0.
+  // The leading number, brought exactly into 0 to 360 whatever its size (the
+  // remainders of 5e33, 8.7e89 and the largest double worked out in whole
+  // numbers); no number, or one beyond the largest, is 0.
   const std::pair<const char*, double> answers[] = {
-      {"", 0}, {" 0", 0}, {"400", 40}, {"-30", 330}, {"360", 0}, {"123.5 degrees", 123.5}, {"Leo", 0}};
+      {"", 0},          {" 0", 0},         {"400", 40},        {"-30", 330},          {"360", 0},
+      {"123.5 degrees", 123.5}, {"Leo", 0}, {"5D33", 200},     {"-5e33", 160},        {"87e88", 136},
+      {"1.7976931348623157e308", 128},      {"1e400", 0},      {"-1e400", 0},         {"-1e-300", 0}};
   for (const auto& [answer, ascendant] : answers) EXPECT_EQ(AscendantFromAnswer(answer), ascendant) << answer;
 }
 

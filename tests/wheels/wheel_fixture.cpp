@@ -44,8 +44,10 @@ std::unique_ptr<AppState> ShippedWheelState() {
 
 std::unique_ptr<AppState> ApolloState() {
   auto state = ShippedWheelState();
-  ParseNatalInput(*state, KennedyTexts("7", "16", "9", "32", false));
-  ParseTransitInput(*state, KennedyTexts("7", "20", "4", "17", true));
+  const WindowReading natal = ReadWindowBoxes(KennedyTexts("7", "16", "9", "32", false), FirstNatalYear);
+  const WindowReading transit = ReadWindowBoxes(KennedyTexts("7", "20", "4", "17", true), FirstTransitYear);
+  ParseNatalInput(*state, natal.When, natal.Where);
+  ParseTransitInput(*state, transit.When, transit.Where);
   SetChartNames(*state, "Apollo 11 launch", "2nd Person");
   ComputeChartSets(*state);
   return state;

@@ -11,6 +11,7 @@
 #include <QRegularExpressionValidator>
 
 #include "chart_input/input_presets.h"
+#include "chart_input/input_reading.h"
 #include "chart_input/ui/input_windows.h"
 #include "shell/local_clock.h"
 #include "shell/ui/bevel_frame.h"
@@ -191,8 +192,18 @@ void ChartInputWindow::WritePlace(const PlaceTexts& place) {
 }
 
 void ChartInputWindow::PresetNowAndHome() {
-  WriteMoment(MomentBoxTexts(ReadClock(state_.services)));
+  WriteMoment(MomentBoxTexts(MomentOfNow(ReadClock(state_.services), HomeZone(state_.options))));
   WritePlace(HomePlaceTexts(state_.options));
+}
+
+void ChartInputWindow::FocusBox(EntryBox box) {
+  const char* const names[] = {names_.month,  names_.day,     names_.year,   names_.hour,   names_.minute,
+                               names_.tz,     names_.longDeg, names_.longMin, names_.latDeg, names_.latMin};
+  QLineEdit* edit = Box(names[static_cast<int>(box)]);
+  raise();
+  activateWindow();
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->selectAll();
 }
 
 void ChartInputWindow::txtHour_Change(const QString& text) {

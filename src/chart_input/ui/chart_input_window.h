@@ -57,8 +57,10 @@ class ChartInputWindow : public QWidget {
   // Writes the zone box and the place boxes with their option buttons.
   void WritePlace(const PlaceTexts& place);
   void WriteZone(const std::string& zone);
-  // The current moment and the home place of the options.
+  // The present moment, written in the home zone, and the home place of the options.
   void PresetNowAndHome();
+  // The focus in a box, its text selected, so that typing replaces it.
+  void FocusBox(EntryBox box);
 
   QLineEdit* Box(const char* name) const;
   QRadioButton* Option(const char* name) const;

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "chart_input/input_presets.h"
+#include "chart_input/input_reading.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
@@ -48,8 +49,13 @@ void InputDataCommand(AppState& state) {
   UnloadNames();
   Names().show();
   // One reading of the clock serves every box, so the date and the time
-  // cannot straddle midnight.
-  if (InputD().NameText() == "Now") InputD().WriteMoment(MomentBoxTexts(ReadClock(state.services)));
+  // cannot straddle midnight; they are written for the zone the zone box
+  // holds, which the chart reads them in.
+  if (InputD().NameText() == "Now") {
+    const std::optional<DotMinutes> typed = DotMinutes::FromText(InputD().BoxTexts().TZ);
+    const DotMinutes zone = typed && ZoneInRange(*typed) ? *typed : HomeZone(state.options);
+    InputD().WriteMoment(MomentBoxTexts(MomentOfNow(ReadClock(state.services), zone)));
+  }
 }
 
 void BuildInputMenu(MainWindow& window) {

@@ -128,22 +128,24 @@ ChartInputWindow& InputWindowForTarget(int target) {
 void ShowInputMessages(const InputMessages& messages, QWidget* parent) {
   for (const InputMessage& message : messages.List())
     ShowMessage(message.Text, message.Title, MessageIcon::Warning, parent);
+  if (const std::optional<BoxAtFault>& focus = messages.Focus())
+    InputWindowForTarget(focus->Window).FocusBox(focus->Box);
 }
 
-std::optional<InputWindowTexts> CheckedInputTexts(AppState& state) {
-  InputWindowTexts texts{NatalInputTexts(), TransitInputTexts()};
+std::optional<InputReadings> CheckedInput(AppState& state) {
+  const InputReadings input = ReadInputWindows(NatalInputTexts(), TransitInputTexts());
   InputMessages messages;
-  const bool passed = RunInputChecks(state, texts.natal, texts.transit, messages);
+  const bool passed = RunInputChecks(state, input, messages);
   ShowInputMessages(messages);
   if (!passed) return std::nullopt;
-  return texts;
+  return input;
 }
 
 bool ValidateAndParseInputWindows(AppState& state) {
-  const std::optional<InputWindowTexts> texts = CheckedInputTexts(state);
-  if (!texts) return false;
-  ParseNatalInput(state, texts->natal);
-  ParseTransitInput(state, texts->transit);
+  const std::optional<InputReadings> input = CheckedInput(state);
+  if (!input) return false;
+  ParseNatalInput(state, input->natal.When, input->natal.Where);
+  ParseTransitInput(state, input->transit.When, input->transit.Where);
   SetChartNames(state, InputD().NameText(), InputD1().SecondPersonCaption());
   return true;
 }
@@ -180,7 +182,7 @@ void ComputeChartFromInputWindows(AppState& state) {
 
 bool ReadChartInputFieldsFromWindows(AppState& state) {
   InputMessages messages;
-  const bool filled = ReadChartInputFields(state, NatalInputTexts(), TransitInputTexts(), messages);
+  const bool filled = ReadChartInputFields(state, ReadInputWindows(NatalInputTexts(), TransitInputTexts()), messages);
   ShowInputMessages(messages);
   return filled;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "chart_input/input_boxes.h"
+#include "chart_input/input_checks.h"
 #include "state/app_state.h"
 
 class QWidget;
@@ -51,15 +52,13 @@ void HideInputWindows();
 InputBoxTexts NatalInputTexts();
 InputBoxTexts TransitInputTexts();
 
-// Shows the messages the checks raised, in order.
+// Shows the messages the checks raised, in order, then puts the focus in
+// the box of the first, its text selected.
 void ShowInputMessages(const InputMessages& messages, QWidget* parent = nullptr);
 
-// The texts of both windows once the input checks have passed them; nullopt,
-// after the checks' messages are shown, when they have not.
-struct InputWindowTexts {
-  InputBoxTexts natal, transit;
-};
-std::optional<InputWindowTexts> CheckedInputTexts(AppState& state);
+// Both windows read once and checked; nullopt, after the checks' messages
+// are shown, when the input did not pass.
+std::optional<InputReadings> CheckedInput(AppState& state);
 
 // The chart computation behind OK and a double-clicked name: the services'
 // CalculateChart, or without one the check and parse of the input windows

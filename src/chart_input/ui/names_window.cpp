@@ -78,8 +78,10 @@ void NamesWindow::NamesOnFile_DblClick(int row) {
   const NameEntry entry = entries_[row];
   InputDWindow& natal = InputD();
   natal.SetNameText(entry.Name);
-  natal.WriteMoment(entry.HasMoment ? entry.Moment : MomentBoxTexts(ReadClock(state_.services)));
-  natal.WritePlace(entry.HasPlace ? entry.Place : HomePlaceTexts(state_.options));
+  // a chart of the moment it is computed has that moment written in the zone beside it
+  const DotMinutes zone = entry.HasPlace ? entry.When.Zone : HomeZone(state_.options);
+  natal.WriteMoment(MomentBoxTexts(entry.HasMoment ? entry.When : MomentOfNow(ReadClock(state_.services), zone)));
+  natal.WritePlace(entry.HasPlace ? PlaceBoxTexts(zone, entry.Where) : HomePlaceTexts(state_.options));
   state_.input.RememberedNameIndex = row;
   ComputeChartFromInputWindows(state_);
 }
@@ -91,13 +93,14 @@ void NamesWindow::cmdSave_Click() {
     ShowMessage(refusal, "Warning!", MessageIcon::Warning, this);
     return;
   }
-  const InputBoxTexts boxes = natal.BoxTexts();
-  if (!NatalBoxesAcceptable(boxes)) {
+  const WindowReading boxes = ReadWindowBoxes(natal.BoxTexts(), FirstNatalYear);
+  if (!boxes.Accepted()) {
     ShowMessage(NatalInputErrorText, InputWarningTitle, MessageIcon::Warning, this);
+    natal.FocusBox(*boxes.Fault);
     return;
   }
   const std::string path = CurrentNamesFile(state_);
-  switch (AppendNameEntry(path, NameEntryFromBoxes(name, boxes))) {
+  switch (AppendNameEntry(path, NameEntryOf(name, boxes.When, boxes.Where))) {
     case NameSaveResult::Saved:
       break;
     case NameSaveResult::FileUnreadable:

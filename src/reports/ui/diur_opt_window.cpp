@@ -81,9 +81,9 @@ DiurOptWindow::DiurOptWindow(AppState& state, QWidget* parent) : QWidget(parent)
   auto* period = new QGroupBox("Period", this);
   auto* grid = new QGridLayout(period);
   const ChartInput& in = state_.input;
-  month_ = NumberBox(period, grid, 0, "First month", "txtMonth", in.TransitMonth);
-  day_ = NumberBox(period, grid, 1, "First day", "txtDay", in.TransitDay);
-  year_ = NumberBox(period, grid, 2, "First year", "txtYear", in.TransitYear);
+  month_ = NumberBox(period, grid, 0, "First month", "txtMonth", in.Transit.Month);
+  day_ = NumberBox(period, grid, 1, "First day", "txtDay", in.Transit.Day);
+  year_ = NumberBox(period, grid, 2, "First year", "txtYear", in.Transit.Year);
   days_ = NumberBox(period, grid, 3, "Number of days", "txtDays", 1);
   layout->addWidget(period);
 
@@ -116,13 +116,13 @@ bool DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
   const long day = ValInt(ToLatin1(day_->text()));
   const long year = ValInt(ToLatin1(year_->text()));
   const long days = ValInt(ToLatin1(days_->text()));
-  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 100 || year > 2099 || days < 1 ||
-      days > 366)
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 100 || year > 2099 ||
+      !DateExists(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)) || days < 1 || days > 366)
     return false;
   const ChartInput& in = state_.input;
   period.first = {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
   period.days = static_cast<int>(days);
-  period.place = {in.TransitTZ, in.TransitGeoLong, in.TransitGeoLat, in.TransitNSText};
+  period.place = {in.Transit.ZoneHours(), in.TransitPlace};
   return true;
 }
 

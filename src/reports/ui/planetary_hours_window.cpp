@@ -88,11 +88,19 @@ void PlanetaryHoursWindow::cmdQuit_Click() {
 }
 
 PlanetaryHoursWindow* ShowPlanetaryHours(AppState& state) {
-  if (state.input.NatalGeoLat > 66) {
+  // north of 66 degrees 00 minutes; southern latitudes are not refused
+  if (state.input.NatalPlace.Latitude > 66) {
     ShowMessage(PlanetaryHoursLatitudeText, "Warning!");
     return nullptr;
   }
-  ReadInputDForHours(state, NatalInputTexts());
+  const WindowReading natal = ReadWindowBoxes(NatalInputTexts(), FirstNatalYear);
+  if (!natal.Accepted()) {
+    InputMessages messages;
+    messages.Add(NatalInputErrorText, InputWarningTitle, {0, *natal.Fault});
+    ShowInputMessages(messages);
+    return nullptr;
+  }
+  ReadInputDForHours(state, natal.When, natal.Where);
   ListingState& l = state.listings;
   const SunriseSunset sun = FindSunriseSunset(l.HoursJulianDay, HoursPlaceOf(l));
   if (!sun.sunriseFound) ShowMessage(NoSunriseText, "Warning!");

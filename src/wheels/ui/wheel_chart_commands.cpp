@@ -1,6 +1,7 @@
 #include "wheels/ui/wheel_chart_commands.h"
 
 #include "chart_input/input_checks.h"
+#include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/busy_pointer.h"
@@ -89,7 +90,8 @@ void ShowChartOfTheMoment(AppState& state, RidurIzivaMode mode, const ClockMomen
   SetBusyPointer(true);
   ChartInputWindow& window = mode == RidurIzivaMode::Single ? static_cast<ChartInputWindow&>(InputD())
                                                             : static_cast<ChartInputWindow&>(InputD1());
-  window.WriteMoment(MomentBoxTexts(now));
+  // the moment written for the home zone written beside it
+  window.WriteMoment(MomentBoxTexts(MomentOfNow(now, HomeZone(state.options))));
   window.WritePlace(HomePlaceTexts(state.options));
   UnloadTimeZone();
   ClearReportBuffers(state);

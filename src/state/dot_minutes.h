@@ -27,17 +27,8 @@ struct DotMinutes {
   double Decimal() const;
   // Whole units plus minutes / 100, signed: -5.30 gives -5.3.
   double DotValue() const;
-};
 
-// A coordinate as its degree and minute boxes give it, read the way the
-// chart reads them (degrees + minutes / 100, the part after the point as
-// minutes): a degree box of 179.5 with 10 minutes is 180 degrees 0 minutes.
-// Magnitudes; the hemisphere comes from the option buttons.
-struct WholeDegreesMinutes {
-  int Degrees = 0;
-  int Minutes = 0;  // 0 to 59, rounded to the nearest minute
+  bool operator==(const DotMinutes&) const = default;
 };
-double CoordinateDegrees(double degreeBox, double minuteBox);
-WholeDegreesMinutes CoordinateOfBoxes(double degreeBox, double minuteBox);
 
 }  // namespace halcyra

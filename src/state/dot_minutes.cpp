@@ -1,4 +1,4 @@
-#include "chart_input/dot_minutes.h"
+#include "state/dot_minutes.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -75,20 +75,6 @@ double DotMinutes::Decimal() const {
 double DotMinutes::DotValue() const {
   const double magnitude = Whole + Minutes / 100.0;
   return Negative ? -magnitude : magnitude;
-}
-
-double CoordinateDegrees(double degreeBox, double minuteBox) {
-  const double dot = std::fabs(degreeBox) + std::fabs(minuteBox) / 100;
-  const double whole = std::floor(dot);
-  return whole + (dot - whole) * 100 / 60;
-}
-
-WholeDegreesMinutes CoordinateOfBoxes(double degreeBox, double minuteBox) {
-  // Counted in whole minutes first, so 59.7 minutes carry into the degree.
-  const double minutes = std::round(CoordinateDegrees(degreeBox, minuteBox) * 60);
-  if (!(minutes < 1e9)) return {};  // beyond any coordinate the checks accept
-  const long long total = static_cast<long long>(minutes);
-  return {static_cast<int>(total / 60), static_cast<int>(total % 60)};
 }
 
 }  // namespace halcyra
