@@ -84,7 +84,7 @@ AppState& YearPage() {
     s.AppPath = HALCYRA_APPDATA_DIR;
     LoadStartupData(s, [](const std::string&) {});
     LoadDiurnalOrbs(s);
-    ListingPlace boston{5, 71.04, 42.21, "NORTH"};
+    ListingPlace boston{5, Place::FromDegreesMinutes({71, 4}, false, {42, 21}, false)};
     const ChartClock clock = ListingClockAt(boston, {1990, 3, 14}, 22 * 60 + 30);
     ChartSet& natal = s.chart.Natal;
     CalcPlanetPositions(MomentFromClock(clock), 1, natal);
@@ -96,7 +96,7 @@ AppState& YearPage() {
     s.flags.DataFontName = "COURIER NEW";
     s.options.OptionValues[30] = 60, s.options.OptionValues[117] = 80, s.options.OptionValues[118] = 96;
     InstallDataWindowDisplay(s);
-    const MinuteListingPeriod year{{2024, 6, 1}, 365, {4, 74.00, 40.43, "NORTH"}};
+    const MinuteListingPeriod year{{2024, 6, 1}, 365, {4, Place::FromDegreesMinutes({74, 0}, false, {40, 43}, false)}};
     const auto found = FindMinuteAspects(s, year, s.ini.TransitSelection, {}, 0).value();
     // the files the page is written to, removed at exit
     static QTemporaryDir scratch;
