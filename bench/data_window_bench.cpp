@@ -26,12 +26,9 @@
 #include <fstream>
 #include <string>
 
-#include "core/ephemeris_driver.h"
-#include "core/table_bodies.h"
+#include "listing_bench_natal.h"
 #include "reports/minute_listing.h"
 #include "shell/report_output.h"
-#include "shell/settings_files.h"
-#include "shell/startup_data.h"
 #include "shell/ui/data_window.h"
 #include "shell/ui/messages.h"
 
@@ -81,18 +78,7 @@ AppState& YearPage() {
     AppState& s = App();
     static CountingSink sink;
     s.services.messages = &sink;
-    s.AppPath = HALCYRA_APPDATA_DIR;
-    LoadStartupData(s, [](const std::string&) {});
-    LoadDiurnalOrbs(s);
-    ListingPlace boston{5, Place::FromDegreesMinutes({71, 4}, false, {42, 21}, false)};
-    const ChartClock clock = ListingClockAt(boston, {1990, 3, 14}, 22 * 60 + 30);
-    ChartSet& natal = s.chart.Natal;
-    CalcPlanetPositions(MomentFromClock(clock), 1, natal);
-    CalcTableBodies(clock.ListJulianDay, s.tables, natal);
-    natal.Vertex = clock.AngleVertex;
-    natal.EquatorialAsc = clock.AngleEquatorialAsc;
-    natal.CoAsc = clock.AngleCoAsc;
-    natal.PolarAsc = clock.AnglePolarAsc;
+    bench::LoadListingNatal(s);
     s.flags.DataFontName = "COURIER NEW";
     s.options.OptionValues[30] = 60, s.options.OptionValues[117] = 80, s.options.OptionValues[118] = 96;
     InstallDataWindowDisplay(s);

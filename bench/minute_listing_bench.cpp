@@ -12,13 +12,10 @@
 
 #include <chrono>
 
-#include "core/ephemeris_driver.h"
-#include "core/table_bodies.h"
 #include "platform/parallel_runs.h"
+#include "listing_bench_natal.h"
 #include "reports/minute_listing.h"
 #include "shell/report_output.h"
-#include "shell/settings_files.h"
-#include "shell/startup_data.h"
 
 namespace {
 
@@ -29,18 +26,7 @@ using namespace halcyra;
 AppState& BenchState() {
   static AppState state = [] {
     AppState s;
-    s.AppPath = HALCYRA_APPDATA_DIR;
-    LoadStartupData(s, [](const std::string&) {});
-    LoadDiurnalOrbs(s);
-    ListingPlace boston{5, Place::FromDegreesMinutes({71, 4}, false, {42, 21}, false)};
-    const ChartClock clock = ListingClockAt(boston, {1990, 3, 14}, 22 * 60 + 30);
-    ChartSet& natal = s.chart.Natal;
-    CalcPlanetPositions(MomentFromClock(clock), 1, natal);
-    CalcTableBodies(clock.ListJulianDay, s.tables, natal);
-    natal.Vertex = clock.AngleVertex;
-    natal.EquatorialAsc = clock.AngleEquatorialAsc;
-    natal.CoAsc = clock.AngleCoAsc;
-    natal.PolarAsc = clock.AnglePolarAsc;
+    bench::LoadListingNatal(s);
     return s;
   }();
   return state;
