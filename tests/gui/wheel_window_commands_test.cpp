@@ -110,25 +110,6 @@ TEST_F(WheelWindowCommands, OptionsAndOrbEditorsOpenOnTheirFiles) {
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: File Not Found"});
 }
 
-// The wheel window's Help shows WHEELS.HLP as every help command does: its
-// lines, the blank that closes the text, the page's closing blank and the
-// page's spare entry, the same page as Help > Chartwheels Window.
-TEST_F(WheelWindowCommands, HelpShowsTheWheelHelpAsTheHelpMenuDoes) {
-  testing::RecordingSink sink;
-  Main("mnuWheelsSingleNatal");
-  Wheel("mnuHelp");
-  std::vector<std::string> expected = ReadTextLines(App().AppPath + "/WHEELS.HLP").value();
-  ASSERT_FALSE(expected.back().empty()) << "the text itself ends with a line of words";
-  expected.insert(expected.end(), {"", "", ""});
-  EXPECT_EQ(testing::LastPageLines(), expected);
-  const long buffered = App().report.DataLineCount;
-  Main("mnuHelpWheels");
-  EXPECT_EQ(testing::LastPageLines(), expected);
-  EXPECT_EQ(App().report.DataLineCount - buffered, static_cast<long>(expected.size()) - 1)
-      << "the text and its two blanks join the data buffer";
-  EXPECT_TRUE(sink.shown.empty());
-}
-
 // The file chooser opens on the program folder's orb files with the one in
 // use selected; the pick becomes the orb file, Cancel keeps it.
 TEST_F(WheelWindowCommands, SelectNewOrbFileStartsOnTheOneInUse) {
