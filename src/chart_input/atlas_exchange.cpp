@@ -97,6 +97,7 @@ AtlasResult RunAtlasExchange(const std::string& atlasDir, const ProgramRunner& r
     result.Message = "ATLAS.EXE was not found in the atlas folder " + atlasDir + ".";
     return result;
   }
+  result.FolderHoldsAtlas = true;
   const auto runStarted = fs::file_time_type::clock::now();
   if (!run(Quoted(program))) {
     result.Message = program + " could not be started.";

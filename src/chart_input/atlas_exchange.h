@@ -24,6 +24,8 @@ std::optional<AtlasAnswer> ParseAtlasAnswer(const std::vector<std::string>& line
 struct AtlasResult {
   std::optional<AtlasAnswer> Answer;
   std::string Message;  // why there is no answer
+  // The folder holds ATLAS.EXE: a folder worth keeping, whatever the run gave.
+  bool FolderHoldsAtlas = false;
 };
 
 // Starts a command line and waits for it; false when it could not start.

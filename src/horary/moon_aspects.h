@@ -20,7 +20,6 @@ struct MoonSignAspect {
 struct MoonAspectsBySign {
   std::vector<MoonSignAspect> last;  // at a lower degree within its sign than the Moon
   std::vector<MoonSignAspect> next;  // at a higher degree
-  bool VoidOfCourse() const { return next.empty(); }
 };
 
 // Points 1 to 15 are put in order of their degree within the sign, equal

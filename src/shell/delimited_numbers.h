@@ -28,8 +28,6 @@ class DelimitedNumbers {
   // 1-based line of the reading position.
   long Line() const { return line_; }
 
-  const std::string& FileName() const { return fileName_; }
-
  private:
   void SkipBlanksAndLineEnds();
   [[noreturn]] void Fail(const std::string& problem) const;

@@ -13,46 +13,74 @@
 
 namespace halcyra {
 
-void ReadValueListFile(const std::string& path, std::span<float> elements) {
-  const std::string name = path.substr(path.find_last_of('/') + 1);
-  const auto lines = ReadTextLines(path);
-  if (!lines) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+namespace {
+
+// A range bound as the refusal writes it: "-2147483647", "0", "180".
+std::string BoundText(double bound) { return std::to_string(static_cast<long>(bound)); }
+
+}  // namespace
+
+void ReadValueListLines(const std::vector<std::string>& lines, const std::string& name, std::span<float> elements,
+                        ValueRange range) {
   // Read into a copy, so that a refused file leaves every value as it was.
   std::vector<float> read(elements.begin(), elements.end());
-  const size_t count = std::min(lines->size(), elements.size());
+  const size_t count = std::min(lines.size(), elements.size());
   for (size_t k = 0; k < count; ++k) {
-    const std::string& line = (*lines)[k];
+    const std::string& line = lines[k];
     if (line.empty()) break;
     std::string_view field = std::string_view(line).substr(0, 7);
     const double value = Val(field);
-    if (!(std::fabs(value) <= ValueListLimit)) {
+    if (!(value >= range.low && value <= range.high)) {
       const long lineNumber = static_cast<long>(k) + 1;
       field.remove_prefix(std::min(field.find_first_not_of(" \t"), field.size()));
       field = field.substr(0, field.find_last_not_of(" \t") + 1);
       throw StartupFileError(name, lineNumber,
-                             name + ", line " + std::to_string(lineNumber) + ": the value \"" +
-                                 std::string(field) + "\" is out of range (it must lie between -" +
-                                 std::to_string(static_cast<long>(ValueListLimit)) + " and " +
-                                 std::to_string(static_cast<long>(ValueListLimit)) + ")");
+                             name + ", line " + std::to_string(lineNumber) + ": the value \"" + std::string(field) +
+                                 "\" is out of range (it must lie between " + BoundText(range.low) + " and " +
+                                 BoundText(range.high) + ")");
     }
     read[k] = static_cast<float>(value);
   }
   std::copy(read.begin(), read.end(), elements.begin());
 }
 
+void ReadValueListFile(const std::string& path, std::span<float> elements, ValueRange range) {
+  const std::string name = path.substr(path.find_last_of('/') + 1);
+  const auto lines = ReadTextLines(path);
+  if (!lines) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  ReadValueListLines(*lines, name, elements, range);
+}
+
+std::optional<StartupFileError> ValueListRefusal(const std::vector<std::string>& lines, const std::string& name,
+                                                 const ValueListReader& reader) {
+  std::vector<float> scratch(reader.elements);
+  try {
+    ReadValueListLines(lines, name, scratch, reader.range);
+  } catch (const StartupFileError& refused) {
+    return refused;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+void LoadValueList(const std::string& path, std::span<float> table, const ValueListReader& reader) {
+  // element 0 of every table is unused: line k goes to element k
+  ReadValueListFile(path, table.subspan(1, reader.elements), reader.range);
+}
+
+}  // namespace
+
 void LoadOptionsFile(AppState& state) {
-  ReadValueListFile(ProgramFile(state.AppPath, "OPTIONS.OPT"),
-                    std::span<float>(state.options.OptionValues).subspan(1));
+  LoadValueList(ProgramFile(state.AppPath, "OPTIONS.OPT"), state.options.OptionValues, OptionsReader);
 }
 
 void LoadOrbFile(AppState& state) {
-  ReadValueListFile(ResolveCaseInsensitive(state.options.OrbFileName),
-                    std::span<float>(state.options.AspectOrb).subspan(1));
+  LoadValueList(ResolveCaseInsensitive(state.options.OrbFileName), state.options.AspectOrb, OrbFileReader);
 }
 
 void LoadDiurnalOrbs(AppState& state) {
-  ReadValueListFile(ProgramFile(state.AppPath, "DIURNAL.ORB"),
-                    std::span<float>(state.options.DiurnalOrb).subspan(1));
+  LoadValueList(ProgramFile(state.AppPath, "DIURNAL.ORB"), state.options.DiurnalOrb, DiurnalOrbReader);
 }
 
 std::string IniFilePath(const std::string& appPath) { return ProgramFile(appPath, "Orvane.INI"); }
@@ -112,7 +140,13 @@ bool ApplyIniLine(const std::string& line, IniSettings& ini) {
   if (StartsWith(line, "AstrLineWidth") && value > 0) ini.AstrLineWidth = value;
   if (StartsWith(line, "GeoDataFile") && !text.empty()) ini.CityFileName = text;
   if (StartsWith(line, "AtlasDir") && !text.empty()) ini.AtlasDir = text;
-  if (StartsWith(line, "StartScale") && !setWhole(ini.StartScale, true)) return false;
+  if (StartsWith(line, "StartScale")) {
+    int scale = 0;
+    if (!setWhole(scale, true)) return false;
+    // A wheel cut off or shrunk to a dot is no setting to keep: the default
+    // stands and is what the INI file gets back.
+    ini.StartScale = scale >= MinStartScale && scale <= MaxStartScale ? scale : DefaultStartScale;
+  }
   if (StartsWith(line, "TypeChart") && !setWhole(ini.EuropeanChart, true)) return false;
   if (StartsWith(line, "Geo_Opts")) ini.TransitSelection = text;
   return true;

@@ -63,9 +63,19 @@ void LoadStarText(const AppState& state, std::array<std::string, StarTextLines>&
 // since a value beyond them would name nothing.
 enum class TableValues { AnyWholeNumber, PointNumbers };
 
+// A table whose every entry is looked up must be full: a missing entry would
+// read as 0 (a glyph at the wheel's centre, a blank almuten). The cusp-label
+// layout alone may be short; its missing places stay 0.
+enum class TableLength { Full, UpToFull };
+
+[[noreturn]] void RefuseShortFile(const std::string& name, size_t read, size_t expected, const std::string& what) {
+  throw StartupFileError(name, 0, name + ": the file ends after " + std::to_string(read) + " of its " +
+                                      std::to_string(expected) + " " + what);
+}
+
 template <size_t N>
 void LoadIntegerTable(const AppState& state, const std::string& name, std::array<int, N>& target,
-                      TableValues values = TableValues::AnyWholeNumber) {
+                      TableValues values = TableValues::AnyWholeNumber, TableLength length = TableLength::Full) {
   const std::string text = ReadRequiredFile(state, name);
   DelimitedNumbers numbers(text, name);
   target.fill(0);
@@ -83,6 +93,7 @@ void LoadIntegerTable(const AppState& state, const std::string& name, std::array
     }
     target[i++] = value;
   }
+  if (length == TableLength::Full && i < N) RefuseShortFile(name, i, N, "values");
 }
 
 void LoadDailyTable(const AppState& state, const std::string& name, DailyTable& table) {
@@ -101,6 +112,19 @@ void LoadDailyTable(const AppState& state, const std::string& name, DailyTable& 
     table.Decl[i] = numbers.NextSingle();
     ++i;
   }
+  if (i < static_cast<size_t>(DailyTableDays)) RefuseShortFile(name, i, DailyTableDays, "records");
+}
+
+// How many yearly values fill the daily grid: one per 1 January from 1900
+// up to the year after the one holding the grid's last day.
+size_t LilithYearsExpected() {
+  size_t values = 1;
+  long yearStart = LilithFirstYearDay;
+  for (int year = LilithFirstYear; yearStart - DailyTableFirstDay < DailyTableDays; ++year) {
+    yearStart += IsLeapYear(year) ? 366 : 365;
+    ++values;
+  }
+  return values;
 }
 
 // The yearly file gives Lilith on each 1 January from 1900; the days between
@@ -122,7 +146,9 @@ void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable
   int year = LilithFirstYear;
   long yearStart = LilithFirstYearDay;
   double previous = first;
+  size_t values = 1;
   while (!numbers.AtEnd()) {
+    ++values;
     const double next = numbers.NextSingle();
     const long days = IsLeapYear(year) ? 366 : 365;
     double diff = next - previous;
@@ -138,6 +164,8 @@ void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable
     yearStart += days;
     previous = next;
   }
+  // The grid was not filled to its last day.
+  RefuseShortFile(name, values, LilithYearsExpected(), "yearly values");
 }
 
 }  // namespace
@@ -150,7 +178,7 @@ void LoadStartupData(AppState& state, const std::function<void(const std::string
 
   caption("Loading data files . . .");
   LoadStarText(state, t.StarText);
-  LoadIntegerTable(state, "HCDATA.DAT", t.GlyphStrokeData);
+  LoadIntegerTable(state, "HCDATA.DAT", t.GlyphStrokeData, TableValues::AnyWholeNumber, TableLength::UpToFull);
   LoadIntegerTable(state, "ALMUTD1.DAT", t.AlmutenDay, TableValues::PointNumbers);
   LoadIntegerTable(state, "ALMUTD2.DAT", t.CoAlmutenDay, TableValues::PointNumbers);
   LoadIntegerTable(state, "ALMUTN1.DAT", t.AlmutenNight, TableValues::PointNumbers);

@@ -1,5 +1,7 @@
 #include "shell/text_editor_files.h"
 
+#include <algorithm>
+
 #include "platform/program_files.h"
 #include "platform/text_files.h"
 #include "shell/settings_files.h"
@@ -29,9 +31,28 @@ bool SaveEditorText(const std::string& path, const std::string& text) {
   return WriteWholeFile(path, EditorSaveBytes(text));
 }
 
+namespace {
+
+std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+}  // namespace
+
+ValueListReader OrbEditorReader(const std::string& path) {
+  std::string name = FileNameOf(path);
+  // program files are found whatever their letter case
+  std::ranges::transform(name, name.begin(), [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; });
+  return name == "DIURNAL.ORB" ? DiurnalOrbReader : OrbFileReader;
+}
+
+std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const std::string& path,
+                                                  const ValueListReader& reader) {
+  // the lines the loader will read back from the bytes Save writes
+  return ValueListRefusal(SplitTextLines(EditorSaveBytes(text)), FileNameOf(path), reader);
+}
+
 bool RestoreDefaultOptions(const std::string& appPath) {
   const auto factory = ReadWholeFile(ProgramFile(appPath, "OPTIONS.MAS"));
-  if (!factory) return false;
+  if (!factory || EditorTextRefusal(*factory, ProgramFile(appPath, "OPTIONS.OPT"), OptionsReader)) return false;
   return WriteWholeFile(ProgramFile(appPath, "OPTIONS.OPT"), *factory);
 }
 

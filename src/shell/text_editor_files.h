@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/settings_files.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -19,8 +20,19 @@ std::string EditorSaveBytes(const std::string& text);
 // Writes the text all or nothing; false when the file cannot be written.
 bool SaveEditorText(const std::string& path, const std::string& text);
 
+// The reader of an orb file the orb editor saves: DIURNAL.ORB's for that
+// file, a wheel orb file's for any other.
+ValueListReader OrbEditorReader(const std::string& path);
+
+// The refusal that `reader` would give the text an editor saves as `path`,
+// naming the file and the line; nullopt when the reader would take it. An
+// editor writes no text that the program would refuse to read back.
+std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const std::string& path,
+                                                  const ValueListReader& reader);
+
 // Copies OPTIONS.MAS over OPTIONS.OPT through a temporary file, so that a
-// failure leaves OPTIONS.OPT as it was. False when either step fails.
+// failure leaves OPTIONS.OPT as it was. False when either step fails, or
+// when the factory file holds a value the option reader refuses.
 bool RestoreDefaultOptions(const std::string& appPath);
 
 // Reads OPTIONS.OPT again into OptionValues: line k gives element k, up to the

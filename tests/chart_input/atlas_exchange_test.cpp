@@ -54,12 +54,14 @@ TEST(AtlasExchange, AnswerLines) {
 TEST(AtlasExchange, FakeAtlasFailuresGiveAMessage) {
   const std::string empty = testing::ScratchDir("atlas-empty");
   EXPECT_EQ(RunAtlasExchange(empty, ShellRunner).Message, "ATLAS.EXE was not found in the atlas folder " + empty + ".");
+  EXPECT_FALSE(RunAtlasExchange(empty, ShellRunner).FolderHoldsAtlas) << "a folder not worth keeping";
   // The atlas cannot be started, or leaves a pointer file but no answer.
   const std::string silent = FakeAtlas("atlas-silent", "");
   EXPECT_NE(RunAtlasExchange(silent, [](const std::string&) { return false; }).Message.find("could not be started"),
             std::string::npos);
   AtlasResult result = RunAtlasExchange(silent, ShellRunner);
   EXPECT_FALSE(result.Answer);
+  EXPECT_TRUE(result.FolderHoldsAtlas) << "the folder is right, the run failed";
   EXPECT_EQ(result.Message, "The atlas program left no answer: " + silent + "/answers/TSRTEMP.TXT cannot be read.");
   // An answer from an earlier search is not taken for this one.
   ASSERT_TRUE(WriteTextLines(silent + "/answers/TSRTEMP.TXT", {"LATITUDE=33N45", "LONGITUDE=84W23"}));

@@ -63,7 +63,8 @@ TEST(InputChecks, BlankBoxesAndRangesOfBothWindows) {
   for (const auto& c : cases)
     for (bool natalSide : {true, false}) {
       const auto& [member, box] = kBoxes.at(c.at(0));
-      const Round r = RunRound("M", natalSide, [&](InputBoxTexts& b) { b.*member = c.at(1); });
+      // clang 14 cannot capture a structured binding: it is copied by name
+      const Round r = RunRound("M", natalSide, [&, member = member](InputBoxTexts& b) { b.*member = c.at(1); });
       const bool refused = c.at(natalSide ? 2 : 3) == "1";
       const std::string what = (natalSide ? "natal " : "transit ") + c[0] + " = '" + c[1] + "'";
       EXPECT_EQ(r.passed, !refused) << what;

@@ -6,6 +6,7 @@
 
 #include "gui_test_support.h"
 #include "shell/text_editor_files.h"
+#include "shell/ui/latin1_text.h"
 #include "shell/ui/text_editors.h"
 
 namespace halcyra {
@@ -83,15 +84,59 @@ TEST_F(EditorWindowTest, RestoreDefaultShowsTheFactoryTextAndOptionsWaitForSave)
   EXPECT_FLOAT_EQ(state.options.OptionValues[1], 8) << "the factory conjunction orb";
   EXPECT_TRUE(sink.shown.empty());
 
-  // Without the factory file: a warning, and the file and the box as they were.
-  fs::remove(state.AppPath + "/OPTIONS.MAS");
+  // Without the factory file, or with one the option reader refuses: a
+  // warning, and the file and the box as they were.
   WriteWholeFile(opt, "7\r\n");
   Content(w)->setPlainText("7\n");
-  Click(w, "cmdRestoreDefault");
-  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Error in operation. Cannot do what is requested."});
-  EXPECT_EQ(sink.shown.at(0).icon, MessageIcon::Information);
-  EXPECT_EQ(ReadWholeFile(opt).value(), "7\r\n");
-  EXPECT_EQ(Content(w)->toPlainText().toStdString(), "7\n");
+  for (const bool missing : {true, false}) {
+    if (missing) fs::remove(state.AppPath + "/OPTIONS.MAS");
+    else WriteWholeFile(state.AppPath + "/OPTIONS.MAS", "8\r\n1e30\r\n");
+    sink.shown.clear();
+    Click(w, "cmdRestoreDefault");
+    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Error in operation. Cannot do what is requested."});
+    EXPECT_EQ(sink.shown.at(0).icon, MessageIcon::Information);
+    EXPECT_EQ(ReadWholeFile(opt).value(), "7\r\n");
+    EXPECT_EQ(Content(w)->toPlainText().toStdString(), "7\n");
+  }
+}
+
+// The option and orb editors save only what the program's reader of the
+// file takes back: a refused text names its line, which is selected, and the
+// file and the values in use stay as they were.
+TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
+  const struct {
+    EditorKind kind;
+    const char *file, *typed, *refusal;
+  } cases[] = {
+      {EditorKind::Options, "OPTIONS.OPT", "8\n9e30   home\n",
+       "OPTIONS.OPT, line 2: the value \"9e30\" is out of range (it must lie between -2147483647 and 2147483647)"},
+      {EditorKind::Options, "OPTIONS.OPT", "8\n\n9e30\n", ""},  // after the empty line that ends the list
+      {EditorKind::OrbsEdit, "NATAL.ORB", "8\n6\n200    square\n",
+       "NATAL.ORB, line 3: the value \"200\" is out of range (it must lie between 0 and 180)"},
+      // the listing reads 10 orbs, whatever the file's letter case; a wheel 17
+      {EditorKind::OrbsEdit, "diurnal.orb", "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n", ""},
+      {EditorKind::OrbsEdit, "NAT2TRAN.ORB", "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n",
+       "NAT2TRAN.ORB, line 11: the value \"500\" is out of range (it must lie between 0 and 180)"},
+  };
+  for (const auto& c : cases) {
+    sink.shown.clear();
+    const std::string path = state.options.OrbFileName = state.AppPath + "/" + c.file;
+    WriteWholeFile(path, "7\r\n");
+    state.options.OptionValues[1] = 42;
+    TextEditorWindow* w = ShowTextEditor(state, c.kind);
+    Content(w)->setPlainText(c.typed);
+    Click(w, "btnSave");
+    const std::string refusal = c.refusal;
+    EXPECT_EQ(sink.Boxes(), refusal.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{"Warning!: " + refusal +
+                                                                       ". The file is not saved; your text is still here."});
+    EXPECT_EQ(ReadWholeFile(path).value(), refusal.empty() ? FileTextFromViewText(c.typed) : "7\r\n") << c.typed;
+    EXPECT_FLOAT_EQ(state.options.OptionValues[1], c.kind == EditorKind::Options && refusal.empty() ? 8 : 42);
+    const QString faulty =
+        refusal.empty() ? "" : QString(c.typed).split('\n')[std::stoi(refusal.substr(refusal.find("line ") + 5)) - 1];
+    EXPECT_EQ(Content(w)->textCursor().selectedText(), faulty) << "the faulty line is selected";
+    Click(w, "btnQuit");
+  }
 }
 
 TEST_F(EditorWindowTest, MissingFileOpensEmptyAndFailedSaveKeepsText) {

@@ -18,6 +18,7 @@
 #include "core/chart_driver.h"
 #include "gui_test_support.h"
 #include "shell/local_clock.h"
+#include "shell/settings_files.h"
 
 namespace halcyra {
 namespace {
@@ -299,6 +300,18 @@ TEST_F(InputPicks, AtlasAnswerFillsThePlaceOfItsWindow) {
   EXPECT_EQ(App().ini.AtlasDir, "");
   EXPECT_EQ(Shown(InputD()), kChicago);
 
+  // A folder without the atlas program, typed or from the INI file, is
+  // refused and not kept for the INI file: the next command asks again.
+  const std::string empty = testing::ScratchDir("gui-no-atlas");
+  for (const std::string& fromIni : {std::string(), empty}) {
+    App().ini.AtlasDir = fromIni;
+    messages.inputAnswer = empty;
+    InputD().findChild<QPushButton*>("cmdAtlas")->click();
+    EXPECT_EQ(messages.Boxes().back(), "Warning!: ATLAS.EXE was not found in the atlas folder " + empty + ".");
+    EXPECT_EQ(IniFileLines(App().ini).size(), 20u) << "no AtlasDir line";
+  }
+  messages.shown.clear();
+
   // A fake atlas: a script that writes its answer where PCATPATH.TXT says.
   const std::string atlas = testing::ScratchDir("gui-atlas");
   ASSERT_TRUE(WriteWholeFile(atlas + "/ATLAS.EXE", "#!/bin/sh\nprintf '" + atlas + "\\r\\n' > '" + atlas +
@@ -308,7 +321,7 @@ TEST_F(InputPicks, AtlasAnswerFillsThePlaceOfItsWindow) {
   messages.inputAnswer = atlas;
   InputD1().findChild<QPushButton*>("cmdAtlas")->click();
   EXPECT_EQ(App().ini.AtlasDir, atlas);
-  EXPECT_EQ(messages.shown.size(), 2u) << "only the note that no folder was set";
+  EXPECT_EQ(messages.shown.size(), 1u) << "only the note that no folder was set";
   EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, 6, 0 E 5, 51 N 29") << "no zone in the answer: the box keeps its own";
   EXPECT_EQ(Shown(InputD()), kChicago);
 }

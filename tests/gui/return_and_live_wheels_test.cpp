@@ -44,6 +44,21 @@ TEST_F(ReturnWheels, SingleReturnsStepToTheNextAndPreviousReturn) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
+// The orb file each year question finds already chosen.
+TEST_F(ReturnWheels, SingleReturnsChooseTheirOrbFileBeforeTheYearIsAsked) {
+  struct OrbAtPrompt : testing::RecordingSink {
+    std::vector<std::string> orbs;
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& answer) override {
+      orbs.push_back(std::filesystem::path(App().options.OrbFileName).filename().string());
+      return RecordingSink::Input(prompt, title, answer);
+    }
+  } sink;
+  for (const char* item : {"mnuWheelsSingleNatal", "mnuWheelsSingleSolarReturn", "mnuWheelsSingleNatal",
+                           "mnuWheelsSingleLunarReturn"})
+    Main(item);
+  EXPECT_EQ(sink.orbs, (std::vector<std::string>{"SOLARRTN.ORB", "LUNARRTN.ORB"}));
+}
+
 TEST_F(ReturnWheels, IngressesAndDualReturnsRoundTheNatalChart) {
   testing::RecordingSink sink;
   // 5 asks again, 2.6 rounds to the Libra ingress

@@ -89,6 +89,15 @@ TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// Cuts the last line of a program file.
+std::function<void(const std::string&)> DropLastLine(const char* file) {
+  return [file](const std::string& dir) {
+    auto lines = ReadTextLines(dir + "/" + file).value();
+    lines.pop_back();
+    WriteTextLines(dir + "/" + file, lines);
+  };
+}
+
 TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
   // what goes wrong, the file the error must name
   const struct {
@@ -105,20 +114,27 @@ TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
          WriteTextLines(dir + "/OPTIONS.OPT", lines);
        },
        "OPTIONS.OPT, line 19"},
+      // tables one value or record short of the whole table
+      {DropLastLine("RADIUS.DAT"), "RADIUS.DAT: the file ends after 360 of its 361 values"},
+      {DropLastLine("t-Kronos.DAT"), "t-Kronos.DAT: the file ends after 59999 of its 60000 records"},
+      {DropLastLine("Lilith.dat"), "Lilith.dat: the file ends after 165 of its 166 yearly values"},
   };
   for (const auto& c : cases) {
     messages.shown.clear();
-    const std::string dir = testing::ScratchProgramFolder(std::string("startup-fatal-") + c.file, {});
+    const std::string dir = testing::ScratchProgramFolder("startup-fatal", {});
     c.spoil(dir);
     StartupSettings settings;
     settings.appPath = dir;
     settings.titleShown = [](QWidget&) { ADD_FAILURE() << "the title must not show"; };
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(StartHalcyra(settings), 1) << c.file;
+    const std::string stderrText = ::testing::internal::GetCapturedStderr();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TheMainWindow(), nullptr) << c.file;
     ASSERT_EQ(messages.shown.size(), 1u) << c.file;
     const std::string box = messages.Boxes()[0];
     EXPECT_TRUE(box.starts_with("Error!: ") && box.find(c.file) != std::string::npos) << box;
+    EXPECT_NE(stderrText.find("Error! " + box.substr(8)), std::string::npos) << stderrText;
     EXPECT_FALSE(fs::exists(dir + "/Orvane.INI")) << c.file;
   }
 }

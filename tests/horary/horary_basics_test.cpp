@@ -67,7 +67,8 @@ TEST(PlanetaryDayHour, RefusedOnlyNorthOf66) {
     QuestionMoment moment = testing::HoraryFixtureMoment();
     moment.where = halcyra::Place::FromDotMinutes(longitude, latitude);
     bool asked = false;
-    const auto source = [&](double, const HoursPlace& place) {
+    // clang 14 cannot capture a structured binding: it is copied by name
+    const auto source = [&, decimalLongitude = decimalLongitude](double, const HoursPlace& place) {
       asked = true;
       EXPECT_NEAR(place.geoLong, decimalLongitude, 1e-12);  // decimal degrees, west positive
       EXPECT_NEAR(place.geoLat, moment.where.Latitude, 1e-12);

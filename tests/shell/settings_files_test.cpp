@@ -16,10 +16,11 @@ namespace {
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-// LIST.ORB's text read into a table of four 9s: the values read, or the
-// line a refusal names (the table then unchanged).
+// LIST.ORB's text read into a table of four 9s, as options unless the row
+// says orbs: the values read, or the line a refusal names (the table then
+// unchanged).
 TEST(ValueListFile, ValuesInTheFirstSevenColumnsOrARefusalWithFileAndLine) {
-  const struct { const char* text; std::vector<float> values; long badLine; } cases[] = {
+  const struct { const char* text; std::vector<float> values; long badLine; ValueRange range = OptionRange; } cases[] = {
       // blanks before the value, a comment after, blanks inside the field, seven columns only, no comment
       {"  3.5 conjunction orb\r\n1 5    spaced digits\r\n1234567890 long value\r\n-2.25\r\n",
        {3.5f, 15, 1234567, -2.25f}, 0},
@@ -31,13 +32,18 @@ TEST(ValueListFile, ValuesInTheFirstSevenColumnsOrARefusalWithFileAndLine) {
       {"1\r\n2\r\n1e30   home longitude\r\n", {}, 3},
       {"1e39\r\n", {}, 1},  // beyond single precision
       {"-3e9\r\n", {}, 1},  // beyond a 32-bit whole number
+      // orbs: 0 to 180 degrees from exact
+      {"0\r\n180    opposition\r\n2.5\r\n", {0, 180, 2.5f, 9}, 0, OrbRange},
+      {"8\r\n180.01\r\n", {}, 2, OrbRange},
+      {"8\r\n6\r\n-0.5\r\n", {}, 3, OrbRange},
+      {"9e30\r\n", {}, 1, OrbRange},
   };
   const std::string path = testing::ScratchDir("value-list") + "/LIST.ORB";
   for (const auto& c : cases) {
     WriteFile(path, c.text);
     std::vector<float> values(4, 9);
     try {
-      ReadValueListFile(path, values);
+      ReadValueListFile(path, values, c.range);
       EXPECT_EQ(std::pair(values, 0L), std::pair(c.values, c.badLine)) << c.text;
     } catch (const StartupFileError& error) {
       EXPECT_EQ(std::pair(error.File, error.Line), std::pair(std::string("LIST.ORB"), c.badLine)) << c.text;
@@ -78,7 +84,7 @@ TEST(IniFile, EachKeyAppliesOnlyUnderItsCondition) {
     return [key = key.substr(0, key.find('='))](const std::string& line) { return line.starts_with(key + "="); };
   };
   const auto cases = testing::ReadCaseTable("shell/ini_keys.txt");
-  EXPECT_EQ(cases.size(), 20u);
+  EXPECT_EQ(cases.size(), 27u);
   for (const auto& c : cases) {
     std::vector<std::string> expected = defaults;
     for (size_t k = 2; k < c.size(); ++k) {

@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <algorithm>
+#include <optional>
+#include <vector>
 #include <random>
 #include <string>
 
@@ -27,19 +30,54 @@ std::string Repeat(const std::string& line, int times) {
   return s;
 }
 
-// A complete folder of tiny but valid files.
-std::string SmallProgramFolder(const std::string& name) {
-  const std::string dir = halcyra::testing::ScratchDir(name);
-  const std::pair<const char*, const char*> files[] = {
-      {"STARS.TXT", "first note\r\nsecond note\r\n"}, {"HCDATA.DAT", "10\r\n-20\r\n"}, {"ALMUTD1.DAT", "4\r\n4\r\n"},
-      {"ALMUTD2.DAT", "0\r\n1\r\n"}, {"ALMUTN1.DAT", "5\r\n"}, {"ALMUTN2.DAT", "0\r\n"},
-      {"RADIUS.DAT", "217\r\n216\r\n"}, {"Lilith.dat", "15.0\r\n1.0\r\n"}};
-  for (const auto& [file, bytes] : files) WriteFile(dir, file, bytes);
-  for (const char* daily : {"CHIRON.DAT", "TP.DAT", "t-Cupido.DAT", "t-Hades.DAT", "t-Zeus.DAT", "t-Kronos.DAT",
-                            "t-Apollon.DAT", "t-Admetos.DAT", "t-Vulkanus.DAT", "t-Poseidon.DAT"})
-    WriteFile(dir, daily, "10.5,-1.25\r\n11.0,-1.5\r\n");
-  return dir;
+constexpr const char* DailyFiles[] = {"CHIRON.DAT",    "TP.DAT",        "t-Cupido.DAT",  "t-Hades.DAT",
+                                     "t-Zeus.DAT",    "t-Kronos.DAT",  "t-Apollon.DAT", "t-Admetos.DAT",
+                                     "t-Vulkanus.DAT", "t-Poseidon.DAT"};
+constexpr const char* DegreeFiles[] = {"ALMUTD1.DAT", "ALMUTD2.DAT", "ALMUTN1.DAT", "ALMUTN2.DAT", "RADIUS.DAT"};
+
+// The files of a program folder whose every table is full, with made-up
+// values; HCDATA.DAT, which alone may be short, holds two, and every case
+// loads past it.
+using FileBytes = std::pair<std::string, std::string>;
+std::vector<FileBytes> ValidFiles() {
+  std::vector<FileBytes> files = {
+      {"STARS.TXT", "first note\r\nsecond note\r\n"}, {"HCDATA.DAT", "10\r\n-20\r\n"},
+      {"Lilith.dat", "15.0\r\n1.0\r\n" + Repeat("200.0\r\n", 164)}};
+  for (const char* degrees : DegreeFiles) files.emplace_back(degrees, "4\r\n" + Repeat("5\r\n", 360));
+  for (const char* daily : DailyFiles) files.emplace_back(daily, Repeat("10.5,-1.25\r\n", 60000));
+  return files;
 }
+
+// One valid folder for every case: a case spoils one file and puts it back.
+class StartupDataLoader : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir = halcyra::testing::ScratchDir("startup-data");
+    for (const auto& [file, bytes] : ValidFiles()) WriteFile(dir, file, bytes);
+  }
+  static StartupTables Load() {
+    AppState state;
+    state.AppPath = dir;
+    LoadStartupData(state, nullptr);
+    return std::move(state.tables);
+  }
+  // Loads with `file` holding `bytes` (removed when they are empty) and
+  // returns the refusal, or nullopt when the folder was taken.
+  static std::optional<StartupFileError> Refusal(const std::string& file, const std::string& bytes) {
+    if (bytes.empty()) std::remove((dir + "/" + file).c_str());
+    else WriteFile(dir, file, bytes);
+    std::optional<StartupFileError> refused;
+    try {
+      Load();
+    } catch (const StartupFileError& e) {
+      refused = e;
+    }
+    const std::vector<FileBytes> valid = ValidFiles();
+    WriteFile(dir, file, std::ranges::find(valid, file, &FileBytes::first)->second);
+    return refused;
+  }
+  static inline std::string dir;
+};
 
 }  // namespace
 
@@ -64,9 +102,10 @@ TEST(DelimitedNumbers, ReadsEveryNumberFormExactlyAsTheCLibrary) {
 
 // Every bad file stops the loader with an error that names the file and
 // line; how separators and line ends count shows in the lines named.
-TEST(StartupDataLoader, BadFilesRaiseAnErrorNamingFileAndLine) {
+TEST_F(StartupDataLoader, BadFilesRaiseAnErrorNamingFileAndLine) {
   // file, its content (empty: removed), the line and words the error names
-  const struct { const char* file; std::string content; long line; const char* words; } cases[] = {
+  struct Case { std::string file, content; long line; std::string words; };
+  std::vector<Case> cases = {
       {"RADIUS.DAT", "", 0, "File not found"},
       {"Lilith.dat", "", 0, "File not found"},
       {"STARS.TXT", Repeat("a note\r\n", 76), 76, "more than 75 lines"},
@@ -84,21 +123,25 @@ TEST(StartupDataLoader, BadFilesRaiseAnErrorNamingFileAndLine) {
       {"CHIRON.DAT", "1.5,2.5\r\n1e39,2.5\r\n", 2, "\"1e39\" is beyond the range of a single-precision value"},
       {"t-Zeus.DAT", "1.5,2.5\r\n1.5,\r\n-4e38\r\n", 3, "\"-4e38\" is beyond"},
       {"Lilith.dat", "15\r\n16\r\n1e300\r\n", 3, "\"1e300\" is beyond"},
+      {"RADIUS.DAT", "  \r\n", 0, "RADIUS.DAT: the file ends after 0 of its 361 values"},
+      // 1900 to 2064 fill the grid up to 19 March 2064; the days after it need 2065
+      {"Lilith.dat", Repeat("15.0\r\n", 165), 0, "Lilith.dat: the file ends after 165 of its 166 yearly values"},
   };
+  // A table one value short would leave its last entry 0 (a glyph at the
+  // wheel's centre, a blank almuten, a body at 0 degrees): it is refused by
+  // name with the count it must hold.
+  for (std::string file : DegreeFiles)
+    cases.push_back({file, Repeat("5\r\n", 360), 0, file + ": the file ends after 360 of its 361 values"});
+  for (std::string file : DailyFiles)
+    cases.push_back({file, Repeat("1.5,2.5\r\n", 59999), 0, file + ": the file ends after 59999 of its 60000 records"});
   for (const auto& c : cases) {
-    const std::string dir = SmallProgramFolder("failure");
-    if (c.content.empty()) std::remove((dir + "/" + c.file).c_str());
-    else WriteFile(dir, c.file, c.content);
-    try {
-      AppState state;
-      state.AppPath = dir;
-      LoadStartupData(state, nullptr);
+    const auto refused = Refusal(c.file, c.content);
+    if (!refused) {
       ADD_FAILURE() << "the loader accepted a bad " << c.file << " (" << c.words << ")";
-    } catch (const StartupFileError& e) {
-      EXPECT_EQ(e.File, c.file) << e.what();
-      EXPECT_EQ(e.Line, c.line) << e.what();
-      EXPECT_NE(std::string(e.what()).find(c.words), std::string::npos) << e.what();
-      EXPECT_NE(std::string(e.what()).find(c.file), std::string::npos) << e.what();
+      continue;
     }
+    EXPECT_EQ(std::pair(refused->File, refused->Line), std::pair(c.file, c.line)) << refused->what();
+    EXPECT_NE(std::string(refused->what()).find(c.words), std::string::npos) << refused->what();
+    EXPECT_NE(std::string(refused->what()).find(c.file), std::string::npos) << refused->what();
   }
 }

@@ -3,6 +3,7 @@
 // options a paint falls back on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -57,6 +58,24 @@ TEST(WheelPaint, SingleWheelChordsFollowOption47) {
   const std::vector<LineItem> lines = with.Lines();
   for (size_t i = 24; i < lines.size(); ++i)
     EXPECT_NEAR(std::hypot(lines[i].x1, lines[i].y1), WheelFrameRadii.singleAspect, 1e-9) << "chords end on the aspect circle";
+}
+
+// The INI's smallest StartScale is the frame's reach: its rim, cusp marks
+// and their widths, on a single and a dual wheel, rounded up.
+TEST(WheelPaint, TheSmallestStartScaleShowsTheWholeFrame) {
+  auto state = testing::ApolloState();
+  double reach = 0;
+  for (const bool dual : {false, true}) {
+    dual ? WheelsDualTransitsNatal(*state, false) : WheelsSingleNatal(*state);
+    GetProperPlanets(*state);
+    RecordingSurface surface;
+    PaintWheelFromState(*state, surface, false);
+    for (const LineItem& l : surface.Lines())
+      reach = std::max({reach, std::hypot(l.x1, l.y1) + l.width / 2, std::hypot(l.x2, l.y2) + l.width / 2});
+    for (const CircleItem& c : surface.Circles()) reach = std::max(reach, std::hypot(c.x, c.y) + c.radius + c.width / 2);
+  }
+  EXPECT_EQ(std::ceil(reach), MinStartScale) << reach;
+  EXPECT_EQ(MaxStartScale, 2 * MinStartScale) << "the wheel fills at least half the window's height";
 }
 
 TEST(AspectLines, AspectOfTwoLongitudesByTheOrbFile) {

@@ -204,17 +204,19 @@ void ShowTimeZoneList(AppState& state) {
 }
 
 void RunAtlasCommand(AppState& state, ChartInputWindow& window) {
-  if (state.ini.AtlasDir.empty()) {
+  std::string folder = state.ini.AtlasDir;
+  if (folder.empty()) {
     ShowMessage(NoAtlasFolderText, "Information!", MessageIcon::Information, &window);
-    const std::string folder = InputBox("Folder of the atlas program (the folder that holds ATLAS.EXE):",
-                                        "Atlas Folder", "", &window);
+    folder = InputBox("Folder of the atlas program (the folder that holds ATLAS.EXE):", "Atlas Folder", "", &window);
     if (folder.empty()) return;
-    state.ini.AtlasDir = folder;
   }
   const ProgramRunner run = state.services.RunProgram ? state.services.RunProgram : ProgramRunner(RunAndWait);
   SetBusyPointer(true);
-  const AtlasResult result = RunAtlasExchange(state.ini.AtlasDir, run);
+  const AtlasResult result = RunAtlasExchange(folder, run);
   SetBusyPointer(false);
+  // Only a folder that holds the atlas program is kept (and written to the
+  // INI file at exit); after a refusal the next atlas command asks again.
+  state.ini.AtlasDir = result.FolderHoldsAtlas ? folder : std::string();
   if (!result.Answer) {
     ShowMessage(result.Message, "Warning!", MessageIcon::Warning, &window);
     return;

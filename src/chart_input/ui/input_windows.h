@@ -87,7 +87,8 @@ ChartInputWindow& InputWindowForTarget(int target);
 
 // The atlas command of an input window: runs the atlas program of AtlasDir
 // (asking for the folder when none is set; through the services' RunProgram
-// when they have one) and fills the window's place.
+// when they have one) and fills the window's place. A folder without
+// ATLAS.EXE is not kept.
 void RunAtlasCommand(AppState& state, ChartInputWindow& window);
 
 // The names and city files in use: the INI's paths, or the program folder's

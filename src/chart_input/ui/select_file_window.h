@@ -23,7 +23,6 @@ class SelectFileWindow : public QDialog {
   void SetFolder(const std::string& folder);
   std::string Folder() const;
   QListWidget* FileList() const { return filList_; }
-  QListWidget* FolderList() const { return dirList_; }
 
   void cmdSelect_Click();
   void cmdCancel_Click();

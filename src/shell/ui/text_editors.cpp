@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "platform/gui/busy_pointer.h"
@@ -100,9 +102,33 @@ void TextEditorWindow::LoadFile() {
   content_->setPlainText(ViewTextFromFileText(*text));
 }
 
+std::optional<ValueListReader> TextEditorWindow::ProgramReader() const {
+  if (kind_ == EditorKind::Options) return OptionsReader;
+  if (kind_ == EditorKind::OrbsEdit) return OrbEditorReader(path_);
+  return std::nullopt;
+}
+
+void TextEditorWindow::SelectLine(long line) {
+  QTextCursor cursor(content_->document()->findBlockByNumber(static_cast<int>(line) - 1));
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  content_->setTextCursor(cursor);
+}
+
 void TextEditorWindow::btnSave_Click() {
+  const std::string text = FileTextFromViewText(content_->toPlainText());
+  // What the program would refuse to read back is not written: the file
+  // stays as it was, and the faulty line is shown selected.
+  if (const auto reader = ProgramReader()) {
+    if (const auto refused = EditorTextRefusal(text, path_, *reader)) {
+      if (refused->Line > 0) SelectLine(refused->Line);
+      ShowMessage(std::string(refused->what()) + ". The file is not saved; your text is still here.", "Warning!",
+                  MessageIcon::Warning, this);
+      content_->setFocus();
+      return;
+    }
+  }
   // A failed save keeps the window and the text, so nothing typed is lost.
-  if (!SaveEditorText(path_, FileTextFromViewText(content_->toPlainText()))) {
+  if (!SaveEditorText(path_, text)) {
     ShowMessage("Cannot write the file " + path_ + ". Your text is still here.", "Warning!",
                 MessageIcon::Warning, this);
     return;

@@ -1,12 +1,15 @@
 #pragma once
 // The plain-text editors: the city file (LongLat), the names file
 // (NameEdit), the option file (Options) and the orb file in use (OrbsEdit).
-// Each shows its whole file in one text box; Save writes it back, Quit closes
+// Each shows its whole file in one text box; Save writes it back (the option
+// and orb editors only what the program's own reader takes), Quit closes
 // (and the city and names editors show their list again, read afresh,
 // through the services' ReopenCityList and ReopenNamesList).
 #include <QWidget>
+#include <optional>
 #include <string>
 
+#include "shell/settings_files.h"
 #include "state/app_state.h"
 
 class QPlainTextEdit;
@@ -28,6 +31,9 @@ class TextEditorWindow : public QWidget {
 
  private:
   void LoadFile();
+  // The program's reader of the edited file, for the files read as value lists.
+  std::optional<ValueListReader> ProgramReader() const;
+  void SelectLine(long line);  // 1-based
 
   AppState& state_;
   EditorKind kind_;

@@ -31,8 +31,6 @@ class PainterSurface : public DrawingSurface {
   double TextHeight(const FontSpec& font) const override;
   void Draw(const WheelItem& item) override;
 
-  double PixelsPerUnit() const { return scale_; }
-
  private:
   QPointF ToDevice(double x, double y) const;
   QFont DeviceFont(const FontSpec& font) const;

@@ -52,17 +52,19 @@ bool Found(const ReturnSearchResult& result) {
   return result.found;
 }
 
+// The single returns choose their orb file before they ask and search, so
+// it holds whatever the search finds.
 void SolarReturn(AppState& state) {
+  SetWheelOrbFile(state, "SOLARRTN.ORB");
   AskYear(state, ReturnWheelKind::Solar);
   if (!Found(FindSolarReturn(state))) return;
-  SetWheelOrbFile(state, "SOLARRTN.ORB");
   ShowSolarReturnWheel(state);
 }
 
 void LunarReturn(AppState& state) {
+  SetWheelOrbFile(state, "LUNARRTN.ORB");
   AskYear(state, ReturnWheelKind::Lunar);
   if (!Found(FindLunarReturn(state))) return;
-  SetWheelOrbFile(state, "LUNARRTN.ORB");
   ShowLunarReturnWheel(state);
 }
 
