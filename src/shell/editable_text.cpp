@@ -52,10 +52,33 @@ std::string_view EditableText::Row(size_t row) const {
   return std::string_view(ref.edited ? edited_ : original_).substr(ref.offset, ref.length);
 }
 
-TextPos EditableText::Replace(TextPos a, TextPos b, std::string_view text) {
+TextPos EditableText::Replace(TextPos a, TextPos b, std::string_view text, bool typed) {
   a = ClampedPos(*this, a);
   b = ClampedPos(*this, b);
   if (b < a) std::swap(a, b);
+  if (a == b && text.empty()) return a;  // Backspace at the start, Delete at the end
+  std::string removed = TextBetween(*this, a, b);
+  const TextPos end = Apply(a, b, text);
+  // as the rows hold it, line ends made "\n"
+  history_.Record({a, std::move(removed), TextBetween(*this, a, end)}, typed);
+  return end;
+}
+
+std::optional<std::pair<TextPos, TextPos>> EditableText::Undo() {
+  const EditStep* step = history_.Undo();
+  if (!step) return std::nullopt;
+  return std::pair(step->at, Apply(step->at, PosAfter(step->at, step->inserted), step->removed));
+}
+
+std::optional<std::pair<TextPos, TextPos>> EditableText::Redo() {
+  const EditStep* step = history_.Redo();
+  if (!step) return std::nullopt;
+  const TextPos end = Apply(step->at, PosAfter(step->at, step->removed), step->inserted);
+  return std::pair(end, end);
+}
+
+// Expects a <= b, both inside the text.
+TextPos EditableText::Apply(TextPos a, TextPos b, std::string_view text) {
   // copies: the rows may lie in the buffer the new rows are appended to
   const std::string prefix(Row(a.row).substr(0, a.col));
   const std::string suffix(Row(b.row).substr(b.col));

@@ -1,11 +1,14 @@
 // The text view of the Data window and the print window as a user works
 // it: selecting with the mouse and the keys, copying, the font steps, a
 // long page that stays on view until the next is shown, and editing the
-// text to be printed.
+// text to be printed, with undo and redo.
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "gui_test_support.h"
 #include "shell/data_file.h"
@@ -37,6 +40,13 @@ class PageViewTest : public testing::GuiTest {
     ShowReport(App());
   }
   static TextPageView* DataView() { return CurrentDataWindow()->findChild<TextPageView*>("RichText1"); }
+  // The page sent to the print window, and that window's text.
+  static QWidget* OpenPrintWindow() {
+    CurrentDataWindow()->findChild<QAction*>("mnuPrint")->trigger();
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "PrntFile" && w->isVisible()) return w;
+    return nullptr;
+  }
 
   // The middle of the left edge of a place's character cell.
   static QPoint At(TextPageView* view, TextPos pos) {
@@ -139,10 +149,7 @@ TEST_F(PageViewTest, ALongPageStaysOnViewUntilTheNextIsShown) {
 // the changed text.
 TEST_F(PageViewTest, ThePrintedTextIsTheEditedText) {
   ShowLines({"first line", "second line"});
-  CurrentDataWindow()->findChild<QAction*>("mnuPrint")->trigger();
-  QWidget* print = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "PrntFile" && w->isVisible()) print = w;
+  QWidget* print = OpenPrintWindow();
   ASSERT_NE(print, nullptr);
   auto* text = print->findChild<TextPageView*>("RichtxtContent");
   ASSERT_NE(text, nullptr);
@@ -171,6 +178,72 @@ TEST_F(PageViewTest, ThePrintedTextIsTheEditedText) {
   const std::string printed = testing::PdfText(pdf);
   EXPECT_NE(printed.find("second first Xyline"), std::string::npos) << printed;
   EXPECT_NE(printed.find("end"), std::string::npos) << printed;
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+// Ctrl+Z takes the edits back one by one to the loaded text, Ctrl+Y and
+// Ctrl+Shift+Z make them again, and a new edit drops what could be redone;
+// the context menu's Undo and Redo follow.
+TEST_F(PageViewTest, UndoAndRedoTheEditsInThePrintWindow) {
+  ShowLines({"first line", "second line"});
+  QWidget* print = OpenPrintWindow();
+  ASSERT_NE(print, nullptr);
+  auto* text = print->findChild<TextPageView*>("RichtxtContent");
+  ASSERT_NE(text, nullptr);
+  // Undo and Redo as the context menu offers them: enabled or not.
+  auto menuOffers = [&] {
+    std::pair<bool, bool> offered{false, false};
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->actions()) {
+        if (action->text() == "&Undo") offered.first = action->isEnabled();
+        if (action->text() == "&Redo") offered.second = action->isEnabled();
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, At(text, {0, 0}), text->mapToGlobal(At(text, {0, 0})));
+    QApplication::sendEvent(text->viewport(), &event);
+    return offered;
+  };
+  const auto loaded = text->toPlainText().toStdString();
+  EXPECT_EQ(menuOffers(), std::pair(false, false)) << "nothing to undo in the loaded text";
+  const auto ctrl = Qt::ControlModifier;
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    const char *after, *selected;
+    TextPos cursor;
+  } steps[] = {
+      {"typed at a clicked place", [&] { Mouse(text, QEvent::MouseButtonPress, At(text, {0, 5})), Type(text, " Xy"); },
+       "first Xy line\nsecond line\n\n\n", "", {0, 8}},
+      {"Enter", [&] { Key(text, Qt::Key_Return, Qt::NoModifier, "\r"); },
+       "first Xy\n line\nsecond line\n\n\n", "", {1, 0}},
+      {"Ctrl+X cuts a selection", [&] { Drag(text, {1, 0}, {1, 5}), Key(text, Qt::Key_X, ctrl); },
+       "first Xy\n\nsecond line\n\n\n", "", {1, 0}},
+      {"Ctrl+Z: the cut text is back, selected", [&] { Key(text, Qt::Key_Z, ctrl); },
+       "first Xy\n line\nsecond line\n\n\n", " line", {1, 5}},
+      {"Ctrl+Z: the line end goes", [&] { Key(text, Qt::Key_Z, ctrl); },
+       "first Xy line\nsecond line\n\n\n", "", {0, 8}},
+      {"Ctrl+Z: the typed characters go in one step", [&] { Key(text, Qt::Key_Z, ctrl); }, loaded.c_str(), "", {0, 5}},
+      {"Ctrl+Z again: the loaded text stays", [&] { Key(text, Qt::Key_Z, ctrl); }, loaded.c_str(), "", {0, 5}},
+      {"Ctrl+Y types them again", [&] { Key(text, Qt::Key_Y, ctrl); },
+       "first Xy line\nsecond line\n\n\n", "", {0, 8}},
+      {"Ctrl+Shift+Z makes the line end again", [&] { Key(text, Qt::Key_Z, ctrl | Qt::ShiftModifier); },
+       "first Xy\n line\nsecond line\n\n\n", "", {1, 0}},
+      {"a new edit after undo", [&] { Type(text, "Q"); }, "first Xy\nQ line\nsecond line\n\n\n", "", {1, 1}},
+      {"leaves nothing to redo", [&] { Key(text, Qt::Key_Y, ctrl); },
+       "first Xy\nQ line\nsecond line\n\n\n", "", {1, 1}},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ(text->toPlainText().toStdString(), step.after) << step.what;
+    EXPECT_EQ(text->SelectedText(), step.selected) << step.what;
+    EXPECT_EQ(text->CursorPos(), step.cursor) << step.what;
+  }
+  EXPECT_EQ(menuOffers(), std::pair(true, false)) << "after a new edit";
+  Key(text, Qt::Key_Z, ctrl);
+  EXPECT_EQ(menuOffers(), std::pair(true, true)) << "after an undo";
   EXPECT_TRUE(sink.shown.empty());
 }
 

@@ -32,6 +32,13 @@ class EmptyRows : public TextRows {
 
 int ClampedInt(size_t value) { return static_cast<int>(std::min<size_t>(value, INT_MAX)); }
 
+// Redo answers to both keys people know, whichever the desktop's own is.
+bool IsRedoKey(const QKeyEvent* key) {
+  const QKeyCombination pressed = key->keyCombination();
+  return key->matches(QKeySequence::Redo) || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+         pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
 }  // namespace
 
 TextPageView::TextPageView(QWidget* parent) : QAbstractScrollArea(parent), rows_(std::make_unique<EmptyRows>()) {
@@ -94,6 +101,22 @@ void TextPageView::paste() {
   if (!Editable()) return;
   // Characters beyond Latin-1 become '?', as every text the program keeps.
   ReplaceSelection(ToLatin1(QGuiApplication::clipboard()->text()));
+}
+
+void TextPageView::undo() {
+  if (Editable()) ShowEdited(editable_->Undo());
+}
+
+void TextPageView::redo() {
+  if (Editable()) ShowEdited(editable_->Redo());
+}
+
+// The text after an undo or redo, with the selection it left.
+void TextPageView::ShowEdited(std::optional<std::pair<TextPos, TextPos>> selection) {
+  if (!selection) return;
+  UpdateScrollBars();
+  anchor_ = selection->first;
+  MoveCursorTo(selection->second, true);
 }
 
 size_t TextPageView::FirstVisibleRow() const { return static_cast<size_t>(verticalScrollBar()->value()); }
@@ -235,9 +258,9 @@ void TextPageView::MoveCursorTo(TextPos pos, bool keepAnchor, bool keepGoal) {
   viewport()->update();
 }
 
-void TextPageView::ReplaceSelection(std::string_view text) {
+void TextPageView::ReplaceSelection(std::string_view text, bool typed) {
   if (!Editable()) return;
-  const TextPos end = editable_->Replace(anchor_, cursor_, text);
+  const TextPos end = editable_->Replace(anchor_, cursor_, text, typed);
   UpdateScrollBars();
   MoveCursorTo(end, false);
 }
@@ -265,6 +288,7 @@ bool TextPageView::HandleMoveKey(QKeyEvent* event) {
   for (const KeyMove& m : moves) {
     const bool select = event->matches(m.select);
     if (!select && !event->matches(m.move)) continue;
+    if (editable_) editable_->CloseTyping();
     // Left or Right alone ends a selection at its edge on that side.
     if (!select && anchor_ != cursor_ && (m.to == CursorMove::Left || m.to == CursorMove::Right)) {
       MoveCursorTo(m.to == CursorMove::Left ? std::min(anchor_, cursor_) : std::max(anchor_, cursor_), false);
@@ -281,6 +305,8 @@ bool TextPageView::HandleEditKey(QKeyEvent* event) {
   if (!Editable()) return false;
   if (event->matches(QKeySequence::Cut)) return cut(), true;
   if (event->matches(QKeySequence::Paste)) return paste(), true;
+  if (event->matches(QKeySequence::Undo)) return undo(), true;
+  if (IsRedoKey(event)) return redo(), true;
   const bool none = anchor_ == cursor_;
   switch (event->key()) {
     case Qt::Key_Backspace:
@@ -300,7 +326,7 @@ bool TextPageView::HandleEditKey(QKeyEvent* event) {
     return false;
   for (QChar c : typed)
     if (c.category() == QChar::Other_Control) return false;
-  ReplaceSelection(ToLatin1(typed));
+  ReplaceSelection(ToLatin1(typed), true);
   return true;
 }
 
@@ -311,7 +337,8 @@ bool TextPageView::event(QEvent* event) {
     const bool typed = Editable() && !key->text().isEmpty() && key->text().at(0).isPrint() &&
                        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (typed || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) ||
-        (Editable() && (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste)))) {
+        (Editable() && (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste) ||
+                        key->matches(QKeySequence::Undo) || IsRedoKey(key)))) {
       event->accept();
       return true;
     }
@@ -329,6 +356,7 @@ void TextPageView::keyPressEvent(QKeyEvent* event) {
 void TextPageView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
   mouse_ = event->position().toPoint();
+  if (editable_) editable_->CloseTyping();
   MoveCursorTo(PosAt(mouse_), event->modifiers() & Qt::ShiftModifier);
   selecting_ = true;
 }
@@ -370,6 +398,12 @@ void TextPageView::contextMenuEvent(QContextMenuEvent* event) {
   // the commands of the keys, for the mouse
   QMenu menu(this);
   const bool selected = anchor_ != cursor_;
+  if (Editable()) {
+    menu.addAction("&Undo", QKeySequence::Undo, this, &TextPageView::undo)->setEnabled(editable_->CanUndo());
+    menu.addAction("&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), this, &TextPageView::redo)
+        ->setEnabled(editable_->CanRedo());
+    menu.addSeparator();
+  }
   if (Editable()) menu.addAction("Cu&t", QKeySequence::Cut, this, &TextPageView::cut)->setEnabled(selected);
   menu.addAction("&Copy", QKeySequence::Copy, this, &TextPageView::copy)->setEnabled(selected);
   if (Editable()) menu.addAction("&Paste", QKeySequence::Paste, this, &TextPageView::paste);

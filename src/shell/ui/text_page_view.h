@@ -4,12 +4,15 @@
 // window's text. The user selects from one place in the text to another
 // (mouse, Shift with the cursor keys, a double click for a word, Ctrl+A)
 // and copies with Ctrl+C; an editable text (EditableText) also takes
-// typing, Backspace, Delete, Enter, Ctrl+X and Ctrl+V. The context menu
-// offers the same commands.
+// typing, Backspace, Delete, Enter, Ctrl+X and Ctrl+V, and undoes them with
+// Ctrl+Z (Ctrl+Y or Ctrl+Shift+Z redo). The context menu offers the same
+// commands.
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "shell/editable_text.h"
 #include "shell/text_cursor.h"
@@ -45,6 +48,8 @@ class TextPageView : public QAbstractScrollArea {
   void copy();
   void cut();
   void paste();
+  void undo();
+  void redo();
 
   // The first row in sight, and the place of a position in the viewport and back.
   size_t FirstVisibleRow() const;
@@ -72,7 +77,8 @@ class TextPageView : public QAbstractScrollArea {
   bool HandleMoveKey(QKeyEvent* event);
   bool HandleEditKey(QKeyEvent* event);
   void MoveCursorTo(TextPos pos, bool keepAnchor, bool keepGoal = false);
-  void ReplaceSelection(std::string_view text);
+  void ReplaceSelection(std::string_view text, bool typed = false);
+  void ShowEdited(std::optional<std::pair<TextPos, TextPos>> selection);
   void EnsureCursorVisible();
   void UpdateMetrics();
   void UpdateScrollBars();
