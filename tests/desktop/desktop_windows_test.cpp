@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <fstream>
+#include <functional>
 
 #include "app/startup.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -181,28 +182,45 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute, reopened");
 }
 
-// The Table of Houses asks its questions in boxes wide enough for their
-// title, which the window manager would cut short otherwise.
-TEST_F(DesktopTest, TheTableOfHousesBoxShowsItsWholeTitle) {
+// The boxes and dialogs that commands open over the windows: wide enough
+// for their title, which the window manager would cut short otherwise, and
+// inside the screen below the main window's frame.
+TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
   Start();
   InputD().findChild<QPushButton*>("cmdOK")->click();
+  // A page with the More menu of the dated listing.
+  TheMainWindow()->findChild<QAction*>("mnuDataTransitInterpretations")->trigger();
   App().services.messages = nullptr;  // the real boxes
-  QRect frame;
-  int wanted = 0;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!box || !Placed(box)) return;
-    frame = Frame(box);
-    wanted = TitleBarFitWidth(box->windowTitle(), *box);
-    Shoot("TableOfHousesBox");
-    box->reject();  // a cancelled box ends the command
-  });
-  poll.start(20);
-  TheMainWindow()->findChild<QAction*>("mnuDataListTransits")->trigger();
-  ASSERT_GT(wanted, 0) << "no box";
-  EXPECT_GE(frame.width(), wanted);
-  EXPECT_TRUE(Area().contains(frame)) << Text(frame);
+  const auto dataItem = [](const char* name) {
+    return [name] { CurrentDataWindow()->findChild<QAction*>(name)->trigger(); };
+  };
+  const struct {
+    const char* name;
+    std::function<void()> open;
+  } rows[] = {
+      {"TableOfHousesBox", [] { TheMainWindow()->findChild<QAction*>("mnuDataListTransits")->trigger(); }},
+      {"NewTransitDate", dataItem("mnuMoreNewDate")},
+  };
+  for (const auto& row : rows) {
+    QRect frame;
+    int wanted = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!box || !Placed(box)) return;
+      frame = Frame(box);
+      wanted = TitleBarFitWidth(box->windowTitle(), *box);
+      Shoot(row.name);
+      box->reject();  // a cancelled box ends the command
+    });
+    poll.start(20);
+    row.open();
+    ASSERT_GT(wanted, 0) << row.name << ": no box";
+    EXPECT_GE(frame.width(), wanted) << row.name;
+    EXPECT_TRUE(Area().contains(frame)) << row.name << " " << Text(frame);
+    EXPECT_GT(frame.top(), Frame(TheMainWindow()).bottom())
+        << row.name << " " << Text(frame) << " covers the main window " << Text(Frame(TheMainWindow()));
+  }
 }
 
 // Places recorded in the INI file for a larger screen: the main window and
