@@ -184,7 +184,8 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
 
 // The boxes and dialogs that commands open over the windows: wide enough
 // for their title, which the window manager would cut short otherwise, and
-// inside the screen below the main window's frame.
+// inside the screen below the main window's frame, even where the window
+// they are centred over stands right under the menu bar (the Data window).
 TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
   Start();
   InputD().findChild<QPushButton*>("cmdOK")->click();
@@ -197,9 +198,11 @@ TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
   const struct {
     const char* name;
     std::function<void()> open;
+    bool overData;  // a dialog of the Data window, centred across it
   } rows[] = {
-      {"TableOfHousesBox", [] { TheMainWindow()->findChild<QAction*>("mnuDataListTransits")->trigger(); }},
-      {"NewTransitDate", dataItem("mnuMoreNewDate")},
+      {"TableOfHousesBox", [] { TheMainWindow()->findChild<QAction*>("mnuDataListTransits")->trigger(); }, false},
+      {"NewTransitDate", dataItem("mnuMoreNewDate"), true},
+      {"SaveAs", dataItem("mnuFileSaveAs"), true},
   };
   for (const auto& row : rows) {
     QRect frame;
@@ -220,6 +223,9 @@ TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
     EXPECT_TRUE(Area().contains(frame)) << row.name << " " << Text(frame);
     EXPECT_GT(frame.top(), Frame(TheMainWindow()).bottom())
         << row.name << " " << Text(frame) << " covers the main window " << Text(Frame(TheMainWindow()));
+    if (row.overData) {
+      EXPECT_NEAR(frame.center().x(), Frame(CurrentDataWindow()).center().x(), 2) << row.name;
+    }
   }
 }
 

@@ -30,10 +30,14 @@ bool IsPlainWindow(const QWidget& widget) {
   return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog);
 }
 
+// Message boxes and modal dialogs open centred over their parent.
+bool CentredOverParent(const QWidget& widget) {
+  return IsPlainWindow(widget) && qobject_cast<const QDialog*>(&widget) && widget.parentWidget();
+}
+
 bool PlacedByUs(const QWidget& widget) {
   if (!IsPlainWindow(widget) || widget.property(PlacedProperty).toBool()) return false;
-  // Message boxes and modal dialogs open centred over their parent.
-  if (qobject_cast<const QDialog*>(&widget) && widget.parentWidget()) return false;
+  if (CentredOverParent(widget)) return false;
   return &widget != TheMainWindow();
 }
 
@@ -117,12 +121,28 @@ QRect OpeningFrame(const QWidget& window, const QRect& area, int floor) {
   return frame;
 }
 
+// A dialog's frame centred over its parent's window, where Qt puts it when
+// its code did not; the dialog centres itself only after this filter has
+// seen it shown.
+QRect CentredFrame(const QWidget& dialog) {
+  QRect frame = ExpectedFrame(dialog);
+  if (!dialog.testAttribute(Qt::WA_Moved)) frame.moveCenter(ExpectedFrame(*dialog.parentWidget()->window()).center());
+  return frame;
+}
+
 void PlaceOnFirstShowing(QWidget& window) {
   const QRect area = ScreenArea(window);
   if (area.isEmpty()) return;
   const int floor = Floor(window, area);
-  const QRect frame = &window == TheMainWindow() ? FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor)
-                                                 : OpeningFrame(window, area, floor);
+  // The main window and a dialog over its parent stay where they are, moved
+  // only as far as they must to lie inside the screen and below the menu bar.
+  QRect frame;
+  if (&window == TheMainWindow())
+    frame = FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor);
+  else if (CentredOverParent(window))
+    frame = FitFrame(RequestOf(window, CentredFrame(window)), area, floor);
+  else
+    frame = OpeningFrame(window, area, floor);
   ApplyFrame(window, frame, ExpectedFrameMargins(window));
   if (PlatformFramesWindows() && !KnownFrameMargins(window)) {
     window.setProperty(SettlingProperty, true);
@@ -184,7 +204,8 @@ class PlacementFilter : public QObject {
       PlaceOnFirstShowing(*window);
       return false;
     }
-    if (!main || !main->isVisible() || !PlacedByUs(*window)) return false;
+    if (!main || !main->isVisible() || window->property(PlacedProperty).toBool()) return false;
+    if (!PlacedByUs(*window) && !CentredOverParent(*window)) return false;
     window->setProperty(PlacedProperty, true);
     PlaceOnFirstShowing(*window);
     return false;

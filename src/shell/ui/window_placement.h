@@ -67,8 +67,9 @@ bool WindowPlacementSettled(const QWidget& window);
 // The main window is kept inside the screen. Before the window manager has
 // framed a window its frame is estimated from the main window's, and the
 // place is set right once the real frame is known. Message boxes and other
-// dialogs over a parent stay where Qt centres them. Installed once, at
-// start-up.
+// dialogs over a parent stay where Qt centres them, moved only as far as
+// they must to lie inside the screen and below the main window's frame.
+// Installed once, at start-up.
 void InstallWindowPlacement();
 
 }  // namespace halcyra
