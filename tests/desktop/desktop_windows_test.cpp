@@ -67,6 +67,12 @@ QRect Frame(const QWidget* window) { return window->windowHandle()->frameGeometr
 
 QRect Area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
+// The frame's top down to the window's client below its menu bar.
+QRect TitleAndMenuBar(const QMainWindow* window) {
+  return {Frame(window).topLeft(),
+          QPoint(Frame(window).right(), window->mapToGlobal(QPoint(0, window->centralWidget()->y())).y())};
+}
+
 class DesktopTest : public testing::GuiTest {
  protected:
   void SetUp() override {
@@ -155,9 +161,7 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
   ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
   // The strip keeps clear of the Data window's title and menu bar.
-  const QRect dataTop(Frame(data).topLeft(),
-                      QPoint(Frame(data).right(), data->mapToGlobal(QPoint(0, data->centralWidget()->y())).y()));
-  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(dataTop)) << Text(Frame(TheVoruvEdudWindow()));
+  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
 
   TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
   WheelsWindow* wheel = TheWheelsWindow();
@@ -227,6 +231,19 @@ TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
       EXPECT_NEAR(frame.center().x(), Frame(CurrentDataWindow()).center().x(), 2) << row.name;
     }
   }
+}
+
+// A Data window made as large as the screen leaves no free place for the
+// strip, which then opens where the Data window's title and menus stay in
+// sight.
+TEST_F(DesktopTest, TheStripLeavesALargeDataWindowsMenusInSight) {
+  Start("DataHeight= 30000\r\nDataWidth= 30000\r\n");
+  InputD().findChild<QPushButton*>("cmdOK")->click();
+  const DataWindow* data = CurrentDataWindow();
+  ExpectOnDesktop(data, "Data");
+  TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
+  ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
 }
 
 // Places recorded in the INI file for a larger screen: the main window and

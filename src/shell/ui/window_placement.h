@@ -36,9 +36,12 @@ std::optional<QPoint> FirstFreePlaceBelow(const QRect& mainFrame, QSize size, co
                                           const std::vector<QRect>& taken);
 
 // FirstFreePlaceBelow, else the candidate inside the screen that overlaps the
-// taken windows least; when none lies inside the screen, the first row's
-// left end moved inside it.
-QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken);
+// taken windows least, on the rows above or flush with the screen's bottom
+// edge; a candidate that covers none of `bands` (the title and menu bars of
+// the windows open) comes before one that does. When none lies inside the
+// screen, the first row's left end moved inside it.
+QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
+                      const std::vector<QRect>& bands = {});
 
 // A window's frame as its code put it, and what may change in it.
 struct FrameRequest {
