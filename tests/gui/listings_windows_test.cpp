@@ -141,6 +141,12 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
     EXPECT_EQ(w->focusWidget(), edit(row.box)) << row.box << " " << row.text;
     EXPECT_EQ(edit(row.box)->selectedText().toStdString(), row.text) << row.box;
   }
+  // Enter in a box presses List, the window's default button.
+  edit("txtDays")->setText("0");
+  messages.shown.clear();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(edit("txtDays"), &enter);
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{std::string("Warning!: ") + ListingPeriodText});
   edit("txtDay")->setText("1");
   edit("txtDays")->setText("1");
   messages.shown.clear();

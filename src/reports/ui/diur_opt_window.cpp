@@ -17,6 +17,7 @@
 #include "platform/program_files.h"
 #include "reports/ui/listing_commands.h"
 #include "shell/report_output.h"
+#include "shell/ui/enter_key.h"
 #include "shell/startup_data.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
@@ -96,7 +97,7 @@ DiurOptWindow::DiurOptWindow(AppState& state, QWidget* parent) : QWidget(parent)
     return b;
   };
   list_ = button("cmdList", "&List", &DiurOptWindow::cmdList_Click);
-  list_->setDefault(true);
+  PressOnEnter(*this, *list_);
   button("cmdOrbs", "Edit &Orbs", &DiurOptWindow::cmdOrbs_Click);
   button("cmdQuit", "&Quit", &DiurOptWindow::cmdQuit_Click);
   layout->addLayout(buttons);
