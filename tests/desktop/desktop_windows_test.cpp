@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <fstream>
+#include <functional>
 
 #include "app/startup.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -65,6 +66,12 @@ std::string FrameState(const QWidget* window) {
 QRect Frame(const QWidget* window) { return window->windowHandle()->frameGeometry(); }
 
 QRect Area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// The frame's top down to the window's client below its menu bar.
+QRect TitleAndMenuBar(const QMainWindow* window) {
+  return {Frame(window).topLeft(),
+          QPoint(Frame(window).right(), window->mapToGlobal(QPoint(0, window->centralWidget()->y())).y())};
+}
 
 class DesktopTest : public testing::GuiTest {
  protected:
@@ -154,9 +161,7 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
   ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
   // The strip keeps clear of the Data window's title and menu bar.
-  const QRect dataTop(Frame(data).topLeft(),
-                      QPoint(Frame(data).right(), data->mapToGlobal(QPoint(0, data->centralWidget()->y())).y()));
-  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(dataTop)) << Text(Frame(TheVoruvEdudWindow()));
+  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
 
   TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
   WheelsWindow* wheel = TheWheelsWindow();
@@ -181,28 +186,64 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute, reopened");
 }
 
-// The Table of Houses asks its questions in boxes wide enough for their
-// title, which the window manager would cut short otherwise.
-TEST_F(DesktopTest, TheTableOfHousesBoxShowsItsWholeTitle) {
+// The boxes and dialogs that commands open over the windows: wide enough
+// for their title, which the window manager would cut short otherwise, and
+// inside the screen below the main window's frame, even where the window
+// they are centred over stands right under the menu bar (the Data window).
+TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
   Start();
   InputD().findChild<QPushButton*>("cmdOK")->click();
+  // A page with the More menu of the dated listing.
+  TheMainWindow()->findChild<QAction*>("mnuDataTransitInterpretations")->trigger();
   App().services.messages = nullptr;  // the real boxes
-  QRect frame;
-  int wanted = 0;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!box || !Placed(box)) return;
-    frame = Frame(box);
-    wanted = TitleBarFitWidth(box->windowTitle(), *box);
-    Shoot("TableOfHousesBox");
-    box->reject();  // a cancelled box ends the command
-  });
-  poll.start(20);
-  TheMainWindow()->findChild<QAction*>("mnuDataListTransits")->trigger();
-  ASSERT_GT(wanted, 0) << "no box";
-  EXPECT_GE(frame.width(), wanted);
-  EXPECT_TRUE(Area().contains(frame)) << Text(frame);
+  const auto dataItem = [](const char* name) {
+    return [name] { CurrentDataWindow()->findChild<QAction*>(name)->trigger(); };
+  };
+  const struct {
+    const char* name;
+    std::function<void()> open;
+    bool overData;  // a dialog of the Data window, centred across it
+  } rows[] = {
+      {"TableOfHousesBox", [] { TheMainWindow()->findChild<QAction*>("mnuDataListTransits")->trigger(); }, false},
+      {"NewTransitDate", dataItem("mnuMoreNewDate"), true},
+      {"SaveAs", dataItem("mnuFileSaveAs"), true},
+  };
+  for (const auto& row : rows) {
+    QRect frame;
+    int wanted = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!box || !Placed(box)) return;
+      frame = Frame(box);
+      wanted = TitleBarFitWidth(box->windowTitle(), *box);
+      Shoot(row.name);
+      box->reject();  // a cancelled box ends the command
+    });
+    poll.start(20);
+    row.open();
+    ASSERT_GT(wanted, 0) << row.name << ": no box";
+    EXPECT_GE(frame.width(), wanted) << row.name;
+    EXPECT_TRUE(Area().contains(frame)) << row.name << " " << Text(frame);
+    EXPECT_GT(frame.top(), Frame(TheMainWindow()).bottom())
+        << row.name << " " << Text(frame) << " covers the main window " << Text(Frame(TheMainWindow()));
+    if (row.overData) {
+      EXPECT_NEAR(frame.center().x(), Frame(CurrentDataWindow()).center().x(), 2) << row.name;
+    }
+  }
+}
+
+// A Data window made as large as the screen leaves no free place for the
+// strip, which then opens where the Data window's title and menus stay in
+// sight.
+TEST_F(DesktopTest, TheStripLeavesALargeDataWindowsMenusInSight) {
+  Start("DataHeight= 30000\r\nDataWidth= 30000\r\n");
+  InputD().findChild<QPushButton*>("cmdOK")->click();
+  const DataWindow* data = CurrentDataWindow();
+  ExpectOnDesktop(data, "Data");
+  TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
+  ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
 }
 
 // Places recorded in the INI file for a larger screen: the main window and

@@ -178,6 +178,35 @@ TEST_F(InputWindows, RefusedBoxTakesTheFocusWithItsTextSelected) {
   EXPECT_EQ(Shown(InputD()), "2/1/2024 1:5 PM, 6, 87 W 1, 41 N 51");
 }
 
+// Enter in a box or on an option button presses OK, the button drawn as
+// the window's default, as in a dialog; here OK refuses a day that
+// February does not have.
+TEST_F(InputWindows, EnterPressesOK) {
+  ShowInputWindows();
+  const char* const natal = "Warning!: Error in natal input data section. Please correct.";
+  const char* const transit = "Warning!: Error in transit input data section. Please correct.";
+  const struct {
+    ChartInputWindow& window;
+    const char *day, *control;
+    Qt::Key key;
+    const char* message;
+  } cases[] = {
+      {InputD(), "txtDay", "txtName", Qt::Key_Return, natal},
+      {InputD(), "txtDay", "optPM", Qt::Key_Enter, natal},
+      {InputD1(), "txtDiurnalDay", "txtDiurnalYear", Qt::Key_Return, transit},
+      {InputD1(), "txtDiurnalDay", "chk2ndPerson", Qt::Key_Enter, transit},
+  };
+  for (const auto& c : cases) {
+    Type(InputD(), "txtMonth", "2"), Type(InputD1(), "txtDiurnalMonth", "2");
+    Type(c.window, c.day, "30");
+    messages.shown.clear();
+    QKeyEvent enter(QEvent::KeyPress, c.key, Qt::NoModifier);
+    QCoreApplication::sendEvent(c.window.findChild<QWidget*>(c.control), &enter);
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{c.message}) << c.control;
+    Type(c.window, c.day, "1");  // put right for the next case
+  }
+}
+
 // The main window's Input command. The reset deletes the main window:
 // closing it would run the exit sequence.
 using InputCommand = InputWindowTest;

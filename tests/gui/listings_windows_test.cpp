@@ -120,16 +120,35 @@ TEST_F(ListingWindowsTest, OptionsWindowBoxesFollowTheSelectionAndListRuns) {
   box("chkTransit17")->setChecked(true), box("chkNatal1")->setChecked(false);
   EXPECT_EQ(s.ini.TransitSelection, expected);
 
-  // The Moon (slot 10) against natal slots 1 to 13: no days, or a first day
-  // the month does not have, is refused; one day lists.
+  // The Moon (slot 10) against natal slots 1 to 13: a period out of range,
+  // or a first day the month does not have, is refused with the focus in the
+  // box at fault and its text selected; one day lists.
   s.ini.TransitSelection = std::string(84, '0').replace(9, 1, 1, '1').replace(42, 13, 13, '1');
-  w->findChild<QLineEdit*>("txtDays")->setText("0");
-  w->cmdList_Click();
-  w->findChild<QLineEdit*>("txtDays")->setText("1");
-  w->findChild<QLineEdit*>("txtDay")->setText("31");
-  w->cmdList_Click();
-  EXPECT_EQ(messages.Boxes(), std::vector<std::string>(2, std::string("Warning!: ") + ListingPeriodText));
-  w->findChild<QLineEdit*>("txtDay")->setText("1");
+  const auto edit = [w](const char* name) { return w->findChild<QLineEdit*>(name); };
+  const struct {
+    const char* box;
+    const char* text;
+  } refused[] = {{"txtMonth", "13"}, {"txtDay", "31"},  {"txtDay", "0"},     {"txtYear", "99"},
+                 {"txtYear", "2100"}, {"txtDays", "0"}, {"txtDays", "367"}, {"txtDays", "x"}};
+  const std::pair<const char*, const char*> valid[] = {
+      {"txtMonth", "6"}, {"txtDay", "1"}, {"txtYear", "2024"}, {"txtDays", "1"}};
+  for (const auto& row : refused) {
+    for (const auto& [name, text] : valid) edit(name)->setText(text);
+    edit(row.box)->setText(row.text);
+    messages.shown.clear();
+    w->cmdList_Click();
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{std::string("Warning!: ") + ListingPeriodText}) << row.box;
+    EXPECT_EQ(w->focusWidget(), edit(row.box)) << row.box << " " << row.text;
+    EXPECT_EQ(edit(row.box)->selectedText().toStdString(), row.text) << row.box;
+  }
+  // Enter in a box presses List, the window's default button.
+  edit("txtDays")->setText("0");
+  messages.shown.clear();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(edit("txtDays"), &enter);
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{std::string("Warning!: ") + ListingPeriodText});
+  edit("txtDay")->setText("1");
+  edit("txtDays")->setText("1");
   messages.shown.clear();
   w->findChild<QPushButton*>("cmdList")->click();
   const auto page = testing::LastPageLines();

@@ -22,7 +22,14 @@ namespace {
 // A 1280 x 1024 screen with the main window's frame across its top.
 TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
   const QRect screen(0, 0, 1280, 1024), main(0, 0, 800, 40);
-  const struct { QRect main; QSize size; std::vector<QRect> taken; QPoint expected; const char* why; } cases[] = {
+  const struct {
+    QRect main;
+    QSize size;
+    std::vector<QRect> taken;
+    QPoint expected;
+    const char* why;
+    std::vector<QRect> bands = {};  // the title and menu bars of the taken windows
+  } cases[] = {
       {main, {300, 200}, {}, {0, 44}, "an empty desktop: just below the menu bar"},
       {main, {300, 200}, {{0, 44, 300, 200}}, {304, 44}, "beside the first window"},
       {main, {300, 200}, {{0, 44, 600, 200}, {604, 44, 600, 200}}, {0, 248}, "the first row is full: the next row"},
@@ -32,8 +39,14 @@ TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
       {main, {300, 1100}, {}, {0, 0}, "taller than the screen: its top"},
       {{0, 900, 800, 40}, {300, 200}, {}, {0, 824}, "no room below: moved up inside the screen"},
       {main, {700, 500}, {{0, 44, 600, 400}, {0, 448, 1280, 576}}, {580, 44}, "no free place: the least overlap"},
+      {main, {700, 500}, {{0, 44, 600, 400}, {0, 448, 1280, 576}}, {0, 524},
+       "no free place: the least overlap that leaves the title and menu bars in sight, at the bottom edge",
+       {{0, 44, 600, 45}, {0, 448, 1280, 45}}},
+      {main, {642, 162}, {{0, 44, 1280, 980}}, {0, 862},
+       "beside a window as tall as the screen: along the bottom edge, clear of its menus", {{0, 44, 1280, 45}}},
   };
-  for (const auto& c : cases) EXPECT_EQ(FreePlaceBelow(c.main, c.size, screen, c.taken), c.expected) << c.why;
+  for (const auto& c : cases)
+    EXPECT_EQ(FreePlaceBelow(c.main, c.size, screen, c.taken, c.bands), c.expected) << c.why;
 }
 
 // Frames fitted below the main window (floor 55, the first row under a

@@ -15,6 +15,7 @@
 #include "chart_input/ui/input_windows.h"
 #include "shell/local_clock.h"
 #include "shell/ui/bevel_frame.h"
+#include "shell/ui/enter_key.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
@@ -135,7 +136,7 @@ void ChartInputWindow::Build() {
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("cmdOK");
-  ok->setDefault(true);
+  PressOnEnter(*this, *ok);
   auto* help = new QPushButton("&Help", this);
   help->setObjectName("cmdHelp");
   grid->addWidget(ok, row, 1, 1, 2);

@@ -17,6 +17,7 @@
 #include "platform/program_files.h"
 #include "reports/ui/listing_commands.h"
 #include "shell/report_output.h"
+#include "shell/ui/enter_key.h"
 #include "shell/startup_data.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
@@ -96,7 +97,7 @@ DiurOptWindow::DiurOptWindow(AppState& state, QWidget* parent) : QWidget(parent)
     return b;
   };
   list_ = button("cmdList", "&List", &DiurOptWindow::cmdList_Click);
-  list_->setDefault(true);
+  PressOnEnter(*this, *list_);
   button("cmdOrbs", "Edit &Orbs", &DiurOptWindow::cmdOrbs_Click);
   button("cmdQuit", "&Quit", &DiurOptWindow::cmdQuit_Click);
   layout->addLayout(buttons);
@@ -111,14 +112,25 @@ std::string DiurOptWindow::SelectionFromBoxes() const {
   return selection;
 }
 
-bool DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
+QLineEdit* DiurOptWindow::PeriodFault() const {
   const long month = ValInt(ToLatin1(month_->text()));
   const long day = ValInt(ToLatin1(day_->text()));
   const long year = ValInt(ToLatin1(year_->text()));
   const long days = ValInt(ToLatin1(days_->text()));
-  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 100 || year > 2099 ||
-      !DateExists(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)) || days < 1 || days > 366)
-    return false;
+  if (month < 1 || month > 12) return month_;
+  if (day < 1 || day > 31) return day_;
+  if (year < 100 || year > 2099) return year_;
+  if (!DateExists(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day))) return day_;
+  if (days < 1 || days > 366) return days_;
+  return nullptr;
+}
+
+bool DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
+  if (PeriodFault()) return false;
+  const long month = ValInt(ToLatin1(month_->text()));
+  const long day = ValInt(ToLatin1(day_->text()));
+  const long year = ValInt(ToLatin1(year_->text()));
+  const long days = ValInt(ToLatin1(days_->text()));
   const ChartInput& in = state_.input;
   period.first = {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
   period.days = static_cast<int>(days);
@@ -130,6 +142,10 @@ void DiurOptWindow::cmdList_Click() {
   MinuteListingPeriod period;
   if (!PeriodFromBoxes(period)) {
     ShowMessage(ListingPeriodText, "Warning!", MessageIcon::Warning, this);
+    // The box at fault takes the focus with its text selected, so typing replaces it.
+    QLineEdit* fault = PeriodFault();
+    fault->setFocus(Qt::OtherFocusReason);
+    fault->selectAll();
     return;
   }
   setEnabled(false);  // one listing at a time

@@ -34,6 +34,8 @@ class DiurOptWindow : public QWidget {
   // The period typed into the boxes at the transit place; false when the
   // date or the number of days is out of range.
   bool PeriodFromBoxes(MinuteListingPeriod& period) const;
+  // The first box whose text PeriodFromBoxes refuses, or nullptr.
+  QLineEdit* PeriodFault() const;
 
  private:
   AppState& state_;

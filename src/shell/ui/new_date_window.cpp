@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "platform/gui/message_boxes.h"
 #include "shell/ui/latin1_text.h"
 
 namespace halcyra {
@@ -34,6 +35,8 @@ NewDateWindow::NewDateWindow(AppState& state, QWidget* parent) : QDialog(parent)
   ok->setDefault(true);
   grid->addWidget(ok, 3, 1);
   connect(ok, &QPushButton::clicked, this, &NewDateWindow::cmdOK_Click);
+  // The boxes alone would leave the window too narrow for its title.
+  setMinimumWidth(TitleBarFitWidth(windowTitle(), *this));
 
   shown_ = NewDateFieldsOf(state_.flags.ListingDate);
   month_->setText(QString::number(shown_.Month));

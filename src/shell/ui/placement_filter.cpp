@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "shell/ui/main_window.h"
 #include "shell/ui/window_frames.h"
@@ -30,10 +31,14 @@ bool IsPlainWindow(const QWidget& widget) {
   return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog);
 }
 
+// Message boxes and modal dialogs open centred over their parent.
+bool CentredOverParent(const QWidget& widget) {
+  return IsPlainWindow(widget) && qobject_cast<const QDialog*>(&widget) && widget.parentWidget();
+}
+
 bool PlacedByUs(const QWidget& widget) {
   if (!IsPlainWindow(widget) || widget.property(PlacedProperty).toBool()) return false;
-  // Message boxes and modal dialogs open centred over their parent.
-  if (qobject_cast<const QDialog*>(&widget) && widget.parentWidget()) return false;
+  if (CentredOverParent(widget)) return false;
   return &widget != TheMainWindow();
 }
 
@@ -95,25 +100,37 @@ void RetrySettling(QPointer<QWidget> window, int tries);
 // Where a window opens on its first showing.
 QRect OpeningFrame(const QWidget& window, const QRect& area, int floor) {
   const FrameRequest request = RequestOf(window, ExpectedFrame(window));
-  std::vector<QRect> taken;
-  for (const QWidget* other : OtherWindows(window)) taken.push_back(ExpectedFrame(*other));
+  std::vector<QRect> taken, bands;
+  for (const QWidget* other : OtherWindows(window)) {
+    taken.push_back(ExpectedFrame(*other));
+    bands.push_back(TopBand(*other));
+  }
   const MainWindow* main = TheMainWindow();
   if (!window.testAttribute(Qt::WA_Moved)) {
     // Nowhere in particular: the free place below the main window.
     FrameRequest sized = request;
     sized.frame = FitFrame(request, area, floor);
-    sized.frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*main), sized.frame.size(), area, taken));
+    sized.frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*main), sized.frame.size(), area, taken, bands));
     return FitFrame(sized, area, floor);
   }
   QRect frame = FitFrame(request, area, floor);
   // A recorded place that would hide another window's title or menu bar
-  // gives way to a free place.
-  const auto others = OtherWindows(window);
-  const bool hides = std::any_of(others.begin(), others.end(),
-                                 [&frame](const QWidget* other) { return TopBand(*other).intersects(frame); });
-  if (!window.property(BelowMainProperty).toBool() && hides)
-    if (const auto free = FirstFreePlaceBelow(ExpectedFrame(*main), frame.size(), area, taken))
-      frame.moveTopLeft(*free);
+  // gives way to a free place, or to one that leaves those bars in sight.
+  const bool hides =
+      std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
+  if (!window.property(BelowMainProperty).toBool() && hides) {
+    frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*main), frame.size(), area, taken, bands));
+    frame = FitFrame(RequestOf(window, frame), area, floor);
+  }
+  return frame;
+}
+
+// A dialog's frame centred over its parent's window, where Qt puts it when
+// its code did not; the dialog centres itself only after this filter has
+// seen it shown.
+QRect CentredFrame(const QWidget& dialog) {
+  QRect frame = ExpectedFrame(dialog);
+  if (!dialog.testAttribute(Qt::WA_Moved)) frame.moveCenter(ExpectedFrame(*dialog.parentWidget()->window()).center());
   return frame;
 }
 
@@ -121,8 +138,15 @@ void PlaceOnFirstShowing(QWidget& window) {
   const QRect area = ScreenArea(window);
   if (area.isEmpty()) return;
   const int floor = Floor(window, area);
-  const QRect frame = &window == TheMainWindow() ? FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor)
-                                                 : OpeningFrame(window, area, floor);
+  // The main window and a dialog over its parent stay where they are, moved
+  // only as far as they must to lie inside the screen and below the menu bar.
+  QRect frame;
+  if (&window == TheMainWindow())
+    frame = FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor);
+  else if (CentredOverParent(window))
+    frame = FitFrame(RequestOf(window, CentredFrame(window)), area, floor);
+  else
+    frame = OpeningFrame(window, area, floor);
   ApplyFrame(window, frame, ExpectedFrameMargins(window));
   if (PlatformFramesWindows() && !KnownFrameMargins(window)) {
     window.setProperty(SettlingProperty, true);
@@ -184,7 +208,8 @@ class PlacementFilter : public QObject {
       PlaceOnFirstShowing(*window);
       return false;
     }
-    if (!main || !main->isVisible() || !PlacedByUs(*window)) return false;
+    if (!main || !main->isVisible() || window->property(PlacedProperty).toBool()) return false;
+    if (!PlacedByUs(*window) && !CentredOverParent(*window)) return false;
     window->setProperty(PlacedProperty, true);
     PlaceOnFirstShowing(*window);
     return false;

@@ -57,17 +57,24 @@ std::optional<QPoint> FirstFreePlaceBelow(const QRect& mainFrame, QSize size, co
   return std::nullopt;
 }
 
-QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken) {
+QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
+                      const std::vector<QRect>& bands) {
   if (const auto free = FirstFreePlaceBelow(mainFrame, size, screen, taken)) return *free;
-  const Candidates c = CandidatesBelow(mainFrame, size, screen, taken);
+  Candidates c = CandidatesBelow(mainFrame, size, screen, taken);
+  // Below a window as tall as the screen there is no row; along the bottom
+  // edge the window covers text rather than another window's menus.
+  c.rows.push_back(screen.bottom() + 1 - size.height());
   std::optional<QPoint> best;
-  long long leastOverlap = 0;
+  std::pair<bool, long long> least;  // covers a band, overlap
   for (int y : c.rows)
     for (int x : c.columns) {
       const QRect place(QPoint(x, y), size);
       if (!screen.contains(place)) continue;
-      const long long overlap = Overlap(place, taken);
-      if (!best || overlap < leastOverlap) best = place.topLeft(), leastOverlap = overlap;
+      const bool coversBand = std::any_of(bands.begin(), bands.end(), [&place](const QRect& band) {
+        return band.intersects(place);
+      });
+      const std::pair cost(coversBand, Overlap(place, taken));
+      if (!best || cost < least) best = place.topLeft(), least = cost;
     }
   return best ? *best : InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen);
 }

@@ -36,9 +36,12 @@ std::optional<QPoint> FirstFreePlaceBelow(const QRect& mainFrame, QSize size, co
                                           const std::vector<QRect>& taken);
 
 // FirstFreePlaceBelow, else the candidate inside the screen that overlaps the
-// taken windows least; when none lies inside the screen, the first row's
-// left end moved inside it.
-QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken);
+// taken windows least, on the rows above or flush with the screen's bottom
+// edge; a candidate that covers none of `bands` (the title and menu bars of
+// the windows open) comes before one that does. When none lies inside the
+// screen, the first row's left end moved inside it.
+QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
+                      const std::vector<QRect>& bands = {});
 
 // A window's frame as its code put it, and what may change in it.
 struct FrameRequest {
@@ -67,8 +70,9 @@ bool WindowPlacementSettled(const QWidget& window);
 // The main window is kept inside the screen. Before the window manager has
 // framed a window its frame is estimated from the main window's, and the
 // place is set right once the real frame is known. Message boxes and other
-// dialogs over a parent stay where Qt centres them. Installed once, at
-// start-up.
+// dialogs over a parent stay where Qt centres them, moved only as far as
+// they must to lie inside the screen and below the main window's frame.
+// Installed once, at start-up.
 void InstallWindowPlacement();
 
 }  // namespace halcyra
