@@ -6,7 +6,6 @@
 #include "core/ephemeris_driver.h"
 #include "core/house_systems.h"
 #include "platform/number_format.h"
-#include "platform/number_text.h"
 #include "reports/data_summary.h"
 #include "reports/report_columns.h"
 #include "reports/report_headers.h"
@@ -30,9 +29,19 @@ HouseTableRequest HouseTableFromTransit(const ChartInput& input, double stepMinu
   return r;
 }
 
-long PositiveAnswer(const std::string& answer) {
-  const long n = ValInt(answer);
-  return n > 0 ? n : 0;
+CountAnswer ReadCountAnswer(const std::string& answer) {
+  const size_t first = answer.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  const size_t last = answer.find_last_not_of(" \t");
+  // nine digits at most: more rows or minutes than that mean nothing here
+  if (last - first + 1 > 9) return {CountAnswer::Refused};
+  long value = 0;
+  for (size_t i = first; i <= last; ++i) {
+    if (answer[i] < '0' || answer[i] > '9') return {CountAnswer::Refused};
+    value = value * 10 + (answer[i] - '0');
+  }
+  if (value == 0) return {CountAnswer::Refused};
+  return {CountAnswer::Taken, value};
 }
 
 std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRequest& request,

@@ -23,9 +23,15 @@ struct HouseTableRequest {
 // The transit chart's date, clock time and place, with the given step and rows.
 HouseTableRequest HouseTableFromTransit(const ChartInput& input, double stepMinutes, long rows);
 
-// The answer of one input box as a positive whole number; 0 for an empty,
-// cancelled or non-positive answer.
-long PositiveAnswer(const std::string& answer);
+// What one of the command's input boxes answered: nothing (Cancel gives an
+// empty answer), a whole number above 0 with blanks around it at most, or
+// anything else, which the command refuses and asks again.
+struct CountAnswer {
+  enum Kind { Cancelled, Taken, Refused } kind = Cancelled;
+  long value = 0;
+};
+CountAnswer ReadCountAnswer(const std::string& answer);
+inline constexpr const char* CountRefusedText = "Please type a whole number above 0.";
 
 struct HouseTableRow {
   long minute = 0;  // local minutes from midnight of the first row's date

@@ -12,6 +12,7 @@
 #include "reports/data_menu_commands.h"
 #include "reports/golden_page.h"
 #include "reports/report_fixture.h"
+#include "reports/table_of_houses.h"
 #include "reports/ui/data_menu.h"
 #include "shell/ui/text_page_view.h"
 
@@ -78,6 +79,29 @@ TEST_F(DataMenuTest, ReportItemsShowTheirPages) {
     EXPECT_TRUE(CurrentDataWindow()->isVisible()) << name;
   }
   EXPECT_EQ(App().chart.ChartKind, 0);
+}
+
+// A box of the Table of Houses that holds no count is refused with a word
+// and asked again with the typed text to mend; Cancel ends the command.
+TEST_F(DataMenuTest, TableOfHousesAsksAgainUntilACount) {
+  ShowChartMenus(*window_);
+  testing::RecordingSink sink;
+  sink.inputAnswers = {"abc", "0", "30", "2", "1.5", ""};
+  item("mnuDataListTransits")->trigger();
+  EXPECT_EQ(sink.asked, (std::vector<std::string>{"Minutes between rows:", "Minutes between rows:",
+                                                  "Minutes between rows:", "Number of rows:"}));
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>(2, std::string("Warning!: ") + CountRefusedText));
+  const std::vector<std::string> page = testing::LastPageLines();
+  ASSERT_GT(page.size(), 2u);
+  EXPECT_EQ(page[1], "               Table of Houses");
+  EXPECT_EQ(page.size(), 7u + 2u + 2u) << "seven heading lines, two rows, the blank of the page's end, its spare entry";
+
+  // a refused answer, then Cancel: nothing is listed
+  sink.shown.clear();
+  const size_t pageLines = App().report.PageLineCount;
+  item("mnuDataListTransits")->trigger();
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>(1, std::string("Warning!: ") + CountRefusedText));
+  EXPECT_EQ(App().report.PageLineCount, pageLines);
 }
 
 TEST_F(DataMenuTest, HoraryItemsShowTheirPagesTheAspectListOneEntryALine) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/calendar.h"
 #include "reports/aspect_finder.h"
@@ -167,9 +168,17 @@ TEST(TableOfHouses, PageAndTheChartClockPutBack) {
   EXPECT_TRUE(testing::MatchesGoldenPage("table_of_houses", page.lines));
   EXPECT_EQ(std::tuple(state.chart.clock.DayFraction, state.chart.SkipNextDay, state.chart.Working.RetroFlags),
             std::tuple(0.125, 0, std::string(NumPoints, ' ')));
-  // box answer, whole number; 0 for Cancel (""), non-positive or no number
-  for (const auto& [answer, value] : {std::pair{" 24", 24}, {"60 minutes", 60}, {"", 0}, {"-5", 0}, {"abc", 0}})
-    EXPECT_EQ(PositiveAnswer(answer), value) << "'" << answer << "'";
+  // box answers: Cancel gives "", a count is digits alone; the rest is asked again
+  using K = CountAnswer::Kind;
+  const std::tuple<std::string, K, long> answers[] = {
+      {" 24", K::Taken, 24},   {"\t60 ", K::Taken, 60},       {"", K::Cancelled, 0},     {"  ", K::Cancelled, 0},
+      {"0", K::Refused, 0},    {"-5", K::Refused, 0},        {"abc", K::Refused, 0},    {"60 minutes", K::Refused, 0},
+      {"2.5", K::Refused, 0},  {"1e3", K::Refused, 0},       {"999999999", K::Taken, 999999999},
+      {"1000000000", K::Refused, 0}};
+  for (const auto& [typed, kind, value] : answers) {
+    const CountAnswer got = ReadCountAnswer(typed);
+    EXPECT_EQ(std::pair(got.kind, got.value), std::pair(kind, value)) << "'" << typed << "'";
+  }
 }
 
 TEST(InterpretationTexts, KeyedParagraphs) {

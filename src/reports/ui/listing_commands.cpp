@@ -16,6 +16,20 @@ namespace {
 // More rows than a page of this many would not help anyone and would hold
 // the windows for long.
 constexpr long kMaxHouseRows = 10000;
+
+// Asks until the box holds a whole number above 0, the refused text offered
+// again for mending; 0 when the user cancels.
+long AskCount(const char* prompt, const char* defaultText) {
+  std::string offered = defaultText;
+  for (;;) {
+    const std::string typed = InputBox(prompt, "Table of Houses", offered);
+    const CountAnswer answer = ReadCountAnswer(typed);
+    if (answer.kind != CountAnswer::Refused) return answer.value;
+    ShowMessage(CountRefusedText, "Warning!");
+    offered = typed;
+  }
+}
+
 }  // namespace
 
 void ReportListingProgress(long done, long total) {
@@ -35,9 +49,9 @@ void ReportCancellableListingProgress(long done, long total) {
 }
 
 void ListDiurnalHouses(AppState& state) {
-  const long step = PositiveAnswer(InputBox("Minutes between rows:", "Table of Houses", " 60"));
+  const long step = AskCount("Minutes between rows:", " 60");
   if (step == 0) return;
-  const long rows = PositiveAnswer(InputBox("Number of rows:", "Table of Houses", " 24"));
+  const long rows = AskCount("Number of rows:", " 24");
   if (rows == 0) return;
   const HouseTableRequest request =
       HouseTableFromTransit(state.input, static_cast<double>(step), std::min(rows, kMaxHouseRows));
