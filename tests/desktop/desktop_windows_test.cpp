@@ -108,6 +108,18 @@ class DesktopTest : public testing::GuiTest {
         << name << " " << Text(frame) << " covers the main window " << Text(Frame(TheMainWindow()));
   }
 
+  // OK pressed in the natal window, then VoruvEdud opened: the strip
+  // keeps clear of the Data window's title and menu bar.
+  const DataWindow* OpenChartAndStrip() {
+    InputD().findChild<QPushButton*>("cmdOK")->click();
+    const DataWindow* data = CurrentDataWindow();
+    ExpectOnDesktop(data, "Data");
+    TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
+    ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+    EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
+    return data;
+  }
+
   static std::string Text(const QRect& r) {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
            std::to_string(r.height());
@@ -154,14 +166,7 @@ TEST_F(DesktopTest, StartUpWindowsOpenBelowTheMenuBar) {
 // The windows of a chart, opened the way a user does after OK.
 TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   Start();
-  InputD().findChild<QPushButton*>("cmdOK")->click();
-  const DataWindow* data = CurrentDataWindow();
-  ExpectOnDesktop(data, "Data");
-
-  TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
-  ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
-  // The strip keeps clear of the Data window's title and menu bar.
-  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
+  OpenChartAndStrip();
 
   TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
   WheelsWindow* wheel = TheWheelsWindow();
@@ -238,12 +243,7 @@ TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
 // sight.
 TEST_F(DesktopTest, TheStripLeavesALargeDataWindowsMenusInSight) {
   Start("DataHeight= 30000\r\nDataWidth= 30000\r\n");
-  InputD().findChild<QPushButton*>("cmdOK")->click();
-  const DataWindow* data = CurrentDataWindow();
-  ExpectOnDesktop(data, "Data");
-  TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
-  ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
-  EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
+  OpenChartAndStrip();
 }
 
 // Places recorded in the INI file for a larger screen: the main window and
