@@ -36,12 +36,6 @@ bool CentredOverParent(const QWidget& widget) {
   return IsPlainWindow(widget) && qobject_cast<const QDialog*>(&widget) && widget.parentWidget();
 }
 
-bool PlacedByUs(const QWidget& widget) {
-  if (!IsPlainWindow(widget) || widget.property(PlacedProperty).toBool()) return false;
-  if (CentredOverParent(widget)) return false;
-  return &widget != TheMainWindow();
-}
-
 // The screen's area a window opens in: the main window's screen, or the one
 // under the window.
 QRect ScreenArea(const QWidget& window) {
@@ -202,14 +196,10 @@ class PlacementFilter : public QObject {
       if (window->property(SettlingProperty).toBool()) Settle(*window);
       return false;
     }
+    if (window->property(PlacedProperty).toBool()) return false;
+    // The other windows are placed round the main window, once it shows.
     const MainWindow* main = TheMainWindow();
-    if (window == main && !window->property(PlacedProperty).toBool()) {
-      window->setProperty(PlacedProperty, true);
-      PlaceOnFirstShowing(*window);
-      return false;
-    }
-    if (!main || !main->isVisible() || window->property(PlacedProperty).toBool()) return false;
-    if (!PlacedByUs(*window) && !CentredOverParent(*window)) return false;
+    if (window != main && (!main || !main->isVisible() || !IsPlainWindow(*window))) return false;
     window->setProperty(PlacedProperty, true);
     PlaceOnFirstShowing(*window);
     return false;
