@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 #include <fstream>
 
@@ -18,6 +19,7 @@
 #include "gui_test_support.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/twips.h"
+#include "shell/ui/startup_windows.h"
 #include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
@@ -96,6 +98,21 @@ std::function<void(const std::string&)> DropLastLine(const char* file) {
     lines.pop_back();
     WriteTextLines(dir + "/" + file, lines);
   };
+}
+
+// Enter in the title window presses "Continue" only once start-up shows it.
+TEST_F(StartupTest, EnterOnTheTitleWaitsForContinue) {
+  QPointer<TitleWindow> title = new TitleWindow;
+  title->show();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(title, &enter);
+  EXPECT_EQ(App().flags.TitleDone, 0);
+  EXPECT_TRUE(title->isVisible());
+  title->cmdOK->setVisible(true);
+  QCoreApplication::sendEvent(title, &enter);
+  EXPECT_EQ(App().flags.TitleDone, 1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(title.isNull());
 }
 
 TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {

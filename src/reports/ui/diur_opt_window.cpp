@@ -112,7 +112,7 @@ std::string DiurOptWindow::SelectionFromBoxes() const {
   return selection;
 }
 
-QLineEdit* DiurOptWindow::PeriodFault() const {
+QLineEdit* DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
   const long month = ValInt(ToLatin1(month_->text()));
   const long day = ValInt(ToLatin1(day_->text()));
   const long year = ValInt(ToLatin1(year_->text()));
@@ -122,28 +122,18 @@ QLineEdit* DiurOptWindow::PeriodFault() const {
   if (year < 100 || year > 2099) return year_;
   if (!DateExists(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day))) return day_;
   if (days < 1 || days > 366) return days_;
-  return nullptr;
-}
-
-bool DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
-  if (PeriodFault()) return false;
-  const long month = ValInt(ToLatin1(month_->text()));
-  const long day = ValInt(ToLatin1(day_->text()));
-  const long year = ValInt(ToLatin1(year_->text()));
-  const long days = ValInt(ToLatin1(days_->text()));
   const ChartInput& in = state_.input;
   period.first = {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
   period.days = static_cast<int>(days);
   period.place = {in.Transit.ZoneHours(), in.TransitPlace};
-  return true;
+  return nullptr;
 }
 
 void DiurOptWindow::cmdList_Click() {
   MinuteListingPeriod period;
-  if (!PeriodFromBoxes(period)) {
+  if (QLineEdit* fault = PeriodFromBoxes(period)) {
     ShowMessage(ListingPeriodText, "Warning!", MessageIcon::Warning, this);
     // The box at fault takes the focus with its text selected, so typing replaces it.
-    QLineEdit* fault = PeriodFault();
     fault->setFocus(Qt::OtherFocusReason);
     fault->selectAll();
     return;

@@ -31,11 +31,11 @@ class DiurOptWindow : public QWidget {
   // The boxes as a selection: characters 1-29 and 43-71 from the boxes,
   // the others as TransitSelection holds them.
   std::string SelectionFromBoxes() const;
-  // The period typed into the boxes at the transit place; false when the
-  // date or the number of days is out of range.
-  bool PeriodFromBoxes(MinuteListingPeriod& period) const;
-  // The first box whose text PeriodFromBoxes refuses, or nullptr.
-  QLineEdit* PeriodFault() const;
+  // Fills `period` with the period typed into the boxes, at the transit
+  // place, and returns nullptr; or returns the first box whose text is
+  // refused (a date out of range or not in the calendar, a number of days
+  // out of range), `period` untouched.
+  QLineEdit* PeriodFromBoxes(MinuteListingPeriod& period) const;
 
  private:
   AppState& state_;

@@ -18,7 +18,9 @@ class EnterFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !button_ || !button_->isEnabled()) return false;
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    // A button hidden in its window, or disabled, is not pressed.
+    if (!button_ || !button_->isEnabled() || !button_->isVisibleTo(button_->window())) return false;
     button_->click();
     return true;
   }

@@ -8,7 +8,8 @@ namespace halcyra {
 
 // Enter (Return or the keypad's Enter) pressed anywhere in `window` that no
 // control inside takes for itself (a box, an option button) clicks
-// `button`, as it would click a dialog's default button.
+// `button`, as it would click a dialog's default button: while the button
+// is enabled and not hidden.
 void PressOnEnter(QWidget& window, QPushButton& button);
 
 }  // namespace halcyra

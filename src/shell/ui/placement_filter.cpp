@@ -36,12 +36,6 @@ bool CentredOverParent(const QWidget& widget) {
   return IsPlainWindow(widget) && qobject_cast<const QDialog*>(&widget) && widget.parentWidget();
 }
 
-bool PlacedByUs(const QWidget& widget) {
-  if (!IsPlainWindow(widget) || widget.property(PlacedProperty).toBool()) return false;
-  if (CentredOverParent(widget)) return false;
-  return &widget != TheMainWindow();
-}
-
 // The screen's area a window opens in: the main window's screen, or the one
 // under the window.
 QRect ScreenArea(const QWidget& window) {
@@ -99,27 +93,19 @@ void RetrySettling(QPointer<QWidget> window, int tries);
 
 // Where a window opens on its first showing.
 QRect OpeningFrame(const QWidget& window, const QRect& area, int floor) {
-  const FrameRequest request = RequestOf(window, ExpectedFrame(window));
   std::vector<QRect> taken, bands;
   for (const QWidget* other : OtherWindows(window)) {
     taken.push_back(ExpectedFrame(*other));
     bands.push_back(TopBand(*other));
   }
-  const MainWindow* main = TheMainWindow();
-  if (!window.testAttribute(Qt::WA_Moved)) {
-    // Nowhere in particular: the free place below the main window.
-    FrameRequest sized = request;
-    sized.frame = FitFrame(request, area, floor);
-    sized.frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*main), sized.frame.size(), area, taken, bands));
-    return FitFrame(sized, area, floor);
-  }
-  QRect frame = FitFrame(request, area, floor);
-  // A recorded place that would hide another window's title or menu bar
-  // gives way to a free place, or to one that leaves those bars in sight.
-  const bool hides =
-      std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
-  if (!window.property(BelowMainProperty).toBool() && hides) {
-    frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*main), frame.size(), area, taken, bands));
+  QRect frame = FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor);
+  const auto hides = [&frame](const QRect& band) { return band.intersects(frame); };
+  // A window put nowhere in particular goes to the free place below the main
+  // window; so does one at a recorded place that would hide another window's
+  // title or menu bar, or else to a place that leaves those bars in sight.
+  if (!window.testAttribute(Qt::WA_Moved) ||
+      (!window.property(BelowMainProperty).toBool() && std::any_of(bands.begin(), bands.end(), hides))) {
+    frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*TheMainWindow()), frame.size(), area, taken, bands));
     frame = FitFrame(RequestOf(window, frame), area, floor);
   }
   return frame;
@@ -202,14 +188,10 @@ class PlacementFilter : public QObject {
       if (window->property(SettlingProperty).toBool()) Settle(*window);
       return false;
     }
+    if (window->property(PlacedProperty).toBool()) return false;
+    // The other windows are placed round the main window, once it shows.
     const MainWindow* main = TheMainWindow();
-    if (window == main && !window->property(PlacedProperty).toBool()) {
-      window->setProperty(PlacedProperty, true);
-      PlaceOnFirstShowing(*window);
-      return false;
-    }
-    if (!main || !main->isVisible() || window->property(PlacedProperty).toBool()) return false;
-    if (!PlacedByUs(*window) && !CentredOverParent(*window)) return false;
+    if (window != main && (!main || !main->isVisible() || !IsPlainWindow(*window))) return false;
     window->setProperty(PlacedProperty, true);
     PlaceOnFirstShowing(*window);
     return false;

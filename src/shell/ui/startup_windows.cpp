@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +11,7 @@
 
 #include "platform/gui/twips.h"
 #include "shell/ui/artwork.h"
+#include "shell/ui/enter_key.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
 
@@ -97,21 +97,12 @@ TitleWindow::TitleWindow() {
   cmdOK = new QPushButton("Continue", this);
   cmdOK->setObjectName("cmdOK");
   cmdOK->setVisible(false);
-  // Enter presses "Continue", as in a dialog.
-  cmdOK->setDefault(true);
+  // Enter anywhere in the window presses "Continue" once it shows, as in a dialog.
+  PressOnEnter(*this, *cmdOK);
   cmdOK->setAutoDefault(true);
   layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
   connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
   setFixedWidth(420);
-}
-
-void TitleWindow::keyPressEvent(QKeyEvent* event) {
-  // Enter anywhere in the window presses the default button once it shows.
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && cmdOK->isVisible()) {
-    cmdOK->click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 void TitleWindow::closeEvent(QCloseEvent* event) {

@@ -34,7 +34,6 @@ class TitleWindow : public QWidget {
   QLabel* Label2 = nullptr;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 };
 

@@ -93,17 +93,16 @@ std::optional<QPoint> TakeWantedFramePosition(QWidget& window) {
 
 void MoveFrameTo(QWidget& window, QPoint at) {
   const auto known = KnownFrameMargins(window);
+  window.setProperty(FrameAtProperty, known ? QVariant() : QVariant(at));
   if (!window.testAttribute(Qt::WA_WState_Created) || (known && !PlatformFramesWindows())) {
     // Before the native window exists the frame's corner is all there is to
     // give; without a window manager Qt knows its frame.
-    window.setProperty(FrameAtProperty, known ? QVariant() : QVariant(at));
     window.move(at);
     return;
   }
   // Qt places the client, and the window manager keeps the frame round it
   // where it stands.
-  window.setProperty(FrameAtProperty, known ? QVariant() : QVariant(at));
-  const QMargins m = known ? *known : ExpectedFrameMargins(window);
+  const QMargins m = ExpectedFrameMargins(window);
   window.setGeometry(QRect(at + QPoint(m.left(), m.top()), window.size()));
 }
 

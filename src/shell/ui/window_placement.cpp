@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace halcyra {
 
@@ -44,11 +45,9 @@ long long Overlap(const QRect& place, const std::vector<QRect>& taken) {
   return overlap;
 }
 
-}  // namespace
-
-std::optional<QPoint> FirstFreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen,
-                                          const std::vector<QRect>& taken) {
-  const Candidates c = CandidatesBelow(mainFrame, size, screen, taken);
+// The first candidate, row by row, inside the screen and overlapping nothing taken.
+std::optional<QPoint> FirstFreePlace(const Candidates& c, QSize size, const QRect& screen,
+                                     const std::vector<QRect>& taken) {
   for (int y : c.rows)
     for (int x : c.columns) {
       const QRect place(QPoint(x, y), size);
@@ -57,10 +56,12 @@ std::optional<QPoint> FirstFreePlaceBelow(const QRect& mainFrame, QSize size, co
   return std::nullopt;
 }
 
+}  // namespace
+
 QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
                       const std::vector<QRect>& bands) {
-  if (const auto free = FirstFreePlaceBelow(mainFrame, size, screen, taken)) return *free;
   Candidates c = CandidatesBelow(mainFrame, size, screen, taken);
+  if (const auto free = FirstFreePlace(c, size, screen, taken)) return *free;
   // Below a window as tall as the screen there is no row; along the bottom
   // edge the window covers text rather than another window's menus.
   c.rows.push_back(screen.bottom() + 1 - size.height());

@@ -6,7 +6,6 @@
 // window off its edge.
 #include <QMargins>
 #include <QRect>
-#include <optional>
 #include <vector>
 
 class QWidget;
@@ -26,20 +25,17 @@ void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after);
 // to fit the screen it keeps its proportions.
 void KeepAspectWhenFitted(QWidget& window);
 
-// The first place, row by row from just below `mainFrame`, where a frame of
-// `size` lies inside `screen` and overlaps no rectangle of `taken`, or
-// nothing. Candidates stand at the main window's left edge, right of each
+// Where a frame of `size` opens: the first place, row by row from just below
+// `mainFrame`, that lies inside `screen` and overlaps no rectangle of
+// `taken`. Candidates stand at the main window's left edge, right of each
 // taken window and at either edge of the screen (rightwards from the main
 // window's left edge first, then leftwards from it), on the first row below
-// the main window and below each taken window.
-std::optional<QPoint> FirstFreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen,
-                                          const std::vector<QRect>& taken);
-
-// FirstFreePlaceBelow, else the candidate inside the screen that overlaps the
-// taken windows least, on the rows above or flush with the screen's bottom
-// edge; a candidate that covers none of `bands` (the title and menu bars of
-// the windows open) comes before one that does. When none lies inside the
-// screen, the first row's left end moved inside it.
+// the main window and below each taken window. Without a free place, the
+// candidate inside the screen that overlaps the taken windows least, on
+// those rows or flush with the screen's bottom edge; a candidate that covers
+// none of `bands` (the title and menu bars of the windows open) comes before
+// one that does. When none lies inside the screen, the first row's left end
+// moved inside it.
 QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
                       const std::vector<QRect>& bands = {});
 
