@@ -107,7 +107,8 @@ void SaveWheelPicture(WheelsWindow& window) {
   const std::string convertedPath =
       base.substr(0, base.rfind('/') + 1) + ToLatin1(QFileInfo(converted.fileName()).fileName());
   SetBusyPointer(true);
-  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, ConverterArguments(bitmap, convertedPath));
+  // the bitmap, and the file the GIF is written to before it takes its place
+  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, {bitmap, convertedPath});
   SetBusyPointer(false);
   if (!run.Succeeded() || QFileInfo(converted.fileName()).size() <= 0) {
     Warn(ConverterFailedText(base, run.started, QFileInfo(FromLatin1(gif)).isFile()), &window);
