@@ -75,7 +75,7 @@ foreach(name IN LISTS shipped)
   endif()
   string(TOLOWER "${name}" lower)
   set(target ${PROGRAM_DIR}/${name})
-  if(NOT "${exact_${name}}" AND NOT "${folded_${lower}}")
+  if(NOT "${folded_${lower}}")  # under no spelling, the shipped one included
     copy_in(${name})
     math(EXPR added "${added} + 1")
   elseif(class STREQUAL "refresh" AND "${exact_${name}}" AND NOT IS_SYMLINK ${target} AND NOT IS_DIRECTORY ${target})

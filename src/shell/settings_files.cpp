@@ -18,8 +18,7 @@ namespace {
 // A range bound as the refusal writes it: "-2147483647", "0", "180".
 std::string BoundText(double bound) { return std::to_string(static_cast<long>(bound)); }
 
-}  // namespace
-
+// A value list's lines read as ReadValueListFile describes; `name` names the file in a refusal.
 void ReadValueListLines(const std::vector<std::string>& lines, const std::string& name, std::span<float> elements,
                         ValueRange range) {
   // Read into a copy, so that a refused file leaves every value as it was.
@@ -43,6 +42,8 @@ void ReadValueListLines(const std::vector<std::string>& lines, const std::string
   }
   std::copy(read.begin(), read.end(), elements.begin());
 }
+
+}  // namespace
 
 void ReadValueListFile(const std::string& path, std::span<float> elements, ValueRange range) {
   const std::string name = path.substr(path.find_last_of('/') + 1);

@@ -33,10 +33,6 @@ inline constexpr ValueRange OrbRange{0, 180};
 // changes.
 void ReadValueListFile(const std::string& path, std::span<float> elements, ValueRange range = OptionRange);
 
-// The same reading of a file's lines; `name` names the file in a refusal.
-void ReadValueListLines(const std::vector<std::string>& lines, const std::string& name, std::span<float> elements,
-                        ValueRange range);
-
 // What one loader reads: how many lines, and the range of their values.
 struct ValueListReader {
   size_t elements;

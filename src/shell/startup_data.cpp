@@ -115,18 +115,6 @@ void LoadDailyTable(const AppState& state, const std::string& name, DailyTable& 
   if (i < static_cast<size_t>(DailyTableDays)) RefuseShortFile(name, i, DailyTableDays, "records");
 }
 
-// How many yearly values fill the daily grid: one per 1 January from 1900
-// up to the year after the one holding the grid's last day.
-size_t LilithYearsExpected() {
-  size_t values = 1;
-  long yearStart = LilithFirstYearDay;
-  for (int year = LilithFirstYear; yearStart - DailyTableFirstDay < DailyTableDays; ++year) {
-    yearStart += IsLeapYear(year) ? 366 : 365;
-    ++values;
-  }
-  return values;
-}
-
 // The yearly file gives Lilith on each 1 January from 1900; the days between
 // advance at the year's own rate so that each year lands on the next value,
 // and the 21 days before 1900 run back at the mean motion.
@@ -164,8 +152,14 @@ void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable
     yearStart += days;
     previous = next;
   }
-  // The grid was not filled to its last day.
-  RefuseShortFile(name, values, LilithYearsExpected(), "yearly values");
+  // The grid was not filled to its last day: each year from here that starts
+  // within it needs the value of the 1 January after it.
+  size_t needed = values;
+  for (; yearStart - DailyTableFirstDay < DailyTableDays; ++year) {
+    yearStart += IsLeapYear(year) ? 366 : 365;
+    ++needed;
+  }
+  RefuseShortFile(name, values, needed, "yearly values");
 }
 
 }  // namespace

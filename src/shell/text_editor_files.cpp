@@ -52,8 +52,9 @@ std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const
 
 bool RestoreDefaultOptions(const std::string& appPath) {
   const auto factory = ReadWholeFile(ProgramFile(appPath, "OPTIONS.MAS"));
-  if (!factory || EditorTextRefusal(*factory, ProgramFile(appPath, "OPTIONS.OPT"), OptionsReader)) return false;
-  return WriteWholeFile(ProgramFile(appPath, "OPTIONS.OPT"), *factory);
+  const std::string options = ProgramFile(appPath, "OPTIONS.OPT");
+  if (!factory || EditorTextRefusal(*factory, options, OptionsReader)) return false;
+  return WriteWholeFile(options, *factory);
 }
 
 bool RereadOptionValues(AppState& state, std::string* problem) {

@@ -34,10 +34,6 @@ std::string PictureBasePath(const std::string& appPath, const PictureNames& name
   return appPath + "/" + FileNameSafe(name);
 }
 
-std::vector<std::string> ConverterArguments(const std::string& bitmapPath, const std::string& gifPath) {
-  return {bitmapPath, gifPath};
-}
-
 std::string ConverterFailedText(const std::string& basePath, bool started, bool olderGifKept) {
   const std::string why = started ? "The picture converter could not make " + basePath + ".gif."
                                   : std::string("The picture converter (") + PictureConverter +

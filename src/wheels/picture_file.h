@@ -3,7 +3,6 @@
 // the charts of the last paint, and the picture converter that turns the
 // bitmap into a GIF of the same name.
 #include <string>
-#include <vector>
 
 namespace halcyra {
 
@@ -36,10 +35,6 @@ std::string FileNameSafe(const std::string& name);
 // followed by " on " and the inner chart's date unless the second chart is
 // a person.
 std::string PictureBasePath(const std::string& appPath, const PictureNames& names);
-
-// The converter's arguments, one per name (the names contain blanks): the
-// bitmap, and the file the GIF is written to before it takes its place.
-std::vector<std::string> ConverterArguments(const std::string& bitmapPath, const std::string& gifPath);
 
 // The warning when the converter could not be started or did not make the
 // GIF: the bitmap is kept, and the message says where; an older GIF of the

@@ -3,14 +3,14 @@
 // shipped files fill is checked against the Swiss Ephemeris in tests/tools.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <algorithm>
 #include <optional>
-#include <vector>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "shell/delimited_numbers.h"
 #include "shell/startup_data.h"
@@ -53,7 +53,8 @@ class StartupDataLoader : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir = halcyra::testing::ScratchDir("startup-data");
-    for (const auto& [file, bytes] : ValidFiles()) WriteFile(dir, file, bytes);
+    valid = ValidFiles();
+    for (const auto& [file, bytes] : valid) WriteFile(dir, file, bytes);
   }
   static StartupTables Load() {
     AppState state;
@@ -72,11 +73,11 @@ class StartupDataLoader : public ::testing::Test {
     } catch (const StartupFileError& e) {
       refused = e;
     }
-    const std::vector<FileBytes> valid = ValidFiles();
     WriteFile(dir, file, std::ranges::find(valid, file, &FileBytes::first)->second);
     return refused;
   }
   static inline std::string dir;
+  static inline std::vector<FileBytes> valid;  // built once: the daily tables are long
 };
 
 }  // namespace

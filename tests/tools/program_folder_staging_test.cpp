@@ -52,6 +52,12 @@ std::string Stage(const std::string& programDir) {
                        "' -DPROGRAM_DIR='" + programDir + "' -P '" + kScript + "' 2>&1");
 }
 
+// The program folder finds files whatever their letter case.
+std::string Lower(std::string name) {
+  std::ranges::transform(name, name.begin(), ::tolower);
+  return name;
+}
+
 std::string Content(const std::string& path) { return ReadWholeFile(path).value_or("<missing>"); }
 
 // Every file below the folder, as paths relative to it.
@@ -72,10 +78,7 @@ TEST(ProgramFolderStaging, EveryShippedFileIsClassifiedOnce) {
     const auto found = classes.find(name);
     EXPECT_TRUE(found != classes.end() && (found->second == "keep" || found->second == "refresh"))
         << "appdata/" << name << " needs a line \"keep\" or \"refresh\" in " << kManifest;
-    // the program folder finds files whatever their letter case
-    std::string lower = name;
-    std::ranges::transform(lower, lower.begin(), ::tolower);
-    EXPECT_TRUE(folded.insert(lower).second) << name << " differs from another shipped file only in letter case";
+    EXPECT_TRUE(folded.insert(Lower(name)).second) << name << " differs from another shipped file only in letter case";
   }
   for (const auto& [name, kind] : classes)
     EXPECT_TRUE(fs::exists(SourceAppData() + "/" + name)) << kManifest << " lists " << name << ", not in appdata/";
@@ -152,8 +155,7 @@ TEST(ProgramFolderStaging, ABuildKeepsTheUsersFiles) {
   };
   for (const auto& row : rows) {
     const std::string path = dir + "/" + row.name;
-    std::string lower = row.name;
-    std::ranges::transform(lower, lower.begin(), ::tolower);
+    const std::string lower = Lower(row.name);
     switch (row.action) {
       case Edit: std::ofstream(path, std::ios::binary | std::ios::app) << userText; break;
       case Delete: fs::remove(path); break;
@@ -174,8 +176,7 @@ TEST(ProgramFolderStaging, ABuildKeepsTheUsersFiles) {
   const std::string second = Stage(dir);
   EXPECT_EQ(second.find("Warning"), std::string::npos) << second;
   for (const auto& row : rows) {
-    std::string found = row.name;
-    if (row.action == RenameToLowerCase) std::ranges::transform(found, found.begin(), ::tolower);
+    const std::string found = row.action == RenameToLowerCase ? Lower(row.name) : row.name;
     const std::string shipped = Content(SourceAppData() + "/" + row.name);
     const std::string user = row.action == Edit ? shipped + userText : userText;
     EXPECT_EQ(Content(dir + "/" + found), row.userKept ? user : shipped) << row.name << ": " << row.why;

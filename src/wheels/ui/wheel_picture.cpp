@@ -17,6 +17,7 @@
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/run_and_wait.h"
+#include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "wheels/picture_file.h"
 #include "wheels/ui/wheels_window.h"
@@ -24,12 +25,6 @@
 namespace halcyra {
 
 namespace {
-
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
 
 PictureNames NamesOfLastPaint(const AppState& state) {
   const WheelSets& wheel = state.wheel;
@@ -43,8 +38,8 @@ std::optional<std::string> WriteBitmap(const QImage& picture, const std::string&
   QByteArray bytes;
   QBuffer encoded(&bytes);
   if (!encoded.open(QIODevice::WriteOnly) || !picture.save(&encoded, "BMP")) return "the picture could not be encoded";
-  QSaveFile file(Latin1(path));
-  if (!file.open(QIODevice::WriteOnly)) return Latin1(file.errorString());
+  QSaveFile file(FromLatin1(path));
+  if (!file.open(QIODevice::WriteOnly)) return ToLatin1(file.errorString());
   // A write cut short (a full disk) gives no reason; the next one does.
   qint64 written = 0;
   while (written < bytes.size()) {
@@ -54,13 +49,13 @@ std::optional<std::string> WriteBitmap(const QImage& picture, const std::string&
   }
   if (written != bytes.size()) {
     const std::string reason = file.error() != QFileDevice::NoError
-                                   ? Latin1(file.errorString())
+                                   ? ToLatin1(file.errorString())
                                    : "only " + std::to_string(written) + " of " + std::to_string(bytes.size()) +
                                          " bytes could be written";
     file.cancelWriting();
     return reason;
   }
-  if (!file.commit()) return Latin1(file.errorString());
+  if (!file.commit()) return ToLatin1(file.errorString());
   return std::nullopt;
 }
 
@@ -102,28 +97,29 @@ void SaveWheelPicture(WheelsWindow& window) {
   // picture's name neither passes for this run's nor is lost to a failed one.
   // The name is reserved, the file left to the converter to make with the
   // usual permissions; whatever it leaves under that name goes at the end.
-  QTemporaryFile converted(QFileInfo(Latin1(bitmap)).dir().filePath(".picture-XXXXXX.gif"));
+  QTemporaryFile converted(QFileInfo(FromLatin1(bitmap)).dir().filePath(".picture-XXXXXX.gif"));
   if (!converted.open()) {
-    Warn(PictureNotWrittenText(gif, Latin1(converted.errorString()), BitmapKeptText(base)), &window);
+    Warn(PictureNotWrittenText(gif, ToLatin1(converted.errorString()), BitmapKeptText(base)), &window);
     return;
   }
   converted.close();
   QFile::remove(converted.fileName());
   const std::string convertedPath =
-      base.substr(0, base.rfind('/') + 1) + Latin1(QFileInfo(converted.fileName()).fileName());
+      base.substr(0, base.rfind('/') + 1) + ToLatin1(QFileInfo(converted.fileName()).fileName());
   SetBusyPointer(true);
-  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, ConverterArguments(bitmap, convertedPath));
+  // the bitmap, and the file the GIF is written to before it takes its place
+  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, {bitmap, convertedPath});
   SetBusyPointer(false);
   if (!run.Succeeded() || QFileInfo(converted.fileName()).size() <= 0) {
-    Warn(ConverterFailedText(base, run.started, QFileInfo(Latin1(gif)).isFile()), &window);
+    Warn(ConverterFailedText(base, run.started, QFileInfo(FromLatin1(gif)).isFile()), &window);
     return;
   }
-  if (const std::optional<std::string> reason = ReplaceFile(converted.fileName(), Latin1(gif))) {
+  if (const std::optional<std::string> reason = ReplaceFile(converted.fileName(), FromLatin1(gif))) {
     Warn(PictureNotWrittenText(gif, *reason, BitmapKeptText(base)), &window);
     return;
   }
   converted.setAutoRemove(false);  // it is the GIF now
-  QFile::remove(Latin1(bitmap));
+  QFile::remove(FromLatin1(bitmap));
   clipboard->clear();
 }
 
