@@ -141,8 +141,7 @@ void PrintWindow::LoadPrintFile() {
 void PrintWindow::btnPrint_Click() {
   QPrinter printer(QPrinter::HighResolution);
   DirectPrinterToPdfFile(state_, printer);
-  const PrintDestination destination =
-      ChoosePdfWhereNoPrinter(state_, printer, this, DefaultPdfName(state_.chart.ChartName));
+  const PrintDestination destination = ChoosePdfWhereNoPrinter(state_, printer, this);
   if (destination.route == PrintRoute::Cancelled) return;
   SetBusyPointer(true);
   // The user's edits are what gets printed, and the print file keeps them,
