@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <algorithm>
+#include <cstring>
 
 namespace halcyra {
 
@@ -20,18 +21,43 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-std::vector<std::string> SplitTextLines(const std::string& text) {
-  std::vector<std::string> lines;
+std::vector<std::pair<size_t, size_t>> LineSpans(std::string_view text) {
+  std::vector<std::pair<size_t, size_t>> spans;
+  spans.reserve(text.size() / 48 + 1);
+  const char* data = text.data();
   size_t start = 0;
-  while (start < text.size()) {
-    size_t stop = text.find_first_of("\r\n", start);
-    if (stop == std::string::npos) stop = text.size();
-    lines.emplace_back(text, start, stop - start);
-    // CR LF is one line end; a CR or an LF alone is one too.
-    size_t next = stop + 1;
-    if (stop < text.size() && text[stop] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    start = next;
+  // Line feeds are found a block at a time; a CR is looked for only
+  // between them, where it is nearly always the one before the LF.
+  for (;;) {
+    const void* found = std::memchr(data + start, '\n', text.size() - start);
+    const size_t lf = found ? static_cast<size_t>(static_cast<const char*>(found) - data) : text.size();
+    size_t from = start;
+    while (const void* cr = std::memchr(data + from, '\r', lf - from)) {
+      const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
+      spans.emplace_back(start, at - start);
+      start = from = at + 1;
+      if (at + 1 == lf) {  // CR LF: one line end
+        start = lf;
+        break;
+      }
+    }
+    if (!found) {
+      spans.emplace_back(start, text.size() - start);
+      return spans;
+    }
+    if (start != lf) spans.emplace_back(start, lf - start);
+    else if (lf == 0 || data[lf - 1] != '\r') spans.emplace_back(start, 0);
+    start = lf + 1;
   }
+}
+
+std::vector<std::string> SplitTextLines(const std::string& text) {
+  auto spans = LineSpans(text);
+  // A final line end adds no empty line, nor does an empty text.
+  if (spans.back().second == 0) spans.pop_back();
+  std::vector<std::string> lines;
+  lines.reserve(spans.size());
+  for (const auto& [offset, length] : spans) lines.emplace_back(text, offset, length);
   return lines;
 }
 

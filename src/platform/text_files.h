@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace halcyra {
@@ -15,6 +16,10 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
 // File text cut into its lines the way ReadTextLines reads them.
 std::vector<std::string> SplitTextLines(const std::string& text);
+
+// A text's parts as offset and length pairs: cut at CR LF, LF or CR alone,
+// with the part after the last line end (empty when the text ends with one).
+std::vector<std::pair<size_t, size_t>> LineSpans(std::string_view text);
 
 // The whole file as bytes; nullopt when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);

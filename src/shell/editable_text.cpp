@@ -1,43 +1,14 @@
 #include "shell/editable_text.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
+
+#include "platform/text_files.h"
 
 namespace halcyra {
 
-std::vector<std::pair<size_t, size_t>> RowSpans(std::string_view text) {
-  std::vector<std::pair<size_t, size_t>> spans;
-  spans.reserve(text.size() / 48 + 1);
-  const char* data = text.data();
-  size_t start = 0;
-  // Line feeds are found a block at a time; a CR is looked for only
-  // between them, where it is nearly always the one before the LF.
-  for (;;) {
-    const void* found = std::memchr(data + start, '\n', text.size() - start);
-    const size_t lf = found ? static_cast<size_t>(static_cast<const char*>(found) - data) : text.size();
-    size_t from = start;
-    while (const void* cr = std::memchr(data + from, '\r', lf - from)) {
-      const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
-      spans.emplace_back(start, at - start);
-      start = from = at + 1;
-      if (at + 1 == lf) {  // CR LF: one line end
-        start = lf;
-        break;
-      }
-    }
-    if (!found) {
-      spans.emplace_back(start, text.size() - start);
-      return spans;
-    }
-    if (start != lf) spans.emplace_back(start, lf - start);
-    else if (lf == 0 || data[lf - 1] != '\r') spans.emplace_back(start, 0);
-    start = lf + 1;
-  }
-}
-
 EditableText::EditableText(std::string text) : original_(std::move(text)) {
-  const auto spans = RowSpans(original_);
+  const auto spans = LineSpans(original_);
   rows_.reserve(spans.size());
   for (const auto& [offset, length] : spans) {
     rows_.push_back({offset, static_cast<uint32_t>(std::min<size_t>(length, std::numeric_limits<uint32_t>::max())),
@@ -84,7 +55,7 @@ TextPos EditableText::Apply(TextPos a, TextPos b, std::string_view text) {
   const std::string suffix(Row(b.row).substr(b.col));
   std::vector<RowRef> added;
   TextPos end;
-  const auto spans = RowSpans(text);
+  const auto spans = LineSpans(text);
   for (size_t k = 0; k < spans.size(); ++k) {
     std::string row(text.substr(spans[k].first, spans[k].second));
     if (k == 0) row.insert(0, prefix);

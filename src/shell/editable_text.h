@@ -54,8 +54,4 @@ class EditableText : public TextRows {
   EditHistory history_;
 };
 
-// A text's rows as offset and length pairs: cut at CR LF, LF or CR alone,
-// with the row after the last line end.
-std::vector<std::pair<size_t, size_t>> RowSpans(std::string_view text);
-
 }  // namespace halcyra

@@ -45,12 +45,7 @@ void EmptyList(std::vector<std::string>& list, long& count) {
 // Empties the page; lines still on view go to the display instead of being freed.
 void EmptyPage(AppState& state) {
   ReportBuffer& r = state.report;
-  ReportDisplay* display = state.services.reportDisplay;
-  if (display && display->KeepShownPage(r.PageLines)) {
-    r.PageLines.assign(2, std::string());
-    r.PageLineCount = 0;
-    return;
-  }
+  if (ReportDisplay* display = state.services.reportDisplay) display->KeepShownPage(r.PageLines);
   EmptyList(r.PageLines, r.PageLineCount);
 }
 

@@ -70,8 +70,8 @@ struct ReportDisplay {
   // The page as the last-page file holds it, read from the page buffer.
   virtual void ShowPage(AppState& state, ShownPage page) {}
   // The page buffer is about to be emptied: a display that still shows its
-  // lines takes them over (ShownPage::TakeOver) and returns true.
-  virtual bool KeepShownPage(std::vector<std::string>& pageLines) { return false; }
+  // lines takes them over (ShownPage::TakeOver), leaving the list empty.
+  virtual void KeepShownPage(std::vector<std::string>& pageLines) {}
   virtual void MoreMenuChanged(AppState& state) {}
   virtual void Notice(const std::string& text, const std::string& title, NoticeIcon icon) = 0;
 };

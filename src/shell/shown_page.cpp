@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "platform/parallel_runs.h"
+#include "platform/text_files.h"
 #include "shell/report_output.h"
 
 namespace halcyra {
@@ -13,22 +14,6 @@ namespace {
 
 // Entries one thread scans at least: below this one thread is faster.
 constexpr size_t EntriesPerThread = 50000;
-
-// The parts of an entry cut at its line ends (CR LF, LF or CR), with the
-// part after the last line end, as SplitTextLines reads `entry` + CR LF.
-std::vector<std::pair<size_t, size_t>> PartsOf(const std::string& entry) {
-  std::vector<std::pair<size_t, size_t>> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t stop = entry.find_first_of("\r\n", start);
-    if (stop == std::string::npos) {
-      parts.emplace_back(start, entry.size() - start);
-      return parts;
-    }
-    parts.emplace_back(start, stop - start);
-    start = stop + (entry.compare(stop, 2, "\r\n") == 0 ? 2 : 1);
-  }
-}
 
 }  // namespace
 
@@ -50,7 +35,7 @@ ShownPage::ShownPage(const std::vector<std::string>& entries, size_t count)
         run.widest = std::max(run.widest, entry.size());
         continue;
       }
-      Split split{i, 0, PartsOf(entry)};
+      Split split{i, 0, LineSpans(entry)};
       for (const auto& part : split.parts) run.widest = std::max(run.widest, part.second);
       run.splits.push_back(std::move(split));
     }

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "gui_test_support.h"
@@ -72,6 +74,16 @@ class PageViewTest : public testing::GuiTest {
     for (QChar c : text) Key(view, c.toUpper().unicode(), Qt::NoModifier, QString(c));
   }
   static std::string Clipboard() { return ToLatin1(QGuiApplication::clipboard()->text()); }
+  // The width in points of `word` where poppler's pdftotext first places it; -1 when it is not found.
+  static double PrintedWidth(const std::string& pdf, const QString& word) {
+    QProcess process;
+    process.start("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
+    if (!process.waitForFinished(60000)) return -1;
+    const QRegularExpression box(R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">)re" + word +
+                                 "</word>");
+    const auto match = box.match(QString::fromUtf8(process.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : -1;
+  }
 
   testing::RecordingSink sink;
 };
@@ -178,6 +190,30 @@ TEST_F(PageViewTest, ThePrintedTextIsTheEditedText) {
   const std::string printed = testing::PdfText(pdf);
   EXPECT_NE(printed.find("second first Xyline"), std::string::npos) << printed;
   EXPECT_NE(printed.find("end"), std::string::npos) << printed;
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+// The font is fitted to the lines as they stand when printed: a line too
+// wide for the sheet, deleted in the print window, no longer shrinks it.
+TEST_F(PageViewTest, ADeletedWideLineNoLongerShrinksThePrint) {
+  App().services.PrintToPdfPaper = "A4";
+  std::vector<double> widths;
+  // Both long lines set 8 points on loading; only 150 columns are wider than the sheet.
+  for (size_t columns : {100, 150}) {
+    ShowLines({"marker", std::string(columns, 'x')});
+    QWidget* print = OpenPrintWindow();
+    ASSERT_NE(print, nullptr);
+    auto* text = print->findChild<TextPageView*>("RichtxtContent");
+    text->SetSelection({1, 0}, {2, 0});
+    Key(text, Qt::Key_Delete);
+    ASSERT_EQ(text->toPlainText().toStdString(), "marker\n\n\n");
+    const std::string pdf = App().AppPath + "/wide" + std::to_string(columns) + ".pdf";
+    App().services.PrintToPdfFile = pdf;
+    print->findChild<QPushButton*>("btnPrint")->click();
+    widths.push_back(PrintedWidth(pdf, "marker"));
+  }
+  EXPECT_GT(widths[0], 0);
+  EXPECT_NEAR(widths[1], widths[0], 0.01) << "the deleted 150 columns shrank the font";
   EXPECT_TRUE(sink.shown.empty());
 }
 

@@ -70,11 +70,7 @@ TEST(ReportChannel, LastPageViewAndWarnings) {
 struct KeepingDisplay : ReportDisplay {
   ShownPage page;
   void ShowPage(AppState&, ShownPage shown) override { page = std::move(shown); }
-  bool KeepShownPage(std::vector<std::string>& lines) override {
-    if (!page.Reads(lines)) return false;
-    page.TakeOver(lines);
-    return true;
-  }
+  void KeepShownPage(std::vector<std::string>& lines) override { page.TakeOver(lines); }
   void Notice(const std::string&, const std::string&, NoticeIcon) override {}
 };
 

@@ -75,8 +75,8 @@ class DataWindowDisplay : public ReportDisplay {
     w.raise();
     w.setWindowTitle(FromLatin1(state.flags.ReportHeading + "Data"));
   }
-  bool KeepShownPage(std::vector<std::string>& pageLines) override {
-    return window_ && window_->KeepShownPage(pageLines);
+  void KeepShownPage(std::vector<std::string>& pageLines) override {
+    if (window_) window_->KeepShownPage(pageLines);
   }
   void MoreMenuChanged(AppState&) override {
     if (window_) window_->SyncMoreMenu();
@@ -195,11 +195,8 @@ void DataWindow::ApplyStartFont() {
 
 void DataWindow::ShowPage(ShownPage page) { view_->SetRows(std::make_unique<ShownPage>(std::move(page))); }
 
-bool DataWindow::KeepShownPage(std::vector<std::string>& pageLines) {
-  auto* page = dynamic_cast<ShownPage*>(&view_->Rows());
-  if (!page || !page->Reads(pageLines)) return false;
-  page->TakeOver(pageLines);
-  return true;
+void DataWindow::KeepShownPage(std::vector<std::string>& pageLines) {
+  if (auto* page = dynamic_cast<ShownPage*>(&view_->Rows())) page->TakeOver(pageLines);
 }
 
 void DataWindow::SyncMoreMenu() {

@@ -24,7 +24,7 @@ class DataWindow : public QMainWindow {
   void ShowPage(ShownPage page);
   // Takes the page buffer's lines over when they are the page on view, so
   // that they stay there while the buffer takes a new page.
-  bool KeepShownPage(std::vector<std::string>& pageLines);
+  void KeepShownPage(std::vector<std::string>& pageLines);
   void SyncMoreMenu();
 
   void mnuFileSave_Click();

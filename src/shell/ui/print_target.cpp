@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "shell/data_file.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/save_file_dialog.h"
 
@@ -45,10 +46,10 @@ bool DirectPrinterToPdfFile(const AppState& state, QPrinter& printer) {
   return true;
 }
 
-PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWidget* parent,
-                                         const std::string& proposedName) {
+PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWidget* parent) {
   if (!state.services.PrintToPdfFile.empty() || PrinterInstalled(state)) return {};
-  const auto path = AskSaveFileName(state, parent, state.AppPath, proposedName, PdfFilesFilter);
+  const auto path =
+      AskSaveFileName(state, parent, state.AppPath, DefaultPdfName(state.chart.ChartName), PdfFilesFilter);
   if (!path) return {PrintRoute::Cancelled, {}};
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(*path));

@@ -32,12 +32,11 @@ struct PrintDestination {
 };
 
 // With no printer installed (and no PDF file named by the services), asks
-// for a PDF file in the save dialog, proposing `proposedName` in the
-// program folder, and points the printer at it on the paper of the
-// system's locale; Cancelled when the user cancels. Otherwise the printer
-// is left as it is.
-PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWidget* parent,
-                                         const std::string& proposedName);
+// for a PDF file in the save dialog, proposing the chart's name
+// (DefaultPdfName) in the program folder, and points the printer at it on
+// the paper of the system's locale; Cancelled when the user cancels.
+// Otherwise the printer is left as it is.
+PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWidget* parent);
 
 // After a print: where a PDF file went, or that nothing was printed.
 void ReportPrintOutcome(const PrintDestination& destination, bool printed, QWidget* parent);

@@ -27,17 +27,6 @@ namespace {
 // The smallest size the font shrinks to for a line wider than the paper.
 constexpr double SmallestPoints = 4;
 
-// The widest printed line at a font: in a fixed-pitch font the one with the
-// most characters, so a long text is not measured line by line.
-int WidestLine(const TextRows& lines, const QFont& font, QPaintDevice* device) {
-  const QFontMetrics metrics(font, device);
-  if (QFontInfo(font).fixedPitch()) return metrics.horizontalAdvance(QString(static_cast<qsizetype>(lines.WidestRow()), 'M'));
-  int width = 0;
-  for (size_t i = 0; i < lines.RowCount(); ++i)
-    width = std::max(width, metrics.horizontalAdvance(FromLatin1(std::string(lines.Row(i)))));
-  return width;
-}
-
 // The font at `points`, shrunk in half points while the longest line is
 // wider than the printable area, so that no line is cut off at the right.
 QFont FittingFont(const std::string& fontName, int points, const TextRows& lines, QPaintDevice* device,
@@ -45,7 +34,21 @@ QFont FittingFont(const std::string& fontName, int points, const TextRows& lines
   QFont font(FromLatin1(fontName));
   font.setStyleHint(QFont::TypeWriter);
   font.setPointSizeF(points);
-  while (font.pointSizeF() > SmallestPoints && WidestLine(lines, font, device) > printableWidth)
+  // In a fixed-pitch font the widest line is the one with the most
+  // characters, so a long text is not measured line by line. The rows are
+  // counted as they stand: the text's WidestRow also counts rows edited away.
+  const bool fixedPitch = QFontInfo(font).fixedPitch();
+  size_t most = 0;
+  if (fixedPitch)
+    for (size_t i = 0; i < lines.RowCount(); ++i) most = std::max(most, lines.Row(i).size());
+  auto widest = [&](const QFontMetrics& metrics) {
+    if (fixedPitch) return metrics.horizontalAdvance(QString(static_cast<qsizetype>(most), 'M'));
+    int width = 0;
+    for (size_t i = 0; i < lines.RowCount(); ++i)
+      width = std::max(width, metrics.horizontalAdvance(FromLatin1(std::string(lines.Row(i)))));
+    return width;
+  };
+  while (font.pointSizeF() > SmallestPoints && widest(QFontMetrics(font, device)) > printableWidth)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   return font;
 }
@@ -138,8 +141,7 @@ void PrintWindow::LoadPrintFile() {
 void PrintWindow::btnPrint_Click() {
   QPrinter printer(QPrinter::HighResolution);
   DirectPrinterToPdfFile(state_, printer);
-  const PrintDestination destination =
-      ChoosePdfWhereNoPrinter(state_, printer, this, DefaultPdfName(state_.chart.ChartName));
+  const PrintDestination destination = ChoosePdfWhereNoPrinter(state_, printer, this);
   if (destination.route == PrintRoute::Cancelled) return;
   SetBusyPointer(true);
   // The user's edits are what gets printed, and the print file keeps them,

@@ -115,8 +115,7 @@ void TextPageView::redo() {
 void TextPageView::ShowEdited(std::optional<std::pair<TextPos, TextPos>> selection) {
   if (!selection) return;
   UpdateScrollBars();
-  anchor_ = selection->first;
-  MoveCursorTo(selection->second, true);
+  SetSelection(selection->first, selection->second);
 }
 
 size_t TextPageView::FirstVisibleRow() const { return static_cast<size_t>(verticalScrollBar()->value()); }
@@ -361,17 +360,10 @@ void TextPageView::mousePressEvent(QMouseEvent* event) {
   selecting_ = true;
 }
 
-void TextPageView::ExtendSelectionToMouse() {
-  cursor_ = PosAt(mouse_);
-  goalColumn_ = cursor_.col;
-  EnsureCursorVisible();
-  viewport()->update();
-}
-
 void TextPageView::mouseMoveEvent(QMouseEvent* event) {
   if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return QAbstractScrollArea::mouseMoveEvent(event);
   mouse_ = event->position().toPoint();
-  ExtendSelectionToMouse();
+  MoveCursorTo(PosAt(mouse_), true);
   // Beyond the top or bottom the view keeps scrolling while the mouse stays there.
   const bool outside = mouse_.y() < 0 || mouse_.y() > viewport()->height();
   if (outside && !autoScroll_.isActive()) autoScroll_.start(AutoScrollMs, this);
@@ -381,7 +373,7 @@ void TextPageView::mouseMoveEvent(QMouseEvent* event) {
 void TextPageView::timerEvent(QTimerEvent* event) {
   if (event->timerId() != autoScroll_.timerId()) return QAbstractScrollArea::timerEvent(event);
   if (!selecting_) return autoScroll_.stop();
-  ExtendSelectionToMouse();
+  MoveCursorTo(PosAt(mouse_), true);
 }
 
 void TextPageView::mouseReleaseEvent(QMouseEvent* event) {
@@ -415,8 +407,7 @@ void TextPageView::contextMenuEvent(QContextMenuEvent* event) {
 void TextPageView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
   const auto [start, end] = WordAround(*rows_, PosAt(event->position().toPoint()));
-  anchor_ = start;
-  MoveCursorTo(end, true);
+  SetSelection(start, end);
 }
 
 }  // namespace halcyra

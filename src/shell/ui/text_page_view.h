@@ -85,7 +85,6 @@ class TextPageView : public QAbstractScrollArea {
   size_t RowsInSight() const;
   qreal ColumnX(std::string_view row, size_t col) const;
   size_t ColumnAt(std::string_view row, qreal x) const;
-  void ExtendSelectionToMouse();
 
   std::unique_ptr<TextRows> rows_;
   EditableText* editable_ = nullptr;  // rows_ when they can be edited

@@ -7,7 +7,6 @@
 #include <QScreen>
 
 #include "platform/gui/busy_pointer.h"
-#include "shell/data_file.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/print_target.h"
 #include "wheels/ui/wheel_rendering.h"
@@ -22,7 +21,7 @@ namespace {
 // the user cancels either dialog.
 PrintDestination ChoosePrinter(AppState& state, QPrinter& printer, QWidget* parent) {
   if (DirectPrinterToPdfFile(state, printer)) return {};
-  const PrintDestination pdf = ChoosePdfWhereNoPrinter(state, printer, parent, DefaultPdfName(state.chart.ChartName));
+  const PrintDestination pdf = ChoosePdfWhereNoPrinter(state, printer, parent);
   if (pdf.route != PrintRoute::Printer) return pdf;
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return {PrintRoute::Cancelled, {}};
