@@ -34,12 +34,8 @@ class Reader {
 
   std::optional<DotMinutes> Zone(const std::string& text) {
     if (Blank(text, EntryBox::Zone)) return std::nullopt;
-    const std::optional<DotMinutes> zone = DotMinutes::FromText(text);
-    // the hours the zone reads as, minutes of 60 and more carried
-    if (!zone || !ZoneInRange(*zone)) {
-      Refuse(EntryBox::Zone);
-      return std::nullopt;
-    }
+    const std::optional<DotMinutes> zone = ZoneFromText(text);
+    if (!zone) Refuse(EntryBox::Zone);
     return zone;
   }
 
