@@ -4,13 +4,9 @@
 
 namespace halcyra {
 
-void InputMessages::Add(const std::string& text, const std::string& title) {
-  InputMessage message{text, title};
-  if (std::find(list_.begin(), list_.end(), message) == list_.end()) list_.push_back(message);
-}
-
 void InputMessages::Add(const std::string& text, const std::string& title, BoxAtFault box) {
-  Add(text, title);
+  const InputMessage message{text, title};
+  if (std::find(list_.begin(), list_.end(), message) == list_.end()) list_.push_back(message);
   if (!focus_) focus_ = box;
 }
 
