@@ -62,8 +62,8 @@ std::optional<AtlasAnswer> ParseAtlasAnswer(const std::vector<std::string>& line
       longitude = ParseCoordinate(value, 'W', 'E', 180);
       good = longitude.has_value();
     } else if (key == "ZONE") {
-      auto zone = DotMinutes::FromText(value);
-      good = zone && ZoneInRange(*zone);
+      const auto zone = ZoneFromText(value);
+      good = zone.has_value();
       if (good) {
         answer.Place.TZ = zone->Text();
         answer.HasZone = true;

@@ -53,7 +53,6 @@ struct InputMessage {
 // complaint is where the window puts the focus.
 class InputMessages {
  public:
-  void Add(const std::string& text, const std::string& title);
   void Add(const std::string& text, const std::string& title, BoxAtFault box);
   const std::vector<InputMessage>& List() const { return list_; }
   bool Empty() const { return list_.empty(); }

@@ -4,25 +4,15 @@
 
 namespace halcyra {
 
-void InputMessages::Add(const std::string& text, const std::string& title) {
-  InputMessage message{text, title};
-  if (std::find(list_.begin(), list_.end(), message) == list_.end()) list_.push_back(message);
-}
-
 void InputMessages::Add(const std::string& text, const std::string& title, BoxAtFault box) {
-  Add(text, title);
+  const InputMessage message{text, title};
+  if (std::find(list_.begin(), list_.end(), message) == list_.end()) list_.push_back(message);
   if (!focus_) focus_ = box;
 }
 
 namespace {
 
 constexpr int NatalWindow = 0, TransitWindow = 1;
-
-void WindowError(AppState& state, InputMessages& messages, int window, EntryBox box) {
-  state.chart.InputError = 1;
-  messages.Add(window == NatalWindow ? NatalInputErrorText : TransitInputErrorText, InputWarningTitle,
-               {window, box});
-}
 
 // 66 degrees 00 minutes, counted in whole minutes as the boxes hold them.
 bool LatitudeHigh(const WindowReading& reading) {
@@ -39,21 +29,19 @@ InputReadings ReadInputWindows(const InputBoxTexts& natal, const InputBoxTexts& 
   return {ReadWindowBoxes(natal, FirstNatalYear), ReadWindowBoxes(transit, FirstTransitYear)};
 }
 
-bool NatalBoxesAcceptable(const InputBoxTexts& natal) { return ReadWindowBoxes(natal, FirstNatalYear).Accepted(); }
-
-void ShowNatalInputError(AppState& state, InputMessages& messages) {
+void ShowNatalInputError(AppState& state, InputMessages& messages, EntryBox box) {
   state.chart.InputError = 1;
-  messages.Add(NatalInputErrorText, InputWarningTitle);
+  messages.Add(NatalInputErrorText, InputWarningTitle, {NatalWindow, box});
 }
 
-void ShowTransitInputError(AppState& state, InputMessages& messages) {
+void ShowTransitInputError(AppState& state, InputMessages& messages, EntryBox box) {
   state.chart.InputError = 1;
-  messages.Add(TransitInputErrorText, InputWarningTitle);
+  messages.Add(TransitInputErrorText, InputWarningTitle, {TransitWindow, box});
 }
 
 void ValidateInputNotBlank(AppState& state, const InputReadings& input, InputMessages& messages) {
-  if (input.natal.Blank) WindowError(state, messages, NatalWindow, *input.natal.Blank);
-  if (input.transit.Blank) WindowError(state, messages, TransitWindow, *input.transit.Blank);
+  if (input.natal.Blank) ShowNatalInputError(state, messages, *input.natal.Blank);
+  if (input.transit.Blank) ShowTransitInputError(state, messages, *input.transit.Blank);
 }
 
 void CheckHighLatitude(AppState& state, const InputReadings& input, InputMessages& messages) {
@@ -66,11 +54,11 @@ void CheckHighLatitude(AppState& state, const InputReadings& input, InputMessage
 }
 
 void ValidateNatalRanges(AppState& state, const InputReadings& input, InputMessages& messages) {
-  if (input.natal.Fault) WindowError(state, messages, NatalWindow, *input.natal.Fault);
+  if (input.natal.Fault) ShowNatalInputError(state, messages, *input.natal.Fault);
 }
 
 void ValidateTransitRanges(AppState& state, const InputReadings& input, InputMessages& messages) {
-  if (input.transit.Fault) WindowError(state, messages, TransitWindow, *input.transit.Fault);
+  if (input.transit.Fault) ShowTransitInputError(state, messages, *input.transit.Fault);
 }
 
 bool RunInputChecks(AppState& state, const InputReadings& input, InputMessages& messages) {

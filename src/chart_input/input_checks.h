@@ -41,12 +41,9 @@ void ValidateNatalRanges(AppState& state, const InputReadings& input, InputMessa
 // The same limits with the transit year from FirstTransitYear.
 void ValidateTransitRanges(AppState& state, const InputReadings& input, InputMessages& messages);
 
-// True when the natal window's boxes would pass the blank and range checks;
-// changes nothing. Used before a natal input is saved as a names entry.
-bool NatalBoxesAcceptable(const InputBoxTexts& natal);
-
-void ShowNatalInputError(AppState& state, InputMessages& messages);
-void ShowTransitInputError(AppState& state, InputMessages& messages);
+// Set InputError and add the window's error message, the focus going to `box`.
+void ShowNatalInputError(AppState& state, InputMessages& messages, EntryBox box);
+void ShowTransitInputError(AppState& state, InputMessages& messages, EntryBox box);
 
 // Clears InputError and runs the four checks in their order; true when the
 // input passed every check.

@@ -1,6 +1,7 @@
 #include "chart_input/input_presets.h"
 
 #include "chart_input/input_checks.h"
+#include "chart_input/input_reading.h"
 #include "platform/number_text.h"
 
 namespace halcyra {
@@ -8,19 +9,6 @@ namespace halcyra {
 namespace {
 
 std::string WholeText(double value) { return std::to_string(RoundHalfEven(value)); }
-
-// The whole number a box holds, blanks around it allowed; -1 for anything else.
-long WholeBoxValue(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  const size_t last = text.find_last_not_of(" \t");
-  if (first == std::string::npos || last - first + 1 > 4) return -1;
-  long value = 0;
-  for (size_t i = first; i <= last; ++i) {
-    if (text[i] < '0' || text[i] > '9') return -1;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -54,14 +42,14 @@ HourBoxChange ApplyHourBoxRule(const std::string& text) {
     change.Empty = true;
     return change;
   }
-  const long hour = WholeBoxValue(text);
+  const std::optional<long> hour = WholeBoxNumber(text);
   if (hour == 0) {
     change.Rewrite = true;
     change.Text = "12";
-  } else if (hour >= 13 && hour <= 23) {
+  } else if (hour && *hour >= 13 && *hour <= 23) {
     change.ChoosePM = true;
     change.Rewrite = true;
-    change.Text = std::to_string(hour - 12);
+    change.Text = std::to_string(*hour - 12);
   }
   return change;
 }

@@ -5,10 +5,7 @@
 
 namespace halcyra {
 
-namespace {
-
-// Digits alone, blanks around them allowed; nullopt for anything else.
-std::optional<long> WholeNumber(const std::string& box) {
+std::optional<long> WholeBoxNumber(const std::string& box) {
   const size_t first = box.find_first_not_of(" \t");
   if (first == std::string::npos) return std::nullopt;
   const size_t last = box.find_last_not_of(" \t");
@@ -21,6 +18,8 @@ std::optional<long> WholeNumber(const std::string& box) {
   return value;
 }
 
+namespace {
+
 class Reader {
  public:
   explicit Reader(WindowReading& reading) : r_(reading) {}
@@ -28,19 +27,15 @@ class Reader {
   // The box's whole number within [low, high], or nullopt with the box marked.
   std::optional<int> Whole(const std::string& text, EntryBox box, long low, long high) {
     if (Blank(text, box)) return std::nullopt;
-    const std::optional<long> value = WholeNumber(text);
+    const std::optional<long> value = WholeBoxNumber(text);
     if (!value || *value < low || *value > high) return Refuse(box);
     return static_cast<int>(*value);
   }
 
   std::optional<DotMinutes> Zone(const std::string& text) {
     if (Blank(text, EntryBox::Zone)) return std::nullopt;
-    const std::optional<DotMinutes> zone = DotMinutes::FromText(text);
-    // the hours the zone reads as, minutes of 60 and more carried
-    if (!zone || !ZoneInRange(*zone)) {
-      Refuse(EntryBox::Zone);
-      return std::nullopt;
-    }
+    const std::optional<DotMinutes> zone = ZoneFromText(text);
+    if (!zone) Refuse(EntryBox::Zone);
     return zone;
   }
 
@@ -85,7 +80,7 @@ WindowReading ReadWindowBoxes(const InputBoxTexts& b, int firstYear) {
   const auto longitude = read.Coordinate(b.LongDeg, b.LongMin, EntryBox::LongDeg, EntryBox::LongMin, 180);
   const auto latitude = read.Coordinate(b.LatDeg, b.LatMin, EntryBox::LatDeg, EntryBox::LatMin, 90);
 
-  const std::optional<long> latDeg = WholeNumber(b.LatDeg), latMin = WholeNumber(b.LatMin);
+  const std::optional<long> latDeg = WholeBoxNumber(b.LatDeg), latMin = WholeBoxNumber(b.LatMin);
   if (latDeg && latMin) r.LatitudeMinutes = *latDeg * 60 + *latMin;
   if (r.Fault) return r;
 

@@ -21,6 +21,10 @@ struct WindowReading {
   bool Accepted() const { return !Fault; }
 };
 
+// The whole number a box holds: digits alone, blanks around them allowed;
+// nullopt for anything else.
+std::optional<long> WholeBoxNumber(const std::string& box);
+
 // The boxes of a window that takes years from `firstYear` to LastInputYear.
 // An hour box of 0 reads as 12, as the box itself shows it.
 WindowReading ReadWindowBoxes(const InputBoxTexts& boxes, int firstYear);

@@ -53,7 +53,7 @@ std::optional<NameEntry> ParseNameLine(const std::string& line) {
     entry.When.PM = *pm;
   }
   if (!AllEmpty(f, MomentFields, f.size())) {
-    auto zone = DotMinutes::FromText(f[6]);
+    auto zone = ZoneFromText(f[6]);  // as the zone box takes it
     auto longDeg = WholeField(f[7], 0, 180);
     auto longMin = WholeField(f[8], 0, 59);
     auto east = ChoiceField(f[9], 'W', 'E');
@@ -61,9 +61,8 @@ std::optional<NameEntry> ParseNameLine(const std::string& line) {
     auto latMin = WholeField(f[11], 0, 59);
     auto south = ChoiceField(f[12], 'N', 'S');
     if (!zone || !longDeg || !longMin || !east || !latDeg || !latMin || !south) return std::nullopt;
-    // no further than 180 degrees 00 and 90 degrees 00, zones as the zone box takes them
+    // no further than 180 degrees 00 and 90 degrees 00
     if ((*longDeg == 180 && *longMin > 0) || (*latDeg == 90 && *latMin > 0)) return std::nullopt;
-    if (!ZoneInRange(*zone)) return std::nullopt;
     entry.HasPlace = true;
     entry.When.Zone = *zone;
     entry.Where = Place::FromDegreesMinutes({*longDeg, *longMin}, *east, {*latDeg, *latMin}, *south);

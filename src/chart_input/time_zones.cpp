@@ -8,10 +8,10 @@ std::optional<ZoneEntry> ParseZoneLine(const std::string& line) {
   if (IsCommentOrBlank(line)) return std::nullopt;
   const size_t comma = line.find(',');
   if (comma == std::string::npos) return std::nullopt;
-  auto zone = DotMinutes::FromText(line.substr(0, comma));
-  const std::string places = TrimBlanks(line.substr(comma + 1));
   // The same limits the zone box is held to.
-  if (!zone || places.empty() || !ZoneInRange(*zone)) return std::nullopt;
+  const auto zone = ZoneFromText(line.substr(0, comma));
+  const std::string places = TrimBlanks(line.substr(comma + 1));
+  if (!zone || places.empty()) return std::nullopt;
   return ZoneEntry{*zone, places};
 }
 

@@ -7,6 +7,7 @@
 #include "platform/program_files.h"
 #include "platform/text_files.h"
 #include "shell/delimited_numbers.h"
+#include "state/moment.h"
 
 namespace halcyra {
 

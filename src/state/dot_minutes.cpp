@@ -72,9 +72,4 @@ double DotMinutes::Decimal() const {
   return Negative ? -magnitude : magnitude;
 }
 
-double DotMinutes::DotValue() const {
-  const double magnitude = Whole + Minutes / 100.0;
-  return Negative ? -magnitude : magnitude;
-}
-
 }  // namespace halcyra

@@ -25,8 +25,6 @@ struct DotMinutes {
   std::string Text() const;
   // Decimal units: -5.30 gives -5.5.
   double Decimal() const;
-  // Whole units plus minutes / 100, signed: -5.30 gives -5.3.
-  double DotValue() const;
 
   bool operator==(const DotMinutes&) const = default;
 };

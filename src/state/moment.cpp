@@ -46,7 +46,11 @@ bool DateExists(int year, int month, int day) {
   return !(year == 1582 && month == 10 && day >= 5 && day <= 14);
 }
 
-bool ZoneInRange(const DotMinutes& zone) { return zone.Decimal() >= -14 && zone.Decimal() <= 13; }
+std::optional<DotMinutes> ZoneFromText(std::string_view text) {
+  const std::optional<DotMinutes> zone = DotMinutes::FromText(text);
+  if (!zone || zone->Decimal() < -14 || zone->Decimal() > 13) return std::nullopt;
+  return zone;
+}
 
 long long Moment::MinutesFromEpoch(int year, int month, int day, int hour24, int minute) {
   return DaysFromCivil(year, month, day) * 1440 + hour24 * 60LL + minute;

@@ -15,9 +15,10 @@ int DaysInMonth(int month, int year);
 // none of 5 to 14 October 1582, which the switch to the Gregorian count left out.
 bool DateExists(int year, int month, int day);
 
-// The zones a zone box takes: from 14 hours east (-14) to 13 hours west,
-// as the hours they read as (minutes of 60 and more carried).
-bool ZoneInRange(const DotMinutes& zone);
+// A zone as a zone box takes it: hours.minutes (DotMinutes::FromText) from
+// 14 hours east (-14) to 13 hours west, as the hours they read as (minutes
+// of 60 and more carried); nullopt for any other text.
+std::optional<DotMinutes> ZoneFromText(std::string_view text);
 
 struct Moment {
   int Year = 2000, Month = 1, Day = 1;

@@ -21,6 +21,17 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+// Caption lines 2 to 5: the date, the clock time with its A.M./P.M. and
+// zone, the longitude and the latitude.
+void SetMomentAndPlaceLines(CaptionBlock& lines, const Moment& moment, const Place& place, bool lowerCaseAmPm) {
+  const std::string amPm = moment.AmPmText();
+  lines[2] = FormatDateDdMmmYyyy(moment.Day, moment.Month, moment.Year);
+  lines[3] = FormatNumber(moment.ClockTime(), "#0.00") + " " + (lowerCaseAmPm ? LowerCase(amPm) : amPm) + " (" +
+             PlainNumberText(moment.ZoneHours()) + ")";
+  lines[4] = FormatNumber(place.LongitudeDM().Dot(), "##0.00") + " " + place.EWText();
+  lines[5] = FormatNumber(place.LatitudeDM().Dot(), "#0.00") + " " + place.NSText();
+}
+
 void CopyCusps(CuspTable& to, const CuspTable& from) {
   for (int e = 1; e <= 13; ++e) to[e] = from[e];
 }
@@ -132,11 +143,7 @@ void BuildNatalHeadingLines(AppState& state) {
   const ChartInput& in = state.input;
   CaptionBlock& lines = WheelCaption1(state);
   lines[1] = state.chart.ChartName + " - natal";
-  lines[2] = FormatDateDdMmmYyyy(in.Natal.Day, in.Natal.Month, in.Natal.Year);
-  lines[3] = FormatNumber(in.Natal.ClockTime(), "#0.00") + " " + in.Natal.AmPmText() + " (" +
-             PlainNumberText(in.Natal.ZoneHours()) + ")";
-  lines[4] = FormatNumber(in.NatalPlace.LongitudeDM().Dot(), "##0.00") + " " + in.NatalPlace.EWText();
-  lines[5] = FormatNumber(in.NatalPlace.LatitudeDM().Dot(), "#0.00") + " " + in.NatalPlace.NSText();
+  SetMomentAndPlaceLines(lines, in.Natal, in.NatalPlace, false);
   lines[6] = state.chart.Natal.SiderealText;
   SetHouseSystemHeading(state);
 }
@@ -144,12 +151,7 @@ void BuildNatalHeadingLines(AppState& state) {
 CaptionBlock TransitCaptionLines(const AppState& state, bool lowerCaseAmPm) {
   const ChartInput& in = state.input;
   CaptionBlock lines{};
-  const std::string amPm = in.Transit.AmPmText();
-  lines[2] = FormatDateDdMmmYyyy(in.Transit.Day, in.Transit.Month, in.Transit.Year);
-  lines[3] = FormatNumber(in.Transit.ClockTime(), "#0.00") + " " + (lowerCaseAmPm ? LowerCase(amPm) : amPm) + " (" +
-             PlainNumberText(in.Transit.ZoneHours()) + ")";
-  lines[4] = FormatNumber(in.TransitPlace.LongitudeDM().Dot(), "##0.00") + " " + in.TransitPlace.EWText();
-  lines[5] = FormatNumber(in.TransitPlace.LatitudeDM().Dot(), "#0.00") + " " + in.TransitPlace.NSText();
+  SetMomentAndPlaceLines(lines, in.Transit, in.TransitPlace, lowerCaseAmPm);
   return lines;
 }
 

@@ -88,19 +88,6 @@ TEST(ChartDriverRules, ProgressedRetrogradeFlagsAreTheProgressedMotionAlone) {
     EXPECT_EQ(std::string() + chart.Natal.RetroFlags[p - 1] + chart.Prog.RetroFlags[p - 1], "R ") << p;
 }
 
-// Julian date (UT) and decimal degrees of typed values, by the Swiss Ephemeris.
-double ReferenceMoment(const TypedChart& c) {
-  double hours = std::floor(c.clock) + (c.clock - std::floor(c.clock)) * 100 / 60;
-  if (std::floor(c.clock) == 12) hours -= 12;
-  if (std::string(c.amPm) == "P.M.") hours += 12;
-  return swe_julday(c.year, c.month, c.day, hours + c.zone, SE_GREG_CAL);
-}
-
-double Decimal(double dotMinutes) {
-  const double a = std::fabs(dotMinutes), v = std::floor(a) + (a - std::floor(a)) * 100 / 60;
-  return dotMinutes < 0 ? -v : v;
-}
-
 // Columns: point, Swiss Ephemeris body, longitude and declination tolerance (degrees).
 struct Body { int point, swe; double tol; };
 constexpr Body kBodies[] = {
@@ -116,7 +103,7 @@ Reference ReferenceChart(double jdUt, const TypedChart& place) {
   const SwissEphemeris swiss;
   Reference r;
   for (const Body& b : kBodies) swiss.Position(jdUt, b.swe, r.lon[b.point], r.decl[b.point]);
-  swe_houses(jdUt, Decimal(place.geoLat), -Decimal(place.geoLong), 'P', r.cusps, r.ascmc);  // east positive there
+  swe_houses(jdUt, TypedDecimal(place.geoLat), -TypedDecimal(place.geoLong), 'P', r.cusps, r.ascmc);  // east positive there
   return r;
 }
 
@@ -136,7 +123,7 @@ void ExpectNear(const ChartSet& set, const Reference& ref, const double (&cusps)
 TEST(ChartDriverSets, FourSetsAgreeWithTheSwissEphemeris) {
   const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
   const ChartSet &natal = state->chart.Natal, &transit = state->chart.Transit;
-  const double natalJd = ReferenceMoment(kNewYorkBirth), transitJd = ReferenceMoment(kLondonTransit);
+  const double natalJd = TypedUniversalJd(kNewYorkBirth), transitJd = TypedUniversalJd(kLondonTransit);
   const Reference ref = ReferenceChart(natalJd, kNewYorkBirth), now = ReferenceChart(transitJd, kLondonTransit);
   ExpectNear(natal, ref, ref.cusps, "natal");
   ExpectNear(transit, now, now.cusps, "transit");
@@ -164,7 +151,7 @@ TEST(ChartDriverSets, FourSetsAgreeWithTheSwissEphemeris) {
   swe_calc_ut(progJd, SE_ECL_NUT, 0, eclNut, err);
   const double obliquity = eclNut[1];  // mean obliquity, as the program's
   swe_cotrans(ecl, equ, -obliquity);
-  swe_houses_armc(equ[0], Decimal(kLondonTransit.geoLat), obliquity, 'P', cusps, ascmc);
+  swe_houses_armc(equ[0], TypedDecimal(kLondonTransit.geoLat), obliquity, 'P', cusps, ascmc);
   ExpectNear(prog, p, cusps, "progressed");
   EXPECT_NEAR(state->chart.moments.ProgObliquityDeg, obliquity, 0.001);
   EXPECT_LT(ArcGap(prog.Long[Midheaven], mc), 0.02);

@@ -1,5 +1,7 @@
 #include "chart_fixture.h"
 
+#include <swephexp.h>
+
 #include <cmath>
 
 #include "chart_input/input_parse.h"
@@ -48,6 +50,18 @@ std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChar
 double ArcGap(double a, double b) {
   const double d = std::fmod(std::fabs(a - b), 360.0);
   return d > 180 ? 360 - d : d;
+}
+
+double TypedDecimal(double dotMinutes) {
+  const double a = std::fabs(dotMinutes), v = std::floor(a) + (a - std::floor(a)) * 100 / 60;
+  return dotMinutes < 0 ? -v : v;
+}
+
+double TypedUniversalJd(const TypedChart& c) {
+  double hours = TypedDecimal(c.clock);
+  if (std::floor(c.clock) == 12) hours -= 12;
+  if (std::string(c.amPm) == "P.M.") hours += 12;
+  return swe_julday(c.year, c.month, c.day, hours + c.zone, SE_GREG_CAL);
 }
 
 }  // namespace halcyra::testing

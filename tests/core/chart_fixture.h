@@ -34,4 +34,10 @@ std::unique_ptr<AppState> ComputedState(const TypedChart& natal, const TypedChar
 // Degrees between two longitudes, 0 to 180.
 double ArcGap(double a, double b);
 
+// The Swiss Ephemeris's side of a typed chart: a typed value (whole units +
+// minutes / 100, signed) in decimal units, and the universal-time Julian
+// date of the typed moment.
+double TypedDecimal(double dotMinutes);
+double TypedUniversalJd(const TypedChart& chart);
+
 }  // namespace halcyra::testing

@@ -22,25 +22,15 @@ namespace halcyra {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-double Decimal(double dotMinutes) {
-  const double a = std::fabs(dotMinutes), v = std::floor(a) + (a - std::floor(a)) * 100 / 60;
-  return dotMinutes < 0 ? -v : v;
-}
-
-// Universal-time Julian date of the typed moment.
-double UniversalJd(const testing::TypedChart& c) {
-  double hours = Decimal(c.clock);
-  if (std::floor(c.clock) == 12) hours -= 12;
-  if (std::string(c.amPm) == "P.M.") hours += 12;
-  return swe_julday(c.year, c.month, c.day, hours + c.zone, SE_GREG_CAL);
-}
+using testing::ArcGap;
+using testing::TypedDecimal;
+using testing::TypedUniversalJd;
 
 // Hours after the zone's midnight of the Sun's centre rising or setting on
 // the horizon without refraction.
 double SwissSunEvent(const testing::TypedChart& c, int kind) {
   const double midnight = swe_julday(c.year, c.month, c.day, c.zone, SE_GREG_CAL);
-  double place[3] = {-Decimal(c.geoLong), Decimal(c.geoLat), 0}, when = 0;
+  double place[3] = {-TypedDecimal(c.geoLong), TypedDecimal(c.geoLat), 0}, when = 0;
   char error[256] = "";
   const int flags = kind | SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
   if (swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, flags, place, 1013.25, 15, &when, error) != 0)
@@ -64,30 +54,28 @@ constexpr Body kBodies[] = {
 };
 constexpr double kCuspTolerance = 0.02, kSunTimeTolerance = 5.0 / 3600;
 
-double Arc(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
-
 void ExpectAgreesWithSwissEphemeris(const AppState& state, const testing::TypedChart& typed, const std::string& name) {
   const testing::SwissEphemeris swiss;
   const ChartSet& chart = state.chart.Natal;
-  const double jd = UniversalJd(typed);
+  const double jd = TypedUniversalJd(typed);
   for (const Body& b : kBodies) {
     double lon, decl, nextLon, nextDecl;
     swiss.Position(jd, b.swiss, lon, decl);
     swiss.Position(jd + 1, b.swiss, nextLon, nextDecl);
-    EXPECT_LE(Arc(chart.Long[b.point], lon), b.longitude) << name << " point " << b.point;
+    EXPECT_LE(ArcGap(chart.Long[b.point], lon), b.longitude) << name << " point " << b.point;
     EXPECT_LE(std::fabs(chart.Decl[b.point] - decl), b.declination) << name << " point " << b.point;
     EXPECT_LE(std::fabs(chart.Speed[b.point] - std::remainder(nextLon - lon, 360.0)), b.speed)
         << name << " point " << b.point;
   }
   double cusps[13], angles[10];
-  swe_houses(jd, Decimal(typed.geoLat), -Decimal(typed.geoLong), 'P', cusps, angles);
+  swe_houses(jd, TypedDecimal(typed.geoLat), -TypedDecimal(typed.geoLong), 'P', cusps, angles);
   for (int house = 1; house <= 12; ++house)
-    EXPECT_LE(Arc(chart.Cusp[CuspEntryOfHouse(house)], cusps[house]), kCuspTolerance) << name << " house " << house;
-  EXPECT_LE(Arc(chart.Long[Ascendant], angles[SE_ASC]), kCuspTolerance) << name;
-  EXPECT_LE(Arc(chart.Long[Midheaven], angles[SE_MC]), kCuspTolerance) << name;
+    EXPECT_LE(ArcGap(chart.Cusp[CuspEntryOfHouse(house)], cusps[house]), kCuspTolerance) << name << " house " << house;
+  EXPECT_LE(ArcGap(chart.Long[Ascendant], angles[SE_ASC]), kCuspTolerance) << name;
+  EXPECT_LE(ArcGap(chart.Long[Midheaven], angles[SE_MC]), kCuspTolerance) << name;
   const SunriseSunset sun = FindSunriseSunset(
       DateToJulianDay(typed.year, typed.month, typed.day) - 0.5,
-      {typed.day, typed.month, typed.year, typed.zone, Decimal(typed.geoLong), Decimal(typed.geoLat)});
+      {typed.day, typed.month, typed.year, typed.zone, TypedDecimal(typed.geoLong), TypedDecimal(typed.geoLat)});
   EXPECT_NEAR(sun.sunriseHour, SwissSunEvent(typed, SE_CALC_RISE), kSunTimeTolerance) << name;
   EXPECT_NEAR(sun.sunsetHour, SwissSunEvent(typed, SE_CALC_SET), kSunTimeTolerance) << name;
 }

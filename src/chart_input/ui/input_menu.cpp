@@ -52,8 +52,7 @@ void InputDataCommand(AppState& state) {
   // cannot straddle midnight; they are written for the zone the zone box
   // holds, which the chart reads them in.
   if (InputD().NameText() == "Now") {
-    const std::optional<DotMinutes> typed = DotMinutes::FromText(InputD().BoxTexts().TZ);
-    const DotMinutes zone = typed && ZoneInRange(*typed) ? *typed : HomeZone(state.options);
+    const DotMinutes zone = ZoneFromText(InputD().BoxTexts().TZ).value_or(HomeZone(state.options));
     InputD().WriteMoment(MomentBoxTexts(MomentOfNow(ReadClock(state.services), zone)));
   }
 }
