@@ -1,7 +1,10 @@
 #include "reports/table_of_houses.h"
 
 #include <cmath>
+#include <optional>
 
+#include "chart_input/input_checks.h"
+#include "chart_input/input_reading.h"
 #include "core/angle_helpers.h"
 #include "core/ephemeris_driver.h"
 #include "core/house_systems.h"
@@ -30,18 +33,10 @@ HouseTableRequest HouseTableFromTransit(const ChartInput& input, double stepMinu
 }
 
 CountAnswer ReadCountAnswer(const std::string& answer) {
-  const size_t first = answer.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const size_t last = answer.find_last_not_of(" \t");
-  // nine digits at most: more rows or minutes than that mean nothing here
-  if (last - first + 1 > 9) return {CountAnswer::Refused};
-  long value = 0;
-  for (size_t i = first; i <= last; ++i) {
-    if (answer[i] < '0' || answer[i] > '9') return {CountAnswer::Refused};
-    value = value * 10 + (answer[i] - '0');
-  }
-  if (value == 0) return {CountAnswer::Refused};
-  return {CountAnswer::Taken, value};
+  if (!BoxFilled(answer)) return {};
+  const std::optional<long> value = WholeBoxNumber(answer);
+  if (!value || *value == 0) return {CountAnswer::Refused};
+  return {CountAnswer::Taken, *value};
 }
 
 std::vector<HouseTableRow> ComputeHouseTable(AppState& state, const HouseTableRequest& request,
