@@ -125,6 +125,14 @@ ChartInputWindow& InputWindowForTarget(int target) {
   return InputD1();
 }
 
+std::optional<WindowReading> AcceptedNatalBoxes(QWidget* parent) {
+  WindowReading natal = ReadWindowBoxes(NatalInputTexts(), FirstNatalYear);
+  if (natal.Accepted()) return natal;
+  ShowMessage(NatalInputErrorText, InputWarningTitle, MessageIcon::Warning, parent);
+  InputD().FocusBox(*natal.Fault);
+  return std::nullopt;
+}
+
 void ShowInputMessages(const InputMessages& messages, QWidget* parent) {
   for (const InputMessage& message : messages.List())
     ShowMessage(message.Text, message.Title, MessageIcon::Warning, parent);

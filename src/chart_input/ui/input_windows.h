@@ -7,6 +7,7 @@
 
 #include "chart_input/input_boxes.h"
 #include "chart_input/input_checks.h"
+#include "chart_input/input_reading.h"
 #include "state/app_state.h"
 
 class QWidget;
@@ -51,6 +52,10 @@ void HideInputWindows();
 // The texts of the two input windows, for the checks and the parse.
 InputBoxTexts NatalInputTexts();
 InputBoxTexts TransitInputTexts();
+
+// The natal window's boxes read once; nullopt, after the natal window's
+// message with the focus in the box at fault, when a box is refused.
+std::optional<WindowReading> AcceptedNatalBoxes(QWidget* parent = nullptr);
 
 // Shows the messages the checks raised, in order, then puts the focus in
 // the box of the first, its text selected.

@@ -93,14 +93,10 @@ void NamesWindow::cmdSave_Click() {
     ShowMessage(refusal, "Warning!", MessageIcon::Warning, this);
     return;
   }
-  const WindowReading boxes = ReadWindowBoxes(natal.BoxTexts(), FirstNatalYear);
-  if (!boxes.Accepted()) {
-    ShowMessage(NatalInputErrorText, InputWarningTitle, MessageIcon::Warning, this);
-    natal.FocusBox(*boxes.Fault);
-    return;
-  }
+  const std::optional<WindowReading> boxes = AcceptedNatalBoxes(this);
+  if (!boxes) return;
   const std::string path = CurrentNamesFile(state_);
-  switch (AppendNameEntry(path, NameEntryOf(name, boxes.When, boxes.Where))) {
+  switch (AppendNameEntry(path, NameEntryOf(name, boxes->When, boxes->Where))) {
     case NameSaveResult::Saved:
       break;
     case NameSaveResult::FileUnreadable:

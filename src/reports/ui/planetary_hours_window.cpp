@@ -93,14 +93,9 @@ PlanetaryHoursWindow* ShowPlanetaryHours(AppState& state) {
     ShowMessage(PlanetaryHoursLatitudeText, "Warning!");
     return nullptr;
   }
-  const WindowReading natal = ReadWindowBoxes(NatalInputTexts(), FirstNatalYear);
-  if (!natal.Accepted()) {
-    InputMessages messages;
-    messages.Add(NatalInputErrorText, InputWarningTitle, {0, *natal.Fault});
-    ShowInputMessages(messages);
-    return nullptr;
-  }
-  ReadInputDForHours(state, natal.When, natal.Where);
+  const std::optional<WindowReading> natal = AcceptedNatalBoxes();
+  if (!natal) return nullptr;
+  ReadInputDForHours(state, natal->When, natal->Where);
   ListingState& l = state.listings;
   const SunriseSunset sun = FindSunriseSunset(l.HoursJulianDay, HoursPlaceOf(l));
   if (!sun.sunriseFound) ShowMessage(NoSunriseText, "Warning!");
