@@ -29,7 +29,7 @@ class WheelCommandsTest : public GuiTest {
     App() = *ShippedWheelState();
     App().services = services;
     WireAppServices(App());
-    App().AppPath = ScratchProgramFolder("wheel-commands", {".ORB", ".OPT", ".MAS", ".HLP", ".FIL"});
+    App().AppPath = ScratchProgramFolder("wheel-commands", {".ORB", ".orb", ".OPT", ".MAS", ".HLP", ".FIL"});
     SetWheelOrbFile(App(), "NATAL.ORB");
     App().flags.screen = ScreenClass{};
     main = BuildMainWindow();

@@ -150,8 +150,9 @@ void WheelsWindow::TickHouseSystem() {
     if (QAction* action = Item(item.name)) action->setChecked(state_.options.HouseSystem == item.code);
 }
 
-bool WheelsWindow::Form_Paint() {
-  if (state_.chart.MoreMenuVisible) return false;
+void WheelsWindow::Form_Paint() {
+  // Drawn whatever page the Data window shows: the wheel reads only the
+  // wheel sets, and the dated listing computes each of its days afresh.
   TickHouseSystem();
   GetProperPlanets(state_);
   if (const std::optional<std::string> warning = ReloadWheelOrbs(state_)) {
@@ -166,7 +167,6 @@ bool WheelsWindow::Form_Paint() {
     PaintWheelOnWindow(state_, painter, QSizeF(canvas_->size()));
   }
   buffer_ = image;
-  return true;
 }
 
 void WheelsWindow::PaintCanvas(QPainter& painter) {

@@ -1,8 +1,7 @@
 #pragma once
 // The chart-wheel window "Wheels": the wheel of the display sets drawn into
-// a back buffer on every paint, so the window keeps its last picture while
-// a paint is skipped (the Data window's More menu showing). Its menu bar
-// carries the wheel's commands; see WheelMenuItems for how a command joins.
+// a back buffer on every paint. Its menu bar carries the wheel's commands;
+// see WheelMenuItems for how a command joins.
 #include <QMainWindow>
 #include <QImage>
 #include <map>
@@ -19,10 +18,9 @@ class WheelsWindow : public QMainWindow {
  public:
   explicit WheelsWindow(AppState& state, QWidget* parent = nullptr);
 
-  // The paint: unless the More menu shows, ticks the house system, fills
-  // the display sets, reads the orbs and draws the wheel into the back
-  // buffer. Returns false when it was skipped.
-  bool Form_Paint();
+  // The paint: ticks the house system, fills the display sets, reads the
+  // orbs and draws the wheel into the back buffer.
+  void Form_Paint();
   // The paint run at once and shown: what a command that changes the
   // picture calls.
   void Repaint();
