@@ -24,6 +24,7 @@ struct InputBoxTexts {
 struct MomentTexts {
   std::string Month, Day, Year, Hour, Minute;
   bool PM = false;
+  bool operator==(const MomentTexts&) const = default;
 };
 
 // The zone and place boxes of a window.

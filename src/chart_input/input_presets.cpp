@@ -21,6 +21,10 @@ Moment MomentOfNow(const ClockMoment& now, const DotMinutes& zone) {
   return Moment::FromUniversalMinutes(utcMinutes, zone);
 }
 
+Moment MomentInZone(const Moment& moment, const DotMinutes& zone) {
+  return Moment::FromUniversalMinutes(moment.UniversalMinutes(), zone);
+}
+
 DotMinutes HomeZone(const OptionTables& options) { return DotMinutes::FromValue(options.OptionValues[18]); }
 
 PlaceTexts HomePlaceTexts(const OptionTables& options) {

@@ -17,6 +17,12 @@ namespace halcyra {
 // dropped, as the boxes hold whole minutes.
 Moment MomentOfNow(const ClockMoment& now, const DotMinutes& zone);
 
+// The date and clock time that, read in `zone`, give the same universal
+// moment as `moment` read in its own zone, to the minute: what a window
+// holding the present moment shows when its zone changes, so that its chart
+// stays at that moment.
+Moment MomentInZone(const Moment& moment, const DotMinutes& zone);
+
 // The home zone of option 18, as the zone box takes it.
 DotMinutes HomeZone(const OptionTables& options);
 

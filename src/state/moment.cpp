@@ -27,6 +27,11 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
   year = static_cast<int>(yoe + era * 400 + (month <= 2));
 }
 
+// The zone is west positive: its clock is behind universal time by this much.
+long long ZoneMinutesWest(const DotMinutes& zone) {
+  return (zone.Whole * 60LL + zone.Minutes) * (zone.Negative ? -1 : 1);
+}
+
 long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 }  // namespace
@@ -57,9 +62,7 @@ long long Moment::MinutesFromEpoch(int year, int month, int day, int hour24, int
 }
 
 Moment Moment::FromUniversalMinutes(long long utcMinutes, const DotMinutes& zone) {
-  // the zone is west positive: its clock is behind universal time
-  const long long zoneMinutes = (zone.Whole * 60LL + zone.Minutes) * (zone.Negative ? -1 : 1);
-  const long long local = utcMinutes - zoneMinutes;
+  const long long local = utcMinutes - ZoneMinutesWest(zone);
   const long long days = FloorDiv(local, 1440);
   const int minuteOfDay = static_cast<int>(local - days * 1440);
   Moment m;
@@ -70,6 +73,11 @@ Moment Moment::FromUniversalMinutes(long long utcMinutes, const DotMinutes& zone
   m.Hour = hour24 % 12 == 0 ? 12 : hour24 % 12;
   m.Zone = zone;
   return m;
+}
+
+long long Moment::UniversalMinutes() const {
+  const int hour24 = Hour % 12 + (PM ? 12 : 0);
+  return MinutesFromEpoch(Year, Month, Day, hour24, Minute) + ZoneMinutesWest(Zone);
 }
 
 }  // namespace halcyra

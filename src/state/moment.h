@@ -42,6 +42,9 @@ struct Moment {
   // `utcMinutes` (whole minutes from 1 January 1970, 00:00 UT, proleptic
   // Gregorian calendar).
   static Moment FromUniversalMinutes(long long utcMinutes, const DotMinutes& zone);
+  // The universal moment of this date and clock time read in its zone, in
+  // the same count: the inverse of FromUniversalMinutes.
+  long long UniversalMinutes() const;
   // Whole minutes from 1 January 1970, 00:00, of a Gregorian date and a time
   // of day on the 24-hour clock.
   static long long MinutesFromEpoch(int year, int month, int day, int hour24, int minute);

@@ -1,9 +1,12 @@
 // The chart of the present moment: the date and clock time written beside
 // the home zone are those that, read in that zone, give the present
-// universal moment, whatever zone and summer time the computer keeps. The
+// universal moment, whatever zone and summer time the computer keeps; a
+// new zone beside them rewrites them for that zone at the same moment. The
 // computer's clock is read through the system's own conversion under TZ.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "chart_input/input_presets.h"
@@ -83,6 +86,62 @@ TEST(MomentOfNow, WinterTimeAndTheYearsEndEastOfGreenwich) {
   const ClockMoment now = LocalClockAt(1735687800);  // 2024-12-31 23:30 UT
   EXPECT_EQ(std::tuple(now.Year, now.Month, now.Day), std::tuple(2025, 1, 1));
   EXPECT_EQ(Shown(MomentOfNow(now, {false, 6, 0})), "12/31/2024 5:30 PM");
+}
+
+// A window's clock read as "m/d/y h:mm AM|PM" in the zone beside it.
+Moment ClockIn(const char* shown, const char* zone) {
+  Moment m;
+  char half[3] = "";
+  EXPECT_EQ(std::sscanf(shown, "%d/%d/%d %d:%d %2s", &m.Month, &m.Day, &m.Year, &m.Hour, &m.Minute, half), 6) << shown;
+  m.PM = std::string(half) == "PM";
+  m.Zone = ZoneFromText(zone).value();
+  return m;
+}
+
+// A clock of the present moment whose zone changes, written again for the
+// new zone at the same universal moment: worked by hand from the civil
+// calendar (zones west positive, hours.minutes) and checked with Python's
+// datetime. Clock and zone before, new zone, clock afterwards.
+TEST(MomentInZone, TheSameUniversalMomentInTheNewZone) {
+  struct Case { const char *clock, *from, *to, *expected, *pins; };
+  const Case cases[] = {
+      {"7/1/2026 9:20 AM", "6", "0", "7/1/2026 3:20 PM", "Chicago to London, 15:20 UT"},
+      {"7/1/2026 9:20 AM", "6", "-1", "7/1/2026 4:20 PM", "London on summer time"},
+      {"7/1/2026 3:20 PM", "0", "5", "7/1/2026 10:20 AM", "Chicago on summer time"},
+      {"7/1/2026 9:20 AM", "6", "6", "7/1/2026 9:20 AM", "the same zone"},
+      {"1/15/2026 9:20 AM", "6", "-11", "1/16/2026 2:20 AM", "Sydney's summer, forward over midnight"},
+      {"1/1/2026 1:15 AM", "0", "6", "12/31/2025 7:15 PM", "back over midnight and the year's end"},
+      {"12/31/2025 8:30 PM", "6", "-5.30", "1/1/2026 8:00 AM", "Kolkata, into the new year"},
+      {"4/30/2026 10:00 PM", "5", "-1", "5/1/2026 4:00 AM", "into the next month"},
+      {"5/1/2026 12:30 AM", "-1", "0", "4/30/2026 11:30 PM", "back into the last month"},
+      {"3/1/2024 1:15 AM", "0", "6", "2/29/2024 7:15 PM", "back into a leap day"},
+      {"2/28/2024 11:00 PM", "0", "-2", "2/29/2024 1:00 AM", "forward into a leap day"},
+      {"2/28/2023 11:00 PM", "0", "-2", "3/1/2023 1:00 AM", "no leap day in 2023"},
+      {"6/15/2026 11:30 AM", "0", "-0.30", "6/15/2026 12:00 PM", "noon is 12 P.M."},
+      {"6/15/2026 11:30 PM", "0", "-0.30", "6/16/2026 12:00 AM", "midnight is 12 A.M."},
+      {"7/1/2026 9:05 PM", "-5.45", "3.30", "7/1/2026 11:50 AM", "Kathmandu to St Johns"},
+      {"7/1/2026 9:20 AM", "6", "5.75", "7/1/2026 9:05 AM", "5.75 is 6 hours 15 minutes"},
+      {"7/1/2026 11:00 PM", "10", "-14", "7/2/2026 11:00 PM", "Honolulu to Kiribati, a whole day"},
+  };
+  for (const Case& c : cases) {
+    const Moment m = MomentInZone(ClockIn(c.clock, c.from), ZoneFromText(c.to).value());
+    EXPECT_EQ(Shown(m), c.expected) << c.pins << ": " << c.clock << " zone " << c.from << " to zone " << c.to;
+    EXPECT_EQ(m.Zone.Text(), c.to) << c.pins;
+  }
+}
+
+// Moving a clock to any zone and back gives it again, to the minute: every
+// zone from 14 hours east to 13 west in quarter hours, at the minutes
+// either side of universal midnight at the year's end.
+TEST(MomentInZone, ThereAndBackAgainOverEveryZone) {
+  const Moment start = ClockIn("12/31/2025 11:59 PM", "0");
+  for (int minutes = -14 * 60; minutes <= 13 * 60; minutes += 15) {
+    const DotMinutes zone{minutes < 0, std::abs(minutes) / 60, std::abs(minutes) % 60};
+    for (int step : {-2, -1, 0, 1, 2}) {
+      const Moment clock = Moment::FromUniversalMinutes(start.UniversalMinutes() + step, DotMinutes{});
+      EXPECT_EQ(MomentInZone(MomentInZone(clock, zone), clock.Zone), clock) << zone.Text() << " " << step;
+    }
+  }
 }
 
 }  // namespace

@@ -251,15 +251,16 @@ TEST_F(InputPicks, CityAndZoneFillTheWindowThatAskedForThem) {
   InputD1().findChild<QPushButton*>("cmdCities")->click();
   ASSERT_TRUE(Geograph().isVisible());
   Activate(Geograph().List(), "Kolkata, India");
-  EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, -5.30, 88 E 22, 22 N 32");
+  // the preset of now, 19:05 in zone 6, stays at 01:05 UT in the city's zone
+  EXPECT_EQ(Shown(InputD1()), "3/10/2024 6:35 AM, -5.30, 88 E 22, 22 N 32");
   EXPECT_EQ(Shown(InputD()), kChicago);
 
   InputD().findChild<QPushButton*>("cmdCities")->click();
   QListWidget* cities = Geograph().List();
   cities->setCurrentItem(cities->findItems("Sydney, Australia", Qt::MatchStartsWith).value(0));
   Geograph().findChild<QPushButton*>("cmdUse")->click();
-  EXPECT_EQ(Shown(InputD()), "3/9/2024 7:5 PM, -10, 151 E 13, 33 S 52");
-  EXPECT_EQ(Shown(InputD1()), "3/9/2024 7:5 PM, -5.30, 88 E 22, 22 N 32");
+  EXPECT_EQ(Shown(InputD()), "3/10/2024 11:5 AM, -10, 151 E 13, 33 S 52");
+  EXPECT_EQ(Shown(InputD1()), "3/10/2024 6:35 AM, -5.30, 88 E 22, 22 N 32");
 
   InputD().findChild<QPushButton*>("cmdZones")->click();
   EXPECT_EQ(App().flags.TZTarget, 0);

@@ -147,6 +147,13 @@ void ChartInputWindow::Build() {
   Option(names_.am)->setChecked(true);
   Option(names_.west)->setChecked(true);
   Option(names_.north)->setChecked(true);
+
+  // textEdited and clicked come from the user alone (typing, pasting,
+  // dropping, undoing, a click or an arrow key), never from the program's writes.
+  for (const char* name : {names_.month, names_.day, names_.year, names_.hour, names_.minute})
+    connect(Box(name), &QLineEdit::textEdited, this, [this] { presetOfNow_.reset(); });
+  for (const char* name : {names_.am, names_.pm})
+    connect(Option(name), &QRadioButton::clicked, this, [this] { presetOfNow_.reset(); });
 }
 
 QLineEdit* ChartInputWindow::Box(const char* name) const { return findChild<QLineEdit*>(name); }
@@ -171,6 +178,7 @@ InputBoxTexts ChartInputWindow::BoxTexts() const {
 }
 
 void ChartInputWindow::WriteMoment(const MomentTexts& moment) {
+  presetOfNow_.reset();
   Box(names_.month)->setText(FromLatin1(moment.Month));
   Box(names_.day)->setText(FromLatin1(moment.Day));
   Box(names_.year)->setText(FromLatin1(moment.Year));
@@ -180,7 +188,28 @@ void ChartInputWindow::WriteMoment(const MomentTexts& moment) {
   if (moment.PM) Option(names_.pm)->setChecked(true);
 }
 
-void ChartInputWindow::WriteZone(const std::string& zone) { Box(names_.tz)->setText(FromLatin1(zone)); }
+void ChartInputWindow::WriteMomentOfNow(const ClockMoment& now, const DotMinutes& zone) {
+  WritePresentMoment(MomentOfNow(now, zone));
+}
+
+void ChartInputWindow::WritePresentMoment(const Moment& now) {
+  WriteMoment(MomentBoxTexts(now));
+  presetOfNow_ = PresetOfNow{now, ShownMoment()};
+}
+
+MomentTexts ChartInputWindow::ShownMoment() const {
+  const InputBoxTexts b = BoxTexts();
+  return {b.Month, b.Day, b.Year, b.Hour, b.Minute, b.PM};
+}
+
+void ChartInputWindow::WriteZone(const std::string& zone) {
+  Box(names_.tz)->setText(FromLatin1(zone));
+  if (presetOfNow_ && presetOfNow_->Shown != ShownMoment()) presetOfNow_.reset();
+  if (!presetOfNow_) return;
+  // A zone the checks would refuse leaves the clock as it is, for them to judge.
+  if (const std::optional<DotMinutes> newZone = ZoneFromText(zone))
+    WritePresentMoment(MomentInZone(presetOfNow_->When, *newZone));
+}
 
 void ChartInputWindow::WritePlace(const PlaceTexts& place) {
   WriteZone(place.TZ);
@@ -193,7 +222,7 @@ void ChartInputWindow::WritePlace(const PlaceTexts& place) {
 }
 
 void ChartInputWindow::PresetNowAndHome() {
-  WriteMoment(MomentBoxTexts(MomentOfNow(ReadClock(state_.services), HomeZone(state_.options))));
+  WriteMomentOfNow(ReadClock(state_.services), HomeZone(state_.options));
   WritePlace(HomePlaceTexts(state_.options));
 }
 

@@ -3,11 +3,13 @@
 // InputD1: date, time, zone and place boxes with their option-button pairs,
 // and the commands OK, Help, Cities, Zones and Atlas.
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart_input/input_boxes.h"
 #include "state/app_state.h"
+#include "state/moment.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -52,10 +54,18 @@ class ChartInputWindow : public QWidget {
 
   // Writes the date and time boxes in the order the Input command does: the
   // five boxes (the hour box turning a 24-hour value into the 12-hour form),
-  // then A.M., then P.M. when the moment is past noon.
+  // then A.M., then P.M. when the moment is past noon. A moment other than
+  // the present one ends the preset of now.
   void WriteMoment(const MomentTexts& moment);
+  // Writes the present moment of the computer's clock as the clock of
+  // `zone`, and keeps it as the preset of now.
+  void WriteMomentOfNow(const ClockMoment& now, const DotMinutes& zone);
   // Writes the zone box and the place boxes with their option buttons.
   void WritePlace(const PlaceTexts& place);
+  // Writes the zone box. While the date and time are still the preset of
+  // now, they are written again for the new zone at the same universal
+  // moment, so that a city, a zone from the list or the atlas leaves the
+  // chart of now at the present moment.
   void WriteZone(const std::string& zone);
   // The present moment, written in the home zone, and the home place of the options.
   void PresetNowAndHome();
@@ -97,8 +107,24 @@ class ChartInputWindow : public QWidget {
   QLineEdit* AddPairRow(QGridLayout& grid, int row, const QString& caption, NamedText firstBox, NamedText secondBox,
                         NamedText firstChoice, NamedText secondChoice);
 
+  void WritePresentMoment(const Moment& now);
+  MomentTexts ShownMoment() const;
+
   InputWindowNames names_;
   std::vector<QLabel*> captionLabels_;
+  // The preset of now: the present moment as last written and the date and
+  // time boxes as it left them. It holds while the boxes still show those
+  // texts and the user has not edited them: any typing, pasting or choice in
+  // the month, day, year, hour, minute or A.M./P.M. ends it, even one that
+  // leaves the same text, and so does a program write of another moment (a
+  // name of the names list other than "Now"). Typing in the zone box does
+  // not end it and rewrites nothing, so what the user typed stays; a zone
+  // the program writes later still takes the clock to the preset's moment.
+  struct PresetOfNow {
+    Moment When;
+    MomentTexts Shown;
+  };
+  std::optional<PresetOfNow> presetOfNow_;
 };
 
 // InputD: the natal window, with the chart's name box.

@@ -53,7 +53,7 @@ void InputDataCommand(AppState& state) {
   // holds, which the chart reads them in.
   if (InputD().NameText() == "Now") {
     const DotMinutes zone = ZoneFromText(InputD().BoxTexts().TZ).value_or(HomeZone(state.options));
-    InputD().WriteMoment(MomentBoxTexts(MomentOfNow(ReadClock(state.services), zone)));
+    InputD().WriteMomentOfNow(ReadClock(state.services), zone);
   }
 }
 

@@ -78,9 +78,13 @@ void NamesWindow::NamesOnFile_DblClick(int row) {
   const NameEntry entry = entries_[row];
   InputDWindow& natal = InputD();
   natal.SetNameText(entry.Name);
-  // a chart of the moment it is computed has that moment written in the zone beside it
+  // a chart of the moment it is computed ("Now") has that moment written in
+  // the zone beside it, and is the preset of now
   const DotMinutes zone = entry.HasPlace ? entry.When.Zone : HomeZone(state_.options);
-  natal.WriteMoment(MomentBoxTexts(entry.HasMoment ? entry.When : MomentOfNow(ReadClock(state_.services), zone)));
+  if (entry.HasMoment)
+    natal.WriteMoment(MomentBoxTexts(entry.When));
+  else
+    natal.WriteMomentOfNow(ReadClock(state_.services), zone);
   natal.WritePlace(entry.HasPlace ? PlaceBoxTexts(zone, entry.Where) : HomePlaceTexts(state_.options));
   state_.input.RememberedNameIndex = row;
   ComputeChartFromInputWindows(state_);

@@ -91,7 +91,7 @@ void ShowChartOfTheMoment(AppState& state, RidurIzivaMode mode, const ClockMomen
   ChartInputWindow& window = mode == RidurIzivaMode::Single ? static_cast<ChartInputWindow&>(InputD())
                                                             : static_cast<ChartInputWindow&>(InputD1());
   // the moment written for the home zone written beside it
-  window.WriteMoment(MomentBoxTexts(MomentOfNow(now, HomeZone(state.options))));
+  window.WriteMomentOfNow(now, HomeZone(state.options));
   window.WritePlace(HomePlaceTexts(state.options));
   UnloadTimeZone();
   ClearReportBuffers(state);
