@@ -137,7 +137,7 @@ TEST(HoraryRuleEdges, PlanetaryHourAtTheMinuteOfSunriseSunsetAndAnHoursEnd) {
     EXPECT_EQ(PlanetaryDayHourLine(at), c.at(8)) << RowText(c);
     ++cases;
   }
-  EXPECT_EQ(cases, 7);
+  EXPECT_EQ(cases, 9);
 }
 
 }  // namespace
