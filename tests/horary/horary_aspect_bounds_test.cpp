@@ -10,9 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "horary/aspect_within_orb.h"
+#include "horary/horary_aspects.h"
 #include "horary/horary_fixture.h"
 #include "horary/horary_reports_fixture.h"
 #include "horary/solstice_points.h"
@@ -92,23 +94,41 @@ TEST(HoraryAspectBounds, PartileAndTheSidesOfTheArc) {
   for (const auto& r : sides) EXPECT_EQ(ArcSideOf(r.diff), r.side) << r.edge;
 }
 
-// ---- The speed order's exchange sort never exchanges equal speeds: with
-// Venus and Mars both at 0.7 a day the sort leaves Mars first; one step
-// faster, Venus goes first.
+// ---- The speed order's exchange sort never exchanges equal speeds: the
+// Sun as fast as the Moon keeps the first place; one step faster, the Moon
+// takes it. The exchanges can still reorder a tie (Mars before Venus).
 TEST(HoraryAspectBounds, SpeedOrderTies) {
-  const struct { const char* edge; double venus; std::vector<int> order; } rows[] = {
-      {"equal_speeds_are_never_exchanged", 0.7,
+  // daily motions of Sun, Mercury ... Pluto, Moon
+  const struct { const char* edge; std::vector<double> speeds; std::vector<int> order; } rows[] = {
+      {"sun_as_fast_as_the_moon_is_never_exchanged", {13, 1.5, 1.2, 0.6, 0.1, 0.05, 0.04, 0.02, 0.01, 13},
+       {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto}},
+      {"moon_one_step_faster_goes_first", {13, 1.5, 1.2, 0.6, 0.1, 0.05, 0.04, 0.02, 0.01, StepAbove(13)},
+       {Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto}},
+      {"venus_and_mars_equal_end_as_the_exchanges_leave_them", {1, 1.5, 0.7, -0.7, 0.1, 0.05, 0.04, 0.02, -0.01, 13},
        {Moon, Mercury, Sun, Mars, Venus, Jupiter, Saturn, Uranus, Neptune, Pluto}},
-      {"one_step_faster_goes_first", StepAbove(0.7),
-       {Moon, Mercury, Sun, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto}},
   };
   for (const auto& r : rows) {
     PointArray speed{};
-    const double bySpeed[] = {0, 1, 1.5, r.venus, -0.7, 0.1, 0.05, 0.04, 0.02, -0.01, 13};
-    std::copy(std::begin(bySpeed), std::end(bySpeed), speed.begin());
+    std::copy(r.speeds.begin(), r.speeds.end(), speed.begin() + Sun);
     const SpeedOrderList order = SpeedOrder(speed);
     EXPECT_EQ(std::vector<int>(order.begin() + 1, order.begin() + 11), r.order) << r.edge;
   }
+}
+
+// ---- Only the faster of two planets qualifies their aspect, the Moon
+// included as the slower one: Mercury at 14 degrees a day, 62 degrees ahead
+// of the Moon, separates from a dexter sextile.
+TEST(HoraryAspectBounds, QualifierOfAPlanetFasterThanTheMoon) {
+  ChartSet chart = testing::HoraryChart({{Mercury, 100}, {Moon, 38}});
+  chart.Speed[Mercury] = 14, chart.Speed[Moon] = 13;
+  std::string mercuryToMoon = "none", moonToMercury = "none";
+  for (const auto& block : HoraryAspectBlocks(chart, testing::HoraryFixtureOptions()))
+    for (const HoraryAspect& a : block) {
+      if (a.first == Mercury && a.second == Moon) mercuryToMoon = a.qualifier;
+      if (a.first == Moon && a.second == Mercury) moonToMercury = a.qualifier;
+    }
+  EXPECT_EQ(mercuryToMoon, "sep, dex ");
+  EXPECT_EQ(moonToMercury, "");
 }
 
 // ---- Antiscia: a point within one degree of an antiscion or

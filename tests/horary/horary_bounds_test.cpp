@@ -8,7 +8,8 @@
 // Sources: the strictures against judgement, the solar phases and houses of
 // joy in Lilly's Christian Astrology (1647) with this program's orbs, the
 // mean daily motions of the speed classes, the 28 divisions of the critical
-// degrees, the Chaldean faces and the decans and dwads by sign.
+// degrees, the Chaldean faces, the decans and dwads by sign, and the groups
+// of signs and houses of the natal emphasis.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +23,7 @@
 #include "horary/horary_fixture.h"
 #include "horary/moon_aspects.h"
 #include "horary/moon_aspects_lines.h"
+#include "horary/natal_emphasis.h"
 #include "horary/planetary_standing.h"
 #include "horary/positions_and_speeds.h"
 #include "horary/strictures.h"
@@ -189,6 +191,31 @@ TEST(HoraryBounds, SpeedClasses) {
     EXPECT_EQ(SpeedText(m.planet, -m.mean), "AVG.") << NameOf(m.planet) << " retrograde at its mean motion";
     EXPECT_EQ(SpeedText(m.planet, StepAbove(m.mean)), "FAST") << NameOf(m.planet) << " one step above its mean";
     EXPECT_EQ(SpeedText(m.planet, StepBelow(m.mean)), "SLOW") << NameOf(m.planet) << " one step below its mean";
+  }
+}
+
+// ---- Natal emphasis: a planet belongs to its sign from 0 degrees up to the
+// next sign and to its house from the cusp on (equal houses from 0 Aries),
+// the first and the twelfth of each included.
+TEST(HoraryBounds, EmphasisGroupsAtSignAndHouseEdges) {
+  const struct { const char* edge; double sun; bool byHouse; const char* group; } rows[] = {
+      {"0_aries_is_fire", 0, false, "Fire"},
+      {"one_step_below_0_taurus_is_still_fire", StepBelow(30), false, "Fire"},
+      {"0_taurus_is_earth", 30, false, "Earth"},
+      {"one_step_below_0_aries_is_water", StepBelow(360), false, "Water"},
+      {"on_the_ascendant_is_angular", 0, true, "Angular"},
+      {"one_minute_before_the_ascendant_is_cadent", 360 - 1 / 60.0, true, "Cadent"},
+  };
+  for (const auto& r : rows) {
+    ChartSet chart = HoraryFixtureChart();
+    chart.Cusp = testing::EqualHouses(0);
+    Place(chart, {{Sun, r.sun}});
+    const std::vector<EmphasisGroup> groups = r.byHouse ? HouseEmphasis(chart) : SignEmphasis(chart);
+    const auto group = std::find_if(groups.begin(), groups.end(), [&](const EmphasisGroup& g) {
+      return g.label.rfind(r.group, 0) == 0;
+    });
+    ASSERT_NE(group, groups.end()) << r.group;
+    EXPECT_TRUE(Holds(group->planets, Sun)) << r.edge;
   }
 }
 
