@@ -23,6 +23,7 @@ namespace {
 
 using testing::HoraryFixtureChart;
 using testing::HoraryFixtureOptions;
+using testing::MoonWith;
 using testing::Place;
 using Lines = std::vector<std::string>;
 
@@ -215,16 +216,6 @@ TEST(StarContacts, WindowEdgesAndPrecession) {
     chart.Long[c.point] = c.longitude;
     EXPECT_EQ(StarContactsOf(chart, c.precession, c.algolOrb), c.contacts) << c.why;
   }
-}
-
-// The Moon at `moon`, the points given, every other point from Sun to MC in
-// the next sign (a tenth apart), in no aspect by sign or orb.
-ChartSet MoonWith(double moon, std::initializer_list<std::pair<int, double>> points) {
-  ChartSet chart = HoraryFixtureChart();
-  for (int p = Sun; p <= LastMainPoint; ++p) chart.Long[p] = std::fmod(moon + 30 + 0.1 * p, 360.0);
-  chart.Long[Moon] = moon;
-  Place(chart, points);
-  return chart;
 }
 
 TEST(MoonAspectsBySign, LastAndNextAspectsAndVoidOfCourse) {

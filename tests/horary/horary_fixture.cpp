@@ -62,4 +62,15 @@ QuestionMoment HoraryFixtureMoment() {
 
 SunriseSunset SixToSix(double, const HoursPlace&) { return {6, 18, true, true}; }
 
+ChartSet MoonWith(double moon, std::initializer_list<std::pair<int, double>> points) {
+  ChartSet chart = HoraryFixtureChart();
+  for (int p = Sun; p <= LastMainPoint; ++p) chart.Long[p] = std::fmod(moon + 30 + 0.1 * p, 360.0);
+  chart.Long[Moon] = moon;
+  Place(chart, points);
+  return chart;
+}
+
+double StepBelow(double x) { return std::nextafter(x, -HUGE_VAL); }
+double StepAbove(double x) { return std::nextafter(x, HUGE_VAL); }
+
 }  // namespace halcyra::testing

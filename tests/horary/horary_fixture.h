@@ -30,4 +30,13 @@ void Place(ChartSet& chart, std::initializer_list<std::pair<int, double>> longit
 // Equal houses from an Ascendant, in cusp-table order.
 CuspTable EqualHouses(double ascendant);
 
+// The Moon at `moon`, the points given, every other point from Sun to MC in
+// the next sign (a tenth apart), in no aspect by sign or orb.
+ChartSet MoonWith(double moon, std::initializer_list<std::pair<int, double>> points);
+
+// The neighbouring doubles of a bound: a row one step beyond it lies as
+// close to it as a value can, so it fails the moment the bound's side moves.
+double StepBelow(double x);
+double StepAbove(double x);
+
 }  // namespace halcyra::testing

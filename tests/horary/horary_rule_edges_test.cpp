@@ -133,11 +133,12 @@ TEST(HoraryRuleEdges, PlanetaryHourAtTheMinuteOfSunriseSunsetAndAnHoursEnd) {
                              c.at(4) == "P.M.", 0),
         Place::FromDotMinutes(0, 51.30)};
     const PlanetaryDayHour at = CalcPlanetaryDayHour(moment, std::stod(c.at(5)), std::stod(c.at(6)));
+    EXPECT_TRUE(at.hourFoundBySearch) << RowText(c);  // a sunrise before noon always ends the search
     EXPECT_EQ((at.night ? "night " : "day ") + std::to_string(at.hour), c.at(7)) << RowText(c);
     EXPECT_EQ(PlanetaryDayHourLine(at), c.at(8)) << RowText(c);
     ++cases;
   }
-  EXPECT_EQ(cases, 7);
+  EXPECT_EQ(cases, 9);
 }
 
 }  // namespace
