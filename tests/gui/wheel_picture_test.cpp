@@ -2,9 +2,6 @@
 // saved as a GIF through a stand-in or the real converter, printed on half
 // a page; white where the window is white, and a save that fails says so and
 // leaves nothing half-written behind.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,12 +9,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <map>
 #include <set>
 
 #include "shell/ui/print_target.h"
+#include "support/file_faults.h"
 #include "wheel_commands_fixture.h"
 #include "wheels/picture_file.h"
 #include "wheels/ui/wheel_print.h"
@@ -266,7 +263,8 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
   const std::string folder = App().AppPath;
   const std::string blocker = testing::ScratchDir("picture-blocker") + "/not a folder";
   std::ofstream(blocker) << "a file";
-  rlimit fileSize{};
+  std::optional<testing::ScopedFileSizeLimit> sizeLimit;
+  std::optional<testing::ScopedReadOnlyFolder> readOnly;
   struct Row {
     const char* what;
     std::string programFolder;
@@ -278,22 +276,9 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
        [&] { fs::remove(folder + "/Apollo 11 launch - natal.bmp"); }},
       {"the program folder is a file", blocker, [] {}, [] {}},
       // as on a full disk: the writes stop part-way through the picture
-      {"writes that stop after 4 KB", folder,
-       [&] {
-         getrlimit(RLIMIT_FSIZE, &fileSize);
-         std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the program
-         const rlimit small{4096, fileSize.rlim_max};
-         setrlimit(RLIMIT_FSIZE, &small);
-       },
-       [&] {
-         setrlimit(RLIMIT_FSIZE, &fileSize);
-         std::signal(SIGXFSZ, SIG_DFL);
-       }},
+      {"writes that stop after 4 KB", folder, [&] { sizeLimit.emplace(4096); }, [&] { sizeLimit.reset(); }},
+      {"a read-only folder", folder, [&] { readOnly.emplace(folder); }, [&] { readOnly.reset(); }},
   };
-  if (::geteuid() != 0)  // the superuser writes into any folder
-    rows.push_back({"a read-only folder", folder,
-                    [&] { fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove); },
-                    [&] { fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add); }});
   for (const Row& row : rows) {
     sink.shown.clear();
     fs::remove(bin + "/arguments");
