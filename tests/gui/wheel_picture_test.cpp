@@ -3,11 +3,13 @@
 // a page; white where the window is white, and a save that fails says so and
 // leaves nothing half-written behind.
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -305,6 +307,36 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     EXPECT_EQ(Listing(above), beforeAbove) << row.what;
     EXPECT_EQ(Clipboard().convertToFormat(QImage::Format_RGB32), Shown()) << row.what;
   }
+}
+
+// A run ended while the converter worked leaves the converter's file, named
+// by QTemporaryFile from its template. The next Save picture removes such
+// files, and none of the user's with a name like theirs.
+TEST_F(SavePicture, TheNextSaveRemovesWhatAnEndedRunLeftAndNothingElse) {
+  testing::RecordingSink sink;
+  Main("mnuWheelsSingleNatal");
+  const std::string folder = App().AppPath;
+  std::set<std::string> leftOvers;
+  for (int i = 0; i < 3; ++i) {
+    QTemporaryFile converted(QString::fromStdString(folder + "/" + ConvertedFileTemplate));
+    ASSERT_TRUE(converted.open());
+    converted.write("GIF89a, cut short");
+    converted.setAutoRemove(false);
+    leftOvers.insert(QFileInfo(converted.fileName()).fileName().toStdString());
+  }
+  for (const std::string& name : leftOvers) EXPECT_TRUE(IsConvertedFileName(name)) << name;
+  const std::vector<std::string> users = {"picture-ABCDEF.gif", ".picture-ABC.gif", ".picture-ABCDEF.gif.bak", "x.gif"};
+  for (const std::string& name : users) std::ofstream(folder + "/" + name) << name;
+  std::set<std::string> expected = Listing(folder);
+  for (const std::string& name : leftOvers) expected.erase(name);
+  expected.insert("Apollo 11 launch - natal.gif");
+
+  Converter("cp \"$1\" \"$2\"");
+  Press(Qt::ALT | Qt::Key_Print);
+  Wheel("mnuSavePicture");
+  EXPECT_TRUE(sink.shown.empty()) << sink.Boxes().front();
+  EXPECT_EQ(Listing(folder), expected) << "the left-overs gone, the picture saved";
+  for (const std::string& name : users) EXPECT_EQ(ReadWholeFile(folder + "/" + name), name) << "the user's " << name;
 }
 
 // The GIF the real converter makes is the window's picture: white round

@@ -64,6 +64,8 @@ void CopyWheelPicture(WheelsWindow& window) {
 }
 
 void SaveWheelPicture(WheelsWindow& window) {
+  // a converter's file that a run ended during its save could not remove
+  RemoveConvertedLeftOvers(window.State().AppPath);
   QClipboard* clipboard = QGuiApplication::clipboard();
   const std::string base = PictureBasePath(window.State().AppPath, NamesOfLastPaint(window.State()));
   const std::string bitmap = base + ".bmp";
@@ -82,7 +84,7 @@ void SaveWheelPicture(WheelsWindow& window) {
   // picture's name neither passes for this run's nor is lost to a failed one.
   // The name is reserved, the file left to the converter to make with the
   // usual permissions; whatever it leaves under that name goes at the end.
-  QTemporaryFile converted(QFileInfo(FromLatin1(bitmap)).dir().filePath(".picture-XXXXXX.gif"));
+  QTemporaryFile converted(QFileInfo(FromLatin1(bitmap)).dir().filePath(ConvertedFileTemplate));
   if (!converted.open()) {
     Warn(PictureNotWrittenText(gif, ToLatin1(converted.errorString()), BitmapKeptText(base)), &window);
     return;
