@@ -28,6 +28,7 @@
 #include "shell/ui/window_placement.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
+#include "wheels/picture_file.h"
 
 namespace halcyra {
 
@@ -133,6 +134,8 @@ int StartHalcyra(const StartupSettings& settings) {
   // later, when a page is written.
   std::error_code ignored;
   std::filesystem::create_directories(ProgramFile(state.AppPath, "REPORTS"), ignored);
+  // what a run ended during Save picture left behind
+  RemoveConvertedLeftOvers(state.AppPath);
   return 0;
 }
 

@@ -8,6 +8,15 @@
 
 namespace halcyra {
 
+namespace {
+
+// Every write goes straight to the system, so that one cut short says so.
+// Through Qt's buffer, the last part reaches the disk only in commit(),
+// which puts a file cut short there (a full disk) in place as if whole.
+bool OpenUnbuffered(QSaveFile& file) { return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
@@ -67,14 +76,29 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return SplitTextLines(*bytes);
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(const std::string& path, const std::string& bytes) { return !WriteWholeFileOrReason(path, bytes); }
+
+std::optional<std::string> WriteWholeFileOrReason(const std::string& path, std::string_view bytes) {
   QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return false;
+  if (!OpenUnbuffered(file)) return file.errorString().toLatin1().toStdString();
+  const auto size = static_cast<qint64>(bytes.size());
+  // A write cut short (a full disk, a file-size limit) gives no reason; the next one does.
+  qint64 written = 0;
+  while (written < size) {
+    const qint64 part = file.write(bytes.data() + written, size - written);
+    if (part <= 0) break;
+    written += part;
   }
-  return file.commit();
+  if (written != size) {
+    const std::string reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString().toLatin1().toStdString()
+                                   : "only " + std::to_string(written) + " of " + std::to_string(size) +
+                                         " bytes could be written";
+    file.cancelWriting();
+    return reason;
+  }
+  if (!file.commit()) return file.errorString().toLatin1().toStdString();
+  return std::nullopt;
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -84,7 +108,7 @@ bool WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 bool WriteTextLines(const std::string& path, size_t count, const std::function<std::string_view(size_t)>& line,
                     bool endLast) {
   QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!OpenUnbuffered(file)) return false;
   // The lines go out in blocks of about a megabyte.
   constexpr size_t Block = 1 << 20;
   std::string block;

@@ -37,4 +37,9 @@ bool WriteTextLines(const std::string& path, size_t count, const std::function<s
 // Writes bytes as they are, all or nothing.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
+// The same, saying why: nullopt once the file holds every byte, otherwise
+// the system's reason ("No space left on device"), with an earlier file of
+// that name left as it was and nothing half-written beside it.
+std::optional<std::string> WriteWholeFileOrReason(const std::string& path, std::string_view bytes);
+
 }  // namespace halcyra

@@ -1,11 +1,18 @@
 #include "wheels/picture_file.h"
 
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
 namespace halcyra {
 
 namespace {
 
 // C0, DEL and the C1 block of Latin-1: none belongs in a file name.
 bool IsControl(unsigned char c) { return c < 32 || (c >= 127 && c < 160); }
+
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 }  // namespace
 
@@ -40,6 +47,28 @@ std::string ConverterFailedText(const std::string& basePath, bool started, bool 
                                         ", from ImageMagick) could not be started.";
   const std::string older = olderGifKept ? " The older " + basePath + ".gif is left as it was." : "";
   return why + "\r\n\r\n" + BitmapKeptText(basePath) + older;
+}
+
+bool IsConvertedFileName(const std::string& name) {
+  const std::string_view pattern = ConvertedFileTemplate;
+  if (name.size() != pattern.size()) return false;
+  for (size_t i = 0; i < name.size(); ++i)
+    if (pattern[i] == 'X' ? !IsAsciiLetter(name[i]) : name[i] != pattern[i]) return false;
+  return true;
+}
+
+void RemoveConvertedLeftOvers(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  std::vector<fs::path> leftOvers;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+    // a link or a folder of that name is not the converter's
+    std::error_code status;
+    if (IsConvertedFileName(entry->path().filename().string()) &&
+        entry->symlink_status(status).type() == fs::file_type::regular)
+      leftOvers.push_back(entry->path());
+  }
+  for (const fs::path& file : leftOvers) fs::remove(file, error);
 }
 
 std::string BitmapKeptText(const std::string& basePath) { return "The picture is kept as " + basePath + ".bmp."; }

@@ -36,6 +36,18 @@ std::string FileNameSafe(const std::string& name);
 // a person.
 std::string PictureBasePath(const std::string& appPath, const PictureNames& names);
 
+// The converter writes the GIF under a hidden name of its own in the
+// program folder, which QTemporaryFile makes from this template with six
+// ASCII letters in place of the X's, before it takes the picture's name.
+inline constexpr const char* ConvertedFileTemplate = ".picture-XXXXXX.gif";
+
+// Whether a file name is one the template gives, and so the program's own.
+bool IsConvertedFileName(const std::string& name);
+
+// Removes what a run that ended while the converter worked left in the
+// folder: the plain files whose names the template gives, nothing else.
+void RemoveConvertedLeftOvers(const std::string& folder);
+
 // The warning when the converter could not be started or did not make the
 // GIF: the bitmap is kept, and the message says where; an older GIF of the
 // same name is left as it was, and the message says so too.

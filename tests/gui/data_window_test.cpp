@@ -190,7 +190,8 @@ TEST_F(DataWindowTest, WithoutAPrinterThePrintsGoToAChosenPdfFile) {
   chosen = App().AppPath + "/no/such/folder/page.pdf";
   Item("mnuPrint")->trigger();
   PrintWindowOnScreen()->findChild<QPushButton*>("btnPrint")->click();
-  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the PDF file " + chosen + ". Nothing was printed."});
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the PDF file " + chosen +
+                                                   ": No such file or directory. Nothing was printed."});
   EXPECT_NE(PrintWindowOnScreen(), nullptr);
 }
 

@@ -91,6 +91,19 @@ TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// Start-up removes the converter's files that a run ended during Save
+// picture left in the program folder, and nothing else.
+TEST_F(StartupTest, StartRemovesWhatAnEndedPictureSaveLeft) {
+  const std::string dir = testing::ScratchProgramFolder("startup-left-overs", {});
+  for (const char* name : {".picture-AbCdEf.gif", "picture-ABCDEF.gif", ".picture-ABCDEF.gif.bak"})
+    std::ofstream(dir + "/" + name) << name;
+  ASSERT_EQ(Start(dir), 0);
+  EXPECT_FALSE(fs::exists(dir + "/.picture-AbCdEf.gif"));
+  EXPECT_TRUE(fs::exists(dir + "/picture-ABCDEF.gif") && fs::exists(dir + "/.picture-ABCDEF.gif.bak"));
+  Exit();
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 // Cuts the last line of a program file.
 std::function<void(const std::string&)> DropLastLine(const char* file) {
   return [file](const std::string& dir) {

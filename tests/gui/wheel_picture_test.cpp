@@ -2,22 +2,21 @@
 // saved as a GIF through a stand-in or the real converter, printed on half
 // a page; white where the window is white, and a save that fails says so and
 // leaves nothing half-written behind.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <map>
 #include <set>
 
 #include "shell/ui/print_target.h"
+#include "support/file_faults.h"
 #include "wheel_commands_fixture.h"
 #include "wheels/picture_file.h"
 #include "wheels/ui/wheel_print.h"
@@ -266,7 +265,8 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
   const std::string folder = App().AppPath;
   const std::string blocker = testing::ScratchDir("picture-blocker") + "/not a folder";
   std::ofstream(blocker) << "a file";
-  rlimit fileSize{};
+  std::optional<testing::ScopedFileSizeLimit> sizeLimit;
+  std::optional<testing::ScopedReadOnlyFolder> readOnly;
   struct Row {
     const char* what;
     std::string programFolder;
@@ -278,22 +278,9 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
        [&] { fs::remove(folder + "/Apollo 11 launch - natal.bmp"); }},
       {"the program folder is a file", blocker, [] {}, [] {}},
       // as on a full disk: the writes stop part-way through the picture
-      {"writes that stop after 4 KB", folder,
-       [&] {
-         getrlimit(RLIMIT_FSIZE, &fileSize);
-         std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the program
-         const rlimit small{4096, fileSize.rlim_max};
-         setrlimit(RLIMIT_FSIZE, &small);
-       },
-       [&] {
-         setrlimit(RLIMIT_FSIZE, &fileSize);
-         std::signal(SIGXFSZ, SIG_DFL);
-       }},
+      {"writes that stop after 4 KB", folder, [&] { sizeLimit.emplace(4096); }, [&] { sizeLimit.reset(); }},
+      {"a read-only folder", folder, [&] { readOnly.emplace(folder); }, [&] { readOnly.reset(); }},
   };
-  if (::geteuid() != 0)  // the superuser writes into any folder
-    rows.push_back({"a read-only folder", folder,
-                    [&] { fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove); },
-                    [&] { fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add); }});
   for (const Row& row : rows) {
     sink.shown.clear();
     fs::remove(bin + "/arguments");
@@ -320,6 +307,36 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     EXPECT_EQ(Listing(above), beforeAbove) << row.what;
     EXPECT_EQ(Clipboard().convertToFormat(QImage::Format_RGB32), Shown()) << row.what;
   }
+}
+
+// A run ended while the converter worked leaves the converter's file, named
+// by QTemporaryFile from its template. The next Save picture removes such
+// files, and none of the user's with a name like theirs.
+TEST_F(SavePicture, TheNextSaveRemovesWhatAnEndedRunLeftAndNothingElse) {
+  testing::RecordingSink sink;
+  Main("mnuWheelsSingleNatal");
+  const std::string folder = App().AppPath;
+  std::set<std::string> leftOvers;
+  for (int i = 0; i < 3; ++i) {
+    QTemporaryFile converted(QString::fromStdString(folder + "/" + ConvertedFileTemplate));
+    ASSERT_TRUE(converted.open());
+    converted.write("GIF89a, cut short");
+    converted.setAutoRemove(false);
+    leftOvers.insert(QFileInfo(converted.fileName()).fileName().toStdString());
+  }
+  for (const std::string& name : leftOvers) EXPECT_TRUE(IsConvertedFileName(name)) << name;
+  const std::vector<std::string> users = {"picture-ABCDEF.gif", ".picture-ABC.gif", ".picture-ABCDEF.gif.bak", "x.gif"};
+  for (const std::string& name : users) std::ofstream(folder + "/" + name) << name;
+  std::set<std::string> expected = Listing(folder);
+  for (const std::string& name : leftOvers) expected.erase(name);
+  expected.insert("Apollo 11 launch - natal.gif");
+
+  Converter("cp \"$1\" \"$2\"");
+  Press(Qt::ALT | Qt::Key_Print);
+  Wheel("mnuSavePicture");
+  EXPECT_TRUE(sink.shown.empty()) << sink.Boxes().front();
+  EXPECT_EQ(Listing(folder), expected) << "the left-overs gone, the picture saved";
+  for (const std::string& name : users) EXPECT_EQ(ReadWholeFile(folder + "/" + name), name) << "the user's " << name;
 }
 
 // The GIF the real converter makes is the window's picture: white round

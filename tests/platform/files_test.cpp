@@ -1,13 +1,16 @@
 // Program files by name whatever the letter case; text files in and out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <unistd.h>
 
 #include "platform/program_files.h"
 #include "platform/run_and_wait.h"
 #include "platform/text_files.h"
+#include "support/file_faults.h"
 #include "support/test_support.h"
 
 namespace halcyra {
@@ -60,6 +63,61 @@ TEST(TextFiles, AFailedWriteReportsFailureAndKeepsTheOldFile) {
   fs::permissions(dir, fs::perms::owner_all);
   EXPECT_FALSE(written);
   EXPECT_EQ(*ReadWholeFile(dir + "/keep.txt"), "old\r\n");
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  std::ranges::sort(names);
+  return names;
+}
+
+// A write that fails says why and changes nothing: the older file keeps its
+// bytes and no temporary file stays beside it. Text smaller than Qt's write
+// buffer (16 KB) would reach the disk only as the file is put in place.
+TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
+  const std::string dir = testing::ScratchDir("text-files-why");
+  const std::string older = "older\r\n";
+  enum class Fault { None, SizeLimit, ReadOnly };
+  const struct {
+    const char* what;
+    std::string file;
+    size_t bytes;
+    Fault fault;
+    const char* reason;  // nullptr: written
+  } rows[] = {
+      {"exactly the 4 KB limit", "out.txt", 4096, Fault::SizeLimit, nullptr},
+      {"one byte over the 4 KB limit", "out.txt", 4097, Fault::SizeLimit, "File too large"},
+      {"10 KB, within Qt's buffer", "out.txt", 10000, Fault::SizeLimit, "File too large"},
+      {"100 KB, past Qt's buffer", "out.txt", 100000, Fault::SizeLimit, "File too large"},
+      {"a read-only folder", "out.txt", 10, Fault::ReadOnly, "Permission denied"},
+      {"no such folder", "none/out.txt", 10, Fault::None, "No such file or directory"},
+  };
+  for (const auto& row : rows) {
+    Touch(dir + "/out.txt", older);
+    const std::string bytes(row.bytes, 'x');
+    // as text: lines of 10 bytes with their CR LF, a few more bytes in all
+    const std::vector<std::string> lines(row.bytes / 10 + 1, std::string(8, 'x'));
+    const std::vector<std::string> before = Listing(dir);
+    std::optional<std::string> reason;
+    bool linesWritten = false;
+    {
+      std::optional<testing::ScopedFileSizeLimit> limit;
+      std::optional<testing::ScopedReadOnlyFolder> readOnly;
+      if (row.fault == Fault::SizeLimit) limit.emplace(4096);
+      if (row.fault == Fault::ReadOnly) readOnly.emplace(dir);
+      reason = WriteWholeFileOrReason(dir + "/" + row.file, bytes);
+      if (reason) linesWritten = WriteTextLines(dir + "/" + row.file, lines);
+    }
+    EXPECT_EQ(reason.value_or("written"), row.reason ? row.reason : "written") << row.what;
+    EXPECT_EQ(Listing(dir), before) << row.what << ": nothing half-written";
+    if (!row.reason) {
+      EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == bytes) << row.what << ": not written whole";
+      continue;
+    }
+    EXPECT_FALSE(linesWritten) << row.what;
+    EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == older) << row.what << ": the older file changed";
+  }
 }
 
 TEST(RunAndWait, WaitsForTheProgramToEnd) {

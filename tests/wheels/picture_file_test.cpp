@@ -1,7 +1,13 @@
 // The picture file of Save picture: named after the charts of the last
-// paint, always inside the program folder whatever the names hold.
+// paint, always inside the program folder whatever the names hold; the
+// converter's files that an ended run left, told from the user's files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "support/test_support.h"
 #include "wheels/picture_file.h"
 
 namespace halcyra {
@@ -28,6 +34,47 @@ TEST(PictureFile, NamesFromTheCaptions) {
        "/prog/bell- del- c1-- nbsp\xA0 \xE9t\xE9"},
   };
   for (const Row& row : rows) EXPECT_EQ(PictureBasePath("/prog", row.names), row.base) << row.names.title1;
+}
+
+// ".picture-", six ASCII letters, ".gif": the names QTemporaryFile makes of
+// the converter's template, and only these.
+TEST(PictureFile, OnlyTheConvertersOwnNamesAreItsLeftOvers) {
+  const std::pair<const char*, bool> rows[] = {
+      {".picture-AbCdEf.gif", true},
+      {".picture-ZZZZZZ.gif", true},
+      {".picture-azAZqQ.gif", true},
+      {"picture-ABCDEF.gif", false},       // not hidden: the user's
+      {".picture-ABC.gif", false},         // three letters
+      {".picture-ABCDE.gif", false},       // one letter short
+      {".picture-ABCDEFG.gif", false},     // one letter over
+      {".picture-ABCDEF.gif.bak", false},  // a copy kept
+      {".picture-ABCDEF.GIF", false},
+      {".Picture-ABCDEF.gif", false},
+      {".picture_ABCDEF.gif", false},
+      {".picture-ABCDE1.gif", false},      // a digit
+      {".picture-ABC-EF.gif", false},
+      {".picture-ABCDE\xE9.gif", false},   // a Latin-1 letter
+      {".picture-ABCDEF.gifx", false},
+      {"x.gif", false},
+      {"", false},
+  };
+  for (const auto& [name, ours] : rows) EXPECT_EQ(IsConvertedFileName(name), ours) << name;
+}
+
+TEST(PictureFile, LeftOversGoAndEverythingElseStays) {
+  namespace fs = std::filesystem;
+  const std::string dir = testing::ScratchDir("picture-left-overs");
+  for (const char* name : {".picture-AbCdEf.gif", ".picture-QWERTY.gif", "picture-ABCDEF.gif", ".picture-ABC.gif",
+                           ".picture-ABCDEF.gif.bak", "x.gif", "kept.txt"})
+    std::ofstream(dir + "/" + name) << name;
+  fs::create_directory(dir + "/.picture-FOLDER.gif");                       // a folder of that name
+  fs::create_symlink(dir + "/kept.txt", dir + "/.picture-LINKED.gif");       // a link of that name
+  RemoveConvertedLeftOvers(dir);
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+  EXPECT_EQ(names, (std::set<std::string>{"picture-ABCDEF.gif", ".picture-ABC.gif", ".picture-ABCDEF.gif.bak", "x.gif",
+                                          "kept.txt", ".picture-FOLDER.gif", ".picture-LINKED.gif"}));
+  RemoveConvertedLeftOvers(dir + "/no such folder");  // nothing to do, no error
 }
 
 }  // namespace

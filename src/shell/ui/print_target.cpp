@@ -1,10 +1,14 @@
 #include "shell/ui/print_target.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <string_view>
 
+#include "platform/text_files.h"
 #include "shell/data_file.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/save_file_dialog.h"
@@ -29,8 +33,8 @@ std::string PrintedToPdfText(const std::string& path) {
   return "No printer is installed. The page was written to the PDF file " + path + ".";
 }
 
-std::string PdfNotWrittenText(const std::string& path) {
-  return "Cannot write the PDF file " + path + ". Nothing was printed.";
+std::string PdfNotWrittenText(const std::string& path, const std::string& reason) {
+  return "Cannot write the PDF file " + path + ": " + reason + ". Nothing was printed.";
 }
 
 bool PrinterInstalled(const AppState& state) {
@@ -57,13 +61,50 @@ PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWi
   return {PrintRoute::PdfFile, *path};
 }
 
-void ReportPrintOutcome(const PrintDestination& destination, bool printed, QWidget* parent) {
-  if (destination.route == PrintRoute::PdfFile) {
-    if (printed) ShowMessage(PrintedToPdfText(destination.pdfFile), "Information", MessageIcon::Information, parent);
-    else ShowMessage(PdfNotWrittenText(destination.pdfFile), "Warning!", MessageIcon::Warning, parent);
-    return;
+PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint) {
+  PrintOutcome outcome;
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+    outcome.printed = paint(printer);
+    return outcome;
   }
-  if (!printed) ShowMessage(PrinterFailedText, "Warning!", MessageIcon::Warning, parent);
+  outcome.pdfFile = printer.outputFileName().toStdString();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    // the printer's own page, resolution and document details
+    QPdfWriter pdf(&buffer);
+    pdf.setPdfVersion(printer.pdfVersion());
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setCreator(printer.creator());
+    pdf.setTitle(printer.docName());
+    if (!paint(pdf)) {
+      outcome.pdfFailure = "the pages could not be drawn";
+      return outcome;
+    }
+  }
+  const std::optional<std::string> failure =
+      WriteWholeFileOrReason(outcome.pdfFile, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  outcome.printed = !failure;
+  outcome.pdfFailure = failure.value_or("");
+  return outcome;
+}
+
+QRect PrintableRect(const QPagedPaintDevice& device) {
+  // A printer's and a PDF writer's dots per inch are their resolution.
+  return device.pageLayout().paintRectPixels(device.logicalDpiX());
+}
+
+void ReportPrintOutcome(const PrintDestination& destination, const PrintOutcome& outcome, QWidget* parent) {
+  if (outcome.printed) {
+    if (destination.route == PrintRoute::PdfFile)
+      ShowMessage(PrintedToPdfText(destination.pdfFile), "Information", MessageIcon::Information, parent);
+  } else if (!outcome.pdfFile.empty()) {
+    ShowMessage(PdfNotWrittenText(outcome.pdfFile, outcome.pdfFailure), "Warning!", MessageIcon::Warning, parent);
+  } else {
+    ShowMessage(PrinterFailedText, "Warning!", MessageIcon::Warning, parent);
+  }
 }
 
 }  // namespace halcyra

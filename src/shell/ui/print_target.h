@@ -2,11 +2,15 @@
 // Where a print goes: the printer, or, where no printer is installed, a PDF
 // file the user chooses in the save dialog. Tests name a PDF file in the
 // printer's place (services.PrintToPdfFile) or pretend that no printer is
-// installed (services.PrinterInstalled).
+// installed (services.PrinterInstalled). A PDF file is written whole or not
+// at all.
+#include <QRect>
+#include <functional>
 #include <string>
 
 #include "state/app_state.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -16,8 +20,8 @@ inline constexpr const char* PrinterFailedText = "The printer could not print. N
 
 // "No printer is installed. The page was written to the PDF file <path>."
 std::string PrintedToPdfText(const std::string& path);
-// "Cannot write the PDF file <path>. Nothing was printed."
-std::string PdfNotWrittenText(const std::string& path);
+// "Cannot write the PDF file <path>: <reason>. Nothing was printed."
+std::string PdfNotWrittenText(const std::string& path, const std::string& reason);
 
 bool PrinterInstalled(const AppState& state);
 
@@ -38,7 +42,25 @@ struct PrintDestination {
 // Otherwise the printer is left as it is.
 PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWidget* parent);
 
-// After a print: where a PDF file went, or that nothing was printed.
-void ReportPrintOutcome(const PrintDestination& destination, bool printed, QWidget* parent);
+// What became of a print.
+struct PrintOutcome {
+  bool printed = false;
+  std::string pdfFile;     // the PDF file the printer was pointed at; empty for a printer
+  std::string pdfFailure;  // why that file could not be written
+};
+
+// Paints the pages with `paint` (false when it could not) on the printer.
+// A printer pointed at a PDF file (no printer installed, the print dialog's
+// print to file, the tests' file) has its PDF drawn in memory on its paper
+// instead, and the file takes it only once it is complete: a full disk
+// leaves no file cut short, and an older file of that name stays as it was.
+PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint);
+
+// The printable part of the device's page, in its pixels.
+QRect PrintableRect(const QPagedPaintDevice& device);
+
+// After a print: where a PDF file went, or that nothing was printed, and
+// for a PDF file, why.
+void ReportPrintOutcome(const PrintDestination& destination, const PrintOutcome& outcome, QWidget* parent);
 
 }  // namespace halcyra

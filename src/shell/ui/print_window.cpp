@@ -56,11 +56,11 @@ QFont FittingFont(const std::string& fontName, int points, const TextRows& lines
 // Prints the lines page by page in Courier New at `points` or smaller, each
 // page broken early where the sheet holds fewer lines; false when the
 // printer cannot start.
-bool PrintPages(QPrinter& printer, const std::string& fontName, const TextRows& lines,
+bool PrintPages(QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
                 const std::vector<PrintedPage>& pages, int points) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRect area = PrintableRect(printer);
   const QFont font = FittingFont(fontName, points, lines, painter.device(), area.width());
   painter.setFont(font);
   // Text over whatever is on the page, without a background box.
@@ -153,12 +153,13 @@ void PrintWindow::btnPrint_Click() {
                     ". The text is printed as it stands in the window.",
                 "Warning!", MessageIcon::Warning, this);
   }
-  const bool printed = PrintPages(printer, state_.flags.DataFontName, lines,
-                                  PlanPrintPages(lines, state_.options.OptionValues[30]),
-                                  PrintFontPoints(state_.report.PrintWidthMode));
+  const PrintOutcome outcome = PrintOn(printer, [&](QPagedPaintDevice& device) {
+    return PrintPages(device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
+                      PrintFontPoints(state_.report.PrintWidthMode));
+  });
   SetBusyPointer(false);
-  ReportPrintOutcome(destination, printed, this);
-  if (printed) close();
+  ReportPrintOutcome(destination, outcome, this);
+  if (outcome.printed) close();
 }
 
 void PrintWindow::btnCancel_Click() { close(); }

@@ -7,16 +7,17 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/run_and_wait.h"
+#include "platform/text_files.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "wheels/picture_file.h"
@@ -38,25 +39,9 @@ std::optional<std::string> WriteBitmap(const QImage& picture, const std::string&
   QByteArray bytes;
   QBuffer encoded(&bytes);
   if (!encoded.open(QIODevice::WriteOnly) || !picture.save(&encoded, "BMP")) return "the picture could not be encoded";
-  QSaveFile file(FromLatin1(path));
-  if (!file.open(QIODevice::WriteOnly)) return ToLatin1(file.errorString());
-  // A write cut short (a full disk) gives no reason; the next one does.
-  qint64 written = 0;
-  while (written < bytes.size()) {
-    const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
-    if (part <= 0) break;
-    written += part;
-  }
-  if (written != bytes.size()) {
-    const std::string reason = file.error() != QFileDevice::NoError
-                                   ? ToLatin1(file.errorString())
-                                   : "only " + std::to_string(written) + " of " + std::to_string(bytes.size()) +
-                                         " bytes could be written";
-    file.cancelWriting();
-    return reason;
-  }
-  if (!file.commit()) return ToLatin1(file.errorString());
-  return std::nullopt;
+  // the Latin-1 name as the file functions take names
+  return WriteWholeFileOrReason(FromLatin1(path).toStdString(),
+                                std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 // Puts `from` in the place of `to`, an older file there replaced at once.
@@ -79,6 +64,8 @@ void CopyWheelPicture(WheelsWindow& window) {
 }
 
 void SaveWheelPicture(WheelsWindow& window) {
+  // a converter's file that a run ended during its save could not remove
+  RemoveConvertedLeftOvers(window.State().AppPath);
   QClipboard* clipboard = QGuiApplication::clipboard();
   const std::string base = PictureBasePath(window.State().AppPath, NamesOfLastPaint(window.State()));
   const std::string bitmap = base + ".bmp";
@@ -97,7 +84,7 @@ void SaveWheelPicture(WheelsWindow& window) {
   // picture's name neither passes for this run's nor is lost to a failed one.
   // The name is reserved, the file left to the converter to make with the
   // usual permissions; whatever it leaves under that name goes at the end.
-  QTemporaryFile converted(QFileInfo(FromLatin1(bitmap)).dir().filePath(".picture-XXXXXX.gif"));
+  QTemporaryFile converted(QFileInfo(FromLatin1(bitmap)).dir().filePath(ConvertedFileTemplate));
   if (!converted.open()) {
     Warn(PictureNotWrittenText(gif, ToLatin1(converted.errorString()), BitmapKeptText(base)), &window);
     return;

@@ -35,11 +35,11 @@ QSize MaximizedCanvasSize(const WheelsWindow& window) {
   return {available.width(), std::max(available.height() - window.menuBar()->sizeHint().height(), 200)};
 }
 
-bool PrintFullPage(WheelsWindow& window, QPrinter& printer) { return PrintWheelPage(window.State(), printer); }
+bool PrintFullPage(WheelsWindow& window, QPagedPaintDevice& printer) { return PrintWheelPage(window.State(), printer); }
 
 // The window's picture drawn at its maximized size with white rings, as
 // wide as the page allows within its upper half.
-bool PrintHalfPage(WheelsWindow& window, QPrinter& printer) {
+bool PrintHalfPage(WheelsWindow& window, QPagedPaintDevice& printer) {
   AppState& state = window.State();
   state.wheel.WhiteRingFill = 1;
   state.wheel.PrintingWheel = 0;
@@ -47,7 +47,7 @@ bool PrintHalfPage(WheelsWindow& window, QPrinter& printer) {
   state.wheel.WhiteRingFill = 0;
   QPainter painter(&printer);
   if (!painter.isActive()) return false;
-  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRectF page = PrintableRect(printer);
   const QSizeF size = QSizeF(picture.size()).scaled(page.width(), page.height() / 2, Qt::KeepAspectRatio);
   painter.drawImage(QRectF(QPointF(0, 0), size), picture);
   return painter.end();
@@ -62,9 +62,11 @@ void PrintChartwheel(WheelsWindow& window) {
     const PrintDestination destination = ChoosePrinter(window.State(), printer, &window);
     if (destination.route != PrintRoute::Cancelled) {
       SetBusyPointer(true);
-      const bool printed = answer == Answer::Yes ? PrintFullPage(window, printer) : PrintHalfPage(window, printer);
+      const PrintOutcome outcome = PrintOn(printer, [&](QPagedPaintDevice& device) {
+        return answer == Answer::Yes ? PrintFullPage(window, device) : PrintHalfPage(window, device);
+      });
       SetBusyPointer(false);
-      ReportPrintOutcome(destination, printed, &window);
+      ReportPrintOutcome(destination, outcome, &window);
     }
   }
   window.showNormal();

@@ -1,8 +1,9 @@
 #include "wheels/ui/wheel_rendering.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
+#include "shell/ui/print_target.h"
 #include "wheels/ui/painter_surface.h"
 #include "wheels/wheel_frame.h"
 #include "wheels/wheel_paint_state.h"
@@ -31,12 +32,12 @@ QImage RenderWheelImage(AppState& state, const QSize& size) {
   return image;
 }
 
-bool PrintWheelPage(AppState& state, QPrinter& printer) {
+bool PrintWheelPage(AppState& state, QPagedPaintDevice& printer) {
   GetProperPlanets(state);
   ReloadWheelOrbs(state);
   QPainter painter(&printer);
   if (!painter.isActive()) return false;
-  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRectF page = PrintableRect(printer);
   const QSizeF pagePoints = printer.pageLayout().paintRect(QPageLayout::Point).size();
   double unitsPerPoint = 1;
   const WheelArea area = PainterSurface::PageArea(pagePoints, state.ini.StartScale, &unitsPerPoint);
