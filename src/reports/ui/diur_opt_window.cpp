@@ -18,6 +18,7 @@
 #include "reports/ui/listing_commands.h"
 #include "shell/report_output.h"
 #include "shell/ui/enter_key.h"
+#include "shell/ui/entry_boxes.h"
 #include "shell/startup_data.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
@@ -133,9 +134,7 @@ void DiurOptWindow::cmdList_Click() {
   MinuteListingPeriod period;
   if (QLineEdit* fault = PeriodFromBoxes(period)) {
     ShowMessage(ListingPeriodText, "Warning!", MessageIcon::Warning, this);
-    // The box at fault takes the focus with its text selected, so typing replaces it.
-    fault->setFocus(Qt::OtherFocusReason);
-    fault->selectAll();
+    FocusRefusedBox(*fault);
     return;
   }
   setEnabled(false);  // one listing at a time
