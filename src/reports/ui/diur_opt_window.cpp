@@ -114,10 +114,14 @@ std::string DiurOptWindow::SelectionFromBoxes() const {
 }
 
 QLineEdit* DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
-  const long month = ValInt(ToLatin1(month_->text()));
-  const long day = ValInt(ToLatin1(day_->text()));
-  const long year = ValInt(ToLatin1(year_->text()));
-  const long days = ValInt(ToLatin1(days_->text()));
+  // Read as every entry box is: a text that is no whole number ("6x", typed
+  // or pasted) is refused, never taken for the number it begins with. -1
+  // lies outside every range below.
+  auto whole = [](const QLineEdit* box) { return WholeBoxNumber(ToLatin1(box->text())).value_or(-1); };
+  const long month = whole(month_);
+  const long day = whole(day_);
+  const long year = whole(year_);
+  const long days = whole(days_);
   if (month < 1 || month > 12) return month_;
   if (day < 1 || day > 31) return day_;
   if (year < 100 || year > 2099) return year_;
