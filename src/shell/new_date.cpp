@@ -46,10 +46,10 @@ NewDateReading ReadNewDate(const std::string& month, const std::string& day, con
   // The day's message names the month and year, so they are judged first.
   if (!m || *m < 1 || *m > 12) {
     r.Fault = NewDateBox::Month;
-    r.Message = "There is no month " + Named(m, month) + ". Please enter a month from 1 to 12.";
+    r.Message = "There is no month " + Named(m, month) + ". Please enter 1 to 12.";
   } else if (!y || *y < FirstTransitYear || *y > LastInputYear) {
     r.Fault = NewDateBox::Year;
-    r.Message = "Year " + Named(y, year) + " is out of range. Please enter a year from " +
+    r.Message = "Year " + Named(y, year) + " is out of range. Please enter " +
                 std::to_string(FirstTransitYear) + " to " + std::to_string(LastInputYear) + ".";
   } else if (!d || !DateExists(static_cast<int>(*y), static_cast<int>(*m), static_cast<int>(*d))) {
     r.Fault = NewDateBox::Day;

@@ -196,9 +196,9 @@ TEST_F(PastedTextTest, NewDateRefusesADateWithAMessageAndTheFocusInItsBox) {
     const char* message;
   } rows[] = {
       {"12", "31", "2003", nullptr, ""},
-      {"13", "1", "2003", "txtMonth", "There is no month 13. Please enter a month from 1 to 12."},
+      {"13", "1", "2003", "txtMonth", "There is no month 13. Please enter 1 to 12."},
       {"1", "1", "2003", nullptr, ""},
-      {"0", "1", "2003", "txtMonth", "There is no month 0. Please enter a month from 1 to 12."},
+      {"0", "1", "2003", "txtMonth", "There is no month 0. Please enter 1 to 12."},
       {"6", "30", "2003", nullptr, ""},
       {"6", "31", "2003", "txtDay", "June 2003 has no day 31. Please correct the day."},
       {"6", "1", "2003", nullptr, ""},
@@ -206,9 +206,9 @@ TEST_F(PastedTextTest, NewDateRefusesADateWithAMessageAndTheFocusInItsBox) {
       {"2", "29", "2004", nullptr, ""},
       {"2", "29", "2003", "txtDay", "February 2003 has no day 29. Please correct the day."},
       {"6", "1", "2099", nullptr, ""},
-      {"6", "1", "2100", "txtYear", "Year 2100 is out of range. Please enter a year from 1 to 2099."},
+      {"6", "1", "2100", "txtYear", "Year 2100 is out of range. Please enter 1 to 2099."},
       {"6", "1", "1", nullptr, ""},
-      {"6", "1", "0", "txtYear", "Year 0 is out of range. Please enter a year from 1 to 2099."},
+      {"6", "1", "0", "txtYear", "Year 0 is out of range. Please enter 1 to 2099."},
   };
   for (const auto& row : rows) {
     const std::string date = std::string(row.month) + "/" + row.day + "/" + row.year;
