@@ -5,19 +5,6 @@
 
 namespace halcyra {
 
-std::optional<long> WholeBoxNumber(const std::string& box) {
-  const size_t first = box.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const size_t last = box.find_last_not_of(" \t");
-  if (last - first + 1 > 9) return std::nullopt;  // no box takes a number that long
-  long value = 0;
-  for (size_t i = first; i <= last; ++i) {
-    if (box[i] < '0' || box[i] > '9') return std::nullopt;
-    value = value * 10 + (box[i] - '0');
-  }
-  return value;
-}
-
 namespace {
 
 class Reader {

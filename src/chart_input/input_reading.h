@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "chart_input/input_boxes.h"
+#include "platform/number_text.h"  // WholeBoxNumber, the reader of every box
 #include "state/moment.h"
 #include "state/place.h"
 
@@ -20,10 +21,6 @@ struct WindowReading {
   std::optional<long> LatitudeMinutes;
   bool Accepted() const { return !Fault; }
 };
-
-// The whole number a box holds: digits alone, blanks around them allowed;
-// nullopt for anything else.
-std::optional<long> WholeBoxNumber(const std::string& box);
 
 // The boxes of a window that takes years from `firstYear` to LastInputYear.
 // An hour box of 0 reads as 12, as the box itself shows it.

@@ -91,6 +91,19 @@ long RoundHalfEven(double value) {
 
 long ValInt(std::string_view text) { return RoundHalfEven(Val(text)); }
 
+std::optional<long> WholeBoxNumber(std::string_view box) {
+  const size_t first = box.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  const size_t last = box.find_last_not_of(" \t");
+  if (last - first + 1 > 9) return std::nullopt;
+  long value = 0;
+  for (size_t i = first; i <= last; ++i) {
+    if (box[i] < '0' || box[i] > '9') return std::nullopt;
+    value = value * 10 + (box[i] - '0');
+  }
+  return value;
+}
+
 std::string StrNumber(double value, int significant) {
   if (value == 0) return " 0";
   char buffer[64];

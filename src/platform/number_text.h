@@ -1,6 +1,7 @@
 #pragma once
 // Numbers read from and written to text the way every settings file and
 // input box of the program does it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ double Val(std::string_view text);
 
 // A whole number from text: Val rounded to nearest, halves to the even neighbour.
 long ValInt(std::string_view text);
+
+// The whole number an entry box holds: digits alone, blanks and tabs around
+// them allowed; nullopt for anything else, and for more than nine digits,
+// which no box takes.
+std::optional<long> WholeBoxNumber(std::string_view box);
 
 // Rounds halves to the even neighbour, as every whole number read from text
 // does. Values beyond the range of a long give its nearest end, NaN gives 0:

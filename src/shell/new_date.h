@@ -1,6 +1,7 @@
 #pragma once
 // The new-date window's conversions between the listing's day number and the
 // month, day and year boxes.
+#include <optional>
 #include <string>
 
 namespace halcyra {
@@ -12,10 +13,23 @@ struct NewDateFields {
 // The calendar date (Gregorian) of a listing day number.
 NewDateFields NewDateFieldsOf(double listingDate);
 
-// The day number of the typed month, day and year. Days and months outside
-// the calendar count on into the following months. A box left empty keeps
-// the value it was opened with (`shown`).
-double ListingDateOf(const std::string& month, const std::string& day, const std::string& year,
-                     const NewDateFields& shown);
+enum class NewDateBox { Month, Day, Year };
+
+// The typed date as a listing day number, or the box at fault with a message
+// that names the problem.
+struct NewDateReading {
+  double ListingDate = 0;  // when no box is at fault
+  std::optional<NewDateBox> Fault;
+  std::string Message;
+};
+
+inline constexpr const char* NewDateWarningTitle = "Warning!";
+
+// Reads the boxes as the transit input window reads its date: a whole
+// number in each, month 1 to 12, year FirstTransitYear to LastInputYear, and
+// a day the month of that year has. A box left empty keeps the value it was
+// opened with (`shown`).
+NewDateReading ReadNewDate(const std::string& month, const std::string& day, const std::string& year,
+                           const NewDateFields& shown);
 
 }  // namespace halcyra

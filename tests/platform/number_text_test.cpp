@@ -10,7 +10,7 @@
 namespace halcyra {
 namespace {
 
-// Val, ValInt, StrNumber and FormatNumber against the reference table in
+// Val, ValInt, StrNumber, FormatNumber and WholeBoxNumber against the reference table in
 // tests/data/platform/number_text.txt.
 TEST(NumberText, ReadAndWrittenAsTheReferenceTableSays) {
   int cases = 0;
@@ -22,10 +22,14 @@ TEST(NumberText, ReadAndWrittenAsTheReferenceTableSays) {
     else if (c[0] == "StrNumber")
       EXPECT_EQ(StrNumber(c[1].ends_with('f') ? std::stof(c[1]) : std::stod(c[1]), std::stoi(c.at(2))), c.at(3)) << row;
     else if (c[0] == "FormatNumber") EXPECT_EQ(FormatNumber(std::stod(c.at(1)), c.at(2)), c.at(3)) << row;
+    else if (c[0] == "WholeBoxNumber") {
+      const std::optional<long> value = WholeBoxNumber(c.at(1));
+      EXPECT_EQ(value ? std::to_string(*value) : "none", c.at(2)) << row;
+    }
     else ADD_FAILURE() << "unknown function: " << row;
     ++cases;
   }
-  EXPECT_EQ(cases, 57);
+  EXPECT_EQ(cases, 70);
   // Hexadecimal and octal text with more digits than a double holds reads
   // as 0, the same as decimal text beyond range.
   EXPECT_EQ(Val("&H" + std::string(300, 'F')), 0);

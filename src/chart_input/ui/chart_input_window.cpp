@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 #include "chart_input/input_presets.h"
 #include "chart_input/input_reading.h"
@@ -16,6 +15,7 @@
 #include "shell/local_clock.h"
 #include "shell/ui/bevel_frame.h"
 #include "shell/ui/enter_key.h"
+#include "shell/ui/entry_boxes.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
@@ -47,10 +47,9 @@ QLineEdit* ChartInputWindow::NumberBox(const char* name, bool signedDotMinutes) 
   auto* box = new QLineEdit(this);
   box->setObjectName(name);
   box->setFixedWidth(BoxWidth);
-  // Typing is held to the characters a value can have; the program's own
-  // writes and the checks do the rest.
-  const QString pattern = signedDotMinutes ? R"(-?\d{0,2}(\.\d{0,2})?)" : R"(\d{0,4})";
-  box->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), box));
+  // Typed and pasted text alike is held to the characters a value can have;
+  // the program's own writes and the checks do the rest.
+  HoldToPattern(*box, signedDotMinutes ? R"(-?\d{0,2}(\.\d{0,2})?)" : R"(\d{0,4})");
   return box;
 }
 

@@ -18,6 +18,7 @@
 #include "reports/ui/listing_commands.h"
 #include "shell/report_output.h"
 #include "shell/ui/enter_key.h"
+#include "shell/ui/entry_boxes.h"
 #include "shell/startup_data.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
@@ -113,10 +114,14 @@ std::string DiurOptWindow::SelectionFromBoxes() const {
 }
 
 QLineEdit* DiurOptWindow::PeriodFromBoxes(MinuteListingPeriod& period) const {
-  const long month = ValInt(ToLatin1(month_->text()));
-  const long day = ValInt(ToLatin1(day_->text()));
-  const long year = ValInt(ToLatin1(year_->text()));
-  const long days = ValInt(ToLatin1(days_->text()));
+  // Read as every entry box is: a text that is no whole number ("6x", typed
+  // or pasted) is refused, never taken for the number it begins with. -1
+  // lies outside every range below.
+  auto whole = [](const QLineEdit* box) { return WholeBoxNumber(ToLatin1(box->text())).value_or(-1); };
+  const long month = whole(month_);
+  const long day = whole(day_);
+  const long year = whole(year_);
+  const long days = whole(days_);
   if (month < 1 || month > 12) return month_;
   if (day < 1 || day > 31) return day_;
   if (year < 100 || year > 2099) return year_;
@@ -133,9 +138,7 @@ void DiurOptWindow::cmdList_Click() {
   MinuteListingPeriod period;
   if (QLineEdit* fault = PeriodFromBoxes(period)) {
     ShowMessage(ListingPeriodText, "Warning!", MessageIcon::Warning, this);
-    // The box at fault takes the focus with its text selected, so typing replaces it.
-    fault->setFocus(Qt::OtherFocusReason);
-    fault->selectAll();
+    FocusRefusedBox(*fault);
     return;
   }
   setEnabled(false);  // one listing at a time

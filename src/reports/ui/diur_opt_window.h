@@ -33,8 +33,8 @@ class DiurOptWindow : public QWidget {
   std::string SelectionFromBoxes() const;
   // Fills `period` with the period typed into the boxes, at the transit
   // place, and returns nullptr; or returns the first box whose text is
-  // refused (a date out of range or not in the calendar, a number of days
-  // out of range), `period` untouched.
+  // refused (no whole number, a date out of range or not in the calendar, a
+  // number of days out of range), `period` untouched.
   QLineEdit* PeriodFromBoxes(MinuteListingPeriod& period) const;
 
  private:

@@ -2,14 +2,15 @@
 
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include "platform/gui/message_boxes.h"
+#include "shell/ui/entry_boxes.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 
 namespace halcyra {
 
@@ -22,6 +23,8 @@ NewDateWindow::NewDateWindow(AppState& state, QWidget* parent) : QDialog(parent)
     label->setObjectName(labelName);
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
+    // Digits alone, typed or pasted: a sign or a letter would read as another day.
+    HoldToPattern(*edit, DigitsPattern);
     edit->installEventFilter(this);
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
@@ -45,26 +48,31 @@ NewDateWindow::NewDateWindow(AppState& state, QWidget* parent) : QDialog(parent)
 }
 
 void NewDateWindow::cmdOK_Click() {
-  state_.flags.ListingDate = ListingDateOf(ToLatin1(month_->text()), ToLatin1(day_->text()),
-                                           ToLatin1(year_->text()), shown_);
+  const NewDateReading date =
+      ReadNewDate(ToLatin1(month_->text()), ToLatin1(day_->text()), ToLatin1(year_->text()), shown_);
+  if (date.Fault) {
+    // The window stays open on the box at fault and nothing is listed yet.
+    ShowMessage(date.Message, NewDateWarningTitle, MessageIcon::Warning, this);
+    FocusRefusedBox(*BoxOf(*date.Fault));
+    return;
+  }
+  state_.flags.ListingDate = date.ListingDate;
   accept();
 }
 
-bool NewDateWindow::eventFilter(QObject* watched, QEvent* event) {
-  auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (!edit) return QDialog::eventFilter(watched, event);
-  if (event->type() == QEvent::FocusIn) {
-    // After the click that gave the focus has placed the cursor.
-    QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-  } else if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = key->text();
-    // Only typed characters are filtered; keys that type nothing (arrows,
-    // Tab, Enter) keep their usual work.
-    const bool typesCharacter = !text.isEmpty() && text.at(0).isPrint();
-    if (typesCharacter && !(text.size() == 1 && text.at(0) >= '0' && text.at(0) <= '9'))
-      return true;
+QLineEdit* NewDateWindow::BoxOf(NewDateBox box) const {
+  switch (box) {
+    case NewDateBox::Month: return month_;
+    case NewDateBox::Day: return day_;
+    case NewDateBox::Year: break;
   }
+  return year_;
+}
+
+bool NewDateWindow::eventFilter(QObject* watched, QEvent* event) {
+  // After the click that gave the focus has placed the cursor.
+  if (event->type() == QEvent::FocusIn)
+    if (auto* edit = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, edit, &QLineEdit::selectAll);
   return QDialog::eventFilter(watched, event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The new-date window (NewDate): the dated listing's next day as month, day
-// and year boxes; OK stores the typed day in ListingDate.
+// and year boxes; OK stores the typed day in ListingDate, or refuses a date
+// the calendar lacks with a message and the focus in the box at fault.
 #include <QDialog>
 
 #include "shell/new_date.h"
@@ -21,6 +22,8 @@ class NewDateWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QLineEdit* BoxOf(NewDateBox box) const;
+
   AppState& state_;
   NewDateFields shown_;
   QLineEdit* month_ = nullptr;
