@@ -1,9 +1,11 @@
 // The program's windows on a desktop with a window manager (openbox on a
 // private X server, tests/desktop/run_on_desktop.sh), where their frames
 // are real: every window opens with its whole frame inside the screen's
-// available area and below the main window's frame, the wheel fits, and the
-// window manager's close button cancels a listing. With HALCYRA_DESKTOP_SHOTS
+// available area and below the main window's frame (above it when the main
+// window stands low), the wheel fits, the main window's menus stay in reach,
+// and the window manager's close button cancels a listing. With HALCYRA_DESKTOP_SHOTS
 // set to a folder, each test leaves a screenshot there.
+#include <QAbstractScrollArea>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -67,6 +69,11 @@ QRect Frame(const QWidget* window) { return window->windowHandle()->frameGeometr
 
 QRect Area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
+// The frame's title bar, with the buttons the window manager puts there.
+QRect TitleBar(const QWidget* window) {
+  return {Frame(window).topLeft(), QPoint(Frame(window).right(), window->geometry().top() - 1)};
+}
+
 // The frame's top down to the window's client below its menu bar.
 QRect TitleAndMenuBar(const QMainWindow* window) {
   return {Frame(window).topLeft(),
@@ -108,12 +115,66 @@ class DesktopTest : public testing::GuiTest {
         << name << " " << Text(frame) << " covers the main window " << Text(Frame(TheMainWindow()));
   }
 
-  // OK pressed in the natal window, then VoruvEdud opened: the strip
-  // keeps clear of the Data window's title and menu bar.
-  const DataWindow* OpenChartAndStrip() {
+  // The window has a real frame, whole inside the screen and clear of the
+  // main window's frame, wherever that stands.
+  void ExpectBesideMainWindow(const QWidget* window, const char* name) {
+    ASSERT_TRUE(WaitUntil([window] { return Placed(window); })) << name << ": " << FrameState(window);
+    const QRect frame = Frame(window);
+    EXPECT_TRUE(Area().contains(frame)) << name << " " << Text(frame) << " leaves the screen " << Text(Area());
+    EXPECT_FALSE(frame.intersects(Frame(TheMainWindow())))
+        << name << " " << Text(frame) << " covers the main window " << Text(Frame(TheMainWindow()));
+  }
+
+  // Moves the main window's frame to `corner` through the window manager,
+  // as the user's drag does.
+  void DragMainWindowTo(QPoint corner) {
+    MainWindow* main = TheMainWindow();
+    const QPoint client = corner + (main->geometry().topLeft() - Frame(main).topLeft());
+    ASSERT_TRUE(Xdotool({"windowmove", QString::number(main->winId()), QString::number(client.x()),
+                         QString::number(client.y())}));
+    ASSERT_TRUE(WaitUntil([main, corner] { return Frame(main).topLeft() == corner; })) << Text(Frame(main));
+  }
+
+  // The windows of a chart a user opens from the main window: each shown
+  // beside the main window, whose Data menu still opens to a click.
+  void OpenTheChartWindows() {
+    const auto command = [](const char* name) { TheMainWindow()->findChild<QAction*>(name)->trigger(); };
+    command("mnuWheelsSingleNatal");
+    ExpectBesideMainWindow(TheWheelsWindow(), "the F9 wheel");
+    command("mnuWheelsDualNatTran");
+    ExpectBesideMainWindow(TheWheelsWindow(), "the F11 wheel");
+    command("mnuAstrline");
+    ExpectBesideMainWindow(TheVoruvEdudWindow(), "VoruvEdud");
+    TheWheelsWindow()->mnuKeywords_Click();
+    ExpectBesideMainWindow(TheKeywordsWindow(), "Keywords");
+    command("mnuDataTransits");
+    ExpectBesideMainWindow(TheDiurOpt(), "Transits by the Minute");
+    ExpectDataMenuOpensToAClick();
+  }
+
+  // A click on the main window's Data menu, through the X server, opens it:
+  // no window covers the menu bar.
+  void ExpectDataMenuOpensToAClick() {
+    MainWindow* main = TheMainWindow();
+    const QMenuBar* bar = main->menuBar();
+    const QPoint spot = bar->mapToGlobal(bar->actionGeometry(main->dataMenu->menuAction()).center());
+    ASSERT_TRUE(Xdotool({"mousemove", QString::number(spot.x()), QString::number(spot.y()), "click", "1"}));
+    EXPECT_TRUE(WaitUntil([main] { return main->dataMenu->isVisible(); }))
+        << "no Data menu at " << spot.x() << "," << spot.y();
+    main->dataMenu->hide();
+  }
+
+  // OK pressed in the natal window: the chart's page in the Data window.
+  const DataWindow* OpenChart() {
     InputD().findChild<QPushButton*>("cmdOK")->click();
-    const DataWindow* data = CurrentDataWindow();
-    ExpectOnDesktop(data, "Data");
+    ExpectOnDesktop(CurrentDataWindow(), "Data");
+    return CurrentDataWindow();
+  }
+
+  // A chart, then VoruvEdud opened: the strip keeps clear of the Data
+  // window's title and menu bar.
+  const DataWindow* OpenChartAndStrip() {
+    const DataWindow* data = OpenChart();
     TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
     ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
     EXPECT_FALSE(Frame(TheVoruvEdudWindow()).intersects(TitleAndMenuBar(data))) << Text(Frame(TheVoruvEdudWindow()));
@@ -129,8 +190,9 @@ class DesktopTest : public testing::GuiTest {
     const QString folder = qEnvironmentVariable("HALCYRA_DESKTOP_SHOTS");
     if (folder.isEmpty()) return;
     QCoreApplication::processEvents();
-    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/" + QString::fromStdString(name) + "-" + size +
-                                                         ".png");
+    // a parameterised test's name holds a slash
+    const QString file = QString::fromStdString(name).replace('/', '-') + "-" + size + ".png";
+    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/" + file);
   }
 
   static bool Xdotool(const QStringList& arguments) {
@@ -256,6 +318,70 @@ TEST_F(DesktopTest, IniPlacesOffTheScreenAreMovedInside) {
   ExpectOnDesktop(&InputD(), "natal input");
   TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
   ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+}
+
+// An INI file written on a 2560 x 1440 screen, the main window at 1800,1200
+// pixels: on this smaller screen the main window opens at its top left
+// corner, not in the corner nearest that place, every window of a chart
+// opens in sight, and exit keeps the new place.
+TEST_F(DesktopTest, AMainWindowPlaceOfALargerScreenComesHome) {
+  Start("OrvaneTop= 18000\r\nOrvaneLeft= 27000\r\n");
+  EXPECT_EQ(Frame(TheMainWindow()).topLeft(), Area().topLeft()) << Text(Frame(TheMainWindow()));
+  ExpectOnDesktop(&InputD(), "natal input");
+  OpenChart();
+  OpenTheChartWindows();
+
+  TheMainWindow()->findChild<QAction*>("mnuFileExit")->trigger();
+  const auto ini = ReadTextLines(dir + "/Orvane.INI").value_or(std::vector<std::string>{});
+  ASSERT_GE(ini.size(), 6u);
+  EXPECT_EQ(std::vector(ini.begin() + 4, ini.begin() + 6), (std::vector<std::string>{"OrvaneTop= 0", "OrvaneLeft= 0"}));
+}
+
+// The main window dragged low or to the right before the first chart: the
+// Data window and every window of the chart open in sight beside it, the
+// Data window with a page of at least 15 lines.
+class DraggedMainWindowTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DraggedMainWindowTest, WindowsOpenBesideIt) {
+  Start();
+  const QSize main = Frame(TheMainWindow()).size();
+  const std::string where = GetParam();
+  const int right = Area().right() + 1 - main.width(), bottom = Area().bottom() + 1 - main.height();
+  DragMainWindowTo(where == "bottom" ? QPoint(Area().left(), bottom)
+                   : where == "right" ? QPoint(right, Area().top())
+                                      : QPoint(right, bottom));
+  InputD().findChild<QPushButton*>("cmdOK")->click();
+  const DataWindow* data = CurrentDataWindow();
+  ExpectBesideMainWindow(data, "Data");
+  const auto* view = data->findChild<QAbstractScrollArea*>("RichText1");
+  EXPECT_GE(view->viewport()->height(), 15 * view->fontMetrics().lineSpacing()) << "a page cut short";
+  OpenTheChartWindows();
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, DraggedMainWindowTest, ::testing::Values("bottom", "right", "bottom_right"));
+
+// Help before the first chart opens the Data window clear of the input
+// windows' title bars.
+TEST_F(DesktopTest, HelpLeavesTheInputWindowsTitleBarsInSight) {
+  Start();
+  TheMainWindow()->findChild<QAction*>("mnuHelpOrvane")->trigger();
+  const DataWindow* data = CurrentDataWindow();
+  ExpectOnDesktop(data, "Data");
+  for (const QWidget* input : {static_cast<const QWidget*>(&InputD()), static_cast<const QWidget*>(&Names()),
+                               static_cast<const QWidget*>(&InputD1())})
+    EXPECT_FALSE(Frame(data).intersects(TitleBar(input)))
+        << input->objectName().toStdString() << " " << Text(TitleBar(input)) << " under " << Text(Frame(data));
+}
+
+// The options of the minute listing, taller than a 768-pixel screen leaves
+// below the main window, are made shorter to fit there, clear of the Data
+// window's title bar and its buttons.
+TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
+  Start();
+  const DataWindow* data = OpenChart();
+  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+  ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute");
+  EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(data))) << Text(Frame(TheDiurOpt()));
 }
 
 // The close button of the "% Completed" window's frame cancels the listing,

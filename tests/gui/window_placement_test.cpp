@@ -37,7 +37,12 @@ TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
       {{1000, 500, 280, 40}, {400, 300}, {}, {880, 544}, "a main window at the right edge: flush with the screen's edge"},
       {main, {1300, 200}, {}, {0, 44}, "wider than the screen: its left end"},
       {main, {300, 1100}, {}, {0, 0}, "taller than the screen: its top"},
-      {{0, 900, 800, 40}, {300, 200}, {}, {0, 824}, "no room below: moved up inside the screen"},
+      {{0, 900, 800, 40}, {300, 200}, {}, {0, 0}, "no room below: the top of the screen, clear of the main window"},
+      {{0, 900, 800, 40}, {300, 200}, {{0, 0, 600, 400}}, {604, 0}, "no room below: beside the windows above"},
+      {{0, 800, 800, 40}, {300, 200}, {{0, 0, 1280, 400}}, {0, 404}, "no room below: below the windows above"},
+      {{0, 800, 800, 40}, {300, 200}, {{0, 0, 1280, 592}}, {0, 596}, "just room below the windows above"},
+      {{0, 800, 800, 40}, {300, 200}, {{0, 0, 1280, 593}}, {0, 596},
+       "a row short of room below the windows above: flush with the bottom of the room"},
       {main, {700, 500}, {{0, 44, 600, 400}, {0, 448, 1280, 576}}, {580, 44}, "no free place: the least overlap"},
       {main, {700, 500}, {{0, 44, 600, 400}, {0, 448, 1280, 576}}, {0, 524},
        "no free place: the least overlap that leaves the title and menu bars in sight, at the bottom edge",
@@ -45,43 +50,109 @@ TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
       {main, {642, 162}, {{0, 44, 1280, 980}}, {0, 862},
        "beside a window as tall as the screen: along the bottom edge, clear of its menus", {{0, 44, 1280, 45}}},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(FreePlaceBelow(c.main, c.size, screen, c.taken, c.bands), c.expected) << c.why;
+  for (const auto& c : cases) {
+    // made no smaller: the place alone is looked for
+    const FrameRequest request{{{0, 0}, c.size}, {}, c.size};
+    EXPECT_EQ(FreePlaceBelow(c.main, request, screen, c.taken, c.bands), QRect(c.expected, c.size)) << c.why;
+  }
 }
 
-// Frames fitted below the main window (floor 55, the first row under a
-// 51 pixel main window frame) with openbox's margins: title bar 23, borders
-// 1, bottom grip 6.
-TEST(WindowPlacement, FramesFitInsideTheScreenBelowTheMainWindow) {
+// Frames fitted beside the main window with openbox's margins: title bar
+// 23, borders 1, bottom grip 6. `top` is a main window frame across the top
+// of the screen (the first row under it is 55), `corner` one brought into
+// the bottom right corner of 1280 x 800 (an INI place of a larger screen),
+// `middle` one halfway down.
+TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
   const QMargins ob(1, 23, 1, 6);
   const QRect wide(0, 0, 1280, 800), full(0, 0, 1920, 1080), small(0, 0, 800, 600), panel(0, 30, 1920, 1050);
+  const QRect top(0, 0, 572, 51), corner(702, 745, 572, 49), middle(0, 400, 572, 49), low(0, 700, 572, 49);
   const struct {
     FrameRequest request;
     QRect screen;
-    int floor;
+    QRect main;
     QRect expected;
     const char* why;
   } cases[] = {
-      {{{0, 44, 349, 318}, ob}, wide, 55, {0, 55, 349, 318}, "an input window over the menu bar goes below it"},
-      {{{0, 55, 939, 796}, ob, {0, 0}, true}, wide, 55, {0, 55, 876, 745},
+      {{{0, 44, 349, 318}, ob}, wide, top, {0, 55, 349, 318}, "an input window over the menu bar goes below it"},
+      {{{0, 55, 939, 796}, ob, {0, 0}, true}, wide, top, {0, 55, 876, 745},
        "the 937 x 767 wheel on 1280 x 800 shrinks in proportion to the room below the menu bar"},
-      {{{0, 55, 939, 796}, ob, {0, 0}, true}, full, 55, {0, 55, 939, 796}, "the wheel fits 1920 x 1080 as it is"},
-      {{{943, 55, 374, 380}, ob}, wide, 55, {906, 55, 374, 380}, "Keywords beside the wheel stays on the screen"},
-      {{{2500, 1400, 642, 160}, ob}, wide, 55, {638, 640, 642, 160}, "an INI place off today's screen moves inside"},
-      {{{-300, -300, 642, 160}, ob}, full, 55, {0, 55, 642, 160}, "left of and above the screen"},
-      {{{0, 55, 402, 780}, ob, {400, 751}}, wide, 55, {0, 20, 402, 780},
+      {{{0, 55, 939, 796}, ob, {0, 0}, true}, full, top, {0, 55, 939, 796}, "the wheel fits 1920 x 1080 as it is"},
+      {{{943, 55, 374, 380}, ob}, wide, top, {906, 55, 374, 380}, "Keywords beside the wheel stays on the screen"},
+      {{{2500, 1400, 642, 160}, ob}, wide, top, {638, 640, 642, 160}, "an INI place off today's screen moves inside"},
+      {{{-300, -300, 642, 160}, ob}, full, top, {0, 55, 642, 160}, "left of and above the screen"},
+      {{{0, 55, 402, 780}, ob, {400, 751}}, wide, top, {0, 20, 402, 780},
        "too tall to shrink below the menu bar: it rises only as far as it must"},
-      {{{100, 100, 1400, 900}, ob, {1398, 871}}, wide, 55, {0, 0, 1400, 900}, "larger than the screen: its top left"},
-      {{{0, 55, 702, 729}, ob, {300, 200}}, small, 55, {0, 55, 702, 545}, "a tall Data window on 800 x 600 gets shorter"},
-      {{{0, 55, 902, 729}, ob, {300, 200}}, small, 55, {0, 55, 800, 545}, "narrowed to the screen's width"},
-      {{{0, 55, 902, 729}, ob, {850, 200}}, small, 55, {0, 55, 852, 545},
+      {{{100, 100, 1400, 900}, ob, {1398, 871}}, wide, top, {0, 0, 1400, 900}, "larger than the screen: its top left"},
+      {{{0, 55, 702, 729}, ob, {300, 200}}, small, top, {0, 55, 702, 545},
+       "a tall Data window on 800 x 600 gets shorter"},
+      {{{0, 55, 902, 729}, ob, {300, 200}}, small, top, {0, 55, 800, 545}, "narrowed to the screen's width"},
+      {{{0, 55, 902, 729}, ob, {850, 200}}, small, top, {0, 55, 852, 545},
        "never narrower than its minimum: it stands at the screen's left edge"},
-      {{{0, 55, 902, 729}, ob, {0, 0}, true}, small, 55, {0, 55, 665, 545}, "in proportion when it keeps its aspect"},
-      {{{0, 0, 572, 51}, ob}, panel, 30, {0, 30, 572, 51}, "the main window below a panel at the top"},
-      {{{0, 60, 300, 200}, {}}, wide, 55, {0, 60, 300, 200}, "no frame (offscreen) and in place: unchanged"},
+      {{{0, 55, 902, 729}, ob, {0, 0}, true}, small, top, {0, 55, 665, 545}, "in proportion when it keeps its aspect"},
+      {{{0, 0, 572, 51}, ob}, panel, {}, {0, 30, 572, 51}, "the main window below a panel at the top"},
+      {{{0, 60, 300, 200}, {}}, wide, top, {0, 60, 300, 200}, "no frame (offscreen) and in place: unchanged"},
+      // The room below ends at the screen's bottom edge.
+      {{{0, 55, 300, 745}, ob}, wide, top, {0, 55, 300, 745}, "as tall as the room below: unchanged"},
+      {{{0, 55, 300, 746}, ob}, wide, top, {0, 55, 300, 745}, "a row taller than the room below: one row shorter"},
+      // A main window low on the screen: the room above it.
+      {{{702, 798, 939, 796}, ob, {0, 22}, true}, wide, corner, {409, 0, 871, 741},
+       "the wheel under a main window in the bottom corner: in proportion above it, never an empty window"},
+      {{{702, 798, 642, 463}, ob, {70, 92}}, wide, corner, {638, 278, 642, 463},
+       "the Data window under a main window in the bottom corner: whole, above it"},
+      {{{0, 753, 300, 696}, ob, {298, 667}}, wide, low, {0, 0, 300, 696}, "as tall as the room above: whole there"},
+      {{{0, 753, 300, 702}, ob, {298, 673}}, wide, low, {0, 0, 300, 702},
+       "taller than either room even at its smallest: over as little of the main window as it can"},
+      {{{0, 753, 300, 800}, ob, {298, 700}}, wide, low, {0, 0, 300, 729},
+       "taller than either room: made its smallest, not left as tall as the screen"},
+      {{{0, 453, 300, 300}, ob}, wide, middle, {0, 453, 300, 300}, "below a main window halfway down: it stays"},
+      {{{0, 90, 300, 300}, ob}, wide, middle, {0, 90, 300, 300}, "above a main window halfway down: it stays"},
+      {{{0, 453, 300, 380}, ob, {298, 351}}, wide, middle, {0, 16, 300, 380},
+       "too tall for the room below, whole in the room above"},
+      {{{0, 453, 300, 500}, ob}, wide, middle, {0, 0, 300, 396}, "made shorter where it keeps most of its size"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FitFrame(c.request, c.screen, c.floor), c.expected) << c.why;
+    EXPECT_EQ(FitFrame(c.request, c.screen, c.main), c.expected) << c.why;
+}
+
+// The main window's first place on a 1280 x 800 screen: kept where its whole
+// frame lies on the screen, else at the screen's top left corner.
+TEST(WindowPlacement, TheMainWindowKeepsAPlaceThatFitsTheScreen) {
+  const QMargins ob(1, 23, 1, 6);
+  const QRect wide(0, 0, 1280, 800), panel(0, 30, 1280, 770);
+  const struct {
+    QRect frame;
+    QRect screen;
+    QRect expected;
+    const char* why;
+  } cases[] = {
+      {{1800, 1200, 572, 49}, wide, {0, 0, 572, 49}, "an INI place of a 2560 x 1440 screen: home, not the corner"},
+      {{708, 751, 572, 49}, wide, {708, 751, 572, 49}, "dragged into the bottom right corner: kept"},
+      {{709, 751, 572, 49}, wide, {0, 0, 572, 49}, "a pixel past the right edge: home"},
+      {{708, 752, 572, 49}, wide, {0, 0, 572, 49}, "a pixel past the bottom edge: home"},
+      {{-1, 0, 572, 49}, wide, {0, 0, 572, 49}, "a pixel left of the screen: home"},
+      {{0, 0, 572, 49}, panel, {0, 30, 572, 49}, "under a panel at the top: home below it"},
+      {{0, 0, 1400, 49}, wide, {0, 0, 1280, 49}, "wider than the screen: narrowed at home"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(MainWindowFrame({c.frame, ob, {0, 20}}, c.screen), c.expected) << c.why;
+}
+
+// Without a free place, a window that may be made shorter opens just below
+// another window's title and menu bar rather than over them: the options of
+// the minute listing (400 x 971) beside a Data window on 1280 x 1024.
+TEST(WindowPlacement, AFreePlaceMadeShorterBelowABar) {
+  const QRect screen(0, 0, 1280, 1024), main(0, 0, 572, 49), data(0, 53, 900, 463), bar(0, 53, 900, 44);
+  const struct {
+    int shortest;  // the least client height
+    QRect expected;
+    const char* why;
+  } cases[] = {
+      {923, {880, 101, 400, 923}, "as short as the room below the bar allows: below it"},
+      {924, {880, 53, 400, 971}, "a row too tall for that: over the bar, overlapping least"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FreePlaceBelow(main, {{0, 0, 400, 971}, {}, {398, c.shortest}}, screen, {data}, {bar}), c.expected)
+        << c.why;
 }
 
 class WindowPlacementTest : public testing::GuiTest {
@@ -164,6 +235,34 @@ TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
   strip.show();
   EXPECT_FALSE(strip.frameGeometry().intersects(data.frameGeometry())) << strip.y();
   EXPECT_TRUE(area.contains(strip.frameGeometry()));
+}
+
+// With the main window halfway down the screen, a tall window is made as
+// short as the larger room beside it; one that keeps a least client (the
+// Data window's 15 lines) is not, and stands over as little of the main
+// window as it can.
+TEST_F(WindowPlacementTest, ALeastClientOutweighsTheRoomBesideTheMainWindow) {
+  MainWindow main;
+  const QRect area = main.screen()->availableGeometry();
+  main.move(0, area.center().y() - 10);
+  main.show();
+  const int larger = std::max(main.frameGeometry().top() - WindowGap - area.top(),
+                              area.bottom() - main.frameGeometry().bottom() - WindowGap);
+  const auto open = [&area](QWidget& window) {
+    window.resize(300, area.height() - 50);
+    PlaceBelowMainWindow(window);
+    window.show();
+    return window.frameGeometry();
+  };
+  QWidget plain;
+  EXPECT_EQ(open(plain).height(), larger) << "as tall as the larger room";
+  plain.close();
+  QWidget page;
+  KeepClientWhenFitted(page, {0, larger + 20});
+  const QRect frame = open(page);
+  EXPECT_EQ(page.height(), larger + 20) << "the least client";
+  EXPECT_TRUE(area.contains(frame));
+  EXPECT_LT(frame.intersected(main.frameGeometry()).height(), main.frameGeometry().height()) << "not all of it";
 }
 
 }  // namespace

@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <stop_token>
 
@@ -47,6 +50,29 @@ QGroupBox* SlotBoxes(QWidget* parent, const char* title, const char* prefix,
   return group;
 }
 
+// The columns of check boxes, which scroll where the screen is too short for
+// the whole window (a 768-pixel screen under the main window); where there
+// is room the window opens with every box in sight.
+class CheckBoxColumns : public QScrollArea {
+ public:
+  explicit CheckBoxColumns(QWidget* parent) : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  // The boxes' own size, and room for the scroll bar that shows when they
+  // are cut short, so that it never covers a box.
+  QSize sizeHint() const override {
+    return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), 0);
+  }
+  QSize minimumSizeHint() const override {
+    return {sizeHint().width(), std::min(sizeHint().height(), ShortestRows * fontMetrics().height())};
+  }
+
+ private:
+  static constexpr int ShortestRows = 8;
+};
+
 QLineEdit* NumberBox(QWidget* parent, QGridLayout* grid, int row, const char* caption,
                      const char* name, int value) {
   auto* label = new QLabel(caption, parent);
@@ -64,10 +90,14 @@ DiurOptWindow::DiurOptWindow(AppState& state, QWidget* parent) : QWidget(parent)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("Transits by the Minute");
   auto* layout = new QVBoxLayout(this);
-  auto* columns = new QHBoxLayout;
-  columns->addWidget(SlotBoxes(this, "Transiting points", "chkTransit", transit_));
-  columns->addWidget(SlotBoxes(this, "Natal points", "chkNatal", natal_));
-  layout->addLayout(columns);
+  auto* scroll = new CheckBoxColumns(this);
+  auto* boxes = new QWidget(scroll);
+  auto* columns = new QHBoxLayout(boxes);
+  columns->setContentsMargins(0, 0, 0, 0);
+  columns->addWidget(SlotBoxes(boxes, "Transiting points", "chkTransit", transit_));
+  columns->addWidget(SlotBoxes(boxes, "Natal points", "chkNatal", natal_));
+  scroll->setWidget(boxes);
+  layout->addWidget(scroll, 1);
 
   const std::string& selection = state_.ini.TransitSelection;
   for (int slot = 1; slot <= ListingSlots; ++slot) {
@@ -102,6 +132,9 @@ DiurOptWindow::DiurOptWindow(AppState& state, QWidget* parent) : QWidget(parent)
   button("cmdOrbs", "Edit &Orbs", &DiurOptWindow::cmdOrbs_Click);
   button("cmdQuit", "&Quit", &DiurOptWindow::cmdQuit_Click);
   layout->addLayout(buttons);
+  // Every box in sight where the screen has room: Qt alone would cut a
+  // window whose boxes scroll to two thirds of the screen.
+  resize(sizeHint());
 }
 
 std::string DiurOptWindow::SelectionFromBoxes() const {

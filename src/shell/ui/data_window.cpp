@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +30,7 @@ namespace {
 
 constexpr double SmallestStepSize = 8;   // Decrease shrinks the view only above this
 constexpr double LargestStepSize = 12;   // Increase grows the view only below this
+constexpr int LeastPageLines = 15;       // a page the placement never cuts shorter
 
 int RecordedTwips(double twips) {
   return static_cast<int>(std::clamp(std::round(twips), 0.0, double(MaxRecordedTwips)));
@@ -126,6 +129,10 @@ DataWindow::DataWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   more_->setVisible(false);
   moreNewDate_->setVisible(false);
   ApplyStartFont();
+  // Fitted to a crowded screen, the window still shows a readable page.
+  const int lines = LeastPageLines * static_cast<int>(std::ceil(QFontMetricsF(view_->font()).lineSpacing()));
+  KeepClientWhenFitted(*this, QSize(0, menuBar()->sizeHint().height() + 2 * view_->frameWidth() +
+                                           view_->horizontalScrollBar()->sizeHint().height() + lines));
 }
 
 void DataWindow::BuildMenus() {

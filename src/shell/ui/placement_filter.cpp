@@ -23,6 +23,7 @@ namespace {
 constexpr char PlacedProperty[] = "halcyraPlaced";
 constexpr char BelowMainProperty[] = "halcyraBelowMain";  // set by PlaceBelowMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
+constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
 constexpr int SettleRetryMs = 50, SettleTries = 40;
 
@@ -47,18 +48,23 @@ QRect ScreenArea(const QWidget& window) {
   return screen ? screen->availableGeometry() : QRect();
 }
 
-// The first row below the main window's frame; the screen's top for the main
-// window itself.
-int Floor(const QWidget& window, const QRect& area) {
+// The main window's frame, which other windows keep clear of; none for the
+// main window itself.
+QRect MainFrameFor(const QWidget& window) {
   const MainWindow* main = TheMainWindow();
-  if (!main || main == &window || !main->isVisible()) return area.top();
-  return ExpectedFrame(*main).bottom() + 1 + WindowGap;
+  if (!main || main == &window || !main->isVisible()) return {};
+  return ExpectedFrame(*main);
 }
 
-FrameRequest RequestOf(const QWidget& window, const QRect& frame) {
+// The window's frame put at `frame`, with the smallest client it may be
+// made: its own minimum, or the least client it keeps where `area` has room.
+FrameRequest RequestOf(const QWidget& window, const QRect& frame, const QRect& area) {
+  const QMargins margins = ExpectedFrameMargins(window);
   QSize minimum = window.minimumSize();
   if (const QLayout* layout = window.layout()) minimum = minimum.expandedTo(layout->minimumSize());
-  return {frame, ExpectedFrameMargins(window), minimum, window.property(KeepAspectProperty).toBool()};
+  const QSize least = window.property(LeastClientProperty).toSize();
+  if (least.isValid()) minimum = minimum.expandedTo(least.boundedTo(area.size().shrunkBy(margins)));
+  return {frame, margins, minimum, window.property(KeepAspectProperty).toBool()};
 }
 
 std::vector<const QWidget*> OtherWindows(const QWidget& window) {
@@ -90,25 +96,48 @@ void ApplyFrame(QWidget& window, const QRect& frame, const QMargins& margins) {
 }
 
 void RetrySettling(QPointer<QWidget> window, int tries);
+void GiveUpSettling(QWidget& window);
 
 // Where a window opens on its first showing.
-QRect OpeningFrame(const QWidget& window, const QRect& area, int floor) {
+QRect OpeningFrame(const QWidget& window, const QRect& area, const QRect& mainFrame) {
   std::vector<QRect> taken, bands;
   for (const QWidget* other : OtherWindows(window)) {
     taken.push_back(ExpectedFrame(*other));
     bands.push_back(TopBand(*other));
   }
-  QRect frame = FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor);
-  const auto hides = [&frame](const QRect& band) { return band.intersects(frame); };
+  const auto hidesBand = [&bands](const QRect& frame) {
+    return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
+  };
+  const QRect wanted = ExpectedFrame(window);
+  const QRect fitted = FitFrame(RequestOf(window, wanted, area), area, mainFrame);
+  const bool moved = window.testAttribute(Qt::WA_Moved);
+  const bool belowMain = moved && window.property(BelowMainProperty).toBool();
+  // A row below the main window that ran off the screen piles its windows
+  // up where they were moved back onto it.
+  const bool piled = belowMain && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, taken) > 0;
+  if (moved && !hidesBand(fitted) && !piled) return fitted;
   // A window put nowhere in particular goes to the free place below the main
   // window; so does one at a recorded place that would hide another window's
   // title or menu bar, or else to a place that leaves those bars in sight.
-  if (!window.testAttribute(Qt::WA_Moved) ||
-      (!window.property(BelowMainProperty).toBool() && std::any_of(bands.begin(), bands.end(), hides))) {
-    frame.moveTopLeft(FreePlaceBelow(ExpectedFrame(*TheMainWindow()), frame.size(), area, taken, bands));
-    frame = FitFrame(RequestOf(window, frame), area, floor);
-  }
-  return frame;
+  const QRect place = FreePlaceBelow(mainFrame, RequestOf(window, fitted, area), area, taken, bands);
+  const QRect free = FitFrame(RequestOf(window, place, area), area, mainFrame);
+  if (!belowMain) return free;
+  // One put below the main window moves only to a place at its full size
+  // that hides no bar and that it shares with less of the other windows.
+  const bool better = !hidesBand(free) && free.size() == fitted.size() &&
+                      (hidesBand(fitted) || OverlapArea(free, taken) < OverlapArea(fitted, taken));
+  return better ? free : fitted;
+}
+
+// The main window on its first showing. Before the window manager has
+// framed it, a place that holds at least its client is kept for its real
+// frame to judge (the estimated frame may be the larger); one that does not
+// goes home at once.
+QRect MainOpeningFrame(const QWidget& window, const QRect& area) {
+  const QRect frame = ExpectedFrame(window);
+  if (PlatformFramesWindows() && !KnownFrameMargins(window) && area.contains(QRect(frame.topLeft(), window.size())))
+    return frame;
+  return MainWindowFrame(RequestOf(window, frame, area), area);
 }
 
 // A dialog's frame centred over its parent's window, where Qt puts it when
@@ -123,21 +152,28 @@ QRect CentredFrame(const QWidget& dialog) {
 void PlaceOnFirstShowing(QWidget& window) {
   const QRect area = ScreenArea(window);
   if (area.isEmpty()) return;
-  const int floor = Floor(window, area);
-  // The main window and a dialog over its parent stay where they are, moved
-  // only as far as they must to lie inside the screen and below the menu bar.
+  const QRect mainFrame = MainFrameFor(window);
+  // A dialog over its parent stays where it is, moved only as far as it must
+  // to lie inside the screen and clear of the main window.
   QRect frame;
   if (&window == TheMainWindow())
-    frame = FitFrame(RequestOf(window, ExpectedFrame(window)), area, floor);
+    frame = MainOpeningFrame(window, area);
   else if (CentredOverParent(window))
-    frame = FitFrame(RequestOf(window, CentredFrame(window)), area, floor);
+    frame = FitFrame(RequestOf(window, CentredFrame(window), area), area, mainFrame);
   else
-    frame = OpeningFrame(window, area, floor);
+    frame = OpeningFrame(window, area, mainFrame);
   ApplyFrame(window, frame, ExpectedFrameMargins(window));
   if (PlatformFramesWindows() && !KnownFrameMargins(window)) {
     window.setProperty(SettlingProperty, true);
     RetrySettling(&window, 0);
   }
+}
+
+// The frame as it stands, at the place its code put it before the window
+// manager framed it.
+QRect WantedFrame(QWidget& window) {
+  const QRect now = ExpectedFrame(window);
+  return {TakeWantedFramePosition(window).value_or(now.topLeft()), now.size()};
 }
 
 // The window manager has framed the window: its place is set right with the
@@ -152,9 +188,20 @@ void Settle(QWidget& window) {
   if (area.isEmpty()) return;
   // The frame goes where it was wanted, now that its size is known.
   const QRect now = ExpectedFrame(window);
-  const QRect wanted(TakeWantedFramePosition(window).value_or(now.topLeft()), now.size());
-  const QRect frame = FitFrame(RequestOf(window, wanted), area, Floor(window, area));
+  const FrameRequest request = RequestOf(window, WantedFrame(window), area);
+  const QRect frame = &window == main ? MainWindowFrame(request, area) : FitFrame(request, area, MainFrameFor(window));
   if (frame != now) ApplyFrame(window, frame, *margins);
+}
+
+// Nothing frames the window: the main window, kept at its place for its
+// real frame to judge, is judged with the estimated one.
+void GiveUpSettling(QWidget& window) {
+  window.setProperty(SettlingProperty, QVariant());
+  if (&window != TheMainWindow()) return;
+  const QRect area = ScreenArea(window);
+  if (area.isEmpty()) return;
+  const QRect frame = MainWindowFrame(RequestOf(window, WantedFrame(window), area), area);
+  ApplyFrame(window, frame, ExpectedFrameMargins(window));
 }
 
 // The window's own events settle it as soon as its frame is known; these
@@ -167,7 +214,7 @@ void RetrySettling(QPointer<QWidget> window, int tries) {
     if (tries + 1 < SettleTries)
       RetrySettling(window, tries + 1);
     else
-      window->setProperty(SettlingProperty, QVariant());  // nothing frames it
+      GiveUpSettling(*window);
   });
 }
 
@@ -221,6 +268,8 @@ void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after) {
 bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }
 
 void KeepAspectWhenFitted(QWidget& window) { window.setProperty(KeepAspectProperty, true); }
+
+void KeepClientWhenFitted(QWidget& window, QSize least) { window.setProperty(LeastClientProperty, least); }
 
 void InstallWindowPlacement() {
   static PlacementFilter* filter = nullptr;

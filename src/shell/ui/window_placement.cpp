@@ -1,8 +1,10 @@
 #include "shell/ui/window_placement.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace halcyra {
 
@@ -15,83 +17,42 @@ QPoint InsideArea(QPoint at, QSize size, const QRect& area) {
   return at;
 }
 
-struct Candidates {
-  std::vector<int> columns, rows;
+long long AreaOf(QSize size) {
+  return size.isEmpty() ? 0 : static_cast<long long>(size.width()) * size.height();
+}
+
+// The screen's rows a window may take without hiding the main window's
+// frame: below it and above it, a gap away (either may be empty).
+struct Rooms {
+  QRect below, above;
 };
 
-Candidates CandidatesBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken) {
-  const int firstRow = mainFrame.bottom() + 1 + WindowGap;
-  // Columns from the main window's left edge rightwards first, then those
-  // left of it: the screen's left edge, and flush with its right edge.
-  Candidates c{{mainFrame.left(), screen.left(), screen.right() + 1 - size.width()}, {firstRow}};
-  for (const QRect& r : taken) {
-    c.columns.push_back(r.right() + 1 + WindowGap);
-    if (r.bottom() + 1 + WindowGap > firstRow) c.rows.push_back(r.bottom() + 1 + WindowGap);
-  }
-  std::sort(c.rows.begin(), c.rows.end());
-  const int left = mainFrame.left();
-  std::sort(c.columns.begin(), c.columns.end(), [left](int a, int b) {
-    return std::pair(a < left, a < left ? -a : a) < std::pair(b < left, b < left ? -b : b);
-  });
-  return c;
+Rooms RoomsBeside(const QRect& mainFrame, const QRect& screen) {
+  QRect below = screen, above = screen;
+  below.setTop(std::max(screen.top(), mainFrame.bottom() + 1 + WindowGap));
+  above.setBottom(std::min(screen.bottom(), mainFrame.top() - 1 - WindowGap));
+  return {below, above};
 }
 
-long long Overlap(const QRect& place, const std::vector<QRect>& taken) {
-  long long overlap = 0;
-  for (const QRect& r : taken) {
-    const QRect common = r.intersected(place);
-    overlap += static_cast<long long>(common.width()) * common.height();
-  }
-  return overlap;
-}
-
-// The first candidate, row by row, inside the screen and overlapping nothing taken.
-std::optional<QPoint> FirstFreePlace(const Candidates& c, QSize size, const QRect& screen,
-                                     const std::vector<QRect>& taken) {
-  for (int y : c.rows)
-    for (int x : c.columns) {
-      const QRect place(QPoint(x, y), size);
-      if (screen.contains(place) && Overlap(place, taken) == 0) return place.topLeft();
-    }
+// The room whose rows hold `y`; none on the main window's rows.
+std::optional<QRect> RoomAt(int y, const Rooms& rooms) {
+  for (const QRect& room : {rooms.below, rooms.above})
+    if (!room.isEmpty() && y >= room.top() && y <= room.bottom()) return room;
   return std::nullopt;
 }
 
-}  // namespace
-
-QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
-                      const std::vector<QRect>& bands) {
-  Candidates c = CandidatesBelow(mainFrame, size, screen, taken);
-  if (const auto free = FirstFreePlace(c, size, screen, taken)) return *free;
-  // Below a window as tall as the screen there is no row; along the bottom
-  // edge the window covers text rather than another window's menus.
-  c.rows.push_back(screen.bottom() + 1 - size.height());
-  std::optional<QPoint> best;
-  std::pair<bool, long long> least;  // covers a band, overlap
-  for (int y : c.rows)
-    for (int x : c.columns) {
-      const QRect place(QPoint(x, y), size);
-      if (!screen.contains(place)) continue;
-      const bool coversBand = std::any_of(bands.begin(), bands.end(), [&place](const QRect& band) {
-        return band.intersects(place);
-      });
-      const std::pair cost(coversBand, Overlap(place, taken));
-      if (!best || cost < least) best = place.topLeft(), least = cost;
-    }
-  return best ? *best : InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen);
-}
-
-QRect FitFrame(const FrameRequest& request, const QRect& screen, int floor) {
+// The request's frame made small enough for `room`, but not below its
+// minimum client, nor to an empty client.
+QSize FittedSize(const FrameRequest& request, QSize room) {
   const QMargins& m = request.margins;
   const QSize border(m.left() + m.right(), m.top() + m.bottom());
-  QRect room = screen;
-  room.setTop(std::clamp(floor, screen.top(), screen.bottom() + 1));
   const QSize client = request.frame.size() - border;
-  const QSize roomy = room.size() - border;  // the largest client below the floor
+  const QSize roomy = room - border;  // the largest client in the room
   QSize fitted = client;
   if (client.width() > roomy.width() || client.height() > roomy.height()) {
     if (request.keepAspect && client.width() > 0 && client.height() > 0) {
-      const double scale = std::min(static_cast<double>(roomy.width()) / client.width(),
-                                    static_cast<double>(roomy.height()) / client.height());
+      const double scale = std::max(0.0, std::min(static_cast<double>(roomy.width()) / client.width(),
+                                                  static_cast<double>(roomy.height()) / client.height()));
       fitted = QSize(static_cast<int>(std::floor(client.width() * scale)),
                      static_cast<int>(std::floor(client.height() * scale)));
     } else {
@@ -99,11 +60,128 @@ QRect FitFrame(const FrameRequest& request, const QRect& screen, int floor) {
     }
     fitted = fitted.expandedTo(request.minimumClient).boundedTo(client);
   }
-  const QSize size = fitted + border;
-  // Too tall for the room below the main window even at its smallest: it
+  return fitted.expandedTo(QSize(1, 1)) + border;
+}
+
+struct Candidates {
+  std::vector<int> columns, rows;
+};
+
+// Rows below the main window first, then those above it.
+Candidates CandidatesBeside(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken) {
+  const int firstRow = mainFrame.bottom() + 1 + WindowGap;
+  // Columns from the main window's left edge rightwards first, then those
+  // left of it: the screen's left edge, and flush with its right edge.
+  Candidates c{{mainFrame.left(), screen.left(), screen.right() + 1 - size.width()}, {firstRow}};
+  std::vector<int> above{screen.top()};
+  for (const QRect& r : taken) {
+    const int below = r.bottom() + 1 + WindowGap;
+    c.columns.push_back(r.right() + 1 + WindowGap);
+    if (below > firstRow) c.rows.push_back(below);
+    if (below < mainFrame.top()) above.push_back(below);
+  }
+  std::sort(c.rows.begin(), c.rows.end());
+  std::sort(above.begin(), above.end());
+  c.rows.insert(c.rows.end(), above.begin(), above.end());
+  const int left = mainFrame.left();
+  std::sort(c.columns.begin(), c.columns.end(), [left](int a, int b) {
+    return std::pair(a < left, a < left ? -a : a) < std::pair(b < left, b < left ? -b : b);
+  });
+  return c;
+}
+
+// The first candidate, row by row, inside a room and overlapping nothing taken.
+std::optional<QPoint> FirstFreePlace(const Candidates& c, QSize size, const Rooms& rooms,
+                                     const std::vector<QRect>& taken) {
+  for (int y : c.rows)
+    for (int x : c.columns) {
+      const QRect place(QPoint(x, y), size);
+      if ((rooms.below.contains(place) || rooms.above.contains(place)) && OverlapArea(place, taken) == 0)
+        return place.topLeft();
+    }
+  return std::nullopt;
+}
+
+}  // namespace
+
+long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {
+  long long overlap = 0;
+  for (const QRect& r : taken) overlap += AreaOf(r.intersected(place).size());
+  return overlap;
+}
+
+QRect FreePlaceBelow(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
+                     const std::vector<QRect>& taken, const std::vector<QRect>& bands) {
+  const QSize size = request.frame.size();
+  Candidates c = CandidatesBeside(mainFrame, size, screen, taken);
+  const Rooms rooms = RoomsBeside(mainFrame, screen);
+  if (const auto free = FirstFreePlace(c, size, rooms, taken)) return {*free, size};
+  // Below a window as tall as the screen there is no row; along the bottom
+  // of a room the window covers text rather than another window's menus,
+  // and just below a title and menu bar it covers only what lies under it,
+  // made shorter where it must.
+  for (const QRect& room : {rooms.below, rooms.above})
+    if (!room.isEmpty()) c.rows.push_back(room.bottom() + 1 - size.height());
+  for (const QRect& band : bands) c.rows.push_back(band.bottom() + 1 + WindowGap);
+  std::optional<QRect> best;
+  std::tuple<bool, long long, long long> least;  // covers a band, area lost, overlap
+  for (int y : c.rows) {
+    const auto room = RoomAt(y, rooms);
+    if (!room) continue;
+    const QSize fitted = FittedSize(request, QSize(room->width(), room->bottom() + 1 - y));
+    if (y + fitted.height() > room->bottom() + 1) continue;
+    for (int x : c.columns) {
+      const QRect place(QPoint(x, y), fitted);
+      if (!screen.contains(place)) continue;
+      const bool coversBand = std::any_of(bands.begin(), bands.end(), [&place](const QRect& band) {
+        return band.intersects(place);
+      });
+      const std::tuple cost(coversBand, AreaOf(size) - AreaOf(fitted), OverlapArea(place, taken));
+      if (!best || cost < least) best = place, least = cost;
+    }
+  }
+  return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
+}
+
+QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame) {
+  const QPoint at = request.frame.topLeft();
+  if (mainFrame.isEmpty()) {
+    const QSize size = FittedSize(request, screen.size());
+    return {InsideArea(at, size, screen), size};
+  }
+  // The room the request stands in comes first; above the main window only
+  // when it stands there.
+  const Rooms rooms = RoomsBeside(mainFrame, screen);
+  const std::array order = at.y() < mainFrame.top() ? std::array{rooms.above, rooms.below}
+                                                     : std::array{rooms.below, rooms.above};
+  std::optional<QRect> best;  // where it keeps most of its size
+  std::optional<QSize> tallest;  // the larger room
+  for (const QRect& room : order) {
+    if (room.isEmpty()) continue;
+    if (!tallest || room.height() > tallest->height()) tallest = room.size();
+    const QSize size = FittedSize(request, room.size());
+    if (size.height() > room.height()) continue;
+    const QRect place(InsideArea(at, size, room), size);
+    if (size == request.frame.size()) return place;
+    if (!best || AreaOf(size) > AreaOf(best->size())) best = place;
+  }
+  if (best) return *best;
+  // Too tall for either room even at its smallest: at its smallest, it
   // covers as little of the main window as it can.
-  if (size.height() > room.height()) room = screen;
-  return {InsideArea(request.frame.topLeft(), size, room), size};
+  const QSize size = FittedSize(request, tallest.value_or(screen.size()));
+  QRect placed(InsideArea(at, size, screen), size);
+  for (const int y : {screen.top(), screen.bottom() + 1 - size.height()}) {
+    const QRect other(QPoint(placed.x(), std::max(y, screen.top())), size);
+    if (AreaOf(other.intersected(mainFrame).size()) < AreaOf(placed.intersected(mainFrame).size())) placed = other;
+  }
+  return placed;
+}
+
+QRect MainWindowFrame(const FrameRequest& request, const QRect& screen) {
+  if (screen.contains(request.frame)) return request.frame;
+  FrameRequest home = request;
+  home.frame.moveTopLeft(screen.topLeft());
+  return FitFrame(home, screen, QRect());
 }
 
 }  // namespace halcyra

@@ -1,6 +1,7 @@
 #pragma once
-// Where the program's modeless windows open: below the main window's frame,
-// beside the windows already open where there is room, and with their whole
+// Where the program's modeless windows open: below the main window's frame
+// (above it when it stands low on the screen), never over it, beside the
+// windows already open where there is room, and with their whole
 // frame (title bar and borders) inside the screen's available area, so that
 // a desktop with a window manager neither hides the menus nor loses a
 // window off its edge.
@@ -25,19 +26,14 @@ void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after);
 // to fit the screen it keeps its proportions.
 void KeepAspectWhenFitted(QWidget& window);
 
-// Where a frame of `size` opens: the first place, row by row from just below
-// `mainFrame`, that lies inside `screen` and overlaps no rectangle of
-// `taken`. Candidates stand at the main window's left edge, right of each
-// taken window and at either edge of the screen (rightwards from the main
-// window's left edge first, then leftwards from it), on the first row below
-// the main window and below each taken window. Without a free place, the
-// candidate inside the screen that overlaps the taken windows least, on
-// those rows or flush with the screen's bottom edge; a candidate that covers
-// none of `bands` (the title and menu bars of the windows open) comes before
-// one that does. When none lies inside the screen, the first row's left end
-// moved inside it.
-QPoint FreePlaceBelow(const QRect& mainFrame, QSize size, const QRect& screen, const std::vector<QRect>& taken,
-                      const std::vector<QRect>& bands = {});
+// The smallest client the placement makes a window when the screen has
+// room for it (a text window keeps a readable page); the user may still
+// make it smaller.
+void KeepClientWhenFitted(QWidget& window, QSize least);
+
+// How much of `place` the rectangles of `taken` cover, in square pixels
+// (counted once for each).
+long long OverlapArea(const QRect& place, const std::vector<QRect>& taken);
 
 // A window's frame as its code put it, and what may change in it.
 struct FrameRequest {
@@ -47,12 +43,36 @@ struct FrameRequest {
   bool keepAspect = false;    // made smaller in proportion (a picture that scales)
 };
 
-// The frame a window opens with: the request moved inside `screen` and below
-// `floor` (the first row under the main window's frame). A frame too large
-// for the room below the floor is made smaller, down to its minimum client
-// size; one that still does not fit rises above the floor as far as it must,
-// and one larger than the screen stands at the screen's top left corner.
-QRect FitFrame(const FrameRequest& request, const QRect& screen, int floor);
+// Where the request's frame opens: the first place, row by row, that lies
+// inside `screen`, overlaps no rectangle of `taken` and keeps clear of the
+// main window's frame. Rows run from just below `mainFrame` and below each
+// taken window, then from the screen's top and below each taken window
+// above the main window; columns stand at the main window's left edge,
+// right of each taken window and at either edge of the screen (rightwards
+// from the main window's left edge first, then leftwards from it). Without
+// a free place, the candidate clear of the main window that covers none of
+// `bands` (the title and menu bars of the windows open), is made shortest
+// least (down to the request's minimum) and overlaps the taken windows
+// least, on those rows, just below each band or flush with the bottom of
+// the room it stands in. When there is none, the first row's left end.
+QRect FreePlaceBelow(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
+                     const std::vector<QRect>& taken, const std::vector<QRect>& bands = {});
+
+// The frame a window opens with, inside `screen` and clear of `mainFrame`
+// (none for the main window itself): in the room below the main window, or
+// above it when the request stands there, or else in the other room. A
+// frame too large for the room is made smaller, down to its minimum client
+// size, in the room where it keeps most of its size; one that fits neither
+// room even then stands where it hides least of the main window, and one
+// larger than the screen at the screen's top left corner. The client is
+// never empty, since a window without a client is never shown.
+QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame);
+
+// The main window's frame on its first showing: where it was put when it
+// lies whole inside `screen`; else at the screen's top left corner, its
+// place when nothing was recorded (a place recorded on a larger screen
+// would otherwise leave it in a corner, with no room for the other windows).
+QRect MainWindowFrame(const FrameRequest& request, const QRect& screen);
 
 // False from a window's first showing until its place has been set with its
 // real frame.
@@ -61,13 +81,15 @@ bool WindowPlacementSettled(const QWidget& window);
 // Watches every top-level window the program shows. On its first showing
 // a window that its own code did not move goes to the free place below the
 // main window; one placed by PlaceBelowMainWindow or at a recorded place
-// (the INI file's) is fitted there (FitFrame), and one whose recorded place
-// would cover another open window goes to a free place when there is one.
-// The main window is kept inside the screen. Before the window manager has
+// (the INI file's) is fitted there (FitFrame), and one that would cover
+// another open window's title or menu bar goes to a free place when there
+// is one (a window below the main window only to one that covers no such
+// bar). The main window opens where it was put when it fits the screen,
+// else at its top left corner (MainWindowFrame). Before the window manager has
 // framed a window its frame is estimated from the main window's, and the
 // place is set right once the real frame is known. Message boxes and other
 // dialogs over a parent stay where Qt centres them, moved only as far as
-// they must to lie inside the screen and below the main window's frame.
+// they must to lie inside the screen and clear of the main window's frame.
 // Installed once, at start-up.
 void InstallWindowPlacement();
 
