@@ -13,10 +13,12 @@ __attribute__((used, visibility("default"))) const char* __ubsan_default_options
   return "print_stacktrace=1:halt_on_error=1";
 }
 
-// Fontconfig keeps its configuration until the process ends and Qt never
-// frees it; nothing of ours is in those blocks.
+// Fontconfig keeps its configuration, and libdbus (Qt's bus to the desktop
+// under X) its connection buffers, until the process ends, and Qt frees
+// neither; nothing of ours is in those blocks.
 __attribute__((used, visibility("default"))) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
+  return "leak:libfontconfig.so\n"
+         "leak:libdbus-1.so\n";
 }
 
 }  // extern "C"
