@@ -63,6 +63,7 @@ void NewDate(DataWindow& data, QString month, QString day, QString year) {
       return w->findChild<QPushButton*>("cmdOK")->click();
     }
   });
+  testing::LoopWatchdog watchdog("New Date");
   data.mnuMoreNewDate_Click();
 }
 

@@ -307,6 +307,7 @@ TEST_F(PageViewTest, UndoAndRedoTheEditsInThePrintWindow) {
       menu->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, At(text, {0, 0}), text->mapToGlobal(At(text, {0, 0})));
+    testing::LoopWatchdog watchdog("the context menu");
     QApplication::sendEvent(text->viewport(), &event);
     return offered;
   };
