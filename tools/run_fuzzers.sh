@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes every reader for longer than the test run does: each target for
 # SECONDS seconds (default 300), four at a time, on a working copy of its
-# seed corpus (build/fuzz/work/<target>/corpus), so that the seeds in the
-# repository stay as they are. An input that breaks a target is kept in
-# build/fuzz/work/<target>/findings/; copy it into
+# seed corpus (build/sanitized/fuzz/work/<target>/corpus), so that the
+# seeds in the repository stay as they are. An input that breaks a target
+# is kept in build/sanitized/fuzz/work/<target>/findings/; copy it into
 # tests/fuzz/regressions/<target>/ once the fault is fixed.
 # Usage: tools/run_fuzzers.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -19,13 +19,13 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 cmake -S . -B build >/dev/null
-cmake --build build -j4 --target halcyra_fuzzers >/dev/null
+cmake --build build -j4 --target halcyra_sanitized >/dev/null
 
 run_one() {
-  local target=$1 work=build/fuzz/work/$1
+  local target=$1 work=build/sanitized/fuzz/work/$1
   mkdir -p "$work/corpus" "$work/findings"
   cp -n tests/fuzz/corpus/"$target"/* "$work/corpus/" 2>/dev/null || true
-  if build/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if build/sanitized/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
        -artifact_prefix="$work/findings/" -print_final_stats=1 \
        "$work/corpus" tests/fuzz/regressions/"$target" >"$work/log" 2>&1; then
     local runs

@@ -31,6 +31,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 std::vector<std::pair<size_t, size_t>> LineSpans(std::string_view text) {
+  // An empty view may have no data at all, and memchr takes no null pointer
+  // even for no bytes.
+  if (text.empty()) return {{0, 0}};
   std::vector<std::pair<size_t, size_t>> spans;
   spans.reserve(text.size() / 48 + 1);
   const char* data = text.data();

@@ -100,7 +100,11 @@ class DesktopTest : public testing::GuiTest {
     StartupSettings settings;
     settings.appPath = dir;
     settings.titleShown = [](QWidget& title) { title.findChild<QPushButton*>("cmdOK")->click(); };
-    ASSERT_EQ(StartHalcyra(settings), 0);
+    {
+      // start-up waits for each window's frame, a second at most
+      testing::LoopWatchdog watchdog("start-up", 15);
+      ASSERT_EQ(StartHalcyra(settings), 0);
+    }
     ASSERT_TRUE(WaitUntil([] { return Placed(TheMainWindow()); })) << FrameState(TheMainWindow());
   }
 
@@ -288,7 +292,10 @@ TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
       box->reject();  // a cancelled box ends the command
     });
     poll.start(20);
-    row.open();
+    {
+      testing::LoopWatchdog watchdog(std::string(row.name) + " placed on the desktop", 15);
+      row.open();
+    }
     ASSERT_GT(wanted, 0) << row.name << ": no box";
     EXPECT_GE(frame.width(), wanted) << row.name;
     EXPECT_TRUE(Area().contains(frame)) << row.name << " " << Text(frame);

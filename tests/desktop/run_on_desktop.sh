@@ -19,35 +19,57 @@ done
 work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
-cleanup() {
+stop_desktop() {
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
+  xvfb_pid=""
+  wm_pid=""
+}
+cleanup() {
+  stop_desktop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and writes it once it listens.
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.05
-done
-[ -s "$work/display" ] || skip "Xvfb did not start: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
-export DISPLAY=":$(head -n 1 "$work/display")"
+# Starts Xvfb and openbox; on failure says why in $failure.
+start_desktop() {
+  # Xvfb picks a free display number itself and writes it once it listens.
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  if [ ! -s "$work/display" ]; then
+    failure="Xvfb did not start: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$work/display")"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-# The window manager is up once it has claimed the root window.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  kill -0 "$wm_pid" 2>/dev/null || break
-  sleep 0.05
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  # The window manager is up once it has claimed the root window.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    kill -0 "$wm_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  failure="openbox did not start: $(tail -n 3 "$work/openbox.log" | tr '\n' ' ')"
+  return 1
+}
+
+# Xvfb servers starting at the same moment (the tests run in parallel) can
+# race for one display number, and the loser may write a display nobody
+# can open: a new server then picks another.
+failure=""
+for attempt in 1 2 3; do
+  start_desktop && break
+  stop_desktop
+  [ "$attempt" -eq 3 ] && skip "$failure"
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
-  skip "openbox did not start: $(tail -n 3 "$work/openbox.log" | tr '\n' ' ')"
 
 echo "desktop $DISPLAY at $size with openbox"
 QT_QPA_PLATFORM=xcb HALCYRA_DESKTOP_SIZE="$size" "$program" "$@"

@@ -1,6 +1,7 @@
 #include "gui_test_support.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QPointer>
 #include <QProcess>
 #include <QTimer>
@@ -8,6 +9,7 @@
 
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/glyph_font.h"
+#include "shell/ui/startup_windows.h"
 
 // The report tests' fixture chart and the horary tests' charts,
 // compiled into this program as well for the Data menu and listing window
@@ -132,6 +134,36 @@ RecordingSink::~RecordingSink() {
   std::erase(SinkStack(), this);
   UseTopSink();
 }
+
+namespace {
+
+// Ends the waits a test can be caught in: start-up's wait for Continue, a
+// popup menu, the modal window on top (the one below it a second later).
+void EndWaits() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* title = qobject_cast<TitleWindow*>(widget); title && title->isVisible()) title->cmdOK->click();
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
+  else if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+}
+
+}  // namespace
+
+struct LoopWatchdog::Timer : QTimer {
+  bool fired = false;
+};
+
+LoopWatchdog::LoopWatchdog(std::string what, int seconds) : timer_(std::make_unique<Timer>()) {
+  QObject::connect(timer_.get(), &QTimer::timeout, [timer = timer_.get(), what = std::move(what), seconds] {
+    if (!timer->fired) ADD_FAILURE() << what << ": still waiting on the event loop after " << seconds << " s";
+    timer->fired = true;
+    timer->setInterval(1000);
+    EndWaits();
+  });
+  timer_->start(seconds * 1000);
+}
+
+LoopWatchdog::~LoopWatchdog() = default;
 
 void ResetGuiTestState() {
   EnsureTestApplication();

@@ -12,6 +12,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -87,6 +88,25 @@ struct RecordingSink : MessageSink {
     questions.push_back(text);
     return yesNoCancel;
   }
+};
+
+// A watchdog over a wait on the event loop (a modal window's exec(), a
+// context menu, start-up's wait for Continue). Should the wait still go on
+// `seconds` after the watchdog was made, it fails the test and ends the
+// wait: it presses the title window's Continue and closes the popup and
+// the modal window that hold the loop, once a second until it goes. So a
+// fault fails the test in seconds instead of hanging it until ctest's
+// timeout. It runs only while events are handled, which is all a wait does.
+class LoopWatchdog {
+ public:
+  explicit LoopWatchdog(std::string what, int seconds = 5);
+  ~LoopWatchdog();
+  LoopWatchdog(const LoopWatchdog&) = delete;
+  LoopWatchdog& operator=(const LoopWatchdog&) = delete;
+
+ private:
+  struct Timer;
+  std::unique_ptr<Timer> timer_;
 };
 
 // Gives the process back the state a fresh start of the program finds:

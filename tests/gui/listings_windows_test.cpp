@@ -68,12 +68,7 @@ void NewDate(DataWindow& data, QString month, QString day, QString year) {
     w->findChild<QLineEdit*>("txtYear")->setText(year);
     w->findChild<QPushButton*>("cmdOK")->click();
   });
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [=] {
-    if (QWidget* w = newDate()) ADD_FAILURE() << "New Date still open", w->close();
-  });
-  watchdog.start(5000);
+  testing::LoopWatchdog watchdog("New Date");
   data.mnuMoreNewDate_Click();
 }
 

@@ -1,15 +1,18 @@
 // The text view of the Data window and the print window as a user works
-// it: selecting with the mouse and the keys, copying, the font steps, a
-// long page that stays on view until the next is shown, and editing the
-// text to be printed, with undo and redo.
+// it: selecting with the mouse and the keys, copying, the selection as it
+// is painted, the font steps, a long page that stays on view until the next
+// is shown, and editing the text to be printed, with undo and redo.
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "gui_test_support.h"
@@ -85,6 +88,39 @@ class PageViewTest : public testing::GuiTest {
     return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : -1;
   }
 
+  // The rows' cells as the view paints them in the selection colour: each
+  // character, then '|' and the row's line end; '#' painted over the
+  // cell's whole width, '.' nowhere in it, '?' in part of it. Read from
+  // the view's own picture, cell by cell, a pixel inside each cell edge.
+  static std::vector<std::string> PaintedCells(TextPageView* view, size_t rows) {
+    QImage picture(view->viewport()->size(), QImage::Format_RGB32);
+    view->viewport()->render(&picture);
+    const QRgb selection = view->palette().color(QPalette::Highlight).rgb();
+    const int lineHeight = view->PointOf({1, 0}).y() - view->PointOf({0, 0}).y();
+    const int halfChar = static_cast<int>(QFontMetricsF(view->font()).horizontalAdvance('M') / 2);
+    std::vector<std::string> painted;
+    for (size_t row = 0; row < rows; ++row) {
+      const int top = view->PointOf({row, 0}).y();
+      auto columnPainted = [&](int x) {
+        for (int y = top; y < top + lineHeight; ++y)
+          if (picture.pixel(x, y) == selection) return true;
+        return false;
+      };
+      auto cell = [&](int left, int right) {
+        int count = 0, any = 0;
+        for (int x = left + 1; x < right - 1; ++x, ++count) any += columnPainted(x);
+        return any == 0 ? '.' : any == count ? '#' : '?';
+      };
+      std::string cells;
+      const size_t length = view->Rows().Row(row).size();
+      for (size_t col = 0; col < length; ++col)
+        cells += cell(view->PointOf({row, col}).x(), view->PointOf({row, col + 1}).x());
+      const int end = view->PointOf({row, length}).x();
+      painted.push_back(cells + '|' + cell(end, end + halfChar));
+    }
+    return painted;
+  }
+
   testing::RecordingSink sink;
 };
 
@@ -114,6 +150,38 @@ TEST_F(PageViewTest, SelectWithMouseAndKeysThenCopy) {
     Key(view, Qt::Key_C, Qt::ControlModifier);
     // Ctrl+C with nothing selected leaves the clipboard as it was
     EXPECT_EQ(Clipboard(), step.selected) << step.what;
+  }
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+// The selection is painted from its first place to its last, each line end
+// inside it as a half cell, in the Data window and in the print window.
+TEST_F(PageViewTest, TheSelectionIsPaintedFromItsStartToItsEnd) {
+  const std::vector<std::string> lines = {"alpha beta", "gamma", "", "delta epsilon", "zeta"};
+  const struct { const char* what; TextPos anchor, cursor; std::vector<std::string> painted; } cases[] = {
+      {"a part of the first row, the middle rows whole, a part of the last", {0, 6}, {3, 5},
+       {"......####|#", "#####|#", "|#", "#####........|.", "....|."}},
+      {"from within a row to the last row's end, which leaves its line end out", {1, 2}, {3, 13},
+       {"..........|.", "..###|#", "|#", "#############|.", "....|."}},
+      {"made backwards: from the cursor to the anchor", {4, 2}, {0, 10},
+       {"..........|#", "#####|#", "|#", "#############|#", "##..|."}},
+      {"one row", {3, 2}, {3, 7}, {"..........|.", ".....|.", "|.", "..#####......|.", "....|."}},
+      {"to column 0 of the next row: the line end only", {0, 6}, {1, 0},
+       {"......####|#", ".....|.", "|.", ".............|.", "....|."}},
+      {"a row's first character", {4, 0}, {4, 1}, {"..........|.", ".....|.", "|.", ".............|.", "#...|."}},
+      {"nothing", {1, 2}, {1, 2}, {"..........|.", ".....|.", "|.", ".............|.", "....|."}},
+  };
+  ShowLines(lines);
+  QWidget* print = OpenPrintWindow();
+  ASSERT_NE(print, nullptr);
+  for (TextPageView* view : {DataView(), print->findChild<TextPageView*>("RichtxtContent")}) {
+    ASSERT_NE(view, nullptr);
+    for (size_t row = 0; row < lines.size(); ++row) ASSERT_EQ(view->Rows().Row(row), lines[row]);
+    for (const auto& c : cases) {
+      view->SetSelection(c.anchor, c.cursor);
+      ASSERT_EQ(std::pair(view->FirstVisibleRow(), view->horizontalScrollBar()->value()), std::pair(size_t{0}, 0));
+      EXPECT_EQ(PaintedCells(view, lines.size()), c.painted) << view->objectName().toStdString() << ": " << c.what;
+    }
   }
   EXPECT_TRUE(sink.shown.empty());
 }
@@ -239,6 +307,7 @@ TEST_F(PageViewTest, UndoAndRedoTheEditsInThePrintWindow) {
       menu->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, At(text, {0, 0}), text->mapToGlobal(At(text, {0, 0})));
+    testing::LoopWatchdog watchdog("the context menu");
     QApplication::sendEvent(text->viewport(), &event);
     return offered;
   };

@@ -47,6 +47,7 @@ class StartupTest : public testing::GuiTest {
         ok->click();
       }
     };
+    testing::LoopWatchdog watchdog("start-up");
     return StartHalcyra(settings);
   }
   // File > Exit, then let the closed window go.
@@ -155,9 +156,16 @@ TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
     c.spoil(dir);
     StartupSettings settings;
     settings.appPath = dir;
-    settings.titleShown = [](QWidget&) { ADD_FAILURE() << "the title must not show"; };
+    // Start-up that took the file would wait for Continue: it is pressed, so that the test fails at once.
+    settings.titleShown = [&c](QWidget& title) {
+      ADD_FAILURE() << c.file << ": the title must not show";
+      title.findChild<QPushButton*>("cmdOK")->click();
+    };
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(StartHalcyra(settings), 1) << c.file;
+    {
+      testing::LoopWatchdog watchdog(std::string("start-up with a faulty ") + c.file);
+      EXPECT_EQ(StartHalcyra(settings), 1) << c.file;
+    }
     const std::string stderrText = ::testing::internal::GetCapturedStderr();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TheMainWindow(), nullptr) << c.file;

@@ -125,7 +125,10 @@ TEST_F(WheelWindowCommands, SelectNewOrbFileStartsOnTheOneInUse) {
       chooser->findChild<QPushButton*>(pick ? "cmdSelect" : "cmdCancel")->click();
     });
     const std::string before = App().options.OrbFileName;
-    Wheel("mnuOrbsChange");
+    {
+      testing::LoopWatchdog watchdog("the orb file chooser");
+      Wheel("mnuOrbsChange");
+    }
     EXPECT_EQ(selected, pick ? "NAT2TRAN.ORB" : "SYNASTRY.ORB");
     EXPECT_EQ(std::filesystem::path(App().options.OrbFileName).filename(), "SYNASTRY.ORB");
     EXPECT_EQ(App().options.OrbFileName == before, !pick);

@@ -48,6 +48,19 @@ TEST(TextFiles, ReadsCrLfLfAndBareCrWritesCrLf) {
   EXPECT_EQ(*ReadWholeFile(dir + "/out.txt"), "a\r\n\r\nb\xE9\r\n");
 }
 
+TEST(TextFiles, LineSpansCutAtEveryKindOfLineEnd) {
+  using Spans = std::vector<std::pair<size_t, size_t>>;
+  const struct { std::string_view text; Spans spans; const char* what; } cases[] = {
+      {std::string_view(), {{0, 0}}, "no text, not even a place in memory: one empty line"},
+      {"", {{0, 0}}, "an empty text"},
+      {"ab", {{0, 2}}, "a line without an end"},
+      {"ab\r\n", {{0, 2}, {4, 0}}, "CR LF, then the empty part after it"},
+      {"a\nb\rc\r\nd", {{0, 1}, {2, 1}, {4, 1}, {7, 1}}, "LF, CR alone and CR LF"},
+      {"\n\r\r\n", {{0, 0}, {1, 0}, {2, 0}, {4, 0}}, "line ends only"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LineSpans(c.text), c.spans) << c.what;
+}
+
 TEST(TextFiles, AFailedWriteReportsFailureAndKeepsTheOldFile) {
   const std::string dir = testing::ScratchDir("text-files-fail");
   EXPECT_FALSE(WriteTextLines(dir + "/no-such-folder/out.txt", {"x"}));
