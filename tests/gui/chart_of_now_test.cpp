@@ -36,8 +36,7 @@ class ChartOfNow : public testing::GuiTest {
  protected:
   void SetUp() override {
     App().AppPath = testing::ScratchProgramFolder("chart_of_now", {".FIL", ".LL", ".DAT"});
-    auto& v = App().options.OptionValues;
-    v[18] = 6, v[19] = 87, v[20] = 39, v[21] = 0, v[22] = 41, v[23] = 51, v[24] = 0;
+    testing::UseChicagoAsHomePlace(App());
   }
 
   // Both input windows loaded afresh, preset at the universal moment `now`.

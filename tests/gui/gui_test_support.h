@@ -109,6 +109,9 @@ class LoopWatchdog {
   std::unique_ptr<Timer> timer_;
 };
 
+// The shipped home place of options 18 to 24: Chicago, zone 6, 87 W 39, 41 N 51.
+void UseChicagoAsHomePlace(AppState& state);
+
 // Gives the process back the state a fresh start of the program finds:
 // every top-level window deleted (not closed, which would run their exit
 // work), a pending application quit forgotten, App() a fresh AppState (and

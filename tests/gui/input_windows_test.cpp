@@ -32,8 +32,7 @@ class InputWindowTest : public testing::GuiTest {
  protected:
   void SetUp() override {
     App().AppPath = testing::ScratchProgramFolder("input_windows", {".FIL", ".LL", ".DAT"});
-    auto& v = App().options.OptionValues;
-    v[18] = 6, v[19] = 87, v[20] = 39, v[21] = 0, v[22] = 41, v[23] = 51, v[24] = 0;
+    testing::UseChicagoAsHomePlace(App());
     SetClock(2024, 3, 9, 19, 5);
     messages.inputAnswer = "";
   }

@@ -276,12 +276,7 @@ TEST_F(PastedTextTest, NewDateFromTheMoreMenuListsOnlyAMendedDate) {
     w->findChild<QPushButton*>("cmdOK")->click();
   });
   // A refusal too many would keep the window open: the watchdog closes it.
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [] {
-    if (QWidget* w = QApplication::activeModalWidget()) ADD_FAILURE() << "New Date still open", w->close();
-  });
-  watchdog.start(5000);
+  testing::LoopWatchdog watchdog("New Date");
   data->findChild<QAction*>("mnuMoreNewDate")->trigger();
   EXPECT_EQ(seen, (std::vector<std::string>{"month 6", "Warning!: June 2024 has no day 31. Please correct the day.",
                                             "open, focus in txtDay"}));
@@ -342,12 +337,7 @@ TEST_F(PastedTextTest, TableOfHousesRefusesAPastedAnswerAndOffersItAgain) {
         Deliver(*dialog->findChild<QLineEdit*>(), route, *text);
         dialog->accept();
       });
-      QTimer watchdog;
-      watchdog.setSingleShot(true);
-      QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget* w = QApplication::activeModalWidget()) ADD_FAILURE() << "input box still open", w->close();
-      });
-      watchdog.start(5000);
+      testing::LoopWatchdog watchdog("input box");
       return AskInputBox(prompt, title, defaultText, nullptr);
     }
   };

@@ -2,7 +2,6 @@
 // (Ctrl+F1) and its More menu rewrite the chart clock and the working set
 // for the listed day and leave the More menu on view, and every wheel must
 // still draw exactly as it does without them.
-#include <QDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -69,15 +68,7 @@ class WheelAfterListingTest : public testing::WheelCommandsTest {
         if (top->objectName() == "NewDate" && top->isVisible())
           if (auto* ok = top->findChild<QPushButton*>("cmdOK")) ok->click();
     });
-    // a watchdog: a window that never takes the answer fails, never hangs
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-      for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible()) dialog->reject();
-      ADD_FAILURE() << "the New Date window did not close";
-    });
-    watchdog.start(5000);
+    testing::LoopWatchdog watchdog("New Date");
     DataWindowItem("mnuMoreNewDate")->trigger();
   }
   // A blank drawing area is one colour all over.
