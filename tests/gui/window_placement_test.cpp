@@ -20,7 +20,7 @@ namespace halcyra {
 namespace {
 
 // A 1280 x 1024 screen with the main window's frame across its top.
-TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
+TEST(WindowPlacement, FirstFreePlaceBesideTheMainWindow) {
   const QRect screen(0, 0, 1280, 1024), main(0, 0, 800, 40);
   const struct {
     QRect main;
@@ -53,7 +53,7 @@ TEST(WindowPlacement, FirstFreePlaceBelowTheMainWindow) {
   for (const auto& c : cases) {
     // made no smaller: the place alone is looked for
     const FrameRequest request{{{0, 0}, c.size}, {}, c.size};
-    EXPECT_EQ(FreePlaceBelow(c.main, request, screen, c.taken, c.bands), QRect(c.expected, c.size)) << c.why;
+    EXPECT_EQ(FreePlaceBeside(c.main, request, screen, c.taken, c.bands), QRect(c.expected, c.size)) << c.why;
   }
 }
 
@@ -151,7 +151,7 @@ TEST(WindowPlacement, AFreePlaceMadeShorterBelowABar) {
       {924, {880, 53, 400, 971}, "a row too tall for that: over the bar, overlapping least"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FreePlaceBelow(main, {{0, 0, 400, 971}, {}, {398, c.shortest}}, screen, {data}, {bar}), c.expected)
+    EXPECT_EQ(FreePlaceBeside(main, {{0, 0, 400, 971}, {}, {398, c.shortest}}, screen, {data}, {bar}), c.expected)
         << c.why;
 }
 

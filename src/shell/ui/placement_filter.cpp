@@ -119,7 +119,7 @@ QRect OpeningFrame(const QWidget& window, const QRect& area, const QRect& mainFr
   // A window put nowhere in particular goes to the free place below the main
   // window; so does one at a recorded place that would hide another window's
   // title or menu bar, or else to a place that leaves those bars in sight.
-  const QRect place = FreePlaceBelow(mainFrame, RequestOf(window, fitted, area), area, taken, bands);
+  const QRect place = FreePlaceBeside(mainFrame, RequestOf(window, fitted, area), area, taken, bands);
   const QRect free = FitFrame(RequestOf(window, place, area), area, mainFrame);
   if (!belowMain) return free;
   // One put below the main window moves only to a place at its full size
@@ -169,10 +169,9 @@ void PlaceOnFirstShowing(QWidget& window) {
   }
 }
 
-// The frame as it stands, at the place its code put it before the window
-// manager framed it.
-QRect WantedFrame(QWidget& window) {
-  const QRect now = ExpectedFrame(window);
+// The frame as it stands now, at the place its code put it before the
+// window manager framed it.
+QRect WantedFrame(QWidget& window, const QRect& now) {
   return {TakeWantedFramePosition(window).value_or(now.topLeft()), now.size()};
 }
 
@@ -188,7 +187,7 @@ void Settle(QWidget& window) {
   if (area.isEmpty()) return;
   // The frame goes where it was wanted, now that its size is known.
   const QRect now = ExpectedFrame(window);
-  const FrameRequest request = RequestOf(window, WantedFrame(window), area);
+  const FrameRequest request = RequestOf(window, WantedFrame(window, now), area);
   const QRect frame = &window == main ? MainWindowFrame(request, area) : FitFrame(request, area, MainFrameFor(window));
   if (frame != now) ApplyFrame(window, frame, *margins);
 }
@@ -200,7 +199,7 @@ void GiveUpSettling(QWidget& window) {
   if (&window != TheMainWindow()) return;
   const QRect area = ScreenArea(window);
   if (area.isEmpty()) return;
-  const QRect frame = MainWindowFrame(RequestOf(window, WantedFrame(window), area), area);
+  const QRect frame = MainWindowFrame(RequestOf(window, WantedFrame(window, ExpectedFrame(window)), area), area);
   ApplyFrame(window, frame, ExpectedFrameMargins(window));
 }
 

@@ -110,7 +110,7 @@ long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {
   return overlap;
 }
 
-QRect FreePlaceBelow(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
+QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const std::vector<QRect>& taken, const std::vector<QRect>& bands) {
   const QSize size = request.frame.size();
   Candidates c = CandidatesBeside(mainFrame, size, screen, taken);

@@ -55,7 +55,7 @@ struct FrameRequest {
 // least (down to the request's minimum) and overlaps the taken windows
 // least, on those rows, just below each band or flush with the bottom of
 // the room it stands in. When there is none, the first row's left end.
-QRect FreePlaceBelow(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
+QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const std::vector<QRect>& taken, const std::vector<QRect>& bands = {});
 
 // The frame a window opens with, inside `screen` and clear of `mainFrame`
