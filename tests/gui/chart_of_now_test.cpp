@@ -94,6 +94,11 @@ class ChartOfNow : public testing::GuiTest {
     }
   }
 
+  static void LeaveBox(ChartInputWindow& window, const char* box) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(window.Box(box), &out);
+  }
+
   // The universal moments the chart reads from the natal and transit windows.
   static std::pair<double, double> ChartMoments() {
     EXPECT_TRUE(ValidateAndParseInputWindows(App()));
@@ -144,8 +149,9 @@ TEST_F(ChartOfNow, ThePresetThenACityOfAnotherZone) {
 
 // A zone from Zones... and an atlas answer with a zone write the clock
 // again; an atlas answer without a zone leaves the zone and the clock. A
-// zone typed by hand stays as typed and leaves the clock, which is still the
-// preset: the next city puts it back at the present moment.
+// zone typed by hand stays as typed and does the same once it is complete:
+// on leaving the box, or when OK reads it still in the box; a half-typed one
+// leaves the clock, which is still the preset.
 TEST_F(ChartOfNow, ZonesListAtlasAndATypedZone) {
   const Universal now{2026, 7, 1, 15, 20};
   StartAt(now);
@@ -159,12 +165,18 @@ TEST_F(ChartOfNow, ZonesListAtlasAndATypedZone) {
     EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone -1") << tz << ": Paris on summer time";
     AtlasAnswers(*window, {"LATITUDE=52N31", "LONGITUDE=13E24"});
     EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone -1") << tz << ": no zone in the answer";
-    TypeKeys(*window, tz, "5");
-    EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone 5") << tz << ": the typed zone alone changes";
+    for (const std::string typed : {"-", "5.", "5"}) {
+      TypeKeys(*window, tz, QString::fromStdString(typed));
+      EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone " + typed) << tz << ": nothing while typing";
+      LeaveBox(*window, tz);
+    }
+    EXPECT_EQ(Clock(*window), "7/1/2026 10:20 AM, zone 5") << tz << ": the box left";
     PickCity(*window, "London");
     EXPECT_EQ(Clock(*window), "7/1/2026 3:20 PM, zone 0") << tz;
+    TypeKeys(*window, tz, "-10");  // Sydney, still in the box at OK
   }
   const auto [natal, transit] = ChartMoments();
+  EXPECT_EQ(Clock(InputD()), "7/2/2026 1:20 AM, zone -10");
   EXPECT_NEAR(natal, now.JulianDay(), 1e-9);
   EXPECT_NEAR(transit, now.JulianDay(), 1e-9);
   EXPECT_TRUE(messages.shown.empty());
