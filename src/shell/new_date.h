@@ -10,7 +10,7 @@ struct NewDateFields {
   int Month = 0, Day = 0, Year = 0;
 };
 
-// The calendar date (Gregorian) of a listing day number.
+// The calendar date of a listing day number (CivilDateOf).
 NewDateFields NewDateFieldsOf(double listingDate);
 
 enum class NewDateBox { Month, Day, Year };
