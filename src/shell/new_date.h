@@ -13,6 +13,12 @@ struct NewDateFields {
 // The calendar date of a listing day number (CivilDateOf).
 NewDateFields NewDateFieldsOf(double listingDate);
 
+// The listing day held within the days New Date takes, 1 January of
+// FirstTransitYear to 31 December of LastInputYear: a day outside becomes
+// the nearer end, so that Backward from the first day, Forward from the
+// last and New Date's offer never reach a date New Date would refuse.
+double ListingDayInRange(double listingDate);
+
 enum class NewDateBox { Month, Day, Year };
 
 // The typed date as a listing day number, or the box at fault with a message
