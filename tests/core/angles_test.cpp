@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <tuple>
 
 #include "chart_fixture.h"
 #include "core/angle_helpers.h"
@@ -75,22 +74,20 @@ TEST(DateToJulianDay, AgreesWithMeeusOnBothSidesOfTheSwitch) {
       }
 }
 
-// Every date from 1 January 1 to 31 December 2099, counted on one day at a
-// time on the calendar the input boxes take (Julian leap years through 1582,
-// 5 to 14 October 1582 left out), has the next day number, and that number
-// prints as the same date: Julian through 4 October 1582, Gregorian after.
+// Every date of years 1 to 2099, counted on a day at a time on the calendar
+// the boxes take (Julian leap years through 1582, 5 to 14 October 1582 left
+// out), has the next day number, and that number prints as the same date.
 TEST(DateToJulianDay, EveryDateComesBackAsTyped) {
   int y = 1, m = 1, d = 1;
   char text[32];
   for (double n = DateToJulianDay(1, 1, 1); y <= 2099; n += 1) {
-    ASSERT_EQ(DateToJulianDay(y, m, d), n) << y << "-" << m << "-" << d;
     std::snprintf(text, sizeof text, "%d/%02d/%02d", y, m, d);
+    ASSERT_EQ(DateToJulianDay(y, m, d), n) << text;
     ASSERT_EQ(JulianDayToDateString(n, 2), text) << "day " << n;
     do {
       if (++d > DaysInMonth(m, y)) d = 1, m = m % 12 + 1, y += m == 1;
     } while (!DateExists(y, m, d));
   }
-  EXPECT_EQ(std::tuple(y, m, d), std::tuple(2100, 1, 1));
 }
 
 TEST(JulianDayToDateString, ThreeDateOrders) {

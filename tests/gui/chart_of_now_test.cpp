@@ -1,10 +1,10 @@
 // The chart of the present moment stays at that moment when its place
 // changes: while an input window's date and time are still the preset of
-// now, a zone filled from Cities..., Zones... or the atlas writes them again
-// for the new zone at the same universal moment; a date or time the user
-// typed is never changed. The computer keeps Chicago's time with its summer
-// rules (TZ) and its clock is fixed through the services; the home place of
-// the options is Chicago, zone 6, as shipped.
+// now, a zone filled from Cities..., Zones... or the atlas, or typed, writes
+// them again for the new zone at the same universal moment; a date or time
+// the user typed is never changed. The computer keeps Chicago's time with
+// its summer rules (TZ) and its clock is fixed through the services; the
+// home place of the options is Chicago, zone 6, as shipped.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -94,11 +94,6 @@ class ChartOfNow : public testing::GuiTest {
     }
   }
 
-  static void LeaveBox(ChartInputWindow& window, const char* box) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(window.Box(box), &out);
-  }
-
   // The universal moments the chart reads from the natal and transit windows.
   static std::pair<double, double> ChartMoments() {
     EXPECT_TRUE(ValidateAndParseInputWindows(App()));
@@ -168,7 +163,8 @@ TEST_F(ChartOfNow, ZonesListAtlasAndATypedZone) {
     for (const std::string typed : {"-", "5.", "5"}) {
       TypeKeys(*window, tz, QString::fromStdString(typed));
       EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone " + typed) << tz << ": nothing while typing";
-      LeaveBox(*window, tz);
+      QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+      QCoreApplication::sendEvent(window->Box(tz), &leave);
     }
     EXPECT_EQ(Clock(*window), "7/1/2026 10:20 AM, zone 5") << tz << ": the box left";
     PickCity(*window, "London");

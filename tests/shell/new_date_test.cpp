@@ -2,8 +2,6 @@
 // number of a date the calendar has, or the box at fault and its message.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/calendar.h"
 #include "shell/new_date.h"
 
@@ -74,24 +72,6 @@ TEST(NewDate, TakesOnlyADateTheCalendarHas) {
     if (!row.fault) {
       EXPECT_EQ(r.ListingDate, DateToJulianDay(row.y, row.m, row.d)) << row.why;
     }
-  }
-}
-
-// What New Date offers for the listing's next day: that day while New Date
-// takes it, else the nearer day it takes; years below 1000 read back from
-// their short text. Day number, boxes offered (m, d, y).
-TEST(NewDate, OffersOnlyADateItTakes) {
-  const struct { double listingDate; int m, d, y; } rows[] = {
-      {DateToJulianDay(1, 1, 1) - 1, 1, 1, 1},  // Backward from 1 January 1
-      {DateToJulianDay(1, 1, 1), 1, 1, 1},
-      {DateToJulianDay(1, 1, 2), 1, 2, 1},      // after the year-1 listing
-      {DateToJulianDay(1582, 10, 4), 10, 4, 1582},
-      {DateToJulianDay(2099, 12, 31), 12, 31, 2099},
-      {DateToJulianDay(2100, 1, 1), 12, 31, 2099},  // after the last day listed
-  };
-  for (const auto& row : rows) {
-    const NewDateFields f = NewDateFieldsOf(ListingDayInRange(row.listingDate));
-    EXPECT_EQ(std::tuple(f.Month, f.Day, f.Year), std::tuple(row.m, row.d, row.y)) << "day " << row.listingDate;
   }
 }
 
