@@ -117,8 +117,16 @@ void HideInputWindows() {
     if (window) window->hide();
 }
 
-InputBoxTexts NatalInputTexts() { return InputD().BoxTexts(); }
-InputBoxTexts TransitInputTexts() { return InputD1().BoxTexts(); }
+// A zone still in its box when a chart reads the window (OK pressed with
+// Enter from the zone box) is taken as if the box had been left.
+InputBoxTexts NatalInputTexts() {
+  InputD().FollowZoneBox();
+  return InputD().BoxTexts();
+}
+InputBoxTexts TransitInputTexts() {
+  InputD1().FollowZoneBox();
+  return InputD1().BoxTexts();
+}
 
 ChartInputWindow& InputWindowForTarget(int target) {
   if (target == 0) return InputD();
