@@ -25,9 +25,10 @@ struct CivilDate {
 };
 CivilDate CivilDateOf(double julianDay);
 
-// Date text of a Julian day moment (the date of CivilDateOf): dateFormat 2 gives year/month/day, 1 day/month/year, any other value
-// month/day/year. Month and day have two digits; the year text is the last
-// four characters of its number text, so years below 1000 keep a blank.
+// Date text of a Julian day moment (the date of CivilDateOf): dateFormat 2
+// gives year/month/day, 1 day/month/year, any other value month/day/year.
+// Month and day have two digits; the year text is the last four characters
+// of its number text, so years below 1000 keep a blank.
 std::string JulianDayToDateString(double julianDay, int dateFormat);
 
 }  // namespace halcyra
