@@ -98,11 +98,12 @@ TEST(PictureFile, TheWarningQuotesTheConvertersFirstLines) {
       // trimmed; LF, CR LF and CR end lines; blank ones passed over; four at most
       {"  a \r\n\r\n\tb\rc\n\nd\ne\n", "a\r\nb\r\nc\r\nd"},
       {wide + "\n" + wide + "x", wide + "\r\n" + wide + "..."},
-      {"image `BM\x1E\x85'", "image `BM??'"},  // the bitmap's bytes read as a name
+      {"image `BM\x1E\x85V'", "image `BM??V'"},  // the bitmap's bytes read as a name
   };
   for (const auto& [output, quoted] : rows) EXPECT_EQ(ConverterLines(output), quoted) << output;
   EXPECT_EQ(ConverterFailedText("/p/Q?", true, false, "no images\n"),
-            "The picture converter could not make /p/Q?.gif.\r\n\r\nno images\r\n\r\nThe picture is kept as /p/Q?.bmp.");
+            "The picture converter could not make /p/Q?.gif.\r\n\r\nno images\r\n\r\n"
+            "The picture is kept as /p/Q?.bmp.");
 }
 
 }  // namespace
