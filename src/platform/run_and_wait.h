@@ -17,7 +17,7 @@ bool RunAndWait(const std::string& commandLine);
 struct ProgramRun {
   bool started = false;
   int exitCode = -1;  // -1 as well when it crashed
-  std::string output;  // what it wrote to its standard output and error, in turn, up to ProgramOutputKept bytes
+  std::string output;  // its standard output and error as it wrote them, up to ProgramOutputKept bytes
   bool Succeeded() const { return started && exitCode == 0; }
 };
 // The most of a program's output that is kept: enough for its messages,

@@ -65,8 +65,10 @@ std::optional<std::string> ReserveName(QTemporaryFile& file) {
 std::string NameIn(const QTemporaryFile& file) { return ToLatin1(QFileInfo(file.fileName()).fileName()); }
 
 // The picture made <base>.gif through the converter; the warning's text
-// when it could not be. From the moment the bitmap is written, a failure
-// keeps it as <base>.bmp.
+// when it could not be. The files take the picture's names only at the end,
+// so that an older GIF neither passes for this run's nor is lost to a failed
+// one; from the moment the bitmap is written, a failure keeps it as
+// <base>.bmp.
 std::optional<std::string> SaveAsGif(const QImage& picture, const std::string& base) {
   const std::string folder = base.substr(0, base.rfind('/'));
   const std::string bitmap = base + ".bmp";
