@@ -121,8 +121,8 @@ int StartHalcyra(const StartupSettings& settings) {
   if (QAction* interpretations = FindMenuItem(*window, "mnuDataTransitInterpretations"))
     interpretations->setVisible(true);
   window->show();
-  // The input windows open below the main window's frame: let the window
-  // manager frame it first.
+  // The input windows open beside the main window's frame (below it, or
+  // above it when it stands low): let the window manager frame it first.
   AwaitWindowFrame(*window);
 
   state.flags.NamesDirty = 1;

@@ -219,7 +219,7 @@ TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
   EXPECT_TRUE(area.contains(recorded.frameGeometry())) << recorded.x();
   EXPECT_GE(recorded.frameGeometry().top(), floor);
   row.resize(300, 100);
-  PlaceBelowMainWindow(row, area.width() - 100);
+  PlaceBesideMainWindow(row, area.width() - 100);
   row.show();
   EXPECT_TRUE(area.contains(row.frameGeometry())) << row.x();
   EXPECT_GE(row.frameGeometry().top(), floor);
@@ -227,7 +227,7 @@ TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
   QMainWindow data;
   data.menuBar()->addMenu("File");
   data.resize(400, 200);
-  PlaceBelowMainWindow(data);
+  PlaceBesideMainWindow(data);
   data.show();
   QWidget strip;
   strip.resize(400, 60);
@@ -250,7 +250,7 @@ TEST_F(WindowPlacementTest, ALeastClientOutweighsTheRoomBesideTheMainWindow) {
                               area.bottom() - main.frameGeometry().bottom() - WindowGap);
   const auto open = [&area](QWidget& window) {
     window.resize(300, area.height() - 50);
-    PlaceBelowMainWindow(window);
+    PlaceBesideMainWindow(window);
     window.show();
     return window.frameGeometry();
   };

@@ -60,7 +60,7 @@ class DataWindowDisplay : public ReportDisplay {
   DataWindow& Ensure(AppState& state) {
     if (!window_) {
       window_ = new DataWindow(state);
-      PlaceBelowMainWindow(*window_);
+      PlaceBesideMainWindow(*window_);
     }
     return *window_;
   }

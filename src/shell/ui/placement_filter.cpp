@@ -21,7 +21,7 @@ namespace halcyra {
 namespace {
 
 constexpr char PlacedProperty[] = "halcyraPlaced";
-constexpr char BelowMainProperty[] = "halcyraBelowMain";  // set by PlaceBelowMainWindow
+constexpr char BesideMainProperty[] = "halcyraBesideMain";  // set by PlaceBesideMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
@@ -111,19 +111,20 @@ QRect OpeningFrame(const QWidget& window, const QRect& area, const QRect& mainFr
   const QRect wanted = ExpectedFrame(window);
   const QRect fitted = FitFrame(RequestOf(window, wanted, area), area, mainFrame);
   const bool moved = window.testAttribute(Qt::WA_Moved);
-  const bool belowMain = moved && window.property(BelowMainProperty).toBool();
-  // A row below the main window that ran off the screen piles its windows
+  const bool inRow = moved && window.property(BesideMainProperty).toBool();
+  // A row beside the main window that ran off the screen piles its windows
   // up where they were moved back onto it.
-  const bool piled = belowMain && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, taken) > 0;
+  const bool piled = inRow && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, taken) > 0;
   if (moved && !hidesBand(fitted) && !piled) return fitted;
-  // A window put nowhere in particular goes to the free place below the main
-  // window; so does one at a recorded place that would hide another window's
-  // title or menu bar, or else to a place that leaves those bars in sight.
+  // A window put nowhere in particular goes to the free place beside the
+  // main window; so does one at a recorded place that would hide another
+  // window's title or menu bar, or else to a place that leaves those bars in
+  // sight.
   const QRect place = FreePlaceBeside(mainFrame, RequestOf(window, fitted, area), area, taken, bands);
   const QRect free = FitFrame(RequestOf(window, place, area), area, mainFrame);
-  if (!belowMain) return free;
-  // One put below the main window moves only to a place at its full size
-  // that hides no bar and that it shares with less of the other windows.
+  if (!inRow) return free;
+  // One of the row moves only to a place at its full size that hides no bar
+  // and that it shares with less of the other windows.
   const bool better = !hidesBand(free) && free.size() == fitted.size() &&
                       (hidesBand(fitted) || OverlapArea(free, taken) < OverlapArea(fitted, taken));
   return better ? free : fitted;
@@ -246,22 +247,22 @@ class PlacementFilter : public QObject {
 
 }  // namespace
 
-void PlaceBelowMainWindow(QWidget& window, int leftOf) {
+void PlaceBesideMainWindow(QWidget& window, int leftOf) {
   const MainWindow* main = TheMainWindow();
   if (!main) return;
   const QRect frame = ExpectedFrame(*main);
   MoveFrameTo(window, QPoint(frame.left() + leftOf, frame.bottom() + 1 + WindowGap));
-  window.setProperty(BelowMainProperty, true);
+  window.setProperty(BesideMainProperty, true);
 }
 
-void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after) {
+void PlaceBesideMainWindowAfter(QWidget& window, const QWidget& after) {
   const MainWindow* main = TheMainWindow();
   if (!main) return;
   // A window not yet shown has no laid-out size; its size hint is what it will get.
   const QRect frame = ExpectedFrame(after);
   const int width = after.isVisible() ? frame.width()
                                       : after.sizeHint().grownBy(ExpectedFrameMargins(after)).width();
-  PlaceBelowMainWindow(window, frame.left() + width + WindowGap - ExpectedFrame(*main).left());
+  PlaceBesideMainWindow(window, frame.left() + width + WindowGap - ExpectedFrame(*main).left());
 }
 
 bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }

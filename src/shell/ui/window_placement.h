@@ -1,10 +1,10 @@
 #pragma once
-// Where the program's modeless windows open: below the main window's frame
-// (above it when it stands low on the screen), never over it, beside the
-// windows already open where there is room, and with their whole
-// frame (title bar and borders) inside the screen's available area, so that
-// a desktop with a window manager neither hides the menus nor loses a
-// window off its edge.
+// Where the program's modeless windows open: in the rooms below and above
+// the main window's frame, never over it where they can help it, beside the
+// windows already open where there is room, and with their whole frame
+// (title bar and borders) inside the screen's available area, so that a
+// desktop with a window manager neither hides the menus nor loses a window
+// off its edge.
 #include <QMargins>
 #include <QRect>
 #include <vector>
@@ -16,11 +16,13 @@ namespace halcyra {
 // Pixels between neighbouring windows.
 inline constexpr int WindowGap = 4;
 
-// Moves a newly created window below the main window, `leftOf` pixels from
-// its left edge, or to the right of `after` when given. Does nothing
-// without a main window.
-void PlaceBelowMainWindow(QWidget& window, int leftOf = 0);
-void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after);
+// Puts a newly created window in the row of windows beside the main window:
+// just below its frame, `leftOf` pixels from its left edge, or to the right
+// of `after` when given. On its first showing the window is fitted to the
+// room below the main window, or to the room above when that holds more of
+// it. Does nothing without a main window.
+void PlaceBesideMainWindow(QWidget& window, int leftOf = 0);
+void PlaceBesideMainWindowAfter(QWidget& window, const QWidget& after);
 
 // Marks a window whose picture scales with it: when it must be made smaller
 // to fit the screen it keeps its proportions.
@@ -79,18 +81,18 @@ QRect MainWindowFrame(const FrameRequest& request, const QRect& screen);
 bool WindowPlacementSettled(const QWidget& window);
 
 // Watches every top-level window the program shows. On its first showing
-// a window that its own code did not move goes to the free place below the
-// main window; one placed by PlaceBelowMainWindow or at a recorded place
+// a window that its own code did not move goes to the free place beside the
+// main window; one placed by PlaceBesideMainWindow or at a recorded place
 // (the INI file's) is fitted there (FitFrame), and one that would cover
 // another open window's title or menu bar goes to a free place when there
-// is one (a window below the main window only to one that covers no such
-// bar). The main window opens where it was put when it fits the screen,
-// else at its top left corner (MainWindowFrame). Before the window manager has
-// framed a window its frame is estimated from the main window's, and the
-// place is set right once the real frame is known. Message boxes and other
-// dialogs over a parent stay where Qt centres them, moved only as far as
-// they must to lie inside the screen and clear of the main window's frame.
-// Installed once, at start-up.
+// is one (a window of the row beside the main window only to one that
+// covers no such bar). The main window opens where it was put when it fits
+// the screen, else at its top left corner (MainWindowFrame). Before the
+// window manager has framed a window its frame is estimated from the main
+// window's, and the place is set right once the real frame is known.
+// Message boxes and other dialogs over a parent stay where Qt centres them,
+// moved only as far as they must to lie inside the screen and clear of the
+// main window's frame. Installed once, at start-up.
 void InstallWindowPlacement();
 
 }  // namespace halcyra
