@@ -29,6 +29,7 @@
 #include "state/app_state.h"
 #include "state/shared_tables.h"
 #include "wheels/picture_file.h"
+#include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
 
@@ -143,6 +144,8 @@ void RunExitSequence(MainWindow& window) {
   AppState& state = App();
   RemoveGlyphFont();
   window.RecordIniGeometry();
+  // the strip open at exit is kept where it stands
+  if (VoruvEdudWindow* strip = TheVoruvEdudWindow(); strip && strip->isVisible()) strip->RecordGeometry();
   const bool saved = SaveIniSettings(state);
   if (!saved)
     ShowMessage("The settings file " + IniFilePath(state.AppPath) +

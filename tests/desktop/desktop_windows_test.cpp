@@ -3,8 +3,9 @@
 // are real: every window opens with its whole frame inside the screen's
 // available area and below the main window's frame (above it when the main
 // window stands low), the wheel fits, the main window's menus stay in reach,
-// and the window manager's close button cancels a listing. With HALCYRA_DESKTOP_SHOTS
-// set to a folder, each test leaves a screenshot there.
+// the strip keeps its place, and the window manager's close button cancels a
+// listing. With HALCYRA_DESKTOP_SHOTS set to a folder, each test leaves a
+// screenshot there.
 #include <QAbstractScrollArea>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <QWindow>
 #include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "app/startup.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -131,12 +133,24 @@ class DesktopTest : public testing::GuiTest {
 
   // Moves the main window's frame to `corner` through the window manager,
   // as the user's drag does.
-  void DragMainWindowTo(QPoint corner) {
-    MainWindow* main = TheMainWindow();
-    const QPoint client = corner + (main->geometry().topLeft() - Frame(main).topLeft());
-    ASSERT_TRUE(Xdotool({"windowmove", QString::number(main->winId()), QString::number(client.x()),
+  void DragMainWindowTo(QPoint corner) { DragTo(TheMainWindow(), corner); }
+
+  void DragTo(QWidget* window, QPoint corner) {
+    const QPoint client = corner + (window->geometry().topLeft() - Frame(window).topLeft());
+    ASSERT_TRUE(Xdotool({"windowmove", QString::number(window->winId()), QString::number(client.x()),
                          QString::number(client.y())}));
-    ASSERT_TRUE(WaitUntil([main, corner] { return Frame(main).topLeft() == corner; })) << Text(Frame(main));
+    ASSERT_TRUE(WaitUntil([window, corner] { return Frame(window).topLeft() == corner; })) << Text(Frame(window));
+  }
+
+  // Where the INI file the last exit wrote puts the strip's frame.
+  QPoint StripPlaceInIni() const {
+    QPoint place(-1, -1);
+    for (const std::string& line : ReadTextLines(dir + "/Orvane.INI").value_or(std::vector<std::string>{})) {
+      const auto value = [&line] { return std::stod(line.substr(line.find('=') + 1)); };
+      if (line.rfind("AstrLineLeft=", 0) == 0) place.setX(PixelsFromTwipsX(value()));
+      if (line.rfind("AstrLineTop=", 0) == 0) place.setY(PixelsFromTwipsY(value()));
+    }
+    return place;
   }
 
   // The windows of a chart a user opens from the main window: each shown
@@ -325,6 +339,29 @@ TEST_F(DesktopTest, IniPlacesOffTheScreenAreMovedInside) {
   ExpectOnDesktop(&InputD(), "natal input");
   TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
   ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+  // exit keeps the place the strip was moved to, not the one it was asked for
+  const QPoint placed = Frame(TheVoruvEdudWindow()).topLeft();
+  TheMainWindow()->findChild<QAction*>("mnuFileExit")->trigger();
+  EXPECT_EQ(StripPlaceInIni(), placed);
+}
+
+// A strip the user dragged is written at exit where it stands, and opens
+// there at the next start.
+TEST_F(DesktopTest, TheStripOpensWhereTheUserLeftIt) {
+  Start();
+  OpenChartAndStrip();
+  const QSize strip = Frame(TheVoruvEdudWindow()).size();
+  const QPoint corner(Area().right() + 1 - strip.width(), Area().bottom() + 1 - strip.height());
+  DragTo(TheVoruvEdudWindow(), corner);
+  TheMainWindow()->findChild<QAction*>("mnuFileExit")->trigger();
+  EXPECT_EQ(StripPlaceInIni(), corner);
+
+  std::ifstream written(dir + "/Orvane.INI", std::ios::binary);
+  const std::string ini((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+  testing::ResetGuiTestState();
+  Start(ini);
+  OpenChartAndStrip();
+  EXPECT_EQ(Frame(TheVoruvEdudWindow()).topLeft(), corner);
 }
 
 // An INI file written on a 2560 x 1440 screen, the main window at 1800,1200
