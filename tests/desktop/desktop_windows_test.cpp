@@ -2,16 +2,17 @@
 // private X server, tests/desktop/run_on_desktop.sh), where their frames
 // are real: every window opens with its whole frame inside the screen's
 // available area and below the main window's frame (above it when the main
-// window stands low), the wheel fits, the main window's menus stay in reach,
-// the strip keeps its place, and the window manager's close button cancels a
-// listing. With HALCYRA_DESKTOP_SHOTS set to a folder, each test leaves a
-// screenshot there.
+// window stands low), the wheel fits, the main window's menus stay in reach
+// wherever it is dragged, the strip keeps its place, and the window
+// manager's close button cancels a listing. With HALCYRA_DESKTOP_SHOTS set
+// to a folder, each test leaves a screenshot there.
 #include <QAbstractScrollArea>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -140,6 +141,27 @@ class DesktopTest : public testing::GuiTest {
     ASSERT_TRUE(Xdotool({"windowmove", QString::number(window->winId()), QString::number(client.x()),
                          QString::number(client.y())}));
     ASSERT_TRUE(WaitUntil([window, corner] { return Frame(window).topLeft() == corner; })) << Text(Frame(window));
+  }
+
+  // Where the user drags the main window: "middle" halfway down the screen,
+  // "middle_high" 300 pixels down, or to the bottom, right or bottom right
+  // edge.
+  QPoint MainWindowPlace(const std::string& where) {
+    const QSize main = Frame(TheMainWindow()).size();
+    const int right = Area().right() + 1 - main.width(), bottom = Area().bottom() + 1 - main.height();
+    if (where == "middle") return {Area().left() + 300, Area().top() + (Area().height() - main.height()) / 2};
+    if (where == "middle_high") return {Area().left() + 300, Area().top() + 300};
+    return {where == "bottom" ? Area().left() : right, where == "right" ? Area().top() : bottom};
+  }
+
+  // Every window on view has its real frame, whole inside the screen.
+  void ExpectEveryWindowOnTheScreen(const std::string& after) {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->isVisible() || (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog)) continue;
+      const std::string name = window->objectName().toStdString() + " after " + after;
+      ASSERT_TRUE(WaitUntil([window] { return Placed(window); })) << name << ": " << FrameState(window);
+      EXPECT_TRUE(Area().contains(Frame(window))) << name << " " << Text(Frame(window)) << " leaves the screen";
+    }
   }
 
   // Where the INI file the last exit wrote puts the strip's frame.
@@ -388,12 +410,7 @@ class DraggedMainWindowTest : public DesktopTest, public ::testing::WithParamInt
 
 TEST_P(DraggedMainWindowTest, WindowsOpenBesideIt) {
   Start();
-  const QSize main = Frame(TheMainWindow()).size();
-  const std::string where = GetParam();
-  const int right = Area().right() + 1 - main.width(), bottom = Area().bottom() + 1 - main.height();
-  DragMainWindowTo(where == "bottom" ? QPoint(Area().left(), bottom)
-                   : where == "right" ? QPoint(right, Area().top())
-                                      : QPoint(right, bottom));
+  DragMainWindowTo(MainWindowPlace(GetParam()));
   InputD().findChild<QPushButton*>("cmdOK")->click();
   const DataWindow* data = CurrentDataWindow();
   ExpectBesideMainWindow(data, "Data");
@@ -403,6 +420,61 @@ TEST_P(DraggedMainWindowTest, WindowsOpenBesideIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, DraggedMainWindowTest, ::testing::Values("bottom", "right", "bottom_right"));
+
+// The main window dragged after the first chart: mid-screen, onto the Data
+// window, where neither the room above it nor the room below holds every
+// window, and to the screen's edges. After each command that shows or
+// raises a window every window lies inside the screen and no window hides
+// the Data menu.
+class MovedMainWindowTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MovedMainWindowTest, NoCommandHidesItsMenus) {
+  Start();
+  OpenChart();
+  DragMainWindowTo(MainWindowPlace(GetParam()));
+  const auto item = [](const char* name) { return [name] { TheMainWindow()->findChild<QAction*>(name)->trigger(); }; };
+  const struct {
+    const char* name;
+    std::function<void()> run;
+  } commands[] = {
+      {"F2", item("mnuDataNatalData")},
+      {"Help", item("mnuHelpOrvane")},
+      {"F9", item("mnuWheelsSingleNatal")},
+      {"ASCII", [] { TheWheelsWindow()->findChild<QAction*>("mnuAsciiChart")->trigger(); }},
+      {"PrintPage", [] { CurrentDataWindow()->findChild<QAction*>("mnuPrint")->trigger(); }},
+      {"Cities", [] { InputD().findChild<QPushButton*>("cmdCities")->click(); }},
+      {"Zones", [] { InputD().findChild<QPushButton*>("cmdZones")->click(); }},
+      {"F9again", item("mnuWheelsSingleNatal")},
+  };
+  for (const auto& command : commands) {
+    command.run();
+    ExpectEveryWindowOnTheScreen(command.name);
+    Shoot(std::string("NoCommandHidesItsMenus-") + GetParam() + "-" + command.name);
+    ExpectDataMenuOpensToAClick();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, MovedMainWindowTest,
+                         ::testing::Values("middle", "middle_high", "bottom", "right", "bottom_right"));
+
+// Help before the first chart, the main window mid-screen, opens the Data
+// window below it, beside the input windows; once the chart has closed
+// those, a Data window the room below cut short moves up into the free room
+// above, and Transits by the Minute opens clear of it.
+TEST_F(DesktopTest, AfterHelpTheChartUsesTheFreeRoomAbove) {
+  Start();
+  DragMainWindowTo(MainWindowPlace("middle_high"));
+  TheMainWindow()->findChild<QAction*>("mnuHelpOrvane")->trigger();
+  ExpectBesideMainWindow(CurrentDataWindow(), "Data for Help");
+  InputD().findChild<QPushButton*>("cmdOK")->click();
+  ExpectBesideMainWindow(CurrentDataWindow(), "Data for the chart");
+  Shoot("AfterHelpTheChartUsesTheFreeRoomAbove-chart");
+  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+  ExpectBesideMainWindow(TheDiurOpt(), "Transits by the Minute");
+  EXPECT_FALSE(Frame(TheDiurOpt()).intersects(Frame(CurrentDataWindow())))
+      << Text(Frame(TheDiurOpt())) << " over the Data window " << Text(Frame(CurrentDataWindow()));
+  ExpectDataMenuOpensToAClick();
+}
 
 // Help before the first chart opens the Data window clear of the input
 // windows' title bars.

@@ -63,6 +63,55 @@ QSize FittedSize(const FrameRequest& request, QSize room) {
   return fitted.expandedTo(QSize(1, 1)) + border;
 }
 
+// The screen's columns left and right of the main window's frame, a gap
+// away, as tall as the screen (either may be empty).
+std::array<QRect, 2> ColumnsBeside(const QRect& mainFrame, const QRect& screen) {
+  QRect left = screen, right = screen;
+  left.setRight(std::min(screen.right(), mainFrame.left() - 1 - WindowGap));
+  right.setLeft(std::max(screen.left(), mainFrame.right() + 1 + WindowGap));
+  return {left, right};
+}
+
+// A frame that neither room holds even at its smallest: whole or made
+// smaller in a column beside the main window when one holds it; else at its
+// smallest (for the larger room) where it hides least of the main window's
+// menu items, then least of its frame, nearest the place it was put. A menu
+// item partly hidden still shows, and takes a click, in the rest of it.
+QRect BesideOrOverMainWindow(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+                             const std::vector<QRect>& menuItems, QSize largerRoom) {
+  const QPoint at = request.frame.topLeft();
+  std::optional<QRect> beside;
+  for (const QRect& column : ColumnsBeside(mainFrame, screen)) {
+    if (column.isEmpty()) continue;
+    const QSize size = FittedSize(request, column.size());
+    if (size.width() > column.width() || size.height() > column.height()) continue;
+    if (!beside || AreaOf(size) > AreaOf(beside->size())) beside = QRect(InsideArea(at, size, column), size);
+  }
+  if (beside) return *beside;
+  const QSize size = FittedSize(request, largerRoom);
+  const QRect wanted(InsideArea(at, size, screen), size);
+  // Flush with the screen's edges, and just clear of each item on either side.
+  std::vector<int> columns{wanted.x(), screen.left(), screen.right() + 1 - size.width()};
+  std::vector<int> rows{wanted.y(), screen.top(), screen.bottom() + 1 - size.height()};
+  for (const QRect& item : menuItems) {
+    columns.insert(columns.end(), {item.left() - size.width(), item.right() + 1});
+    rows.insert(rows.end(), {item.top() - size.height(), item.bottom() + 1});
+  }
+  const auto cost = [&](const QRect& place) {
+    const QPoint shift = place.topLeft() - wanted.topLeft();
+    return std::tuple(OverlapArea(place, menuItems), AreaOf(place.intersected(mainFrame).size()),
+                      shift.manhattanLength());
+  };
+  QRect best = wanted;
+  auto least = cost(best);
+  for (const int y : rows)
+    for (const int x : columns) {
+      const QRect place(InsideArea(QPoint(x, y), size, screen), size);
+      if (const auto c = cost(place); c < least) best = place, least = c;
+    }
+  return best;
+}
+
 struct Candidates {
   std::vector<int> columns, rows;
 };
@@ -124,7 +173,8 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
     if (!room.isEmpty()) c.rows.push_back(room.bottom() + 1 - size.height());
   for (const QRect& band : bands) c.rows.push_back(band.bottom() + 1 + WindowGap);
   std::optional<QRect> best;
-  std::tuple<bool, long long, long long> least;  // covers a band, area lost, overlap
+  // covers a band, overlaps a window, area lost, overlap
+  std::tuple<bool, bool, long long, long long> least;
   for (int y : c.rows) {
     const auto room = RoomAt(y, rooms);
     if (!room) continue;
@@ -136,14 +186,16 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
       const bool coversBand = std::any_of(bands.begin(), bands.end(), [&place](const QRect& band) {
         return band.intersects(place);
       });
-      const std::tuple cost(coversBand, AreaOf(size) - AreaOf(fitted), OverlapArea(place, taken));
+      const long long overlap = OverlapArea(place, taken);
+      const std::tuple cost(coversBand, overlap > 0, AreaOf(size) - AreaOf(fitted), overlap);
       if (!best || cost < least) best = place, least = cost;
     }
   }
   return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
 }
 
-QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame) {
+QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+               const std::vector<QRect>& menuItems) {
   const QPoint at = request.frame.topLeft();
   if (mainFrame.isEmpty()) {
     const QSize size = FittedSize(request, screen.size());
@@ -166,15 +218,19 @@ QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& ma
     if (!best || AreaOf(size) > AreaOf(best->size())) best = place;
   }
   if (best) return *best;
-  // Too tall for either room even at its smallest: at its smallest, it
-  // covers as little of the main window as it can.
-  const QSize size = FittedSize(request, tallest.value_or(screen.size()));
-  QRect placed(InsideArea(at, size, screen), size);
-  for (const int y : {screen.top(), screen.bottom() + 1 - size.height()}) {
-    const QRect other(QPoint(placed.x(), std::max(y, screen.top())), size);
-    if (AreaOf(other.intersected(mainFrame).size()) < AreaOf(placed.intersected(mainFrame).size())) placed = other;
-  }
-  return placed;
+  return BesideOrOverMainWindow(request, screen, mainFrame, menuItems, tallest.value_or(screen.size()));
+}
+
+std::optional<QRect> FitInFreeRoomAbove(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+                                        const std::vector<QRect>& taken) {
+  const Rooms rooms = RoomsBeside(mainFrame, screen);
+  const QRect& room = rooms.above;
+  const bool cutShort = !rooms.below.isEmpty() && request.frame.top() >= rooms.below.top() &&
+                        request.frame.bottom() >= rooms.below.bottom();
+  if (!cutShort || room.isEmpty() || OverlapArea(room, taken) > 0) return std::nullopt;
+  const QSize size = FittedSize(request, room.size());
+  if (size.width() > room.width() || size.height() > room.height()) return std::nullopt;
+  return QRect(InsideArea(request.frame.topLeft(), size, room), size);
 }
 
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen) {

@@ -7,6 +7,7 @@
 // off its edge.
 #include <QMargins>
 #include <QRect>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -52,11 +53,13 @@ struct FrameRequest {
 // above the main window; columns stand at the main window's left edge,
 // right of each taken window and at either edge of the screen (rightwards
 // from the main window's left edge first, then leftwards from it). Without
-// a free place, the candidate clear of the main window that covers none of
-// `bands` (the title and menu bars of the windows open), is made shortest
-// least (down to the request's minimum) and overlaps the taken windows
-// least, on those rows, just below each band or flush with the bottom of
-// the room it stands in. When there is none, the first row's left end.
+// a free place at its size, the candidate clear of the main window that
+// covers none of `bands` (the title and menu bars of the windows open) and
+// overlaps no taken window (the screen's free areas are used first), is
+// made shorter least (down to the request's minimum) and overlaps the taken
+// windows least, on those rows, just below each band or flush with the
+// bottom of the room it stands in. When there is none, the first row's
+// left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const std::vector<QRect>& taken, const std::vector<QRect>& bands = {});
 
@@ -64,17 +67,36 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
 // (none for the main window itself): in the room below the main window, or
 // above it when the request stands there, or else in the other room. A
 // frame too large for the room is made smaller, down to its minimum client
-// size, in the room where it keeps most of its size; one that fits neither
-// room even then stands where it hides least of the main window, and one
-// larger than the screen at the screen's top left corner. The client is
-// never empty, since a window without a client is never shown.
-QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame);
+// size, in the room where it keeps most of its size. One that fits neither
+// room even then stands whole beside the main window, left or right, where
+// a column holds it; else at its smallest where it hides least of the main
+// window's `menuItems` (their frames on the screen), then least of the main
+// window. One larger than the screen stands at the screen's top left
+// corner. The client is never empty, since a window without a client is
+// never shown.
+QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+               const std::vector<QRect>& menuItems = {});
+
+// A frame in the room below the main window that reaches the screen's
+// bottom edge (the room cut it short), fitted into the room above, made
+// smaller down to its minimum, when no rectangle of `taken` stands there and
+// the room holds it: the free room is used first, and the room below left
+// whole for the windows that follow. None otherwise.
+std::optional<QRect> FitInFreeRoomAbove(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+                                        const std::vector<QRect>& taken);
 
 // The main window's frame on its first showing: where it was put when it
 // lies whole inside `screen`; else at the screen's top left corner, its
 // place when nothing was recorded (a place recorded on a larger screen
 // would otherwise leave it in a corner, with no room for the other windows).
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen);
+
+// Moves a window that stands where the placement put it (the user has not
+// moved it since), cut short by the room below the main window, into the
+// room above (FitInFreeRoomAbove) when no other window stands there: for a
+// window that opened below the main window while other windows, since
+// closed, stood in the room above.
+void MoveIntoFreeRoomAbove(QWidget& window);
 
 // False from a window's first showing until its place has been set with its
 // real frame.
@@ -86,13 +108,16 @@ bool WindowPlacementSettled(const QWidget& window);
 // (the INI file's) is fitted there (FitFrame), and one that would cover
 // another open window's title or menu bar goes to a free place when there
 // is one (a window of the row beside the main window only to one that
-// covers no such bar). The main window opens where it was put when it fits
-// the screen, else at its top left corner (MainWindowFrame). Before the
-// window manager has framed a window its frame is estimated from the main
-// window's, and the place is set right once the real frame is known.
-// Message boxes and other dialogs over a parent stay where Qt centres them,
-// moved only as far as they must to lie inside the screen and clear of the
-// main window's frame. Installed once, at start-up.
+// covers no such bar). Whenever a window is shown or raised again and its
+// frame covers any of the main window's (the main window was dragged onto
+// it), it is placed by the same rules; one the user moved anywhere else
+// stays. The main window opens where it was put when it fits the screen,
+// else at its top left corner (MainWindowFrame). Before the window manager
+// has framed a window its frame is estimated from the main window's, and
+// the place is set right once the real frame is known. Message boxes and
+// other dialogs over a parent stay where Qt centres them, moved only as far
+// as they must to lie inside the screen and clear of the main window's
+// frame. Installed once, at start-up.
 void InstallWindowPlacement();
 
 }  // namespace halcyra
