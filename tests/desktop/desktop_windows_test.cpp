@@ -140,7 +140,10 @@ class DesktopTest : public testing::GuiTest {
     const QPoint client = corner + (window->geometry().topLeft() - Frame(window).topLeft());
     ASSERT_TRUE(Xdotool({"windowmove", QString::number(window->winId()), QString::number(client.x()),
                          QString::number(client.y())}));
-    ASSERT_TRUE(WaitUntil([window, corner] { return Frame(window).topLeft() == corner; })) << Text(Frame(window));
+    // the widget learns of the move after the native window does
+    ASSERT_TRUE(WaitUntil([window, corner] {
+      return Frame(window).topLeft() == corner && ExpectedFrame(*window).topLeft() == corner;
+    })) << Text(Frame(window));
   }
 
   // Where the user drags the main window: "middle" halfway down the screen,
