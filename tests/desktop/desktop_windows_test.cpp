@@ -460,24 +460,38 @@ TEST_P(MovedMainWindowTest, NoCommandHidesItsMenus) {
 INSTANTIATE_TEST_SUITE_P(Desktop, MovedMainWindowTest,
                          ::testing::Values("middle", "middle_high", "bottom", "right", "bottom_right"));
 
-// Help before the first chart, the main window mid-screen, opens the Data
-// window below it, beside the input windows; once the chart has closed
-// those, a Data window the room below cut short moves up into the free room
-// above, and Transits by the Minute opens clear of it.
-TEST_F(DesktopTest, AfterHelpTheChartUsesTheFreeRoomAbove) {
+// Help before the first chart opens the Data window clear of the input
+// windows; once the chart has closed those, the Data window and Transits by
+// the Minute after it stand where they open for a chart without Help, with
+// the main window at the top or mid-screen.
+class HelpBeforeTheChartTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(HelpBeforeTheChartTest, TheChartsWindowsOpenAsWithoutHelp) {
   Start();
-  DragMainWindowTo(MainWindowPlace("middle_high"));
+  if (std::string(GetParam()) != "top") DragMainWindowTo(MainWindowPlace(GetParam()));
+  const auto openTransits = [this] {
+    TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+    ExpectBesideMainWindow(TheDiurOpt(), "Transits by the Minute");
+    return Frame(TheDiurOpt());
+  };
   TheMainWindow()->findChild<QAction*>("mnuHelpOrvane")->trigger();
   ExpectBesideMainWindow(CurrentDataWindow(), "Data for Help");
   InputD().findChild<QPushButton*>("cmdOK")->click();
   ExpectBesideMainWindow(CurrentDataWindow(), "Data for the chart");
-  Shoot("AfterHelpTheChartUsesTheFreeRoomAbove-chart");
-  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
-  ExpectBesideMainWindow(TheDiurOpt(), "Transits by the Minute");
-  EXPECT_FALSE(Frame(TheDiurOpt()).intersects(Frame(CurrentDataWindow())))
-      << Text(Frame(TheDiurOpt())) << " over the Data window " << Text(Frame(CurrentDataWindow()));
+  const QRect data = Frame(CurrentDataWindow()), transits = openTransits();
+  Shoot(std::string("HelpBeforeTheChart-") + GetParam());
   ExpectDataMenuOpensToAClick();
+
+  // The same windows opened afresh for the chart.
+  TheDiurOpt()->cmdQuit_Click();
+  UnloadDataWindow();
+  TheMainWindow()->findChild<QAction*>("mnuDataNatalData")->trigger();
+  ExpectBesideMainWindow(CurrentDataWindow(), "Data opened afresh");
+  EXPECT_EQ(Text(data), Text(Frame(CurrentDataWindow())));
+  EXPECT_EQ(Text(transits), Text(openTransits()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktop, HelpBeforeTheChartTest, ::testing::Values("top", "middle_high"));
 
 // Help before the first chart opens the Data window clear of the input
 // windows' title bars.

@@ -171,37 +171,6 @@ TEST(WindowPlacement, AFreePlaceMadeShorterBelowABar) {
         << c.why;
 }
 
-// With the main window mid-screen on 1280 x 800 and a Data window below it,
-// the minute listing's options (414 x 1000, at least 200 high) find no free
-// place at their size: a free area where they are made shorter comes before
-// a taller place over the Data window.
-TEST(WindowPlacement, FreeAreasAreUsedFirst) {
-  const QRect screen(0, 0, 1280, 800), main(300, 300, 572, 49), data(300, 353, 642, 447);
-  const FrameRequest options{{0, 0, 414, 1000}, {}, {414, 200}};
-  EXPECT_EQ(FreePlaceBeside(main, options, screen, {data}, {{300, 353, 642, 44}}), QRect(300, 0, 414, 296));
-}
-
-// A window that the room below a mid-screen main window cut short goes up
-// into the room above when that is free and holds it.
-TEST(WindowPlacement, ACutShortWindowMovesIntoTheFreeRoomAbove) {
-  const QRect screen(0, 0, 1024, 768), main(300, 300, 572, 49);
-  const struct {
-    QRect frame;
-    std::vector<QRect> taken;
-    std::optional<QRect> expected;
-    const char* why;
-    int leastHeight = 200;
-  } cases[] = {
-      {{300, 353, 642, 415}, {}, QRect(300, 0, 642, 296), "down to the screen's bottom edge: up, made shorter"},
-      {{300, 353, 642, 414}, {}, std::nullopt, "a row short of the bottom edge: it stays"},
-      {{300, 353, 642, 415}, {{0, 0, 100, 100}}, std::nullopt, "a window in the room above: it stays"},
-      {{300, 353, 642, 415}, {}, QRect(300, 0, 642, 296), "its least height just fits the room", 296},
-      {{300, 353, 642, 415}, {}, std::nullopt, "its least height a row taller than the room", 297},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(FitInFreeRoomAbove({c.frame, {}, {0, c.leastHeight}}, screen, main, c.taken), c.expected) << c.why;
-}
-
 class WindowPlacementTest : public testing::GuiTest {
  protected:
   void SetUp() override {

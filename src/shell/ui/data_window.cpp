@@ -85,13 +85,12 @@ class DataWindowDisplay : public ReportDisplay {
     w.show();
     w.raise();
     w.setWindowTitle(FromLatin1(state.flags.ReportHeading + "Data"));
-    // Help before the first chart opened the window beside the input
-    // windows, which the chart has closed: the free room above the main
-    // window is used first, and the room below kept for the windows that
-    // follow.
+    // Help before the first chart opened the window clear of the input
+    // windows, which the chart has closed: it goes where it opens for a
+    // chart, and the windows that follow find their usual places.
     if (openedBeforeChart_ && ChartShown()) {
       openedBeforeChart_ = false;
-      MoveIntoFreeRoomAbove(w);
+      PlaceAgainAsOpenedNow(w);
     }
   }
   void KeepShownPage(std::vector<std::string>& pageLines) override {

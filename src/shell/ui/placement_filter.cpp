@@ -309,18 +309,12 @@ void PlaceBesideMainWindowAfter(QWidget& window, const QWidget& after) {
   PlaceBesideMainWindow(window, frame.left() + width + WindowGap - ExpectedFrame(*main).left());
 }
 
-void MoveIntoFreeRoomAbove(QWidget& window) {
-  const QRect frame = ExpectedFrame(window);
+void PlaceAgainAsOpenedNow(QWidget& window) {
   if (!window.isVisible() || window.property(SettlingProperty).toBool() ||
-      window.property(PlacedFrameProperty).toRect() != frame)
+      window.property(PlacedFrameProperty).toRect() != ExpectedFrame(window))
     return;
-  const QRect mainFrame = MainFrameFor(window);
-  const QRect area = ScreenArea(window);
-  if (mainFrame.isEmpty() || area.isEmpty()) return;
-  std::vector<QRect> taken;
-  for (const QWidget* other : OtherWindows(window)) taken.push_back(ExpectedFrame(*other));
-  if (const auto above = FitInFreeRoomAbove(RequestOf(window, frame, area), area, mainFrame, taken))
-    ApplyFrame(window, *above, ExpectedFrameMargins(window));
+  PlaceBesideMainWindow(window);
+  Place(window);
 }
 
 bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }

@@ -173,8 +173,7 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
     if (!room.isEmpty()) c.rows.push_back(room.bottom() + 1 - size.height());
   for (const QRect& band : bands) c.rows.push_back(band.bottom() + 1 + WindowGap);
   std::optional<QRect> best;
-  // covers a band, overlaps a window, area lost, overlap
-  std::tuple<bool, bool, long long, long long> least;
+  std::tuple<bool, long long, long long> least;  // covers a band, area lost, overlap
   for (int y : c.rows) {
     const auto room = RoomAt(y, rooms);
     if (!room) continue;
@@ -186,8 +185,7 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
       const bool coversBand = std::any_of(bands.begin(), bands.end(), [&place](const QRect& band) {
         return band.intersects(place);
       });
-      const long long overlap = OverlapArea(place, taken);
-      const std::tuple cost(coversBand, overlap > 0, AreaOf(size) - AreaOf(fitted), overlap);
+      const std::tuple cost(coversBand, AreaOf(size) - AreaOf(fitted), OverlapArea(place, taken));
       if (!best || cost < least) best = place, least = cost;
     }
   }
@@ -219,18 +217,6 @@ QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& ma
   }
   if (best) return *best;
   return BesideOrOverMainWindow(request, screen, mainFrame, menuItems, tallest.value_or(screen.size()));
-}
-
-std::optional<QRect> FitInFreeRoomAbove(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
-                                        const std::vector<QRect>& taken) {
-  const Rooms rooms = RoomsBeside(mainFrame, screen);
-  const QRect& room = rooms.above;
-  const bool cutShort = !rooms.below.isEmpty() && request.frame.top() >= rooms.below.top() &&
-                        request.frame.bottom() >= rooms.below.bottom();
-  if (!cutShort || room.isEmpty() || OverlapArea(room, taken) > 0) return std::nullopt;
-  const QSize size = FittedSize(request, room.size());
-  if (size.width() > room.width() || size.height() > room.height()) return std::nullopt;
-  return QRect(InsideArea(request.frame.topLeft(), size, room), size);
 }
 
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen) {

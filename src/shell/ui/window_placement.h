@@ -7,7 +7,6 @@
 // off its edge.
 #include <QMargins>
 #include <QRect>
-#include <optional>
 #include <vector>
 
 class QWidget;
@@ -54,12 +53,12 @@ struct FrameRequest {
 // right of each taken window and at either edge of the screen (rightwards
 // from the main window's left edge first, then leftwards from it). Without
 // a free place at its size, the candidate clear of the main window that
-// covers none of `bands` (the title and menu bars of the windows open) and
-// overlaps no taken window (the screen's free areas are used first), is
-// made shorter least (down to the request's minimum) and overlaps the taken
-// windows least, on those rows, just below each band or flush with the
-// bottom of the room it stands in. When there is none, the first row's
-// left end.
+// covers none of `bands` (the title and menu bars of the windows open), is
+// made shorter least (down to the request's minimum; a wheel made small to
+// stay clear of the Data window is worse than one over its text) and
+// overlaps the taken windows least, on those rows, just below each band or
+// flush with the bottom of the room it stands in. When there is none, the
+// first row's left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const std::vector<QRect>& taken, const std::vector<QRect>& bands = {});
 
@@ -77,26 +76,18 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
 QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
                const std::vector<QRect>& menuItems = {});
 
-// A frame in the room below the main window that reaches the screen's
-// bottom edge (the room cut it short), fitted into the room above, made
-// smaller down to its minimum, when no rectangle of `taken` stands there and
-// the room holds it: the free room is used first, and the room below left
-// whole for the windows that follow. None otherwise.
-std::optional<QRect> FitInFreeRoomAbove(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
-                                        const std::vector<QRect>& taken);
-
 // The main window's frame on its first showing: where it was put when it
 // lies whole inside `screen`; else at the screen's top left corner, its
 // place when nothing was recorded (a place recorded on a larger screen
 // would otherwise leave it in a corner, with no room for the other windows).
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen);
 
-// Moves a window that stands where the placement put it (the user has not
-// moved it since), cut short by the room below the main window, into the
-// room above (FitInFreeRoomAbove) when no other window stands there: for a
-// window that opened below the main window while other windows, since
-// closed, stood in the room above.
-void MoveIntoFreeRoomAbove(QWidget& window);
+// Places a window that stands where the placement put it (the user has not
+// moved it since) again, as if it opened now in the row beside the main
+// window: for a window that opened while windows since closed stood where
+// it would have gone, so that it and the windows after it use the room
+// those left free.
+void PlaceAgainAsOpenedNow(QWidget& window);
 
 // False from a window's first showing until its place has been set with its
 // real frame.
