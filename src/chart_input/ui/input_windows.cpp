@@ -44,9 +44,9 @@ void Unload(QPointer<Window>& window) {
 InputDWindow& InputD() {
   if (!g_inputD) {
     g_inputD = new InputDWindow(App());
-    PlaceBelowMainWindow(*g_inputD);
+    PlaceBesideMainWindow(*g_inputD);
     // Loading the natal window brings up the names list with it.
-    PlaceBelowMainWindowAfter(Names(), *g_inputD);
+    PlaceBesideMainWindowAfter(Names(), *g_inputD);
     Names().show();
   }
   return *g_inputD;
@@ -55,8 +55,8 @@ InputDWindow& InputD() {
 InputD1Window& InputD1() {
   if (!g_inputD1) {
     g_inputD1 = new InputD1Window(App());
-    if (g_names) PlaceBelowMainWindowAfter(*g_inputD1, *g_names);
-    else if (g_inputD) PlaceBelowMainWindowAfter(*g_inputD1, *g_inputD);
+    if (g_names) PlaceBesideMainWindowAfter(*g_inputD1, *g_names);
+    else if (g_inputD) PlaceBesideMainWindowAfter(*g_inputD1, *g_inputD);
   }
   return *g_inputD1;
 }
