@@ -65,7 +65,12 @@ int StartHalcyra(const StartupSettings& settings) {
 
   state.AppPath = settings.appPath.empty() ? ExecutableFolder() : settings.appPath;
   // A missing font file leaves the glyphs to a fallback font; start-up goes on.
-  InstallGlyphFont(ProgramFile(state.AppPath, "Orvane.ttf"));
+  const std::string fontFile = ProgramFile(state.AppPath, "Orvane.ttf");
+  FileRefusal fontRefusal;
+  if (!InstallGlyphFont(fontFile, &fontRefusal) && !fontRefusal.Missing())
+    ShowMessage("The font file " + fontFile + " cannot be read: " + fontRefusal.reason +
+                    ". The glyphs are drawn in a fallback font.",
+                "Warning!", MessageIcon::Warning, window);
 
   QPointer<CoverWindow> cover;
   try {
@@ -98,7 +103,7 @@ int StartHalcyra(const StartupSettings& settings) {
 
   SetBusyPointer(true);
   state.flags.DataFontName = "COURIER NEW";
-  LoadIniSettings(state);
+  const std::optional<std::string> iniWarning = LoadIniSettings(state);
   window->ApplyIniGeometry();
   ReadWinIniDateTimeFormat(state);
   state.flags.SavedFormFontSize = window->font().pointSizeF();
@@ -129,6 +134,7 @@ int StartHalcyra(const StartupSettings& settings) {
   ShowInputWindows();
   FocusNamesWindow();
   SetBusyPointer(false);
+  if (iniWarning) ShowMessage(*iniWarning, "Warning!", MessageIcon::Warning, window);
 
   // The report folder usually exists already; a failure here only shows
   // later, when a page is written.

@@ -9,8 +9,8 @@
 
 namespace halcyra {
 
-std::optional<std::string> LoadEditorText(const std::string& path) {
-  const auto lines = ReadTextLines(path);
+std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal) {
+  const auto lines = ReadTextLines(path, refusal);
   if (!lines) return std::nullopt;
   std::string text;
   for (const std::string& line : *lines) {

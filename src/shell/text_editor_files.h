@@ -10,8 +10,9 @@
 
 namespace halcyra {
 
-// Every line of the file followed by CR LF; nullopt when it cannot be read.
-std::optional<std::string> LoadEditorText(const std::string& path);
+// Every line of the file followed by CR LF; nullopt when it is not read,
+// and then `refusal`, when given, says why.
+std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal = nullptr);
 
 // The bytes Save writes for an editor's text (lines ended by CR LF): the
 // text itself, with a CR LF added when its last line has none.

@@ -120,22 +120,26 @@ PrintWindow::PrintWindow(AppState& state, QWidget* parent) : QWidget(parent), st
 void PrintWindow::LoadPrintFile() {
   state_.report.PrintWidthMode = 0;
   const std::string path = PrintFilePath(state_);
+  FileRefusal refusal;
   try {
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-      ShowMessage("Cannot read the file " + path + ".", "Warning!", MessageIcon::Warning, this);
+    if (auto bytes = ReadWholeFile(path, &refusal)) {
+      // The file's bytes are the text; only its rows are indexed.
+      auto text = std::make_unique<EditableText>(std::move(*bytes));
+      const auto& options = state_.options.OptionValues;
+      state_.report.PrintWidthMode = PrintWidthModeOf(*text, options[117], options[118]);
+      content_->SetRows(std::move(text));
       return;
     }
-    // The file's bytes are the text; only its rows are indexed.
-    auto text = std::make_unique<EditableText>(std::move(*bytes));
-    const auto& options = state_.options.OptionValues;
-    state_.report.PrintWidthMode = PrintWidthModeOf(*text, options[117], options[118]);
-    content_->SetRows(std::move(text));
   } catch (const std::bad_alloc&) {
+    refusal.kind = FileRefusal::Kind::OutOfMemory;
+  }
+  if (refusal.kind == FileRefusal::Kind::OutOfMemory) {
     // What could be read is gone with the failed allocation: the window stays empty.
     ShowMessage("Out of memory. I will print what I can. The remainder will be lost.", "Warning!",
                 MessageIcon::Critical, this);
+    return;
   }
+  ShowMessage("Cannot read the file " + path + refusal.ColonReason() + ".", "Warning!", MessageIcon::Warning, this);
 }
 
 void PrintWindow::btnPrint_Click() {
