@@ -9,7 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
+#include <optional>
 
 #include "app/calculate_chart.h"
 #include "app/startup.h"
@@ -23,6 +25,7 @@
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/twips.h"
 #include "shell/ui/startup_windows.h"
+#include "support/file_faults.h"
 #include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
@@ -225,15 +228,25 @@ TEST_F(StartupTest, OddOptionalFilesAreRefusedWithAWarningAndStartUpGoesOn) {
   EXPECT_EQ(messages.Boxes().size(), 1u) << "the settings cannot be kept";
 }
 
+// A folder where the file must go, or a file-size limit the INI file
+// passes: the program itself ignores the signal such a write raises, which
+// would otherwise end the whole test program here.
 TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
-  const std::string dir = testing::ScratchProgramFolder("startup-unwritable", {});
-  ASSERT_EQ(Start(dir), 0);
-  fs::create_directories(dir + "/Orvane.INI");  // a folder where the file must go
-  Exit();
-  EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
-  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
-                                                        "/Orvane.INI cannot be written; window positions and "
-                                                        "paths of this session are not kept."});
+  for (const bool sizeLimit : {false, true}) {
+    messages.shown.clear();
+    const std::string dir = testing::ScratchProgramFolder("startup-unwritable", {});
+    std::signal(SIGXFSZ, SIG_DFL);
+    ASSERT_EQ(Start(dir), 0);
+    std::optional<testing::ScopedFileSizeLimit> limit;
+    if (sizeLimit) limit.emplace(100, testing::FileSizeSignal::LeftToTheProgram);
+    else fs::create_directories(dir + "/Orvane.INI");
+    Exit();
+    limit.reset();
+    EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
+                                                          "/Orvane.INI cannot be written; window positions and "
+                                                          "paths of this session are not kept."});
+  }
 }
 
 TEST_F(StartupTest, TheStripOpensWhereTheIniPutsItAndExitKeepsItsNewWidth) {
