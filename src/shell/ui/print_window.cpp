@@ -54,12 +54,9 @@ QFont FittingFont(const std::string& fontName, int points, const TextRows& lines
 }
 
 // Prints the lines page by page in Courier New at `points` or smaller, each
-// page broken early where the sheet holds fewer lines; false when the
-// printer cannot start.
-bool PrintPages(QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
+// page broken early where the sheet holds fewer lines.
+bool PrintPages(QPainter& painter, QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
                 const std::vector<PrintedPage>& pages, int points) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
   const QRect area = PrintableRect(printer);
   const QFont font = FittingFont(fontName, points, lines, painter.device(), area.width());
   painter.setFont(font);
@@ -77,7 +74,7 @@ bool PrintPages(QPagedPaintDevice& printer, const std::string& fontName, const T
       baseline += metrics.lineSpacing();
     }
   }
-  return painter.end();
+  return true;
 }
 
 }  // namespace
@@ -157,8 +154,8 @@ void PrintWindow::btnPrint_Click() {
                     ". The text is printed as it stands in the window.",
                 "Warning!", MessageIcon::Warning, this);
   }
-  const PrintOutcome outcome = PrintOn(printer, [&](QPagedPaintDevice& device) {
-    return PrintPages(device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
+  const PrintOutcome outcome = PrintOn(printer, [&](QPainter& painter, QPagedPaintDevice& device) {
+    return PrintPages(painter, device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
                       PrintFontPoints(state_.report.PrintWidthMode));
   });
   SetBusyPointer(false);
