@@ -50,11 +50,17 @@ std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const
   return ValueListRefusal(SplitTextLines(EditorSaveBytes(text)), FileNameOf(path), reader);
 }
 
-bool RestoreDefaultOptions(const std::string& appPath) {
-  const auto factory = ReadWholeFile(ProgramFile(appPath, "OPTIONS.MAS"));
+std::optional<std::string> RestoreDefaultOptions(const std::string& appPath) {
+  constexpr const char* NothingDone = ". Nothing was restored.";
+  const std::string master = ProgramFile(appPath, "OPTIONS.MAS");
+  FileRefusal refusal;
+  const auto factory = ReadWholeFile(master, &refusal);
+  if (!factory) return "Cannot read the file " + master + ": " + refusal.reason + NothingDone;
+  if (const auto refused = EditorTextRefusal(*factory, master, OptionsReader)) return std::string(refused->what()) + NothingDone;
   const std::string options = ProgramFile(appPath, "OPTIONS.OPT");
-  if (!factory || EditorTextRefusal(*factory, options, OptionsReader)) return false;
-  return WriteWholeFile(options, *factory);
+  if (const auto reason = WriteWholeFileOrReason(options, *factory))
+    return "Cannot write the file " + options + ": " + *reason + NothingDone;
+  return std::nullopt;
 }
 
 bool RereadOptionValues(AppState& state, std::string* problem) {

@@ -32,9 +32,10 @@ std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const
                                                   const ValueListReader& reader);
 
 // Copies OPTIONS.MAS over OPTIONS.OPT through a temporary file, so that a
-// failure leaves OPTIONS.OPT as it was. False when either step fails, or
-// when the factory file holds a value the option reader refuses.
-bool RestoreDefaultOptions(const std::string& appPath);
+// failure leaves OPTIONS.OPT as it was. When either step fails, or the
+// factory file holds a value the option reader refuses, the message that
+// names the file and the reason; nullopt once OPTIONS.OPT is restored.
+std::optional<std::string> RestoreDefaultOptions(const std::string& appPath);
 
 // Reads OPTIONS.OPT again into OptionValues: line k gives element k, up to the
 // first empty line; elements past the last line read keep their values.

@@ -149,9 +149,8 @@ void TextEditorWindow::btnQuit_Click() {
 }
 
 void TextEditorWindow::cmdRestoreDefault_Click() {
-  if (!RestoreDefaultOptions(state_.AppPath)) {
-    ShowMessage("Error in operation. Cannot do what is requested.", "Warning!",
-                MessageIcon::Information, this);
+  if (const auto failure = RestoreDefaultOptions(state_.AppPath)) {
+    ShowMessage(*failure, "Warning!", MessageIcon::Information, this);
     return;
   }
   LoadFile();
