@@ -30,34 +30,37 @@ QPageSize::PageSizeId LocalePaper() {
 }
 
 // Memory set aside while a print is drawn, handed back when the drawing
-// runs out, so that the painter can still end.
-constexpr size_t CushionBytes = size_t{8} << 20;
+// runs out, so that the painter can still end: Qt's PDF writer compresses
+// each page, the last one too, through two buffers of 10 MB.
+constexpr size_t CushionBytes = size_t{32} << 20;
 
-// Paints with a painter begun and ended here rather than by `paint`: when an
-// allocation fails while drawing (Qt's PDF writer reports its own that way),
-// the cushion and `handBack` return memory before the painter ends, since
-// its end writes the rest of the document and a failure there during the
-// unwinding, in its destructor, would end the program. False when nothing
-// was painted or memory ran out (`outOfMemory`).
+// Paints with a painter begun and ended here rather than by `paint`, since
+// its end writes the rest of the document: a failed allocation there during
+// the unwinding, in its destructor, would end the program. The cushion goes
+// before the end, and when an allocation fails while drawing (Qt's PDF
+// writer reports its own that way) `handBack` returns what was drawn too.
+// False when nothing was painted or memory ran out (`outOfMemory`).
 bool PaintHandingBackMemory(QPagedPaintDevice& device, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint,
                             const std::function<void()>& handBack, bool& outOfMemory) {
   std::unique_ptr<char[]> cushion;
-  auto painter = std::make_unique<QPainter>();
+  std::unique_ptr<QPainter> painter;
   bool painted = false;
   try {
     cushion.reset(new char[CushionBytes]);
+    painter = std::make_unique<QPainter>();
     painted = painter->begin(&device) && paint(*painter, device);
   } catch (const std::bad_alloc&) {
     outOfMemory = true;
-    cushion.reset();
     handBack();
   }
+  cushion.reset();
   try {
-    if (painter->isActive() && !painter->end()) painted = false;
+    if (painter && painter->isActive() && !painter->end()) painted = false;
   } catch (const std::bad_alloc&) {
     // A painter whose end failed would end again as it goes, where nothing
     // can catch a second failure: it is left as it is.
     outOfMemory = true;
+    handBack();
     static_cast<void>(painter.release());
   }
   return painted && !outOfMemory;
