@@ -11,6 +11,7 @@
 // (20 July 1969, 4.17 P.M., same zone and place). It reads the shipped
 // files of appdata/, not the program folder's, which are the user's.
 #include <QApplication>
+#include <QPainter>
 #include <QDir>
 #include <QPrinter>
 #include <cstdio>
@@ -23,6 +24,7 @@
 #include "platform/program_files.h"
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
+#include "shell/ui/print_target.h"
 #include "state/app_state.h"
 #include "state/shared_tables.h"
 #include "wheels/ui/wheel_rendering.h"
@@ -98,7 +100,9 @@ int main(int argc, char* argv[]) {
   printer.setPageSize(QPageSize(QPageSize::Letter));
   state.ini.EuropeanChart = 0;
   WheelsDualTransitsNatal(state, false);
-  PrintWheelPage(state, printer);
+  PrintOn(printer, [&state](QPainter& painter, QPagedPaintDevice& device) {
+    return PrintWheelPage(state, painter, device);
+  });
   std::printf("%s\n", qPrintable(folder + "/wheel-print.pdf"));
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -58,6 +59,10 @@ void FocusNamesWindow() {
 }  // namespace
 
 int StartHalcyra(const StartupSettings& settings) {
+  // A write past the user's file-size limit would end the program at once,
+  // with the session's settings lost; ignored, it fails as on a full disk,
+  // and each save reports it.
+  std::signal(SIGXFSZ, SIG_IGN);
   AppState& state = App();
   WireAppServices(state);  // before the menus ask which sections are present
   MainWindow* window = BuildMainWindow();
@@ -66,7 +71,12 @@ int StartHalcyra(const StartupSettings& settings) {
 
   state.AppPath = settings.appPath.empty() ? ExecutableFolder() : settings.appPath;
   // A missing font file leaves the glyphs to a fallback font; start-up goes on.
-  InstallGlyphFont(ProgramFile(state.AppPath, "Orvane.ttf"));
+  const std::string fontFile = ProgramFile(state.AppPath, "Orvane.ttf");
+  FileRefusal fontRefusal;
+  if (!InstallGlyphFont(fontFile, &fontRefusal) && !fontRefusal.Missing())
+    ShowMessage("The font file " + fontFile + " cannot be read: " + fontRefusal.reason +
+                    ". The glyphs are drawn in a fallback font.",
+                "Warning!", MessageIcon::Warning, window);
 
   QPointer<CoverWindow> cover;
   try {
@@ -99,7 +109,7 @@ int StartHalcyra(const StartupSettings& settings) {
 
   SetBusyPointer(true);
   state.flags.DataFontName = "COURIER NEW";
-  LoadIniSettings(state);
+  const std::optional<std::string> iniWarning = LoadIniSettings(state);
   window->ApplyIniGeometry();
   ReadWinIniDateTimeFormat(state);
   state.flags.SavedFormFontSize = window->font().pointSizeF();
@@ -130,6 +140,7 @@ int StartHalcyra(const StartupSettings& settings) {
   ShowInputWindows();
   FocusNamesWindow();
   SetBusyPointer(false);
+  if (iniWarning) ShowMessage(*iniWarning, "Warning!", MessageIcon::Warning, window);
 
   // The report folder usually exists already; a failure here only shows
   // later, when a page is written.

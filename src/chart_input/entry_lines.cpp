@@ -70,7 +70,8 @@ std::optional<bool> ChoiceField(const std::string& field, char first, char secon
 }
 
 std::string FileProblems::Message(const std::string& kind) const {
-  if (Unreadable) return "The file " + Path + " cannot be read, so the list is empty.";
+  if (Unreadable && Refusal.Missing()) return "The file " + Path + " cannot be read, so the list is empty.";
+  if (Unreadable) return "The file " + Path + " cannot be read: " + Refusal.reason + ". The list is empty.";
   if (BadLines.empty()) return "";
   std::string numbers;
   const size_t shown = BadLines.size() < ListedLineLimit ? BadLines.size() : ListedLineLimit;

@@ -42,6 +42,7 @@ std::optional<bool> ChoiceField(const std::string& field, char first, char secon
 struct FileProblems {
   std::string Path;
   bool Unreadable = false;
+  FileRefusal Refusal;        // why, when Unreadable
   std::vector<int> BadLines;  // 1-based line numbers
   bool Any() const { return Unreadable || !BadLines.empty(); }
   // One message naming the file and the skipped lines; `kind` is "names",
@@ -62,7 +63,7 @@ template <typename Entry>
 LoadedEntries<Entry> LoadEntryFile(const std::string& path, std::optional<Entry> (*parse)(const std::string&)) {
   LoadedEntries<Entry> loaded;
   loaded.Problems.Path = path;
-  auto lines = ReadTextLines(path);
+  auto lines = ReadTextLines(path, &loaded.Problems.Refusal);
   if (!lines) {
     loaded.Problems.Unreadable = true;
     return loaded;

@@ -2,7 +2,6 @@
 
 #include "chart_input/input_reading.h"
 #include "state/dot_minutes.h"
-#include "platform/program_files.h"
 #include "platform/text_files.h"
 
 namespace halcyra {
@@ -108,13 +107,16 @@ std::string NameRefusal(const std::string& name) {
   return "";
 }
 
-NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry) {
-  std::vector<std::string> lines;
-  if (FileExists(path)) {
-    auto existing = ReadTextLines(path);
-    if (!existing) return NameSaveResult::FileUnreadable;
-    lines = std::move(*existing);
+NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry, FileRefusal* refusal) {
+  FileRefusal why;
+  auto existing = ReadTextLines(path, &why);
+  // No file yet: the entry starts one. Anything else in its place (a folder,
+  // a device a link leads to) is never written over.
+  if (!existing && !why.Missing()) {
+    if (refusal) *refusal = std::move(why);
+    return NameSaveResult::FileUnreadable;
   }
+  std::vector<std::string> lines = existing ? std::move(*existing) : std::vector<std::string>{};
   lines.push_back(FormatNameLine(entry));
   return WriteTextLines(path, lines) ? NameSaveResult::Saved : NameSaveResult::WriteFailed;
 }

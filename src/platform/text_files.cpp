@@ -3,31 +3,207 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <new>
+#include <system_error>
 
 namespace halcyra {
 
 namespace {
+
+FileRefusal SystemRefusal(int error) {
+  const bool missing = error == ENOENT || error == ENOTDIR;
+  return {missing ? FileRefusal::Kind::Missing : FileRefusal::Kind::Unreadable,
+          std::generic_category().message(error)};
+}
+
+FileRefusal NotAFile(mode_t mode) {
+  const char* what = S_ISDIR(mode)                    ? "a folder"
+                     : S_ISFIFO(mode)                 ? "a named pipe"
+                     : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                     : S_ISSOCK(mode)                 ? "a socket"
+                                                      : "something else";
+  return {FileRefusal::Kind::NotAFile, std::string("not a file but ") + what};
+}
+
+FileRefusal TooLarge(size_t maxBytes) {
+  constexpr size_t MB = size_t{1} << 20;
+  return {FileRefusal::Kind::TooLarge, "too large (over " + (maxBytes % MB == 0 ? std::to_string(maxBytes / MB) + " MB"
+                                                                                : std::to_string(maxBytes) + " bytes") +
+                                           ")"};
+}
+
+const FileRefusal OutOfMemory{FileRefusal::Kind::OutOfMemory, "Out of memory"};
+
+// Closes the descriptor it holds when it goes.
+struct Descriptor {
+  int fd = -1;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// Opens a plain file for reading, or says why not. The name is
+// looked at before it is opened, since opening a named pipe waits for a
+// writer and opening a device may set it going; the open does not wait
+// either, in case a pipe took the name in between, and what was opened is
+// looked at again.
+std::optional<FileRefusal> OpenPlainFile(const std::string& path, Descriptor& file, struct stat& info) {
+  // the name as Qt's writers encode it, so that a file is read where it was written
+  const QByteArray name = QFile::encodeName(QString::fromStdString(path));
+  if (::stat(name.constData(), &info) != 0) return SystemRefusal(errno);
+  if (!S_ISREG(info.st_mode)) return NotAFile(info.st_mode);
+  file.fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (file.fd < 0) return SystemRefusal(errno);
+  if (::fstat(file.fd, &info) != 0) return SystemRefusal(errno);
+  if (!S_ISREG(info.st_mode)) return NotAFile(info.st_mode);
+  return std::nullopt;
+}
+
+// Reads up to `size` bytes, fewer only at the file's end, into `into`; the
+// reason when a read fails.
+std::optional<FileRefusal> ReadUpTo(int fd, char* into, size_t size, size_t& got) {
+  got = 0;
+  while (got < size) {
+    const ssize_t part = ::read(fd, into + got, size - got);
+    if (part < 0 && errno == EINTR) continue;
+    if (part < 0) return SystemRefusal(errno);
+    if (part == 0) break;
+    got += static_cast<size_t>(part);
+  }
+  return std::nullopt;
+}
+
+// Reads the whole of a plain file of at most `maxBytes` into `bytes`; the
+// reason when it does not.
+std::optional<FileRefusal> ReadPlainFile(const std::string& path, size_t maxBytes, std::string& bytes) {
+  Descriptor file;
+  struct stat info {};
+  if (auto why = OpenPlainFile(path, file, info)) return why;
+  const auto size = static_cast<size_t>(std::max<off_t>(info.st_size, 0));
+  if (size > maxBytes) return TooLarge(maxBytes);
+  // straight into the string: a long file is not held twice
+  bytes.assign(size, '\0');
+  size_t got = 0;
+  if (auto why = ReadUpTo(file.fd, bytes.data(), size, got)) return why;
+  bytes.resize(got);
+  // what the size did not show: a file that grew meanwhile, or one whose
+  // size is not known in advance (the system's own files read as empty)
+  char block[16384];
+  do {
+    if (auto why = ReadUpTo(file.fd, block, sizeof block, got)) return why;
+    if (bytes.size() + got > maxBytes) return TooLarge(maxBytes);
+    bytes.append(block, got);
+  } while (got > 0);
+  return std::nullopt;
+}
 
 // Every write goes straight to the system, so that one cut short says so.
 // Through Qt's buffer, the last part reaches the disk only in commit(),
 // which puts a file cut short there (a full disk) in place as if whole.
 bool OpenUnbuffered(QSaveFile& file) { return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
 
+// What stands under the name, when it is something a file may not replace:
+// a device, a pipe or a folder, which the writer would put a file in place
+// of (a link is followed). A file comes where nothing is yet.
+std::optional<std::string> NotToBeReplaced(const std::string& path) {
+  struct stat info {};
+  if (::stat(QFile::encodeName(QString::fromStdString(path)).constData(), &info) != 0 || S_ISREG(info.st_mode))
+    return std::nullopt;
+  return NotAFile(info.st_mode).reason;
+}
+
+std::optional<std::string> WritePartsOrReason(const std::string& path, const std::vector<std::string_view>& parts) {
+  if (auto refused = NotToBeReplaced(path)) return refused;
+  QSaveFile file(QString::fromStdString(path));
+  if (!OpenUnbuffered(file)) return file.errorString().toLatin1().toStdString();
+  qint64 size = 0;
+  for (const std::string_view bytes : parts) size += static_cast<qint64>(bytes.size());
+  // A write cut short (a full disk, a file-size limit) gives no reason; the next one does.
+  qint64 written = 0;
+  for (const std::string_view bytes : parts) {
+    const auto end = static_cast<qint64>(bytes.size());
+    qint64 done = 0;
+    while (done < end) {
+      const qint64 part = file.write(bytes.data() + done, end - done);
+      if (part <= 0) break;
+      done += part;
+    }
+    written += done;
+    if (done != end) break;
+  }
+  if (written != size) {
+    const std::string reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString().toLatin1().toStdString()
+                                   : "only " + std::to_string(written) + " of " + std::to_string(size) +
+                                         " bytes could be written";
+    file.cancelWriting();
+    return reason;
+  }
+  if (!file.commit()) return file.errorString().toLatin1().toStdString();
+  return std::nullopt;
+}
+
+bool WriteTextLinesInBlocks(const std::string& path, size_t count,
+                            const std::function<std::string_view(size_t)>& line, bool endLast) {
+  if (NotToBeReplaced(path)) return false;
+  QSaveFile file(QString::fromStdString(path));
+  if (!OpenUnbuffered(file)) return false;
+  // The lines go out in blocks of about a megabyte.
+  constexpr size_t Block = 1 << 20;
+  std::string block;
+  block.reserve(Block + 256);
+  auto flush = [&file, &block] {
+    const bool ok = file.write(block.data(), static_cast<qint64>(block.size())) == static_cast<qint64>(block.size());
+    block.clear();
+    return ok;
+  };
+  for (size_t i = 0; i < count; ++i) {
+    block += line(i);
+    if (endLast || i + 1 < count) block += "\r\n";
+    if (block.size() >= Block && !flush()) {
+      file.cancelWriting();
+      return false;
+    }
+  }
+  if (!flush()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  // straight into the string: a long file is not held twice
-  std::string bytes(static_cast<size_t>(std::max<qint64>(file.size(), 0)), '\0');
-  const qint64 read = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
-  bytes.resize(static_cast<size_t>(std::max<qint64>(read, 0)));
-  // a file that grew meanwhile, or one whose size is not known in advance
-  const QByteArray rest = file.readAll();
-  bytes.append(rest.constData(), static_cast<size_t>(rest.size()));
-  return bytes;
+std::optional<std::string> ReadWholeFileUpTo(const std::string& path, size_t maxBytes, FileRefusal* refusal) {
+  std::string bytes;
+  std::optional<FileRefusal> why;
+  try {
+    why = ReadPlainFile(path, maxBytes, bytes);
+  } catch (const std::bad_alloc&) {
+    why = OutOfMemory;
+  }
+  if (!why) return bytes;
+  if (refusal) *refusal = std::move(*why);
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, FileRefusal* refusal) {
+  return ReadWholeFileUpTo(path, MaxReadBytes, refusal);
+}
+
+std::optional<FileRefusal> WhyNotReadable(const std::string& path) {
+  Descriptor file;
+  struct stat info {};
+  if (auto why = OpenPlainFile(path, file, info)) return why;
+  if (static_cast<size_t>(std::max<off_t>(info.st_size, 0)) > MaxReadBytes) return TooLarge(MaxReadBytes);
+  return std::nullopt;
 }
 
 std::vector<std::pair<size_t, size_t>> LineSpans(std::string_view text) {
@@ -73,35 +249,34 @@ std::vector<std::string> SplitTextLines(const std::string& text) {
   return lines;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-  auto bytes = ReadWholeFile(path);
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, FileRefusal* refusal) {
+  auto bytes = ReadWholeFile(path, refusal);
   if (!bytes) return std::nullopt;
-  return SplitTextLines(*bytes);
+  try {
+    return SplitTextLines(*bytes);
+  } catch (const std::bad_alloc&) {
+    if (refusal) *refusal = OutOfMemory;
+    return std::nullopt;
+  }
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) { return !WriteWholeFileOrReason(path, bytes); }
 
 std::optional<std::string> WriteWholeFileOrReason(const std::string& path, std::string_view bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!OpenUnbuffered(file)) return file.errorString().toLatin1().toStdString();
-  const auto size = static_cast<qint64>(bytes.size());
-  // A write cut short (a full disk, a file-size limit) gives no reason; the next one does.
-  qint64 written = 0;
-  while (written < size) {
-    const qint64 part = file.write(bytes.data() + written, size - written);
-    if (part <= 0) break;
-    written += part;
+  try {
+    return WriteWholeFileOrReason(path, std::vector<std::string_view>{bytes});
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory.reason;
   }
-  if (written != size) {
-    const std::string reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString().toLatin1().toStdString()
-                                   : "only " + std::to_string(written) + " of " + std::to_string(size) +
-                                         " bytes could be written";
-    file.cancelWriting();
-    return reason;
+}
+
+std::optional<std::string> WriteWholeFileOrReason(const std::string& path, const std::vector<std::string_view>& parts) {
+  try {
+    return WritePartsOrReason(path, parts);
+  } catch (const std::bad_alloc&) {
+    // the unfinished file goes with its writer
+    return OutOfMemory.reason;
   }
-  if (!file.commit()) return file.errorString().toLatin1().toStdString();
-  return std::nullopt;
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -110,30 +285,13 @@ bool WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 
 bool WriteTextLines(const std::string& path, size_t count, const std::function<std::string_view(size_t)>& line,
                     bool endLast) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!OpenUnbuffered(file)) return false;
-  // The lines go out in blocks of about a megabyte.
-  constexpr size_t Block = 1 << 20;
-  std::string block;
-  block.reserve(Block + 256);
-  auto flush = [&file, &block] {
-    const bool ok = file.write(block.data(), static_cast<qint64>(block.size())) == static_cast<qint64>(block.size());
-    block.clear();
-    return ok;
-  };
-  for (size_t i = 0; i < count; ++i) {
-    block += line(i);
-    if (endLast || i + 1 < count) block += "\r\n";
-    if (block.size() >= Block && !flush()) {
-      file.cancelWriting();
-      return false;
-    }
-  }
-  if (!flush()) {
-    file.cancelWriting();
+  // A save that cannot get its memory fails as one the disk refuses: the
+  // unfinished file goes with its writer, and an older one stays.
+  try {
+    return WriteTextLinesInBlocks(path, count, line, endLast);
+  } catch (const std::bad_alloc&) {
     return false;
   }
-  return file.commit();
 }
 
 }  // namespace halcyra

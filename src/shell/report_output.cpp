@@ -169,10 +169,12 @@ void ShowReport(AppState& state) {
 void ShowTextHelp(AppState& state, const std::string& helpFileName) {
   state.report.HelpFileName = helpFileName;
   const std::string path = ProgramFile(state.AppPath, helpFileName);
-  const auto lines = ReadTextLines(path);
+  FileRefusal refusal;
+  const auto lines = ReadTextLines(path, &refusal);
   // A missing help file leaves the page on view as it was.
   if (!lines) {
-    ShowNotice(state, "Cannot read the help file " + path + ".", "Warning!", NoticeIcon::Exclamation);
+    ShowNotice(state, "Cannot read the help file " + path + refusal.ColonReason() + ".", "Warning!",
+               NoticeIcon::Exclamation);
     return;
   }
   StartNewPage(state);

@@ -47,8 +47,9 @@ void ReadValueListLines(const std::vector<std::string>& lines, const std::string
 
 void ReadValueListFile(const std::string& path, std::span<float> elements, ValueRange range) {
   const std::string name = path.substr(path.find_last_of('/') + 1);
-  const auto lines = ReadTextLines(path);
-  if (!lines) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  FileRefusal refusal;
+  const auto lines = ReadTextLines(path, &refusal);
+  if (!lines) throw UnreadFileError(name, path, refusal);
   ReadValueListLines(*lines, name, elements, range);
 }
 
@@ -155,16 +156,23 @@ bool ApplyIniLine(const std::string& line, IniSettings& ini) {
 
 }  // namespace
 
-void LoadIniSettings(AppState& state) {
+std::optional<std::string> LoadIniSettings(AppState& state) {
   IniSettings defaults;
   defaults.NamesFileName = ProgramFile(state.AppPath, "NAMES.FIL");
   defaults.CityFileName = ProgramFile(state.AppPath, "GA_MA.LL");
   defaults.AtlasDir = state.ini.AtlasDir;
   state.ini = defaults;
-  const auto lines = ReadTextLines(IniFilePath(state.AppPath));
-  if (!lines) return;
+  const std::string path = IniFilePath(state.AppPath);
+  FileRefusal refusal;
+  const auto lines = ReadTextLines(path, &refusal);
+  // the first run has no settings file yet
+  if (!lines && refusal.Missing()) return std::nullopt;
+  if (!lines)
+    return "The settings file " + path + " cannot be read: " + refusal.reason +
+           ". Window positions and paths start from their defaults.";
   for (const std::string& line : *lines)
-    if (!ApplyIniLine(line, state.ini)) return;
+    if (!ApplyIniLine(line, state.ini)) break;
+  return std::nullopt;
 }
 
 std::vector<std::string> IniFileLines(const IniSettings& ini) {

@@ -56,8 +56,9 @@ void LoadDiurnalOrbs(AppState& state);   // DIURNAL.ORB into DiurnalOrb 1..10, t
 std::string IniFilePath(const std::string& appPath);
 
 // Applies the defaults, then reads Orvane.INI when it can; a missing or
-// broken file leaves the values read so far.
-void LoadIniSettings(AppState& state);
+// broken file leaves the values read so far. A file that is there but is
+// not read gives the warning that says why.
+std::optional<std::string> LoadIniSettings(AppState& state);
 
 // The INI file's lines, in their fixed order.
 std::vector<std::string> IniFileLines(const IniSettings& ini);

@@ -41,16 +41,18 @@ constexpr DailyFile DailyFiles[] = {
 
 std::string ReadRequiredFile(const AppState& state, const std::string& name) {
   const std::string path = ProgramFile(state.AppPath, name);
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  FileRefusal refusal;
+  auto bytes = ReadWholeFile(path, &refusal);
+  if (!bytes) throw UnreadFileError(name, path, refusal);
   return std::move(*bytes);
 }
 
 void LoadStarText(const AppState& state, std::array<std::string, StarTextLines>& target) {
   const std::string name = "STARS.TXT";
   const std::string path = ProgramFile(state.AppPath, name);
-  auto lines = ReadTextLines(path);
-  if (!lines) throw StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  FileRefusal refusal;
+  auto lines = ReadTextLines(path, &refusal);
+  if (!lines) throw UnreadFileError(name, path, refusal);
   if (lines->size() > target.size()) {
     const long line = static_cast<long>(target.size()) + 1;
     throw StartupFileError(name, line, name + ", line " + std::to_string(line) + ": more than " +
@@ -164,6 +166,11 @@ void LoadYearlyLilith(const AppState& state, const std::string& name, DailyTable
 }
 
 }  // namespace
+
+StartupFileError UnreadFileError(const std::string& name, const std::string& path, const FileRefusal& refusal) {
+  if (refusal.Missing()) return StartupFileError(name, 0, "File not found: " + name + " (" + path + ")");
+  return StartupFileError(name, 0, "Cannot read " + name + " (" + path + "): " + refusal.reason);
+}
 
 void LoadStartupData(AppState& state, const std::function<void(const std::string&)>& progress) {
   auto caption = [&](const std::string& text) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/text_files.h"
 #include "state/app_state.h"
 
 namespace halcyra {
@@ -15,6 +16,10 @@ struct StartupFileError : std::runtime_error {
   std::string File;
   long Line;  // 0 when the failure is not tied to a line
 };
+
+// The refusal of a program file that was not read: "File not found: NAME
+// (path)" when there is none, "Cannot read NAME (path): reason" otherwise.
+StartupFileError UnreadFileError(const std::string& name, const std::string& path, const FileRefusal& refusal);
 
 // Reads every start-up table into state.tables, reporting each step's
 // caption through `progress`. Throws StartupFileError on any bad file.

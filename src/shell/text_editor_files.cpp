@@ -9,8 +9,8 @@
 
 namespace halcyra {
 
-std::optional<std::string> LoadEditorText(const std::string& path) {
-  const auto lines = ReadTextLines(path);
+std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal) {
+  const auto lines = ReadTextLines(path, refusal);
   if (!lines) return std::nullopt;
   std::string text;
   for (const std::string& line : *lines) {
@@ -50,11 +50,17 @@ std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const
   return ValueListRefusal(SplitTextLines(EditorSaveBytes(text)), FileNameOf(path), reader);
 }
 
-bool RestoreDefaultOptions(const std::string& appPath) {
-  const auto factory = ReadWholeFile(ProgramFile(appPath, "OPTIONS.MAS"));
+std::optional<std::string> RestoreDefaultOptions(const std::string& appPath) {
+  constexpr const char* NothingDone = ". Nothing was restored.";
+  const std::string master = ProgramFile(appPath, "OPTIONS.MAS");
+  FileRefusal refusal;
+  const auto factory = ReadWholeFile(master, &refusal);
+  if (!factory) return "Cannot read the file " + master + ": " + refusal.reason + NothingDone;
+  if (const auto refused = EditorTextRefusal(*factory, master, OptionsReader)) return std::string(refused->what()) + NothingDone;
   const std::string options = ProgramFile(appPath, "OPTIONS.OPT");
-  if (!factory || EditorTextRefusal(*factory, options, OptionsReader)) return false;
-  return WriteWholeFile(options, *factory);
+  if (const auto reason = WriteWholeFileOrReason(options, *factory))
+    return "Cannot write the file " + options + ": " + *reason + NothingDone;
+  return std::nullopt;
 }
 
 bool RereadOptionValues(AppState& state, std::string* problem) {

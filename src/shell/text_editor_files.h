@@ -10,8 +10,9 @@
 
 namespace halcyra {
 
-// Every line of the file followed by CR LF; nullopt when it cannot be read.
-std::optional<std::string> LoadEditorText(const std::string& path);
+// Every line of the file followed by CR LF; nullopt when it is not read,
+// and then `refusal`, when given, says why.
+std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal = nullptr);
 
 // The bytes Save writes for an editor's text (lines ended by CR LF): the
 // text itself, with a CR LF added when its last line has none.
@@ -31,9 +32,10 @@ std::optional<StartupFileError> EditorTextRefusal(const std::string& text, const
                                                   const ValueListReader& reader);
 
 // Copies OPTIONS.MAS over OPTIONS.OPT through a temporary file, so that a
-// failure leaves OPTIONS.OPT as it was. False when either step fails, or
-// when the factory file holds a value the option reader refuses.
-bool RestoreDefaultOptions(const std::string& appPath);
+// failure leaves OPTIONS.OPT as it was. When either step fails, or the
+// factory file holds a value the option reader refuses, the message that
+// names the file and the reason; nullopt once OPTIONS.OPT is restored.
+std::optional<std::string> RestoreDefaultOptions(const std::string& appPath);
 
 // Reads OPTIONS.OPT again into OptionValues: line k gives element k, up to the
 // first empty line; elements past the last line read keep their values.

@@ -8,6 +8,7 @@
 #include "shell/text_editor_files.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/text_editors.h"
+#include "support/file_faults.h"
 
 namespace halcyra {
 namespace {
@@ -84,16 +85,26 @@ TEST_F(EditorWindowTest, RestoreDefaultShowsTheFactoryTextAndOptionsWaitForSave)
   EXPECT_FLOAT_EQ(state.options.OptionValues[1], 8) << "the factory conjunction orb";
   EXPECT_TRUE(sink.shown.empty());
 
-  // Without the factory file, or with one the option reader refuses: a
-  // warning, and the file and the box as they were.
+  // On a full disk, without the factory file, or with one the option reader
+  // refuses: a warning naming the file and the reason, and the file and the
+  // box as they were.
   WriteWholeFile(opt, "7\r\n");
   Content(w)->setPlainText("7\n");
-  for (const bool missing : {true, false}) {
-    if (missing) fs::remove(state.AppPath + "/OPTIONS.MAS");
-    else WriteWholeFile(state.AppPath + "/OPTIONS.MAS", "8\r\n1e30\r\n");
+  const std::string master = state.AppPath + "/OPTIONS.MAS";
+  const std::pair<std::function<void()>, std::string> faults[] = {
+      {[] {}, "Cannot write the file " + opt + ": File too large"},
+      {[&] { fs::remove(master); }, "Cannot read the file " + master + ": No such file or directory"},
+      {[&] { WriteWholeFile(master, "8\r\n1e30\r\n"); },
+       "OPTIONS.MAS, line 2: the value \"1e30\" is out of range (it must lie between -2147483647 and 2147483647)"},
+  };
+  for (const auto& [spoil, reason] : faults) {
+    spoil();
     sink.shown.clear();
-    Click(w, "cmdRestoreDefault");
-    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Error in operation. Cannot do what is requested."});
+    {
+      testing::ScopedFileSizeLimit fullDisk(4096);  // the factory file is 9751 bytes
+      Click(w, "cmdRestoreDefault");
+    }
+    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: " + reason + ". Nothing was restored."});
     EXPECT_EQ(sink.shown.at(0).icon, MessageIcon::Information);
     EXPECT_EQ(ReadWholeFile(opt).value(), "7\r\n");
     EXPECT_EQ(Content(w)->toPlainText().toStdString(), "7\n");

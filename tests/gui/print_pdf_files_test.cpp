@@ -1,17 +1,46 @@
 // The three print commands without a printer, on a disk that takes no more
-// (a file-size limit) and in a folder the user may not write to: the PDF
-// file is written whole or not at all, the message names the file and the
-// system's reason, and an older PDF of that name keeps its bytes.
+// (a file-size limit), in a folder the user may not write to and with no
+// memory to spare: the PDF file is written whole or not at all, the message
+// names the file and the reason, and an older PDF of that name keeps its
+// bytes.
 #include <QPushButton>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <optional>
 #include <set>
 
+#include "shell/data_file.h"
+#include "shell/ui/pdf_in_memory.h"
 #include "shell/ui/print_target.h"
 #include "support/file_faults.h"
 #include "wheel_commands_fixture.h"
 #include "wheels/ui/wheel_print.h"
+
+namespace {
+// While set, every allocation of a megabyte or more fails, as when memory
+// has run out; the smaller ones the windows make all the time still succeed.
+bool g_largeAllocationsFail = false;
+
+void* Allocate(std::size_t size) {
+  if (g_largeAllocationsFail && size >= (std::size_t{1} << 20)) throw std::bad_alloc();
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+}  // namespace
+
+// Every allocation of this test program (Qt's included) passes through here.
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace halcyra {
 namespace {
@@ -66,7 +95,7 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
       {"the wheel's full page", [&](const auto& print) { sink.yesNoCancel = Answer::Yes, print(); }},
       {"the wheel's half page", [&](const auto& print) { sink.yesNoCancel = Answer::No, print(); }},
   };
-  enum class Fault { None, FullDisk, ReadOnly };
+  enum class Fault { None, FullDisk, ReadOnly, NoMemory };
   const struct {
     Fault fault;
     const char* reason;  // nullptr: printed
@@ -74,6 +103,7 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
       {Fault::None, nullptr},
       {Fault::FullDisk, "File too large"},
       {Fault::ReadOnly, "Permission denied"},
+      {Fault::NoMemory, "Out of memory"},
   };
   for (const auto& command : commands) {
     const bool printWindow = command.command[0] == 'P';
@@ -87,8 +117,10 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
         std::optional<testing::ScopedReadOnlyFolder> readOnly;
         if (row.fault == Fault::FullDisk) fullDisk.emplace(4096);
         if (row.fault == Fault::ReadOnly) readOnly.emplace(folder);
+        g_largeAllocationsFail = row.fault == Fault::NoMemory;
         if (printWindow) PrintWindowOnScreen()->findChild<QPushButton*>("btnPrint")->click();
         else Wheel("mnuPrintChartwheel");
+        g_largeAllocationsFail = false;
       });
       EXPECT_EQ(Listing(folder), before) << what << ": no other file, nothing half-written";
       const std::string bytes = ReadWholeFile(pdf).value_or("");
@@ -98,7 +130,12 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
         EXPECT_EQ(PrintWindowOnScreen(), nullptr) << what << ": printed, the window closes";
         continue;
       }
-      EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: " + PdfNotWrittenText(pdf, row.reason)}) << what;
+      std::vector<std::string> boxes{"Warning!: " + PdfNotWrittenText(pdf, row.reason)};
+      // the print file the window saves first finds no memory either
+      if (printWindow && row.fault == Fault::NoMemory)
+        boxes.insert(boxes.begin(), "Warning!: Cannot write the file " + PrintFilePath(App()) +
+                                        ". The text is printed as it stands in the window.");
+      EXPECT_EQ(sink.Boxes(), boxes) << what;
       EXPECT_TRUE(bytes == older) << what << ": the older PDF changed, now " << bytes.size() << " bytes";
       if (printWindow) {
         ASSERT_NE(PrintWindowOnScreen(), nullptr) << what << ": nothing printed, the text stays";
@@ -106,6 +143,20 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
       }
     }
   }
+}
+
+// A PDF whose next block cannot be had hands back what it held and takes
+// nothing more, even once memory is free again.
+TEST(PdfInMemory, AWriteWithoutMemoryEndsTheDrawing) {
+  PdfInMemory drawn;
+  ASSERT_EQ(drawn.write("%PDF-", 5), 5);
+  const std::string page(1 << 20, 'x');  // more than the first block still holds
+  g_largeAllocationsFail = true;
+  EXPECT_EQ(drawn.write(page.data(), static_cast<qint64>(page.size())), -1);
+  g_largeAllocationsFail = false;
+  EXPECT_EQ(drawn.write("x", 1), -1);
+  EXPECT_TRUE(drawn.RanOutOfMemory());
+  EXPECT_TRUE(drawn.Parts().empty());
 }
 
 }  // namespace

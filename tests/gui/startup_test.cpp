@@ -6,7 +6,12 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <fstream>
+#include <optional>
 
 #include "app/calculate_chart.h"
 #include "app/startup.h"
@@ -21,6 +26,7 @@
 #include "platform/gui/twips.h"
 #include "shell/ui/startup_windows.h"
 #include "wheels/picture_file.h"
+#include "support/file_faults.h"
 #include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
@@ -133,11 +139,20 @@ TEST_F(StartupTest, EnterOnTheTitleWaitsForContinue) {
   EXPECT_TRUE(title.isNull());
 }
 
+// Puts something other than a plain file in the place of a program file.
+std::function<void(const std::string&)> InPlaceOf(const char* file, void (*make)(const std::string& path)) {
+  return [file, make](const std::string& dir) {
+    fs::remove(dir + "/" + file);
+    make(dir + "/" + file);
+  };
+}
+
 TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
-  // what goes wrong, the file the error must name
+  // what goes wrong, the file the error must name, and why
   const struct {
     std::function<void(const std::string&)> spoil;
     const char* file;
+    std::string why = "";
   } cases[] = {
       {[](const std::string& dir) { fs::remove(dir + "/OPTIONS.OPT"); }, "OPTIONS.OPT"},
       {[](const std::string& dir) { std::ofstream(dir + "/ALMUTD1.DAT", std::ios::binary) << "1\r\n2\r\nthree\r\n"; },
@@ -153,8 +168,20 @@ TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
       {DropLastLine("RADIUS.DAT"), "RADIUS.DAT: the file ends after 360 of its 361 values"},
       {DropLastLine("t-Kronos.DAT"), "t-Kronos.DAT: the file ends after 59999 of its 60000 records"},
       {DropLastLine("Lilith.dat"), "Lilith.dat: the file ends after 165 of its 166 yearly values"},
+      // never opened, so that a pipe does not hold start-up nor a device feed it without end
+      {InPlaceOf("HCDATA.DAT", [](const std::string& p) { mkfifo(p.c_str(), 0600); }), "HCDATA.DAT",
+       "): not a file but a named pipe"},
+      {InPlaceOf("ALMUTN2.DAT", [](const std::string& p) { fs::create_directory(p); }), "ALMUTN2.DAT",
+       "): not a file but a folder"},
+      {InPlaceOf("t-Zeus.DAT", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }), "t-Zeus.DAT",
+       "): not a file but a device"},
+      {InPlaceOf("OPTIONS.OPT", [](const std::string& p) { fs::create_symlink(p, p); }), "OPTIONS.OPT",
+       "): Too many levels of symbolic links"},
+      {[](const std::string& dir) { fs::permissions(dir + "/STARS.TXT", fs::perms::none); }, "STARS.TXT",
+       "): Permission denied"},
   };
   for (const auto& c : cases) {
+    if (c.why.ends_with("Permission denied") && ::geteuid() == 0) continue;  // the superuser reads every file
     messages.shown.clear();
     const std::string dir = testing::ScratchProgramFolder("startup-fatal", {});
     c.spoil(dir);
@@ -176,20 +203,54 @@ TEST_F(StartupTest, FaultyFilesEndTheProgramWithAnErrorNamingThem) {
     ASSERT_EQ(messages.shown.size(), 1u) << c.file;
     const std::string box = messages.Boxes()[0];
     EXPECT_TRUE(box.starts_with("Error!: ") && box.find(c.file) != std::string::npos) << box;
+    EXPECT_TRUE(box.ends_with(c.why)) << box;
     EXPECT_NE(stderrText.find("Error! " + box.substr(8)), std::string::npos) << stderrText;
     EXPECT_FALSE(fs::exists(dir + "/Orvane.INI")) << c.file;
   }
 }
 
-TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
-  const std::string dir = testing::ScratchProgramFolder("startup-unwritable", {});
+// The font, the settings and the names file are not needed to start: in
+// place of each something that is not a plain file is refused with a
+// warning that names it and says why, and start-up goes on.
+TEST_F(StartupTest, OddOptionalFilesAreRefusedWithAWarningAndStartUpGoesOn) {
+  const std::string dir = testing::ScratchProgramFolder("startup-odd-files", {});
+  InPlaceOf("Orvane.ttf", [](const std::string& p) { fs::create_directory(p); })(dir);
+  ASSERT_EQ(mkfifo((dir + "/Orvane.INI").c_str(), 0600), 0);
+  InPlaceOf("NAMES.FIL", [](const std::string& p) { fs::create_symlink("/dev/zero", p); })(dir);
   ASSERT_EQ(Start(dir), 0);
-  fs::create_directories(dir + "/Orvane.INI");  // a folder where the file must go
+  EXPECT_NE(TheMainWindow(), nullptr);
+  EXPECT_EQ(messages.Boxes(),
+            (std::vector<std::string>{
+                "Warning!: The font file " + dir + "/Orvane.ttf cannot be read: not a file but a folder. The glyphs "
+                "are drawn in a fallback font.",
+                "Warning!: The file " + dir + "/NAMES.FIL cannot be read: not a file but a device. The list is empty.",
+                "Warning!: The settings file " + dir + "/Orvane.INI cannot be read: not a file but a named pipe. "
+                "Window positions and paths start from their defaults."}));
+  messages.shown.clear();
   Exit();
-  EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
-  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
-                                                        "/Orvane.INI cannot be written; window positions and "
-                                                        "paths of this session are not kept."});
+  EXPECT_TRUE(fs::is_fifo(dir + "/Orvane.INI")) << "nothing but a file is written over";
+  EXPECT_EQ(messages.Boxes().size(), 1u) << "the settings cannot be kept";
+}
+
+// A folder where the file must go, or a file-size limit the INI file
+// passes: the program itself ignores the signal such a write raises, which
+// would otherwise end the whole test program here.
+TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
+  for (const bool sizeLimit : {false, true}) {
+    messages.shown.clear();
+    const std::string dir = testing::ScratchProgramFolder("startup-unwritable", {});
+    std::signal(SIGXFSZ, SIG_DFL);
+    ASSERT_EQ(Start(dir), 0);
+    std::optional<testing::ScopedFileSizeLimit> limit;
+    if (sizeLimit) limit.emplace(100, testing::FileSizeSignal::LeftToTheProgram);
+    else fs::create_directories(dir + "/Orvane.INI");
+    Exit();
+    limit.reset();
+    EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
+                                                          "/Orvane.INI cannot be written; window positions and "
+                                                          "paths of this session are not kept."});
+  }
 }
 
 TEST_F(StartupTest, TheStripOpensWhereTheIniPutsItAndExitKeepsItsNewWidth) {

@@ -16,6 +16,7 @@
 #include "platform/gui/glyph_font.h"
 #include "platform/program_files.h"
 #include "reports/ui/planetary_hours_window.h"
+#include "shell/ui/print_target.h"
 #include "wheels/ui/keywords_window.h"
 #include "wheels/label_column.h"
 #include "wheels/ui/painter_surface.h"
@@ -249,7 +250,7 @@ TEST_F(WheelsWindowTest, FullPagePrintToPdfHoldsTheWheel) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(file));
     printer.setPageSize(QPageSize(size));
-    PrintWheelPage(App(), printer);
+    PrintOn(printer, [](QPainter& painter, QPagedPaintDevice& device) { return PrintWheelPage(App(), painter, device); });
     const std::string pdf = ReadWholeFile(file).value_or("");
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_GT(pdf.size(), 10000u);

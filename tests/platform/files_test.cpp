@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <tuple>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/program_files.h"
@@ -47,6 +48,58 @@ TEST(TextFiles, ReadsCrLfLfAndBareCrWritesCrLf) {
 
   ASSERT_TRUE(WriteTextLines(dir + "/out.txt", {"a", "", "b\xE9"}));
   EXPECT_EQ(*ReadWholeFile(dir + "/out.txt"), "a\r\n\r\nb\xE9\r\n");
+}
+
+// Only plain files are read, a link to one included: anything else is
+// refused at once, without waiting on a pipe or reading a device forever,
+// with the reason, and a file only as large as the reader allows.
+TEST(TextFiles, OnlyPlainFilesOfABoundedSizeAreRead) {
+  const std::string dir = testing::ScratchDir("text-files-plain");
+  Touch(dir + "/plain.txt", "ten bytes\n");
+  fs::create_symlink(dir + "/plain.txt", dir + "/link");
+  fs::create_symlink(dir + "/gone.txt", dir + "/dangling");
+  fs::create_directory(dir + "/folder");
+  ASSERT_EQ(mkfifo((dir + "/pipe").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir + "/zero");
+  fs::create_symlink(dir + "/loop", dir + "/loop");
+  Touch(dir + "/locked.txt", "x");
+  fs::permissions(dir + "/locked.txt", fs::perms::none);
+  std::ofstream(dir + "/huge.bin").close();
+  fs::resize_file(dir + "/huge.bin", MaxReadBytes + 1);  // sparse: no disk, and never read
+  using Kind = FileRefusal::Kind;
+  const struct {
+    const char* file;
+    size_t maxBytes;
+    std::optional<Kind> kind;  // nullopt: read
+    const char* reason;
+  } rows[] = {
+      {"plain.txt", 10, std::nullopt, ""},
+      {"link", 10, std::nullopt, "a link to a plain file"},
+      {"plain.txt", 9, Kind::TooLarge, "too large (over 9 bytes)"},
+      {"/proc/self/status", 10, Kind::TooLarge, "too large (over 10 bytes)"},  // its size reads 0
+      {"/proc/self/status", MaxReadBytes, std::nullopt, ""},
+      {"huge.bin", MaxReadBytes, Kind::TooLarge, "too large (over 1024 MB)"},
+      {"gone.txt", MaxReadBytes, Kind::Missing, "No such file or directory"},
+      {"dangling", MaxReadBytes, Kind::Missing, "No such file or directory"},
+      {"folder", MaxReadBytes, Kind::NotAFile, "not a file but a folder"},
+      {"pipe", MaxReadBytes, Kind::NotAFile, "not a file but a named pipe"},
+      {"zero", MaxReadBytes, Kind::NotAFile, "not a file but a device"},
+      {"loop", MaxReadBytes, Kind::Unreadable, "Too many levels of symbolic links"},
+      {"locked.txt", MaxReadBytes, Kind::Unreadable, "Permission denied"},
+  };
+  for (const auto& row : rows) {
+    if (std::string(row.file) == "locked.txt" && ::geteuid() == 0) continue;  // the superuser reads every file
+    const std::string path = row.file[0] == '/' ? row.file : dir + "/" + row.file;
+    FileRefusal refusal;
+    const auto bytes = ReadWholeFileUpTo(path, row.maxBytes, &refusal);
+    EXPECT_EQ(bytes.has_value(), !row.kind) << row.file;
+    if (!row.kind) continue;
+    EXPECT_EQ(refusal.kind, *row.kind) << row.file;
+    EXPECT_EQ(refusal.reason, row.reason) << row.file;
+    if (row.maxBytes == MaxReadBytes) EXPECT_EQ(WhyNotReadable(path).value_or(FileRefusal{}).reason, row.reason);
+  }
+  EXPECT_EQ(ReadWholeFile(dir + "/link"), "ten bytes\n");
+  EXPECT_EQ(WhyNotReadable(dir + "/link"), std::nullopt);
 }
 
 TEST(TextFiles, LineSpansCutAtEveryKindOfLineEnd) {
@@ -106,7 +159,12 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
       {"100 KB, past Qt's buffer", "out.txt", 100000, Fault::SizeLimit, "File too large"},
       {"a read-only folder", "out.txt", 10, Fault::ReadOnly, "Permission denied"},
       {"no such folder", "none/out.txt", 10, Fault::None, "No such file or directory"},
+      {"a named pipe under the name, which stays", "pipe", 10, Fault::None, "not a file but a named pipe"},
+      // as a link to a device would be: were it replaced, the superuser's would be gone
+      {"a link to that pipe", "pipe-link", 10, Fault::None, "not a file but a named pipe"},
   };
+  ASSERT_EQ(mkfifo((dir + "/pipe").c_str(), 0600), 0);
+  fs::create_symlink(dir + "/pipe", dir + "/pipe-link");
   for (const auto& row : rows) {
     Touch(dir + "/out.txt", older);
     const std::string bytes(row.bytes, 'x');
@@ -132,6 +190,7 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
     EXPECT_FALSE(linesWritten) << row.what;
     EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == older) << row.what << ": the older file changed";
   }
+  EXPECT_TRUE(fs::is_fifo(dir + "/pipe")) << "the pipe was replaced";
 }
 
 TEST(RunAndWait, WaitsForTheProgramToEnd) {

@@ -30,11 +30,12 @@ bool SetPermissionOverride(bool on) {
 
 }  // namespace
 
-ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes) {
+ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes, FileSizeSignal signal) {
   rlimit limit{};
   getrlimit(RLIMIT_FSIZE, &limit);
   before_ = limit.rlim_cur;
-  std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
+  sigaction(SIGXFSZ, nullptr, &signalBefore_);
+  if (signal == FileSizeSignal::IgnoredHere) std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
   limit.rlim_cur = bytes;
   if (setrlimit(RLIMIT_FSIZE, &limit) != 0) throw std::runtime_error("cannot limit the file size");
 }
@@ -44,7 +45,7 @@ ScopedFileSizeLimit::~ScopedFileSizeLimit() {
   getrlimit(RLIMIT_FSIZE, &limit);
   limit.rlim_cur = before_;
   setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, SIG_DFL);
+  sigaction(SIGXFSZ, &signalBefore_, nullptr);
 }
 
 ScopedReadOnlyFolder::ScopedReadOnlyFolder(std::string folder) : folder_(std::move(folder)) {

@@ -2,22 +2,28 @@
 // File writes that fail on purpose, as on a full disk or in a folder the
 // user may not write to, without root mounts: each lasts while its object
 // lives and is undone when it goes.
+#include <csignal>
 #include <string>
 
 namespace halcyra::testing {
+
+// Who sees that SIGXFSZ, which a write past the limit raises, is ignored:
+// the limit itself, or the program under test, which must do it at start.
+enum class FileSizeSignal { IgnoredHere, LeftToTheProgram };
 
 // No file of this process grows past `bytes`: a write beyond fails with
 // "File too large" (a short write first), as one on a full disk fails,
 // instead of ending the process with SIGXFSZ.
 class ScopedFileSizeLimit {
  public:
-  explicit ScopedFileSizeLimit(unsigned long bytes);
+  explicit ScopedFileSizeLimit(unsigned long bytes, FileSizeSignal signal = FileSizeSignal::IgnoredHere);
   ~ScopedFileSizeLimit();
   ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
   ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
  private:
   unsigned long before_ = 0;
+  struct sigaction signalBefore_ {};
 };
 
 // No new file can be made in `folder` and no file there renamed or removed:

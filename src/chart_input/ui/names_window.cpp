@@ -100,12 +100,13 @@ void NamesWindow::cmdSave_Click() {
   const std::optional<WindowReading> boxes = AcceptedNatalBoxes(this);
   if (!boxes) return;
   const std::string path = CurrentNamesFile(state_);
-  switch (AppendNameEntry(path, NameEntryOf(name, boxes->When, boxes->Where))) {
+  FileRefusal refusal;
+  switch (AppendNameEntry(path, NameEntryOf(name, boxes->When, boxes->Where), &refusal)) {
     case NameSaveResult::Saved:
       break;
     case NameSaveResult::FileUnreadable:
-      ShowMessage("The names file " + path + " cannot be read, so the chart was not added to it.", "Warning!",
-                  MessageIcon::Warning, this);
+      ShowMessage("The names file " + path + " cannot be read: " + refusal.reason + ". The chart was not added to it.",
+                  "Warning!", MessageIcon::Warning, this);
       return;
     case NameSaveResult::WriteFailed:
       ShowMessage("The names file " + path + " cannot be written; the chart was not added to it.", "Warning!",

@@ -8,9 +8,12 @@ namespace {
 int g_fontId = -1;
 }
 
-bool InstallGlyphFont(const std::string& fontFile) {
+bool InstallGlyphFont(const std::string& fontFile, FileRefusal* refusal) {
   RemoveGlyphFont();
-  g_fontId = QFontDatabase::addApplicationFont(QString::fromStdString(fontFile));
+  // read as every program file is, so that a named pipe in its place does not hold start-up
+  const auto bytes = ReadWholeFile(fontFile, refusal);
+  if (!bytes) return false;
+  g_fontId = QFontDatabase::addApplicationFontFromData(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
   return g_fontId >= 0;
 }
 

@@ -3,11 +3,14 @@
 #include <QString>
 #include <string>
 
+#include "platform/text_files.h"
+
 namespace halcyra {
 
 // Adds the font file to the application's fonts; false when the file is
-// missing or not a font (start-up goes on without it).
-bool InstallGlyphFont(const std::string& fontFile);
+// missing, not read (`refusal`, when given, says why) or not a font
+// (start-up goes on without it).
+bool InstallGlyphFont(const std::string& fontFile, FileRefusal* refusal = nullptr);
 // Removes the font added by InstallGlyphFont, if any.
 void RemoveGlyphFont();
 

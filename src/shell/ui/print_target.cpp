@@ -1,16 +1,18 @@
 #include "shell/ui/print_target.h"
 
-#include <QBuffer>
 #include <QLocale>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <string_view>
+#include <memory>
+#include <new>
 
 #include "platform/text_files.h"
 #include "shell/data_file.h"
 #include "shell/ui/messages.h"
+#include "shell/ui/pdf_in_memory.h"
 #include "shell/ui/save_file_dialog.h"
 
 namespace halcyra {
@@ -25,6 +27,43 @@ QPageSize::PageSizeId PdfPaper(const std::string& name) {
 // Letter where the locale measures in inches the American way, else A4.
 QPageSize::PageSizeId LocalePaper() {
   return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+// Memory set aside while a print is drawn, handed back when the drawing
+// runs out, so that the painter can still end: Qt's PDF writer compresses
+// each page, the last one too, through two buffers of 10 MB.
+constexpr size_t CushionBytes = size_t{32} << 20;
+
+// Paints with a painter begun and ended here rather than by `paint`, since
+// its end writes the rest of the document: a failed allocation there during
+// the unwinding, in its destructor, would end the program. The cushion goes
+// before the end, and when an allocation fails while drawing (Qt's PDF
+// writer reports its own that way) `handBack` returns what was drawn too.
+// False when nothing was painted or memory ran out (`outOfMemory`).
+bool PaintHandingBackMemory(QPagedPaintDevice& device, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint,
+                            const std::function<void()>& handBack, bool& outOfMemory) {
+  std::unique_ptr<char[]> cushion;
+  std::unique_ptr<QPainter> painter;
+  bool painted = false;
+  try {
+    cushion.reset(new char[CushionBytes]);
+    painter = std::make_unique<QPainter>();
+    painted = painter->begin(&device) && paint(*painter, device);
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
+    handBack();
+  }
+  cushion.reset();
+  try {
+    if (painter && painter->isActive() && !painter->end()) painted = false;
+  } catch (const std::bad_alloc&) {
+    // A painter whose end failed would end again as it goes, where nothing
+    // can catch a second failure: it is left as it is.
+    outOfMemory = true;
+    handBack();
+    static_cast<void>(painter.release());
+  }
+  return painted && !outOfMemory;
 }
 
 }  // namespace
@@ -61,31 +100,34 @@ PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWi
   return {PrintRoute::PdfFile, *path};
 }
 
-PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint) {
+PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint) {
   PrintOutcome outcome;
   if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
-    outcome.printed = paint(printer);
+    outcome.printed = PaintHandingBackMemory(printer, paint, [] {}, outcome.outOfMemory);
     return outcome;
   }
   outcome.pdfFile = printer.outputFileName().toStdString();
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
+  PdfInMemory drawn;
   {
     // the printer's own page, resolution and document details
-    QPdfWriter pdf(&buffer);
+    QPdfWriter pdf(&drawn);
     pdf.setPdfVersion(printer.pdfVersion());
     pdf.setResolution(printer.resolution());
     pdf.setPageLayout(printer.pageLayout());
     pdf.setCreator(printer.creator());
     pdf.setTitle(printer.docName());
-    if (!paint(pdf)) {
+    const bool painted = PaintHandingBackMemory(pdf, paint, [&drawn] { drawn.HandBack(); }, outcome.outOfMemory);
+    outcome.outOfMemory = outcome.outOfMemory || drawn.RanOutOfMemory();
+    if (!painted && !outcome.outOfMemory) {
       outcome.pdfFailure = "the pages could not be drawn";
       return outcome;
     }
   }
-  const std::optional<std::string> failure =
-      WriteWholeFileOrReason(outcome.pdfFile, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (outcome.outOfMemory) {
+    outcome.pdfFailure = OutOfMemoryText;
+    return outcome;
+  }
+  const std::optional<std::string> failure = WriteWholeFileOrReason(outcome.pdfFile, drawn.Parts());
   outcome.printed = !failure;
   outcome.pdfFailure = failure.value_or("");
   return outcome;
@@ -100,6 +142,8 @@ void ReportPrintOutcome(const PrintDestination& destination, const PrintOutcome&
   if (outcome.printed) {
     if (destination.route == PrintRoute::PdfFile)
       ShowMessage(PrintedToPdfText(destination.pdfFile), "Information", MessageIcon::Information, parent);
+  } else if (outcome.outOfMemory && outcome.pdfFile.empty()) {
+    ShowMessage(PrinterOutOfMemoryText, "Warning!", MessageIcon::Warning, parent);
   } else if (!outcome.pdfFile.empty()) {
     ShowMessage(PdfNotWrittenText(outcome.pdfFile, outcome.pdfFailure), "Warning!", MessageIcon::Warning, parent);
   } else {

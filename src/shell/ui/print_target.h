@@ -11,12 +11,16 @@
 #include "state/app_state.h"
 
 class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 class QWidget;
 
 namespace halcyra {
 
 inline constexpr const char* PrinterFailedText = "The printer could not print. Nothing was printed.";
+inline constexpr const char* PrinterOutOfMemoryText = "Out of memory. Nothing was printed.";
+// The reason a PDF file gives when its drawing ran out of memory.
+inline constexpr const char* OutOfMemoryText = "Out of memory";
 
 // "No printer is installed. The page was written to the PDF file <path>."
 std::string PrintedToPdfText(const std::string& path);
@@ -47,14 +51,17 @@ struct PrintOutcome {
   bool printed = false;
   std::string pdfFile;     // the PDF file the printer was pointed at; empty for a printer
   std::string pdfFailure;  // why that file could not be written
+  bool outOfMemory = false;  // the drawing could not get its memory
 };
 
-// Paints the pages with `paint` (false when it could not) on the printer.
-// A printer pointed at a PDF file (no printer installed, the print dialog's
-// print to file, the tests' file) has its PDF drawn in memory on its paper
-// instead, and the file takes it only once it is complete: a full disk
-// leaves no file cut short, and an older file of that name stays as it was.
-PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint);
+// Paints the pages with `paint` (false when it could not) through a painter
+// begun on the printer, which `paint` leaves active. A printer pointed at a
+// PDF file (no printer installed, the print dialog's print to file, the
+// tests' file) has its PDF drawn in memory on its paper instead, and the
+// file takes it only once it is complete: a full disk leaves no file cut
+// short, and an older file of that name stays as it was. A drawing that
+// runs out of memory prints nothing, and the program goes on.
+PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint);
 
 // The printable part of the device's page, in its pixels.
 QRect PrintableRect(const QPagedPaintDevice& device);

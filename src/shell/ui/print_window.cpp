@@ -54,12 +54,9 @@ QFont FittingFont(const std::string& fontName, int points, const TextRows& lines
 }
 
 // Prints the lines page by page in Courier New at `points` or smaller, each
-// page broken early where the sheet holds fewer lines; false when the
-// printer cannot start.
-bool PrintPages(QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
+// page broken early where the sheet holds fewer lines.
+bool PrintPages(QPainter& painter, QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
                 const std::vector<PrintedPage>& pages, int points) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
   const QRect area = PrintableRect(printer);
   const QFont font = FittingFont(fontName, points, lines, painter.device(), area.width());
   painter.setFont(font);
@@ -77,7 +74,7 @@ bool PrintPages(QPagedPaintDevice& printer, const std::string& fontName, const T
       baseline += metrics.lineSpacing();
     }
   }
-  return painter.end();
+  return true;
 }
 
 }  // namespace
@@ -120,22 +117,26 @@ PrintWindow::PrintWindow(AppState& state, QWidget* parent) : QWidget(parent), st
 void PrintWindow::LoadPrintFile() {
   state_.report.PrintWidthMode = 0;
   const std::string path = PrintFilePath(state_);
+  FileRefusal refusal;
   try {
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-      ShowMessage("Cannot read the file " + path + ".", "Warning!", MessageIcon::Warning, this);
+    if (auto bytes = ReadWholeFile(path, &refusal)) {
+      // The file's bytes are the text; only its rows are indexed.
+      auto text = std::make_unique<EditableText>(std::move(*bytes));
+      const auto& options = state_.options.OptionValues;
+      state_.report.PrintWidthMode = PrintWidthModeOf(*text, options[117], options[118]);
+      content_->SetRows(std::move(text));
       return;
     }
-    // The file's bytes are the text; only its rows are indexed.
-    auto text = std::make_unique<EditableText>(std::move(*bytes));
-    const auto& options = state_.options.OptionValues;
-    state_.report.PrintWidthMode = PrintWidthModeOf(*text, options[117], options[118]);
-    content_->SetRows(std::move(text));
   } catch (const std::bad_alloc&) {
+    refusal.kind = FileRefusal::Kind::OutOfMemory;
+  }
+  if (refusal.kind == FileRefusal::Kind::OutOfMemory) {
     // What could be read is gone with the failed allocation: the window stays empty.
     ShowMessage("Out of memory. I will print what I can. The remainder will be lost.", "Warning!",
                 MessageIcon::Critical, this);
+    return;
   }
+  ShowMessage("Cannot read the file " + path + refusal.ColonReason() + ".", "Warning!", MessageIcon::Warning, this);
 }
 
 void PrintWindow::btnPrint_Click() {
@@ -153,8 +154,8 @@ void PrintWindow::btnPrint_Click() {
                     ". The text is printed as it stands in the window.",
                 "Warning!", MessageIcon::Warning, this);
   }
-  const PrintOutcome outcome = PrintOn(printer, [&](QPagedPaintDevice& device) {
-    return PrintPages(device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
+  const PrintOutcome outcome = PrintOn(printer, [&](QPainter& painter, QPagedPaintDevice& device) {
+    return PrintPages(painter, device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
                       PrintFontPoints(state_.report.PrintWidthMode));
   });
   SetBusyPointer(false);

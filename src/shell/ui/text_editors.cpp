@@ -92,10 +92,11 @@ TextEditorWindow::TextEditorWindow(AppState& state, EditorKind kind, QWidget* pa
 }
 
 void TextEditorWindow::LoadFile() {
-  const auto text = LoadEditorText(path_);
+  FileRefusal refusal;
+  const auto text = LoadEditorText(path_, &refusal);
   if (!text) {
     content_->clear();
-    ShowMessage("Cannot read the file " + path_ + ". The editor starts empty.", "Warning!",
+    ShowMessage("Cannot read the file " + path_ + refusal.ColonReason() + ". The editor starts empty.", "Warning!",
                 MessageIcon::Warning, this);
     return;
   }
@@ -148,9 +149,8 @@ void TextEditorWindow::btnQuit_Click() {
 }
 
 void TextEditorWindow::cmdRestoreDefault_Click() {
-  if (!RestoreDefaultOptions(state_.AppPath)) {
-    ShowMessage("Error in operation. Cannot do what is requested.", "Warning!",
-                MessageIcon::Information, this);
+  if (const auto failure = RestoreDefaultOptions(state_.AppPath)) {
+    ShowMessage(*failure, "Warning!", MessageIcon::Information, this);
     return;
   }
   LoadFile();

@@ -35,22 +35,22 @@ QSize MaximizedCanvasSize(const WheelsWindow& window) {
   return {available.width(), std::max(available.height() - window.menuBar()->sizeHint().height(), 200)};
 }
 
-bool PrintFullPage(WheelsWindow& window, QPagedPaintDevice& printer) { return PrintWheelPage(window.State(), printer); }
+bool PrintFullPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& printer) {
+  return PrintWheelPage(window.State(), painter, printer);
+}
 
 // The window's picture drawn at its maximized size with white rings, as
 // wide as the page allows within its upper half.
-bool PrintHalfPage(WheelsWindow& window, QPagedPaintDevice& printer) {
+bool PrintHalfPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& printer) {
   AppState& state = window.State();
   state.wheel.WhiteRingFill = 1;
   state.wheel.PrintingWheel = 0;
   const QImage picture = window.RenderImage(MaximizedCanvasSize(window));
   state.wheel.WhiteRingFill = 0;
-  QPainter painter(&printer);
-  if (!painter.isActive()) return false;
   const QRectF page = PrintableRect(printer);
   const QSizeF size = QSizeF(picture.size()).scaled(page.width(), page.height() / 2, Qt::KeepAspectRatio);
   painter.drawImage(QRectF(QPointF(0, 0), size), picture);
-  return painter.end();
+  return true;
 }
 
 }  // namespace
@@ -62,8 +62,8 @@ void PrintChartwheel(WheelsWindow& window) {
     const PrintDestination destination = ChoosePrinter(window.State(), printer, &window);
     if (destination.route != PrintRoute::Cancelled) {
       SetBusyPointer(true);
-      const PrintOutcome outcome = PrintOn(printer, [&](QPagedPaintDevice& device) {
-        return answer == Answer::Yes ? PrintFullPage(window, device) : PrintHalfPage(window, device);
+      const PrintOutcome outcome = PrintOn(printer, [&](QPainter& painter, QPagedPaintDevice& device) {
+        return answer == Answer::Yes ? PrintFullPage(window, painter, device) : PrintHalfPage(window, painter, device);
       });
       SetBusyPointer(false);
       ReportPrintOutcome(destination, outcome, &window);

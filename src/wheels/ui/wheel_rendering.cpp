@@ -32,11 +32,9 @@ QImage RenderWheelImage(AppState& state, const QSize& size) {
   return image;
 }
 
-bool PrintWheelPage(AppState& state, QPagedPaintDevice& printer) {
+bool PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& printer) {
   GetProperPlanets(state);
   ReloadWheelOrbs(state);
-  QPainter painter(&printer);
-  if (!painter.isActive()) return false;
   const QRectF page = PrintableRect(printer);
   const QSizeF pagePoints = printer.pageLayout().paintRect(QPageLayout::Point).size();
   double unitsPerPoint = 1;
@@ -45,7 +43,7 @@ bool PrintWheelPage(AppState& state, QPagedPaintDevice& printer) {
   state.wheel.PrintingWheel = 1;
   PaintWheelFromState(state, surface, true);
   state.wheel.PrintingWheel = 0;
-  return painter.end();
+  return true;
 }
 
 }  // namespace halcyra

@@ -19,10 +19,10 @@ QImage BlankWheelImage(const QSize& pixels, qreal devicePixelRatio = 1);
 QImage RenderWheelImage(AppState& state, const QSize& size);
 // Draws the wheel on a painter's device rectangle with the window's options.
 void PaintWheelOnWindow(AppState& state, QPainter& painter, const QSizeF& size);
-// The full-page wheel on the printer's (or a PDF's) current page: the
-// page's printable width spans the wheel's +-StartScale, with the printer's
-// options, radius factor, captions and the PERSONAL.NAM footer. False when
-// the printer would not print.
-bool PrintWheelPage(AppState& state, QPagedPaintDevice& printer);
+// The full-page wheel on the printer's (or a PDF's) current page, through
+// a painter active on it: the page's printable width spans the wheel's
+// +-StartScale, with the printer's options, radius factor, captions and the
+// PERSONAL.NAM footer.
+bool PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& printer);
 
 }  // namespace halcyra

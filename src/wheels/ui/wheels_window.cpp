@@ -1,7 +1,6 @@
 #include "wheels/ui/wheels_window.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
@@ -17,6 +16,7 @@
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/twips.h"
 #include "platform/program_files.h"
+#include "platform/text_files.h"
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/report_view.h"
@@ -38,11 +38,6 @@ namespace halcyra {
 namespace {
 
 QPointer<WheelsWindow> g_window;
-
-bool Readable(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  return file.open(QIODevice::ReadOnly);
-}
 
 // The orb file the user picks among the program folder's *.ORB files,
 // starting on the one in use; "" when cancelled.
@@ -204,8 +199,10 @@ void WheelsWindow::mnuHouse_Click(const std::string& code) {
 }
 
 void WheelsWindow::mnuOptions_Click() {
-  if (!Readable(ProgramFile(state_.AppPath, "OPTIONS.OPT"))) {
-    ShowMessage(FileNotFoundText, "Warning!", MessageIcon::Information, this);
+  const std::string options = ProgramFile(state_.AppPath, "OPTIONS.OPT");
+  if (const auto refusal = WhyNotReadable(options)) {
+    ShowMessage(refusal->Missing() ? FileNotFoundText : "Cannot read the file " + options + ": " + refusal->reason + ".",
+                "Warning!", MessageIcon::Information, this);
     return;
   }
   ShowTextEditor(state_, EditorKind::Options);
@@ -216,9 +213,9 @@ void WheelsWindow::mnuSavePicture_Click() { SaveWheelPicture(*this); }
 void WheelsWindow::mnuOrbsChange_Click() {
   std::string& orbFile = state_.options.OrbFileName;
   const std::string current = orbFile.empty() ? ProgramFile(state_.AppPath, "NATAL.ORB") : orbFile;
-  if (!Readable(current))
-    ShowMessage("The orb file " + current + " cannot be read. Please choose another.", "Warning!",
-                MessageIcon::Warning, this);
+  if (const auto refusal = WhyNotReadable(current))
+    ShowMessage("The orb file " + current + " cannot be read" + refusal->ColonReason() + ". Please choose another.",
+                "Warning!", MessageIcon::Warning, this);
   const std::string chosen = ChooseOrbFile(state_, current, this);
   // the new orbs take effect at the next paint
   if (!chosen.empty()) orbFile = chosen;
