@@ -47,8 +47,11 @@ QApplication& Application() {
   static char name[] = "data_window_bench";
   static char* argv[] = {name, nullptr};
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed, as in the window tests: a static application would be
+  // destroyed at exit after Qt's own statics made since (the list its input
+  // device leaves when deleted), and crash there.
+  static auto* app = new QApplication(argc, argv);
+  return *app;
 }
 
 long StatusKilobytes(const char* field) {

@@ -29,6 +29,7 @@
 #include "state/app_state.h"
 #include "state/shared_tables.h"
 #include "wheels/picture_file.h"
+#include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
 
@@ -121,8 +122,8 @@ int StartHalcyra(const StartupSettings& settings) {
   if (QAction* interpretations = FindMenuItem(*window, "mnuDataTransitInterpretations"))
     interpretations->setVisible(true);
   window->show();
-  // The input windows open below the main window's frame: let the window
-  // manager frame it first.
+  // The input windows open beside the main window's frame (below it, or
+  // above it when it stands low): let the window manager frame it first.
   AwaitWindowFrame(*window);
 
   state.flags.NamesDirty = 1;
@@ -143,6 +144,8 @@ void RunExitSequence(MainWindow& window) {
   AppState& state = App();
   RemoveGlyphFont();
   window.RecordIniGeometry();
+  // the strip open at exit is kept where it stands
+  if (VoruvEdudWindow* strip = TheVoruvEdudWindow(); strip && strip->isVisible()) strip->RecordGeometry();
   const bool saved = SaveIniSettings(state);
   if (!saved)
     ShowMessage("The settings file " + IniFilePath(state.AppPath) +

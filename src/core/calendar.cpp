@@ -14,8 +14,31 @@ double DateToJulianDay(int year, int month, int day) {
   return jd;
 }
 
+namespace {
+
+// The Julian-calendar date of a day number: the Julian-calendar form of the
+// Fliegel and Van Flandern conversion, in cycles of 1461 days (four years)
+// from 4716 B.C., with floor divisions so that it holds for any day number.
+CivilDate JulianCalendarDate(double dayNumber) {
+  double j = dayNumber + 1402;
+  const double k = Int((j - 1) / 1461);
+  const double l = j - 1461 * k;
+  const double n = Int((l - 1) / 365) - Int(l / 1461);
+  double i = l - 365 * n + 30;
+  j = Int(80 * i / 2447);
+  CivilDate date;
+  date.Day = i - Int(2447 * j / 80);
+  i = Int(j / 11);
+  date.Month = j + 2 - 12 * i;
+  date.Year = 4 * k + n + i - 4716;
+  return date;
+}
+
+}  // namespace
+
 CivilDate CivilDateOf(double julianDay) {
-  // Fliegel and Van Flandern
+  if (Int(julianDay + 0.5) < FirstGregorianDay) return JulianCalendarDate(Int(julianDay + 0.5));
+  // Fliegel and Van Flandern, Gregorian
   double l = Int(julianDay + 0.5) + 68569;
   const double n = Int(4 * l / 146097);
   l = l - Int((146097 * n + 3) / 4);

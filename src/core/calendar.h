@@ -7,6 +7,9 @@ namespace halcyra {
 // First Julian-calendar day count that is read as a Gregorian date:
 // 15 October 1582, which is day 2299161.
 inline constexpr double GregorianSwitchCount = 2299171;
+// The day number of 15 October 1582, the first Gregorian date; the day
+// before it is 4 October 1582 of the Julian calendar.
+inline constexpr double FirstGregorianDay = 2299161;
 
 // Noon-based Julian day number of a civil date, a whole number. Dates from
 // 15 October 1582 on are Gregorian, earlier ones Julian. Day and month may
@@ -14,17 +17,18 @@ inline constexpr double GregorianSwitchCount = 2299171;
 // 1st, day 32 of January is 1 February).
 double DateToJulianDay(int year, int month, int day);
 
-// The proleptic Gregorian civil date of the day a Julian day moment falls
-// in (Fliegel and Van Flandern), each part a whole number.
+// The civil date of the day a Julian day moment falls in, each part a whole
+// number, on the calendar DateToJulianDay reads: Gregorian from 15 October
+// 1582 on, Julian before, so that every date comes back as it was typed.
 struct CivilDate {
   double Year = 0, Month = 0, Day = 0;
 };
 CivilDate CivilDateOf(double julianDay);
 
-// Date text of a Julian day moment in the proleptic Gregorian calendar:
-// dateFormat 2 gives year/month/day, 1 day/month/year, any other value
-// month/day/year. Month and day have two digits; the year text is the last
-// four characters of its number text, so years below 1000 keep a blank.
+// Date text of a Julian day moment (the date of CivilDateOf): dateFormat 2
+// gives year/month/day, 1 day/month/year, any other value month/day/year.
+// Month and day have two digits; the year text is the last four characters
+// of its number text, so years below 1000 keep a blank.
 std::string JulianDayToDateString(double julianDay, int dateFormat);
 
 }  // namespace halcyra

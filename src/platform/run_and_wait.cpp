@@ -1,8 +1,11 @@
 #include "platform/run_and_wait.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace halcyra {
 
@@ -12,15 +15,10 @@ QString Latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-ProgramRun Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  // The started program shares our terminal, as a started window program would.
-  process.setProcessChannelMode(QProcess::ForwardedChannels);
-  process.start(program, arguments);
-  if (!process.waitForStarted(-1)) return {};
+ProgramRun Ended(QProcess& process) {
   process.waitForFinished(-1);
   const bool crashed = process.exitStatus() == QProcess::CrashExit;
-  return {true, crashed ? -1 : process.exitCode()};
+  return {true, crashed ? -1 : process.exitCode(), {}};
 }
 
 }  // namespace
@@ -28,14 +26,39 @@ ProgramRun Run(const QString& program, const QStringList& arguments) {
 bool RunAndWait(const std::string& commandLine) {
   QStringList arguments = QProcess::splitCommand(Latin1(commandLine));
   if (arguments.isEmpty()) return false;
-  const QString program = arguments.takeFirst();
-  return Run(program, arguments).started;
+  QProcess process;
+  // The started program shares our terminal, as a started window program would.
+  process.setProcessChannelMode(QProcess::ForwardedChannels);
+  process.start(arguments.takeFirst(), arguments);
+  if (!process.waitForStarted(-1)) return false;
+  return Ended(process).started;
 }
 
-ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector<std::string>& arguments,
+                                   const std::string& workingFolder) {
+  // Found before it starts, as our working folder sees it: a program of
+  // that name in its working folder is not the one meant.
+  const QString name = Latin1(program);
+  const QString path = name.contains('/') ? QFileInfo(name).absoluteFilePath() : QStandardPaths::findExecutable(name);
+  if (path.isEmpty()) return {};
   QStringList list;
   for (const std::string& argument : arguments) list << Latin1(argument);
-  return Run(Latin1(program), list);
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  if (!workingFolder.empty()) process.setWorkingDirectory(Latin1(workingFolder));
+  process.start(path, list);
+  if (!process.waitForStarted(-1)) return {};
+  // Read as it comes, so that a program that writes without end holds no
+  // more than the kept part in memory.
+  std::string output;
+  while (process.waitForReadyRead(-1) || process.bytesAvailable() > 0) {
+    const QByteArray part = process.readAll();
+    const size_t room = ProgramOutputKept - output.size();
+    output.append(part.constData(), std::min(room, static_cast<size_t>(part.size())));
+  }
+  ProgramRun run = Ended(process);
+  run.output = std::move(output);
+  return run;
 }
 
 }  // namespace halcyra

@@ -1,6 +1,7 @@
 #pragma once
 // Running another program and waiting for it, as the atlas exchange and the
 // picture converter need.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,18 @@ bool RunAndWait(const std::string& commandLine);
 struct ProgramRun {
   bool started = false;
   int exitCode = -1;  // -1 as well when it crashed
+  std::string output;  // its standard output and error as it wrote them, up to ProgramOutputKept bytes
   bool Succeeded() const { return started && exitCode == 0; }
 };
+// The most of a program's output that is kept: enough for its messages,
+// however much it writes.
+inline constexpr size_t ProgramOutputKept = 64 * 1024;
+
 // Starts the program (looked up on the PATH when the name has no folder)
-// with the arguments as they are, one each, whatever blanks they hold, and
-// blocks until it ends.
-ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector<std::string>& arguments);
+// with the arguments as they are, one each, whatever blanks they hold, in
+// `workingFolder` (ours when empty), and blocks until it ends. Its output
+// is kept for the caller rather than shown on our terminal.
+ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector<std::string>& arguments,
+                                   const std::string& workingFolder = "");
 
 }  // namespace halcyra

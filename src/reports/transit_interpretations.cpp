@@ -62,6 +62,7 @@ const std::vector<int>& InterpretedNatalPoints() {
 
 void WriteTransitInterpretations(AppState& state, LineSink& out) {
   ShowListingMoreMenu(state);
+  state.flags.ListingDate = ListingDayInRange(state.flags.ListingDate);
   ComputeListingDay(state);
 
   const NewDateFields day = NewDateFieldsOf(state.flags.ListingDate);

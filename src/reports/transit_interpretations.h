@@ -30,8 +30,10 @@ const std::vector<int>& InterpretedNatalPoints();
 // the day's date, a blank line, then per major aspect (by the orb options,
 // as every transit-to-natal report) a line with the two points and the orb
 // followed by its paragraph and a blank line, or "     No aspects today.";
-// ListingDate then moves on one day and a blank line ends the day. A file
-// that cannot be read gives its aspects without paragraphs.
+// ListingDate then moves on one day and a blank line ends the day. A day
+// past the years New Date takes lists the nearer end of them
+// (ListingDayInRange). A file that cannot be read gives its aspects
+// without paragraphs.
 void WriteTransitInterpretations(AppState& state, LineSink& out);
 
 }  // namespace halcyra

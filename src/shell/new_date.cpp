@@ -1,5 +1,7 @@
 #include "shell/new_date.h"
 
+#include <algorithm>
+
 #include "core/calendar.h"
 #include "platform/number_text.h"
 #include "state/chart_input.h"
@@ -35,6 +37,10 @@ NewDateFields NewDateFieldsOf(double listingDate) {
   f.Day = static_cast<int>(ValInt(text.substr(3, 2)));
   f.Year = static_cast<int>(ValInt(text.substr(6)));
   return f;
+}
+
+double ListingDayInRange(double listingDate) {
+  return std::clamp(listingDate, DateToJulianDay(FirstTransitYear, 1, 1), DateToJulianDay(LastInputYear, 12, 31));
 }
 
 NewDateReading ReadNewDate(const std::string& month, const std::string& day, const std::string& year,

@@ -10,8 +10,14 @@ struct NewDateFields {
   int Month = 0, Day = 0, Year = 0;
 };
 
-// The calendar date (Gregorian) of a listing day number.
+// The calendar date of a listing day number (CivilDateOf).
 NewDateFields NewDateFieldsOf(double listingDate);
+
+// The listing day held within the days New Date takes, 1 January of
+// FirstTransitYear to 31 December of LastInputYear: a day outside becomes
+// the nearer end, so that Backward from the first day, Forward from the
+// last and New Date's offer never reach a date New Date would refuse.
+double ListingDayInRange(double listingDate);
 
 enum class NewDateBox { Month, Day, Year };
 

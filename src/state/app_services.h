@@ -3,8 +3,9 @@
 // instead of by name: the windows a computation shows its results in, the
 // commands a window runs that live in a layer above it, and the stand-ins
 // tests put in place of the clock, the message boxes, the file choosers and
-// the printer. Start-up wires every member in one place (app/service_wiring.cpp);
-// a fresh AppState has none, so nothing survives from one test to the next.
+// the printer. Start-up wires the program's own members in one place
+// (app/service_wiring.cpp) and leaves the stand-ins empty; a fresh AppState
+// has none, so no hook survives from one test to the next.
 #include <functional>
 #include <optional>
 #include <string>

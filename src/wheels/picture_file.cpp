@@ -1,5 +1,6 @@
 #include "wheels/picture_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -41,31 +42,62 @@ std::string PictureBasePath(const std::string& appPath, const PictureNames& name
   return appPath + "/" + FileNameSafe(name);
 }
 
-std::string ConverterFailedText(const std::string& basePath, bool started, bool olderGifKept) {
+std::string ConverterLines(const std::string& output) {
+  std::string lines;
+  size_t shown = 0;
+  for (size_t start = 0; start < output.size() && shown < ConverterLinesShown;) {
+    const size_t end = std::min(output.find_first_of("\r\n", start), output.size());
+    const size_t first = output.find_first_not_of(" \t", start);
+    size_t last = end;
+    while (last > start && (output[last - 1] == ' ' || output[last - 1] == '\t')) --last;
+    if (first < last) {
+      std::string line = output.substr(first, last - first);
+      if (line.size() > ConverterLineWidth) line = line.substr(0, ConverterLineWidth) + "...";
+      for (char& c : line)
+        if (IsControl(static_cast<unsigned char>(c))) c = '?';
+      lines += (shown++ > 0 ? "\r\n" : "") + line;
+    }
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string ConverterFailedText(const std::string& basePath, bool started, bool olderGifKept,
+                                const std::string& converterOutput) {
   const std::string why = started ? "The picture converter could not make " + basePath + ".gif."
                                   : std::string("The picture converter (") + PictureConverter +
                                         ", from ImageMagick) could not be started.";
+  const std::string lines = ConverterLines(converterOutput);
+  const std::string quoted = lines.empty() ? "" : "\r\n\r\n" + lines;
   const std::string older = olderGifKept ? " The older " + basePath + ".gif is left as it was." : "";
-  return why + "\r\n\r\n" + BitmapKeptText(basePath) + older;
+  return why + quoted + "\r\n\r\n" + BitmapKeptText(basePath) + older;
 }
 
 bool IsConvertedFileName(const std::string& name) {
-  const std::string_view pattern = ConvertedFileTemplate;
-  if (name.size() != pattern.size()) return false;
-  for (size_t i = 0; i < name.size(); ++i)
-    if (pattern[i] == 'X' ? !IsAsciiLetter(name[i]) : name[i] != pattern[i]) return false;
-  return true;
+  const auto fits = [&name](std::string_view pattern) {
+    if (name.size() != pattern.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i)
+      if (pattern[i] == 'X' ? !IsAsciiLetter(name[i]) : name[i] != pattern[i]) return false;
+    return true;
+  };
+  return fits(BitmapFileTemplate) || fits(ConvertedFileTemplate);
+}
+
+bool IsConvertedLeftOver(const std::string& name, std::filesystem::file_time_type::duration age) {
+  return IsConvertedFileName(name) && age >= LeftOverAge;
 }
 
 void RemoveConvertedLeftOvers(const std::string& folder) {
   namespace fs = std::filesystem;
+  const fs::file_time_type now = fs::file_time_type::clock::now();
   std::error_code error;
   std::vector<fs::path> leftOvers;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-    // a link or a folder of that name is not the converter's
-    std::error_code status;
-    if (IsConvertedFileName(entry->path().filename().string()) &&
-        entry->symlink_status(status).type() == fs::file_type::regular)
+    // a link or a folder of that name is not the program's
+    std::error_code status, time;
+    if (entry->symlink_status(status).type() != fs::file_type::regular) continue;
+    const fs::file_time_type changed = entry->last_write_time(time);
+    if (!time && IsConvertedLeftOver(entry->path().filename().string(), now - changed))
       leftOvers.push_back(entry->path());
   }
   for (const fs::path& file : leftOvers) fs::remove(file, error);

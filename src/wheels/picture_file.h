@@ -2,6 +2,9 @@
 // Save picture: the file the wheel's picture is written to, named after
 // the charts of the last paint, and the picture converter that turns the
 // bitmap into a GIF of the same name.
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
 #include <string>
 
 namespace halcyra {
@@ -36,22 +39,43 @@ std::string FileNameSafe(const std::string& name);
 // a person.
 std::string PictureBasePath(const std::string& appPath, const PictureNames& names);
 
-// The converter writes the GIF under a hidden name of its own in the
-// program folder, which QTemporaryFile makes from this template with six
-// ASCII letters in place of the X's, before it takes the picture's name.
+// The converter never sees the chart's names, parts of which it would read
+// as its own syntax (patterns, format prefixes, frame lists, file lists):
+// it reads the bitmap and writes the GIF under hidden names of the program's
+// own in the picture's folder, which QTemporaryFile makes from these
+// templates with six ASCII letters in place of the X's, and the files take
+// the picture's name only afterwards.
+inline constexpr const char* BitmapFileTemplate = ".picture-XXXXXX.bmp";
 inline constexpr const char* ConvertedFileTemplate = ".picture-XXXXXX.gif";
 
-// Whether a file name is one the template gives, and so the program's own.
+// Whether a file name is one the templates give, and so the program's own.
 bool IsConvertedFileName(const std::string& name);
 
-// Removes what a run that ended while the converter worked left in the
-// folder: the plain files whose names the template gives, nothing else.
+// A file of the program's own is left over from a run that ended during
+// its save once it has not been written to for this long; a younger one may
+// be in use by another copy of the program saving in the same folder. A
+// conversion takes seconds, so ten minutes leaves a slow one ample room.
+inline constexpr std::chrono::minutes LeftOverAge{10};
+bool IsConvertedLeftOver(const std::string& name, std::filesystem::file_time_type::duration age);
+
+// Removes the folder's left-overs: plain files with the templates' names
+// that have not changed for LeftOverAge, nothing else.
 void RemoveConvertedLeftOvers(const std::string& folder);
 
+// The converter's own account of a failure as the warning quotes it: its
+// first ConverterLinesShown lines that hold more than blanks, trimmed, each
+// cut to ConverterLineWidth characters, control characters shown as "?",
+// joined by CR LF.
+inline constexpr size_t ConverterLinesShown = 4;
+inline constexpr size_t ConverterLineWidth = 200;
+std::string ConverterLines(const std::string& output);
+
 // The warning when the converter could not be started or did not make the
-// GIF: the bitmap is kept, and the message says where; an older GIF of the
-// same name is left as it was, and the message says so too.
-std::string ConverterFailedText(const std::string& basePath, bool started, bool olderGifKept);
+// GIF: what the converter wrote about it (Latin-1), then that the bitmap is
+// kept, and where; an older GIF of the same name is left as it was, and the
+// message says so too.
+std::string ConverterFailedText(const std::string& basePath, bool started, bool olderGifKept,
+                                const std::string& converterOutput);
 
 // The warning when a picture file cannot be written: the file, the reason
 // the system gave, and what became of the picture (`afterwards`).

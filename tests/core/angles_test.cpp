@@ -10,6 +10,7 @@
 #include "core/calendar.h"
 #include "core/chart_time.h"
 #include "core/declinations.h"
+#include "state/moment.h"
 
 namespace halcyra {
 namespace {
@@ -60,22 +61,33 @@ TEST(DateToJulianDay, PublishedDayNumbers) {
     EXPECT_EQ(DateToJulianDay(c.y, c.m, c.d), c.jd) << c.y << "-" << c.m << "-" << c.d << " (" << c.source << ")";
 }
 
-// Dates from the switch on also come back as the same date text.
 TEST(DateToJulianDay, AgreesWithMeeusOnBothSidesOfTheSwitch) {
   // 4 October 1582 (Julian) is followed by 15 October 1582 (Gregorian); the
   // ten dates between never existed and count on in the Julian calendar.
   for (int day = 4; day <= 25; ++day)
     EXPECT_EQ(DateToJulianDay(1582, 10, day), day <= 14 ? 2299160 + (day - 4) : 2299161 + (day - 15)) << day;
-  char text[32];
   for (int y = 400; y <= 2400; y += 7)
     for (int m = 1; m <= 12; ++m)
       for (int d : {1, 10, 28}) {
         const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && d >= 15)));
         ASSERT_EQ(DateToJulianDay(y, m, d), MeeusDayNumber(y, m, d, gregorian)) << y << "-" << m << "-" << d;
-        if (!gregorian) continue;
-        std::snprintf(text, sizeof text, "%02d/%02d/%04d", m, d, y);
-        ASSERT_EQ(JulianDayToDateString(DateToJulianDay(y, m, d), 0), text);
       }
+}
+
+// Every date of years 1 to 2099, counted on a day at a time on the calendar
+// the boxes take (Julian leap years through 1582, 5 to 14 October 1582 left
+// out), has the next day number, and that number prints as the same date.
+TEST(DateToJulianDay, EveryDateComesBackAsTyped) {
+  int y = 1, m = 1, d = 1;
+  char text[32];
+  for (double n = DateToJulianDay(1, 1, 1); y <= 2099; n += 1) {
+    std::snprintf(text, sizeof text, "%d/%02d/%02d", y, m, d);
+    ASSERT_EQ(DateToJulianDay(y, m, d), n) << text;
+    ASSERT_EQ(JulianDayToDateString(n, 2), text) << "day " << n;
+    do {
+      if (++d > DaysInMonth(m, y)) d = 1, m = m % 12 + 1, y += m == 1;
+    } while (!DateExists(y, m, d));
+  }
 }
 
 TEST(JulianDayToDateString, ThreeDateOrders) {
@@ -84,9 +96,10 @@ TEST(JulianDayToDateString, ThreeDateOrders) {
       {2451545.0, 1, "01/01/2000"},  {2451545.0, 2, "2000/01/01"},
       {2451544.5, 0, "01/01/2000"},  // midnight before the noon: the same date
       {2451544.49, 0, "12/31/1999"}, {2299161.0, 7, "10/15/1582"},
-      {2299160.0, 0, "10/14/1582"},  // before the switch: proleptic Gregorian
-      {2086063.0, 0, "05/06/ 999"},  // years below 1000 keep a blank
-      {2086063.0, 2, "999/05/06"},   // ... which the trimmed text loses in order 2
+      {2299160.5, 0, "10/15/1582"},   // the midnight the switch begins with
+      {2299160.49, 0, "10/04/1582"},  // the last Julian date
+      {2086063.0, 0, "05/01/ 999"},   // years below 1000 keep a blank
+      {2086063.0, 2, "999/05/01"},    // ... which the trimmed text loses in order 2
   };
   for (const auto& c : cases)
     EXPECT_EQ(JulianDayToDateString(c.jd, c.format), c.text) << "jd " << c.jd << " order " << c.format;

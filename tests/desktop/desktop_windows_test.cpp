@@ -2,20 +2,23 @@
 // private X server, tests/desktop/run_on_desktop.sh), where their frames
 // are real: every window opens with its whole frame inside the screen's
 // available area and below the main window's frame (above it when the main
-// window stands low), the wheel fits, the main window's menus stay in reach,
-// and the window manager's close button cancels a listing. With HALCYRA_DESKTOP_SHOTS
-// set to a folder, each test leaves a screenshot there.
+// window stands low), the wheel fits, the main window's menus stay in reach
+// wherever it is dragged, the strip keeps its place, and the window
+// manager's close button cancels a listing. With HALCYRA_DESKTOP_SHOTS set
+// to a folder, each test leaves a screenshot there.
 #include <QAbstractScrollArea>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 
 #include "app/startup.h"
@@ -170,12 +173,48 @@ class DesktopTest : public testing::GuiTest {
 
   // Moves the main window's frame to `corner` through the window manager,
   // as the user's drag does.
-  void DragMainWindowTo(QPoint corner) {
-    MainWindow* main = TheMainWindow();
-    const QPoint client = corner + (main->geometry().topLeft() - Frame(main).topLeft());
-    ASSERT_TRUE(Xdotool({"windowmove", QString::number(main->winId()), QString::number(client.x()),
+  void DragMainWindowTo(QPoint corner) { DragTo(TheMainWindow(), corner); }
+
+  void DragTo(QWidget* window, QPoint corner) {
+    const QPoint client = corner + (window->geometry().topLeft() - Frame(window).topLeft());
+    ASSERT_TRUE(Xdotool({"windowmove", QString::number(window->winId()), QString::number(client.x()),
                          QString::number(client.y())}));
-    ASSERT_TRUE(WaitUntil([main, corner] { return Frame(main).topLeft() == corner; })) << Text(Frame(main));
+    // the widget learns of the move after the native window does
+    ASSERT_TRUE(WaitUntil([window, corner] {
+      return Frame(window).topLeft() == corner && ExpectedFrame(*window).topLeft() == corner;
+    })) << Text(Frame(window));
+  }
+
+  // Where the user drags the main window: "middle" halfway down the screen,
+  // "middle_high" 300 pixels down, or to the bottom, right or bottom right
+  // edge.
+  QPoint MainWindowPlace(const std::string& where) {
+    const QSize main = Frame(TheMainWindow()).size();
+    const int right = Area().right() + 1 - main.width(), bottom = Area().bottom() + 1 - main.height();
+    if (where == "middle") return {Area().left() + 300, Area().top() + (Area().height() - main.height()) / 2};
+    if (where == "middle_high") return {Area().left() + 300, Area().top() + 300};
+    return {where == "bottom" ? Area().left() : right, where == "right" ? Area().top() : bottom};
+  }
+
+  // Every window on view has its real frame, whole inside the screen.
+  void ExpectEveryWindowOnTheScreen(const std::string& after) {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->isVisible() || (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog)) continue;
+      const std::string name = window->objectName().toStdString() + " after " + after;
+      ASSERT_TRUE(WaitUntil([window] { return Placed(window); })) << name << ": " << FrameState(window);
+      EXPECT_TRUE(Area().contains(Frame(window))) << name << " " << Text(Frame(window)) << " leaves the screen";
+    }
+  }
+
+  // Where the INI file the last exit wrote puts the strip's frame.
+  QPoint StripPlaceInIni() const {
+    QPoint place(-1, -1);
+    for (const std::string& line : ReadTextLines(dir + "/Orvane.INI").value_or(std::vector<std::string>{})) {
+      const auto value = [&line] { return std::stod(line.substr(line.find('=') + 1)); };
+      if (line.rfind("AstrLineLeft=", 0) == 0) place.setX(PixelsFromTwipsX(value()));
+      if (line.rfind("AstrLineTop=", 0) == 0) place.setY(PixelsFromTwipsY(value()));
+    }
+    return place;
   }
 
   // The windows of a chart a user opens from the main window: each shown
@@ -360,6 +399,29 @@ TEST_F(DesktopTest, IniPlacesOffTheScreenAreMovedInside) {
   ExpectOnDesktop(&InputD(), "natal input");
   TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
   ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+  // exit keeps the place the strip was moved to, not the one it was asked for
+  const QPoint placed = Frame(TheVoruvEdudWindow()).topLeft();
+  TheMainWindow()->findChild<QAction*>("mnuFileExit")->trigger();
+  EXPECT_EQ(StripPlaceInIni(), placed);
+}
+
+// A strip the user dragged is written at exit where it stands, and opens
+// there at the next start.
+TEST_F(DesktopTest, TheStripOpensWhereTheUserLeftIt) {
+  Start();
+  OpenChartAndStrip();
+  const QSize strip = Frame(TheVoruvEdudWindow()).size();
+  const QPoint corner(Area().right() + 1 - strip.width(), Area().bottom() + 1 - strip.height());
+  DragTo(TheVoruvEdudWindow(), corner);
+  TheMainWindow()->findChild<QAction*>("mnuFileExit")->trigger();
+  EXPECT_EQ(StripPlaceInIni(), corner);
+
+  std::ifstream written(dir + "/Orvane.INI", std::ios::binary);
+  const std::string ini((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+  testing::ResetGuiTestState();
+  Start(ini);
+  OpenChartAndStrip();
+  EXPECT_EQ(Frame(TheVoruvEdudWindow()).topLeft(), corner);
 }
 
 // An INI file written on a 2560 x 1440 screen, the main window at 1800,1200
@@ -386,12 +448,7 @@ class DraggedMainWindowTest : public DesktopTest, public ::testing::WithParamInt
 
 TEST_P(DraggedMainWindowTest, WindowsOpenBesideIt) {
   Start();
-  const QSize main = Frame(TheMainWindow()).size();
-  const std::string where = GetParam();
-  const int right = Area().right() + 1 - main.width(), bottom = Area().bottom() + 1 - main.height();
-  DragMainWindowTo(where == "bottom" ? QPoint(Area().left(), bottom)
-                   : where == "right" ? QPoint(right, Area().top())
-                                      : QPoint(right, bottom));
+  DragMainWindowTo(MainWindowPlace(GetParam()));
   InputD().findChild<QPushButton*>("cmdOK")->click();
   const DataWindow* data = CurrentDataWindow();
   ExpectBesideMainWindow(data, "Data");
@@ -401,6 +458,75 @@ TEST_P(DraggedMainWindowTest, WindowsOpenBesideIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, DraggedMainWindowTest, ::testing::Values("bottom", "right", "bottom_right"));
+
+// The main window dragged after the first chart: mid-screen, onto the Data
+// window, where neither the room above it nor the room below holds every
+// window, and to the screen's edges. After each command that shows or
+// raises a window every window lies inside the screen and no window hides
+// the Data menu.
+class MovedMainWindowTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MovedMainWindowTest, NoCommandHidesItsMenus) {
+  Start();
+  OpenChart();
+  DragMainWindowTo(MainWindowPlace(GetParam()));
+  const auto item = [](const char* name) { return [name] { TheMainWindow()->findChild<QAction*>(name)->trigger(); }; };
+  const struct {
+    const char* name;
+    std::function<void()> run;
+  } commands[] = {
+      {"F2", item("mnuDataNatalData")},
+      {"Help", item("mnuHelpOrvane")},
+      {"F9", item("mnuWheelsSingleNatal")},
+      {"ASCII", [] { TheWheelsWindow()->findChild<QAction*>("mnuAsciiChart")->trigger(); }},
+      {"PrintPage", [] { CurrentDataWindow()->findChild<QAction*>("mnuPrint")->trigger(); }},
+      {"Cities", [] { InputD().findChild<QPushButton*>("cmdCities")->click(); }},
+      {"Zones", [] { InputD().findChild<QPushButton*>("cmdZones")->click(); }},
+      {"F9again", item("mnuWheelsSingleNatal")},
+  };
+  for (const auto& command : commands) {
+    command.run();
+    ExpectEveryWindowOnTheScreen(command.name);
+    Shoot(std::string("NoCommandHidesItsMenus-") + GetParam() + "-" + command.name);
+    ExpectDataMenuOpensToAClick();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, MovedMainWindowTest,
+                         ::testing::Values("middle", "middle_high", "bottom", "right", "bottom_right"));
+
+// Help before the first chart opens the Data window clear of the input
+// windows; once the chart has closed those, the Data window and Transits by
+// the Minute after it stand where they open for a chart without Help, with
+// the main window at the top or mid-screen.
+class HelpBeforeTheChartTest : public DesktopTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(HelpBeforeTheChartTest, TheChartsWindowsOpenAsWithoutHelp) {
+  Start();
+  if (std::string(GetParam()) != "top") DragMainWindowTo(MainWindowPlace(GetParam()));
+  const auto openTransits = [this] {
+    TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+    ExpectBesideMainWindow(TheDiurOpt(), "Transits by the Minute");
+    return Frame(TheDiurOpt());
+  };
+  TheMainWindow()->findChild<QAction*>("mnuHelpOrvane")->trigger();
+  ExpectBesideMainWindow(CurrentDataWindow(), "Data for Help");
+  InputD().findChild<QPushButton*>("cmdOK")->click();
+  ExpectBesideMainWindow(CurrentDataWindow(), "Data for the chart");
+  const QRect data = Frame(CurrentDataWindow()), transits = openTransits();
+  Shoot(std::string("HelpBeforeTheChart-") + GetParam());
+  ExpectDataMenuOpensToAClick();
+
+  // The same windows opened afresh for the chart.
+  TheDiurOpt()->cmdQuit_Click();
+  UnloadDataWindow();
+  TheMainWindow()->findChild<QAction*>("mnuDataNatalData")->trigger();
+  ExpectBesideMainWindow(CurrentDataWindow(), "Data opened afresh");
+  EXPECT_EQ(Text(data), Text(Frame(CurrentDataWindow())));
+  EXPECT_EQ(Text(transits), Text(openTransits()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, HelpBeforeTheChartTest, ::testing::Values("top", "middle_high"));
 
 // Help before the first chart opens the Data window clear of the input
 // windows' title bars.

@@ -1,10 +1,10 @@
 // The chart of the present moment stays at that moment when its place
 // changes: while an input window's date and time are still the preset of
-// now, a zone filled from Cities..., Zones... or the atlas writes them again
-// for the new zone at the same universal moment; a date or time the user
-// typed is never changed. The computer keeps Chicago's time with its summer
-// rules (TZ) and its clock is fixed through the services; the home place of
-// the options is Chicago, zone 6, as shipped.
+// now, a zone filled from Cities..., Zones... or the atlas, or typed, writes
+// them again for the new zone at the same universal moment; a date or time
+// the user typed is never changed. The computer keeps Chicago's time with
+// its summer rules (TZ) and its clock is fixed through the services; the
+// home place of the options is Chicago, zone 6, as shipped.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -144,8 +144,9 @@ TEST_F(ChartOfNow, ThePresetThenACityOfAnotherZone) {
 
 // A zone from Zones... and an atlas answer with a zone write the clock
 // again; an atlas answer without a zone leaves the zone and the clock. A
-// zone typed by hand stays as typed and leaves the clock, which is still the
-// preset: the next city puts it back at the present moment.
+// zone typed by hand stays as typed and does the same once it is complete:
+// on leaving the box, or when OK reads it still in the box; a half-typed one
+// leaves the clock, which is still the preset.
 TEST_F(ChartOfNow, ZonesListAtlasAndATypedZone) {
   const Universal now{2026, 7, 1, 15, 20};
   StartAt(now);
@@ -159,12 +160,19 @@ TEST_F(ChartOfNow, ZonesListAtlasAndATypedZone) {
     EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone -1") << tz << ": Paris on summer time";
     AtlasAnswers(*window, {"LATITUDE=52N31", "LONGITUDE=13E24"});
     EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone -1") << tz << ": no zone in the answer";
-    TypeKeys(*window, tz, "5");
-    EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone 5") << tz << ": the typed zone alone changes";
+    for (const std::string typed : {"-", "5.", "5"}) {
+      TypeKeys(*window, tz, QString::fromStdString(typed));
+      EXPECT_EQ(Clock(*window), "7/1/2026 4:20 PM, zone " + typed) << tz << ": nothing while typing";
+      QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+      QCoreApplication::sendEvent(window->Box(tz), &leave);
+    }
+    EXPECT_EQ(Clock(*window), "7/1/2026 10:20 AM, zone 5") << tz << ": the box left";
     PickCity(*window, "London");
     EXPECT_EQ(Clock(*window), "7/1/2026 3:20 PM, zone 0") << tz;
+    TypeKeys(*window, tz, "-10");  // Sydney, still in the box at OK
   }
   const auto [natal, transit] = ChartMoments();
+  EXPECT_EQ(Clock(InputD()), "7/2/2026 1:20 AM, zone -10");
   EXPECT_NEAR(natal, now.JulianDay(), 1e-9);
   EXPECT_NEAR(transit, now.JulianDay(), 1e-9);
   EXPECT_TRUE(messages.shown.empty());

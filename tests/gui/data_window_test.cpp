@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "gui_test_support.h"
 #include "shell/data_file.h"
@@ -198,7 +199,7 @@ TEST_F(DataWindowTest, WithoutAPrinterThePrintsGoToAChosenPdfFile) {
 // No line is lost on paper: a page of more lines than the sheet holds breaks
 // early, and lines wider than the sheet print in a smaller font. Each line
 // carries its number at both ends, so a line cut at the bottom or at the
-// right is missed.
+// right is missed. The PDF keeps the sheet the printer was set to.
 TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
   const struct { const char* paper; float option30; int lines; size_t width; const char* why; } cases[] = {
       {"Letter", 60, 150, 70, "60 lines at 12 points are more than a Letter sheet holds"},
@@ -226,6 +227,9 @@ TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
     App().services.PrintToPdfFile = pdf;
     App().services.PrintToPdfPaper = c.paper;
     print->findChild<QPushButton*>("btnPrint")->click();
+    EXPECT_EQ(testing::PdfPageSize(pdf),
+              std::string_view(c.paper) == "Letter" ? "612 x 792 pts (letter)" : "595 x 842 pts (A4)")
+        << c.why;
     const std::string text = testing::PdfText(pdf);
     int missing = 0;
     for (const std::string& line : written) {

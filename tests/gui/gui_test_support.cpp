@@ -95,6 +95,14 @@ std::string PdfText(const std::string& pdf) {
   return PopplerOutput("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
 }
 
+std::string PdfPageSize(const std::string& pdf) {
+  const std::string info = PopplerOutput("pdfinfo", {QString::fromStdString(pdf)});
+  const size_t line = info.find("Page size:");
+  if (line == std::string::npos) return info;
+  const size_t from = info.find_first_not_of(' ', line + 10);
+  return info.substr(from, info.find('\n', from) - from);
+}
+
 int PdfImageCount(const std::string& pdf) {
   // a heading line and a rule, then one line per picture
   const QString list = QString::fromStdString(PopplerOutput("pdfimages", {"-list", QString::fromStdString(pdf)}));

@@ -39,9 +39,11 @@ std::string ScratchProgramFolder(const std::string& name, const std::vector<std:
 // The lines of LASTPAGE.TXT in App()'s program folder; "<missing>" when it cannot be read.
 std::vector<std::string> LastPageLines();
 
-// The text of a PDF file as poppler's pdftotext reads it, and the number of
+// The text of a PDF file as poppler's pdftotext reads it, its first page's
+// size as pdfinfo gives it ("612 x 792 pts (letter)"), and the number of
 // pictures pdfimages finds in it.
 std::string PdfText(const std::string& pdf);
+std::string PdfPageSize(const std::string& pdf);
 int PdfImageCount(const std::string& pdf);
 
 struct ShownMessage {

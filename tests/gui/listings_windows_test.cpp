@@ -21,6 +21,7 @@
 #include "reports/ui/listing_commands.h"
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/settings_files.h"
+#include "shell/ui/new_date_window.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
 
@@ -97,11 +98,16 @@ TEST_F(ListingWindowsTest, TransitInterpretationsWithTheMoreMenu) {
       {"Backward", [&] { data->findChild<QAction*>("mnuMoreBackward")->trigger(); }, "01 Jun 2024"},
       {"New Date closed without OK: as Forward", [&] { NewDate(*data, "", "", ""); }, "02 Jun 2024"},
       {"New Date 28 February 2003", [&] { NewDate(*data, "2", "28", "2003"); }, "28 Feb 2003"},
+      {"New Date 1 January 1, a Julian date", [&] { NewDate(*data, "1", "1", "1"); }, "01 Jan 1"},
+      {"Backward from the first day New Date takes", [&] { data->mnuMoreBackward_Click(); }, "01 Jan 1"},
+      {"New Date 31 December 2099", [&] { NewDate(*data, "12", "31", "2099"); }, "31 Dec 2099"},
+      {"Forward from the last day New Date takes", [&] { data->mnuMoreZForward_Click(); }, "31 Dec 2099"},
   };
   for (const auto& step : steps) {
     step.run();
     EXPECT_EQ(testing::LastPageLines()[1].substr(60), step.date) << step.what;
   }
+  EXPECT_EQ(NewDateWindow(App()).findChild<QLineEdit*>("txtYear")->text().toStdString(), "2099") << "New Date's offer";
 
   // Any other report ends the listing and takes the More menu away.
   item("mnuDataNatalData")->trigger();

@@ -20,6 +20,7 @@
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/twips.h"
 #include "shell/ui/startup_windows.h"
+#include "wheels/picture_file.h"
 #include "wheels/ui/voruv_edud_window.h"
 
 namespace halcyra {
@@ -93,14 +94,17 @@ TEST_F(StartupTest, FirstRunReachesTheMainWindowAndExitWritesTheIni) {
 }
 
 // Start-up removes the converter's files that a run ended during Save
-// picture left in the program folder, and nothing else.
+// picture left in the program folder, and nothing else: not the user's,
+// nor those of another copy saving a picture just now.
 TEST_F(StartupTest, StartRemovesWhatAnEndedPictureSaveLeft) {
   const std::string dir = testing::ScratchProgramFolder("startup-left-overs", {});
-  for (const char* name : {".picture-AbCdEf.gif", "picture-ABCDEF.gif", ".picture-ABCDEF.gif.bak"})
-    std::ofstream(dir + "/" + name) << name;
+  const std::vector<std::string> kept = {".picture-Recent.bmp", "picture-ABCDEF.gif", ".picture-ABCDEF.gif.bak"};
+  for (const std::string& name : kept) std::ofstream(dir + "/" + name) << name;
+  std::ofstream(dir + "/.picture-AbCdEf.gif") << "left over";
+  fs::last_write_time(dir + "/.picture-AbCdEf.gif", fs::file_time_type::clock::now() - LeftOverAge);
   ASSERT_EQ(Start(dir), 0);
   EXPECT_FALSE(fs::exists(dir + "/.picture-AbCdEf.gif"));
-  EXPECT_TRUE(fs::exists(dir + "/picture-ABCDEF.gif") && fs::exists(dir + "/.picture-ABCDEF.gif.bak"));
+  for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir + "/" + name)) << name;
   Exit();
   EXPECT_TRUE(messages.shown.empty());
 }

@@ -114,8 +114,9 @@ std::string Output(const QString& program, const QStringList& arguments) {
   return process.readAllStandardOutput().toStdString();
 }
 
-// A stand-in converter in a folder put first on the PATH: it writes its
-// arguments, one a line, beside itself, then runs the given shell lines.
+// A stand-in converter in a folder put first on the PATH: it writes the
+// folder it runs in and its arguments, one a line, beside itself, then runs
+// the given shell lines.
 class SavePicture : public testing::WheelCommandsTest {
  protected:
   void SetUp() override {
@@ -129,7 +130,7 @@ class SavePicture : public testing::WheelCommandsTest {
     testing::WheelCommandsTest::TearDown();
   }
   void Converter(const std::string& lines) const {
-    std::ofstream(bin + "/convert") << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/arguments\"\n"
+    std::ofstream(bin + "/convert") << "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; } > \"$(dirname \"$0\")/arguments\"\n"
                                     << lines << "\n";
     fs::permissions(bin + "/convert", fs::perms::owner_all);
   }
@@ -179,13 +180,15 @@ TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
   Press(Qt::ALT | Qt::Key_Print);
   const std::set<std::string> before = Listing(App().AppPath);
   Wheel("mnuSavePicture");
-  // converted beside the picture under a name of its own, then put in place
+  // converted in the picture's folder on names of the program's own alone,
+  // which hold nothing of the chart's, then put in place
   const std::vector<std::string> arguments = Arguments();
-  ASSERT_EQ(arguments.size(), 2u);
-  EXPECT_EQ(arguments[0], base + ".bmp");
-  EXPECT_EQ(fs::path(arguments[1]).parent_path(), App().AppPath);
-  EXPECT_EQ(fs::path(arguments[1]).extension(), ".gif");
-  EXPECT_NE(arguments[1], base + ".gif");
+  ASSERT_EQ(arguments.size(), 3u);
+  EXPECT_EQ(arguments[0], App().AppPath) << "run in";
+  for (const auto& [name, extension] : {std::pair{arguments[1], ".bmp"}, {arguments[2], ".gif"}}) {
+    EXPECT_TRUE(IsConvertedFileName(name)) << name;
+    EXPECT_EQ(fs::path(name).extension(), extension) << name;
+  }
   EXPECT_EQ(QImage(QString::fromStdString(base + ".gif")).convertToFormat(QImage::Format_RGB32), Shown())
       << "the new picture replaced the older one";
   EXPECT_EQ(Listing(App().AppPath), before) << "no bitmap, no converter's file left";
@@ -203,18 +206,21 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
   Main("mnuWheelsSingleNatal");
   const std::string base = App().AppPath + "/Apollo 11 launch - natal";
   const std::string bmp = base + ".bmp", gif = base + ".gif";
-  enum class Older { None, Gif, Folder };
+  enum class Older { None, Gif, Folder, BitmapFolder };
   struct Row {
     const char* what;
     const char* converter;  // nullptr: none on the PATH
     Older older;
+    const char* said = "";  // what the converter writes
   };
   const Row rows[] = {
-      {"fails", "exit 3", Older::None},
-      {"ends well but writes nothing", "exit 0", Older::Gif},
+      {"fails and says why", "echo ' convert: unable to open image' >&2; echo 'no images defined'; exit 3", Older::Gif,
+       " convert: unable to open image\nno images defined\n"},
+      {"ends well but writes nothing", "exit 0", Older::None},
       {"writes a part and fails", "printf GIF8 > \"$2\"; exit 1", Older::Gif},
       {"is not there", nullptr, Older::Gif},
       {"converts, but a folder holds the GIF's name", "cp \"$1\" \"$2\"", Older::Folder},
+      {"fails, and a folder holds the bitmap's name", "exit 1", Older::BitmapFolder},
   };
   for (const Row& row : rows) {
     fs::remove_all(bmp);
@@ -223,6 +229,7 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
     sink.shown.clear();
     if (row.older == Older::Gif) std::ofstream(gif) << "older picture";
     if (row.older == Older::Folder) fs::create_directory(gif);
+    if (row.older == Older::BitmapFolder) fs::create_directory(bmp);
     if (row.converter) {
       Converter(row.converter);
       setenv("PATH", (bin + ":" + path).c_str(), 1);
@@ -240,18 +247,26 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
       EXPECT_TRUE(text.starts_with("The picture could not be written to " + gif + ": ")) << text;
       EXPECT_TRUE(text.ends_with(BitmapKeptText(base))) << text;
       EXPECT_TRUE(fs::is_directory(gif));
+    } else if (row.older == Older::BitmapFolder) {
+      EXPECT_TRUE(text.starts_with("The picture could not be written to " + bmp + ": ")) << text;
+      EXPECT_TRUE(text.ends_with(PictureStillOnClipboard)) << text;
+      EXPECT_TRUE(fs::is_directory(bmp));
+      EXPECT_EQ(Listing(App().AppPath), before) << row.what << ": nothing is new";
     } else {
-      EXPECT_EQ(text, ConverterFailedText(base, row.converter != nullptr, row.older == Older::Gif)) << row.what;
+      EXPECT_EQ(text, ConverterFailedText(base, row.converter != nullptr, row.older == Older::Gif, row.said))
+          << row.what;
       EXPECT_EQ(ReadWholeFile(gif).value_or("<none>"), row.older == Older::Gif ? "older picture" : "<none>")
           << row.what;
     }
     if (row.converter) {
-      EXPECT_EQ(Arguments().at(0), bmp) << row.what;
+      EXPECT_TRUE(IsConvertedFileName(Arguments().at(1))) << row.what;
     }
-    EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), Shown()) << row.what;
-    std::set<std::string> expected = before;
-    expected.insert(fs::path(bmp).filename().string());
-    EXPECT_EQ(Listing(App().AppPath), expected) << row.what << ": only the bitmap is new";
+    if (row.older != Older::BitmapFolder) {
+      EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), Shown()) << row.what;
+      std::set<std::string> expected = before;
+      expected.insert(fs::path(bmp).filename().string());
+      EXPECT_EQ(Listing(App().AppPath), expected) << row.what << ": only the bitmap is new";
+    }
     EXPECT_FALSE(Clipboard().isNull()) << row.what << ": the picture is still on the clipboard";
   }
 }
@@ -273,9 +288,6 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     std::function<void()> block, unblock;
   };
   std::vector<Row> rows = {
-      {"a folder holds the bitmap's name", folder,
-       [&] { fs::create_directory(folder + "/Apollo 11 launch - natal.bmp"); },
-       [&] { fs::remove(folder + "/Apollo 11 launch - natal.bmp"); }},
       {"the program folder is a file", blocker, [] {}, [] {}},
       // as on a full disk: the writes stop part-way through the picture
       {"writes that stop after 4 KB", folder, [&] { sizeLimit.emplace(4096); }, [&] { sizeLimit.reset(); }},
@@ -311,7 +323,8 @@ TEST_F(SavePicture, ABitmapThatCannotBeWrittenIsReportedAndNothingIsLeft) {
 
 // A run ended while the converter worked leaves the converter's file, named
 // by QTemporaryFile from its template. The next Save picture removes such
-// files, and none of the user's with a name like theirs.
+// files once they are old enough to be in no other copy's use, and none of
+// the user's with a name like theirs.
 TEST_F(SavePicture, TheNextSaveRemovesWhatAnEndedRunLeftAndNothingElse) {
   testing::RecordingSink sink;
   Main("mnuWheelsSingleNatal");
@@ -321,7 +334,9 @@ TEST_F(SavePicture, TheNextSaveRemovesWhatAnEndedRunLeftAndNothingElse) {
     QTemporaryFile converted(QString::fromStdString(folder + "/" + ConvertedFileTemplate));
     ASSERT_TRUE(converted.open());
     converted.write("GIF89a, cut short");
+    converted.close();  // written out before its time is set
     converted.setAutoRemove(false);
+    fs::last_write_time(converted.fileName().toStdString(), fs::file_time_type::clock::now() - LeftOverAge);
     leftOvers.insert(QFileInfo(converted.fileName()).fileName().toStdString());
   }
   for (const std::string& name : leftOvers) EXPECT_TRUE(IsConvertedFileName(name)) << name;
@@ -361,6 +376,25 @@ TEST_F(SavePicture, TheSavedGifIsWhiteWithTheRingsAsTheWindowShowsThem) {
                                                           {r.rim + 10, White}};
   EXPECT_EQ(PictureFaults(shown, QRectF(shown.rect()), bands), std::vector<std::string>{}) << "the window";
   EXPECT_EQ(PictureFaults(gif, QRectF(gif.rect()), bands), std::vector<std::string>{}) << "the GIF";
+}
+
+// Characters that ImageMagick reads as its own syntax in a file name
+// (patterns, frame lists, format prefixes, file lists, scene numbers, an
+// option) never reach it: each chart name gives its GIF.
+TEST_F(SavePicture, AnyChartNameGivesAGifThroughTheRealConverter) {
+  if (QStandardPaths::findExecutable("convert").isEmpty()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+  testing::RecordingSink sink;
+  for (const std::string name : {"Will I get the job?", "5 * 3", "[draft] 1", "a ] b", "{x,y}", "} z", "Q: a",
+                                 "me@home", "@list", "100%", "scene %d", "-x question"}) {
+    InputD().SetNameText(name);
+    App().services.CalculateChart(App());
+    Main("mnuWheelsSingleNatal");
+    Press(Qt::CTRL | Qt::Key_C);
+    Wheel("mnuSavePicture");
+    const QImage gif(QString::fromStdString(App().AppPath + "/" + name + " - natal.gif"));
+    EXPECT_EQ(gif.size(), Shown().size()) << name;
+  }
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{});
 }
 
 // The half page holds the window's picture with white rings on white: the

@@ -1,8 +1,10 @@
-// Where windows open: below the main window's menu bar, beside the windows
-// already open where there is room, and inside the screen.
+// Where windows open: in the rooms below and above the main window's menu
+// bar, beside the windows already open where there is room, inside the
+// screen, and over as little of the main window's menus as they can.
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <optional>
 
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/geograph_window.h"
@@ -15,6 +17,11 @@
 #include "shell/ui/startup_windows.h"
 #include "shell/ui/text_editors.h"
 #include "shell/ui/window_placement.h"
+
+// A failing row shows its rectangles as x,y width x height.
+void PrintTo(const QRect& r, std::ostream* out) {
+  *out << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
+}
 
 namespace halcyra {
 namespace {
@@ -72,6 +79,7 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
     QRect main;
     QRect expected;
     const char* why;
+    std::vector<QRect> menuItems = {};  // the main window's
   } cases[] = {
       {{{0, 44, 349, 318}, ob}, wide, top, {0, 55, 349, 318}, "an input window over the menu bar goes below it"},
       {{{0, 55, 939, 796}, ob, {0, 0}, true}, wide, top, {0, 55, 876, 745},
@@ -80,8 +88,8 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{943, 55, 374, 380}, ob}, wide, top, {906, 55, 374, 380}, "Keywords beside the wheel stays on the screen"},
       {{{2500, 1400, 642, 160}, ob}, wide, top, {638, 640, 642, 160}, "an INI place off today's screen moves inside"},
       {{{-300, -300, 642, 160}, ob}, full, top, {0, 55, 642, 160}, "left of and above the screen"},
-      {{{0, 55, 402, 780}, ob, {400, 751}}, wide, top, {0, 20, 402, 780},
-       "too tall to shrink below the menu bar: it rises only as far as it must"},
+      {{{0, 55, 402, 780}, ob, {400, 751}}, wide, top, {576, 20, 402, 780},
+       "too tall to shrink below the menu bar: whole in the column right of the main window"},
       {{{100, 100, 1400, 900}, ob, {1398, 871}}, wide, top, {0, 0, 1400, 900}, "larger than the screen: its top left"},
       {{{0, 55, 702, 729}, ob, {300, 200}}, small, top, {0, 55, 702, 545},
        "a tall Data window on 800 x 600 gets shorter"},
@@ -100,10 +108,18 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{702, 798, 642, 463}, ob, {70, 92}}, wide, corner, {638, 278, 642, 463},
        "the Data window under a main window in the bottom corner: whole, above it"},
       {{{0, 753, 300, 696}, ob, {298, 667}}, wide, low, {0, 0, 300, 696}, "as tall as the room above: whole there"},
-      {{{0, 753, 300, 702}, ob, {298, 673}}, wide, low, {0, 0, 300, 702},
-       "taller than either room even at its smallest: over as little of the main window as it can"},
-      {{{0, 753, 300, 800}, ob, {298, 700}}, wide, low, {0, 0, 300, 729},
-       "taller than either room: made its smallest, not left as tall as the screen"},
+      // Too tall for either room at its smallest: beside the main window.
+      {{{0, 753, 300, 702}, ob, {298, 673}}, wide, low, {576, 98, 300, 702}, "in the column right of the main window"},
+      {{{0, 753, 300, 702}, ob, {298, 673}}, wide, {304, 700, 900, 49}, {0, 98, 300, 702},
+       "no room right of it: in the column left of it, just as wide"},
+      // No column holds it: over the main window, at its smallest.
+      {{{0, 753, 300, 702}, ob, {298, 673}}, wide, {200, 300, 900, 49}, {980, 98, 300, 702},
+       "over the main window's right end, clear of its menu items",
+       {{207, 323, 28, 22}, {241, 323, 40, 22}, {287, 323, 64, 22}}},
+      {{{300, 364, 544, 423}, ob, {542, 394}}, {0, 0, 1024, 768}, {300, 311, 572, 49}, {480, 345, 544, 423},
+       "Time Zones with no place clear of the menu items: the fewest of their pixels hidden, their tops in sight",
+       {{307, 333, 28, 22}, {341, 333, 40, 22}, {387, 333, 64, 22}, {457, 333, 35, 22}, {498, 333, 70, 22},
+        {574, 333, 49, 22}, {629, 333, 40, 22}}},
       {{{0, 453, 300, 300}, ob}, wide, middle, {0, 453, 300, 300}, "below a main window halfway down: it stays"},
       {{{0, 90, 300, 300}, ob}, wide, middle, {0, 90, 300, 300}, "above a main window halfway down: it stays"},
       {{{0, 453, 300, 380}, ob, {298, 351}}, wide, middle, {0, 16, 300, 380},
@@ -111,7 +127,7 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{0, 453, 300, 500}, ob}, wide, middle, {0, 0, 300, 396}, "made shorter where it keeps most of its size"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FitFrame(c.request, c.screen, c.main), c.expected) << c.why;
+    EXPECT_EQ(FitFrame(c.request, c.screen, c.main, c.menuItems), c.expected) << c.why;
 }
 
 // The main window's first place on a 1280 x 800 screen: kept where its whole
@@ -219,7 +235,7 @@ TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
   EXPECT_TRUE(area.contains(recorded.frameGeometry())) << recorded.x();
   EXPECT_GE(recorded.frameGeometry().top(), floor);
   row.resize(300, 100);
-  PlaceBelowMainWindow(row, area.width() - 100);
+  PlaceBesideMainWindow(row, area.width() - 100);
   row.show();
   EXPECT_TRUE(area.contains(row.frameGeometry())) << row.x();
   EXPECT_GE(row.frameGeometry().top(), floor);
@@ -227,7 +243,7 @@ TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
   QMainWindow data;
   data.menuBar()->addMenu("File");
   data.resize(400, 200);
-  PlaceBelowMainWindow(data);
+  PlaceBesideMainWindow(data);
   data.show();
   QWidget strip;
   strip.resize(400, 60);
@@ -239,8 +255,7 @@ TEST_F(WindowPlacementTest, RecordedAndRowPlacesStayOnTheScreen) {
 
 // With the main window halfway down the screen, a tall window is made as
 // short as the larger room beside it; one that keeps a least client (the
-// Data window's 15 lines) is not, and stands over as little of the main
-// window as it can.
+// Data window's 15 lines) is not, and stands whole beside the main window.
 TEST_F(WindowPlacementTest, ALeastClientOutweighsTheRoomBesideTheMainWindow) {
   MainWindow main;
   const QRect area = main.screen()->availableGeometry();
@@ -250,7 +265,7 @@ TEST_F(WindowPlacementTest, ALeastClientOutweighsTheRoomBesideTheMainWindow) {
                               area.bottom() - main.frameGeometry().bottom() - WindowGap);
   const auto open = [&area](QWidget& window) {
     window.resize(300, area.height() - 50);
-    PlaceBelowMainWindow(window);
+    PlaceBesideMainWindow(window);
     window.show();
     return window.frameGeometry();
   };
@@ -260,9 +275,27 @@ TEST_F(WindowPlacementTest, ALeastClientOutweighsTheRoomBesideTheMainWindow) {
   QWidget page;
   KeepClientWhenFitted(page, {0, larger + 20});
   const QRect frame = open(page);
-  EXPECT_EQ(page.height(), larger + 20) << "the least client";
+  EXPECT_EQ(page.height(), area.height() - 50) << "whole";
   EXPECT_TRUE(area.contains(frame));
-  EXPECT_LT(frame.intersected(main.frameGeometry()).height(), main.frameGeometry().height()) << "not all of it";
+  EXPECT_FALSE(frame.intersects(main.frameGeometry()));
+}
+
+// A window raised or shown again while it covers the main window, which was
+// moved onto it, is placed off it again.
+TEST_F(WindowPlacementTest, AWindowRaisedOverTheMainWindowMovesOffIt) {
+  MainWindow main;
+  main.move(0, 0);
+  main.show();
+  QWidget window;
+  window.resize(300, 200);
+  window.show();
+  main.move(window.pos());
+  window.raise();
+  EXPECT_FALSE(window.frameGeometry().intersects(main.frameGeometry())) << "raised";
+  window.hide();
+  main.move(window.pos());
+  window.show();
+  EXPECT_FALSE(window.frameGeometry().intersects(main.frameGeometry())) << "shown again";
 }
 
 }  // namespace

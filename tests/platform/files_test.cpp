@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <tuple>
 #include <unistd.h>
 
 #include "platform/program_files.h"
@@ -140,6 +141,19 @@ TEST(RunAndWait, WaitsForTheProgramToEnd) {
   EXPECT_TRUE(FileExists(dir + "/marker"));
   EXPECT_FALSE(RunAndWait(dir + "/no-such-program --flag"));
   EXPECT_FALSE(RunAndWait(""));
+}
+
+// The converter's run: in the folder given, its output kept for the caller
+// up to the bound, however much it writes.
+TEST(RunAndWait, KeepsWhatTheProgramWritesAndRunsInTheFolderGiven) {
+  const std::string dir = testing::ScratchDir("run-in-folder");
+  const ProgramRun run = RunAndWaitWithArguments("sh", {"-c", "pwd; echo 'to error' >&2; exit 3"}, dir);
+  EXPECT_EQ(std::tie(run.started, run.exitCode, run.output), std::tuple(true, 3, dir + "\nto error\n"));
+  EXPECT_FALSE(RunAndWaitWithArguments("no-such-program-on-the-path", {}).started);
+  for (const size_t bytes : {ProgramOutputKept, ProgramOutputKept + 1}) {
+    const std::string written = "head -c " + std::to_string(bytes) + " /dev/zero | tr '\\0' x";
+    EXPECT_EQ(RunAndWaitWithArguments("sh", {"-c", written}).output, std::string(ProgramOutputKept, 'x')) << bytes;
+  }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // The picture file of Save picture: named after the charts of the last
 // paint, always inside the program folder whatever the names hold; the
-// converter's files that an ended run left, told from the user's files.
+// program's own files that an ended run left, told from the user's files
+// and from those of another copy at work; the converter's account of a
+// failure.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -36,19 +39,21 @@ TEST(PictureFile, NamesFromTheCaptions) {
   for (const Row& row : rows) EXPECT_EQ(PictureBasePath("/prog", row.names), row.base) << row.names.title1;
 }
 
-// ".picture-", six ASCII letters, ".gif": the names QTemporaryFile makes of
-// the converter's template, and only these.
+// ".picture-", six ASCII letters, ".bmp" or ".gif": the names QTemporaryFile
+// makes of the templates, and only these, once unchanged for LeftOverAge;
+// before that another copy of the program may still be converting.
 TEST(PictureFile, OnlyTheConvertersOwnNamesAreItsLeftOvers) {
   const std::pair<const char*, bool> rows[] = {
       {".picture-AbCdEf.gif", true},
       {".picture-ZZZZZZ.gif", true},
-      {".picture-azAZqQ.gif", true},
+      {".picture-azAZqQ.bmp", true},
       {"picture-ABCDEF.gif", false},       // not hidden: the user's
       {".picture-ABC.gif", false},         // three letters
       {".picture-ABCDE.gif", false},       // one letter short
       {".picture-ABCDEFG.gif", false},     // one letter over
       {".picture-ABCDEF.gif.bak", false},  // a copy kept
       {".picture-ABCDEF.GIF", false},
+      {".picture-ABCDEF.BMP", false},
       {".Picture-ABCDEF.gif", false},
       {".picture_ABCDEF.gif", false},
       {".picture-ABCDE1.gif", false},      // a digit
@@ -58,23 +63,47 @@ TEST(PictureFile, OnlyTheConvertersOwnNamesAreItsLeftOvers) {
       {"x.gif", false},
       {"", false},
   };
-  for (const auto& [name, ours] : rows) EXPECT_EQ(IsConvertedFileName(name), ours) << name;
+  for (const auto& [name, ours] : rows) {
+    EXPECT_EQ(IsConvertedLeftOver(name, LeftOverAge), ours) << name;
+    EXPECT_FALSE(IsConvertedLeftOver(name, LeftOverAge - std::chrono::seconds(1))) << name;
+  }
 }
 
 TEST(PictureFile, LeftOversGoAndEverythingElseStays) {
   namespace fs = std::filesystem;
   const std::string dir = testing::ScratchDir("picture-left-overs");
-  for (const char* name : {".picture-AbCdEf.gif", ".picture-QWERTY.gif", "picture-ABCDEF.gif", ".picture-ABC.gif",
-                           ".picture-ABCDEF.gif.bak", "x.gif", "kept.txt"})
+  const auto old = fs::file_time_type::clock::now() - LeftOverAge - std::chrono::minutes(1);
+  for (const char* name : {".picture-AbCdEf.gif", ".picture-QWERTY.bmp", ".picture-Recent.gif", "picture-ABCDEF.gif",
+                           ".picture-ABC.gif", ".picture-ABCDEF.gif.bak", "x.gif", "kept.txt"}) {
     std::ofstream(dir + "/" + name) << name;
+    if (name != std::string(".picture-Recent.gif")) fs::last_write_time(dir + "/" + name, old);
+  }
   fs::create_directory(dir + "/.picture-FOLDER.gif");                       // a folder of that name
   fs::create_symlink(dir + "/kept.txt", dir + "/.picture-LINKED.gif");       // a link of that name
+  fs::last_write_time(dir + "/.picture-FOLDER.gif", old);
   RemoveConvertedLeftOvers(dir);
   std::set<std::string> names;
   for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
-  EXPECT_EQ(names, (std::set<std::string>{"picture-ABCDEF.gif", ".picture-ABC.gif", ".picture-ABCDEF.gif.bak", "x.gif",
-                                          "kept.txt", ".picture-FOLDER.gif", ".picture-LINKED.gif"}));
+  EXPECT_EQ(names, (std::set<std::string>{".picture-Recent.gif", "picture-ABCDEF.gif", ".picture-ABC.gif",
+                                          ".picture-ABCDEF.gif.bak", "x.gif", "kept.txt", ".picture-FOLDER.gif",
+                                          ".picture-LINKED.gif"}));
   RemoveConvertedLeftOvers(dir + "/no such folder");  // nothing to do, no error
+}
+
+// The converter's first lines, as the warning quotes them.
+TEST(PictureFile, TheWarningQuotesTheConvertersFirstLines) {
+  const std::string wide(ConverterLineWidth, 'w');
+  const std::pair<std::string, std::string> rows[] = {
+      {" \t\n\r\n", ""},
+      // trimmed; LF, CR LF and CR end lines; blank ones passed over; four at most
+      {"  a \r\n\r\n\tb\rc\n\nd\ne\n", "a\r\nb\r\nc\r\nd"},
+      {wide + "\n" + wide + "x", wide + "\r\n" + wide + "..."},
+      {"image `BM\x1E\x85V'", "image `BM??V'"},  // the bitmap's bytes read as a name
+  };
+  for (const auto& [output, quoted] : rows) EXPECT_EQ(ConverterLines(output), quoted) << output;
+  EXPECT_EQ(ConverterFailedText("/p/Q?", true, false, "no images\n"),
+            "The picture converter could not make /p/Q?.gif.\r\n\r\nno images\r\n\r\n"
+            "The picture is kept as /p/Q?.bmp.");
 }
 
 }  // namespace

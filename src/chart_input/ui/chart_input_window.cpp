@@ -153,6 +153,7 @@ void ChartInputWindow::Build() {
     connect(Box(name), &QLineEdit::textEdited, this, [this] { presetOfNow_.reset(); });
   for (const char* name : {names_.am, names_.pm})
     connect(Option(name), &QRadioButton::clicked, this, [this] { presetOfNow_.reset(); });
+  connect(zone, &QLineEdit::editingFinished, this, &ChartInputWindow::FollowZoneBox);
 }
 
 QLineEdit* ChartInputWindow::Box(const char* name) const { return findChild<QLineEdit*>(name); }
@@ -203,11 +204,15 @@ MomentTexts ChartInputWindow::ShownMoment() const {
 
 void ChartInputWindow::WriteZone(const std::string& zone) {
   Box(names_.tz)->setText(FromLatin1(zone));
+  FollowZoneBox();
+}
+
+void ChartInputWindow::FollowZoneBox() {
   if (presetOfNow_ && presetOfNow_->Shown != ShownMoment()) presetOfNow_.reset();
   if (!presetOfNow_) return;
-  // A zone the checks would refuse leaves the clock as it is, for them to judge.
-  if (const std::optional<DotMinutes> newZone = ZoneFromText(zone))
-    WritePresentMoment(MomentInZone(presetOfNow_->When, *newZone));
+  // A half-typed zone reads as no zone at all, as a refused one does.
+  const std::optional<DotMinutes> zone = ZoneFromText(BoxTexts().TZ);
+  if (zone && *zone != presetOfNow_->When.Zone) WritePresentMoment(MomentInZone(presetOfNow_->When, *zone));
 }
 
 void ChartInputWindow::WritePlace(const PlaceTexts& place) {

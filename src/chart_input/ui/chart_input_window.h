@@ -67,6 +67,11 @@ class ChartInputWindow : public QWidget {
   // moment, so that a city, a zone from the list or the atlas leaves the
   // chart of now at the present moment.
   void WriteZone(const std::string& zone);
+  // The same for the zone the zone box holds, once it is a whole zone (not
+  // "-" or "5." half typed): WriteZone does it, and so do leaving the zone
+  // box and a chart reading the window, for a zone the user typed. A zone
+  // the checks would refuse leaves the clock as it is, for them to judge.
+  void FollowZoneBox();
   // The present moment, written in the home zone, and the home place of the options.
   void PresetNowAndHome();
   // The focus in a box, its text selected, so that typing replaces it.
@@ -118,8 +123,8 @@ class ChartInputWindow : public QWidget {
   // the month, day, year, hour, minute or A.M./P.M. ends it, even one that
   // leaves the same text, and so does a program write of another moment (a
   // name of the names list other than "Now"). Typing in the zone box does
-  // not end it and rewrites nothing, so what the user typed stays; a zone
-  // the program writes later still takes the clock to the preset's moment.
+  // not end it: the typed zone, once complete, takes the clock to the
+  // preset's moment as a zone the program writes does.
   struct PresetOfNow {
     Moment When;
     MomentTexts Shown;

@@ -44,9 +44,9 @@ void Unload(QPointer<Window>& window) {
 InputDWindow& InputD() {
   if (!g_inputD) {
     g_inputD = new InputDWindow(App());
-    PlaceBelowMainWindow(*g_inputD);
+    PlaceBesideMainWindow(*g_inputD);
     // Loading the natal window brings up the names list with it.
-    PlaceBelowMainWindowAfter(Names(), *g_inputD);
+    PlaceBesideMainWindowAfter(Names(), *g_inputD);
     Names().show();
   }
   return *g_inputD;
@@ -55,8 +55,8 @@ InputDWindow& InputD() {
 InputD1Window& InputD1() {
   if (!g_inputD1) {
     g_inputD1 = new InputD1Window(App());
-    if (g_names) PlaceBelowMainWindowAfter(*g_inputD1, *g_names);
-    else if (g_inputD) PlaceBelowMainWindowAfter(*g_inputD1, *g_inputD);
+    if (g_names) PlaceBesideMainWindowAfter(*g_inputD1, *g_names);
+    else if (g_inputD) PlaceBesideMainWindowAfter(*g_inputD1, *g_inputD);
   }
   return *g_inputD1;
 }
@@ -117,8 +117,16 @@ void HideInputWindows() {
     if (window) window->hide();
 }
 
-InputBoxTexts NatalInputTexts() { return InputD().BoxTexts(); }
-InputBoxTexts TransitInputTexts() { return InputD1().BoxTexts(); }
+// A zone still in its box when a chart reads the window (OK pressed with
+// Enter from the zone box) is taken as if the box had been left.
+InputBoxTexts NatalInputTexts() {
+  InputD().FollowZoneBox();
+  return InputD().BoxTexts();
+}
+InputBoxTexts TransitInputTexts() {
+  InputD1().FollowZoneBox();
+  return InputD1().BoxTexts();
+}
 
 ChartInputWindow& InputWindowForTarget(int target) {
   if (target == 0) return InputD();

@@ -49,7 +49,8 @@ bool TimeZoneLoaded();
 // The chart driver hides these four once the input has passed its checks.
 void HideInputWindows();
 
-// The texts of the two input windows, for the checks and the parse.
+// The texts of the two input windows, for the checks and the parse; a zone
+// typed beside the preset of now is taken first (ChartInputWindow::FollowZoneBox).
 InputBoxTexts NatalInputTexts();
 InputBoxTexts TransitInputTexts();
 

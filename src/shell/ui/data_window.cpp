@@ -17,6 +17,7 @@
 #include "shell/data_file.h"
 #include "shell/report_output.h"
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/main_window.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/new_date_window.h"
 #include "shell/ui/print_window.h"
@@ -55,12 +56,19 @@ MessageIcon IconOf(NoticeIcon icon) {
   return MessageIcon::Warning;
 }
 
+// The main window shows its chart menus once there is a chart.
+bool ChartShown() {
+  const MainWindow* main = TheMainWindow();
+  return main && main->dataMenu && main->dataMenu->menuAction()->isVisible();
+}
+
 class DataWindowDisplay : public ReportDisplay {
  public:
   DataWindow& Ensure(AppState& state) {
     if (!window_) {
       window_ = new DataWindow(state);
-      PlaceBelowMainWindow(*window_);
+      PlaceBesideMainWindow(*window_);
+      openedBeforeChart_ = !ChartShown();
     }
     return *window_;
   }
@@ -77,6 +85,13 @@ class DataWindowDisplay : public ReportDisplay {
     w.show();
     w.raise();
     w.setWindowTitle(FromLatin1(state.flags.ReportHeading + "Data"));
+    // Help before the first chart opened the window clear of the input
+    // windows, which the chart has closed: it goes where it opens for a
+    // chart, and the windows that follow find their usual places.
+    if (openedBeforeChart_ && ChartShown()) {
+      openedBeforeChart_ = false;
+      PlaceAgainAsOpenedNow(w);
+    }
   }
   void KeepShownPage(std::vector<std::string>& pageLines) override {
     if (window_) window_->KeepShownPage(pageLines);
@@ -90,6 +105,7 @@ class DataWindowDisplay : public ReportDisplay {
 
  private:
   QPointer<DataWindow> window_;
+  bool openedBeforeChart_ = false;
 };
 
 DataWindowDisplay& Display() {

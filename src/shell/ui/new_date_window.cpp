@@ -41,7 +41,7 @@ NewDateWindow::NewDateWindow(AppState& state, QWidget* parent) : QDialog(parent)
   // The boxes alone would leave the window too narrow for its title.
   setMinimumWidth(TitleBarFitWidth(windowTitle(), *this));
 
-  shown_ = NewDateFieldsOf(state_.flags.ListingDate);
+  shown_ = NewDateFieldsOf(ListingDayInRange(state_.flags.ListingDate));
   month_->setText(QString::number(shown_.Month));
   day_->setText(QString::number(shown_.Day));
   year_->setText(QString::number(shown_.Year));

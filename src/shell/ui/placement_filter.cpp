@@ -1,11 +1,13 @@
 // The watcher behind InstallWindowPlacement: it places each top-level
-// window when it is first shown and sets the place right once the window
-// manager has framed it.
+// window when it is first shown, sets the place right once the window
+// manager has framed it, and moves a window shown or raised again off the
+// main window.
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -21,10 +23,11 @@ namespace halcyra {
 namespace {
 
 constexpr char PlacedProperty[] = "halcyraPlaced";
-constexpr char BelowMainProperty[] = "halcyraBelowMain";  // set by PlaceBelowMainWindow
+constexpr char BesideMainProperty[] = "halcyraBesideMain";  // set by PlaceBesideMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
+constexpr char PlacedFrameProperty[] = "halcyraPlacedFrame";  // where the placement last put the frame
 constexpr int SettleRetryMs = 50, SettleTries = 40;
 
 bool IsPlainWindow(const QWidget& widget) {
@@ -54,6 +57,26 @@ QRect MainFrameFor(const QWidget& window) {
   const MainWindow* main = TheMainWindow();
   if (!main || main == &window || !main->isVisible()) return {};
   return ExpectedFrame(*main);
+}
+
+// Where the main window's menu items stand on the screen, which a window
+// that must cover part of the main window hides as little of as it can.
+std::vector<QRect> MainMenuItems() {
+  std::vector<QRect> items;
+  const MainWindow* main = TheMainWindow();
+  if (!main || !main->isVisible()) return items;
+  const QMenuBar* bar = main->menuBar();
+  for (QAction* action : bar->actions()) {
+    const QRect item = bar->actionGeometry(action);
+    if (action->isVisible() && !item.isEmpty()) items.emplace_back(bar->mapToGlobal(item.topLeft()), item.size());
+  }
+  return items;
+}
+
+// FitFrame beside the main window, for any window but the main window.
+QRect FitBesideMainWindow(const QWidget& window, const FrameRequest& request, const QRect& area) {
+  const QRect mainFrame = MainFrameFor(window);
+  return FitFrame(request, area, mainFrame, mainFrame.isEmpty() ? std::vector<QRect>() : MainMenuItems());
 }
 
 // The window's frame put at `frame`, with the smallest client it may be
@@ -93,13 +116,15 @@ void ApplyFrame(QWidget& window, const QRect& frame, const QMargins& margins) {
   if (client != window.size()) window.resize(client);
   if (!KnownFrameMargins(window) || frame.topLeft() != ExpectedFrame(window).topLeft())
     MoveFrameTo(window, frame.topLeft());
+  window.setProperty(PlacedFrameProperty, frame);
 }
 
 void RetrySettling(QPointer<QWidget> window, int tries);
 void GiveUpSettling(QWidget& window);
 
-// Where a window opens on its first showing.
-QRect OpeningFrame(const QWidget& window, const QRect& area, const QRect& mainFrame) {
+// Where a window opens on its first showing, or goes when it is shown again
+// over the main window.
+QRect OpeningFrame(const QWidget& window, const QRect& area) {
   std::vector<QRect> taken, bands;
   for (const QWidget* other : OtherWindows(window)) {
     taken.push_back(ExpectedFrame(*other));
@@ -109,23 +134,25 @@ QRect OpeningFrame(const QWidget& window, const QRect& area, const QRect& mainFr
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
   };
   const QRect wanted = ExpectedFrame(window);
-  const QRect fitted = FitFrame(RequestOf(window, wanted, area), area, mainFrame);
+  const QRect fitted = FitBesideMainWindow(window, RequestOf(window, wanted, area), area);
   const bool moved = window.testAttribute(Qt::WA_Moved);
-  const bool belowMain = moved && window.property(BelowMainProperty).toBool();
-  // A row below the main window that ran off the screen piles its windows
+  const bool inRow = moved && window.property(BesideMainProperty).toBool();
+  // A row beside the main window that ran off the screen piles its windows
   // up where they were moved back onto it.
-  const bool piled = belowMain && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, taken) > 0;
+  const bool piled = inRow && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, taken) > 0;
   if (moved && !hidesBand(fitted) && !piled) return fitted;
-  // A window put nowhere in particular goes to the free place below the main
-  // window; so does one at a recorded place that would hide another window's
-  // title or menu bar, or else to a place that leaves those bars in sight.
-  const QRect place = FreePlaceBeside(mainFrame, RequestOf(window, fitted, area), area, taken, bands);
-  const QRect free = FitFrame(RequestOf(window, place, area), area, mainFrame);
-  if (!belowMain) return free;
-  // One put below the main window moves only to a place at its full size
-  // that hides no bar and that it shares with less of the other windows.
-  const bool better = !hidesBand(free) && free.size() == fitted.size() &&
-                      (hidesBand(fitted) || OverlapArea(free, taken) < OverlapArea(fitted, taken));
+  // A window put nowhere in particular goes to the free place beside the
+  // main window; so does one at a recorded place that would hide another
+  // window's title or menu bar, or else to a place that leaves those bars in
+  // sight.
+  const QRect place = FreePlaceBeside(MainFrameFor(window), RequestOf(window, fitted, area), area, taken, bands);
+  const QRect free = FitBesideMainWindow(window, RequestOf(window, place, area), area);
+  if (!inRow) return free;
+  // One of the row moves to a place that hides no bar when its own hides
+  // one, and else only to one at its full size that it shares with less of
+  // the other windows.
+  const bool better = !hidesBand(free) && (hidesBand(fitted) || (free.size() == fitted.size() &&
+                                                                  OverlapArea(free, taken) < OverlapArea(fitted, taken)));
   return better ? free : fitted;
 }
 
@@ -149,24 +176,34 @@ QRect CentredFrame(const QWidget& dialog) {
   return frame;
 }
 
-void PlaceOnFirstShowing(QWidget& window) {
+// Places the window by the opening rules and, before the window manager has
+// framed it, sets the place right once it has.
+void Place(QWidget& window) {
   const QRect area = ScreenArea(window);
   if (area.isEmpty()) return;
-  const QRect mainFrame = MainFrameFor(window);
   // A dialog over its parent stays where it is, moved only as far as it must
   // to lie inside the screen and clear of the main window.
   QRect frame;
   if (&window == TheMainWindow())
     frame = MainOpeningFrame(window, area);
   else if (CentredOverParent(window))
-    frame = FitFrame(RequestOf(window, CentredFrame(window), area), area, mainFrame);
+    frame = FitBesideMainWindow(window, RequestOf(window, CentredFrame(window), area), area);
   else
-    frame = OpeningFrame(window, area, mainFrame);
+    frame = OpeningFrame(window, area);
   ApplyFrame(window, frame, ExpectedFrameMargins(window));
   if (PlatformFramesWindows() && !KnownFrameMargins(window)) {
     window.setProperty(SettlingProperty, true);
     RetrySettling(&window, 0);
   }
+}
+
+// A window shown or raised again whose frame covers the main window's (the
+// main window was dragged onto it) is placed again; one anywhere else stays
+// where it is, where the user may have put it.
+void PlaceAgainOffMainWindow(QWidget& window) {
+  if (&window == TheMainWindow() || !window.isVisible() || window.property(SettlingProperty).toBool()) return;
+  const QRect mainFrame = MainFrameFor(window);
+  if (!mainFrame.isEmpty() && ExpectedFrame(window).intersects(mainFrame)) Place(window);
 }
 
 // The frame as it stands now, at the place its code put it before the
@@ -188,8 +225,9 @@ void Settle(QWidget& window) {
   // The frame goes where it was wanted, now that its size is known.
   const QRect now = ExpectedFrame(window);
   const FrameRequest request = RequestOf(window, WantedFrame(window, now), area);
-  const QRect frame = &window == main ? MainWindowFrame(request, area) : FitFrame(request, area, MainFrameFor(window));
+  const QRect frame = &window == main ? MainWindowFrame(request, area) : FitBesideMainWindow(window, request, area);
   if (frame != now) ApplyFrame(window, frame, *margins);
+  window.setProperty(PlacedFrameProperty, frame);
 }
 
 // Nothing frames the window: the main window, kept at its place for its
@@ -225,43 +263,58 @@ class PlacementFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
     if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize && type != QEvent::Paint &&
-        type != QEvent::WindowActivate)
+        type != QEvent::WindowActivate && type != QEvent::ZOrderChange)
       return false;
     if (!watched->isWidgetType()) return false;
     auto* window = static_cast<QWidget*>(watched);
     if (!window->isWindow()) return false;
+    // The other windows are placed round the main window, once it shows.
+    const MainWindow* main = TheMainWindow();
+    const bool placeable = window == main || (main && main->isVisible() && IsPlainWindow(*window));
+    const bool placed = window->property(PlacedProperty).toBool();
+    // raise() tells of itself by a change of stacking order; the user's
+    // clicks and drags do not, and a window in their way stays.
+    if (type == QEvent::ZOrderChange || (type == QEvent::Show && placed)) {
+      if (placeable && placed) PlaceAgainOffMainWindow(*window);
+      return false;
+    }
     if (type != QEvent::Show) {
       if (window->property(SettlingProperty).toBool()) Settle(*window);
       return false;
     }
-    if (window->property(PlacedProperty).toBool()) return false;
-    // The other windows are placed round the main window, once it shows.
-    const MainWindow* main = TheMainWindow();
-    if (window != main && (!main || !main->isVisible() || !IsPlainWindow(*window))) return false;
+    if (!placeable) return false;
     window->setProperty(PlacedProperty, true);
-    PlaceOnFirstShowing(*window);
+    Place(*window);
     return false;
   }
 };
 
 }  // namespace
 
-void PlaceBelowMainWindow(QWidget& window, int leftOf) {
+void PlaceBesideMainWindow(QWidget& window, int leftOf) {
   const MainWindow* main = TheMainWindow();
   if (!main) return;
   const QRect frame = ExpectedFrame(*main);
   MoveFrameTo(window, QPoint(frame.left() + leftOf, frame.bottom() + 1 + WindowGap));
-  window.setProperty(BelowMainProperty, true);
+  window.setProperty(BesideMainProperty, true);
 }
 
-void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after) {
+void PlaceBesideMainWindowAfter(QWidget& window, const QWidget& after) {
   const MainWindow* main = TheMainWindow();
   if (!main) return;
   // A window not yet shown has no laid-out size; its size hint is what it will get.
   const QRect frame = ExpectedFrame(after);
   const int width = after.isVisible() ? frame.width()
                                       : after.sizeHint().grownBy(ExpectedFrameMargins(after)).width();
-  PlaceBelowMainWindow(window, frame.left() + width + WindowGap - ExpectedFrame(*main).left());
+  PlaceBesideMainWindow(window, frame.left() + width + WindowGap - ExpectedFrame(*main).left());
+}
+
+void PlaceAgainAsOpenedNow(QWidget& window) {
+  if (!window.isVisible() || window.property(SettlingProperty).toBool() ||
+      window.property(PlacedFrameProperty).toRect() != ExpectedFrame(window))
+    return;
+  PlaceBesideMainWindow(window);
+  Place(window);
 }
 
 bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }

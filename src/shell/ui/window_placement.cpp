@@ -63,6 +63,55 @@ QSize FittedSize(const FrameRequest& request, QSize room) {
   return fitted.expandedTo(QSize(1, 1)) + border;
 }
 
+// The screen's columns left and right of the main window's frame, a gap
+// away, as tall as the screen (either may be empty).
+std::array<QRect, 2> ColumnsBeside(const QRect& mainFrame, const QRect& screen) {
+  QRect left = screen, right = screen;
+  left.setRight(std::min(screen.right(), mainFrame.left() - 1 - WindowGap));
+  right.setLeft(std::max(screen.left(), mainFrame.right() + 1 + WindowGap));
+  return {left, right};
+}
+
+// A frame that neither room holds even at its smallest: whole or made
+// smaller in a column beside the main window when one holds it; else at its
+// smallest (for the larger room) where it hides least of the main window's
+// menu items, then least of its frame, nearest the place it was put. A menu
+// item partly hidden still shows, and takes a click, in the rest of it.
+QRect BesideOrOverMainWindow(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+                             const std::vector<QRect>& menuItems, QSize largerRoom) {
+  const QPoint at = request.frame.topLeft();
+  std::optional<QRect> beside;
+  for (const QRect& column : ColumnsBeside(mainFrame, screen)) {
+    if (column.isEmpty()) continue;
+    const QSize size = FittedSize(request, column.size());
+    if (size.width() > column.width() || size.height() > column.height()) continue;
+    if (!beside || AreaOf(size) > AreaOf(beside->size())) beside = QRect(InsideArea(at, size, column), size);
+  }
+  if (beside) return *beside;
+  const QSize size = FittedSize(request, largerRoom);
+  const QRect wanted(InsideArea(at, size, screen), size);
+  // Flush with the screen's edges, and just clear of each item on either side.
+  std::vector<int> columns{wanted.x(), screen.left(), screen.right() + 1 - size.width()};
+  std::vector<int> rows{wanted.y(), screen.top(), screen.bottom() + 1 - size.height()};
+  for (const QRect& item : menuItems) {
+    columns.insert(columns.end(), {item.left() - size.width(), item.right() + 1});
+    rows.insert(rows.end(), {item.top() - size.height(), item.bottom() + 1});
+  }
+  const auto cost = [&](const QRect& place) {
+    const QPoint shift = place.topLeft() - wanted.topLeft();
+    return std::tuple(OverlapArea(place, menuItems), AreaOf(place.intersected(mainFrame).size()),
+                      shift.manhattanLength());
+  };
+  QRect best = wanted;
+  auto least = cost(best);
+  for (const int y : rows)
+    for (const int x : columns) {
+      const QRect place(InsideArea(QPoint(x, y), size, screen), size);
+      if (const auto c = cost(place); c < least) best = place, least = c;
+    }
+  return best;
+}
+
 struct Candidates {
   std::vector<int> columns, rows;
 };
@@ -143,7 +192,8 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
   return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
 }
 
-QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame) {
+QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+               const std::vector<QRect>& menuItems) {
   const QPoint at = request.frame.topLeft();
   if (mainFrame.isEmpty()) {
     const QSize size = FittedSize(request, screen.size());
@@ -166,15 +216,7 @@ QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& ma
     if (!best || AreaOf(size) > AreaOf(best->size())) best = place;
   }
   if (best) return *best;
-  // Too tall for either room even at its smallest: at its smallest, it
-  // covers as little of the main window as it can.
-  const QSize size = FittedSize(request, tallest.value_or(screen.size()));
-  QRect placed(InsideArea(at, size, screen), size);
-  for (const int y : {screen.top(), screen.bottom() + 1 - size.height()}) {
-    const QRect other(QPoint(placed.x(), std::max(y, screen.top())), size);
-    if (AreaOf(other.intersected(mainFrame).size()) < AreaOf(placed.intersected(mainFrame).size())) placed = other;
-  }
-  return placed;
+  return BesideOrOverMainWindow(request, screen, mainFrame, menuItems, tallest.value_or(screen.size()));
 }
 
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen) {

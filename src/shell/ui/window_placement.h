@@ -1,10 +1,10 @@
 #pragma once
-// Where the program's modeless windows open: below the main window's frame
-// (above it when it stands low on the screen), never over it, beside the
-// windows already open where there is room, and with their whole
-// frame (title bar and borders) inside the screen's available area, so that
-// a desktop with a window manager neither hides the menus nor loses a
-// window off its edge.
+// Where the program's modeless windows open: in the rooms below and above
+// the main window's frame, never over it where they can help it, beside the
+// windows already open where there is room, and with their whole frame
+// (title bar and borders) inside the screen's available area, so that a
+// desktop with a window manager neither hides the menus nor loses a window
+// off its edge.
 #include <QMargins>
 #include <QRect>
 #include <vector>
@@ -16,11 +16,13 @@ namespace halcyra {
 // Pixels between neighbouring windows.
 inline constexpr int WindowGap = 4;
 
-// Moves a newly created window below the main window, `leftOf` pixels from
-// its left edge, or to the right of `after` when given. Does nothing
-// without a main window.
-void PlaceBelowMainWindow(QWidget& window, int leftOf = 0);
-void PlaceBelowMainWindowAfter(QWidget& window, const QWidget& after);
+// Puts a newly created window in the row of windows beside the main window:
+// just below its frame, `leftOf` pixels from its left edge, or to the right
+// of `after` when given. On its first showing the window is fitted to the
+// room below the main window, or to the room above when that holds more of
+// it. Does nothing without a main window.
+void PlaceBesideMainWindow(QWidget& window, int leftOf = 0);
+void PlaceBesideMainWindowAfter(QWidget& window, const QWidget& after);
 
 // Marks a window whose picture scales with it: when it must be made smaller
 // to fit the screen it keeps its proportions.
@@ -50,11 +52,13 @@ struct FrameRequest {
 // above the main window; columns stand at the main window's left edge,
 // right of each taken window and at either edge of the screen (rightwards
 // from the main window's left edge first, then leftwards from it). Without
-// a free place, the candidate clear of the main window that covers none of
-// `bands` (the title and menu bars of the windows open), is made shortest
-// least (down to the request's minimum) and overlaps the taken windows
-// least, on those rows, just below each band or flush with the bottom of
-// the room it stands in. When there is none, the first row's left end.
+// a free place at its size, the candidate clear of the main window that
+// covers none of `bands` (the title and menu bars of the windows open), is
+// made shorter least (down to the request's minimum; a wheel made small to
+// stay clear of the Data window is worse than one over its text) and
+// overlaps the taken windows least, on those rows, just below each band or
+// flush with the bottom of the room it stands in. When there is none, the
+// first row's left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const std::vector<QRect>& taken, const std::vector<QRect>& bands = {});
 
@@ -62,11 +66,15 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
 // (none for the main window itself): in the room below the main window, or
 // above it when the request stands there, or else in the other room. A
 // frame too large for the room is made smaller, down to its minimum client
-// size, in the room where it keeps most of its size; one that fits neither
-// room even then stands where it hides least of the main window, and one
-// larger than the screen at the screen's top left corner. The client is
-// never empty, since a window without a client is never shown.
-QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame);
+// size, in the room where it keeps most of its size. One that fits neither
+// room even then stands whole beside the main window, left or right, where
+// a column holds it; else at its smallest where it hides least of the main
+// window's `menuItems` (their frames on the screen), then least of the main
+// window. One larger than the screen stands at the screen's top left
+// corner. The client is never empty, since a window without a client is
+// never shown.
+QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
+               const std::vector<QRect>& menuItems = {});
 
 // The main window's frame on its first showing: where it was put when it
 // lies whole inside `screen`; else at the screen's top left corner, its
@@ -74,23 +82,33 @@ QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& ma
 // would otherwise leave it in a corner, with no room for the other windows).
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen);
 
+// Places a window that stands where the placement put it (the user has not
+// moved it since) again, as if it opened now in the row beside the main
+// window: for a window that opened while windows since closed stood where
+// it would have gone, so that it and the windows after it use the room
+// those left free.
+void PlaceAgainAsOpenedNow(QWidget& window);
+
 // False from a window's first showing until its place has been set with its
 // real frame.
 bool WindowPlacementSettled(const QWidget& window);
 
 // Watches every top-level window the program shows. On its first showing
-// a window that its own code did not move goes to the free place below the
-// main window; one placed by PlaceBelowMainWindow or at a recorded place
+// a window that its own code did not move goes to the free place beside the
+// main window; one placed by PlaceBesideMainWindow or at a recorded place
 // (the INI file's) is fitted there (FitFrame), and one that would cover
 // another open window's title or menu bar goes to a free place when there
-// is one (a window below the main window only to one that covers no such
-// bar). The main window opens where it was put when it fits the screen,
-// else at its top left corner (MainWindowFrame). Before the window manager has
-// framed a window its frame is estimated from the main window's, and the
-// place is set right once the real frame is known. Message boxes and other
-// dialogs over a parent stay where Qt centres them, moved only as far as
-// they must to lie inside the screen and clear of the main window's frame.
-// Installed once, at start-up.
+// is one (a window of the row beside the main window only to one that
+// covers no such bar). Whenever a window is shown or raised again and its
+// frame covers any of the main window's (the main window was dragged onto
+// it), it is placed by the same rules; one the user moved anywhere else
+// stays. The main window opens where it was put when it fits the screen,
+// else at its top left corner (MainWindowFrame). Before the window manager
+// has framed a window its frame is estimated from the main window's, and
+// the place is set right once the real frame is known. Message boxes and
+// other dialogs over a parent stay where Qt centres them, moved only as far
+// as they must to lie inside the screen and clear of the main window's
+// frame. Installed once, at start-up.
 void InstallWindowPlacement();
 
 }  // namespace halcyra

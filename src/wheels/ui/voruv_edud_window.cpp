@@ -118,6 +118,14 @@ void VoruvEdudWindow::showEvent(QShowEvent* event) {
   FitHeight();  // the frame is known now
 }
 
+// The place is kept where the strip stands when it closes (and at exit),
+// wherever the user or the placement moved it: a move before the window
+// manager has framed the window does not tell where its frame will stand.
+void VoruvEdudWindow::closeEvent(QCloseEvent* event) {
+  RecordGeometry();
+  QWidget::closeEvent(event);
+}
+
 void VoruvEdudWindow::paintEvent(QPaintEvent*) {
   const StripLayout layout = CurrentLayout();
   const double tx = TwipsPerPixelX(), ty = TwipsPerPixelY();

@@ -18,18 +18,20 @@ class VoruvEdudWindow : public QWidget {
   // The strip as the chart and the options stand now, at the window's width.
   StripLayout CurrentLayout() const;
   std::string HeaderText() const;
+  // Keeps the window's width and where its frame stands in the INI settings.
+  void RecordGeometry();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   StripMetrics Measure() const;
   int NeededHeight(const StripLayout& layout) const;  // pixels of the drawing area
   // Gives the window the height the strip needs; no resize is recorded.
   void FitHeight();
-  void RecordGeometry();
 
   AppState& state_;
   bool sizingInProgress_ = false;

@@ -35,12 +35,11 @@ PictureNames NamesOfLastPaint(const AppState& state) {
 
 // The picture as a BMP file, whole or not at all: the reason when it could
 // not be written.
-std::optional<std::string> WriteBitmap(const QImage& picture, const std::string& path) {
+std::optional<std::string> WriteBitmap(const QImage& picture, const QString& path) {
   QByteArray bytes;
   QBuffer encoded(&bytes);
   if (!encoded.open(QIODevice::WriteOnly) || !picture.save(&encoded, "BMP")) return "the picture could not be encoded";
-  // the Latin-1 name as the file functions take names
-  return WriteWholeFileOrReason(FromLatin1(path).toStdString(),
+  return WriteWholeFileOrReason(path.toStdString(),
                                 std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
@@ -49,6 +48,59 @@ std::optional<std::string> ReplaceFile(const QString& from, const QString& to) {
   std::error_code error;
   std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
   if (error) return error.message();
+  return std::nullopt;
+}
+
+// Takes a name of the template's for the file, then frees it: the file is
+// made afresh under it, with the usual permissions, and whatever is under
+// the name when `file` goes is removed with it. The reason when no name
+// could be had.
+std::optional<std::string> ReserveName(QTemporaryFile& file) {
+  if (!file.open()) return ToLatin1(file.errorString());
+  file.close();
+  QFile::remove(file.fileName());
+  return std::nullopt;
+}
+
+std::string NameIn(const QTemporaryFile& file) { return ToLatin1(QFileInfo(file.fileName()).fileName()); }
+
+// The picture made <base>.gif through the converter; the warning's text
+// when it could not be. The files take the picture's names only at the end,
+// so that an older GIF neither passes for this run's nor is lost to a failed
+// one; from the moment the bitmap is written, a failure keeps it as
+// <base>.bmp.
+std::optional<std::string> SaveAsGif(const QImage& picture, const std::string& base) {
+  const std::string folder = base.substr(0, base.rfind('/'));
+  const std::string bitmap = base + ".bmp";
+  const std::string gif = base + ".gif";
+  const QDir dir(FromLatin1(folder));
+  QTemporaryFile bitmapFile(dir.filePath(BitmapFileTemplate));
+  QTemporaryFile converted(dir.filePath(ConvertedFileTemplate));
+  std::optional<std::string> reason = ReserveName(bitmapFile);
+  if (!reason) reason = WriteBitmap(picture, bitmapFile.fileName());
+  if (reason) return PictureNotWrittenText(bitmap, *reason, PictureStillOnClipboard);
+  // the warning, once the bitmap has taken the picture's name
+  const auto keepingBitmap = [&](const std::string& text) -> std::string {
+    if (const std::optional<std::string> notKept = ReplaceFile(bitmapFile.fileName(), FromLatin1(bitmap)))
+      return PictureNotWrittenText(bitmap, *notKept, PictureStillOnClipboard);
+    return text;
+  };
+  if ((reason = ReserveName(converted)))
+    return keepingBitmap(PictureNotWrittenText(gif, *reason, BitmapKeptText(base)));
+
+  SetBusyPointer(true);
+  // run in the picture's folder on the two names alone
+  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, {NameIn(bitmapFile), NameIn(converted)}, folder);
+  SetBusyPointer(false);
+  if (!run.Succeeded() || QFileInfo(converted.fileName()).size() <= 0) {
+    // in the locale's encoding, as programs write
+    const std::string said =
+        ToLatin1(QString::fromLocal8Bit(run.output.data(), static_cast<qsizetype>(run.output.size())));
+    return keepingBitmap(ConverterFailedText(base, run.started, QFileInfo(FromLatin1(gif)).isFile(), said));
+  }
+  if ((reason = ReplaceFile(converted.fileName(), FromLatin1(gif))))
+    return keepingBitmap(PictureNotWrittenText(gif, *reason, BitmapKeptText(base)));
+  converted.setAutoRemove(false);  // it is the GIF now
   return std::nullopt;
 }
 
@@ -64,49 +116,21 @@ void CopyWheelPicture(WheelsWindow& window) {
 }
 
 void SaveWheelPicture(WheelsWindow& window) {
-  // a converter's file that a run ended during its save could not remove
+  // what a run that ended during its save left, and no other copy's files in use
   RemoveConvertedLeftOvers(window.State().AppPath);
   QClipboard* clipboard = QGuiApplication::clipboard();
-  const std::string base = PictureBasePath(window.State().AppPath, NamesOfLastPaint(window.State()));
-  const std::string bitmap = base + ".bmp";
-  const std::string gif = base + ".gif";
   const QImage picture = clipboard->image();
   if (picture.isNull()) {
     ShowMessage(NoPictureText, NoPictureTitle, MessageIcon::Critical, &window);
     clipboard->clear();
     return;
   }
-  if (const std::optional<std::string> reason = WriteBitmap(picture, bitmap)) {
-    Warn(PictureNotWrittenText(bitmap, *reason, PictureStillOnClipboard), &window);
+  const std::string base = PictureBasePath(window.State().AppPath, NamesOfLastPaint(window.State()));
+  // the warning once the program's own files are gone
+  if (const std::optional<std::string> warning = SaveAsGif(picture, base)) {
+    Warn(*warning, &window);
     return;
   }
-  // The converter writes a name of its own, so that an older GIF of the
-  // picture's name neither passes for this run's nor is lost to a failed one.
-  // The name is reserved, the file left to the converter to make with the
-  // usual permissions; whatever it leaves under that name goes at the end.
-  QTemporaryFile converted(QFileInfo(FromLatin1(bitmap)).dir().filePath(ConvertedFileTemplate));
-  if (!converted.open()) {
-    Warn(PictureNotWrittenText(gif, ToLatin1(converted.errorString()), BitmapKeptText(base)), &window);
-    return;
-  }
-  converted.close();
-  QFile::remove(converted.fileName());
-  const std::string convertedPath =
-      base.substr(0, base.rfind('/') + 1) + ToLatin1(QFileInfo(converted.fileName()).fileName());
-  SetBusyPointer(true);
-  // the bitmap, and the file the GIF is written to before it takes its place
-  const ProgramRun run = RunAndWaitWithArguments(PictureConverter, {bitmap, convertedPath});
-  SetBusyPointer(false);
-  if (!run.Succeeded() || QFileInfo(converted.fileName()).size() <= 0) {
-    Warn(ConverterFailedText(base, run.started, QFileInfo(FromLatin1(gif)).isFile()), &window);
-    return;
-  }
-  if (const std::optional<std::string> reason = ReplaceFile(converted.fileName(), FromLatin1(gif))) {
-    Warn(PictureNotWrittenText(gif, *reason, BitmapKeptText(base)), &window);
-    return;
-  }
-  converted.setAutoRemove(false);  // it is the GIF now
-  QFile::remove(FromLatin1(bitmap));
   clipboard->clear();
 }
 

@@ -10,13 +10,14 @@ class WheelsWindow;
 // The wheel as the window shows it, onto the clipboard.
 void CopyWheelPicture(WheelsWindow& window);
 
-// The clipboard's picture written as <base>.bmp in the program folder and
-// turned into <base>.gif by ImageMagick's converter; the .bmp removed and
-// the clipboard emptied. No picture on the clipboard gives the "No picture
-// found" message. A .bmp that cannot be written is named with the reason,
-// and nothing of it stays. The GIF counts only when the converter wrote it
-// in this run: otherwise the .bmp stays, an older GIF of the name is left as
-// it was, and the message says so.
+// The clipboard's picture turned into <base>.gif in the program folder by
+// ImageMagick's converter, which works on hidden names of the program's own
+// beside it; the clipboard emptied. No picture on the clipboard gives the
+// "No picture found" message. A bitmap that cannot be written is named with
+// the reason, and nothing of it stays. The GIF counts only when the
+// converter wrote it in this run: otherwise the picture stays as <base>.bmp,
+// an older GIF of the name is left as it was, and the message says so, with
+// what the converter said.
 void SaveWheelPicture(WheelsWindow& window);
 
 }  // namespace halcyra

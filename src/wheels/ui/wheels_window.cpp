@@ -132,7 +132,7 @@ QAction* WheelsWindow::Item(const std::string& name) const {
 void WheelsWindow::Form_Load() {
   const ScreenClass& screen = state_.flags.screen;
   resize(std::max(PixelsFromTwipsX(screen.WheelWinWidth), 200), std::max(PixelsFromTwipsY(screen.WheelWinHeight), 200));
-  PlaceBelowMainWindow(*this);
+  PlaceBesideMainWindow(*this);
   KeepAspectWhenFitted(*this);  // the wheel scales with the window
   TickHouseSystem();
   TickChartType();
