@@ -278,7 +278,12 @@ class DesktopTest : public testing::GuiTest {
     QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/" + file);
   }
 
-  static bool Xdotool(const QStringList& arguments) { return ToolOutput("xdotool", arguments).has_value(); }
+  // An xdotool action on the windows where they stand for Qt: one sent
+  // while a move or resize Qt asked for is still on its way would undo it
+  // or miss its mark.
+  static bool Xdotool(const QStringList& arguments) {
+    return WaitUntil(AllMappedWhereQtHasThem) && ToolOutput("xdotool", arguments).has_value();
+  }
 
   QString size;
   std::string dir;
