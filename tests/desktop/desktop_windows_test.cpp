@@ -8,17 +8,18 @@
 // to a folder, each test leaves a screenshot there.
 #include <QAbstractScrollArea>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 
 #include "app/startup.h"
 #include "chart_input/ui/chart_input_window.h"
@@ -39,22 +40,60 @@
 namespace halcyra {
 namespace {
 
-// Handles events until `done` holds, for ten seconds at most.
+// When a wait on the desktop counts as hung. The watchdog only ends a hang,
+// so it leaves room for the sanitized build on a loaded machine, many times
+// slower than the plain one with the window manager and X server it waits on.
+constexpr int HangSeconds = 60;
+
+// Handles events until `done` holds; the shared watchdog fails a wait that
+// hangs.
 bool WaitUntil(const std::function<bool()>& done) {
-  QElapsedTimer waited;
-  waited.start();
-  QTimer wake;
+  testing::LoopWatchdog watchdog("a wait on the desktop", HangSeconds);
+  QTimer wake;  // `done` may read the X server, which sends no event for it
   wake.start(10);
   while (!done()) {
-    if (waited.elapsed() > 10000) return false;
+    if (watchdog.Fired()) return false;
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   return true;
 }
 
-// A window the window manager has framed and the program has placed for good.
+// What a tool printed, once it has ended; nothing when it failed.
+std::optional<QString> ToolOutput(const QString& program, const QStringList& arguments) {
+  QProcess tool;
+  tool.start(program, arguments);
+  if (!WaitUntil([&tool] { return tool.state() == QProcess::NotRunning; })) return std::nullopt;
+  if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) return std::nullopt;
+  return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+// Whether the X server shows the window's client mapped where Qt has it.
+// Qt takes a move as done when it asks for it, and the window manager may
+// not have carried it out yet: a click sent then lands on the old place.
+bool MappedWhereQtHasIt(const QWidget* window) {
+  const auto info = ToolOutput("xwininfo", {"-id", QString::number(window->winId())});
+  if (!info || !info->contains("Map State: IsViewable")) return false;
+  const auto number = [&info](const char* name) {
+    return QRegularExpression(QString("%1:\\s*(-?\\d+)").arg(name)).match(*info).captured(1).toInt();
+  };
+  return QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")) ==
+         window->geometry();
+}
+
+// A window the window manager has framed and the program has placed for
+// good, as Qt knows it.
 bool Placed(const QWidget* window) {
   return window && window->isVisible() && KnownFrameMargins(*window) && WindowPlacementSettled(*window);
+}
+
+// Every shown window mapped where Qt has it, so that a click through the X
+// server goes where the test aims it.
+bool AllMappedWhereQtHasThem() {
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = window->windowType();
+    if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog) && !MappedWhereQtHasIt(window)) return false;
+  }
+  return true;
 }
 
 // What the test knows of a window's frame, for a failure message.
@@ -105,7 +144,7 @@ class DesktopTest : public testing::GuiTest {
     settings.titleShown = [](QWidget& title) { title.findChild<QPushButton*>("cmdOK")->click(); };
     {
       // start-up waits for each window's frame, a second at most
-      testing::LoopWatchdog watchdog("start-up", 15);
+      testing::LoopWatchdog watchdog("start-up", HangSeconds);
       ASSERT_EQ(StartHalcyra(settings), 0);
     }
     ASSERT_TRUE(WaitUntil([] { return Placed(TheMainWindow()); })) << FrameState(TheMainWindow());
@@ -200,6 +239,7 @@ class DesktopTest : public testing::GuiTest {
   void ExpectDataMenuOpensToAClick() {
     MainWindow* main = TheMainWindow();
     const QMenuBar* bar = main->menuBar();
+    ASSERT_TRUE(WaitUntil(AllMappedWhereQtHasThem)) << "windows still moving";
     const QPoint spot = bar->mapToGlobal(bar->actionGeometry(main->dataMenu->menuAction()).center());
     ASSERT_TRUE(Xdotool({"mousemove", QString::number(spot.x()), QString::number(spot.y()), "click", "1"}));
     EXPECT_TRUE(WaitUntil([main] { return main->dataMenu->isVisible(); }))
@@ -238,11 +278,11 @@ class DesktopTest : public testing::GuiTest {
     QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/" + file);
   }
 
+  // An xdotool action on the windows where they stand for Qt: one sent
+  // while a move or resize Qt asked for is still on its way would undo it
+  // or miss its mark.
   static bool Xdotool(const QStringList& arguments) {
-    QProcess tool;
-    tool.start("xdotool", arguments);
-    if (!WaitUntil([&tool] { return tool.state() == QProcess::NotRunning; })) return false;
-    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return WaitUntil(AllMappedWhereQtHasThem) && ToolOutput("xdotool", arguments).has_value();
   }
 
   QString size;
@@ -332,7 +372,7 @@ TEST_F(DesktopTest, DialogsShowTheirWholeTitleBelowTheMenuBar) {
     });
     poll.start(20);
     {
-      testing::LoopWatchdog watchdog(std::string(row.name) + " placed on the desktop", 15);
+      testing::LoopWatchdog watchdog(std::string(row.name) + " placed on the desktop", HangSeconds);
       row.open();
     }
     ASSERT_GT(wanted, 0) << row.name << ": no box";
@@ -522,9 +562,9 @@ TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
 TEST_F(DesktopTest, TheProgressWindowsCloseButtonCancels) {
   Start();
   bool cancelled = false;
-  StatusDlg* progress = ShowStatusDlg();
-  progress->OfferCancel([&cancelled] { cancelled = true; });
-  ASSERT_TRUE(WaitUntil([progress] { return Placed(progress); }));
+  StatusDlg* progress = ShowCancellableStatusDlg([&cancelled] { cancelled = true; });
+  ASSERT_TRUE(WaitUntil([progress] { return Placed(progress) && MappedWhereQtHasIt(progress); }))
+      << FrameState(progress);
   const QRect frame = Frame(progress);
   const int title = progress->geometry().top() - frame.top();
   // openbox puts the close button at the right end of the title bar

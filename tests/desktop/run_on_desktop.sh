@@ -12,7 +12,7 @@ skip() {
   echo "SKIPPED: $1 (scripts/install-deps.sh installs xvfb, openbox, xdotool and x11-utils)"
   exit 77
 }
-for tool in Xvfb openbox xdotool xprop; do
+for tool in Xvfb openbox xdotool xwininfo; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
 done
 
@@ -32,31 +32,37 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Waits until the file is there or the process has ended, for a minute at
+# most: on a loaded machine starting takes seconds, and only a hang takes
+# that long.
+await_file() {
+  local deadline=$((SECONDS + 60))
+  until [ -s "$1" ]; do
+    kill -0 "$2" 2>/dev/null || return 1
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
 # Starts Xvfb and openbox; on failure says why in $failure.
 start_desktop() {
   # Xvfb picks a free display number itself and writes it once it listens.
   : >"$work/display"
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.05
-  done
+  await_file "$work/display" "$xvfb_pid"
   if [ ! -s "$work/display" ]; then
     failure="Xvfb did not start: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
     return 1
   fi
   export DISPLAY=":$(head -n 1 "$work/display")"
 
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  # openbox runs the startup command once it is ready. It claims the root
+  # window well before that, and a window mapped in between is never
+  # framed nor shown.
+  openbox --sm-disable --startup "sh -c 'echo ready >$work/openbox.ready'" >"$work/openbox.log" 2>&1 &
   wm_pid=$!
-  # The window manager is up once it has claimed the root window.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-    kill -0 "$wm_pid" 2>/dev/null || break
-    sleep 0.05
-  done
+  await_file "$work/openbox.ready" "$wm_pid" && return 0
   failure="openbox did not start: $(tail -n 3 "$work/openbox.log" | tr '\n' ' ')"
   return 1
 }

@@ -173,6 +173,8 @@ LoopWatchdog::LoopWatchdog(std::string what, int seconds) : timer_(std::make_uni
 
 LoopWatchdog::~LoopWatchdog() = default;
 
+bool LoopWatchdog::Fired() const { return timer_->fired; }
+
 void UseChicagoAsHomePlace(AppState& state) {
   auto& v = state.options.OptionValues;
   v[18] = 6, v[19] = 87, v[20] = 39, v[21] = 0, v[22] = 41, v[23] = 51, v[24] = 0;

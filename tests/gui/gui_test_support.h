@@ -98,13 +98,15 @@ struct RecordingSink : MessageSink {
 // wait: it presses the title window's Continue and closes the popup and
 // the modal window that hold the loop, once a second until it goes. So a
 // fault fails the test in seconds instead of hanging it until ctest's
-// timeout. It runs only while events are handled, which is all a wait does.
+// timeout. It runs only while events are handled, which is all a wait does;
+// a wait that handles events until some state holds ends once it has fired.
 class LoopWatchdog {
  public:
   explicit LoopWatchdog(std::string what, int seconds = 5);
   ~LoopWatchdog();
   LoopWatchdog(const LoopWatchdog&) = delete;
   LoopWatchdog& operator=(const LoopWatchdog&) = delete;
+  bool Fired() const;
 
  private:
   struct Timer;

@@ -220,7 +220,7 @@ TEST_F(ListingWindowsTest, ListingCancelledFromTheProgressWindow) {
 // Cancel and a close control that nothing answers.
 TEST_F(ListingWindowsTest, TheProgressWindowGoesWhenTheSearchIsDone) {
   bool cancelled = false;
-  ShowStatusDlg()->OfferCancel([&cancelled] { cancelled = true; });
+  ShowCancellableStatusDlg([&cancelled] { cancelled = true; });
   const struct { long done, total; bool shown; } reports[] = {{0, 100, true}, {99, 100, true}, {100, 100, false}};
   for (const auto& r : reports) {
     ReportCancellableListingProgress(r.done, r.total);

@@ -177,7 +177,7 @@ void DiurOptWindow::cmdList_Click() {
   setEnabled(false);  // one listing at a time
   SetBusyPointer(true);
   std::stop_source cancel;
-  ShowStatusDlg()->OfferCancel([&cancel] { cancel.request_stop(); });
+  ShowCancellableStatusDlg([&cancel] { cancel.request_stop(); });
   const ListingProgress progress{ReportCancellableListingProgress, cancel.get_token()};
   bool written = false;
   std::optional<std::string> failure;

@@ -16,7 +16,7 @@ void ReportListingProgress(long done, long total);
 
 // The progress of a listing that can be cancelled: the bar, and every event
 // handled, the progress window with its Cancel button being the only
-// window that takes input (StatusDlg::OfferCancel). When all is done and
+// window that takes input (ShowCancellableStatusDlg). When all is done and
 // nothing cancelled the listing, the window goes.
 void ReportCancellableListingProgress(long done, long total);
 

@@ -28,6 +28,7 @@ constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
 constexpr char PlacedFrameProperty[] = "halcyraPlacedFrame";  // where the placement last put the frame
+constexpr char WantedClientProperty[] = "halcyraWantedClient";  // the size it gave before the frame was known
 constexpr int SettleRetryMs = 50, SettleTries = 40;
 
 bool IsPlainWindow(const QWidget& widget) {
@@ -114,6 +115,7 @@ QRect TopBand(const QWidget& window) {
 void ApplyFrame(QWidget& window, const QRect& frame, const QMargins& margins) {
   const QSize client = frame.size().shrunkBy(margins);
   if (client != window.size()) window.resize(client);
+  if (!KnownFrameMargins(window)) window.setProperty(WantedClientProperty, client);
   if (!KnownFrameMargins(window) || frame.topLeft() != ExpectedFrame(window).topLeft())
     MoveFrameTo(window, frame.topLeft());
   window.setProperty(PlacedFrameProperty, frame);
@@ -206,10 +208,15 @@ void PlaceAgainOffMainWindow(QWidget& window) {
   if (!mainFrame.isEmpty() && ExpectedFrame(window).intersects(mainFrame)) Place(window);
 }
 
-// The frame as it stands now, at the place its code put it before the
-// window manager framed it.
+// The frame as it stands now, at the place its code put it and of the size
+// the placement gave it before the window manager framed it: the size the
+// window manager reports as it frames the window may be the one from before.
 QRect WantedFrame(QWidget& window, const QRect& now) {
-  return {TakeWantedFramePosition(window).value_or(now.topLeft()), now.size()};
+  QSize size = now.size();
+  if (const QVariant client = window.property(WantedClientProperty); client.isValid())
+    size = client.toSize() + (now.size() - window.size());
+  window.setProperty(WantedClientProperty, QVariant());
+  return {TakeWantedFramePosition(window).value_or(now.topLeft()), size};
 }
 
 // The window manager has framed the window: its place is set right with the

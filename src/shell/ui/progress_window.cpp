@@ -116,6 +116,14 @@ StatusDlg* ShowStatusDlg() {
   return g_statusDlg;
 }
 
+StatusDlg* ShowCancellableStatusDlg(std::function<void()> cancel) {
+  const bool made = !g_statusDlg;
+  if (made) g_statusDlg = new StatusDlg;
+  g_statusDlg->OfferCancel(std::move(cancel));
+  if (made) g_statusDlg->show();
+  return g_statusDlg;
+}
+
 void UnloadStatusDlg() {
   if (g_statusDlg) {
     g_statusDlg->cmdCancel->hide();

@@ -19,7 +19,8 @@ class StatusDlg : public QWidget {
 
   // Shows Cancel and makes the window the only one that takes input: the
   // button, Escape and the close control call `cancel` once, and the
-  // window stays until the listing unloads it.
+  // window stays until the listing unloads it. A shown window is hidden and
+  // shown again for this (see ShowCancellableStatusDlg).
   void OfferCancel(std::function<void()> cancel);
 
  protected:
@@ -42,6 +43,11 @@ void ShowProgressBar(long done, long total);
 // The window while it exists; the listings show and remove it themselves.
 StatusDlg* TheStatusDlg();
 StatusDlg* ShowStatusDlg();
+// Shows the window with Cancel offered (StatusDlg::OfferCancel). A window
+// made here is offered Cancel before its first showing: one hidden and
+// shown again at once, while the window manager is still taking it, can be
+// left unmapped for good, a modal window nobody sees.
+StatusDlg* ShowCancellableStatusDlg(std::function<void()> cancel);
 void UnloadStatusDlg();
 
 }  // namespace halcyra
