@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
   state.ini.EuropeanChart = 0;
   WheelsDualTransitsNatal(state, false);
   PrintOn(printer, [&state](QPainter& painter, QPagedPaintDevice& device) {
-    return PrintWheelPage(state, painter, device);
+    PrintWheelPage(state, painter, device);
   });
   std::printf("%s\n", qPrintable(folder + "/wheel-print.pdf"));
   return 0;

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -86,14 +87,21 @@ bool Placed(const QWidget* window) {
   return window && window->isVisible() && KnownFrameMargins(*window) && WindowPlacementSettled(*window);
 }
 
+// The program's windows on view, dialogs included (no menus or tooltips).
+std::vector<const QWidget*> ShownWindows() {
+  std::vector<const QWidget*> shown;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = window->windowType();
+    if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog)) shown.push_back(window);
+  }
+  return shown;
+}
+
 // Every shown window mapped where Qt has it, so that a click through the X
 // server goes where the test aims it.
 bool AllMappedWhereQtHasThem() {
-  for (const QWidget* window : QApplication::topLevelWidgets()) {
-    const Qt::WindowType type = window->windowType();
-    if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog) && !MappedWhereQtHasIt(window)) return false;
-  }
-  return true;
+  const std::vector<const QWidget*> shown = ShownWindows();
+  return std::all_of(shown.begin(), shown.end(), MappedWhereQtHasIt);
 }
 
 // What the test knows of a window's frame, for a failure message.
@@ -198,8 +206,7 @@ class DesktopTest : public testing::GuiTest {
 
   // Every window on view has its real frame, whole inside the screen.
   void ExpectEveryWindowOnTheScreen(const std::string& after) {
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-      if (!window->isVisible() || (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog)) continue;
+    for (const QWidget* window : ShownWindows()) {
       const std::string name = window->objectName().toStdString() + " after " + after;
       ASSERT_TRUE(WaitUntil([window] { return Placed(window); })) << name << ": " << FrameState(window);
       EXPECT_TRUE(Area().contains(Frame(window))) << name << " " << Text(Frame(window)) << " leaves the screen";

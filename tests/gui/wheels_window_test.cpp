@@ -250,7 +250,7 @@ TEST_F(WheelsWindowTest, FullPagePrintToPdfHoldsTheWheel) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(file));
     printer.setPageSize(QPageSize(size));
-    PrintOn(printer, [](QPainter& painter, QPagedPaintDevice& device) { return PrintWheelPage(App(), painter, device); });
+    PrintOn(printer, [](QPainter& painter, QPagedPaintDevice& device) { PrintWheelPage(App(), painter, device); });
     const std::string pdf = ReadWholeFile(file).value_or("");
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_GT(pdf.size(), 10000u);

@@ -39,8 +39,9 @@ constexpr size_t CushionBytes = size_t{32} << 20;
 // the unwinding, in its destructor, would end the program. The cushion goes
 // before the end, and when an allocation fails while drawing (Qt's PDF
 // writer reports its own that way) `handBack` returns what was drawn too.
-// False when nothing was painted or memory ran out (`outOfMemory`).
-bool PaintHandingBackMemory(QPagedPaintDevice& device, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint,
+// False when the printer would not start or end, or memory ran out
+// (`outOfMemory`).
+bool PaintHandingBackMemory(QPagedPaintDevice& device, const std::function<void(QPainter&, QPagedPaintDevice&)>& paint,
                             const std::function<void()>& handBack, bool& outOfMemory) {
   std::unique_ptr<char[]> cushion;
   std::unique_ptr<QPainter> painter;
@@ -48,7 +49,8 @@ bool PaintHandingBackMemory(QPagedPaintDevice& device, const std::function<bool(
   try {
     cushion.reset(new char[CushionBytes]);
     painter = std::make_unique<QPainter>();
-    painted = painter->begin(&device) && paint(*painter, device);
+    painted = painter->begin(&device);
+    if (painted) paint(*painter, device);
   } catch (const std::bad_alloc&) {
     outOfMemory = true;
     handBack();
@@ -100,7 +102,7 @@ PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWi
   return {PrintRoute::PdfFile, *path};
 }
 
-PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint) {
+PrintOutcome PrintOn(QPrinter& printer, const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) {
   PrintOutcome outcome;
   if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
     outcome.printed = PaintHandingBackMemory(printer, paint, [] {}, outcome.outOfMemory);

@@ -54,14 +54,14 @@ struct PrintOutcome {
   bool outOfMemory = false;  // the drawing could not get its memory
 };
 
-// Paints the pages with `paint` (false when it could not) through a painter
-// begun on the printer, which `paint` leaves active. A printer pointed at a
+// Paints the pages with `paint` through a painter begun on the printer,
+// which `paint` leaves active. A printer pointed at a
 // PDF file (no printer installed, the print dialog's print to file, the
 // tests' file) has its PDF drawn in memory on its paper instead, and the
 // file takes it only once it is complete: a full disk leaves no file cut
 // short, and an older file of that name stays as it was. A drawing that
 // runs out of memory prints nothing, and the program goes on.
-PrintOutcome PrintOn(QPrinter& printer, const std::function<bool(QPainter&, QPagedPaintDevice&)>& paint);
+PrintOutcome PrintOn(QPrinter& printer, const std::function<void(QPainter&, QPagedPaintDevice&)>& paint);
 
 // The printable part of the device's page, in its pixels.
 QRect PrintableRect(const QPagedPaintDevice& device);

@@ -55,7 +55,7 @@ QFont FittingFont(const std::string& fontName, int points, const TextRows& lines
 
 // Prints the lines page by page in Courier New at `points` or smaller, each
 // page broken early where the sheet holds fewer lines.
-bool PrintPages(QPainter& painter, QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
+void PrintPages(QPainter& painter, QPagedPaintDevice& printer, const std::string& fontName, const TextRows& lines,
                 const std::vector<PrintedPage>& pages, int points) {
   const QRect area = PrintableRect(printer);
   const QFont font = FittingFont(fontName, points, lines, painter.device(), area.width());
@@ -74,7 +74,6 @@ bool PrintPages(QPainter& painter, QPagedPaintDevice& printer, const std::string
       baseline += metrics.lineSpacing();
     }
   }
-  return true;
 }
 
 }  // namespace
@@ -155,7 +154,7 @@ void PrintWindow::btnPrint_Click() {
                 "Warning!", MessageIcon::Warning, this);
   }
   const PrintOutcome outcome = PrintOn(printer, [&](QPainter& painter, QPagedPaintDevice& device) {
-    return PrintPages(painter, device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
+    PrintPages(painter, device, state_.flags.DataFontName, lines, PlanPrintPages(lines, state_.options.OptionValues[30]),
                       PrintFontPoints(state_.report.PrintWidthMode));
   });
   SetBusyPointer(false);

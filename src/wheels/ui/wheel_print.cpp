@@ -35,13 +35,13 @@ QSize MaximizedCanvasSize(const WheelsWindow& window) {
   return {available.width(), std::max(available.height() - window.menuBar()->sizeHint().height(), 200)};
 }
 
-bool PrintFullPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& printer) {
-  return PrintWheelPage(window.State(), painter, printer);
+void PrintFullPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& printer) {
+  PrintWheelPage(window.State(), painter, printer);
 }
 
 // The window's picture drawn at its maximized size with white rings, as
 // wide as the page allows within its upper half.
-bool PrintHalfPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& printer) {
+void PrintHalfPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& printer) {
   AppState& state = window.State();
   state.wheel.WhiteRingFill = 1;
   state.wheel.PrintingWheel = 0;
@@ -50,7 +50,6 @@ bool PrintHalfPage(WheelsWindow& window, QPainter& painter, QPagedPaintDevice& p
   const QRectF page = PrintableRect(printer);
   const QSizeF size = QSizeF(picture.size()).scaled(page.width(), page.height() / 2, Qt::KeepAspectRatio);
   painter.drawImage(QRectF(QPointF(0, 0), size), picture);
-  return true;
 }
 
 }  // namespace
@@ -63,7 +62,10 @@ void PrintChartwheel(WheelsWindow& window) {
     if (destination.route != PrintRoute::Cancelled) {
       SetBusyPointer(true);
       const PrintOutcome outcome = PrintOn(printer, [&](QPainter& painter, QPagedPaintDevice& device) {
-        return answer == Answer::Yes ? PrintFullPage(window, painter, device) : PrintHalfPage(window, painter, device);
+        if (answer == Answer::Yes)
+          PrintFullPage(window, painter, device);
+        else
+          PrintHalfPage(window, painter, device);
       });
       SetBusyPointer(false);
       ReportPrintOutcome(destination, outcome, &window);

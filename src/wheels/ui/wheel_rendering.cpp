@@ -32,7 +32,7 @@ QImage RenderWheelImage(AppState& state, const QSize& size) {
   return image;
 }
 
-bool PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& printer) {
+void PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& printer) {
   GetProperPlanets(state);
   ReloadWheelOrbs(state);
   const QRectF page = PrintableRect(printer);
@@ -43,7 +43,6 @@ bool PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& print
   state.wheel.PrintingWheel = 1;
   PaintWheelFromState(state, surface, true);
   state.wheel.PrintingWheel = 0;
-  return true;
 }
 
 }  // namespace halcyra

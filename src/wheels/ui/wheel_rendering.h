@@ -23,6 +23,6 @@ void PaintWheelOnWindow(AppState& state, QPainter& painter, const QSizeF& size);
 // a painter active on it: the page's printable width spans the wheel's
 // +-StartScale, with the printer's options, radius factor, captions and the
 // PERSONAL.NAM footer.
-bool PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& printer);
+void PrintWheelPage(AppState& state, QPainter& painter, QPagedPaintDevice& printer);
 
 }  // namespace halcyra
