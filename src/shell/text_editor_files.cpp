@@ -1,6 +1,8 @@
 #include "shell/text_editor_files.h"
 
 #include <algorithm>
+#include <functional>
+#include <new>
 
 #include "platform/program_files.h"
 #include "platform/text_files.h"
@@ -9,15 +11,40 @@
 
 namespace halcyra {
 
-std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal) {
-  const auto lines = ReadTextLines(path, refusal);
-  if (!lines) return std::nullopt;
-  std::string text;
-  for (const std::string& line : *lines) {
-    text += line;
-    text += "\r\n";
+namespace {
+
+std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+}  // namespace
+
+EditorFileStamp StampOfBytes(std::string_view bytes) { return {std::hash<std::string_view>{}(bytes)}; }
+
+EditorFileStamp StampOfFile(const std::string& path) {
+  FileRefusal refusal;
+  const auto bytes = ReadWholeFile(path, &refusal);
+  if (!bytes && refusal.kind == FileRefusal::Kind::OutOfMemory) throw std::bad_alloc();
+  return bytes ? StampOfBytes(*bytes) : EditorFileStamp{};
+}
+
+std::string ChangedSinceLoadedQuestion(const std::string& path) {
+  return FileNameOf(path) + " has changed since it was opened. Save your text over it?";
+}
+
+std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal, EditorFileStamp* stamp) {
+  const auto bytes = ReadWholeFile(path, refusal);
+  if (stamp) *stamp = bytes ? StampOfBytes(*bytes) : EditorFileStamp{};
+  if (!bytes) return std::nullopt;
+  try {
+    std::string text;
+    for (const std::string& line : SplitTextLines(*bytes)) {
+      text += line;
+      text += "\r\n";
+    }
+    return text;
+  } catch (const std::bad_alloc&) {
+    if (refusal) *refusal = {FileRefusal::Kind::OutOfMemory, "Out of memory"};
+    return std::nullopt;
   }
-  return text;
 }
 
 std::string EditorSaveBytes(const std::string& text) {
@@ -30,12 +57,6 @@ std::string EditorSaveBytes(const std::string& text) {
 bool SaveEditorText(const std::string& path, const std::string& text) {
   return WriteWholeFile(path, EditorSaveBytes(text));
 }
-
-namespace {
-
-std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
-}  // namespace
 
 ValueListReader OrbEditorReader(const std::string& path) {
   std::string name = FileNameOf(path);

@@ -4,15 +4,34 @@
 // restoring the factory option file.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "shell/settings_files.h"
 #include "state/app_state.h"
 
 namespace halcyra {
 
+// Which bytes an editor found in its file, so that its Save can tell
+// whether someone else (Save Natal Data, another copy of the program) has
+// written the file since: a file that was not read (missing, refused) has
+// no digest.
+struct EditorFileStamp {
+  std::optional<size_t> digest;
+  bool operator==(const EditorFileStamp&) const = default;
+};
+EditorFileStamp StampOfBytes(std::string_view bytes);
+// The stamp of the file as it is now; it is read whole, and a read without
+// the memory for it throws std::bad_alloc rather than pass for a change.
+EditorFileStamp StampOfFile(const std::string& path);
+
+// What Save asks before it writes over a file changed since it was loaded.
+std::string ChangedSinceLoadedQuestion(const std::string& path);
+
 // Every line of the file followed by CR LF; nullopt when it is not read,
-// and then `refusal`, when given, says why.
-std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal = nullptr);
+// and then `refusal`, when given, says why. `stamp`, when given, gets the
+// stamp of the bytes read.
+std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal = nullptr,
+                                          EditorFileStamp* stamp = nullptr);
 
 // The bytes Save writes for an editor's text (lines ended by CR LF): the
 // text itself, with a CR LF added when its last line has none.

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <fstream>
 
+#include "chart_input/names_file.h"
 #include "gui_test_support.h"
 #include "shell/text_editor_files.h"
 #include "shell/ui/latin1_text.h"
@@ -67,6 +68,50 @@ TEST_F(EditorWindowTest, EveryEditorSavesUnchangedFileByteForByte) {
     Click(w, "btnQuit");
   }
   EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.questions.empty()) << "a file nobody else wrote is saved without a question";
+}
+
+// A file written by someone else after the editor loaded it (Save Natal
+// Data, another copy of the program) is written over only when the user
+// says so; No keeps both the file and the text on view.
+TEST_F(EditorWindowTest, SaveAsksBeforeWritingOverAFileChangedSinceItWasLoaded) {
+  const std::string names = state.ini.NamesFileName, options = state.AppPath + "/OPTIONS.OPT";
+  const auto saveNatalData = [&] {
+    NameEntry added;
+    added.Name = "Added";
+    ASSERT_EQ(AppendNameEntry(names, added), NameSaveResult::Saved);
+  };
+  const auto otherCopy = [&] { WriteWholeFile(options, "3\r\n" + ReadWholeFile(options).value()); };
+  const struct {
+    EditorKind kind;
+    std::string path;
+    std::function<void()> otherWriter;
+    bool yes;
+  } rows[] = {
+      {EditorKind::NameEdit, names, saveNatalData, false},
+      {EditorKind::NameEdit, names, saveNatalData, true},
+      {EditorKind::Options, options, otherCopy, false},
+      {EditorKind::Options, options, otherCopy, true},
+  };
+  for (const auto& row : rows) {
+    sink.questions.clear();
+    TextEditorWindow* w = ShowTextEditor(state, row.kind);
+    Content(w)->setPlainText(Content(w)->toPlainText() + "1\n");
+    row.otherWriter();
+    const std::string written = ReadWholeFile(row.path).value();
+    sink.yesNo = row.yes;
+    Click(w, "btnSave");
+    const std::string name = row.path.substr(row.path.rfind('/') + 1);
+    EXPECT_EQ(sink.questions,
+              std::vector<std::string>{name + " has changed since it was opened. Save your text over it?"});
+    EXPECT_EQ(ReadWholeFile(row.path).value(), row.yes ? FileTextFromViewText(Content(w)->toPlainText()) : written)
+        << name << (row.yes ? ": Yes writes the text" : ": No keeps the file");
+    EXPECT_TRUE(Content(w)->toPlainText().endsWith("1\n")) << name << ": the text stays on view";
+    sink.questions.clear();
+    Click(w, "btnSave");
+    EXPECT_EQ(sink.questions.size(), row.yes ? 0u : 1u) << name << ": once written, the file is the editor's";
+    Click(w, "btnQuit");
+  }
 }
 
 TEST_F(EditorWindowTest, RestoreDefaultShowsTheFactoryTextAndOptionsWaitForSave) {

@@ -67,6 +67,7 @@ struct RecordingSink : MessageSink {
   std::deque<std::string> inputAnswers;
   std::vector<std::string> questions;
   Answer yesNoCancel = Answer::Cancel;
+  bool yesNo = true;
   // The boxes shown so far, each as "title: text".
   std::vector<std::string> Boxes() const {
     std::vector<std::string> boxes;
@@ -89,6 +90,10 @@ struct RecordingSink : MessageSink {
   Answer YesNoCancel(const std::string& text, const std::string&) override {
     questions.push_back(text);
     return yesNoCancel;
+  }
+  bool YesNo(const std::string& text, const std::string&) override {
+    questions.push_back(text);
+    return yesNo;
   }
 };
 

@@ -93,7 +93,7 @@ TextEditorWindow::TextEditorWindow(AppState& state, EditorKind kind, QWidget* pa
 
 void TextEditorWindow::LoadFile() {
   FileRefusal refusal;
-  const auto text = LoadEditorText(path_, &refusal);
+  const auto text = LoadEditorText(path_, &refusal, &loaded_);
   if (!text) {
     content_->clear();
     ShowMessage("Cannot read the file " + path_ + refusal.ColonReason() + ". The editor starts empty.", "Warning!",
@@ -128,17 +128,25 @@ void TextEditorWindow::btnSave_Click() {
       return;
     }
   }
+  if (!MayWriteOverFile()) return;
   // A failed save keeps the window and the text, so nothing typed is lost.
   if (!SaveEditorText(path_, text)) {
     ShowMessage("Cannot write the file " + path_ + ". Your text is still here.", "Warning!",
                 MessageIcon::Warning, this);
     return;
   }
+  loaded_ = StampOfBytes(EditorSaveBytes(text));
   if (kind_ == EditorKind::NameEdit) state_.flags.NamesDirty = 0;
   // The report heading prefix never changes, so setting it again is left out.
   std::string problem;
   if (kind_ == EditorKind::Options && !RereadOptionValues(state_, &problem))
     ShowMessage(problem + ". The options in use stay as they were.", "Warning!", MessageIcon::Warning, this);
+}
+
+bool TextEditorWindow::MayWriteOverFile() {
+  if (StampOfFile(path_) == loaded_) return true;
+  // No keeps both: the file as the other writer left it, the text on view.
+  return AskYesNo(ChangedSinceLoadedQuestion(path_), "Warning!", this);
 }
 
 void TextEditorWindow::btnQuit_Click() {

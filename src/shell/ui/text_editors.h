@@ -2,7 +2,8 @@
 // The plain-text editors: the city file (LongLat), the names file
 // (NameEdit), the option file (Options) and the orb file in use (OrbsEdit).
 // Each shows its whole file in one text box; Save writes it back (the option
-// and orb editors only what the program's own reader takes), Quit closes
+// and orb editors only what the program's own reader takes; over a file
+// written since it was loaded only when the user says so), Quit closes
 // (and the city and names editors show their list again, read afresh,
 // through the services' ReopenCityList and ReopenNamesList).
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "shell/settings_files.h"
+#include "shell/text_editor_files.h"
 #include "state/app_state.h"
 
 class QPlainTextEdit;
@@ -34,10 +36,14 @@ class TextEditorWindow : public QWidget {
   // The program's reader of the edited file, for the files read as value lists.
   std::optional<ValueListReader> ProgramReader() const;
   void SelectLine(long line);  // 1-based
+  // Whether Save may write: the file is still the one loaded, or the user
+  // says to write over what someone else wrote since.
+  bool MayWriteOverFile();
 
   AppState& state_;
   EditorKind kind_;
   std::string path_;
+  EditorFileStamp loaded_;  // the file as the text on view last matched it
   QPlainTextEdit* content_ = nullptr;
 };
 
