@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTimer>
 #include <csignal>
 #include <filesystem>
@@ -146,8 +147,10 @@ int StartHalcyra(const StartupSettings& settings) {
   // later, when a page is written.
   std::error_code ignored;
   std::filesystem::create_directories(ProgramFile(state.AppPath, "REPORTS"), ignored);
-  // what a run ended during Save picture left behind
-  RemoveConvertedLeftOvers(state.AppPath);
+  // What a run ended during Save picture left behind goes in the
+  // background: reading a folder of thousands of the user's files would
+  // hold up every start.
+  QThreadPool::globalInstance()->start([folder = state.AppPath] { RemoveConvertedLeftOvers(folder); });
   return 0;
 }
 

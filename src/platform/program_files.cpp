@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <dirent.h>
 
 namespace halcyra {
 
@@ -62,6 +64,16 @@ std::string ProgramFile(const std::string& appPath, const std::string& name) {
     base.setPath(built);
   }
   return built.toStdString();
+}
+
+std::vector<std::string> NamesInFolder(const std::string& folder, const std::function<bool(std::string_view)>& wanted) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(QFile::encodeName(QString::fromStdString(folder)).constData());
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir))
+    if (wanted(entry->d_name)) names.emplace_back(entry->d_name);
+  ::closedir(dir);
+  return names;
 }
 
 bool FileExists(const std::string& path) {

@@ -1,6 +1,9 @@
 #pragma once
 // Files of the program folder, found by name whatever the letter case.
+#include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace halcyra {
 
@@ -16,5 +19,11 @@ std::string ProgramFile(const std::string& appPath, const std::string& name);
 std::string ResolveCaseInsensitive(const std::string& path);
 
 bool FileExists(const std::string& path);
+
+// The names in `folder` that `wanted` takes, in no order; none when the
+// folder cannot be read. Only the names are read: a folder may hold
+// thousands of the user's files, and looking up each one's type or time
+// would cost many times more.
+std::vector<std::string> NamesInFolder(const std::string& folder, const std::function<bool(std::string_view)>& wanted);
 
 }  // namespace halcyra

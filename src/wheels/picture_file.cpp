@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/program_files.h"
+
 namespace halcyra {
 
 namespace {
@@ -73,7 +75,7 @@ std::string ConverterFailedText(const std::string& basePath, bool started, bool 
   return why + quoted + "\r\n\r\n" + BitmapKeptText(basePath) + older;
 }
 
-bool IsConvertedFileName(const std::string& name) {
+bool IsConvertedFileName(std::string_view name) {
   const auto fits = [&name](std::string_view pattern) {
     if (name.size() != pattern.size()) return false;
     for (size_t i = 0; i < name.size(); ++i)
@@ -90,17 +92,15 @@ bool IsConvertedLeftOver(const std::string& name, std::filesystem::file_time_typ
 void RemoveConvertedLeftOvers(const std::string& folder) {
   namespace fs = std::filesystem;
   const fs::file_time_type now = fs::file_time_type::clock::now();
-  std::error_code error;
-  std::vector<fs::path> leftOvers;
-  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+  // By name first: only the few files that are named as ours are looked at further.
+  for (const std::string& name : NamesInFolder(folder, [](std::string_view name) { return IsConvertedFileName(name); })) {
+    const fs::path file = fs::path(folder) / name;
     // a link or a folder of that name is not the program's
-    std::error_code status, time;
-    if (entry->symlink_status(status).type() != fs::file_type::regular) continue;
-    const fs::file_time_type changed = entry->last_write_time(time);
-    if (!time && IsConvertedLeftOver(entry->path().filename().string(), now - changed))
-      leftOvers.push_back(entry->path());
+    std::error_code status, time, removed;
+    if (fs::symlink_status(file, status).type() != fs::file_type::regular) continue;
+    const fs::file_time_type changed = fs::last_write_time(file, time);
+    if (!time && IsConvertedLeftOver(name, now - changed)) fs::remove(file, removed);
   }
-  for (const fs::path& file : leftOvers) fs::remove(file, error);
 }
 
 std::string BitmapKeptText(const std::string& basePath) { return "The picture is kept as " + basePath + ".bmp."; }

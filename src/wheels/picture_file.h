@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace halcyra {
 
@@ -49,7 +50,7 @@ inline constexpr const char* BitmapFileTemplate = ".picture-XXXXXX.bmp";
 inline constexpr const char* ConvertedFileTemplate = ".picture-XXXXXX.gif";
 
 // Whether a file name is one the templates give, and so the program's own.
-bool IsConvertedFileName(const std::string& name);
+bool IsConvertedFileName(std::string_view name);
 
 // A file of the program's own is left over from a run that ended during
 // its save once it has not been written to for this long; a younger one may

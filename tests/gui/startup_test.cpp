@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,6 +110,7 @@ TEST_F(StartupTest, StartRemovesWhatAnEndedPictureSaveLeft) {
   std::ofstream(dir + "/.picture-AbCdEf.gif") << "left over";
   fs::last_write_time(dir + "/.picture-AbCdEf.gif", fs::file_time_type::clock::now() - LeftOverAge);
   ASSERT_EQ(Start(dir), 0);
+  QThreadPool::globalInstance()->waitForDone();  // the removal runs beside start-up
   EXPECT_FALSE(fs::exists(dir + "/.picture-AbCdEf.gif"));
   for (const std::string& name : kept) EXPECT_TRUE(fs::exists(dir + "/" + name)) << name;
   Exit();
