@@ -96,7 +96,9 @@ TEST(TextFiles, OnlyPlainFilesOfABoundedSizeAreRead) {
     if (!row.kind) continue;
     EXPECT_EQ(refusal.kind, *row.kind) << row.file;
     EXPECT_EQ(refusal.reason, row.reason) << row.file;
-    if (row.maxBytes == MaxReadBytes) EXPECT_EQ(WhyNotReadable(path).value_or(FileRefusal{}).reason, row.reason);
+    if (row.maxBytes == MaxReadBytes) {
+      EXPECT_EQ(WhyNotReadable(path).value_or(FileRefusal{}).reason, row.reason);
+    }
   }
   EXPECT_EQ(ReadWholeFile(dir + "/link"), "ten bytes\n");
   EXPECT_EQ(WhyNotReadable(dir + "/link"), std::nullopt);
