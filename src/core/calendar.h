@@ -14,7 +14,9 @@ inline constexpr double FirstGregorianDay = 2299161;
 // Noon-based Julian day number of a civil date, a whole number. Dates from
 // 15 October 1582 on are Gregorian, earlier ones Julian. Day and month may
 // run past their range and the count goes on (day 0 is the day before the
-// 1st, day 32 of January is 1 February).
+// 1st, day 32 of January is 1 February), except across the switch: the day
+// is read on the calendar of the count it reaches, so add days to the day
+// number, not to the day.
 double DateToJulianDay(int year, int month, int day);
 
 // The civil date of the day a Julian day moment falls in, each part a whole
