@@ -19,6 +19,12 @@ inline constexpr double FirstGregorianDay = 2299161;
 // number, not to the day.
 double DateToJulianDay(int year, int month, int day);
 
+// The day of `month` of `year`, run past the month's range where need be,
+// that DateToJulianDay reads as `dayNumber`: a date plus whole days, counted
+// in day numbers, kept in the form of a day of the month it started in.
+// Unlike day + n, it reads right when the days cross 4/15 October 1582.
+int DayOfMonthAt(int year, int month, double dayNumber);
+
 // The civil date of the day a Julian day moment falls in, each part a whole
 // number, on the calendar DateToJulianDay reads: Gregorian from 15 October
 // 1582 on, Julian before, so that every date comes back as it was typed.
