@@ -14,6 +14,13 @@ double DateToJulianDay(int year, int month, int day) {
   return jd;
 }
 
+int DayOfMonthAt(int year, int month, double dayNumber) {
+  double day = dayNumber - DateToJulianDay(year, month, 0);
+  // read on the other calendar than day 0, the day is off by the calendars' difference
+  day += dayNumber - DateToJulianDay(year, month, static_cast<int>(day));
+  return static_cast<int>(day);
+}
+
 namespace {
 
 // The Julian-calendar date of a day number: the Julian-calendar form of the

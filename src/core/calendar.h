@@ -14,8 +14,16 @@ inline constexpr double FirstGregorianDay = 2299161;
 // Noon-based Julian day number of a civil date, a whole number. Dates from
 // 15 October 1582 on are Gregorian, earlier ones Julian. Day and month may
 // run past their range and the count goes on (day 0 is the day before the
-// 1st, day 32 of January is 1 February).
+// 1st, day 32 of January is 1 February), except across the switch: the day
+// is read on the calendar of the count it reaches, so add days to the day
+// number, not to the day.
 double DateToJulianDay(int year, int month, int day);
+
+// The day of `month` of `year`, run past the month's range where need be,
+// that DateToJulianDay reads as `dayNumber`: a date plus whole days, counted
+// in day numbers, kept in the form of a day of the month it started in.
+// Unlike day + n, it reads right when the days cross 4/15 October 1582.
+int DayOfMonthAt(int year, int month, double dayNumber);
 
 // The civil date of the day a Julian day moment falls in, each part a whole
 // number, on the calendar DateToJulianDay reads: Gregorian from 15 October

@@ -120,8 +120,9 @@ ChartClock ComputeChartClock(const ChartMomentInput& in) {
   c.Where = in.where;
   c.GeoLatitude = DegToRad(in.where.Latitude);
 
-  // progression days are added before the calendar test
-  c.JDay = DateToJulianDay(in.year, in.month, in.day + in.dayOffset);
+  // the days are added to the day number, not to the day of the month, so
+  // that the count goes on across 4/15 October 1582
+  c.JDay = DateToJulianDay(in.year, in.month, in.day) + in.dayOffset;
   c.ListJulianDay = c.JDay + c.DayFraction - 0.5;
   c.NextJulianDay = c.ListJulianDay + 1;
 

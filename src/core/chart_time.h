@@ -37,7 +37,7 @@ double AscendantFromRamc(double ramcRad, double obliquityRad, double latitudeRad
 // The typed moment and place of one chart pass.
 struct ChartMomentInput {
   int year = 0, month = 0, day = 0;
-  int dayOffset = 0;        // days of progression added to the date
+  int dayOffset = 0;        // whole days added to the date's day number (progression, a listing's day)
   double dayFraction = 0;   // universal time of day
   Place where;
   // The progressed pass takes T of the progressed moment and the natal

@@ -19,17 +19,29 @@ namespace halcyra {
 namespace {
 
 // The moment of one search step and its centuries from JD 2415020, from the
-// search date and the hour variable read in the zone of the search.
+// day number of the search date and the hour variable read in the zone of
+// the search.
 struct StepMoment {
   double moment = 0;
   double t = 0;
 };
 
-StepMoment MomentOfStep(int year, int month, int day, double zoneHours, double hours) {
+StepMoment MomentOfStep(double jday, double zoneHours, double hours) {
   const double f = (zoneHours + hours) / 24;
-  const double jday = DateToJulianDay(year, month, day);
   return {jday + f - 0.5, CenturiesFrom1900(jday, f)};
 }
+
+// The searches step a day of the month past its range; it is read as the
+// days gone by since the day they started from, so that the count goes on
+// across 4/15 October 1582.
+struct DayCount {
+  int year, month, firstDay;
+  double firstDayNumber;
+  DayCount(int y, int m, int d) : year(y), month(m), firstDay(d), firstDayNumber(DateToJulianDay(y, m, d)) {}
+  double DayNumber(int day) const { return firstDayNumber + (day - firstDay); }
+  // the day as DateToJulianDay reads it, for the chart of the return
+  int DayOfMonth(int day) const { return DayOfMonthAt(year, month, DayNumber(day)); }
+};
 
 // How far the body still has to go, the short way round: -180 to 180.
 double GapToTarget(double target, double longitude) {
@@ -92,13 +104,14 @@ ReturnSearchResult SearchSolarReturn(AppState& state) {
 
   int day = input.Natal.Day;
   const int month = input.Natal.Month;
+  const DayCount days(year, month, day);
   double hours = startTime;
   bool firstDayStep = true;
   for (int step = 1; step <= ReturnSearchStepLimit; ++step) {
-    const StepMoment m = MomentOfStep(year, month, day, seeds.ReturnTZ, hours);
+    const StepMoment m = MomentOfStep(days.DayNumber(day), seeds.ReturnTZ, hours);
     const double diff = GapToTarget(target, CalcSunPosition(m.t).SunLong);
     if (std::fabs(diff) < ReturnSearchTolerance) {
-      seeds.SolarReturnDay = day;
+      seeds.SolarReturnDay = days.DayOfMonth(day);
       seeds.SolarReturnMonth = month;
       seeds.SolarReturnTime = hours;
       state.returnCharts.SolarReturn.Moment = m.moment;
@@ -128,12 +141,13 @@ ReturnSearchResult SearchLunarReturn(AppState& state) {
   const double startTime = ReturnSearchStartTime(state.input);
 
   int day = seeds.ReturnDay;
+  const DayCount days(seeds.ReturnYear, seeds.ReturnMonth, day);
   double hours = startTime;
   for (int step = 1; step <= ReturnSearchStepLimit; ++step) {
-    const StepMoment m = MomentOfStep(seeds.ReturnYear, seeds.ReturnMonth, day, seeds.ReturnTZ, hours);
+    const StepMoment m = MomentOfStep(days.DayNumber(day), seeds.ReturnTZ, hours);
     const double diff = GapToTarget(target, CalcMoonPosition(m.t).MoonLong);
     if (std::fabs(diff) < ReturnSearchTolerance) {
-      seeds.ReturnDay = day;
+      seeds.ReturnDay = days.DayOfMonth(day);
       seeds.LunarReturnTime = hours;
       state.returnCharts.LunarReturn.Moment = m.moment;
       state.returnCharts.LunarReturn.DateText = YearDateText(seeds.ReturnYear);
@@ -282,7 +296,7 @@ ReturnSearchResult StepReturn(AppState& state, bool solar, int step) {
   ReturnSeeds& seeds = state.chart.returns;
   int& start = solar ? seeds.SolarReturnYear : seeds.ReturnDay;
   const int before = start;
-  start += step;
+  start = solar ? start + step : DayCount(seeds.ReturnYear, seeds.ReturnMonth, start).DayOfMonth(start + step);
   ReturnSearchResult result = solar ? FindSolarReturn(state) : FindLunarReturn(state);
   if (!result.found) {
     start = before;

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/angle_helpers.h"
 #include "core/calendar.h"
 #include "core/chart_time.h"
-#include "shell/new_date.h"
 
 namespace halcyra {
 
@@ -22,10 +22,10 @@ ChartClock ListingClockAt(const ListingPlace& place, const ListingDay& day, doub
 }
 
 ListingDay DayOfMinute(const ListingDay& day, long localMinutes) {
-  const long wholeDays = static_cast<long>(std::floor(localMinutes / 1440.0));
-  const NewDateFields f =
-      NewDateFieldsOf(DateToJulianDay(day.year, day.month, day.day + static_cast<int>(wholeDays)));
-  return {f.Year, f.Month, f.Day};
+  const double wholeDays = std::floor(localMinutes / 1440.0);
+  // counted in day numbers, so that 4 October 1582 is followed by 15 October
+  const CivilDate date = CivilDateOf(DateToJulianDay(day.year, day.month, day.day) + wholeDays);
+  return {WholeOf(date.Year), WholeOf(date.Month), WholeOf(date.Day)};
 }
 
 std::string ClockText(long localMinutes) {

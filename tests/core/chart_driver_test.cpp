@@ -76,6 +76,16 @@ TEST(ChartDriverRules, ProgressedMomentAndSolarArcAtTheirLimits) {
   state = ComputedState({1500, 3, 1, 12.00, "P.M.", 0, 0, 45.00}, {1500, 3, 1, 12.00, "P.M.", 0, 0, 45.00});
   EXPECT_DOUBLE_EQ(state->chart.moments.NatalMoment, 2268993.0);
   EXPECT_LT(state->chart.moments.SolarArc, 1e-4);
+
+  // born 1 October 1582 (Julian), transits of 20 October 1612: the moment
+  // from the Swiss Ephemeris's day numbers, and the progressed pass 30 days
+  // of life on, on 10 November (Gregorian)
+  state = ComputedState({1582, 10, 1, 12.00, "P.M.", 0, 0, 45.00}, {1612, 10, 20, 12.00, "P.M.", 0, 0, 45.00});
+  const double born = swe_julday(1582, 10, 1, 12, SE_JUL_CAL), now = swe_julday(1612, 10, 20, 12, SE_GREG_CAL);
+  EXPECT_NEAR(state->chart.moments.ProgMoment, born + (now - born) / 365.25, 1e-9);
+  state->chart.ChartKind = 1;
+  CalcChartTimeAndAngles(*state);
+  EXPECT_EQ(state->chart.clock.JDay, born + 30);
 }
 
 // The progressed flags are those of the progressed moment, never the natal

@@ -10,6 +10,7 @@
 #include <stop_token>
 
 #include "core/angle_helpers.h"
+#include "core/calendar.h"
 #include "core/ephemeris_driver.h"
 #include "reports/golden_page.h"
 #include "reports/listing_points.h"
@@ -18,6 +19,7 @@
 #include "shell/report_output.h"
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
+#include "state/moment.h"
 #include "support/test_support.h"
 
 namespace halcyra {
@@ -144,6 +146,28 @@ TEST(MinuteListing, Pages) {
   LineCollector empty;
   WriteMinuteListing(empty, period, {});
   EXPECT_EQ(empty.lines.back(), "  None");
+}
+
+// Every first day of 1581 to 1583, every day of a period of up to 400 days:
+// a real date, the first day's number plus the days gone by, so each is
+// listed once and in order across 4/15 October 1582; 3 hours east, the first
+// hours fall on the universal day before. The page of 31 days from 1 October.
+TEST(ListingClock, EachDayOnceAndInOrderAcrossTheCalendarSwitch) {
+  const ListingPlace east{-3, Place::FromDotMinutes(-30.00, 50.00)};
+  for (double first = DateToJulianDay(1581, 1, 1); first <= DateToJulianDay(1583, 12, 31); ++first) {
+    const CivilDate date = CivilDateOf(first);
+    const ListingDay day{WholeOf(date.Year), WholeOf(date.Month), WholeOf(date.Day)};
+    for (long k = 0; k <= 400; ++k) {
+      const ListingDay got = DayOfMinute(day, k * 1440 + 1439);
+      ASSERT_TRUE(DateExists(got.year, got.month, got.day) && DateToJulianDay(got.year, got.month, got.day) == first + k)
+          << k << " days from " << first << ": " << got.year << "-" << got.month << "-" << got.day;
+      ASSERT_NEAR(ListingClockAt(east, day, k * 1440.0).ListJulianDay, first + k - 0.625, 1e-9) << k << " " << first;
+    }
+  }
+  LineCollector page;
+  WriteMinuteListing(page, {{1582, 10, 1}, 31, east}, {{4 * 1440 - 1, 10, 1, 2, false}, {4 * 1440, 10, 1, 2, false}});
+  EXPECT_EQ(page.lines[3].substr(0, 46), "  From 01 Oct 1582 00:00 to 10 Nov 1582 23:59 ");
+  EXPECT_EQ(page.lines[8].substr(0, 20) + page.lines[9].substr(0, 20), "  04 Oct 1582  23:59  15 Oct 1582  00:00");
 }
 
 struct Listed {

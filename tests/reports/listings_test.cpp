@@ -181,6 +181,21 @@ TEST(TableOfHouses, PageAndTheChartClockPutBack) {
   }
 }
 
+// Rows a day apart from 1 October 1582, an hour east: each row has its own
+// date and the cusps of a table that starts on that date.
+TEST(TableOfHouses, RowsADayApartAcrossTheCalendarSwitch) {
+  AppState state;
+  HouseTableRequest request{{1582, 10, 1}, 600, 1440, 16, {-1, Place::FromDotMinutes(-12.30, 41.54)}};
+  const auto rows = ComputeHouseTable(state, request);
+  LineCollector page;
+  WriteHouseTable(page, "P", request, rows);
+  for (const auto& [row, day, text] : {std::tuple(3, 4, "04 Oct 1582"), {4, 15, "15 Oct 1582"}, {14, 25, "25 Oct 1582"}}) {
+    request.first = {1582, 10, day}, request.rows = 1;
+    EXPECT_EQ(rows[row].cusps, ComputeHouseTable(state, request)[0].cusps) << text;
+    EXPECT_EQ(page.lines[7 + row].substr(2, 11), text);
+  }
+}
+
 TEST(InterpretationTexts, KeyedParagraphs) {
   const InterpretationTexts t = ParseInterpretationLines(
       {"; comment before any key", "[CONJUNCT SUN]", "", "First line.", "; a comment inside is left out",
