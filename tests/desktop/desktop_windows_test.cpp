@@ -315,10 +315,11 @@ TEST_F(DesktopTest, StartUpWindowsOpenBelowTheMenuBar) {
   EXPECT_EQ(std::vector(ini.begin() + 4, ini.begin() + 6), (std::vector<std::string>{"OrvaneTop= 0", "OrvaneLeft= 0"}));
 }
 
-// The windows of a chart, opened the way a user does after OK.
+// The windows of a chart, opened the way a user does after OK. The wheel
+// takes the free room right of the Data window and the strip.
 TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   Start();
-  OpenChartAndStrip();
+  const DataWindow* data = OpenChartAndStrip();
 
   TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
   WheelsWindow* wheel = TheWheelsWindow();
@@ -331,7 +332,10 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
     EXPECT_LT(wheel->height(), designed.height()) << "made smaller to fit";
     EXPECT_NEAR(double(wheel->width()) / wheel->height(), double(designed.width()) / designed.height(), 0.01)
         << "in proportion";
+    EXPECT_EQ(Frame(wheel).width(), Area().right() - Frame(data).right() - WindowGap) << "as wide as the free room";
   }
+  for (const QWidget* other : {static_cast<const QWidget*>(data), static_cast<const QWidget*>(TheVoruvEdudWindow())})
+    EXPECT_FALSE(Frame(wheel).intersects(Frame(other))) << Text(Frame(wheel)) << " over " << Text(Frame(other));
 
   wheel->mnuKeywords_Click();
   ExpectOnDesktop(TheKeywordsWindow(), "Keywords");
@@ -554,14 +558,24 @@ TEST_F(DesktopTest, HelpLeavesTheInputWindowsTitleBarsInSight) {
 }
 
 // The options of the minute listing, taller than a 768-pixel screen leaves
-// below the main window, are made shorter to fit there, clear of the Data
-// window's title bar and its buttons.
+// below the main window, are made shorter to fit there, clear of the title
+// bars and their buttons of the Data window and then of the strip too.
 TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
   Start();
   const DataWindow* data = OpenChart();
-  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
-  ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute");
-  EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(data))) << Text(Frame(TheDiurOpt()));
+  for (const bool strip : {false, true}) {
+    if (strip) {
+      TheDiurOpt()->cmdQuit_Click();
+      TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
+      ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
+    }
+    TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+    ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute");
+    EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(data))) << Text(Frame(TheDiurOpt()));
+    if (strip) {
+      EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(TheVoruvEdudWindow()))) << Text(Frame(TheDiurOpt()));
+    }
+  }
 }
 
 // The close button of the "% Completed" window's frame cancels the listing,

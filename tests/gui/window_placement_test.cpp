@@ -60,7 +60,7 @@ TEST(WindowPlacement, FirstFreePlaceBesideTheMainWindow) {
   for (const auto& c : cases) {
     // made no smaller: the place alone is looked for
     const FrameRequest request{{{0, 0}, c.size}, {}, c.size};
-    EXPECT_EQ(FreePlaceBeside(c.main, request, screen, c.taken, c.bands), QRect(c.expected, c.size)) << c.why;
+    EXPECT_EQ(FreePlaceBeside(c.main, request, screen, {c.taken, c.bands}), QRect(c.expected, c.size)) << c.why;
   }
 }
 
@@ -153,22 +153,45 @@ TEST(WindowPlacement, TheMainWindowKeepsAPlaceThatFitsTheScreen) {
     EXPECT_EQ(MainWindowFrame({c.frame, ob, {0, 20}}, c.screen), c.expected) << c.why;
 }
 
-// Without a free place, a window that may be made shorter opens just below
-// another window's title and menu bar rather than over them: the options of
-// the minute listing (400 x 971) beside a Data window on 1280 x 1024.
-TEST(WindowPlacement, AFreePlaceMadeShorterBelowABar) {
-  const QRect screen(0, 0, 1280, 1024), main(0, 0, 572, 49), data(0, 53, 900, 463), bar(0, 53, 900, 44);
+// Without a free place at its size, a window that may be made smaller takes
+// the largest free area where it keeps at least half the size it would have
+// over other windows' text; else it opens over their text rather than over
+// their title and menu bars. The frames are openbox's, the main window's
+// across the top.
+TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
+  const QMargins ob(1, 23, 1, 6);
+  const QRect top(0, 0, 572, 49), tall(0, 0, 1280, 1024), wide(0, 0, 1280, 800), small(0, 0, 1024, 768);
+  const OpenWindows wideData{{{0, 53, 900, 463}}, {{0, 53, 900, 44}}};
+  const OpenWindows dataAndStrip{{{0, 53, 642, 463}, {0, 520, 642, 160}}, {{0, 53, 642, 44}, {0, 520, 642, 23}}};
+  const FrameRequest wheel{{0, 53, 939, 796}, ob, {0, 0}, true};
+  // A window as wide as `width` over the left of 1000 x 1000, and 400 x 900
+  // free at most right of it.
+  const auto column = [](int width) { return OpenWindows{{{0, 44, width, 956}}, {{0, 44, width, 20}}}; };
+  const QRect square(0, 0, 1000, 1000), corner(0, 0, 400, 40);
   const struct {
-    int shortest;  // the least client height
+    FrameRequest request;
+    QRect screen, main;
+    OpenWindows open;
     QRect expected;
     const char* why;
   } cases[] = {
-      {923, {880, 101, 400, 923}, "as short as the room below the bar allows: below it"},
-      {924, {880, 53, 400, 971}, "a row too tall for that: over the bar, overlapping least"},
+      {{{0, 0, 400, 971}, {}, {398, 923}}, tall, top, wideData, {880, 101, 400, 923},
+       "the minute listing's options as short as the room below the bar allows: below it"},
+      {{{0, 0, 400, 971}, {}, {398, 924}}, tall, top, wideData, {880, 53, 400, 971},
+       "a row too tall for that: over the bar, overlapping least"},
+      {wheel, wide, top, dataAndStrip, {646, 53, 634, 546},
+       "the wheel beside the Data window and the strip on 1280 x 800: the free room right of them"},
+      {wheel, small, top, dataAndStrip, {646, 53, 378, 336}, "the same on 1024 x 768"},
+      {wheel, wide, {612, 556, 572, 49}, dataAndStrip, {646, 0, 634, 546},
+       "the main window dragged low: the free room above it"},
+      {{{0, 53, 414, 715}, ob, {412, 300}}, small, top, dataAndStrip, {610, 101, 414, 415},
+       "the minute listing's options on 1024 x 768: shorter, between the Data window's bars and the strip's"},
+      {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(596), {600, 44, 400, 900},
+       "the free room keeps half the size the window has over the other's text: free"},
+      {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(597), {200, 100, 800, 900},
+       "a column less than half: over the other's text"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(FreePlaceBeside(main, {{0, 0, 400, 971}, {}, {398, c.shortest}}, screen, {data}, {bar}), c.expected)
-        << c.why;
+  for (const auto& c : cases) EXPECT_EQ(FreePlaceBeside(c.main, c.request, c.screen, c.open), c.expected) << c.why;
 }
 
 class WindowPlacementTest : public testing::GuiTest {

@@ -1,6 +1,6 @@
 // FreePlaceBeside: where a window opens among the windows already open,
-// at its size where a place is free, else where it is made shorter least
-// and keeps their title and menu bars in sight.
+// at its size where a place is free, else made smaller in the free room or
+// over other windows' text, keeping their title and menu bars in sight.
 #include <algorithm>
 #include <optional>
 #include <tuple>
@@ -58,6 +58,29 @@ std::optional<QPoint> FirstFreePlace(const Candidates& c, QSize size, const Room
   return std::nullopt;
 }
 
+// The largest areas of `room` with their top left corner at `at` that keep
+// a gap from every rectangle of `obstacles`: one for each right edge the
+// room or an obstacle sets, as tall as the obstacles below allow. None
+// where `at` lies in an obstacle or within a gap of it.
+std::vector<QSize> AreasAt(QPoint at, const QRect& room, const std::vector<QRect>& obstacles) {
+  std::vector<int> rights{room.right()};
+  for (const QRect& o : obstacles)
+    if (o.left() - 1 - WindowGap >= at.x()) rights.push_back(o.left() - 1 - WindowGap);
+  std::vector<QSize> areas;
+  for (const int right : rights) {
+    int bottom = room.bottom();
+    for (const QRect& o : obstacles)
+      if (o.left() <= right + WindowGap && o.right() + WindowGap >= at.x() && o.bottom() + WindowGap >= at.y())
+        bottom = std::min(bottom, o.top() - 1 - WindowGap);
+    if (bottom >= at.y()) areas.emplace_back(right + 1 - at.x(), bottom + 1 - at.y());
+  }
+  return areas;
+}
+
+bool CoversAny(const QRect& place, const std::vector<QRect>& rects) {
+  return std::any_of(rects.begin(), rects.end(), [&place](const QRect& r) { return r.intersects(place); });
+}
+
 }  // namespace
 
 long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {
@@ -67,35 +90,53 @@ long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {
 }
 
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
-                     const std::vector<QRect>& taken, const std::vector<QRect>& bands) {
+                     const OpenWindows& open) {
   const QSize size = request.frame.size();
-  Candidates c = CandidatesBeside(mainFrame, size, screen, taken);
+  Candidates c = CandidatesBeside(mainFrame, size, screen, open.frames);
   const Rooms rooms = RoomsBeside(mainFrame, screen);
-  if (const auto free = FirstFreePlace(c, size, rooms, taken)) return {*free, size};
+  if (const auto free = FirstFreePlace(c, size, rooms, open.frames)) return {*free, size};
   // Below a window as tall as the screen there is no row; along the bottom
   // of a room the window covers text rather than another window's menus,
-  // and just below a title and menu bar it covers only what lies under it,
-  // made shorter where it must.
+  // and just below a title and menu bar it covers only what lies under it.
   for (const QRect& room : {rooms.below, rooms.above})
     if (!room.isEmpty()) c.rows.push_back(room.bottom() + 1 - size.height());
-  for (const QRect& band : bands) c.rows.push_back(band.bottom() + 1 + WindowGap);
-  std::optional<QRect> best;
+  for (const QRect& band : open.bands) c.rows.push_back(band.bottom() + 1 + WindowGap);
+  // The request made as large as `area` holds; none when its minimum is larger.
+  const auto fittedTo = [&request](QSize area) -> std::optional<QSize> {
+    const QSize fitted = FittedSize(request, area);
+    return fitted.boundedTo(area) == fitted ? std::optional(fitted) : std::nullopt;
+  };
+  std::optional<QRect> free, best;
   std::tuple<bool, long long, long long> least;  // covers a band, area lost, overlap
   for (int y : c.rows) {
     const auto room = RoomAt(y, rooms);
     if (!room) continue;
-    const QSize fitted = FittedSize(request, QSize(room->width(), room->bottom() + 1 - y));
-    if (y + fitted.height() > room->bottom() + 1) continue;
     for (int x : c.columns) {
-      const QRect place(QPoint(x, y), fitted);
-      if (!screen.contains(place)) continue;
-      const bool coversBand = std::any_of(bands.begin(), bands.end(), [&place](const QRect& band) {
-        return band.intersects(place);
-      });
-      const std::tuple cost(coversBand, AreaOf(size) - AreaOf(fitted), OverlapArea(place, taken));
-      if (!best || cost < least) best = place, least = cost;
+      if (x < room->left() || x > room->right()) continue;
+      const QPoint at(x, y);
+      // Each place is made as large as the area it stands in holds: the
+      // free area, the area clear of the bars, or the room.
+      for (const QSize area : AreasAt(at, *room, open.frames)) {
+        const auto fitted = fittedTo(area);
+        if (fitted && (!free || AreaOf(*fitted) > AreaOf(free->size()))) free = QRect(at, *fitted);
+      }
+      std::vector<QSize> areas = AreasAt(at, *room, open.bands);
+      areas.emplace_back(room->right() + 1 - x, room->bottom() + 1 - y);
+      for (const QSize area : areas) {
+        const auto fitted = fittedTo(area);
+        if (!fitted) continue;
+        const QRect place(at, *fitted);
+        const std::tuple cost(CoversAny(place, open.bands), AreaOf(size) - AreaOf(*fitted),
+                              OverlapArea(place, open.frames));
+        if (!best || cost < least) best = place, least = cost;
+      }
     }
   }
+  // The free room wins where the window keeps at least half the size it
+  // would have over other windows' text: a wheel made small to stay clear
+  // of the Data window is worse than one over its text.
+  const bool bestHidesBar = best && std::get<0>(least);
+  if (free && (!best || bestHidesBar || 2 * AreaOf(free->size()) >= AreaOf(best->size()))) return *free;
   return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
 }
 
