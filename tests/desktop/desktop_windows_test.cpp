@@ -24,8 +24,10 @@
 
 #include "app/startup.h"
 #include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/geograph_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
+#include "chart_input/ui/time_zone_window.h"
 #include "gui_test_support.h"
 #include "platform/gui/message_boxes.h"
 #include "platform/gui/twips.h"
@@ -575,6 +577,27 @@ TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
     if (strip) {
       EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(TheVoruvEdudWindow()))) << Text(Frame(TheDiurOpt()));
     }
+  }
+}
+
+// After Input with the windows of a chart open, Cities... and Zones... open
+// their lists where the natal input window, whose boxes they fill, stays in
+// sight.
+TEST_F(DesktopTest, TheListsLeaveTheirInputWindowInSight) {
+  Start();
+  OpenChart();
+  TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
+  TheWheelsWindow()->mnuKeywords_Click();
+  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+  TheMainWindow()->findChild<QAction*>("mnuInputData")->trigger();
+  ExpectOnDesktop(&InputD(), "natal input");
+  const std::pair<const char*, std::function<QWidget*()>> lists[] = {{"cmdZones", [] { return &TimeZone(); }},
+                                                                    {"cmdCities", [] { return &Geograph(); }}};
+  for (const auto& [button, list] : lists) {
+    InputD().findChild<QPushButton*>(button)->click();
+    ExpectOnDesktop(list(), button);
+    EXPECT_FALSE(Frame(list()).intersects(Frame(&InputD()))) << button << " " << Text(Frame(list()));
+    list()->close();
   }
 }
 

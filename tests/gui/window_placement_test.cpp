@@ -156,14 +156,21 @@ TEST(WindowPlacement, TheMainWindowKeepsAPlaceThatFitsTheScreen) {
 // Without a free place at its size, a window that may be made smaller takes
 // the largest free area where it keeps at least half the size it would have
 // over other windows' text; else it opens over their text rather than over
-// their title and menu bars. The frames are openbox's, the main window's
-// across the top.
+// their title and menu bars. A list leaves the input window it fills in
+// sight. The frames are openbox's, the main window's across the top.
 TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
   const QMargins ob(1, 23, 1, 6);
   const QRect top(0, 0, 572, 49), tall(0, 0, 1280, 1024), wide(0, 0, 1280, 800), small(0, 0, 1024, 768);
   const OpenWindows wideData{{{0, 53, 900, 463}}, {{0, 53, 900, 44}}};
   const OpenWindows dataAndStrip{{{0, 53, 642, 463}, {0, 520, 642, 160}}, {{0, 53, 642, 44}, {0, 520, 642, 23}}};
   const FrameRequest wheel{{0, 53, 939, 796}, ob, {0, 0}, true};
+  // After Input: the natal and transit input, Names, Keywords and the
+  // minute listing's options.
+  const std::vector<QRect> busy{{0, 53, 349, 316}, {661, 53, 349, 314}, {378, 371, 304, 394}, {0, 473, 374, 291},
+                                {610, 149, 414, 619}};
+  std::vector<QRect> busyBars;
+  for (const QRect& r : busy) busyBars.emplace_back(r.topLeft(), QSize(r.width(), 23));
+  const FrameRequest zones{{0, 0, 544, 423}, ob, {542, 394}};
   // A window as wide as `width` over the left of 1000 x 1000, and 400 x 900
   // free at most right of it.
   const auto column = [](int width) { return OpenWindows{{{0, 44, width, 956}}, {{0, 44, width, 20}}}; };
@@ -186,6 +193,9 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
        "the main window dragged low: the free room above it"},
       {{{0, 53, 414, 715}, ob, {412, 300}}, small, top, dataAndStrip, {610, 101, 414, 415},
        "the minute listing's options on 1024 x 768: shorter, between the Data window's bars and the strip's"},
+      {zones, small, top, {busy, busyBars}, {0, 53, 544, 423}, "Time Zones alone: where it overlaps least"},
+      {zones, small, top, {busy, busyBars, {busy[0]}}, {353, 53, 544, 423},
+       "Time Zones beside the natal input window it fills"},
       {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(596), {600, 44, 400, 900},
        "the free room keeps half the size the window has over the other's text: free"},
       {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(597), {200, 100, 800, 900},

@@ -101,13 +101,15 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
   for (const QRect& room : {rooms.below, rooms.above})
     if (!room.isEmpty()) c.rows.push_back(room.bottom() + 1 - size.height());
   for (const QRect& band : open.bands) c.rows.push_back(band.bottom() + 1 + WindowGap);
+  std::vector<QRect> bars = open.bands;  // what it leaves in sight when it may cover text
+  bars.insert(bars.end(), open.kept.begin(), open.kept.end());
   // The request made as large as `area` holds; none when its minimum is larger.
   const auto fittedTo = [&request](QSize area) -> std::optional<QSize> {
     const QSize fitted = FittedSize(request, area);
     return fitted.boundedTo(area) == fitted ? std::optional(fitted) : std::nullopt;
   };
   std::optional<QRect> free, best;
-  std::tuple<bool, long long, long long> least;  // covers a band, area lost, overlap
+  std::tuple<bool, bool, long long, long long> least;  // covers a kept window, a band; area lost; overlap
   for (int y : c.rows) {
     const auto room = RoomAt(y, rooms);
     if (!room) continue;
@@ -120,14 +122,14 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
         const auto fitted = fittedTo(area);
         if (fitted && (!free || AreaOf(*fitted) > AreaOf(free->size()))) free = QRect(at, *fitted);
       }
-      std::vector<QSize> areas = AreasAt(at, *room, open.bands);
+      std::vector<QSize> areas = AreasAt(at, *room, bars);
       areas.emplace_back(room->right() + 1 - x, room->bottom() + 1 - y);
       for (const QSize area : areas) {
         const auto fitted = fittedTo(area);
         if (!fitted) continue;
         const QRect place(at, *fitted);
-        const std::tuple cost(CoversAny(place, open.bands), AreaOf(size) - AreaOf(*fitted),
-                              OverlapArea(place, open.frames));
+        const std::tuple cost(CoversAny(place, open.kept), CoversAny(place, open.bands),
+                              AreaOf(size) - AreaOf(*fitted), OverlapArea(place, open.frames));
         if (!best || cost < least) best = place, least = cost;
       }
     }
@@ -135,7 +137,7 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
   // The free room wins where the window keeps at least half the size it
   // would have over other windows' text: a wheel made small to stay clear
   // of the Data window is worse than one over its text.
-  const bool bestHidesBar = best && std::get<0>(least);
+  const bool bestHidesBar = best && (std::get<0>(least) || std::get<1>(least));
   if (free && (!best || bestHidesBar || 2 * AreaOf(free->size()) >= AreaOf(best->size()))) return *free;
   return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
 }

@@ -26,6 +26,7 @@ constexpr char PlacedProperty[] = "halcyraPlaced";
 constexpr char BesideMainProperty[] = "halcyraBesideMain";  // set by PlaceBesideMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
+constexpr char KeptInSightProperty[] = "halcyraKeptInSight";  // set by KeepInSightWhenPlaced
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
 constexpr char PlacedFrameProperty[] = "halcyraPlacedFrame";  // where the placement last put the frame
 constexpr char WantedClientProperty[] = "halcyraWantedClient";  // the size it gave before the frame was known
@@ -128,9 +129,11 @@ void GiveUpSettling(QWidget& window);
 // over the main window.
 QRect OpeningFrame(const QWidget& window, const QRect& area) {
   OpenWindows open;
+  const auto kept = window.property(KeptInSightProperty).value<QPointer<QWidget>>();
   for (const QWidget* other : OtherWindows(window)) {
     open.frames.push_back(ExpectedFrame(*other));
     open.bands.push_back(TopBand(*other));
+    if (other == kept) open.kept.push_back(open.frames.back());
   }
   const auto hidesBand = [&bands = open.bands](const QRect& frame) {
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
@@ -330,6 +333,10 @@ bool WindowPlacementSettled(const QWidget& window) { return !window.property(Set
 void KeepAspectWhenFitted(QWidget& window) { window.setProperty(KeepAspectProperty, true); }
 
 void KeepClientWhenFitted(QWidget& window, QSize least) { window.setProperty(LeastClientProperty, least); }
+
+void KeepInSightWhenPlaced(QWidget& window, QWidget& other) {
+  window.setProperty(KeptInSightProperty, QVariant::fromValue(QPointer<QWidget>(&other)));
+}
 
 void InstallWindowPlacement() {
   static PlacementFilter* filter = nullptr;

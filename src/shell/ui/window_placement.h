@@ -33,6 +33,11 @@ void KeepAspectWhenFitted(QWidget& window);
 // make it smaller.
 void KeepClientWhenFitted(QWidget& window, QSize least);
 
+// Marks a window that fills a box of `other` (the cities and time-zone
+// lists of an input window): on its first showing it leaves `other` in
+// sight where the screen has room for that.
+void KeepInSightWhenPlaced(QWidget& window, QWidget& other);
+
 // How much of `place` the rectangles of `taken` cover, in square pixels
 // (counted once for each).
 long long OverlapArea(const QRect& place, const std::vector<QRect>& taken);
@@ -50,6 +55,7 @@ struct FrameRequest {
 struct OpenWindows {
   std::vector<QRect> frames;      // their whole frames
   std::vector<QRect> bands = {};  // their title and menu bars
+  std::vector<QRect> kept = {};   // frames to leave whole in sight, before the bands
 };
 
 // Where the request's frame opens: the first place, row by row, that lies
@@ -62,11 +68,12 @@ struct OpenWindows {
 // at its size, each candidate on those rows (and just below each band, or
 // flush with the bottom of the room it stands in) is made as large as the
 // area it stands in holds, down to the request's minimum: the free area,
-// the area clear of the bands, or the room. The largest free one is taken
-// when it keeps at least half the size of the best of the others, or when
-// that one covers a band; the best is the one that covers no band, is made
-// smaller least and overlaps the open windows least. When there is none,
-// the first row's left end.
+// the area clear of the bands and kept frames, or the room. The largest
+// free one is taken when it keeps at least half the size of the best of
+// the others, or when that one covers a band or a kept frame; the best is
+// the one that covers no kept frame, then no band, is made smaller least
+// and overlaps the open windows least. When there is none, the first row's
+// left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const OpenWindows& open);
 
