@@ -112,6 +112,17 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{0, 753, 300, 702}, ob, {298, 673}}, wide, low, {576, 98, 300, 702}, "in the column right of the main window"},
       {{{0, 753, 300, 702}, ob, {298, 673}}, wide, {304, 700, 900, 49}, {0, 98, 300, 702},
        "no room right of it: in the column left of it, just as wide"},
+      {{{0, 753, 300, 760}, ob, {298, 673}}, wide, {304, 700, 900, 49}, {0, 40, 300, 760},
+       "the column left of it as wide, a gap away from it: whole there"},
+      {{{0, 753, 300, 760}, ob, {298, 673}}, wide, {303, 700, 900, 49}, {0, 98, 300, 702},
+       "that column a pixel narrower: at its smallest over the main window's rows"},
+      {{{0, 753, 300, 800}, ob, {298, 771}}, wide, low, {576, 0, 300, 800}, "as tall as the column: in it"},
+      {{{0, 753, 300, 801}, ob, {298, 772}}, wide, low, {980, 0, 300, 801},
+       "a pixel taller than the column: at the screen's right edge, clear of the main window"},
+      {{{0, 753, 600, 702}, ob, {298, 673}}, wide, {500, 700, 300, 49}, {0, 98, 496, 702},
+       "both columns hold it made narrower: the wider, left"},
+      {{{0, 753, 600, 702}, ob, {298, 673}}, wide, {480, 700, 300, 49}, {784, 98, 496, 702},
+       "both columns hold it made narrower: the wider, right"},
       // No column holds it: over the main window, at its smallest.
       {{{0, 753, 300, 702}, ob, {298, 673}}, wide, {200, 300, 900, 49}, {980, 98, 300, 702},
        "over the main window's right end, clear of its menu items",
@@ -329,6 +340,33 @@ TEST_F(WindowPlacementTest, AWindowRaisedOverTheMainWindowMovesOffIt) {
   main.move(window.pos());
   window.show();
   EXPECT_FALSE(window.frameGeometry().intersects(main.frameGeometry())) << "shown again";
+  // One the user moved anywhere else stays there, even partly off the screen.
+  const QPoint moved(main.screen()->availableGeometry().right() - 100, main.frameGeometry().bottom() + 17);
+  window.move(moved);
+  window.raise();
+  EXPECT_EQ(window.pos(), moved) << "moved by the user, raised";
+}
+
+// Windows since closed made room: a window still where the placement put it
+// is placed again as if it opened now; one the user dragged (the Data
+// window Help opened, dragged before the first chart) stays.
+TEST_F(WindowPlacementTest, AWindowIsPlacedAgainUnlessTheUserMovedIt) {
+  MainWindow main;
+  main.move(0, 0);
+  main.show();
+  QWidget first, placed, dragged;
+  for (QWidget* window : {&first, &placed, &dragged}) {
+    window->resize(200, 100);
+    PlaceBesideMainWindow(*window);
+    window->show();
+  }
+  const QPoint row = first.pos(), moved = row + QPoint(133, 277);
+  dragged.move(moved);
+  first.close();
+  PlaceAgainAsOpenedNow(dragged);
+  PlaceAgainAsOpenedNow(placed);
+  EXPECT_EQ(dragged.pos(), moved);
+  EXPECT_EQ(placed.pos(), row);
 }
 
 }  // namespace
