@@ -561,23 +561,14 @@ TEST_F(DesktopTest, HelpLeavesTheInputWindowsTitleBarsInSight) {
 
 // The options of the minute listing, taller than a 768-pixel screen leaves
 // below the main window, are made shorter to fit there, clear of the title
-// bars and their buttons of the Data window and then of the strip too.
+// bars and their buttons of the Data window and the strip.
 TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
   Start();
-  const DataWindow* data = OpenChart();
-  for (const bool strip : {false, true}) {
-    if (strip) {
-      TheDiurOpt()->cmdQuit_Click();
-      TheMainWindow()->findChild<QAction*>("mnuAstrline")->trigger();
-      ExpectOnDesktop(TheVoruvEdudWindow(), "VoruvEdud");
-    }
-    TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
-    ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute");
-    EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(data))) << Text(Frame(TheDiurOpt()));
-    if (strip) {
-      EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(TheVoruvEdudWindow()))) << Text(Frame(TheDiurOpt()));
-    }
-  }
+  const DataWindow* data = OpenChartAndStrip();
+  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+  ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute");
+  for (const QWidget* window : {static_cast<const QWidget*>(data), static_cast<const QWidget*>(TheVoruvEdudWindow())})
+    EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(window))) << Text(Frame(TheDiurOpt()));
 }
 
 // After Input with the windows of a chart open, Cities... and Zones... open
