@@ -24,8 +24,10 @@
 
 #include "app/startup.h"
 #include "chart_input/ui/chart_input_window.h"
+#include "chart_input/ui/geograph_window.h"
 #include "chart_input/ui/input_windows.h"
 #include "chart_input/ui/names_window.h"
+#include "chart_input/ui/time_zone_window.h"
 #include "gui_test_support.h"
 #include "platform/gui/message_boxes.h"
 #include "platform/gui/twips.h"
@@ -315,10 +317,11 @@ TEST_F(DesktopTest, StartUpWindowsOpenBelowTheMenuBar) {
   EXPECT_EQ(std::vector(ini.begin() + 4, ini.begin() + 6), (std::vector<std::string>{"OrvaneTop= 0", "OrvaneLeft= 0"}));
 }
 
-// The windows of a chart, opened the way a user does after OK.
+// The windows of a chart, opened the way a user does after OK. The wheel
+// takes the free room right of the Data window and the strip.
 TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
   Start();
-  OpenChartAndStrip();
+  const DataWindow* data = OpenChartAndStrip();
 
   TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
   WheelsWindow* wheel = TheWheelsWindow();
@@ -331,7 +334,10 @@ TEST_F(DesktopTest, ChartWindowsOpenInsideTheScreen) {
     EXPECT_LT(wheel->height(), designed.height()) << "made smaller to fit";
     EXPECT_NEAR(double(wheel->width()) / wheel->height(), double(designed.width()) / designed.height(), 0.01)
         << "in proportion";
+    EXPECT_EQ(Frame(wheel).width(), Area().right() - Frame(data).right() - WindowGap) << "as wide as the free room";
   }
+  for (const QWidget* other : {static_cast<const QWidget*>(data), static_cast<const QWidget*>(TheVoruvEdudWindow())})
+    EXPECT_FALSE(Frame(wheel).intersects(Frame(other))) << Text(Frame(wheel)) << " over " << Text(Frame(other));
 
   wheel->mnuKeywords_Click();
   ExpectOnDesktop(TheKeywordsWindow(), "Keywords");
@@ -554,14 +560,36 @@ TEST_F(DesktopTest, HelpLeavesTheInputWindowsTitleBarsInSight) {
 }
 
 // The options of the minute listing, taller than a 768-pixel screen leaves
-// below the main window, are made shorter to fit there, clear of the Data
-// window's title bar and its buttons.
+// below the main window, are made shorter to fit there, clear of the title
+// bars and their buttons of the Data window and the strip.
 TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
   Start();
-  const DataWindow* data = OpenChart();
+  const DataWindow* data = OpenChartAndStrip();
   TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
   ExpectOnDesktop(TheDiurOpt(), "Transits by the Minute");
-  EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(data))) << Text(Frame(TheDiurOpt()));
+  for (const QWidget* window : {static_cast<const QWidget*>(data), static_cast<const QWidget*>(TheVoruvEdudWindow())})
+    EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(window))) << Text(Frame(TheDiurOpt()));
+}
+
+// After Input with the windows of a chart open, Cities... and Zones... open
+// their lists where the natal input window, whose boxes they fill, stays in
+// sight.
+TEST_F(DesktopTest, TheListsLeaveTheirInputWindowInSight) {
+  Start();
+  OpenChart();
+  TheMainWindow()->findChild<QAction*>("mnuWheelsSingleNatal")->trigger();
+  TheWheelsWindow()->mnuKeywords_Click();
+  TheMainWindow()->findChild<QAction*>("mnuDataTransits")->trigger();
+  TheMainWindow()->findChild<QAction*>("mnuInputData")->trigger();
+  ExpectOnDesktop(&InputD(), "natal input");
+  const std::pair<const char*, std::function<QWidget*()>> lists[] = {{"cmdZones", [] { return &TimeZone(); }},
+                                                                    {"cmdCities", [] { return &Geograph(); }}};
+  for (const auto& [button, list] : lists) {
+    InputD().findChild<QPushButton*>(button)->click();
+    ExpectOnDesktop(list(), button);
+    EXPECT_FALSE(Frame(list()).intersects(Frame(&InputD()))) << button << " " << Text(Frame(list()));
+    list()->close();
+  }
 }
 
 // The close button of the "% Completed" window's frame cancels the listing,

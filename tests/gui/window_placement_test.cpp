@@ -60,7 +60,7 @@ TEST(WindowPlacement, FirstFreePlaceBesideTheMainWindow) {
   for (const auto& c : cases) {
     // made no smaller: the place alone is looked for
     const FrameRequest request{{{0, 0}, c.size}, {}, c.size};
-    EXPECT_EQ(FreePlaceBeside(c.main, request, screen, c.taken, c.bands), QRect(c.expected, c.size)) << c.why;
+    EXPECT_EQ(FreePlaceBeside(c.main, request, screen, {c.taken, c.bands}), QRect(c.expected, c.size)) << c.why;
   }
 }
 
@@ -112,6 +112,17 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{0, 753, 300, 702}, ob, {298, 673}}, wide, low, {576, 98, 300, 702}, "in the column right of the main window"},
       {{{0, 753, 300, 702}, ob, {298, 673}}, wide, {304, 700, 900, 49}, {0, 98, 300, 702},
        "no room right of it: in the column left of it, just as wide"},
+      {{{0, 753, 300, 760}, ob, {298, 673}}, wide, {304, 700, 900, 49}, {0, 40, 300, 760},
+       "the column left of it as wide, a gap away from it: whole there"},
+      {{{0, 753, 300, 760}, ob, {298, 673}}, wide, {303, 700, 900, 49}, {0, 98, 300, 702},
+       "that column a pixel narrower: at its smallest over the main window's rows"},
+      {{{0, 753, 300, 800}, ob, {298, 771}}, wide, low, {576, 0, 300, 800}, "as tall as the column: in it"},
+      {{{0, 753, 300, 801}, ob, {298, 772}}, wide, low, {980, 0, 300, 801},
+       "a pixel taller than the column: at the screen's right edge, clear of the main window"},
+      {{{0, 753, 600, 702}, ob, {298, 673}}, wide, {500, 700, 300, 49}, {0, 98, 496, 702},
+       "both columns hold it made narrower: the wider, left"},
+      {{{0, 753, 600, 702}, ob, {298, 673}}, wide, {480, 700, 300, 49}, {784, 98, 496, 702},
+       "both columns hold it made narrower: the wider, right"},
       // No column holds it: over the main window, at its smallest.
       {{{0, 753, 300, 702}, ob, {298, 673}}, wide, {200, 300, 900, 49}, {980, 98, 300, 702},
        "over the main window's right end, clear of its menu items",
@@ -153,22 +164,55 @@ TEST(WindowPlacement, TheMainWindowKeepsAPlaceThatFitsTheScreen) {
     EXPECT_EQ(MainWindowFrame({c.frame, ob, {0, 20}}, c.screen), c.expected) << c.why;
 }
 
-// Without a free place, a window that may be made shorter opens just below
-// another window's title and menu bar rather than over them: the options of
-// the minute listing (400 x 971) beside a Data window on 1280 x 1024.
-TEST(WindowPlacement, AFreePlaceMadeShorterBelowABar) {
-  const QRect screen(0, 0, 1280, 1024), main(0, 0, 572, 49), data(0, 53, 900, 463), bar(0, 53, 900, 44);
+// Without a free place at its size, a window that may be made smaller takes
+// the largest free area where it keeps at least half the size it would have
+// over other windows' text; else it opens over their text rather than over
+// their title and menu bars. A list leaves the input window it fills in
+// sight. The frames are openbox's, the main window's across the top.
+TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
+  const QMargins ob(1, 23, 1, 6);
+  const QRect top(0, 0, 572, 49), tall(0, 0, 1280, 1024), wide(0, 0, 1280, 800), small(0, 0, 1024, 768);
+  const OpenWindows wideData{{{0, 53, 900, 463}}, {{0, 53, 900, 44}}};
+  const OpenWindows dataAndStrip{{{0, 53, 642, 463}, {0, 520, 642, 160}}, {{0, 53, 642, 44}, {0, 520, 642, 23}}};
+  const FrameRequest wheel{{0, 53, 939, 796}, ob, {0, 0}, true};
+  // After Input: the natal and transit input, Names, Keywords and the
+  // minute listing's options.
+  const std::vector<QRect> busy{{0, 53, 349, 316}, {661, 53, 349, 314}, {378, 371, 304, 394}, {0, 473, 374, 291},
+                                {610, 149, 414, 619}};
+  std::vector<QRect> busyBars;
+  for (const QRect& r : busy) busyBars.emplace_back(r.topLeft(), QSize(r.width(), 23));
+  const FrameRequest zones{{0, 0, 544, 423}, ob, {542, 394}};
+  // A window as wide as `width` over the left of 1000 x 1000, and 400 x 900
+  // free at most right of it.
+  const auto column = [](int width) { return OpenWindows{{{0, 44, width, 956}}, {{0, 44, width, 20}}}; };
+  const QRect square(0, 0, 1000, 1000), corner(0, 0, 400, 40);
   const struct {
-    int shortest;  // the least client height
+    FrameRequest request;
+    QRect screen, main;
+    OpenWindows open;
     QRect expected;
     const char* why;
   } cases[] = {
-      {923, {880, 101, 400, 923}, "as short as the room below the bar allows: below it"},
-      {924, {880, 53, 400, 971}, "a row too tall for that: over the bar, overlapping least"},
+      {{{0, 0, 400, 971}, {}, {398, 923}}, tall, top, wideData, {880, 101, 400, 923},
+       "the minute listing's options as short as the room below the bar allows: below it"},
+      {{{0, 0, 400, 971}, {}, {398, 924}}, tall, top, wideData, {880, 53, 400, 971},
+       "a row too tall for that: over the bar, overlapping least"},
+      {wheel, wide, top, dataAndStrip, {646, 53, 634, 546},
+       "the wheel beside the Data window and the strip on 1280 x 800: the free room right of them"},
+      {wheel, small, top, dataAndStrip, {646, 53, 378, 336}, "the same on 1024 x 768"},
+      {wheel, wide, {612, 556, 572, 49}, dataAndStrip, {646, 0, 634, 546},
+       "the main window dragged low: the free room above it"},
+      {{{0, 53, 414, 715}, ob, {412, 300}}, small, top, dataAndStrip, {610, 101, 414, 415},
+       "the minute listing's options on 1024 x 768: shorter, between the Data window's bars and the strip's"},
+      {zones, small, top, {busy, busyBars}, {0, 53, 544, 423}, "Time Zones alone: where it overlaps least"},
+      {zones, small, top, {busy, busyBars, {busy[0]}}, {353, 53, 544, 423},
+       "Time Zones beside the natal input window it fills"},
+      {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(596), {600, 44, 400, 900},
+       "the free room keeps half the size the window has over the other's text: free"},
+      {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(597), {200, 100, 800, 900},
+       "a column less than half: over the other's text"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(FreePlaceBeside(main, {{0, 0, 400, 971}, {}, {398, c.shortest}}, screen, {data}, {bar}), c.expected)
-        << c.why;
+  for (const auto& c : cases) EXPECT_EQ(FreePlaceBeside(c.main, c.request, c.screen, c.open), c.expected) << c.why;
 }
 
 class WindowPlacementTest : public testing::GuiTest {
@@ -296,6 +340,33 @@ TEST_F(WindowPlacementTest, AWindowRaisedOverTheMainWindowMovesOffIt) {
   main.move(window.pos());
   window.show();
   EXPECT_FALSE(window.frameGeometry().intersects(main.frameGeometry())) << "shown again";
+  // One the user moved anywhere else stays there, even partly off the screen.
+  const QPoint moved(main.screen()->availableGeometry().right() - 100, main.frameGeometry().bottom() + 17);
+  window.move(moved);
+  window.raise();
+  EXPECT_EQ(window.pos(), moved) << "moved by the user, raised";
+}
+
+// Windows since closed made room: a window still where the placement put it
+// is placed again as if it opened now; one the user dragged (the Data
+// window Help opened, dragged before the first chart) stays.
+TEST_F(WindowPlacementTest, AWindowIsPlacedAgainUnlessTheUserMovedIt) {
+  MainWindow main;
+  main.move(0, 0);
+  main.show();
+  QWidget first, placed, dragged;
+  for (QWidget* window : {&first, &placed, &dragged}) {
+    window->resize(200, 100);
+    PlaceBesideMainWindow(*window);
+    window->show();
+  }
+  const QPoint row = first.pos(), moved = row + QPoint(133, 277);
+  dragged.move(moved);
+  first.close();
+  PlaceAgainAsOpenedNow(dragged);
+  PlaceAgainAsOpenedNow(placed);
+  EXPECT_EQ(dragged.pos(), moved);
+  EXPECT_EQ(placed.pos(), row);
 }
 
 }  // namespace

@@ -205,6 +205,7 @@ bool ReadChartInputFieldsFromWindows(AppState& state) {
 
 void ShowCityList(AppState& state) {
   GeographWindow& cities = Geograph();
+  KeepInSightWhenPlaced(cities, InputWindowForTarget(state.input.GeoTarget));
   cities.ShowTarget();
   cities.show();
   cities.raise();
@@ -213,6 +214,7 @@ void ShowCityList(AppState& state) {
 
 void ShowTimeZoneList(AppState& state) {
   TimeZoneWindow& zones = TimeZone();
+  KeepInSightWhenPlaced(zones, InputWindowForTarget(state.flags.TZTarget));
   zones.ShowTarget();
   zones.show();
   zones.raise();

@@ -26,6 +26,7 @@ constexpr char PlacedProperty[] = "halcyraPlaced";
 constexpr char BesideMainProperty[] = "halcyraBesideMain";  // set by PlaceBesideMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
+constexpr char KeptInSightProperty[] = "halcyraKeptInSight";  // set by KeepInSightWhenPlaced
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
 constexpr char PlacedFrameProperty[] = "halcyraPlacedFrame";  // where the placement last put the frame
 constexpr char WantedClientProperty[] = "halcyraWantedClient";  // the size it gave before the frame was known
@@ -127,12 +128,14 @@ void GiveUpSettling(QWidget& window);
 // Where a window opens on its first showing, or goes when it is shown again
 // over the main window.
 QRect OpeningFrame(const QWidget& window, const QRect& area) {
-  std::vector<QRect> taken, bands;
+  OpenWindows open;
+  const auto kept = window.property(KeptInSightProperty).value<QPointer<QWidget>>();
   for (const QWidget* other : OtherWindows(window)) {
-    taken.push_back(ExpectedFrame(*other));
-    bands.push_back(TopBand(*other));
+    open.frames.push_back(ExpectedFrame(*other));
+    open.bands.push_back(TopBand(*other));
+    if (other == kept) open.kept.push_back(open.frames.back());
   }
-  const auto hidesBand = [&bands](const QRect& frame) {
+  const auto hidesBand = [&bands = open.bands](const QRect& frame) {
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
   };
   const QRect wanted = ExpectedFrame(window);
@@ -141,20 +144,21 @@ QRect OpeningFrame(const QWidget& window, const QRect& area) {
   const bool inRow = moved && window.property(BesideMainProperty).toBool();
   // A row beside the main window that ran off the screen piles its windows
   // up where they were moved back onto it.
-  const bool piled = inRow && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, taken) > 0;
+  const bool piled = inRow && fitted.topLeft() != wanted.topLeft() && OverlapArea(fitted, open.frames) > 0;
   if (moved && !hidesBand(fitted) && !piled) return fitted;
   // A window put nowhere in particular goes to the free place beside the
   // main window; so does one at a recorded place that would hide another
   // window's title or menu bar, or else to a place that leaves those bars in
   // sight.
-  const QRect place = FreePlaceBeside(MainFrameFor(window), RequestOf(window, fitted, area), area, taken, bands);
+  const QRect place = FreePlaceBeside(MainFrameFor(window), RequestOf(window, fitted, area), area, open);
   const QRect free = FitBesideMainWindow(window, RequestOf(window, place, area), area);
   if (!inRow) return free;
   // One of the row moves to a place that hides no bar when its own hides
   // one, and else only to one at its full size that it shares with less of
   // the other windows.
   const bool better = !hidesBand(free) && (hidesBand(fitted) || (free.size() == fitted.size() &&
-                                                                  OverlapArea(free, taken) < OverlapArea(fitted, taken)));
+                                                                  OverlapArea(free, open.frames) <
+                                                                      OverlapArea(fitted, open.frames)));
   return better ? free : fitted;
 }
 
@@ -329,6 +333,10 @@ bool WindowPlacementSettled(const QWidget& window) { return !window.property(Set
 void KeepAspectWhenFitted(QWidget& window) { window.setProperty(KeepAspectProperty, true); }
 
 void KeepClientWhenFitted(QWidget& window, QSize least) { window.setProperty(LeastClientProperty, least); }
+
+void KeepInSightWhenPlaced(QWidget& window, QWidget& other) {
+  window.setProperty(KeptInSightProperty, QVariant::fromValue(QPointer<QWidget>(&other)));
+}
 
 void InstallWindowPlacement() {
   static PlacementFilter* filter = nullptr;

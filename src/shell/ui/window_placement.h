@@ -33,6 +33,11 @@ void KeepAspectWhenFitted(QWidget& window);
 // make it smaller.
 void KeepClientWhenFitted(QWidget& window, QSize least);
 
+// Marks a window that fills a box of `other` (the cities and time-zone
+// lists of an input window): on its first showing it leaves `other` in
+// sight where the screen has room for that.
+void KeepInSightWhenPlaced(QWidget& window, QWidget& other);
+
 // How much of `place` the rectangles of `taken` cover, in square pixels
 // (counted once for each).
 long long OverlapArea(const QRect& place, const std::vector<QRect>& taken);
@@ -45,22 +50,32 @@ struct FrameRequest {
   bool keepAspect = false;    // made smaller in proportion (a picture that scales)
 };
 
+// The windows open beside the main window, which a window opening among
+// them keeps clear of where it can.
+struct OpenWindows {
+  std::vector<QRect> frames;      // their whole frames
+  std::vector<QRect> bands = {};  // their title and menu bars
+  std::vector<QRect> kept = {};   // frames to leave whole in sight, before the bands
+};
+
 // Where the request's frame opens: the first place, row by row, that lies
-// inside `screen`, overlaps no rectangle of `taken` and keeps clear of the
-// main window's frame. Rows run from just below `mainFrame` and below each
-// taken window, then from the screen's top and below each taken window
-// above the main window; columns stand at the main window's left edge,
-// right of each taken window and at either edge of the screen (rightwards
-// from the main window's left edge first, then leftwards from it). Without
-// a free place at its size, the candidate clear of the main window that
-// covers none of `bands` (the title and menu bars of the windows open), is
-// made shorter least (down to the request's minimum; a wheel made small to
-// stay clear of the Data window is worse than one over its text) and
-// overlaps the taken windows least, on those rows, just below each band or
-// flush with the bottom of the room it stands in. When there is none, the
-// first row's left end.
+// inside `screen`, overlaps no frame of `open` and keeps clear of the main
+// window's frame. Rows run from just below `mainFrame` and below each open
+// window, then from the screen's top and below each open window above the
+// main window; columns stand at the main window's left edge, right of each
+// open window and at either edge of the screen (rightwards from the main
+// window's left edge first, then leftwards from it). Without a free place
+// at its size, each candidate on those rows (and just below each band, or
+// flush with the bottom of the room it stands in) is made as large as the
+// area it stands in holds, down to the request's minimum: the free area,
+// the area clear of the bands and kept frames, or the room. The largest
+// free one is taken when it keeps at least half the size of the best of
+// the others, or when that one covers a band or a kept frame; the best is
+// the one that covers no kept frame, then no band, is made smaller least
+// and overlaps the open windows least. When there is none, the first row's
+// left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
-                     const std::vector<QRect>& taken, const std::vector<QRect>& bands = {});
+                     const OpenWindows& open);
 
 // The frame a window opens with, inside `screen` and clear of `mainFrame`
 // (none for the main window itself): in the room below the main window, or
