@@ -11,9 +11,8 @@ namespace halcyra {
 
 namespace {
 
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+// Program names, arguments and folders are paths or parts of them: UTF-8.
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 ProgramRun Ended(QProcess& process) {
   process.waitForFinished(-1);
@@ -24,7 +23,7 @@ ProgramRun Ended(QProcess& process) {
 }  // namespace
 
 bool RunAndWait(const std::string& commandLine) {
-  QStringList arguments = QProcess::splitCommand(Latin1(commandLine));
+  QStringList arguments = QProcess::splitCommand(Utf8(commandLine));
   if (arguments.isEmpty()) return false;
   QProcess process;
   // The started program shares our terminal, as a started window program would.
@@ -38,14 +37,14 @@ ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector
                                    const std::string& workingFolder) {
   // Found before it starts, as our working folder sees it: a program of
   // that name in its working folder is not the one meant.
-  const QString name = Latin1(program);
+  const QString name = Utf8(program);
   const QString path = name.contains('/') ? QFileInfo(name).absoluteFilePath() : QStandardPaths::findExecutable(name);
   if (path.isEmpty()) return {};
   QStringList list;
-  for (const std::string& argument : arguments) list << Latin1(argument);
+  for (const std::string& argument : arguments) list << Utf8(argument);
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
-  if (!workingFolder.empty()) process.setWorkingDirectory(Latin1(workingFolder));
+  if (!workingFolder.empty()) process.setWorkingDirectory(Utf8(workingFolder));
   process.start(path, list);
   if (!process.waitForStarted(-1)) return {};
   // Read as it comes, so that a program that writes without end holds no

@@ -122,7 +122,7 @@ std::optional<std::string> NotToBeReplaced(const std::string& path) {
 std::optional<std::string> WritePartsOrReason(const std::string& path, const std::vector<std::string_view>& parts) {
   if (auto refused = NotToBeReplaced(path)) return refused;
   QSaveFile file(QString::fromStdString(path));
-  if (!OpenUnbuffered(file)) return file.errorString().toLatin1().toStdString();
+  if (!OpenUnbuffered(file)) return file.errorString().toStdString();
   qint64 size = 0;
   for (const std::string_view bytes : parts) size += static_cast<qint64>(bytes.size());
   // A write cut short (a full disk, a file-size limit) gives no reason; the next one does.
@@ -140,13 +140,13 @@ std::optional<std::string> WritePartsOrReason(const std::string& path, const std
   }
   if (written != size) {
     const std::string reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString().toLatin1().toStdString()
+                                   ? file.errorString().toStdString()
                                    : "only " + std::to_string(written) + " of " + std::to_string(size) +
                                          " bytes could be written";
     file.cancelWriting();
     return reason;
   }
-  if (!file.commit()) return file.errorString().toLatin1().toStdString();
+  if (!file.commit()) return file.errorString().toStdString();
   return std::nullopt;
 }
 

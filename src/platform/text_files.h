@@ -1,6 +1,7 @@
 #pragma once
 // Plain text files: Latin-1, lines ended by CR LF, LF or CR alone on
-// reading and by CR LF on writing. Strings hold Latin-1 bytes as they are.
+// reading and by CR LF on writing. Strings hold Latin-1 bytes as they are;
+// paths are UTF-8, as Qt gives them, and so are the reasons given.
 #include <functional>
 #include <optional>
 #include <string>

@@ -6,13 +6,16 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <sys/stat.h>
 #include <set>
 
 #include "shell/ui/print_target.h"
@@ -165,38 +168,69 @@ TEST_F(SavePicture, AltPrintAndCtrlCBothCopyTheWheelToTheClipboard) {
   }
 }
 
+// Shows each message in a real box, as the program does, and keeps the
+// text the box shows.
+struct OnScreenSink : testing::RecordingSink {
+  QStringList onScreen;
+  void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
+    RecordingSink::Message(text, title, icon);
+    QTimer::singleShot(0, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        onScreen << box->text();
+        box->accept();
+      }
+    });
+    testing::LoopWatchdog watchdog("message box");
+    ShowMessageBox(text, title, icon, nullptr);
+  }
+};
+
+// In a program folder of any name; a failed conversion first, whose message
+// names the folder as it is named and whose bitmap the GIF then replaces.
 TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
-  testing::RecordingSink sink;
-  InputD().SetNameText("Q: 1/2\thouse?");
+  OnScreenSink sink;
+  InputD().SetNameText("Zo\xEB: 1/2\thouse?");  // Latin-1, as the names file holds it
   App().services.CalculateChart(App());
   Main("mnuWheelsDualNatTran");
   Wheel("mnuSavePicture");
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{std::string(NoPictureTitle) + ": " + NoPictureText});
 
-  // mode 2: the transits outside, the natal chart inside with its date
-  const std::string base = App().AppPath + "/Transits and Q: 1-2-house? - natal on 16 Jul 1969";
-  std::ofstream(base + ".gif") << "older picture";
-  Converter("cp \"$1\" \"$2\"");
-  Press(Qt::ALT | Qt::Key_Print);
-  const std::set<std::string> before = Listing(App().AppPath);
-  Wheel("mnuSavePicture");
-  // converted in the picture's folder on names of the program's own alone,
-  // which hold nothing of the chart's, then put in place
-  const std::vector<std::string> arguments = Arguments();
-  ASSERT_EQ(arguments.size(), 3u);
-  EXPECT_EQ(arguments[0], App().AppPath) << "run in";
-  for (const auto& [name, extension] : {std::pair{arguments[1], ".bmp"}, {arguments[2], ".gif"}}) {
-    EXPECT_TRUE(IsConvertedFileName(name)) << name;
-    EXPECT_EQ(fs::path(name).extension(), extension) << name;
+  for (const std::string folder : {App().AppPath, testing::ScratchDir("Zoë-Åsa"), testing::ScratchDir("占星术图片")}) {
+    App().AppPath = folder;
+    sink.shown.clear();
+    sink.onScreen.clear();
+    // mode 2: the transits outside, the natal chart inside with its date
+    const std::string base = folder + "/Transits and Zoë: 1-2-house? - natal on 16 Jul 1969";
+    std::ofstream(base + ".gif") << "older picture";
+    const std::set<std::string> before = Listing(folder);
+    Converter("exit 1");
+    Press(Qt::ALT | Qt::Key_Print);
+    Wheel("mnuSavePicture");
+    const std::string failed = ConverterFailedText(base, true, true, "");
+    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{PictureWarningTitle + std::string(": ") + failed});
+    EXPECT_EQ(sink.onScreen, QStringList{QString::fromStdString(failed)});
+    EXPECT_TRUE(fs::is_regular_file(base + ".bmp")) << folder;
+
+    Converter("cp \"$1\" \"$2\"");
+    Wheel("mnuSavePicture");
+    // converted in the picture's folder on names of the program's own alone,
+    // which hold nothing of the chart's, then put in place
+    const std::vector<std::string> arguments = Arguments();
+    ASSERT_EQ(arguments.size(), 3u);
+    EXPECT_EQ(arguments[0], folder) << "run in";
+    for (const auto& [name, extension] : {std::pair{arguments[1], ".bmp"}, {arguments[2], ".gif"}}) {
+      EXPECT_TRUE(IsConvertedFileName(name)) << name;
+      EXPECT_EQ(fs::path(name).extension(), extension) << name;
+    }
+    EXPECT_EQ(QImage(QString::fromStdString(base + ".gif")).convertToFormat(QImage::Format_RGB32), Shown())
+        << folder << ": the new picture replaced the older one";
+    EXPECT_EQ(Listing(folder), before) << folder << ": no bitmap, no converter's file left";
+    std::ofstream(folder + "/made here") << "x";
+    EXPECT_EQ(fs::status(base + ".gif").permissions(), fs::status(folder + "/made here").permissions())
+        << "the GIF is made with the usual permissions";
+    EXPECT_TRUE(Clipboard().isNull()) << "the clipboard emptied";
+    EXPECT_EQ(sink.shown.size(), 1u) << folder;
   }
-  EXPECT_EQ(QImage(QString::fromStdString(base + ".gif")).convertToFormat(QImage::Format_RGB32), Shown())
-      << "the new picture replaced the older one";
-  EXPECT_EQ(Listing(App().AppPath), before) << "no bitmap, no converter's file left";
-  std::ofstream(App().AppPath + "/made here") << "x";
-  EXPECT_EQ(fs::status(base + ".gif").permissions(), fs::status(App().AppPath + "/made here").permissions())
-      << "the GIF is made with the usual permissions";
-  EXPECT_TRUE(Clipboard().isNull()) << "the clipboard emptied";
-  EXPECT_EQ(sink.shown.size(), 1u);
 }
 
 // Whatever the converter does, only a GIF it wrote in this run replaces the
@@ -206,12 +240,14 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
   Main("mnuWheelsSingleNatal");
   const std::string base = App().AppPath + "/Apollo 11 launch - natal";
   const std::string bmp = base + ".bmp", gif = base + ".gif";
-  enum class Older { None, Gif, Folder, BitmapFolder };
+  // AtGif, AtBitmap: what is no plain file stands at that name
+  enum class Older { None, Gif, AtGif, AtBitmap };
   struct Row {
     const char* what;
     const char* converter;  // nullptr: none on the PATH
     Older older;
     const char* said = "";  // what the converter writes
+    std::string refused = "";  // AtGif, AtBitmap: "a folder", "a named pipe" or "a device"
   };
   const Row rows[] = {
       {"fails and says why", "echo ' convert: unable to open image' >&2; echo 'no images defined'; exit 3", Older::Gif,
@@ -219,8 +255,10 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
       {"ends well but writes nothing", "exit 0", Older::None},
       {"writes a part and fails", "printf GIF8 > \"$2\"; exit 1", Older::Gif},
       {"is not there", nullptr, Older::Gif},
-      {"converts, but a folder holds the GIF's name", "cp \"$1\" \"$2\"", Older::Folder},
-      {"fails, and a folder holds the bitmap's name", "exit 1", Older::BitmapFolder},
+      {"converts, but a folder holds the GIF's name", "cp \"$1\" \"$2\"", Older::AtGif, "", "a folder"},
+      {"converts, but a named pipe holds the GIF's name", "cp \"$1\" \"$2\"", Older::AtGif, "", "a named pipe"},
+      {"fails, and a folder holds the bitmap's name", "exit 1", Older::AtBitmap, "", "a folder"},
+      {"fails, and a link to a device holds the bitmap's name", "exit 1", Older::AtBitmap, "", "a device"},
   };
   for (const Row& row : rows) {
     fs::remove_all(bmp);
@@ -228,8 +266,11 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
     fs::remove(bin + "/arguments");
     sink.shown.clear();
     if (row.older == Older::Gif) std::ofstream(gif) << "older picture";
-    if (row.older == Older::Folder) fs::create_directory(gif);
-    if (row.older == Older::BitmapFolder) fs::create_directory(bmp);
+    const std::string& at = row.older == Older::AtGif ? gif : bmp;
+    if (row.refused == "a folder") fs::create_directory(at);
+    if (row.refused == "a named pipe") ASSERT_EQ(mkfifo(at.c_str(), 0600), 0);
+    if (row.refused == "a device") fs::create_symlink("/dev/null", at);
+    const fs::file_type standing = fs::symlink_status(at).type();
     if (row.converter) {
       Converter(row.converter);
       setenv("PATH", (bin + ":" + path).c_str(), 1);
@@ -243,15 +284,10 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
 
     ASSERT_EQ(sink.shown.size(), 1u) << row.what;
     const std::string& text = sink.shown[0].text;
-    if (row.older == Older::Folder) {
-      EXPECT_TRUE(text.starts_with("The picture could not be written to " + gif + ": ")) << text;
-      EXPECT_TRUE(text.ends_with(BitmapKeptText(base))) << text;
-      EXPECT_TRUE(fs::is_directory(gif));
-    } else if (row.older == Older::BitmapFolder) {
-      EXPECT_TRUE(text.starts_with("The picture could not be written to " + bmp + ": ")) << text;
-      EXPECT_TRUE(text.ends_with(PictureStillOnClipboard)) << text;
-      EXPECT_TRUE(fs::is_directory(bmp));
-      EXPECT_EQ(Listing(App().AppPath), before) << row.what << ": nothing is new";
+    if (!row.refused.empty()) {
+      EXPECT_EQ(text, PictureNotWrittenText(at, "not a file but " + row.refused,
+                                            row.older == Older::AtGif ? BitmapKeptText(base) : PictureStillOnClipboard));
+      EXPECT_EQ(fs::symlink_status(at).type(), standing) << row.what << ": it stays";
     } else {
       EXPECT_EQ(text, ConverterFailedText(base, row.converter != nullptr, row.older == Older::Gif, row.said))
           << row.what;
@@ -261,7 +297,9 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
     if (row.converter) {
       EXPECT_TRUE(IsConvertedFileName(Arguments().at(1))) << row.what;
     }
-    if (row.older != Older::BitmapFolder) {
+    if (row.older == Older::AtBitmap) {
+      EXPECT_EQ(Listing(App().AppPath), before) << row.what << ": nothing is new";
+    } else {
       EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), Shown()) << row.what;
       std::set<std::string> expected = before;
       expected.insert(fs::path(bmp).filename().string());

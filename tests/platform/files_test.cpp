@@ -194,7 +194,7 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
 }
 
 TEST(RunAndWait, WaitsForTheProgramToEnd) {
-  const std::string dir = testing::ScratchDir("run-and-wait");
+  const std::string dir = testing::ScratchDir("run-and-wait-占星");  // the command line in UTF-8, as paths are
   // The marker exists only if the call returned after the program finished.
   EXPECT_TRUE(RunAndWait("/bin/sh -c \"sleep 0.2; echo done > " + dir + "/marker\""));
   EXPECT_TRUE(FileExists(dir + "/marker"));
@@ -202,12 +202,15 @@ TEST(RunAndWait, WaitsForTheProgramToEnd) {
   EXPECT_FALSE(RunAndWait(""));
 }
 
-// The converter's run: in the folder given, its output kept for the caller
-// up to the bound, however much it writes.
+// The converter's run: in the folder given, whatever letters its name
+// holds, its output kept for the caller up to the bound, however much it
+// writes.
 TEST(RunAndWait, KeepsWhatTheProgramWritesAndRunsInTheFolderGiven) {
-  const std::string dir = testing::ScratchDir("run-in-folder");
-  const ProgramRun run = RunAndWaitWithArguments("sh", {"-c", "pwd; echo 'to error' >&2; exit 3"}, dir);
-  EXPECT_EQ(std::tie(run.started, run.exitCode, run.output), std::tuple(true, 3, dir + "\nto error\n"));
+  for (const char* name : {"run-in-folder", "Zoë-Åsa", "占星术图片"}) {
+    const std::string dir = testing::ScratchDir(name);
+    const ProgramRun run = RunAndWaitWithArguments("sh", {"-c", "pwd; echo 'to error' >&2; exit 3"}, dir);
+    EXPECT_EQ(std::tie(run.started, run.exitCode, run.output), std::tuple(true, 3, dir + "\nto error\n"));
+  }
   EXPECT_FALSE(RunAndWaitWithArguments("no-such-program-on-the-path", {}).started);
   for (const size_t bytes : {ProgramOutputKept, ProgramOutputKept + 1}) {
     const std::string written = "head -c " + std::to_string(bytes) + " /dev/zero | tr '\\0' x";
