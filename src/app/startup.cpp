@@ -157,10 +157,11 @@ void RunExitSequence(MainWindow& window) {
   window.RecordIniGeometry();
   // the strip open at exit is kept where it stands
   if (VoruvEdudWindow* strip = TheVoruvEdudWindow(); strip && strip->isVisible()) strip->RecordGeometry();
-  const bool saved = SaveIniSettings(state);
+  std::string reason;
+  const bool saved = SaveIniSettings(state, &reason);
   if (!saved)
-    ShowMessage("The settings file " + IniFilePath(state.AppPath) +
-                    " cannot be written; window positions and paths of this session are not kept.",
+    ShowMessage("The settings file " + IniFilePath(state.AppPath) + " cannot be written: " + reason +
+                    "; window positions and paths of this session are not kept.",
                 "Error!", MessageIcon::Critical, &window);
   QFont font = window.font();
   font.setPointSizeF(state.flags.SavedFormFontSize > 0 ? state.flags.SavedFormFontSize

@@ -203,8 +203,8 @@ std::vector<std::string> IniFileLines(const IniSettings& ini) {
   return lines;
 }
 
-bool SaveIniSettings(const AppState& state) {
-  return WriteTextLines(IniFilePath(state.AppPath), IniFileLines(state.ini));
+bool SaveIniSettings(const AppState& state, std::string* reason) {
+  return WrittenElseWhy(WriteTextLinesOrReason(IniFilePath(state.AppPath), IniFileLines(state.ini)), reason);
 }
 
 void ReadWinIniDateTimeFormat(AppState& state) {

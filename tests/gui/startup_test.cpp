@@ -248,8 +248,10 @@ TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
     limit.reset();
     EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
     EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
-                                                          "/Orvane.INI cannot be written; window positions and "
-                                                          "paths of this session are not kept."});
+                                                          "/Orvane.INI cannot be written: " +
+                                                          (sizeLimit ? "File too large" : "not a file but a folder") +
+                                                          "; window positions and paths of this session are not "
+                                                          "kept."});
   }
 }
 

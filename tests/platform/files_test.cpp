@@ -171,15 +171,14 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
     // as text: lines of 10 bytes with their CR LF, a few more bytes in all
     const std::vector<std::string> lines(row.bytes / 10 + 1, std::string(8, 'x'));
     const std::vector<std::string> before = Listing(dir);
-    std::optional<std::string> reason;
-    bool linesWritten = false;
+    std::optional<std::string> reason, linesReason;
     {
       std::optional<testing::ScopedFileSizeLimit> limit;
       std::optional<testing::ScopedReadOnlyFolder> readOnly;
       if (row.fault == Fault::SizeLimit) limit.emplace(4096);
       if (row.fault == Fault::ReadOnly) readOnly.emplace(dir);
       reason = WriteWholeFileOrReason(dir + "/" + row.file, bytes);
-      if (reason) linesWritten = WriteTextLines(dir + "/" + row.file, lines);
+      if (reason) linesReason = WriteTextLinesOrReason(dir + "/" + row.file, lines);
     }
     EXPECT_EQ(reason.value_or("written"), row.reason ? row.reason : "written") << row.what;
     EXPECT_EQ(Listing(dir), before) << row.what << ": nothing half-written";
@@ -187,7 +186,7 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
       EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == bytes) << row.what << ": not written whole";
       continue;
     }
-    EXPECT_FALSE(linesWritten) << row.what;
+    EXPECT_EQ(linesReason, reason) << row.what << ": as text";
     EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == older) << row.what << ": the older file changed";
   }
   EXPECT_TRUE(fs::is_fifo(dir + "/pipe")) << "the pipe was replaced";
