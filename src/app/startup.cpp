@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -59,10 +58,6 @@ void FocusNamesWindow() {
 }  // namespace
 
 int StartHalcyra(const StartupSettings& settings) {
-  // A write past the user's file-size limit would end the program at once,
-  // with the session's settings lost; ignored, it fails as on a full disk,
-  // and each save reports it.
-  std::signal(SIGXFSZ, SIG_IGN);
   AppState& state = App();
   WireAppServices(state);  // before the menus ask which sections are present
   MainWindow* window = BuildMainWindow();

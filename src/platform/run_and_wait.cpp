@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <csignal>
 
 namespace halcyra {
 
@@ -13,6 +14,12 @@ namespace {
 
 // Program names, arguments and folders are paths or parts of them: UTF-8.
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The program is started as from a shell, with SIGXFSZ at its default: ours
+// ignores it (main), and a started program would inherit that.
+void StartWithDefaultSignals(QProcess& process) {
+  process.setChildProcessModifier([] { ::signal(SIGXFSZ, SIG_DFL); });
+}
 
 ProgramRun Ended(QProcess& process) {
   process.waitForFinished(-1);
@@ -26,6 +33,7 @@ bool RunAndWait(const std::string& commandLine) {
   QStringList arguments = QProcess::splitCommand(Utf8(commandLine));
   if (arguments.isEmpty()) return false;
   QProcess process;
+  StartWithDefaultSignals(process);
   // The started program shares our terminal, as a started window program would.
   process.setProcessChannelMode(QProcess::ForwardedChannels);
   process.start(arguments.takeFirst(), arguments);
@@ -43,6 +51,7 @@ ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector
   QStringList list;
   for (const std::string& argument : arguments) list << Utf8(argument);
   QProcess process;
+  StartWithDefaultSignals(process);
   process.setProcessChannelMode(QProcess::MergedChannels);
   if (!workingFolder.empty()) process.setWorkingDirectory(Utf8(workingFolder));
   process.start(path, list);

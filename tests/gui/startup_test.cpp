@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
 #include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -233,16 +234,30 @@ TEST_F(StartupTest, OddOptionalFilesAreRefusedWithAWarningAndStartUpGoesOn) {
 }
 
 // A folder where the file must go, or a file-size limit the INI file
-// passes: the program itself ignores the signal such a write raises, which
-// would otherwise end the whole test program here.
+// passes. The program ignores the signal such a write raises before Qt
+// first writes to standard error: started under the limit with that in a
+// file and no display to open, it writes there (and fails) before Qt gives
+// up (SIGABRT); it is not ended by SIGXFSZ.
 TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
+#ifdef HALCYRA_PROGRAM
+  const std::string copy = testing::ScratchDir("program-under-limit") + "/halcyra";  // no program folder of the user's
+  fs::copy_file(HALCYRA_PROGRAM, copy);
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove("DISPLAY");
+  environment.remove("WAYLAND_DISPLAY");
+  environment.insert("QT_QPA_PLATFORM", "xcb");
+  program.setProcessEnvironment(environment);
+  program.start("bash", {"-c", "ulimit -f 0; \"$0\" 2>\"$0.err\"; echo $?", QString::fromStdString(copy)});
+  ASSERT_TRUE(program.waitForFinished(60000));
+  EXPECT_EQ(program.readAllStandardOutput().trimmed().toInt(), 128 + SIGABRT);
+#endif
   for (const bool sizeLimit : {false, true}) {
     messages.shown.clear();
     const std::string dir = testing::ScratchProgramFolder("startup-unwritable", {});
-    std::signal(SIGXFSZ, SIG_DFL);
     ASSERT_EQ(Start(dir), 0);
     std::optional<testing::ScopedFileSizeLimit> limit;
-    if (sizeLimit) limit.emplace(100, testing::FileSizeSignal::LeftToTheProgram);
+    if (sizeLimit) limit.emplace(100);
     else fs::create_directories(dir + "/Orvane.INI");
     Exit();
     limit.reset();

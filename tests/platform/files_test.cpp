@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -211,6 +212,12 @@ TEST(RunAndWait, KeepsWhatTheProgramWritesAndRunsInTheFolderGiven) {
     EXPECT_EQ(std::tie(run.started, run.exitCode, run.output), std::tuple(true, 3, dir + "\nto error\n"));
   }
   EXPECT_FALSE(RunAndWaitWithArguments("no-such-program-on-the-path", {}).started);
+  // with SIGXFSZ at its default, as from a shell, though ours ignores it
+  const auto ours = std::signal(SIGXFSZ, SIG_IGN);
+  const ProgramRun limited = RunAndWaitWithArguments("sh", {"-c", "ulimit -f 0; head -c 1 /dev/zero > over; echo $?"},
+                                                     testing::ScratchDir("run-limited"));
+  std::signal(SIGXFSZ, ours);
+  EXPECT_TRUE(limited.output.ends_with(std::to_string(128 + SIGXFSZ) + "\n")) << limited.output;
   for (const size_t bytes : {ProgramOutputKept, ProgramOutputKept + 1}) {
     const std::string written = "head -c " + std::to_string(bytes) + " /dev/zero | tr '\\0' x";
     EXPECT_EQ(RunAndWaitWithArguments("sh", {"-c", written}).output, std::string(ProgramOutputKept, 'x')) << bytes;
