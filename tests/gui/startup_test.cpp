@@ -243,12 +243,8 @@ TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
   const std::string copy = testing::ScratchDir("program-under-limit") + "/halcyra";  // no program folder of the user's
   fs::copy_file(HALCYRA_PROGRAM, copy);
   QProcess program;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove("DISPLAY");
-  environment.remove("WAYLAND_DISPLAY");
-  environment.insert("QT_QPA_PLATFORM", "xcb");
-  program.setProcessEnvironment(environment);
-  program.start("bash", {"-c", "ulimit -f 0; \"$0\" 2>\"$0.err\"; echo $?", QString::fromStdString(copy)});
+  const QString run = "ulimit -f 0; env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \"$0\" 2>\"$0.err\"; echo $?";
+  program.start("bash", {"-c", run, QString::fromStdString(copy)});
   ASSERT_TRUE(program.waitForFinished(60000));
   EXPECT_EQ(program.readAllStandardOutput().trimmed().toInt(), 128 + SIGABRT);
 #endif

@@ -15,8 +15,8 @@
 #include <cmath>
 #include <fstream>
 #include <map>
-#include <sys/stat.h>
 #include <set>
+#include <sys/stat.h>
 
 #include "shell/ui/print_target.h"
 #include "support/file_faults.h"
@@ -124,6 +124,7 @@ class SavePicture : public testing::WheelCommandsTest {
  protected:
   void SetUp() override {
     testing::WheelCommandsTest::SetUp();
+    App().AppPath = testing::ScratchProgramFolder("Zoë-Åsa", {".ORB"});  // a name not all ASCII
     bin = testing::ScratchDir("fake-converter");
     path = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", (bin + ":" + path).c_str(), 1);
@@ -175,18 +176,15 @@ struct OnScreenSink : testing::RecordingSink {
   void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
     RecordingSink::Message(text, title, icon);
     QTimer::singleShot(0, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        onScreen << box->text();
-        box->accept();
-      }
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      onScreen << (box ? box->text() : "<no box>");
+      if (box) box->accept();
     });
     testing::LoopWatchdog watchdog("message box");
     ShowMessageBox(text, title, icon, nullptr);
   }
 };
 
-// In a program folder of any name; a failed conversion first, whose message
-// names the folder as it is named and whose bitmap the GIF then replaces.
 TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
   OnScreenSink sink;
   InputD().SetNameText("Zo\xEB: 1/2\thouse?");  // Latin-1, as the names file holds it
@@ -195,42 +193,42 @@ TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
   Wheel("mnuSavePicture");
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{std::string(NoPictureTitle) + ": " + NoPictureText});
 
-  for (const std::string folder : {App().AppPath, testing::ScratchDir("Zoë-Åsa"), testing::ScratchDir("占星术图片")}) {
-    App().AppPath = folder;
-    sink.shown.clear();
-    sink.onScreen.clear();
-    // mode 2: the transits outside, the natal chart inside with its date
-    const std::string base = folder + "/Transits and Zoë: 1-2-house? - natal on 16 Jul 1969";
-    std::ofstream(base + ".gif") << "older picture";
-    const std::set<std::string> before = Listing(folder);
-    Converter("exit 1");
-    Press(Qt::ALT | Qt::Key_Print);
-    Wheel("mnuSavePicture");
-    const std::string failed = ConverterFailedText(base, true, true, "");
-    EXPECT_EQ(sink.Boxes(), std::vector<std::string>{PictureWarningTitle + std::string(": ") + failed});
-    EXPECT_EQ(sink.onScreen, QStringList{QString::fromStdString(failed)});
-    EXPECT_TRUE(fs::is_regular_file(base + ".bmp")) << folder;
-
-    Converter("cp \"$1\" \"$2\"");
-    Wheel("mnuSavePicture");
-    // converted in the picture's folder on names of the program's own alone,
-    // which hold nothing of the chart's, then put in place
-    const std::vector<std::string> arguments = Arguments();
-    ASSERT_EQ(arguments.size(), 3u);
-    EXPECT_EQ(arguments[0], folder) << "run in";
-    for (const auto& [name, extension] : {std::pair{arguments[1], ".bmp"}, {arguments[2], ".gif"}}) {
-      EXPECT_TRUE(IsConvertedFileName(name)) << name;
-      EXPECT_EQ(fs::path(name).extension(), extension) << name;
-    }
-    EXPECT_EQ(QImage(QString::fromStdString(base + ".gif")).convertToFormat(QImage::Format_RGB32), Shown())
-        << folder << ": the new picture replaced the older one";
-    EXPECT_EQ(Listing(folder), before) << folder << ": no bitmap, no converter's file left";
-    std::ofstream(folder + "/made here") << "x";
-    EXPECT_EQ(fs::status(base + ".gif").permissions(), fs::status(folder + "/made here").permissions())
-        << "the GIF is made with the usual permissions";
-    EXPECT_TRUE(Clipboard().isNull()) << "the clipboard emptied";
-    EXPECT_EQ(sink.shown.size(), 1u) << folder;
+  // mode 2: the transits outside, the natal chart inside with its date
+  const std::string base = App().AppPath + "/Transits and Zoë: 1-2-house? - natal on 16 Jul 1969";
+  std::ofstream(base + ".gif") << "older picture";
+  Converter("cp \"$1\" \"$2\"");
+  Press(Qt::ALT | Qt::Key_Print);
+  const std::set<std::string> before = Listing(App().AppPath);
+  std::ofstream(base + ".bmp") << "kept by an earlier failed conversion";
+  Wheel("mnuSavePicture");
+  // converted in the picture's folder on names of the program's own alone,
+  // which hold nothing of the chart's, then put in place
+  const std::vector<std::string> arguments = Arguments();
+  ASSERT_EQ(arguments.size(), 3u);
+  EXPECT_EQ(arguments[0], App().AppPath) << "run in";
+  for (const auto& [name, extension] : {std::pair{arguments[1], ".bmp"}, {arguments[2], ".gif"}}) {
+    EXPECT_TRUE(IsConvertedFileName(name)) << name;
+    EXPECT_EQ(fs::path(name).extension(), extension) << name;
   }
+  EXPECT_EQ(QImage(QString::fromStdString(base + ".gif")).convertToFormat(QImage::Format_RGB32), Shown())
+      << "the new picture replaced the older one";
+  EXPECT_EQ(Listing(App().AppPath), before) << "no bitmap, no converter's file left";
+  std::ofstream(App().AppPath + "/made here") << "x";
+  EXPECT_EQ(fs::status(base + ".gif").permissions(), fs::status(App().AppPath + "/made here").permissions())
+      << "the GIF is made with the usual permissions";
+  EXPECT_TRUE(Clipboard().isNull()) << "the clipboard emptied";
+  EXPECT_EQ(sink.shown.size(), 1u);
+
+  // in a folder of Chinese letters too, which a failure's message names as it is named
+  App().AppPath = testing::ScratchDir("占星术图片");
+  const std::string chinese = App().AppPath + "/Transits and Zoë: 1-2-house? - natal on 16 Jul 1969";
+  Converter("exit 1");
+  Press(Qt::ALT | Qt::Key_Print);
+  Wheel("mnuSavePicture");
+  EXPECT_EQ(sink.onScreen.back().toStdString(), ConverterFailedText(chinese, true, false, ""));
+  Converter("cp \"$1\" \"$2\"");
+  Wheel("mnuSavePicture");
+  EXPECT_EQ(Listing(App().AppPath), std::set<std::string>{fs::path(chinese + ".gif").filename().string()});
 }
 
 // Whatever the converter does, only a GIF it wrote in this run replaces the
@@ -240,7 +238,6 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
   Main("mnuWheelsSingleNatal");
   const std::string base = App().AppPath + "/Apollo 11 launch - natal";
   const std::string bmp = base + ".bmp", gif = base + ".gif";
-  // AtGif, AtBitmap: what is no plain file stands at that name
   enum class Older { None, Gif, AtGif, AtBitmap };
   struct Row {
     const char* what;
@@ -285,8 +282,8 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
     ASSERT_EQ(sink.shown.size(), 1u) << row.what;
     const std::string& text = sink.shown[0].text;
     if (!row.refused.empty()) {
-      EXPECT_EQ(text, PictureNotWrittenText(at, "not a file but " + row.refused,
-                                            row.older == Older::AtGif ? BitmapKeptText(base) : PictureStillOnClipboard));
+      const std::string afterwards = row.older == Older::AtGif ? BitmapKeptText(base) : PictureStillOnClipboard;
+      EXPECT_EQ(text, PictureNotWrittenText(at, "not a file but " + row.refused, afterwards));
       EXPECT_EQ(fs::symlink_status(at).type(), standing) << row.what << ": it stays";
     } else {
       EXPECT_EQ(text, ConverterFailedText(base, row.converter != nullptr, row.older == Older::Gif, row.said))
