@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QThreadPool>
 #include <QTimer>
-#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -60,10 +59,6 @@ void FocusNamesWindow() {
 }  // namespace
 
 int StartHalcyra(const StartupSettings& settings) {
-  // A write past the user's file-size limit would end the program at once,
-  // with the session's settings lost; ignored, it fails as on a full disk,
-  // and each save reports it.
-  std::signal(SIGXFSZ, SIG_IGN);
   AppState& state = App();
   WireAppServices(state);  // before the menus ask which sections are present
   MainWindow* window = BuildMainWindow();
@@ -160,10 +155,11 @@ void RunExitSequence(MainWindow& window) {
   window.RecordIniGeometry();
   // the strip open at exit is kept where it stands
   if (VoruvEdudWindow* strip = TheVoruvEdudWindow(); strip && strip->isVisible()) strip->RecordGeometry();
-  const bool saved = SaveIniSettings(state);
+  std::string reason;
+  const bool saved = SaveIniSettings(state, &reason);
   if (!saved)
-    ShowMessage("The settings file " + IniFilePath(state.AppPath) +
-                    " cannot be written; window positions and paths of this session are not kept.",
+    ShowMessage("The settings file " + IniFilePath(state.AppPath) + " cannot be written: " + reason +
+                    "; window positions and paths of this session are not kept.",
                 "Error!", MessageIcon::Critical, &window);
   QFont font = window.font();
   font.setPointSizeF(state.flags.SavedFormFontSize > 0 ? state.flags.SavedFormFontSize

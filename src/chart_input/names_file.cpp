@@ -107,18 +107,19 @@ std::string NameRefusal(const std::string& name) {
   return "";
 }
 
-NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry, FileRefusal* refusal) {
+NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry, std::string* reason) {
   FileRefusal why;
   auto existing = ReadTextLines(path, &why);
   // No file yet: the entry starts one. Anything else in its place (a folder,
   // a device a link leads to) is never written over.
   if (!existing && !why.Missing()) {
-    if (refusal) *refusal = std::move(why);
+    if (reason) *reason = std::move(why.reason);
     return NameSaveResult::FileUnreadable;
   }
   std::vector<std::string> lines = existing ? std::move(*existing) : std::vector<std::string>{};
   lines.push_back(FormatNameLine(entry));
-  return WriteTextLines(path, lines) ? NameSaveResult::Saved : NameSaveResult::WriteFailed;
+  return WrittenElseWhy(WriteTextLinesOrReason(path, lines), reason) ? NameSaveResult::Saved
+                                                                      : NameSaveResult::WriteFailed;
 }
 
 }  // namespace halcyra

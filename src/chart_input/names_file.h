@@ -41,7 +41,8 @@ enum class NameSaveResult { Saved, FileUnreadable, WriteFailed };
 // Adds the entry as the file's last line. Every line already in the file is
 // written back as it was (comments and lines the list skipped included), and
 // the file is replaced all at once, so a failure leaves it untouched. A file
-// that exists but cannot be read is not written; `refusal`, when given, says why.
-NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry, FileRefusal* refusal = nullptr);
+// that exists but cannot be read is not written; `reason`, when given, says
+// why the file was not read or not written.
+NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry, std::string* reason = nullptr);
 
 }  // namespace halcyra

@@ -6,13 +6,19 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <csignal>
 
 namespace halcyra {
 
 namespace {
 
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// Program names, arguments and folders are paths or parts of them: UTF-8.
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The program is started as from a shell, with SIGXFSZ at its default: ours
+// ignores it (main), and a started program would inherit that.
+void StartWithDefaultSignals(QProcess& process) {
+  process.setChildProcessModifier([] { ::signal(SIGXFSZ, SIG_DFL); });
 }
 
 ProgramRun Ended(QProcess& process) {
@@ -24,9 +30,10 @@ ProgramRun Ended(QProcess& process) {
 }  // namespace
 
 bool RunAndWait(const std::string& commandLine) {
-  QStringList arguments = QProcess::splitCommand(Latin1(commandLine));
+  QStringList arguments = QProcess::splitCommand(Utf8(commandLine));
   if (arguments.isEmpty()) return false;
   QProcess process;
+  StartWithDefaultSignals(process);
   // The started program shares our terminal, as a started window program would.
   process.setProcessChannelMode(QProcess::ForwardedChannels);
   process.start(arguments.takeFirst(), arguments);
@@ -38,14 +45,15 @@ ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector
                                    const std::string& workingFolder) {
   // Found before it starts, as our working folder sees it: a program of
   // that name in its working folder is not the one meant.
-  const QString name = Latin1(program);
+  const QString name = Utf8(program);
   const QString path = name.contains('/') ? QFileInfo(name).absoluteFilePath() : QStandardPaths::findExecutable(name);
   if (path.isEmpty()) return {};
   QStringList list;
-  for (const std::string& argument : arguments) list << Latin1(argument);
+  for (const std::string& argument : arguments) list << Utf8(argument);
   QProcess process;
+  StartWithDefaultSignals(process);
   process.setProcessChannelMode(QProcess::MergedChannels);
-  if (!workingFolder.empty()) process.setWorkingDirectory(Latin1(workingFolder));
+  if (!workingFolder.empty()) process.setWorkingDirectory(Utf8(workingFolder));
   process.start(path, list);
   if (!process.waitForStarted(-1)) return {};
   // Read as it comes, so that a program that writes without end holds no

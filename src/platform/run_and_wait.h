@@ -1,6 +1,7 @@
 #pragma once
 // Running another program and waiting for it, as the atlas exchange and the
-// picture converter need.
+// picture converter need. Names, arguments and folders are UTF-8; the
+// program starts with SIGXFSZ at its default, which ours ignores.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -119,64 +119,58 @@ std::optional<std::string> NotToBeReplaced(const std::string& path) {
   return NotAFile(info.st_mode).reason;
 }
 
-std::optional<std::string> WritePartsOrReason(const std::string& path, const std::vector<std::string_view>& parts) {
-  if (auto refused = NotToBeReplaced(path)) return refused;
-  QSaveFile file(QString::fromStdString(path));
-  if (!OpenUnbuffered(file)) return file.errorString().toLatin1().toStdString();
-  qint64 size = 0;
-  for (const std::string_view bytes : parts) size += static_cast<qint64>(bytes.size());
-  // A write cut short (a full disk, a file-size limit) gives no reason; the next one does.
-  qint64 written = 0;
-  for (const std::string_view bytes : parts) {
-    const auto end = static_cast<qint64>(bytes.size());
-    qint64 done = 0;
-    while (done < end) {
-      const qint64 part = file.write(bytes.data() + done, end - done);
-      if (part <= 0) break;
-      done += part;
-    }
-    written += done;
-    if (done != end) break;
+// Writes the bytes whole, straight to the system; the reason when it
+// stops. A write cut short (a full disk, a file-size limit) gives no
+// reason; the next one does.
+std::optional<std::string> PutWhole(QSaveFile& file, std::string_view bytes, qint64& written) {
+  for (size_t done = 0; done < bytes.size();) {
+    const qint64 part = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
+    if (part <= 0)
+      return file.error() != QFileDevice::NoError ? file.errorString().toStdString()
+                                                  : "only " + std::to_string(written) + " of " +
+                                                        std::to_string(written + qint64(bytes.size() - done)) +
+                                                        " bytes could be written";
+    done += static_cast<size_t>(part);
+    written += part;
   }
-  if (written != size) {
-    const std::string reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString().toLatin1().toStdString()
-                                   : "only " + std::to_string(written) + " of " + std::to_string(size) +
-                                         " bytes could be written";
-    file.cancelWriting();
-    return reason;
-  }
-  if (!file.commit()) return file.errorString().toLatin1().toStdString();
   return std::nullopt;
 }
 
-bool WriteTextLinesInBlocks(const std::string& path, size_t count,
-                            const std::function<std::string_view(size_t)>& line, bool endLast) {
-  if (NotToBeReplaced(path)) return false;
+// Hands bytes to the file being written; the reason when they are not written.
+using BytePut = std::function<std::optional<std::string>(std::string_view)>;
+
+// Puts a new file in place of the one at `path` once `fill` has handed it
+// every byte; the reason when not, with the older file left as it was.
+std::optional<std::string> WriteNewFile(const std::string& path,
+                                        const std::function<std::optional<std::string>(const BytePut&)>& fill) {
+  if (auto refused = NotToBeReplaced(path)) return refused;
   QSaveFile file(QString::fromStdString(path));
-  if (!OpenUnbuffered(file)) return false;
-  // The lines go out in blocks of about a megabyte.
-  constexpr size_t Block = 1 << 20;
-  std::string block;
-  block.reserve(Block + 256);
-  auto flush = [&file, &block] {
-    const bool ok = file.write(block.data(), static_cast<qint64>(block.size())) == static_cast<qint64>(block.size());
-    block.clear();
-    return ok;
-  };
-  for (size_t i = 0; i < count; ++i) {
-    block += line(i);
-    if (endLast || i + 1 < count) block += "\r\n";
-    if (block.size() >= Block && !flush()) {
-      file.cancelWriting();
-      return false;
-    }
-  }
-  if (!flush()) {
+  if (!OpenUnbuffered(file)) return file.errorString().toStdString();
+  qint64 written = 0;
+  if (auto reason = fill([&file, &written](std::string_view bytes) { return PutWhole(file, bytes, written); })) {
     file.cancelWriting();
-    return false;
+    return reason;
   }
-  return file.commit();
+  if (!file.commit()) return file.errorString().toStdString();
+  return std::nullopt;
+}
+
+std::optional<std::string> WriteLinesInBlocks(const std::string& path, size_t count,
+                                              const std::function<std::string_view(size_t)>& line, bool endLast) {
+  return WriteNewFile(path, [&](const BytePut& put) -> std::optional<std::string> {
+    // The lines go out in blocks of about a megabyte.
+    constexpr size_t Block = 1 << 20;
+    std::string block;
+    block.reserve(Block + 256);
+    for (size_t i = 0; i < count; ++i) {
+      block += line(i);
+      if (endLast || i + 1 < count) block += "\r\n";
+      if (block.size() < Block) continue;
+      if (auto reason = put(block)) return reason;
+      block.clear();
+    }
+    return put(block);
+  });
 }
 
 }  // namespace
@@ -272,7 +266,11 @@ std::optional<std::string> WriteWholeFileOrReason(const std::string& path, std::
 
 std::optional<std::string> WriteWholeFileOrReason(const std::string& path, const std::vector<std::string_view>& parts) {
   try {
-    return WritePartsOrReason(path, parts);
+    return WriteNewFile(path, [&parts](const BytePut& put) -> std::optional<std::string> {
+      for (const std::string_view bytes : parts)
+        if (auto reason = put(bytes)) return reason;
+      return std::nullopt;
+    });
   } catch (const std::bad_alloc&) {
     // the unfinished file goes with its writer
     return OutOfMemory.reason;
@@ -280,17 +278,26 @@ std::optional<std::string> WriteWholeFileOrReason(const std::string& path, const
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
-  return WriteTextLines(path, lines.size(), [&lines](size_t i) { return std::string_view(lines[i]); });
+  return !WriteTextLinesOrReason(path, lines);
 }
 
 bool WriteTextLines(const std::string& path, size_t count, const std::function<std::string_view(size_t)>& line,
                     bool endLast) {
+  return !WriteTextLinesOrReason(path, count, line, endLast);
+}
+
+std::optional<std::string> WriteTextLinesOrReason(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteTextLinesOrReason(path, lines.size(), [&lines](size_t i) { return std::string_view(lines[i]); });
+}
+
+std::optional<std::string> WriteTextLinesOrReason(const std::string& path, size_t count,
+                                                  const std::function<std::string_view(size_t)>& line, bool endLast) {
   // A save that cannot get its memory fails as one the disk refuses: the
   // unfinished file goes with its writer, and an older one stays.
   try {
-    return WriteTextLinesInBlocks(path, count, line, endLast);
+    return WriteLinesInBlocks(path, count, line, endLast);
   } catch (const std::bad_alloc&) {
-    return false;
+    return OutOfMemory.reason;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Plain text files: Latin-1, lines ended by CR LF, LF or CR alone on
-// reading and by CR LF on writing. Strings hold Latin-1 bytes as they are.
+// reading and by CR LF on writing. Strings hold Latin-1 bytes as they are;
+// paths are UTF-8, as Qt gives them, and so are the reasons given.
 #include <functional>
 #include <optional>
 #include <string>
@@ -73,12 +74,23 @@ bool WriteTextLines(const std::string& path, size_t count, const std::function<s
 // Writes bytes as they are, all or nothing.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
-// The same, saying why: nullopt once the file holds every byte, otherwise
-// the system's reason ("No space left on device"), with an earlier file of
-// that name left as it was and nothing half-written beside it.
+// The writers above, saying why: nullopt once the file holds every byte,
+// otherwise the system's reason ("No space left on device"), with an
+// earlier file of that name left as it was and nothing half-written beside it.
+std::optional<std::string> WriteTextLinesOrReason(const std::string& path, const std::vector<std::string>& lines);
+std::optional<std::string> WriteTextLinesOrReason(const std::string& path, size_t count,
+                                                  const std::function<std::string_view(size_t)>& line,
+                                                  bool endLast = true);
 std::optional<std::string> WriteWholeFileOrReason(const std::string& path, std::string_view bytes);
 
 // The same for bytes held in parts, written one after the other.
 std::optional<std::string> WriteWholeFileOrReason(const std::string& path, const std::vector<std::string_view>& parts);
+
+// For writers that answer whether they wrote: true when `failure` holds no
+// reason; otherwise false, and the reason goes to `reason` when one is given.
+inline bool WrittenElseWhy(std::optional<std::string> failure, std::string* reason) {
+  if (failure && reason) *reason = std::move(*failure);
+  return !failure;
+}
 
 }  // namespace halcyra

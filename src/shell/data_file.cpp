@@ -32,22 +32,23 @@ std::string DefaultPdfName(const std::string& chartName) {
   return name.replace(name.size() - 4, 4, ".pdf");
 }
 
-bool WriteDataFile(const AppState& state, const std::string& path) {
+bool WriteDataFile(const AppState& state, const std::string& path, std::string* reason) {
   const ReportBuffer& r = state.report;
-  return WriteTextLines(path, PlanDataFile(LinesWithSpare(r.DataLines, r.DataLineCount),
-                                           state.options.OptionValues[45]));
+  const auto lines = PlanDataFile(LinesWithSpare(r.DataLines, r.DataLineCount), state.options.OptionValues[45]);
+  return WrittenElseWhy(WriteTextLinesOrReason(path, lines), reason);
 }
 
 std::string PrintFilePath(const AppState& state) {
   return ProgramFile(state.AppPath, "PRNTFILE.XXX");
 }
 
-bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count) {
+bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count, std::string* reason) {
   // read where they lie: a long listing's page is not copied
   const size_t lines = static_cast<size_t>(std::max(count, 0L));
-  return WriteTextLines(PrintFilePath(state), lines + 1, [&list, lines](size_t i) {
+  const auto line = [&list, lines](size_t i) {
     return i < lines && i < list.size() ? std::string_view(list[i]) : std::string_view();
-  });
+  };
+  return WrittenElseWhy(WriteTextLinesOrReason(PrintFilePath(state), lines + 1, line), reason);
 }
 
 }  // namespace halcyra

@@ -23,12 +23,14 @@ std::string DefaultSaveName(const std::string& chartName);
 // The same stem with ".pdf": the name proposed for a print to a PDF file.
 std::string DefaultPdfName(const std::string& chartName);
 
-// Writes entries 0 to DataLineCount of the data buffer as a data file.
-bool WriteDataFile(const AppState& state, const std::string& path);
+// Writes entries 0 to DataLineCount of the data buffer as a data file;
+// false when it cannot, with the system's reason in `reason` when given.
+bool WriteDataFile(const AppState& state, const std::string& path, std::string* reason = nullptr);
 
 // The print file of the program folder and its writing from a list (entries
-// 0 to count, no form feeds added).
+// 0 to count, no form feeds added), with the reason as WriteDataFile gives it.
 std::string PrintFilePath(const AppState& state);
-bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count);
+bool WritePrintFile(const AppState& state, const std::vector<std::string>& list, long count,
+                    std::string* reason = nullptr);
 
 }  // namespace halcyra

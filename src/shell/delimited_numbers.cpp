@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/number_text.h"
+#include "platform/utf8_text.h"
 #include "shell/startup_data.h"
 
 namespace halcyra {
@@ -88,7 +89,7 @@ double DelimitedNumbers::Next() {
   if (result.ec != std::errc() || (stop < text_.size() && !IsSeparator(text_[stop])) || !std::isfinite(value)) {
     size_t end = pos_;
     while (end < text_.size() && !IsSeparator(text_[end]) && end - pos_ < 40) ++end;
-    Fail("\"" + std::string(text_.substr(pos_, end - pos_)) + "\" is not a number");
+    Fail("\"" + Latin1ToUtf8(text_.substr(pos_, end - pos_)) + "\" is not a number");
   }
   pos_ = stop;
   // One comma may close the field, with blanks before it.
@@ -104,7 +105,8 @@ float DelimitedNumbers::NextSingle() {
   if (!(std::fabs(value) <= FLT_MAX)) {
     size_t end = start;
     while (end < text_.size() && !IsSeparator(text_[end]) && end - start < 40) ++end;
-    Fail("\"" + std::string(text_.substr(start, end - start)) + "\" is beyond the range of a single-precision value");
+    Fail("\"" + Latin1ToUtf8(text_.substr(start, end - start)) +
+         "\" is beyond the range of a single-precision value");
   }
   return static_cast<float>(value);
 }

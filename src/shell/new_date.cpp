@@ -4,6 +4,7 @@
 
 #include "core/calendar.h"
 #include "platform/number_text.h"
+#include "platform/utf8_text.h"
 #include "state/chart_input.h"
 #include "state/moment.h"
 
@@ -24,7 +25,7 @@ std::optional<long> BoxValue(const std::string& text, int shown) {
 // The number as the message names it: the value read, or the text as typed
 // when it was too long to read.
 std::string Named(const std::optional<long>& value, const std::string& text) {
-  return value ? std::to_string(*value) : text;
+  return value ? std::to_string(*value) : Latin1ToUtf8(text);
 }
 
 }  // namespace

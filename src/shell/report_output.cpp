@@ -160,8 +160,9 @@ void ShowReport(AppState& state) {
   ShownPage page(state.report.PageLines, static_cast<size_t>(state.report.PageLineCount));
   const std::string path = LastPagePath(state);
   // The page is still shown when the file cannot be written: the buffers hold it.
-  if (!WriteTextRows(path, page))
-    ShowNotice(state, "Cannot write the report page to the file " + path + ".", "Warning!",
+  std::string reason;
+  if (!WriteTextRows(path, page, &reason))
+    ShowNotice(state, "Cannot write the report page to the file " + path + ": " + reason + ".", "Warning!",
                NoticeIcon::Exclamation);
   if (display) display->ShowPage(state, std::move(page));
 }

@@ -9,6 +9,7 @@
 #include "platform/number_text.h"
 #include "platform/program_files.h"
 #include "platform/text_files.h"
+#include "platform/utf8_text.h"
 #include "shell/startup_data.h"
 
 namespace halcyra {
@@ -34,7 +35,7 @@ void ReadValueListLines(const std::vector<std::string>& lines, const std::string
       field.remove_prefix(std::min(field.find_first_not_of(" \t"), field.size()));
       field = field.substr(0, field.find_last_not_of(" \t") + 1);
       throw StartupFileError(name, lineNumber,
-                             name + ", line " + std::to_string(lineNumber) + ": the value \"" + std::string(field) +
+                             name + ", line " + std::to_string(lineNumber) + ": the value \"" + Latin1ToUtf8(field) +
                                  "\" is out of range (it must lie between " + BoundText(range.low) + " and " +
                                  BoundText(range.high) + ")");
     }
@@ -202,8 +203,8 @@ std::vector<std::string> IniFileLines(const IniSettings& ini) {
   return lines;
 }
 
-bool SaveIniSettings(const AppState& state) {
-  return WriteTextLines(IniFilePath(state.AppPath), IniFileLines(state.ini));
+bool SaveIniSettings(const AppState& state, std::string* reason) {
+  return WrittenElseWhy(WriteTextLinesOrReason(IniFilePath(state.AppPath), IniFileLines(state.ini)), reason);
 }
 
 void ReadWinIniDateTimeFormat(AppState& state) {

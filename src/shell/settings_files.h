@@ -63,8 +63,9 @@ std::optional<std::string> LoadIniSettings(AppState& state);
 // The INI file's lines, in their fixed order.
 std::vector<std::string> IniFileLines(const IniSettings& ini);
 
-// Writes Orvane.INI; false when it cannot be written (any earlier file stays).
-bool SaveIniSettings(const AppState& state);
+// Writes Orvane.INI; false when it cannot be written (any earlier file
+// stays), with the system's reason in `reason` when given.
+bool SaveIniSettings(const AppState& state, std::string* reason = nullptr);
 
 // DateFormat and Use24Hour from the system's date and time settings, or
 // from the services' ReadSystemDateFormat when they have one.

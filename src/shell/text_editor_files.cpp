@@ -54,8 +54,8 @@ std::string EditorSaveBytes(const std::string& text) {
   return text + "\r\n";
 }
 
-bool SaveEditorText(const std::string& path, const std::string& text) {
-  return WriteWholeFile(path, EditorSaveBytes(text));
+bool SaveEditorText(const std::string& path, const std::string& text, std::string* reason) {
+  return WrittenElseWhy(WriteWholeFileOrReason(path, EditorSaveBytes(text)), reason);
 }
 
 ValueListReader OrbEditorReader(const std::string& path) {

@@ -37,8 +37,9 @@ std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* 
 // text itself, with a CR LF added when its last line has none.
 std::string EditorSaveBytes(const std::string& text);
 
-// Writes the text all or nothing; false when the file cannot be written.
-bool SaveEditorText(const std::string& path, const std::string& text);
+// Writes the text all or nothing; false when the file cannot be written,
+// with the system's reason in `reason` when given.
+bool SaveEditorText(const std::string& path, const std::string& text, std::string* reason = nullptr);
 
 // The reader of an orb file the orb editor saves: DIURNAL.ORB's for that
 // file, a wheel orb file's for any other.

@@ -38,8 +38,9 @@ std::string TextBetween(const TextRows& rows, TextPos a, TextPos b) {
 
 std::string AllText(const TextRows& rows) { return TextBetween(rows, {0, 0}, TextEnd(rows)); }
 
-bool WriteTextRows(const std::string& path, const TextRows& rows) {
-  return WriteTextLines(path, rows.RowCount(), [&rows](size_t row) { return rows.Row(row); }, false);
+bool WriteTextRows(const std::string& path, const TextRows& rows, std::string* reason) {
+  return WrittenElseWhy(
+      WriteTextLinesOrReason(path, rows.RowCount(), [&rows](size_t row) { return rows.Row(row); }, false), reason);
 }
 
 }  // namespace halcyra

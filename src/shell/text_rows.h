@@ -34,7 +34,8 @@ std::string TextBetween(const TextRows& rows, TextPos a, TextPos b);
 std::string AllText(const TextRows& rows);
 
 // Writes the rows joined by CR LF (the empty last row of a text that ends
-// with a line end thus writes nothing after that line end); all or nothing.
-bool WriteTextRows(const std::string& path, const TextRows& rows);
+// with a line end thus writes nothing after that line end); all or nothing,
+// with the system's reason in `reason` when given.
+bool WriteTextRows(const std::string& path, const TextRows& rows, std::string* reason = nullptr);
 
 }  // namespace halcyra

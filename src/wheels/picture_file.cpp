@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/program_files.h"
+#include "platform/utf8_text.h"
 
 namespace halcyra {
 
@@ -41,7 +42,7 @@ std::string PictureBasePath(const std::string& appPath, const PictureNames& name
     name += " and " + names.innerTitle1;
     if (!names.secondPerson) name += " on " + names.innerTitle2;
   }
-  return appPath + "/" + FileNameSafe(name);
+  return appPath + "/" + Latin1ToUtf8(FileNameSafe(name));
 }
 
 std::string ConverterLines(const std::string& output) {
@@ -69,7 +70,7 @@ std::string ConverterFailedText(const std::string& basePath, bool started, bool 
   const std::string why = started ? "The picture converter could not make " + basePath + ".gif."
                                   : std::string("The picture converter (") + PictureConverter +
                                         ", from ImageMagick) could not be started.";
-  const std::string lines = ConverterLines(converterOutput);
+  const std::string lines = Latin1ToUtf8(ConverterLines(converterOutput));
   const std::string quoted = lines.empty() ? "" : "\r\n\r\n" + lines;
   const std::string older = olderGifKept ? " The older " + basePath + ".gif is left as it was." : "";
   return why + quoted + "\r\n\r\n" + BitmapKeptText(basePath) + older;

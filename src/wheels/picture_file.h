@@ -37,7 +37,7 @@ std::string FileNameSafe(const std::string& name);
 // The program folder and the picture's name, without extension: the single
 // chart's title; for a dual wheel the two titles joined by " and ",
 // followed by " on " and the inner chart's date unless the second chart is
-// a person.
+// a person. The titles are Latin-1, the path UTF-8 like the folder's.
 std::string PictureBasePath(const std::string& appPath, const PictureNames& names);
 
 // The converter never sees the chart's names, parts of which it would read

@@ -126,12 +126,13 @@ TEST(NamesFile, SavingKeepsEveryExistingLine) {
   // written, or a file that cannot be read, is left as it was.
   ASSERT_EQ(AppendNameEntry(dir + "/NEW.FIL", added), NameSaveResult::Saved);
   EXPECT_EQ(*ReadTextLines(dir + "/NEW.FIL"), std::vector<std::string>{FormatNameLine(added)});
-  EXPECT_EQ(AppendNameEntry(dir + "/no-such-folder/NAMES.FIL", added), NameSaveResult::WriteFailed);
+  std::string reason;
+  EXPECT_EQ(AppendNameEntry(dir + "/no-such-folder/NAMES.FIL", added, &reason), NameSaveResult::WriteFailed);
+  EXPECT_EQ(reason, "No such file or directory");
   // Only a plain file is written over: a pipe of that name stays.
   ASSERT_EQ(mkfifo((dir + "/PIPE.FIL").c_str(), 0600), 0);
-  FileRefusal refusal;
-  EXPECT_EQ(AppendNameEntry(dir + "/PIPE.FIL", added, &refusal), NameSaveResult::FileUnreadable);
-  EXPECT_EQ(refusal.reason, "not a file but a named pipe");
+  EXPECT_EQ(AppendNameEntry(dir + "/PIPE.FIL", added, &reason), NameSaveResult::FileUnreadable);
+  EXPECT_EQ(reason, "not a file but a named pipe");
   EXPECT_TRUE(std::filesystem::is_fifo(dir + "/PIPE.FIL"));
   if (::geteuid() != 0) {  // file permissions do not bind the superuser
     namespace fs = std::filesystem;

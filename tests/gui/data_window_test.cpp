@@ -105,7 +105,8 @@ TEST_F(DataWindowTest, AFailedOrCancelledSaveAsKeepsTheBuffer) {
   App().services.ChooseSaveFile = [&](const std::string&, const std::string&) { return std::optional(bad); };
   Item("mnuFileSaveAs")->trigger();
   EXPECT_EQ(sink.Boxes(),
-            std::vector<std::string>{"Warning!: Cannot write the file " + bad + ". The data stays in the buffer."});
+            std::vector<std::string>{"Warning!: Cannot write the file " + bad +
+                                     ": No such file or directory. The data stays in the buffer."});
   EXPECT_EQ(std::pair(App().flags.DataFileName, App().report.DataLineCount), std::pair(std::string(), 6L));
 
   // A cancelled dialog says nothing and keeps the earlier name.
@@ -256,7 +257,8 @@ TEST_F(DataWindowTest, APrintFileThatCannotBeWrittenIsReportedAndTheTextStillPri
   App().services.PrintToPdfFile = pdf;
   print->findChild<QPushButton*>("btnPrint")->click();
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: Cannot write the file " + path +
-                                                   ". The text is printed as it stands in the window."});
+                                                   ": not a file but a folder. The text is printed as it stands "
+                                                   "in the window."});
   EXPECT_NE(testing::PdfText(pdf).find("xxxxxxxxx5"), std::string::npos);
   QDir(QString::fromStdString(path)).removeRecursively();
 }

@@ -203,7 +203,8 @@ TEST_F(EditorWindowTest, MissingFileOpensEmptyAndFailedSaveKeepsText) {
   Click(w, "btnSave");  // the folder does not exist
   EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{
                               "Warning!: Cannot read the file " + path + ". The editor starts empty.",
-                              "Warning!: Cannot write the file " + path + ". Your text is still here."}));
+                              "Warning!: Cannot write the file " + path +
+                                  ": No such file or directory. Your text is still here."}));
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(Content(w)->toPlainText().toStdString(), "Boston 71.04 42.21");
 }

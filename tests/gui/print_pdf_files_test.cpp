@@ -134,7 +134,7 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
       // the print file the window saves first finds no memory either
       if (printWindow && row.fault == Fault::NoMemory)
         boxes.insert(boxes.begin(), "Warning!: Cannot write the file " + PrintFilePath(App()) +
-                                        ". The text is printed as it stands in the window.");
+                                        ": Out of memory. The text is printed as it stands in the window.");
       EXPECT_EQ(sink.Boxes(), boxes) << what;
       EXPECT_TRUE(bytes == older) << what << ": the older PDF changed, now " << bytes.size() << " bytes";
       if (printWindow) {

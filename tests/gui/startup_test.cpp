@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
 #include <QThreadPool>
 #include <QTimer>
 #include <sys/stat.h>
@@ -235,23 +236,35 @@ TEST_F(StartupTest, OddOptionalFilesAreRefusedWithAWarningAndStartUpGoesOn) {
 }
 
 // A folder where the file must go, or a file-size limit the INI file
-// passes: the program itself ignores the signal such a write raises, which
-// would otherwise end the whole test program here.
+// passes. The program ignores the signal such a write raises before Qt
+// first writes to standard error: started under the limit with that in a
+// file and no display to open, it writes there (and fails) before Qt gives
+// up (SIGABRT); it is not ended by SIGXFSZ.
 TEST_F(StartupTest, AnUnwritableIniIsReportedAndTheProgramStillEnds) {
+#ifdef HALCYRA_PROGRAM
+  const std::string copy = testing::ScratchDir("program-under-limit") + "/halcyra";  // no program folder of the user's
+  fs::copy_file(HALCYRA_PROGRAM, copy);
+  QProcess program;
+  const QString run = "ulimit -f 0; env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \"$0\" 2>\"$0.err\"; echo $?";
+  program.start("bash", {"-c", run, QString::fromStdString(copy)});
+  ASSERT_TRUE(program.waitForFinished(60000));
+  EXPECT_EQ(program.readAllStandardOutput().trimmed().toInt(), 128 + SIGABRT);
+#endif
   for (const bool sizeLimit : {false, true}) {
     messages.shown.clear();
     const std::string dir = testing::ScratchProgramFolder("startup-unwritable", {});
-    std::signal(SIGXFSZ, SIG_DFL);
     ASSERT_EQ(Start(dir), 0);
     std::optional<testing::ScopedFileSizeLimit> limit;
-    if (sizeLimit) limit.emplace(100, testing::FileSizeSignal::LeftToTheProgram);
+    if (sizeLimit) limit.emplace(100);
     else fs::create_directories(dir + "/Orvane.INI");
     Exit();
     limit.reset();
     EXPECT_EQ(TheMainWindow(), nullptr) << "the program still ends";
     EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Error!: The settings file " + dir +
-                                                          "/Orvane.INI cannot be written; window positions and "
-                                                          "paths of this session are not kept."});
+                                                          "/Orvane.INI cannot be written: " +
+                                                          (sizeLimit ? "File too large" : "not a file but a folder") +
+                                                          "; window positions and paths of this session are not "
+                                                          "kept."});
   }
 }
 

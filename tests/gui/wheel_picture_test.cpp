@@ -6,14 +6,17 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <cmath>
 #include <fstream>
 #include <map>
 #include <set>
+#include <sys/stat.h>
 
 #include "shell/ui/print_target.h"
 #include "support/file_faults.h"
@@ -121,6 +124,7 @@ class SavePicture : public testing::WheelCommandsTest {
  protected:
   void SetUp() override {
     testing::WheelCommandsTest::SetUp();
+    App().AppPath = testing::ScratchProgramFolder("Zoë-Åsa", {".ORB"});  // a name not all ASCII
     bin = testing::ScratchDir("fake-converter");
     path = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", (bin + ":" + path).c_str(), 1);
@@ -165,20 +169,37 @@ TEST_F(SavePicture, AltPrintAndCtrlCBothCopyTheWheelToTheClipboard) {
   }
 }
 
+// Shows each message in a real box, as the program does, and keeps the
+// text the box shows.
+struct OnScreenSink : testing::RecordingSink {
+  QStringList onScreen;
+  void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
+    RecordingSink::Message(text, title, icon);
+    QTimer::singleShot(0, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      onScreen << (box ? box->text() : "<no box>");
+      if (box) box->accept();
+    });
+    testing::LoopWatchdog watchdog("message box");
+    ShowMessageBox(text, title, icon, nullptr);
+  }
+};
+
 TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
-  testing::RecordingSink sink;
-  InputD().SetNameText("Q: 1/2\thouse?");
+  OnScreenSink sink;
+  InputD().SetNameText("Zo\xEB: 1/2\thouse?");  // Latin-1, as the names file holds it
   App().services.CalculateChart(App());
   Main("mnuWheelsDualNatTran");
   Wheel("mnuSavePicture");
   EXPECT_EQ(sink.Boxes(), std::vector<std::string>{std::string(NoPictureTitle) + ": " + NoPictureText});
 
   // mode 2: the transits outside, the natal chart inside with its date
-  const std::string base = App().AppPath + "/Transits and Q: 1-2-house? - natal on 16 Jul 1969";
+  const std::string base = App().AppPath + "/Transits and Zoë: 1-2-house? - natal on 16 Jul 1969";
   std::ofstream(base + ".gif") << "older picture";
   Converter("cp \"$1\" \"$2\"");
   Press(Qt::ALT | Qt::Key_Print);
   const std::set<std::string> before = Listing(App().AppPath);
+  std::ofstream(base + ".bmp") << "kept by an earlier failed conversion";
   Wheel("mnuSavePicture");
   // converted in the picture's folder on names of the program's own alone,
   // which hold nothing of the chart's, then put in place
@@ -197,6 +218,17 @@ TEST_F(SavePicture, TheClipboardPictureBecomesAGifNamedAfterTheCharts) {
       << "the GIF is made with the usual permissions";
   EXPECT_TRUE(Clipboard().isNull()) << "the clipboard emptied";
   EXPECT_EQ(sink.shown.size(), 1u);
+
+  // in a folder of Chinese letters too, which a failure's message names as it is named
+  App().AppPath = testing::ScratchDir("占星术图片");
+  const std::string chinese = App().AppPath + "/Transits and Zoë: 1-2-house? - natal on 16 Jul 1969";
+  Converter("exit 1");
+  Press(Qt::ALT | Qt::Key_Print);
+  Wheel("mnuSavePicture");
+  EXPECT_EQ(sink.onScreen.back().toStdString(), ConverterFailedText(chinese, true, false, ""));
+  Converter("cp \"$1\" \"$2\"");
+  Wheel("mnuSavePicture");
+  EXPECT_EQ(Listing(App().AppPath), std::set<std::string>{fs::path(chinese + ".gif").filename().string()});
 }
 
 // Whatever the converter does, only a GIF it wrote in this run replaces the
@@ -206,12 +238,13 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
   Main("mnuWheelsSingleNatal");
   const std::string base = App().AppPath + "/Apollo 11 launch - natal";
   const std::string bmp = base + ".bmp", gif = base + ".gif";
-  enum class Older { None, Gif, Folder, BitmapFolder };
+  enum class Older { None, Gif, AtGif, AtBitmap };
   struct Row {
     const char* what;
     const char* converter;  // nullptr: none on the PATH
     Older older;
     const char* said = "";  // what the converter writes
+    std::string refused = "";  // AtGif, AtBitmap: "a folder", "a named pipe" or "a device"
   };
   const Row rows[] = {
       {"fails and says why", "echo ' convert: unable to open image' >&2; echo 'no images defined'; exit 3", Older::Gif,
@@ -219,8 +252,10 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
       {"ends well but writes nothing", "exit 0", Older::None},
       {"writes a part and fails", "printf GIF8 > \"$2\"; exit 1", Older::Gif},
       {"is not there", nullptr, Older::Gif},
-      {"converts, but a folder holds the GIF's name", "cp \"$1\" \"$2\"", Older::Folder},
-      {"fails, and a folder holds the bitmap's name", "exit 1", Older::BitmapFolder},
+      {"converts, but a folder holds the GIF's name", "cp \"$1\" \"$2\"", Older::AtGif, "", "a folder"},
+      {"converts, but a named pipe holds the GIF's name", "cp \"$1\" \"$2\"", Older::AtGif, "", "a named pipe"},
+      {"fails, and a folder holds the bitmap's name", "exit 1", Older::AtBitmap, "", "a folder"},
+      {"fails, and a link to a device holds the bitmap's name", "exit 1", Older::AtBitmap, "", "a device"},
   };
   for (const Row& row : rows) {
     fs::remove_all(bmp);
@@ -228,8 +263,13 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
     fs::remove(bin + "/arguments");
     sink.shown.clear();
     if (row.older == Older::Gif) std::ofstream(gif) << "older picture";
-    if (row.older == Older::Folder) fs::create_directory(gif);
-    if (row.older == Older::BitmapFolder) fs::create_directory(bmp);
+    const std::string& at = row.older == Older::AtGif ? gif : bmp;
+    if (row.refused == "a folder") fs::create_directory(at);
+    if (row.refused == "a named pipe") {
+      ASSERT_EQ(mkfifo(at.c_str(), 0600), 0);
+    }
+    if (row.refused == "a device") fs::create_symlink("/dev/null", at);
+    const fs::file_type standing = fs::symlink_status(at).type();
     if (row.converter) {
       Converter(row.converter);
       setenv("PATH", (bin + ":" + path).c_str(), 1);
@@ -243,15 +283,10 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
 
     ASSERT_EQ(sink.shown.size(), 1u) << row.what;
     const std::string& text = sink.shown[0].text;
-    if (row.older == Older::Folder) {
-      EXPECT_TRUE(text.starts_with("The picture could not be written to " + gif + ": ")) << text;
-      EXPECT_TRUE(text.ends_with(BitmapKeptText(base))) << text;
-      EXPECT_TRUE(fs::is_directory(gif));
-    } else if (row.older == Older::BitmapFolder) {
-      EXPECT_TRUE(text.starts_with("The picture could not be written to " + bmp + ": ")) << text;
-      EXPECT_TRUE(text.ends_with(PictureStillOnClipboard)) << text;
-      EXPECT_TRUE(fs::is_directory(bmp));
-      EXPECT_EQ(Listing(App().AppPath), before) << row.what << ": nothing is new";
+    if (!row.refused.empty()) {
+      const std::string afterwards = row.older == Older::AtGif ? BitmapKeptText(base) : PictureStillOnClipboard;
+      EXPECT_EQ(text, PictureNotWrittenText(at, "not a file but " + row.refused, afterwards));
+      EXPECT_EQ(fs::symlink_status(at).type(), standing) << row.what << ": it stays";
     } else {
       EXPECT_EQ(text, ConverterFailedText(base, row.converter != nullptr, row.older == Older::Gif, row.said))
           << row.what;
@@ -261,7 +296,9 @@ TEST_F(SavePicture, AFailedConversionKeepsTheBitmapAndTheOlderGif) {
     if (row.converter) {
       EXPECT_TRUE(IsConvertedFileName(Arguments().at(1))) << row.what;
     }
-    if (row.older != Older::BitmapFolder) {
+    if (row.older == Older::AtBitmap) {
+      EXPECT_EQ(Listing(App().AppPath), before) << row.what << ": nothing is new";
+    } else {
       EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), Shown()) << row.what;
       std::set<std::string> expected = before;
       expected.insert(fs::path(bmp).filename().string());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -173,15 +174,14 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
     // as text: lines of 10 bytes with their CR LF, a few more bytes in all
     const std::vector<std::string> lines(row.bytes / 10 + 1, std::string(8, 'x'));
     const std::vector<std::string> before = Listing(dir);
-    std::optional<std::string> reason;
-    bool linesWritten = false;
+    std::optional<std::string> reason, linesReason;
     {
       std::optional<testing::ScopedFileSizeLimit> limit;
       std::optional<testing::ScopedReadOnlyFolder> readOnly;
       if (row.fault == Fault::SizeLimit) limit.emplace(4096);
       if (row.fault == Fault::ReadOnly) readOnly.emplace(dir);
       reason = WriteWholeFileOrReason(dir + "/" + row.file, bytes);
-      if (reason) linesWritten = WriteTextLines(dir + "/" + row.file, lines);
+      if (reason) linesReason = WriteTextLinesOrReason(dir + "/" + row.file, lines);
     }
     EXPECT_EQ(reason.value_or("written"), row.reason ? row.reason : "written") << row.what;
     EXPECT_EQ(Listing(dir), before) << row.what << ": nothing half-written";
@@ -189,14 +189,14 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
       EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == bytes) << row.what << ": not written whole";
       continue;
     }
-    EXPECT_FALSE(linesWritten) << row.what;
+    EXPECT_EQ(linesReason, reason) << row.what << ": as text";
     EXPECT_TRUE(ReadWholeFile(dir + "/out.txt") == older) << row.what << ": the older file changed";
   }
   EXPECT_TRUE(fs::is_fifo(dir + "/pipe")) << "the pipe was replaced";
 }
 
 TEST(RunAndWait, WaitsForTheProgramToEnd) {
-  const std::string dir = testing::ScratchDir("run-and-wait");
+  const std::string dir = testing::ScratchDir("run-and-wait-占星");  // the command line in UTF-8, as paths are
   // The marker exists only if the call returned after the program finished.
   EXPECT_TRUE(RunAndWait("/bin/sh -c \"sleep 0.2; echo done > " + dir + "/marker\""));
   EXPECT_TRUE(FileExists(dir + "/marker"));
@@ -204,13 +204,22 @@ TEST(RunAndWait, WaitsForTheProgramToEnd) {
   EXPECT_FALSE(RunAndWait(""));
 }
 
-// The converter's run: in the folder given, its output kept for the caller
-// up to the bound, however much it writes.
+// The converter's run: in the folder given, whatever letters its name
+// holds, its output kept for the caller up to the bound, however much it
+// writes.
 TEST(RunAndWait, KeepsWhatTheProgramWritesAndRunsInTheFolderGiven) {
-  const std::string dir = testing::ScratchDir("run-in-folder");
-  const ProgramRun run = RunAndWaitWithArguments("sh", {"-c", "pwd; echo 'to error' >&2; exit 3"}, dir);
-  EXPECT_EQ(std::tie(run.started, run.exitCode, run.output), std::tuple(true, 3, dir + "\nto error\n"));
+  for (const char* name : {"run-in-folder", "Zoë-Åsa", "占星术图片"}) {
+    const std::string dir = testing::ScratchDir(name);
+    const ProgramRun run = RunAndWaitWithArguments("sh", {"-c", "pwd; echo 'to error' >&2; exit 3"}, dir);
+    EXPECT_EQ(std::tie(run.started, run.exitCode, run.output), std::tuple(true, 3, dir + "\nto error\n"));
+  }
   EXPECT_FALSE(RunAndWaitWithArguments("no-such-program-on-the-path", {}).started);
+  // with SIGXFSZ at its default, as from a shell, though ours ignores it
+  const auto ours = std::signal(SIGXFSZ, SIG_IGN);
+  const ProgramRun limited = RunAndWaitWithArguments("sh", {"-c", "ulimit -f 0; head -c 1 /dev/zero > over; echo $?"},
+                                                     testing::ScratchDir("run-limited"));
+  std::signal(SIGXFSZ, ours);
+  EXPECT_TRUE(limited.output.ends_with(std::to_string(128 + SIGXFSZ) + "\n")) << limited.output;
   for (const size_t bytes : {ProgramOutputKept, ProgramOutputKept + 1}) {
     const std::string written = "head -c " + std::to_string(bytes) + " /dev/zero | tr '\\0' x";
     EXPECT_EQ(RunAndWaitWithArguments("sh", {"-c", written}).output, std::string(ProgramOutputKept, 'x')) << bytes;

@@ -117,6 +117,7 @@ TEST_F(StartupDataLoader, BadFilesRaiseAnErrorNamingFileAndLine) {
       {"t-Hades.DAT", "1.5,2.5\r\n3.0\r\n", 3, "the file ends where a number is expected"},
       {"t-Kronos.DAT", "1.5,,2.5\r\n", 1, "empty field"},
       {"ALMUTN1.DAT", "1\r\n2\r\nSun\r\n", 3, "\"Sun\" is not a number"},
+      {"ALMUTN1.DAT", "1\r\nS\xF8n\r\n", 2, "\"S\xC3\xB8n\" is not a number"},  // quoted in UTF-8
       {"RADIUS.DAT", "217\r\n40000\r\n", 2, "outside -32768 to 32767"},
       {"ALMUTN2.DAT", "0\r\n6\r\n32\r\n", 3, "32 is not a point number (0 to 31)"},
       {"ALMUTD1.DAT", "4\r\n-1\r\n", 2, "-1 is not a point number (0 to 31)"},

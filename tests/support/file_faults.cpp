@@ -30,12 +30,12 @@ bool SetPermissionOverride(bool on) {
 
 }  // namespace
 
-ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes, FileSizeSignal signal) {
+ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes) {
   rlimit limit{};
   getrlimit(RLIMIT_FSIZE, &limit);
   before_ = limit.rlim_cur;
   sigaction(SIGXFSZ, nullptr, &signalBefore_);
-  if (signal == FileSizeSignal::IgnoredHere) std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
+  std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
   limit.rlim_cur = bytes;
   if (setrlimit(RLIMIT_FSIZE, &limit) != 0) throw std::runtime_error("cannot limit the file size");
 }

@@ -7,16 +7,13 @@
 
 namespace halcyra::testing {
 
-// Who sees that SIGXFSZ, which a write past the limit raises, is ignored:
-// the limit itself, or the program under test, which must do it at start.
-enum class FileSizeSignal { IgnoredHere, LeftToTheProgram };
-
 // No file of this process grows past `bytes`: a write beyond fails with
 // "File too large" (a short write first), as one on a full disk fails,
-// instead of ending the process with SIGXFSZ.
+// instead of ending the process with SIGXFSZ, which it ignores meanwhile
+// (as the program's main does).
 class ScopedFileSizeLimit {
  public:
-  explicit ScopedFileSizeLimit(unsigned long bytes, FileSizeSignal signal = FileSizeSignal::IgnoredHere);
+  explicit ScopedFileSizeLimit(unsigned long bytes);
   ~ScopedFileSizeLimit();
   ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
   ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;

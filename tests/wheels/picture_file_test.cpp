@@ -33,8 +33,9 @@ TEST(PictureFile, NamesFromTheCaptions) {
       {{2, "Transits", "x/..", "1/2/1969", false}, "/prog/Transits and x-_ on 1-2-1969"},
       // control characters, NUL included, would cut the name short or hide in it
       {{1, std::string("Q\0tab\there\r\n", 12), "", "", false}, "/prog/Q-tab-here--"},
+      // the Latin-1 titles in UTF-8, as the folder's name is
       {{1, "bell\x07 del\x7F c1\x85\x9F nbsp\xA0 \xE9t\xE9", "", "", false},
-       "/prog/bell- del- c1-- nbsp\xA0 \xE9t\xE9"},
+       "/prog/bell- del- c1-- nbsp\xC2\xA0 \xC3\xA9t\xC3\xA9"},
   };
   for (const Row& row : rows) EXPECT_EQ(PictureBasePath("/prog", row.names), row.base) << row.names.title1;
 }

@@ -100,17 +100,17 @@ void NamesWindow::cmdSave_Click() {
   const std::optional<WindowReading> boxes = AcceptedNatalBoxes(this);
   if (!boxes) return;
   const std::string path = CurrentNamesFile(state_);
-  FileRefusal refusal;
-  switch (AppendNameEntry(path, NameEntryOf(name, boxes->When, boxes->Where), &refusal)) {
+  std::string reason;
+  switch (AppendNameEntry(path, NameEntryOf(name, boxes->When, boxes->Where), &reason)) {
     case NameSaveResult::Saved:
       break;
     case NameSaveResult::FileUnreadable:
-      ShowMessage("The names file " + path + " cannot be read: " + refusal.reason + ". The chart was not added to it.",
+      ShowMessage("The names file " + path + " cannot be read: " + reason + ". The chart was not added to it.",
                   "Warning!", MessageIcon::Warning, this);
       return;
     case NameSaveResult::WriteFailed:
-      ShowMessage("The names file " + path + " cannot be written; the chart was not added to it.", "Warning!",
-                  MessageIcon::Warning, this);
+      ShowMessage("The names file " + path + " cannot be written: " + reason + "; the chart was not added to it.",
+                  "Warning!", MessageIcon::Warning, this);
       return;
   }
   state_.flags.NamesDirty = 0;

@@ -14,7 +14,8 @@ namespace halcyra {
 
 namespace {
 
-QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+// texts in UTF-8 (shell/ui/messages.h)
+QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // Title bars carry the window's icon and three buttons, each about as wide
 // as the bar is high, with some room between them.
@@ -54,17 +55,17 @@ int TitleBarFitWidth(const QString& title, const QWidget& window) {
 }
 
 void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent) {
-  QMessageBox box(QtIcon(icon), Latin1(title), Latin1(text), QMessageBox::Ok, parent);
+  QMessageBox box(QtIcon(icon), Text(title), Text(text), QMessageBox::Ok, parent);
   Run(box);
 }
 
 bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent) {
-  QMessageBox box(QMessageBox::Question, Latin1(title), Latin1(text), QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::Question, Text(title), Text(text), QMessageBox::Yes | QMessageBox::No, parent);
   return Run(box) == QMessageBox::Yes;
 }
 
 Answer AskYesNoCancelBox(const std::string& text, const std::string& title, QWidget* parent) {
-  QMessageBox box(QMessageBox::Question, Latin1(title), Latin1(text),
+  QMessageBox box(QMessageBox::Question, Text(title), Text(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Cancel);
   const auto button = Run(box);
@@ -77,15 +78,15 @@ std::string AskInputBox(const std::string& prompt, const std::string& title, con
                         QWidget* parent) {
   QInputDialog box(parent);
   box.setInputMode(QInputDialog::TextInput);
-  box.setWindowTitle(Latin1(title));
-  box.setLabelText(Latin1(prompt));
-  box.setTextValue(Latin1(defaultText));
+  box.setWindowTitle(Text(title));
+  box.setLabelText(Text(prompt));
+  box.setTextValue(Text(defaultText));
   // The box sets its own minimum from its layout; a size given before it
   // shows is kept.
   const QSize hint = box.sizeHint();
   box.resize(std::max(hint.width(), TitleBarFitWidth(box.windowTitle(), box)), hint.height());
   if (box.exec() != QDialog::Accepted) return "";
-  return box.textValue().toLatin1().toStdString();
+  return box.textValue().toStdString();
 }
 
 }  // namespace halcyra

@@ -1,7 +1,7 @@
 #pragma once
-// Message boxes, Yes/No questions and input boxes as Qt shows them. The
-// program's windows call them through shell/ui/messages.h, which lets tests
-// answer in their place.
+// Message boxes, Yes/No questions and input boxes as Qt shows them, their
+// texts in UTF-8. The program's windows call them through
+// shell/ui/messages.h, which lets tests answer in their place.
 #include <string>
 
 class QString;

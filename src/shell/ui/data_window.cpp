@@ -248,8 +248,9 @@ bool DataWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool DataWindow::WriteDataFileOrWarn(const std::string& path) {
-  if (WriteDataFile(state_, path)) return true;
-  ShowMessage("Cannot write the file " + path + ". The data stays in the buffer.", "Warning!",
+  std::string reason;
+  if (WriteDataFile(state_, path, &reason)) return true;
+  ShowMessage("Cannot write the file " + path + ": " + reason + ". The data stays in the buffer.", "Warning!",
               MessageIcon::Warning, this);
   return false;
 }
@@ -334,10 +335,11 @@ void DataWindow::mnuClearBuffer_Click() {
 
 void DataWindow::OpenPrintWindow(const std::vector<std::string>& list, long count) {
   SetBusyPointer(true);
-  const bool written = WritePrintFile(state_, list, count);
+  std::string reason;
+  const bool written = WritePrintFile(state_, list, count, &reason);
   SetBusyPointer(false);
   if (!written) {
-    ShowMessage("Cannot write the file " + PrintFilePath(state_) + ". Nothing can be printed.",
+    ShowMessage("Cannot write the file " + PrintFilePath(state_) + ": " + reason + ". Nothing can be printed.",
                 "Warning!", MessageIcon::Warning, this);
     return;
   }

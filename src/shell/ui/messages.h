@@ -2,6 +2,13 @@
 // Message boxes and input boxes with the program's titles, as every window
 // shows them: through the state's message sink when one is set (tests
 // record the boxes there), else as real boxes.
+//
+// Their texts (and the report channel's notices) are UTF-8, as paths are
+// throughout the program, so a message names a file as its folder is named.
+// Latin-1 data of the files put into a message (a chart name, a value or a
+// line quoted from a file) is turned into UTF-8 where it is put in
+// (Latin1ToUtf8, platform/utf8_text.h); a chart name becomes part of a file
+// name by that one conversion too. An input box gives back UTF-8.
 #include <string>
 
 #include "platform/gui/message_boxes.h"

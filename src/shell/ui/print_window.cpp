@@ -148,8 +148,9 @@ void PrintWindow::btnPrint_Click() {
   // followed by one more line end; the printout does not depend on that
   // file being writable.
   const TextRows& lines = content_->Rows();
-  if (!WriteTextLines(PrintFilePath(state_), lines.RowCount(), [&lines](size_t i) { return lines.Row(i); })) {
-    ShowMessage("Cannot write the file " + PrintFilePath(state_) +
+  const auto row = [&lines](size_t i) { return lines.Row(i); };
+  if (const std::optional<std::string> reason = WriteTextLinesOrReason(PrintFilePath(state_), lines.RowCount(), row)) {
+    ShowMessage("Cannot write the file " + PrintFilePath(state_) + ": " + *reason +
                     ". The text is printed as it stands in the window.",
                 "Warning!", MessageIcon::Warning, this);
   }

@@ -130,8 +130,8 @@ void TextEditorWindow::btnSave_Click() {
   }
   if (!MayWriteOverFile()) return;
   // A failed save keeps the window and the text, so nothing typed is lost.
-  if (!SaveEditorText(path_, text)) {
-    ShowMessage("Cannot write the file " + path_ + ". Your text is still here.", "Warning!",
+  if (std::string reason; !SaveEditorText(path_, text, &reason)) {
+    ShowMessage("Cannot write the file " + path_ + ": " + reason + ". Your text is still here.", "Warning!",
                 MessageIcon::Warning, this);
     return;
   }

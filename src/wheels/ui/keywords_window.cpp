@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "platform/gui/twips.h"
+#include "platform/utf8_text.h"
+#include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/window_frames.h"
 #include "shell/ui/window_placement.h"
@@ -87,11 +89,11 @@ KeywordsWindow::KeywordsWindow(QWidget* parent) : QWidget(parent) {
 void KeywordsWindow::grdOutput_Click(int row, int column) {
   const QTableWidgetItem* cell = grid_->item(row, column);
   if (!cell) return;
-  const std::string topic = cell->text().toStdString();
+  const std::string topic = ToLatin1(cell->text());
   const std::optional<std::string> text = halcyra::KeywordText(topic);
   if (!text) return;
   keywordText_ = *text;
-  ShowMessage(keywordText_, topic, MessageIcon::Information, this);
+  ShowMessage(Latin1ToUtf8(keywordText_), Latin1ToUtf8(topic), MessageIcon::Information, this);
 }
 
 KeywordsWindow* ShowKeywords(QWidget* beside) {

@@ -33,22 +33,17 @@ PictureNames NamesOfLastPaint(const AppState& state) {
           InputD1().SecondPerson()};
 }
 
-// The picture as a BMP file, whole or not at all: the reason when it could
-// not be written.
-std::optional<std::string> WriteBitmap(const QImage& picture, const QString& path) {
-  QByteArray bytes;
+// The picture as BMP bytes, or the reason it could not be encoded.
+std::optional<std::string> EncodeBitmap(const QImage& picture, QByteArray& bytes) {
   QBuffer encoded(&bytes);
   if (!encoded.open(QIODevice::WriteOnly) || !picture.save(&encoded, "BMP")) return "the picture could not be encoded";
-  return WriteWholeFileOrReason(path.toStdString(),
-                                std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  return std::nullopt;
 }
 
-// Puts `from` in the place of `to`, an older file there replaced at once.
-std::optional<std::string> ReplaceFile(const QString& from, const QString& to) {
-  std::error_code error;
-  std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
-  if (error) return error.message();
-  return std::nullopt;
+// Written as every file of the program is: whole or not at all, and only
+// over a plain file (or through a link to one).
+std::optional<std::string> WriteBytes(const std::string& path, const QByteArray& bytes) {
+  return WriteWholeFileOrReason(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 // Takes a name of the template's for the file, then frees it: the file is
@@ -56,32 +51,34 @@ std::optional<std::string> ReplaceFile(const QString& from, const QString& to) {
 // the name when `file` goes is removed with it. The reason when no name
 // could be had.
 std::optional<std::string> ReserveName(QTemporaryFile& file) {
-  if (!file.open()) return ToLatin1(file.errorString());
+  if (!file.open()) return file.errorString().toStdString();
   file.close();
   QFile::remove(file.fileName());
   return std::nullopt;
 }
 
-std::string NameIn(const QTemporaryFile& file) { return ToLatin1(QFileInfo(file.fileName()).fileName()); }
+std::string NameIn(const QTemporaryFile& file) { return QFileInfo(file.fileName()).fileName().toStdString(); }
 
 // The picture made <base>.gif through the converter; the warning's text
-// when it could not be. The files take the picture's names only at the end,
-// so that an older GIF neither passes for this run's nor is lost to a failed
-// one; from the moment the bitmap is written, a failure keeps it as
-// <base>.bmp.
+// when it could not be. The converter works on files of the program's own,
+// and the picture's names are written only at the end, so that an older GIF
+// neither passes for this run's nor is lost to a failed one; from the
+// moment the bitmap is written, a failure keeps it as <base>.bmp.
 std::optional<std::string> SaveAsGif(const QImage& picture, const std::string& base) {
   const std::string folder = base.substr(0, base.rfind('/'));
   const std::string bitmap = base + ".bmp";
   const std::string gif = base + ".gif";
-  const QDir dir(FromLatin1(folder));
+  const QDir dir(QString::fromStdString(folder));
   QTemporaryFile bitmapFile(dir.filePath(BitmapFileTemplate));
   QTemporaryFile converted(dir.filePath(ConvertedFileTemplate));
-  std::optional<std::string> reason = ReserveName(bitmapFile);
-  if (!reason) reason = WriteBitmap(picture, bitmapFile.fileName());
+  QByteArray bytes;
+  std::optional<std::string> reason = EncodeBitmap(picture, bytes);
+  if (!reason) reason = ReserveName(bitmapFile);
+  if (!reason) reason = WriteBytes(bitmapFile.fileName().toStdString(), bytes);
   if (reason) return PictureNotWrittenText(bitmap, *reason, PictureStillOnClipboard);
-  // the warning, once the bitmap has taken the picture's name
+  // the warning, once the bitmap is kept under the picture's name
   const auto keepingBitmap = [&](const std::string& text) -> std::string {
-    if (const std::optional<std::string> notKept = ReplaceFile(bitmapFile.fileName(), FromLatin1(bitmap)))
+    if (const std::optional<std::string> notKept = WriteBytes(bitmap, bytes))
       return PictureNotWrittenText(bitmap, *notKept, PictureStillOnClipboard);
     return text;
   };
@@ -92,15 +89,21 @@ std::optional<std::string> SaveAsGif(const QImage& picture, const std::string& b
   // run in the picture's folder on the two names alone
   const ProgramRun run = RunAndWaitWithArguments(PictureConverter, {NameIn(bitmapFile), NameIn(converted)}, folder);
   SetBusyPointer(false);
-  if (!run.Succeeded() || QFileInfo(converted.fileName()).size() <= 0) {
+  const std::optional<std::string> made =
+      run.Succeeded() ? ReadWholeFile(converted.fileName().toStdString()) : std::nullopt;
+  if (!made || made->empty()) {
     // in the locale's encoding, as programs write
     const std::string said =
         ToLatin1(QString::fromLocal8Bit(run.output.data(), static_cast<qsizetype>(run.output.size())));
-    return keepingBitmap(ConverterFailedText(base, run.started, QFileInfo(FromLatin1(gif)).isFile(), said));
+    return keepingBitmap(
+        ConverterFailedText(base, run.started, QFileInfo(QString::fromStdString(gif)).isFile(), said));
   }
-  if ((reason = ReplaceFile(converted.fileName(), FromLatin1(gif))))
+  if ((reason = WriteWholeFileOrReason(gif, *made)))
     return keepingBitmap(PictureNotWrittenText(gif, *reason, BitmapKeptText(base)));
-  converted.setAutoRemove(false);  // it is the GIF now
+  // what an earlier failed conversion kept is the picture's no longer
+  std::error_code error;
+  if (std::filesystem::symlink_status(bitmap, error).type() == std::filesystem::file_type::regular)
+    std::filesystem::remove(bitmap, error);
   return std::nullopt;
 }
 
