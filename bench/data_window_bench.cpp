@@ -27,32 +27,14 @@
 #include <string>
 
 #include "listing_bench_natal.h"
+#include "offscreen_windows.h"
 #include "reports/minute_listing.h"
 #include "shell/report_output.h"
 #include "shell/ui/data_window.h"
-#include "shell/ui/messages.h"
 
 namespace {
 
 using namespace halcyra;
-
-// No box may wait for a click offscreen: they are counted instead.
-struct CountingSink : MessageSink {
-  int shown = 0;
-  void Message(const std::string&, const std::string&, MessageIcon) override { ++shown; }
-};
-
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "data_window_bench";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  // Never destroyed, as in the window tests: a static application would be
-  // destroyed at exit after Qt's own statics made since (the list its input
-  // device leaves when deleted), and crash there.
-  static auto* app = new QApplication(argc, argv);
-  return *app;
-}
 
 long StatusKilobytes(const char* field) {
   std::ifstream status("/proc/self/status");
@@ -77,9 +59,9 @@ long ResetPeakKilobytes() {
 // The year's page of the listing, in App(), the Data window its display.
 AppState& YearPage() {
   static AppState& state = [] () -> AppState& {
-    Application();
+    bench::OffscreenApplication();
     AppState& s = App();
-    static CountingSink sink;
+    static bench::CountingSink sink;
     s.services.messages = &sink;
     bench::LoadListingNatal(s);
     s.flags.DataFontName = "COURIER NEW";

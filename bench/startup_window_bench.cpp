@@ -22,32 +22,15 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "offscreen_windows.h"
 #include "platform/gui/glyph_font.h"
 #include "shell/ui/main_window.h"
-#include "shell/ui/messages.h"
 #include "state/app_state.h"
 
 namespace {
 
 using namespace halcyra;
 namespace fs = std::filesystem;
-
-// No box may wait for a click offscreen: they are counted instead.
-struct CountingSink : MessageSink {
-  int shown = 0;
-  void Message(const std::string&, const std::string&, MessageIcon) override { ++shown; }
-};
-
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "startup_window_bench";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  // never destroyed, as in the window tests
-  static auto* app = new QApplication(argc, argv);
-  app->setQuitOnLastWindowClosed(false);
-  return *app;
-}
 
 // A program folder of the shipped files and `extraFiles` empty files.
 std::string ProgramFolder(const QTemporaryDir& scratch, long extraFiles) {
@@ -86,33 +69,33 @@ bool Start(const std::string& folder, Clock::time_point& continued, Clock::time_
   return true;
 }
 
-void BM_StartAfterContinue(benchmark::State& bench) {
-  Application();
+void BM_StartAfterContinue(benchmark::State& run) {
+  bench::OffscreenApplication();
   QTemporaryDir scratch;
-  const std::string folder = ProgramFolder(scratch, bench.range(0));
-  CountingSink sink;
+  const std::string folder = ProgramFolder(scratch, run.range(0));
+  bench::CountingSink sink;
   App().services.messages = &sink;
   Clock::time_point continued;
   // A first run and its exit write Orvane.INI, as every later start finds it.
-  if (!Start(folder, continued)) bench.SkipWithError("start-up failed");
+  if (!Start(folder, continued)) run.SkipWithError("start-up failed");
   if (QAction* exit = TheMainWindow() ? TheMainWindow()->findChild<QAction*>("mnuFileExit") : nullptr) exit->trigger();
   CloseEveryWindow();
   double whole = 0;
-  for (auto _ : bench) {
+  for (auto _ : run) {
     App().services.messages = &sink;
     Clock::time_point began;
     if (!Start(folder, continued, &began)) {
-      bench.SkipWithError("start-up failed");
+      run.SkipWithError("start-up failed");
       break;
     }
     const Clock::time_point shown = Clock::now();
-    bench.SetIterationTime(std::chrono::duration<double>(shown - continued).count());
+    run.SetIterationTime(std::chrono::duration<double>(shown - continued).count());
     whole += std::chrono::duration<double>(shown - began).count();
     CloseEveryWindow();
   }
   App().services.messages = nullptr;
-  bench.counters["boxes"] = sink.shown;
-  bench.counters["whole_ms"] = whole * 1000 / static_cast<double>(bench.iterations());
+  run.counters["boxes"] = sink.shown;
+  run.counters["whole_ms"] = whole * 1000 / static_cast<double>(run.iterations());
 }
 BENCHMARK(BM_StartAfterContinue)
     ->ArgName("extra_files")
