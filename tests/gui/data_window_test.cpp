@@ -97,6 +97,14 @@ TEST_F(DataWindowTest, SaveAsProposesTheChartNameThenSaveReusesTheFile) {
   Item("mnuFileSave")->trigger();
   EXPECT_EQ(asked.size(), 1u) << "Save writes the known file without asking";
   EXPECT_EQ(ReadTextLines(target).value(), SavedBuffer());
+
+  // A long page is written where it lies: no copy of it (2 MB) can be had.
+  WritePage(100000);
+  {
+    const testing::FailingAllocations noCopy({.bytes = 2 << 20});
+    Item("mnuFileSave")->trigger();
+  }
+  EXPECT_EQ(ReadTextLines(target).value(), SavedBuffer());
   EXPECT_TRUE(sink.shown.empty());
 }
 
