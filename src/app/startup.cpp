@@ -22,6 +22,7 @@
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
 #include "shell/ui/fatal_error.h"
+#include "shell/ui/halcyra_application.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/startup_windows.h"
@@ -171,7 +172,7 @@ void RunExitSequence(MainWindow& window) {
 }
 
 int RunHalcyra(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  HalcyraApplication app(argc, argv);
   // The program ends from its main window, not when its last window closes.
   app.setQuitOnLastWindowClosed(false);
   if (StartHalcyra({}) != 0) return 1;

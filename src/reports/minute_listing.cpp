@@ -64,20 +64,26 @@ std::optional<std::vector<MinuteAspect>> FindMinuteAspects(AppState& state, cons
   for (int i = 0; i < parts; ++i) {
     const long first = minutes * i / parts, end = minutes * (i + 1) / parts;
     ranges.push_back(std::async(std::launch::async, [&, i, first, end] {
-      return scan.Scan(period, state.tables, first, end, working[static_cast<size_t>(i)], control);
+      try {
+        return scan.Scan(period, state.tables, first, end, working[static_cast<size_t>(i)], control);
+      } catch (...) {
+        stopAll.request_stop();  // the search has failed (out of memory): the other ranges need not go on
+        throw;
+      }
     }));
   }
   for (auto& range : ranges)
     while (!stopAll.stop_requested() && range.wait_for(kReportInterval) == std::future_status::timeout)
       report(done.load(std::memory_order_relaxed));
-  if (stopAll.stop_requested()) return std::nullopt;
 
+  // A range's failure reaches the caller from here, stopped or not.
   std::vector<std::vector<MinuteAspect>> found;
   size_t count = 0;
   for (auto& range : ranges) {
     found.push_back(range.get());
     count += found.back().size();
   }
+  if (stopAll.stop_requested()) return std::nullopt;
   // Each range is in listing order and the ranges follow each other in time.
   std::vector<MinuteAspect> aspects;
   aspects.reserve(count);

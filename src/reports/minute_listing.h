@@ -47,7 +47,9 @@ std::string MinuteAspectLine(const MinuteListingPeriod& period, const MinuteAspe
 void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
                         int threads = 0);
 
-// The listing on a fresh page under the natal chart's header.
+// The listing on a fresh page under the natal chart's header, the data
+// buffer emptied first. A listing whose lines find no memory throws before
+// either is touched.
 void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
                        int threads = 0);
 
@@ -55,7 +57,8 @@ void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const
 // window and ShowReport: DIURNAL.ORB read, the aspects found, the data
 // buffer emptied and the page written. Throws StartupFileError when
 // DIURNAL.ORB cannot be read. A stopped listing returns false and leaves
-// the chart state, the page and the data buffer as they were.
+// the chart state, the page and the data buffer as they were; so does one
+// that runs out of memory (or threads), which throws.
 bool RunMinuteListing(AppState& state, const MinuteListingPeriod& period, const ListingProgress& progress = {},
                       int threads = 0);
 

@@ -84,8 +84,10 @@ std::string MinuteAspectLine(const MinuteListingPeriod& period, const MinuteAspe
   return LineWriter(period).Line(aspect);
 }
 
-void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
-                        int threads) {
+namespace {
+
+// The title, the period and place, the column heads, then the lines (or "  None").
+void WriteListing(LineSink& out, const MinuteListingPeriod& period, std::vector<std::string>&& lines) {
   out.WriteBlankLine();
   out.WriteLine("               TRANSITS BY THE MINUTE");
   out.WriteBlankLine();
@@ -99,27 +101,43 @@ void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const 
   out.WriteBlankLine();
   out.WriteLine("  Date         Time   Transiting  Aspect      Natal");
   out.WriteBlankLine();
-  if (aspects.empty()) {
+  if (lines.empty()) {
     out.WriteLine("  None");
     return;
   }
-  out.WriteLines(ListingLines(period, aspects, threads));
+  out.WriteLines(std::move(lines));
+}
+
+}  // namespace
+
+void WriteMinuteListing(LineSink& out, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
+                        int threads) {
+  WriteListing(out, period, ListingLines(period, aspects, threads));
 }
 
 void MinuteListingPage(AppState& state, const MinuteListingPeriod& period, const std::vector<MinuteAspect>& aspects,
                        int threads) {
+  // The lines first: a listing without the memory for them leaves the page
+  // and the data buffer as they were.
+  std::vector<std::string> lines = ListingLines(period, aspects, threads);
+  ClearDataBuffer(state);
   StartReportWithChartHeader(state);
   ReportBufferSink page(state);
-  WriteMinuteListing(page, period, aspects, threads);
+  WriteListing(page, period, std::move(lines));
 }
 
 bool RunMinuteListing(AppState& state, const MinuteListingPeriod& period, const ListingProgress& progress,
                       int threads) {
   LoadDiurnalOrbs(state);
+  const ChartSet working = state.chart.Working;
   const auto aspects = FindMinuteAspects(state, period, state.ini.TransitSelection, progress, threads);
   if (!aspects) return false;
-  ClearDataBuffer(state);
-  MinuteListingPage(state, period, *aspects, threads);
+  try {
+    MinuteListingPage(state, period, *aspects, threads);
+  } catch (...) {
+    state.chart.Working = working;  // a listing that failed leaves the chart state as a stopped one does
+    throw;
+  }
   return true;
 }
 

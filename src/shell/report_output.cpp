@@ -49,6 +49,15 @@ void EmptyPage(AppState& state) {
   EmptyList(r.PageLines, r.PageLineCount);
 }
 
+// Says once per report that it lost lines (a year's listing may lose a
+// million), as the report ends: by then the memory its writer held is
+// free again, and the box can be built.
+void NoticeLostLines(AppState& state) {
+  if (!state.report.LinesLost) return;
+  state.report.LinesLost = false;
+  ShowNotice(state, BufferFullText, "Warning!", NoticeIcon::Critical);
+}
+
 }  // namespace
 
 void FreeLines(std::vector<std::string>& list) {
@@ -70,8 +79,8 @@ void WriteOutLine(AppState& state) {
   ReportBuffer& r = state.report;
   const bool dataOk = AppendEntry(r.DataLines, r.DataLineCount, r.OutLine);
   const bool pageOk = AppendEntry(r.PageLines, r.PageLineCount, r.OutLine);
-  // The writer goes on with its next line; each lost line says so again.
-  if (!dataOk || !pageOk) ShowNotice(state, BufferFullText, "Warning!", NoticeIcon::Critical);
+  // The writer goes on with its next line; the report says so as it ends.
+  if (!dataOk || !pageOk) r.LinesLost = true;
 }
 
 void WriteBlankLine(AppState& state) {
@@ -123,6 +132,7 @@ void StartNewPage(AppState& state) {
     state.chart.MoreMenuVisible = 0;
   }
   state.report.NewDateVisible = false;
+  NoticeLostLines(state);
   EmptyPage(state);
   if (ReportDisplay* display = state.services.reportDisplay) display->MoreMenuChanged(state);
 }
@@ -150,7 +160,9 @@ std::string LastPagePath(const AppState& state) {
   return ProgramFile(state.AppPath, "REPORTS/LASTPAGE.TXT");
 }
 
-void ShowReport(AppState& state) {
+namespace {
+
+void ShowPageOfReport(AppState& state) {
   // A minimized Data window or an emptied data buffer shows nothing and
   // leaves the page as it is.
   ReportDisplay* display = state.services.reportDisplay;
@@ -165,6 +177,13 @@ void ShowReport(AppState& state) {
     ShowNotice(state, "Cannot write the report page to the file " + path + ": " + reason + ".", "Warning!",
                NoticeIcon::Exclamation);
   if (display) display->ShowPage(state, std::move(page));
+}
+
+}  // namespace
+
+void ShowReport(AppState& state) {
+  ShowPageOfReport(state);
+  NoticeLostLines(state);
 }
 
 void ShowTextHelp(AppState& state, const std::string& helpFileName) {

@@ -18,6 +18,8 @@ void WriteLine(AppState& state, std::string text);  // OutLine := text, then Wri
 void WriteLines(AppState& state, std::vector<std::string>&& lines);
 void StartNewPage(AppState& state);     // empties the page; ends a dated listing
 void ShowReport(AppState& state);      // one blank line, LASTPAGE.TXT, the Data window
+// A report that lost lines (the buffers could not grow) says so once with
+// BufferFullText as it ends: at ShowReport, or at the next StartNewPage.
 
 // A sink that appends every line to the current page and the data buffer.
 class ReportBufferSink : public LineSink {

@@ -15,6 +15,7 @@ struct ReportBuffer {
   std::vector<std::string> DataLines = std::vector<std::string>(2);  // every line since last emptied
   long PageLineCount = 0;
   long DataLineCount = 0;
+  bool LinesLost = false;     // the report being written lost lines; it says so once, as it ends
 
   std::string HelpFileName;   // a backslash and the help file's name, e.g. "\OUTPUTD1.HLP"
   bool NewDateVisible = false;  // the More menu's New Date item (the menu itself: ChartState::MoreMenuVisible)

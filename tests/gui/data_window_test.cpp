@@ -10,6 +10,7 @@
 #include "shell/data_file.h"
 #include "shell/ui/print_window.h"
 #include "shell/ui/text_page_view.h"
+#include "support/allocation_faults.h"
 
 namespace halcyra {
 namespace {
@@ -95,6 +96,14 @@ TEST_F(DataWindowTest, SaveAsProposesTheChartNameThenSaveReusesTheFile) {
   WritePage(3);
   Item("mnuFileSave")->trigger();
   EXPECT_EQ(asked.size(), 1u) << "Save writes the known file without asking";
+  EXPECT_EQ(ReadTextLines(target).value(), SavedBuffer());
+
+  // A long page is written where it lies: no copy of it (2 MB) can be had.
+  WritePage(100000);
+  {
+    const testing::FailingAllocations noCopy({.bytes = 2 << 20});
+    Item("mnuFileSave")->trigger();
+  }
   EXPECT_EQ(ReadTextLines(target).value(), SavedBuffer());
   EXPECT_TRUE(sink.shown.empty());
 }
@@ -242,6 +251,19 @@ TEST_F(DataWindowTest, EveryPrintedLineIsOnTheSheetOnLetterAndA4) {
     EXPECT_EQ(missing, 0) << c.why;
   }
   EXPECT_TRUE(sink.shown.empty());
+}
+
+// A print file of 1.2 MB that finds no memory once written: the window
+// stays empty and says that nothing can be printed.
+TEST_F(DataWindowTest, APrintFileWithoutMemoryLeavesThePrintWindowEmpty) {
+  WritePage(100000);
+  {
+    const testing::FailingAllocations noMemory({.skip = 1});  // the file's writing gets its memory
+    Item("mnuPrint")->trigger();
+  }
+  EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Warning!: " + PrintFileOutOfMemoryText(PrintFilePath(App()))});
+  ASSERT_NE(PrintWindowOnScreen(), nullptr);
+  EXPECT_TRUE(PrintWindowOnScreen()->findChild<TextPageView*>()->toPlainText().isEmpty());
 }
 
 TEST_F(DataWindowTest, APrintFileThatCannotBeWrittenIsReportedAndTheTextStillPrints) {

@@ -2,6 +2,9 @@
 
 #include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
 #include <QTimer>
@@ -9,6 +12,7 @@
 
 #include "platform/gui/busy_pointer.h"
 #include "platform/gui/glyph_font.h"
+#include "shell/ui/halcyra_application.h"
 #include "shell/ui/startup_windows.h"
 
 // The report tests' fixture chart and the horary tests' charts,
@@ -114,7 +118,7 @@ void EnsureTestApplication() {
   static int argc = 1;
   static char name[] = "test_gui";
   static char* argv[] = {name, nullptr};
-  auto* app = new QApplication(argc, argv);
+  auto* app = new HalcyraApplication(argc, argv);
   app->setQuitOnLastWindowClosed(false);
 }
 
@@ -174,6 +178,22 @@ LoopWatchdog::LoopWatchdog(std::string what, int seconds) : timer_(std::make_uni
 LoopWatchdog::~LoopWatchdog() = default;
 
 bool LoopWatchdog::Fired() const { return timer_->fired; }
+
+void ChooseMenuItem(QAction& item) {
+  auto* menu = qobject_cast<QMenu*>(item.parent());
+  menu->popup(QPoint(0, 0));
+  menu->setActiveAction(&item);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(menu, &enter);
+}
+
+void ClickButton(QAbstractButton& button) {
+  const QPointF at(1, 1), global = button.mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&button, &press);
+  QCoreApplication::sendEvent(&button, &release);
+}
 
 void UseChicagoAsHomePlace(AppState& state) {
   auto& v = state.options.OptionValues;

@@ -5,6 +5,7 @@
 // and the headers nearly every window test uses.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -27,8 +28,8 @@
 
 namespace halcyra::testing {
 
-// The QApplication of the test program, made on first use. Like the program
-// itself, it ends from its main window, not when its last window closes.
+// The program's own application object, made on first use. Like the
+// program itself, it ends from its main window, not when its last window closes.
 void EnsureTestApplication();
 
 // A fresh program folder holding copies of the shipped files (appdata/) with
@@ -117,6 +118,11 @@ class LoopWatchdog {
   struct Timer;
   std::unique_ptr<Timer> timer_;
 };
+
+// A command run from the event dispatch, where one that runs out of memory
+// ends: the item chosen with Enter in its menu, the button clicked.
+void ChooseMenuItem(QAction& item);
+void ClickButton(QAbstractButton& button);
 
 // The shipped home place of options 18 to 24: Chicago, zone 6, 87 W 39, 41 N 51.
 void UseChicagoAsHomePlace(AppState& state);

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
+#include <fstream>
 
 #include "app/main_menus.h"
 #include "app/service_wiring.h"
@@ -21,6 +22,8 @@
 #include "reports/ui/listing_commands.h"
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/settings_files.h"
+#include "support/allocation_faults.h"
+#include "shell/ui/halcyra_application.h"
 #include "shell/ui/new_date_window.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
@@ -246,6 +249,59 @@ TEST_F(ListingWindowsTest, OrbsCommandAndAMissingOrbFile) {
             std::vector<std::string>{"Error!: File not found: DIURNAL.ORB (" + s.AppPath + "/DIURNAL.ORB)"});
   EXPECT_EQ(testing::LastPageLines(), before);
   EXPECT_TRUE(w->isEnabled());
+}
+
+// Commands that run out of memory, run from the event dispatch as the
+// program runs them: each says so and names itself, changes no file, and
+// leaves the page, the data buffer and the windows as they were.
+TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
+  AppState& s = App();
+  item("mnuDataNatalData")->trigger();
+  DiurOptWindow* w = ShowDiurOpt(s);
+  w->findChild<QLineEdit*>("txtDays")->setText("366");
+  // 1.2 MB of orbs in the editor, which its Save holds several times over
+  const std::string orbs = s.AppPath + "/DIURNAL.ORB";
+  std::ofstream(orbs, std::ios::app) << std::string(20000 * 60, '\n');
+  w->findChild<QPushButton*>("cmdOrbs")->click();
+  QPushButton* save = nullptr;
+  for (QWidget* editor : QApplication::topLevelWidgets())
+    if (qobject_cast<TextEditorWindow*>(editor)) save = editor->findChild<QPushButton*>("btnSave");
+  auto list = [&] { testing::ClickButton(*w->findChild<QPushButton*>("cmdList")); };
+  using On = testing::AllocationFaults::On;
+  const struct {
+    const char* what;
+    testing::AllocationFaults faults;
+    const char* command;
+    std::function<void()> run;
+  } rows[] = {
+      {"a range of the search", {.bytes = 64 << 10, .on = On::OtherThreads}, "List", list},
+      {"no thread for a range", {.bytes = SIZE_MAX, .threadsRefused = true}, "List", list},
+      {"the table's rows", {.bytes = 2 << 20, .times = 1}, "Table of Houses",
+       [&] {
+         messages.inputAnswers = {"1", "10000"};
+         testing::ChooseMenuItem(*item("mnuDataListTransits"));
+       }},
+      {"the editor's text", {.times = 1}, "Save", [&] { testing::ClickButton(*save); }},
+  };
+  for (const auto& row : rows) {
+    if (row.faults.threadsRefused && !testing::LibcFaults()) continue;
+    const std::vector<std::string> shown = testing::LastPageLines();
+    const ReportBuffer report = s.report;
+    const std::string orbBytes = ReadWholeFile(orbs).value();
+    messages.shown.clear();
+    {
+      const testing::FailingAllocations noMemory(row.faults);
+      row.run();
+      EXPECT_GT(noMemory.Refused(), 0) << row.what;
+    }
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: " + CommandOutOfMemoryText(row.command)})
+        << row.what;
+    EXPECT_EQ(testing::LastPageLines(), shown) << row.what;
+    EXPECT_EQ(std::tuple(s.report.PageLines, s.report.DataLines), std::tuple(report.PageLines, report.DataLines))
+        << row.what;
+    EXPECT_TRUE(ReadWholeFile(orbs) == orbBytes && w->isEnabled() && !BusyPointerShown() && !TheStatusDlg())
+        << row.what;
+  }
 }
 
 // The grid of the natal window's day, 5 June 2024 (a Wednesday) at New York,

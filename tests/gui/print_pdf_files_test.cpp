@@ -4,43 +4,18 @@
 // names the file and the reason, and an older PDF of that name keeps its
 // bytes.
 #include <QPushButton>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <optional>
 #include <set>
 
 #include "shell/data_file.h"
 #include "shell/ui/pdf_in_memory.h"
 #include "shell/ui/print_target.h"
+#include "support/allocation_faults.h"
 #include "support/file_faults.h"
 #include "wheel_commands_fixture.h"
 #include "wheels/ui/wheel_print.h"
-
-namespace {
-// While set, every allocation of a megabyte or more fails, as when memory
-// has run out; the smaller ones the windows make all the time still succeed.
-bool g_largeAllocationsFail = false;
-
-void* Allocate(std::size_t size) {
-  if (g_largeAllocationsFail && size >= (std::size_t{1} << 20)) throw std::bad_alloc();
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-}  // namespace
-
-// Every allocation of this test program (Qt's included) passes through here.
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace halcyra {
 namespace {
@@ -71,7 +46,11 @@ class PrintPdfFiles : public testing::WheelCommandsTest {
 
 // Each command on a fresh disk, then on one that takes only 4 KB more per
 // file (its PDF is 11 KB to 120 KB, the print file under 2 KB), then into a
-// read-only folder, each time over an older PDF of the chosen name.
+// read-only folder, then with no memory for one of its allocations of a
+// megabyte or more, each time over an older PDF of the chosen name. These
+// come in turn: the print window's print file, the painter's reserve, the
+// PDF's first block, then Qt's (the half page's picture, the PDF writer's
+// compressed pages).
 TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
   testing::RecordingSink sink;
   Main("mnuWheelsDualNatTran");
@@ -99,43 +78,51 @@ TEST_F(PrintPdfFiles, APdfIsWrittenWholeOrNotAtAll) {
   const struct {
     Fault fault;
     const char* reason;  // nullptr: printed
+    int allocation = 0;  // the one that fails, counted from the reserve
   } faults[] = {
       {Fault::None, nullptr},
       {Fault::FullDisk, "File too large"},
       {Fault::ReadOnly, "Permission denied"},
-      {Fault::NoMemory, "Out of memory"},
+      {Fault::NoMemory, nullptr, -1},  // the print file: printed as the window shows it
+      {Fault::NoMemory, "Out of memory", 0},
+      {Fault::NoMemory, "Out of memory", 1},
+      {Fault::NoMemory, "Out of memory", 2},
+      {Fault::NoMemory, "Out of memory", 3},
   };
   for (const auto& command : commands) {
     const bool printWindow = command.command[0] == 'P';
     for (const auto& row : faults) {
-      const std::string what = std::string(command.command) + (row.reason ? ", " + std::string(row.reason) : "");
+      const int skip = row.allocation + (printWindow ? 1 : 0);
+      if (row.fault == Fault::NoMemory && (skip < 0 || (row.allocation > 1 && !testing::LibcFaults()))) continue;
+      const std::string what = std::string(command.command) + (row.reason ? ", " + std::string(row.reason) : "") +
+                               (row.fault == Fault::NoMemory ? " at " + std::to_string(skip) : "");
       std::ofstream(pdf, std::ios::binary) << older;
       const std::set<std::string> before = Listing(folder);
       sink.shown.clear();
       command.run([&] {
         std::optional<testing::ScopedFileSizeLimit> fullDisk;
         std::optional<testing::ScopedReadOnlyFolder> readOnly;
+        std::optional<testing::FailingAllocations> noMemory;
         if (row.fault == Fault::FullDisk) fullDisk.emplace(4096);
         if (row.fault == Fault::ReadOnly) readOnly.emplace(folder);
-        g_largeAllocationsFail = row.fault == Fault::NoMemory;
+        if (row.fault == Fault::NoMemory) noMemory.emplace(testing::AllocationFaults{.skip = skip, .times = 1});
         if (printWindow) PrintWindowOnScreen()->findChild<QPushButton*>("btnPrint")->click();
         else Wheel("mnuPrintChartwheel");
-        g_largeAllocationsFail = false;
+        EXPECT_TRUE(!noMemory || noMemory->Refused() == 1) << what;
       });
       EXPECT_EQ(Listing(folder), before) << what << ": no other file, nothing half-written";
       const std::string bytes = ReadWholeFile(pdf).value_or("");
+      std::vector<std::string> boxes{row.reason ? "Warning!: " + PdfNotWrittenText(pdf, row.reason)
+                                                : "Information: " + PrintedToPdfText(pdf)};
+      if (row.allocation < 0)
+        boxes.insert(boxes.begin(), "Warning!: Cannot write the file " + PrintFilePath(App()) +
+                                        ": Out of memory. The text is printed as it stands in the window.");
+      EXPECT_EQ(sink.Boxes(), boxes) << what;
       if (!row.reason) {
-        EXPECT_EQ(sink.Boxes(), std::vector<std::string>{"Information: " + PrintedToPdfText(pdf)}) << what;
         EXPECT_TRUE(bytes.starts_with("%PDF-") && bytes.ends_with("%%EOF\n")) << what << ": a whole PDF";
         EXPECT_EQ(PrintWindowOnScreen(), nullptr) << what << ": printed, the window closes";
         continue;
       }
-      std::vector<std::string> boxes{"Warning!: " + PdfNotWrittenText(pdf, row.reason)};
-      // the print file the window saves first finds no memory either
-      if (printWindow && row.fault == Fault::NoMemory)
-        boxes.insert(boxes.begin(), "Warning!: Cannot write the file " + PrintFilePath(App()) +
-                                        ": Out of memory. The text is printed as it stands in the window.");
-      EXPECT_EQ(sink.Boxes(), boxes) << what;
       EXPECT_TRUE(bytes == older) << what << ": the older PDF changed, now " << bytes.size() << " bytes";
       if (printWindow) {
         ASSERT_NE(PrintWindowOnScreen(), nullptr) << what << ": nothing printed, the text stays";
@@ -151,9 +138,10 @@ TEST(PdfInMemory, AWriteWithoutMemoryEndsTheDrawing) {
   PdfInMemory drawn;
   ASSERT_EQ(drawn.write("%PDF-", 5), 5);
   const std::string page(1 << 20, 'x');  // more than the first block still holds
-  g_largeAllocationsFail = true;
-  EXPECT_EQ(drawn.write(page.data(), static_cast<qint64>(page.size())), -1);
-  g_largeAllocationsFail = false;
+  {
+    const testing::FailingAllocations noMemory({});
+    EXPECT_EQ(drawn.write(page.data(), static_cast<qint64>(page.size())), -1);
+  }
   EXPECT_EQ(drawn.write("x", 1), -1);
   EXPECT_TRUE(drawn.RanOutOfMemory());
   EXPECT_TRUE(drawn.Parts().empty());

@@ -7,17 +7,20 @@
 #include <stdexcept>
 
 #include "platform/parallel_runs.h"
+#include "support/allocation_faults.h"
 
 namespace halcyra {
 namespace {
 
 TEST(ParallelRuns, EveryItemOnceAndErrorsReachTheCaller) {
-  struct Case { size_t count, minPerRun; int threads; };
+  struct Case { size_t count, minPerRun; int threads; bool noThreads = false; };  // the caller runs every run
   const Case cases[] = {{0, 10, 4}, {1, 10, 4}, {9, 10, 4}, {10, 10, 4}, {39, 10, 4}, {40, 10, 4},
-                        {1001, 10, 3}, {1001, 1, 0}, {7, 0, 8}, {100000, 20000, 8}};
+                        {1001, 10, 3}, {1001, 1, 0}, {7, 0, 8}, {100000, 20000, 8}, {100000, 20000, 8, true}};
   for (const Case& c : cases) {
+    if (c.noThreads && !testing::LibcFaults()) continue;
     const auto visits = std::make_unique<std::atomic<int>[]>(c.count + 1);
     std::atomic<int> runs = 0;
+    const testing::FailingAllocations noThreads({.bytes = SIZE_MAX, .threadsRefused = c.noThreads});
     ForEachRun(c.count, c.minPerRun, c.threads, [&](size_t first, size_t end) {
       ++runs;
       for (size_t k = first; k < end; ++k) ++visits[k];

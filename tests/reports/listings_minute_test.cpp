@@ -20,6 +20,7 @@
 #include "shell/settings_files.h"
 #include "shell/startup_data.h"
 #include "state/moment.h"
+#include "support/allocation_faults.h"
 #include "support/test_support.h"
 
 namespace halcyra {
@@ -256,7 +257,8 @@ TEST(MinuteListingThreads, RangesMeetingAtEveryListedMinute) {
   }
 }
 
-// Stopped from its progress report, by a stop request or by an exception.
+// Stopped from its progress report, by a stop request or by an exception,
+// or by memory running out.
 TEST(MinuteListingThreads, StoppedListingLeavesTheStateAsItWas) {
   AppState state = ShippedListingState();
   state.chart.Working = state.chart.Transit;
@@ -266,10 +268,15 @@ TEST(MinuteListingThreads, StoppedListingLeavesTheStateAsItWas) {
   const ChartSet working = state.chart.Working;
   const ReportBuffer report = state.report;
   const MinuteListingPeriod year{kDay, 366, kNewYork};
-  const struct { const char* what; bool stopFirst, throwing; } cases[] = {
+  const struct { const char* what; bool stopFirst, throwing, noMemory = false; } cases[] = {
       {"stop asked for at the first report", false, false}, {"stop asked for before the start", true, false},
-      {"first report throws", false, true}};
+      {"first report throws", false, true}, {"no memory for a month's lines", false, false, true}};
   for (const auto& c : cases) {
+    if (c.noMemory) {  // its aspects take a megabyte, then their lines more
+      const testing::FailingAllocations noMemory({.skip = 1, .on = testing::AllocationFaults::On::ThisThread});
+      EXPECT_THROW(RunMinuteListing(state, {kDay, 31, kNewYork}, {}, 2), std::bad_alloc);
+      EXPECT_EQ(noMemory.Refused(), 1);
+    }
     std::stop_source cancel;
     if (c.stopFirst) cancel.request_stop();
     std::vector<long> seen;
@@ -279,12 +286,13 @@ TEST(MinuteListingThreads, StoppedListingLeavesTheStateAsItWas) {
                                      cancel.request_stop();
                                    },
                                    cancel.get_token()};
-    if (c.throwing)
+    if (c.throwing) {
       EXPECT_THROW(RunMinuteListing(state, year, progress, 2), std::runtime_error) << c.what;
-    else
+    } else if (!c.noMemory) {
       EXPECT_FALSE(RunMinuteListing(state, year, progress, 2)) << c.what;
+    }
     // never asked for progress when stopped before the start, else stopped in the middle
-    EXPECT_EQ(seen.empty(), c.stopFirst) << c.what;
+    EXPECT_EQ(seen.empty(), c.stopFirst || c.noMemory) << c.what;
     if (!seen.empty()) {
       EXPECT_LT(seen.front(), 366 * 1440L) << c.what;
     }

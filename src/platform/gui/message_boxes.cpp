@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "platform/gui/address_room.h"
+
 namespace halcyra {
 
 namespace {
@@ -20,6 +22,18 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 // Title bars carry the window's icon and three buttons, each about as wide
 // as the bar is high, with some room between them.
 constexpr int TitleBarButtonRoom = 6;
+
+// Room for a box said when memory has run out (a command's "Out of
+// memory.", the notice of a full report buffer), handed back while a box is
+// up and set aside again after.
+AddressRoom g_boxRoom(size_t{16} << 20);
+
+struct BoxRoomHandedBack {
+  BoxRoomHandedBack() { g_boxRoom.HandBack(); }
+  ~BoxRoomHandedBack() { g_boxRoom.Take(); }
+  BoxRoomHandedBack(const BoxRoomHandedBack&) = delete;
+  BoxRoomHandedBack& operator=(const BoxRoomHandedBack&) = delete;
+};
 
 QMessageBox::Icon QtIcon(MessageIcon icon) {
   switch (icon) {
@@ -55,6 +69,7 @@ int TitleBarFitWidth(const QString& title, const QWidget& window) {
 }
 
 void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent) {
+  const BoxRoomHandedBack room;
   QMessageBox box(QtIcon(icon), Text(title), Text(text), QMessageBox::Ok, parent);
   Run(box);
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -175,6 +176,8 @@ void DiurOptWindow::cmdList_Click() {
     return;
   }
   setEnabled(false);  // one listing at a time
+  // a listing that runs out of memory ends at the application's catch, which tidies the rest
+  const auto enable = qScopeGuard([this] { setEnabled(true); });
   SetBusyPointer(true);
   std::stop_source cancel;
   ShowCancellableStatusDlg([&cancel] { cancel.request_stop(); });
@@ -190,7 +193,6 @@ void DiurOptWindow::cmdList_Click() {
   if (written) ShowReport(state_);
   SetBusyPointer(false);
   if (failure) ShowMessage(*failure, "Error!", MessageIcon::Critical, this);
-  setEnabled(true);
 }
 
 void DiurOptWindow::cmdOrbs_Click() {

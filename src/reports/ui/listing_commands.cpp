@@ -57,10 +57,11 @@ void ListDiurnalHouses(AppState& state) {
       HouseTableFromTransit(state.input, static_cast<double>(step), std::min(rows, kMaxHouseRows));
 
   SetBusyPointer(true);
+  ShowStatusDlg();
+  // the rows first: a table without the memory for them leaves the page and the data buffer as they were
+  const auto table = ComputeHouseTable(state, request, ReportListingProgress);
   ClearDataBuffer(state);
   StartNewPage(state);
-  ShowStatusDlg();
-  const auto table = ComputeHouseTable(state, request, ReportListingProgress);
   ReportBufferSink page(state);
   WriteHouseTable(page, state.options.HouseSystem, request, table);
   UnloadStatusDlg();

@@ -40,16 +40,16 @@ constexpr size_t CushionBytes = size_t{32} << 20;
 // before the end, and when an allocation fails while drawing (Qt's PDF
 // writer reports its own that way) `handBack` returns what was drawn too.
 // False when the printer would not start or end, or memory ran out
-// (`outOfMemory`).
+// (`outOfMemory`); `begun` once the painter has begun on the device.
 bool PaintHandingBackMemory(QPagedPaintDevice& device, const std::function<void(QPainter&, QPagedPaintDevice&)>& paint,
-                            const std::function<void()>& handBack, bool& outOfMemory) {
+                            const std::function<void()>& handBack, bool& outOfMemory, bool& begun) {
   std::unique_ptr<char[]> cushion;
   std::unique_ptr<QPainter> painter;
   bool painted = false;
   try {
     cushion.reset(new char[CushionBytes]);
     painter = std::make_unique<QPainter>();
-    painted = painter->begin(&device);
+    painted = begun = painter->begin(&device);
     if (painted) paint(*painter, device);
   } catch (const std::bad_alloc&) {
     outOfMemory = true;
@@ -105,7 +105,7 @@ PrintDestination ChoosePdfWhereNoPrinter(AppState& state, QPrinter& printer, QWi
 PrintOutcome PrintOn(QPrinter& printer, const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) {
   PrintOutcome outcome;
   if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
-    outcome.printed = PaintHandingBackMemory(printer, paint, [] {}, outcome.outOfMemory);
+    outcome.printed = PaintHandingBackMemory(printer, paint, [] {}, outcome.outOfMemory, outcome.begun);
     return outcome;
   }
   outcome.pdfFile = printer.outputFileName().toStdString();
@@ -118,7 +118,8 @@ PrintOutcome PrintOn(QPrinter& printer, const std::function<void(QPainter&, QPag
     pdf.setPageLayout(printer.pageLayout());
     pdf.setCreator(printer.creator());
     pdf.setTitle(printer.docName());
-    const bool painted = PaintHandingBackMemory(pdf, paint, [&drawn] { drawn.HandBack(); }, outcome.outOfMemory);
+    const bool painted =
+        PaintHandingBackMemory(pdf, paint, [&drawn] { drawn.HandBack(); }, outcome.outOfMemory, outcome.begun);
     outcome.outOfMemory = outcome.outOfMemory || drawn.RanOutOfMemory();
     if (!painted && !outcome.outOfMemory) {
       outcome.pdfFailure = "the pages could not be drawn";
@@ -145,7 +146,8 @@ void ReportPrintOutcome(const PrintDestination& destination, const PrintOutcome&
     if (destination.route == PrintRoute::PdfFile)
       ShowMessage(PrintedToPdfText(destination.pdfFile), "Information", MessageIcon::Information, parent);
   } else if (outcome.outOfMemory && outcome.pdfFile.empty()) {
-    ShowMessage(PrinterOutOfMemoryText, "Warning!", MessageIcon::Warning, parent);
+    ShowMessage(outcome.begun ? PrinterCutShortText : PrinterOutOfMemoryText, "Warning!", MessageIcon::Warning,
+                parent);
   } else if (!outcome.pdfFile.empty()) {
     ShowMessage(PdfNotWrittenText(outcome.pdfFile, outcome.pdfFailure), "Warning!", MessageIcon::Warning, parent);
   } else {

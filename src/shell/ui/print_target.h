@@ -19,6 +19,10 @@ namespace halcyra {
 
 inline constexpr const char* PrinterFailedText = "The printer could not print. Nothing was printed.";
 inline constexpr const char* PrinterOutOfMemoryText = "Out of memory. Nothing was printed.";
+// A printer that ran out of memory once it had begun: the end of the print
+// sends it what was drawn until then.
+inline constexpr const char* PrinterCutShortText =
+    "Out of memory. The print was cut short: the pages drawn until then may have gone to the printer.";
 // The reason a PDF file gives when its drawing ran out of memory.
 inline constexpr const char* OutOfMemoryText = "Out of memory";
 
@@ -52,6 +56,7 @@ struct PrintOutcome {
   std::string pdfFile;     // the PDF file the printer was pointed at; empty for a printer
   std::string pdfFailure;  // why that file could not be written
   bool outOfMemory = false;  // the drawing could not get its memory
+  bool begun = false;        // the painter had begun on the printer or the PDF
 };
 
 // Paints the pages with `paint` through a painter begun on the printer,
@@ -60,7 +65,8 @@ struct PrintOutcome {
 // tests' file) has its PDF drawn in memory on its paper instead, and the
 // file takes it only once it is complete: a full disk leaves no file cut
 // short, and an older file of that name stays as it was. A drawing that
-// runs out of memory prints nothing, and the program goes on.
+// runs out of memory writes no PDF file, while a printer is sent what was
+// drawn until then; the program goes on.
 PrintOutcome PrintOn(QPrinter& printer, const std::function<void(QPainter&, QPagedPaintDevice&)>& paint);
 
 // The printable part of the device's page, in its pixels.

@@ -78,6 +78,10 @@ void PrintPages(QPainter& painter, QPagedPaintDevice& printer, const std::string
 
 }  // namespace
 
+std::string PrintFileOutOfMemoryText(const std::string& path) {
+  return "Out of memory. The print file " + path + " cannot be shown; nothing can be printed.";
+}
+
 PrintWindow* ShowPrintWindow(AppState& state) {
   auto* window = new PrintWindow(state);
   window->show();
@@ -130,9 +134,9 @@ void PrintWindow::LoadPrintFile() {
     refusal.kind = FileRefusal::Kind::OutOfMemory;
   }
   if (refusal.kind == FileRefusal::Kind::OutOfMemory) {
-    // What could be read is gone with the failed allocation: the window stays empty.
-    ShowMessage("Out of memory. I will print what I can. The remainder will be lost.", "Warning!",
-                MessageIcon::Critical, this);
+    // What could be read is gone with the failed allocation: the window
+    // stays empty, with nothing to print.
+    ShowMessage(PrintFileOutOfMemoryText(path), "Warning!", MessageIcon::Critical, this);
     return;
   }
   ShowMessage("Cannot read the file " + path + refusal.ColonReason() + ".", "Warning!", MessageIcon::Warning, this);

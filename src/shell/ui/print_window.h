@@ -28,6 +28,10 @@ class PrintWindow : public QWidget {
   TextPageView* content_ = nullptr;
 };
 
+// What the window says when the print file finds no memory to be shown
+// in it: the window stays empty, with nothing to print.
+std::string PrintFileOutOfMemoryText(const std::string& path);
+
 // Opens a fresh print window on the print file, modeless. It prints into
 // the PDF file the services name (PrintToPdfFile, on PrintToPdfPaper)
 // instead of on the printer when they name one.

@@ -7,7 +7,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <new>
 
+#include "platform/gui/address_room.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/program_files.h"
 #include "shell/text_editor_files.h"
@@ -100,6 +102,10 @@ void TextEditorWindow::LoadFile() {
                 MessageIcon::Warning, this);
     return;
   }
+  // The text document takes about 14 times the file's size as it is built
+  // and shown; built short of memory, it ends the program. Without that
+  // room the editor does not open, and the command says so.
+  if (!AddressRoomFor(16 * text->size())) throw std::bad_alloc();
   content_->setPlainText(ViewTextFromFileText(*text));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <new>
 
 #include "shell/ui/print_target.h"
 #include "wheels/ui/painter_surface.h"
@@ -27,6 +28,9 @@ QImage RenderWheelImage(AppState& state, const QSize& size) {
   GetProperPlanets(state);
   ReloadWheelOrbs(state);
   QImage image = BlankWheelImage(size);
+  // Qt hands back an empty picture when it has no memory for one: a print or
+  // a saved picture without the wheel would look like success
+  if (image.isNull()) throw std::bad_alloc();
   QPainter painter(&image);
   PaintWheelOnWindow(state, painter, QSizeF(size));
   return image;
