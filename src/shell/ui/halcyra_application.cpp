@@ -10,7 +10,6 @@
 #include <system_error>
 
 #include "platform/gui/busy_pointer.h"
-#include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/progress_window.h"
 
@@ -42,7 +41,7 @@ std::string Caption(QString text) {
   for (qsizetype i = 0; i < text.size(); ++i)
     if (text[i] == '&') text.remove(i, 1);
   if (text.endsWith("...")) text.chop(3);
-  return ToLatin1(text.trimmed());
+  return text.trimmed().toStdString();  // messages are UTF-8
 }
 
 std::string CommandName(const QObject* source) {
