@@ -29,8 +29,9 @@ QImage RenderWheelImage(AppState& state, const QSize& size) {
   ReloadWheelOrbs(state);
   QImage image = BlankWheelImage(size);
   // Qt hands back an empty picture when it has no memory for one: a print or
-  // a saved picture without the wheel would look like success
-  if (image.isNull()) throw std::bad_alloc();
+  // a saved picture without the wheel would look like success (a picture of
+  // no size is empty by right)
+  if (image.isNull() && !size.isEmpty()) throw std::bad_alloc();
   QPainter painter(&image);
   PaintWheelOnWindow(state, painter, QSizeF(size));
   return image;
