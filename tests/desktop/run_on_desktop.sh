@@ -60,7 +60,10 @@ start_desktop() {
   # openbox runs the startup command once it is ready. It claims the root
   # window well before that, and a window mapped in between is never
   # framed nor shown.
-  openbox --sm-disable --startup "sh -c 'echo ready >$work/openbox.ready'" >"$work/openbox.log" 2>&1 &
+  # openbox splits the command into words itself, so the file's name, which
+  # may hold blanks, reaches the command through its environment.
+  OPENBOX_READY="$work/openbox.ready" openbox --sm-disable --startup 'sh -c "echo ready >\"\$OPENBOX_READY\""' \
+    >"$work/openbox.log" 2>&1 &
   wm_pid=$!
   await_file "$work/openbox.ready" "$wm_pid" && return 0
   failure="openbox did not start: $(tail -n 3 "$work/openbox.log" | tr '\n' ' ')"

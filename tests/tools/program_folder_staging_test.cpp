@@ -48,8 +48,8 @@ std::vector<std::string> ShippedNames() {
 
 // What the staging prints, errors and warnings included.
 std::string Stage(const std::string& programDir) {
-  return CommandOutput(std::string("'") + HALCYRA_CMAKE_COMMAND + "' -DAPPDATA='" + SourceAppData() +
-                       "' -DPROGRAM_DIR='" + programDir + "' -P '" + kScript + "' 2>&1");
+  return CommandOutput(HALCYRA_CMAKE_COMMAND,
+                       {"-DAPPDATA=" + SourceAppData(), "-DPROGRAM_DIR=" + programDir, "-P", kScript});
 }
 
 // The program folder finds files whatever their letter case.

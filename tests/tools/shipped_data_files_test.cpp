@@ -71,12 +71,13 @@ TEST(AlmutenTables, HandWorkedDegrees) {
 // characters it lacks.
 TEST(GlyphFont, OrvaneMapsEveryGlyphCodeTheWheelPrintsAndTheTextCharacters) {
   const std::string report = halcyra::testing::CommandOutput(
-      std::string(halcyra::testing::Python) +
-      "-c \"import sys; from fontTools.ttLib import TTFont; f = TTFont(sys.argv[1]); n = f['name']; "
-      "print(n.getName(1, 3, 1, 0x409), n.getName(2, 3, 1, 0x409)); mapped = f.getBestCmap(); "
-      "codes = [*range(224, 249), *range(192, 204), 156]; "
-      "needed = [0xF000 + c for c in codes] + [*range(0x20, 0x7F), *range(0xC0, 0x100)]; "
-      "print('lacks', ['%X' % c for c in needed if c not in mapped])\" '" +
-      halcyra::testing::ShippedPath("Orvane.ttf") + "'");
+      halcyra::testing::Python,
+      {"-c",
+       "import sys; from fontTools.ttLib import TTFont; f = TTFont(sys.argv[1]); n = f['name']; "
+       "print(n.getName(1, 3, 1, 0x409), n.getName(2, 3, 1, 0x409)); mapped = f.getBestCmap(); "
+       "codes = [*range(224, 249), *range(192, 204), 156]; "
+       "needed = [0xF000 + c for c in codes] + [*range(0x20, 0x7F), *range(0xC0, 0x100)]; "
+       "print('lacks', ['%X' % c for c in needed if c not in mapped])",
+       halcyra::testing::ShippedPath("Orvane.ttf")});
   EXPECT_EQ(report, "Orvane Regular\nlacks []\n");
 }

@@ -4,11 +4,12 @@
 // the test that asked for it), and the generators of tools/ run again.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/program_files.h"
+#include "platform/run_and_wait.h"
 #include "platform/text_files.h"
 #include "shell/startup_data.h"
 #include "support/test_support.h"
@@ -28,17 +29,16 @@ inline const AppState& ShippedState() {
 }
 
 // Debian's Python, which has python3-fonttools, as the generators use it.
-inline constexpr const char* Python = "/usr/bin/python3 ";
+inline constexpr const char* Python = "/usr/bin/python3";
 
-// What a command prints on standard output; "exit N" appended when it fails.
-inline std::string CommandOutput(const std::string& command) {
-  std::string text;
-  FILE* out = popen(command.c_str(), "r");
-  if (!out) return "cannot run " + command;
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, out)) text += buffer;
-  if (const int status = pclose(out); status != 0) text += "exit " + std::to_string(status);
-  return text;
+// What a program prints (standard output and error) when run with these
+// arguments, each passed as it is: no shell reads them, so a folder with
+// blanks or quotes in its name is one argument. "exit N" is appended when
+// the program fails.
+inline std::string CommandOutput(const std::string& program, const std::vector<std::string>& arguments) {
+  const ProgramRun run = RunAndWaitWithArguments(program, arguments);
+  if (!run.started) return "cannot run " + program;
+  return run.output + (run.Succeeded() ? "" : "exit " + std::to_string(run.exitCode));
 }
 
 // A generator of tools/ run into a scratch folder prints `report` and writes
@@ -46,7 +46,7 @@ inline std::string CommandOutput(const std::string& command) {
 inline void ExpectGeneratorOutput(const std::string& script, std::initializer_list<const char*> files,
                                   const std::string& report = "") {
   const std::string dir = ScratchDir(script);
-  EXPECT_EQ(CommandOutput(std::string(Python) + HALCYRA_SOURCE_DIR "/tools/" + script + " " + dir), report);
+  EXPECT_EQ(CommandOutput(Python, {HALCYRA_SOURCE_DIR "/tools/" + script, dir}), report);
   for (const char* name : files) EXPECT_EQ(ReadWholeFile(dir + "/" + name), ReadWholeFile(ShippedPath(name))) << name;
 }
 
