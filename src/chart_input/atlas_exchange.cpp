@@ -7,6 +7,7 @@
 #include "state/moment.h"
 #include "chart_input/entry_lines.h"
 #include "platform/program_files.h"
+#include "platform/run_and_wait.h"
 #include "platform/text_files.h"
 
 namespace halcyra {
@@ -35,8 +36,6 @@ std::optional<Coordinate> ParseCoordinate(const std::string& text, char first, c
   if (*degrees * 100 + *minutes > maxDegrees * 100) return std::nullopt;
   return Coordinate{*degrees, *minutes, upper[letter] == second};
 }
-
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 }  // namespace
 
@@ -99,7 +98,7 @@ AtlasResult RunAtlasExchange(const std::string& atlasDir, const ProgramRunner& r
   }
   result.FolderHoldsAtlas = true;
   const auto runStarted = fs::file_time_type::clock::now();
-  if (!run(Quoted(program))) {
+  if (!run(CommandLineArgument(program))) {
     result.Message = program + " could not be started.";
     return result;
   }

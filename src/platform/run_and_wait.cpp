@@ -41,6 +41,12 @@ bool RunAndWait(const std::string& commandLine) {
   return Ended(process).started;
 }
 
+std::string CommandLineArgument(const std::string& argument) {
+  std::string quoted = "\"";
+  for (const char c : argument) quoted += c == '"' ? std::string(3, '"') : std::string(1, c);
+  return quoted + '"';
+}
+
 ProgramRun RunAndWaitWithArguments(const std::string& program, const std::vector<std::string>& arguments,
                                    const std::string& workingFolder) {
   // Found before it starts, as our working folder sees it: a program of

@@ -14,6 +14,11 @@ namespace halcyra {
 // program's output files themselves.
 bool RunAndWait(const std::string& commandLine);
 
+// A path or argument written into such a command line so that it comes
+// back whole: in double quotes, each double quote in it written as three,
+// so blanks, quotes and shell signs ($, `) in a folder's name are kept.
+std::string CommandLineArgument(const std::string& argument);
+
 // How a program run with its arguments ended.
 struct ProgramRun {
   bool started = false;

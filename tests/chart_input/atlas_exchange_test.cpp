@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
 #include "chart_input/atlas_exchange.h"
+#include "platform/run_and_wait.h"
 #include "platform/text_files.h"
 #include "support/test_support.h"
 
@@ -14,16 +14,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs a command line through the shell, as the program's own runner would.
-bool ShellRunner(const std::string& commandLine) { return std::system(commandLine.c_str()) == 0; }
-
 // An atlas folder whose ATLAS.EXE is a shell script writing PCATPATH.TXT and,
-// when `answer` is not empty, TSRTEMP.TXT in the folder "answers".
+// when `answer` is not empty, TSRTEMP.TXT in the folder "answers". The
+// folder's name holds a blank, quotes and shell signs, as a user's may: the
+// program's own runner must start the atlas all the same.
 std::string FakeAtlas(const std::string& name, const std::string& answer) {
-  const std::string dir = testing::ScratchDir(name);
+  const std::string dir = testing::ScratchDir(name + " \"Zoë's\" $HOME `x`");
   fs::create_directories(dir + "/answers");
-  std::string script = "#!/bin/sh\nprintf '%s\\r\\n' \"" + dir + "/answers\" > \"" + dir + "/PCATPATH.TXT\"\n";
-  if (!answer.empty()) script += "printf '" + answer + "' > \"" + dir + "/answers/TSRTEMP.TXT\"\n";
+  std::string script = "#!/bin/sh\nd=$(dirname \"$0\")\nprintf '%s\\r\\n' \"$d/answers\" > \"$d/PCATPATH.TXT\"\n";
+  if (!answer.empty()) script += "printf '" + answer + "' > \"$d/answers/TSRTEMP.TXT\"\n";
   EXPECT_TRUE(WriteWholeFile(dir + "/ATLAS.EXE", script));
   fs::permissions(dir + "/ATLAS.EXE", fs::perms::owner_all);
   return dir;
@@ -53,25 +52,25 @@ TEST(AtlasExchange, AnswerLines) {
 // it can fail.
 TEST(AtlasExchange, FakeAtlasFailuresGiveAMessage) {
   const std::string empty = testing::ScratchDir("atlas-empty");
-  EXPECT_EQ(RunAtlasExchange(empty, ShellRunner).Message, "ATLAS.EXE was not found in the atlas folder " + empty + ".");
-  EXPECT_FALSE(RunAtlasExchange(empty, ShellRunner).FolderHoldsAtlas) << "a folder not worth keeping";
+  EXPECT_EQ(RunAtlasExchange(empty, RunAndWait).Message, "ATLAS.EXE was not found in the atlas folder " + empty + ".");
+  EXPECT_FALSE(RunAtlasExchange(empty, RunAndWait).FolderHoldsAtlas) << "a folder not worth keeping";
   // The atlas cannot be started, or leaves a pointer file but no answer.
   const std::string silent = FakeAtlas("atlas-silent", "");
   EXPECT_NE(RunAtlasExchange(silent, [](const std::string&) { return false; }).Message.find("could not be started"),
             std::string::npos);
-  AtlasResult result = RunAtlasExchange(silent, ShellRunner);
+  AtlasResult result = RunAtlasExchange(silent, RunAndWait);
   EXPECT_FALSE(result.Answer);
   EXPECT_TRUE(result.FolderHoldsAtlas) << "the folder is right, the run failed";
   EXPECT_EQ(result.Message, "The atlas program left no answer: " + silent + "/answers/TSRTEMP.TXT cannot be read.");
   // An answer from an earlier search is not taken for this one.
   ASSERT_TRUE(WriteTextLines(silent + "/answers/TSRTEMP.TXT", {"LATITUDE=33N45", "LONGITUDE=84W23"}));
   fs::last_write_time(silent + "/answers/TSRTEMP.TXT", fs::file_time_type::clock::now() - std::chrono::hours(1));
-  result = RunAtlasExchange(silent, ShellRunner);
+  result = RunAtlasExchange(silent, RunAndWait);
   EXPECT_FALSE(result.Answer);
   EXPECT_NE(result.Message.find("from an earlier search"), std::string::npos) << result.Message;
 
   const std::string garbled = FakeAtlas("atlas-garbled", "LATITUDE=33N45\\r\\nsomething odd\\r\\n");
-  result = RunAtlasExchange(garbled, ShellRunner);
+  result = RunAtlasExchange(garbled, RunAndWait);
   EXPECT_FALSE(result.Answer);
   EXPECT_EQ(result.Message, "Line 2 of " + garbled + "/answers/TSRTEMP.TXT is not a valid atlas answer.");
 }

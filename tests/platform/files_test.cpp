@@ -197,9 +197,19 @@ TEST(TextFiles, AWriteThatFailsSaysWhyAndLeavesTheOlderFile) {
 
 TEST(RunAndWait, WaitsForTheProgramToEnd) {
   const std::string dir = testing::ScratchDir("run-and-wait-占星");  // the command line in UTF-8, as paths are
-  // The marker exists only if the call returned after the program finished.
-  EXPECT_TRUE(RunAndWait("/bin/sh -c \"sleep 0.2; echo done > " + dir + "/marker\""));
-  EXPECT_TRUE(FileExists(dir + "/marker"));
+  // The marker exists only if the call returned after the program finished;
+  // each argument reaches the program whole, whatever blanks, quotes and
+  // shell signs it holds.
+  const std::vector<std::string> arguments = {"a b", "\"", "\" x", "x\"", "say \"hi\" twice", "$HOME `x` 'q'"};
+  std::string line = "/bin/sh -c " + CommandLineArgument("sleep 0.2; printf '%s\\n' \"$@\" > \"$0\"") + " " +
+                     CommandLineArgument(dir + "/a marker");
+  std::string expected;
+  for (const std::string& argument : arguments) {
+    line += " " + CommandLineArgument(argument);
+    expected += argument + "\n";
+  }
+  EXPECT_TRUE(RunAndWait(line));
+  EXPECT_EQ(ReadWholeFile(dir + "/a marker"), expected);
   EXPECT_FALSE(RunAndWait(dir + "/no-such-program --flag"));
   EXPECT_FALSE(RunAndWait(""));
 }
