@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 #include "chart_fixture.h"
 #include "core/calendar.h"
@@ -146,6 +147,16 @@ TEST(ReturnSearchSwe, SolarReturnsOfSuccessiveYearsAndTheirNeighbours) {
     EXPECT_NEAR(ReturnMoment(*state, PrevSolarReturn, true), sun(got - 370), kThreeMinutes) << y;
     EXPECT_EQ(year, y - 1);
   }
+  // Born 15 October 100 (Julian): by 1582 the Julian calendar has drifted
+  // eleven days from the Sun, so the search of that year, which starts on
+  // 15 October, steps back across 4/15 October to the return; the return's
+  // chart is that of the moment found.
+  const auto early = ComputedState({100, 10, 15, 12.00, "P.M.", 0, 0.07, 51.30}, kLondonTransit);
+  early->chart.returns.SolarReturnYear = 1582;
+  const double got = ReturnMoment(*early, FindSolarReturn, true);
+  EXPECT_NEAR(got, Crossing(Sun, early->chart.Natal.Long[Sun], swe_julday(1582, 9, 1, 0, SE_JUL_CAL)), kThreeMinutes);
+  EXPECT_LT(got, DateToJulianDay(1582, 10, 15) - 0.5) << "the return lies before the switch";
+  EXPECT_NEAR(early->chart.clock.ListJulianDay, got, 1e-9);
 }
 
 // The four ingresses of the transit year; born in late December, the Aries
@@ -166,25 +177,37 @@ TEST(ReturnSearchSwe, IngressesOfTheTransitYear) {
       EXPECT_EQ(state->returnCharts.SolarReturn.Long[Sun], 90.0 * n - 90);
     }
   }
+  // In 1582 the Libra ingress lies a month behind a birthday of 20 October,
+  // across 4/15 October.
+  const auto state = ComputedState({1980, 10, 20, 12.00, "P.M.", 0, 0.07, 51.30}, {1582, 12, 1, 12.00, "P.M.", 0, 0.07, 51.30});
+  state->chart.returns.IngressNumber = 3;
+  ASSERT_TRUE(FindSolarReturn(*state).found);
+  EXPECT_NEAR(state->returnCharts.SolarReturn.Moment, Crossing(Sun, 180, swe_julday(1582, 1, 1, 0, SE_JUL_CAL)),
+              kThreeMinutes);
+  EXPECT_NEAR(state->chart.clock.ListJulianDay, state->returnCharts.SolarReturn.Moment, 1e-9);
 }
 
 // The search may settle on the return either side of its start date. In
-// 1582 Next and Previous step across 4/15 October.
+// 1582 the searches and Next and Previous step across 4/15 October, from
+// either side of it.
 TEST(ReturnSearchSwe, LunarReturnsThroughAYearAndTheirNeighbours) {
   const auto state = ComputedState(kNewYorkBirth, kLondonTransit);
   const auto moon = [natal = state->chart.Natal.Long[Moon]](double fromJd) { return Crossing(Moon, natal, fromJd); };
-  for (int k = 1; k <= 15; ++k) {
-    const int year = k <= 12 ? 2024 : 1582, month = k <= 12 ? k : k - 4;
-    state->chart.returns.ReturnDay = 1;
+  struct Start { int year, month, day; };
+  std::vector<Start> starts;
+  for (int month = 1; month <= 12; ++month) starts.push_back({2024, month, 1});
+  for (const Start s : {Start{1582, 9, 1}, {1582, 10, 1}, {1582, 10, 25}, {1582, 11, 1}}) starts.push_back(s);
+  for (const auto [year, month, day] : starts) {
+    state->chart.returns.ReturnDay = day;
     state->chart.returns.ReturnMonth = month;
     state->chart.returns.ReturnYear = year;
     const ReturnSearchResult r = FindLunarReturn(*state);
     ASSERT_TRUE(r.found) << month << ": " << r.message;
     EXPECT_LT(r.steps, 60);
-    const double got = state->returnCharts.LunarReturn.Moment, from = DateToJulianDay(year, month, 1) - 0.5;
-    const double after = moon(from), before = moon(from - 28);
+    const double got = state->returnCharts.LunarReturn.Moment, from = DateToJulianDay(year, month, day) - 0.5;
+    const double after = moon(from), before = moon(after - 29);  // the last one before `from`
     const double expected = std::fabs(got - after) < std::fabs(got - before) ? after : before;
-    EXPECT_NEAR(got, expected, kThreeMinutes) << "lunar return from " << year << "-" << month << "-01";
+    EXPECT_NEAR(got, expected, kThreeMinutes) << "lunar return from " << year << "-" << month << "-" << day;
     EXPECT_NEAR(ReturnMoment(*state, NextLunarReturn, false), moon(got + 1), kThreeMinutes) << month;
     EXPECT_NEAR(ReturnMoment(*state, PrevLunarReturn, false), got, kSameReturn) << month;
     EXPECT_NEAR(ReturnMoment(*state, PrevLunarReturn, false), moon(got - 29), kThreeMinutes) << month;
