@@ -2,6 +2,7 @@
 // window's Input command with the clock injected, picking from the names,
 // cities and time-zone lists, saving a name, and the atlas with a fake atlas.
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
@@ -296,6 +297,26 @@ TEST_F(InputPicks, DoubleClickedNameComputesItsChart) {
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(Shown(InputD()), kChicago);
   EXPECT_EQ(App().input.RememberedNameIndex, 0);
+}
+
+// A list names its file in full in its tip and as far as its width allows
+// on view, the file's own name kept: a deep program folder does not make
+// the window wider.
+TEST_F(InputPicks, ListsNameTheirFileWithoutGrowingWithItsPath) {
+  const int namesWidth = Names().sizeHint().width(), citiesWidth = Geograph().sizeHint().width();
+  UnloadNames();
+  UnloadGeograph();
+  App().AppPath = testing::ScratchProgramFolder(std::string(200, 'd') + " Zoë", {".FIL", ".LL"});
+  for (QWidget* list : {static_cast<QWidget*>(&Names()), static_cast<QWidget*>(&Geograph())}) {
+    const bool names = list == &Names();
+    EXPECT_EQ(list->sizeHint().width(), names ? namesWidth : citiesWidth) << list->objectName().toStdString();
+    list->show();
+    const auto* label = list->findChild<QLabel*>("lblFile");
+    const std::string file = App().AppPath + (names ? "/NAMES.FIL" : "/GA_MA.LL");
+    EXPECT_EQ(label->toolTip().toStdString(), file);
+    EXPECT_TRUE(label->text().endsWith(names ? "/NAMES.FIL" : "/GA_MA.LL")) << label->text().toStdString();
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+  }
 }
 
 TEST_F(InputPicks, SaveAddsTheNatalChartToTheNamesFile) {

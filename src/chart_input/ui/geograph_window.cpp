@@ -10,6 +10,7 @@
 #include "chart_input/ui/input_windows.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
+#include "shell/ui/path_label.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/text_editors.h"
 
@@ -28,7 +29,7 @@ GeographWindow::GeographWindow(AppState& state, QWidget* parent) : QWidget(paren
   setWindowTitle("Cities");
   setAttribute(Qt::WA_DeleteOnClose);
   auto* grid = new QGridLayout(this);
-  fileLabel_ = new QLabel(this);
+  fileLabel_ = new PathLabel(this);
   fileLabel_->setObjectName("lblFile");
   targetLabel_ = new QLabel(this);
   targetLabel_->setObjectName("lblTarget");
@@ -59,7 +60,7 @@ void GeographWindow::LoadList() {
   const std::string path = CurrentCityFile(state_);
   LoadedCities loaded = LoadCityFile(path);
   entries_ = std::move(loaded.Entries);
-  fileLabel_->setText(QString::fromStdString(path));
+  fileLabel_->SetPath(QString::fromStdString(path));
   list_->setUpdatesEnabled(false);
   list_->clear();
   for (const CityEntry& city : entries_) list_->addItem(FromLatin1(city.Name));

@@ -12,6 +12,8 @@ class QListWidget;
 
 namespace halcyra {
 
+class PathLabel;
+
 class GeographWindow : public QWidget {
   Q_OBJECT
  public:
@@ -36,7 +38,7 @@ class GeographWindow : public QWidget {
  private:
   AppState& state_;
   QListWidget* list_ = nullptr;
-  QLabel* fileLabel_ = nullptr;
+  PathLabel* fileLabel_ = nullptr;
   QLabel* targetLabel_ = nullptr;
   std::vector<CityEntry> entries_;
 };

@@ -12,6 +12,7 @@
 #include "shell/local_clock.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
+#include "shell/ui/path_label.h"
 #include "shell/ui/report_view.h"
 #include "shell/ui/text_editors.h"
 
@@ -30,7 +31,7 @@ NamesWindow::NamesWindow(AppState& state, QWidget* parent) : QWidget(parent), st
   setWindowTitle("Names");
   setAttribute(Qt::WA_DeleteOnClose);
   auto* grid = new QGridLayout(this);
-  fileLabel_ = new QLabel(this);
+  fileLabel_ = new PathLabel(this);
   fileLabel_->setObjectName("lblFile");
   list_ = new QListWidget(this);
   list_->setObjectName("NamesOnFile");
@@ -59,7 +60,7 @@ void NamesWindow::LoadList() {
   const std::string path = CurrentNamesFile(state_);
   LoadedNames loaded = LoadNamesFile(path);
   entries_ = std::move(loaded.Entries);
-  fileLabel_->setText(QString::fromStdString(path));
+  fileLabel_->SetPath(QString::fromStdString(path));
   list_->setUpdatesEnabled(false);  // a long file fills without flicker
   list_->clear();
   for (const NameEntry& entry : entries_) list_->addItem(FromLatin1(entry.Name));

@@ -12,6 +12,8 @@ class QListWidget;
 
 namespace halcyra {
 
+class PathLabel;
+
 class NamesWindow : public QWidget {
   Q_OBJECT
  public:
@@ -33,7 +35,7 @@ class NamesWindow : public QWidget {
  private:
   AppState& state_;
   QListWidget* list_ = nullptr;
-  QLabel* fileLabel_ = nullptr;
+  PathLabel* fileLabel_ = nullptr;
   std::vector<NameEntry> entries_;
 };
 
