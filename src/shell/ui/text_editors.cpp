@@ -121,17 +121,29 @@ void TextEditorWindow::SelectLine(long line) {
   content_->setTextCursor(cursor);
 }
 
+void TextEditorWindow::RefuseSave(const std::string& why) {
+  ShowMessage(why + ". The file is not saved; your text is still here.", "Warning!", MessageIcon::Warning, this);
+  content_->setFocus();
+}
+
 void TextEditorWindow::btnSave_Click() {
-  const std::string text = FileTextFromViewText(content_->toPlainText());
+  const QString typed = content_->toPlainText();
+  // A character the file cannot hold would be written as '?': it is shown
+  // selected and nothing is written.
+  if (const auto beyond = FirstBeyondLatin1(typed)) {
+    QTextCursor cursor(content_->document());
+    cursor.setPosition(static_cast<int>(beyond->at));
+    cursor.setPosition(static_cast<int>(beyond->at + beyond->length), QTextCursor::KeepAnchor);
+    content_->setTextCursor(cursor);
+    return RefuseSave(CharacterNotKeptText(path_, typed.first(beyond->at).count('\n') + 1, beyond->named));
+  }
+  const std::string text = FileTextFromViewText(typed);
   // What the program would refuse to read back is not written: the file
   // stays as it was, and the faulty line is shown selected.
   if (const auto reader = ProgramReader()) {
     if (const auto refused = EditorTextRefusal(text, path_, *reader)) {
       if (refused->Line > 0) SelectLine(refused->Line);
-      ShowMessage(std::string(refused->what()) + ". The file is not saved; your text is still here.", "Warning!",
-                  MessageIcon::Warning, this);
-      content_->setFocus();
-      return;
+      return RefuseSave(refused->what());
     }
   }
   if (!MayWriteOverFile()) return;
