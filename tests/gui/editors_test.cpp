@@ -175,9 +175,9 @@ TEST_F(EditorWindowTest, RestoreDefaultShowsTheFactoryTextAndOptionsWaitForSave)
 }
 
 // The option and orb editors save only what the program's reader of the
-// file takes back, and every editor only Latin-1: a refused text names its
-// line, which is selected, and the file and the values in use stay as they
-// were.
+// file takes back, and every editor only Latin-1 (the no-break space and
+// its last character included): a refused text names its line, which is
+// selected, and the file and the values in use stay as they were.
 TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
   const struct {
     EditorKind kind;
@@ -192,6 +192,7 @@ TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
       {EditorKind::OrbsEdit, "diurnal.orb", "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n", ""},
       {EditorKind::OrbsEdit, "NAT2TRAN.ORB", "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n",
        "NAT2TRAN.ORB, line 11: the value \"500\" is out of range (it must lie between 0 and 180)"},
+      {EditorKind::Options, "OPTIONS.OPT", "8\n\nZo\u00EB\u00A0\u00FF\n", ""},
       {EditorKind::Options, "OPTIONS.OPT", "8\n\u0100\n",
        "OPTIONS.OPT, line 2: the character \u0100 (U+0100) cannot be kept, as the file holds Latin-1 characters only"},
       {EditorKind::OrbsEdit, "NATAL.ORB", "8\n\U0001F600\n",
