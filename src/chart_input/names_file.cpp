@@ -107,6 +107,12 @@ std::string NameRefusal(const std::string& name) {
   return "";
 }
 
+std::string NameCharacterRefusal(const std::string& character) {
+  return "The name holds the character " + character +
+         ", which the names file and the reports cannot keep: they hold Latin-1 characters only. "
+         "Please type another in its place.";
+}
+
 NameSaveResult AppendNameEntry(const std::string& path, const NameEntry& entry, std::string* reason) {
   FileRefusal why;
   auto existing = ReadTextLines(path, &why);

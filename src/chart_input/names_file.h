@@ -36,6 +36,10 @@ NameEntry NameEntryOf(const std::string& name, const Moment& moment, const Place
 // beginning with the comment mark. Returns the refusal text, "" when fine.
 std::string NameRefusal(const std::string& name);
 
+// What the name box says of a character that the names file and the
+// reports cannot hold, named with its code: "– (U+2013)".
+std::string NameCharacterRefusal(const std::string& character);
+
 enum class NameSaveResult { Saved, FileUnreadable, WriteFailed };
 
 // Adds the entry as the file's last line. Every line already in the file is

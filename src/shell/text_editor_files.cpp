@@ -30,6 +30,11 @@ std::string ChangedSinceLoadedQuestion(const std::string& path) {
   return FileNameOf(path) + " has changed since it was opened. Save your text over it?";
 }
 
+std::string CharacterNotKeptText(const std::string& path, long line, const std::string& character) {
+  return FileNameOf(path) + ", line " + std::to_string(line) + ": the character " + character +
+         " cannot be kept, as the file holds Latin-1 characters only";
+}
+
 std::optional<std::string> LoadEditorText(const std::string& path, FileRefusal* refusal, EditorFileStamp* stamp) {
   const auto bytes = ReadWholeFile(path, refusal);
   if (stamp) *stamp = bytes ? StampOfBytes(*bytes) : EditorFileStamp{};

@@ -27,6 +27,10 @@ EditorFileStamp StampOfFile(const std::string& path);
 // What Save asks before it writes over a file changed since it was loaded.
 std::string ChangedSinceLoadedQuestion(const std::string& path);
 
+// What Save says of a line with a character the file cannot hold, named
+// with its code: "– (U+2013)".
+std::string CharacterNotKeptText(const std::string& path, long line, const std::string& character);
+
 // Every line of the file followed by CR LF; nullopt when it is not read,
 // and then `refusal`, when given, says why. `stamp`, when given, gets the
 // stamp of the bytes read.

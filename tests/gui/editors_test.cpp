@@ -1,7 +1,9 @@
 // The plain-text editors: round trips of the edited files, Restore Default
 // Settings with the option re-read on Save, and the failures that must not
 // lose text or options.
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <fstream>
 
 #include "chart_input/names_file.h"
@@ -72,8 +74,9 @@ TEST_F(EditorWindowTest, EveryEditorSavesUnchangedFileByteForByte) {
 }
 
 // A file written by someone else after the editor loaded it (Save Natal
-// Data, another copy of the program) is written over only when the user
-// says so; No keeps both the file and the text on view.
+// Data, another copy of the program, one that keeps the file's length) is
+// written over only when the user says so; No keeps both the file and the
+// text on view.
 TEST_F(EditorWindowTest, SaveAsksBeforeWritingOverAFileChangedSinceItWasLoaded) {
   const std::string names = state.ini.NamesFileName, options = state.AppPath + "/OPTIONS.OPT";
   const auto saveNatalData = [&] {
@@ -82,6 +85,7 @@ TEST_F(EditorWindowTest, SaveAsksBeforeWritingOverAFileChangedSinceItWasLoaded) 
     ASSERT_EQ(AppendNameEntry(names, added), NameSaveResult::Saved);
   };
   const auto otherCopy = [&] { WriteWholeFile(options, "3\r\n" + ReadWholeFile(options).value()); };
+  const auto sameLength = [&] { WriteWholeFile(options, "9" + ReadWholeFile(options).value().substr(1)); };
   const struct {
     EditorKind kind;
     std::string path;
@@ -92,6 +96,7 @@ TEST_F(EditorWindowTest, SaveAsksBeforeWritingOverAFileChangedSinceItWasLoaded) 
       {EditorKind::NameEdit, names, saveNatalData, true},
       {EditorKind::Options, options, otherCopy, false},
       {EditorKind::Options, options, otherCopy, true},
+      {EditorKind::Options, options, sameLength, false},
   };
   for (const auto& row : rows) {
     sink.questions.clear();
@@ -111,6 +116,19 @@ TEST_F(EditorWindowTest, SaveAsksBeforeWritingOverAFileChangedSinceItWasLoaded) 
     Click(w, "btnSave");
     EXPECT_EQ(sink.questions.size(), row.yes ? 0u : 1u) << name << ": once written, the file is the editor's";
     Click(w, "btnQuit");
+  }
+}
+
+// No is the question's default button: Enter and Escape keep the file.
+TEST_F(EditorWindowTest, EnterAndEscapeAtTheQuestionAnswerNo) {
+  for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
+    QTimer::singleShot(0, [key] {
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+      if (QWidget* box = QApplication::activeModalWidget())
+        QCoreApplication::sendEvent(box->focusWidget() ? box->focusWidget() : box, &press);
+    });
+    testing::LoopWatchdog watchdog("the question");
+    EXPECT_FALSE(AskYesNoBox(ChangedSinceLoadedQuestion("NAMES.FIL"), "Warning!", nullptr)) << key;
   }
 }
 
@@ -157,8 +175,9 @@ TEST_F(EditorWindowTest, RestoreDefaultShowsTheFactoryTextAndOptionsWaitForSave)
 }
 
 // The option and orb editors save only what the program's reader of the
-// file takes back: a refused text names its line, which is selected, and the
-// file and the values in use stay as they were.
+// file takes back, and every editor only Latin-1 (the no-break space and
+// its last character included): a refused text names its line, which is
+// selected, and the file and the values in use stay as they were.
 TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
   const struct {
     EditorKind kind;
@@ -173,6 +192,11 @@ TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
       {EditorKind::OrbsEdit, "diurnal.orb", "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n", ""},
       {EditorKind::OrbsEdit, "NAT2TRAN.ORB", "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n",
        "NAT2TRAN.ORB, line 11: the value \"500\" is out of range (it must lie between 0 and 180)"},
+      {EditorKind::Options, "OPTIONS.OPT", "8\n\nZo\u00EB\u00A0\u00FF\n", ""},
+      {EditorKind::Options, "OPTIONS.OPT", "8\n\u0100\n",
+       "OPTIONS.OPT, line 2: the character \u0100 (U+0100) cannot be kept, as the file holds Latin-1 characters only"},
+      {EditorKind::OrbsEdit, "NATAL.ORB", "8\n\U0001F600\n",
+       "NATAL.ORB, line 2: the character \U0001F600 (U+1F600) cannot be kept, as the file holds Latin-1 characters only"},
   };
   for (const auto& c : cases) {
     sink.shown.clear();

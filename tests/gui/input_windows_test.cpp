@@ -332,6 +332,24 @@ TEST_F(InputPicks, SaveAddsTheNatalChartToTheNamesFile) {
   EXPECT_EQ(names.List()->count(), countBefore + 1);
   EXPECT_EQ(names.List()->currentItem()->text(), "Test chart, Chicago");
 
+  // A name in Latin-1 is saved to its last character; one beyond it is
+  // named and left selected in the name box, and neither Save nor OK takes it.
+  QLineEdit* name = InputD().findChild<QLineEdit*>("txtName");
+  for (const char* typed : {"Zo\u00EB \u00FF", "Zo\u00EB \u2013 \u0100"}) {
+    name->setText(typed);
+    names.findChild<QPushButton*>("cmdSave")->click();
+  }
+  InputD().findChild<QPushButton*>("cmdOK")->click();
+  expected.push_back("Zo\xEB \xFF,3,9,2024,7,5,PM,6,87,39,W,41,51,N");
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>(2, "Warning!: The name holds the character \u2013 (U+2013), "
+                                                          "which the names file and the reports cannot keep: they hold "
+                                                          "Latin-1 characters only. Please type another in its place."));
+  EXPECT_EQ(App().chart.InputError, 1);
+  EXPECT_EQ(InputD().focusWidget(), name);
+  EXPECT_EQ(name->selectedText().toStdString(), "\u2013");
+  EXPECT_EQ(*ReadTextLines(path), expected);
+  messages.shown.clear();
+
   // Nothing is saved without a name, nor with input the checks refuse.
   InputD().SetNameText("");
   names.findChild<QPushButton*>("cmdSave")->click();

@@ -244,8 +244,12 @@ TEST_F(PageViewTest, ThePrintedTextIsTheEditedText) {
        "first Xyline\nline\n\n\n"},
       {"Ctrl+V pastes it at the start", [&] { Key(text, Qt::Key_Home, Qt::ControlModifier), Key(text, Qt::Key_V, Qt::ControlModifier); },
        "second first Xyline\nline\n\n\n"},
-      {"typing replaces a selection", [&] { Drag(text, {1, 0}, {1, 4}), Type(text, "end"); },
-       "second first Xyline\nend\n\n\n"},
+      // the print file holds Latin-1 alone
+      {"typing replaces a selection; \u0100 is refused", [&] { Drag(text, {1, 0}, {1, 4}), Type(text, "end\u00FF\u0100"); },
+       "second first Xyline\nend\u00FF\n\n\n"},
+      {"a paste of \u2013 is refused",
+       [&] { QGuiApplication::clipboard()->setText("\u2013"), Key(text, Qt::Key_V, Qt::ControlModifier); },
+       "second first Xyline\nend\u00FF\n\n\n"},
   };
   for (const auto& step : steps) {
     step.act();
@@ -254,11 +258,13 @@ TEST_F(PageViewTest, ThePrintedTextIsTheEditedText) {
   const std::string pdf = App().AppPath + "/edited.pdf";
   App().services.PrintToPdfFile = pdf;
   print->findChild<QPushButton*>("btnPrint")->click();
-  EXPECT_EQ(ReadWholeFile(PrintFilePath(App())).value_or(""), "second first Xyline\r\nend\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(ReadWholeFile(PrintFilePath(App())).value_or(""), "second first Xyline\r\nend\xFF\r\n\r\n\r\n\r\n");
   const std::string printed = testing::PdfText(pdf);
   EXPECT_NE(printed.find("second first Xyline"), std::string::npos) << printed;
-  EXPECT_NE(printed.find("end"), std::string::npos) << printed;
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_NE(printed.find("end\u00FF"), std::string::npos) << printed;
+  const std::string refused = " cannot be put into the print file, which holds Latin-1 characters only. Nothing was ";
+  EXPECT_EQ(sink.Boxes(), (std::vector<std::string>{"Warning!: The character \u0100 (U+0100)" + refused + "typed.",
+                                                    "Warning!: The character \u2013 (U+2013)" + refused + "pasted."}));
 }
 
 // The font is fitted to the lines as they stand when printed: a line too

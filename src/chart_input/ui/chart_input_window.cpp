@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "chart_input/input_checks.h"
 #include "chart_input/input_presets.h"
 #include "chart_input/input_reading.h"
+#include "chart_input/names_file.h"
 #include "chart_input/ui/input_windows.h"
 #include "shell/local_clock.h"
 #include "shell/ui/bevel_frame.h"
@@ -301,6 +303,17 @@ void InputDWindow::AddTopRows(QGridLayout& grid, int& row) {
 
 std::string InputDWindow::NameText() const { return ToLatin1(txtName_->text()); }
 void InputDWindow::SetNameText(const std::string& name) { txtName_->setText(FromLatin1(name)); }
+
+bool InputDWindow::NameFitsFiles() {
+  const std::optional<BeyondLatin1> beyond = FirstBeyondLatin1(txtName_->text());
+  if (!beyond) return true;
+  ShowMessage(NameCharacterRefusal(beyond->named), InputWarningTitle, MessageIcon::Warning, this);
+  raise();
+  activateWindow();
+  txtName_->setFocus(Qt::OtherFocusReason);
+  txtName_->setSelection(static_cast<int>(beyond->at), static_cast<int>(beyond->length));
+  return false;
+}
 
 // ---------------------------------------------------------------- InputD1
 

@@ -139,6 +139,9 @@ class InputDWindow : public ChartInputWindow {
   explicit InputDWindow(AppState& state, QWidget* parent = nullptr);
   std::string NameText() const;
   void SetNameText(const std::string& name);
+  // False, after a message naming the character, which is left selected in
+  // the name box, when the name holds one no file of the program can hold.
+  bool NameFitsFiles();
 
  protected:
   void AddTopRows(QGridLayout& grid, int& row) override;

@@ -149,6 +149,12 @@ void ShowInputMessages(const InputMessages& messages, QWidget* parent) {
 }
 
 std::optional<InputReadings> CheckedInput(AppState& state) {
+  // The name goes into the reports and the names file: one they cannot
+  // hold is refused first, as the natal window's first box.
+  if (!InputD().NameFitsFiles()) {
+    state.chart.InputError = 1;
+    return std::nullopt;
+  }
   const InputReadings input = ReadInputWindows(NatalInputTexts(), TransitInputTexts());
   InputMessages messages;
   const bool passed = RunInputChecks(state, input, messages);

@@ -62,8 +62,9 @@ std::optional<WindowReading> AcceptedNatalBoxes(QWidget* parent = nullptr);
 // the box of the first, its text selected.
 void ShowInputMessages(const InputMessages& messages, QWidget* parent = nullptr);
 
-// Both windows read once and checked; nullopt, after the checks' messages
-// are shown, when the input did not pass.
+// Both windows read once and checked, the natal name first
+// (InputDWindow::NameFitsFiles); nullopt, after the checks' messages are
+// shown, when the input did not pass.
 std::optional<InputReadings> CheckedInput(AppState& state);
 
 // The chart computation behind OK and a double-clicked name: the services'

@@ -93,6 +93,7 @@ void NamesWindow::NamesOnFile_DblClick(int row) {
 
 void NamesWindow::cmdSave_Click() {
   InputDWindow& natal = InputD();
+  if (!natal.NameFitsFiles()) return;
   const std::string name = natal.NameText();
   if (const std::string refusal = NameRefusal(name); !refusal.empty()) {
     ShowMessage(refusal, "Warning!", MessageIcon::Warning, this);

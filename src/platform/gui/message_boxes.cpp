@@ -76,6 +76,9 @@ void ShowMessageBox(const std::string& text, const std::string& title, MessageIc
 
 bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent) {
   QMessageBox box(QMessageBox::Question, Text(title), Text(text), QMessageBox::Yes | QMessageBox::No, parent);
+  // Yes is the answer that writes over something: Enter and Escape say No.
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
   return Run(box) == QMessageBox::Yes;
 }
 

@@ -14,7 +14,7 @@ enum class MessageIcon { None, Information, Warning, Critical, Question };
 // Shows text under a title with an OK button and waits for it.
 void ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon, QWidget* parent);
 
-// Yes/No question; true for Yes.
+// Yes/No question, No the default button (Enter and Escape); true for Yes.
 bool AskYesNoBox(const std::string& text, const std::string& title, QWidget* parent);
 
 // Yes/No/Cancel question, Cancel the default button.

@@ -21,7 +21,7 @@ namespace halcyra {
 void ShowMessage(const std::string& text, const std::string& title,
                  MessageIcon icon = MessageIcon::Warning, QWidget* parent = nullptr);
 
-// Yes/No question; true for Yes.
+// Yes/No question, No the default button; true for Yes.
 bool AskYesNo(const std::string& text, const std::string& title, QWidget* parent = nullptr);
 
 // Yes/No/Cancel question, Cancel the default button.
@@ -31,11 +31,12 @@ Answer AskYesNoCancel(const std::string& text, const std::string& title, QWidget
 std::string InputBox(const std::string& prompt, const std::string& title,
                      const std::string& defaultText = "", QWidget* parent = nullptr);
 
-// What takes the boxes in their place (App().services.messages).
+// What takes the boxes in their place (App().services.messages). A
+// question it does not answer itself gets the default button's answer.
 struct MessageSink {
   virtual ~MessageSink() = default;
   virtual void Message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
-  virtual bool YesNo(const std::string& text, const std::string& title) { return true; }
+  virtual bool YesNo(const std::string& text, const std::string& title) { return false; }
   virtual Answer YesNoCancel(const std::string& text, const std::string& title) { return Answer::Cancel; }
   virtual std::string Input(const std::string& prompt, const std::string& title,
                             const std::string& defaultText) { return defaultText; }

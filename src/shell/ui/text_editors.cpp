@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <new>
 
@@ -38,6 +39,13 @@ std::string EditedFile(const AppState& state, EditorKind kind) {
     case EditorKind::OrbsEdit: return state.options.OrbFileName;
   }
   return "";
+}
+
+// The text as it stands, lines ended by "\n": toPlainText would also make
+// each no-break space, which Latin-1 holds, a blank.
+QString TypedText(const QPlainTextEdit& box) {
+  QString text = box.document()->toRawText();
+  return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
 }
 
 }  // namespace
@@ -121,17 +129,29 @@ void TextEditorWindow::SelectLine(long line) {
   content_->setTextCursor(cursor);
 }
 
+void TextEditorWindow::RefuseSave(const std::string& why) {
+  ShowMessage(why + ". The file is not saved; your text is still here.", "Warning!", MessageIcon::Warning, this);
+  content_->setFocus();
+}
+
 void TextEditorWindow::btnSave_Click() {
-  const std::string text = FileTextFromViewText(content_->toPlainText());
+  const QString typed = TypedText(*content_);
+  // A character the file cannot hold would be written as '?': it is shown
+  // selected and nothing is written.
+  if (const auto beyond = FirstBeyondLatin1(typed)) {
+    QTextCursor cursor(content_->document());
+    cursor.setPosition(static_cast<int>(beyond->at));
+    cursor.setPosition(static_cast<int>(beyond->at + beyond->length), QTextCursor::KeepAnchor);
+    content_->setTextCursor(cursor);
+    return RefuseSave(CharacterNotKeptText(path_, typed.first(beyond->at).count('\n') + 1, beyond->named));
+  }
+  const std::string text = FileTextFromViewText(typed);
   // What the program would refuse to read back is not written: the file
   // stays as it was, and the faulty line is shown selected.
   if (const auto reader = ProgramReader()) {
     if (const auto refused = EditorTextRefusal(text, path_, *reader)) {
       if (refused->Line > 0) SelectLine(refused->Line);
-      ShowMessage(std::string(refused->what()) + ". The file is not saved; your text is still here.", "Warning!",
-                  MessageIcon::Warning, this);
-      content_->setFocus();
-      return;
+      return RefuseSave(refused->what());
     }
   }
   if (!MayWriteOverFile()) return;

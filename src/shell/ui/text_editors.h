@@ -1,11 +1,12 @@
 #pragma once
 // The plain-text editors: the city file (LongLat), the names file
 // (NameEdit), the option file (Options) and the orb file in use (OrbsEdit).
-// Each shows its whole file in one text box; Save writes it back (the option
-// and orb editors only what the program's own reader takes; over a file
-// written since it was loaded only when the user says so), Quit closes
-// (and the city and names editors show their list again, read afresh,
-// through the services' ReopenCityList and ReopenNamesList).
+// Each shows its whole file in one text box; Save writes it back (only
+// Latin-1 text, as the files hold it; the option and orb editors only what
+// the program's own reader takes; over a file written since it was loaded
+// only when the user says so), Quit closes (and the city and names editors
+// show their list again, read afresh, through the services' ReopenCityList
+// and ReopenNamesList).
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ class TextEditorWindow : public QWidget {
   // The program's reader of the edited file, for the files read as value lists.
   std::optional<ValueListReader> ProgramReader() const;
   void SelectLine(long line);  // 1-based
+  // Says why Save writes nothing, the text kept and the focus in it.
+  void RefuseSave(const std::string& why);
   // Whether Save may write: the file is still the one loaded, or the user
   // says to write over what someone else wrote since.
   bool MayWriteOverFile();

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "shell/ui/latin1_text.h"
+#include "shell/ui/messages.h"
 
 namespace halcyra {
 
@@ -98,9 +99,7 @@ void TextPageView::cut() {
 }
 
 void TextPageView::paste() {
-  if (!Editable()) return;
-  // Characters beyond Latin-1 become '?', as every text the program keeps.
-  ReplaceSelection(ToLatin1(QGuiApplication::clipboard()->text()));
+  if (Editable()) ReplaceSelectionWithTyped(QGuiApplication::clipboard()->text(), false);
 }
 
 void TextPageView::undo() {
@@ -257,6 +256,19 @@ void TextPageView::MoveCursorTo(TextPos pos, bool keepAnchor, bool keepGoal) {
   viewport()->update();
 }
 
+void TextPageView::ReplaceSelectionWithTyped(const QString& text, bool typed) {
+  // The editable text is the print file's, which holds Latin-1 alone: a
+  // character beyond it would be kept as '?', so nothing is put in.
+  if (const std::optional<BeyondLatin1> beyond = FirstBeyondLatin1(text)) {
+    ShowMessage("The character " + beyond->named +
+                    " cannot be put into the print file, which holds Latin-1 characters only. Nothing was " +
+                    (typed ? "typed." : "pasted."),
+                "Warning!", MessageIcon::Warning, this);
+    return;
+  }
+  ReplaceSelection(ToLatin1(text), typed);
+}
+
 void TextPageView::ReplaceSelection(std::string_view text, bool typed) {
   if (!Editable()) return;
   const TextPos end = editable_->Replace(anchor_, cursor_, text, typed);
@@ -325,7 +337,7 @@ bool TextPageView::HandleEditKey(QKeyEvent* event) {
     return false;
   for (QChar c : typed)
     if (c.category() == QChar::Other_Control) return false;
-  ReplaceSelection(ToLatin1(typed), true);
+  ReplaceSelectionWithTyped(typed, true);
   return true;
 }
 

@@ -4,7 +4,8 @@
 // window's text. The user selects from one place in the text to another
 // (mouse, Shift with the cursor keys, a double click for a word, Ctrl+A)
 // and copies with Ctrl+C; an editable text (EditableText) also takes
-// typing, Backspace, Delete, Enter, Ctrl+X and Ctrl+V, and undoes them with
+// typing, Backspace, Delete, Enter, Ctrl+X and Ctrl+V (of Latin-1 text: a
+// character beyond it is refused with a message), and undoes them with
 // Ctrl+Z (Ctrl+Y or Ctrl+Shift+Z redo). The context menu offers the same
 // commands.
 #include <QAbstractScrollArea>
@@ -78,6 +79,8 @@ class TextPageView : public QAbstractScrollArea {
   bool HandleEditKey(QKeyEvent* event);
   void MoveCursorTo(TextPos pos, bool keepAnchor, bool keepGoal = false);
   void ReplaceSelection(std::string_view text, bool typed = false);
+  // Typed or pasted text, refused with a message when the text cannot hold it.
+  void ReplaceSelectionWithTyped(const QString& text, bool typed);
   void ShowEdited(std::optional<std::pair<TextPos, TextPos>> selection);
   void EnsureCursorVisible();
   void UpdateMetrics();
