@@ -186,6 +186,15 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
   // free at most right of it.
   const auto column = [](int width) { return OpenWindows{{{0, 44, width, 956}}, {{0, 44, width, 20}}}; };
   const QRect square(0, 0, 1000, 1000), corner(0, 0, 400, 40);
+  // Keywords, Planetary Hours and the options editor from the first chart's
+  // wheel, where the second chart's Data window opens.
+  const OpenWindows wheelTools{{{0, 499, 374, 297}, {638, 293, 642, 507}, {378, 153, 362, 647}},
+                               {{0, 499, 374, 22}, {638, 293, 642, 22}, {378, 153, 362, 22}}};
+  const FrameRequest data{{0, 53, 642, 463}, ob, {70, 263}, false, true};
+  FrameRequest narrowable = data;
+  narrowable.keepWidth = false;
+  // 642 x 303 free above it, 576 x 747 right of it.
+  const OpenWindows lowLeft{{{0, 360, 700, 440}}, {{0, 360, 700, 22}}};
   const struct {
     FrameRequest request;
     QRect screen, main;
@@ -211,6 +220,14 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
        "the free room keeps half the size the window has over the other's text: free"},
       {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(597), {200, 100, 800, 900},
        "a column less than half: over the other's text"},
+      {data, wide, top, wheelTools, {378, 337, 642, 463},
+       "the Data window after a second chart keeps its width, over the text of Planetary Hours and the editor"},
+      {narrowable, wide, top, wheelTools, {0, 53, 374, 442},
+       "a window that may be made narrower: the free area a gap from the windows right of it and below it"},
+      {data, wide, top, lowLeft, {0, 53, 642, 303}, "fixed-column text made shorter rather than narrower"},
+      {data, wide, top, {{{0, 300, 900, 500}}, {{0, 300, 900, 250}}}, {638, 53, 642, 463},
+       "no place its width clear of a bar: over the bar rather than narrower"},
+      {narrowable, wide, top, lowLeft, {704, 53, 576, 463}, "else the largest free area, a gap right of the other"},
   };
   for (const auto& c : cases) EXPECT_EQ(FreePlaceBeside(c.main, c.request, c.screen, c.open), c.expected) << c.why;
 }

@@ -25,6 +25,7 @@ namespace {
 constexpr char PlacedProperty[] = "halcyraPlaced";
 constexpr char BesideMainProperty[] = "halcyraBesideMain";  // set by PlaceBesideMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
+constexpr char KeepWidthProperty[] = "halcyraKeepWidth";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
 constexpr char KeptInSightProperty[] = "halcyraKeptInSight";  // set by KeepInSightWhenPlaced
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
@@ -89,7 +90,8 @@ FrameRequest RequestOf(const QWidget& window, const QRect& frame, const QRect& a
   if (const QLayout* layout = window.layout()) minimum = minimum.expandedTo(layout->minimumSize());
   const QSize least = window.property(LeastClientProperty).toSize();
   if (least.isValid()) minimum = minimum.expandedTo(least.boundedTo(area.size().shrunkBy(margins)));
-  return {frame, margins, minimum, window.property(KeepAspectProperty).toBool()};
+  return {frame, margins, minimum, window.property(KeepAspectProperty).toBool(),
+          window.property(KeepWidthProperty).toBool()};
 }
 
 std::vector<const QWidget*> OtherWindows(const QWidget& window) {
@@ -331,6 +333,8 @@ void PlaceAgainAsOpenedNow(QWidget& window) {
 bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }
 
 void KeepAspectWhenFitted(QWidget& window) { window.setProperty(KeepAspectProperty, true); }
+
+void KeepWidthWhenFitted(QWidget& window) { window.setProperty(KeepWidthProperty, true); }
 
 void KeepClientWhenFitted(QWidget& window, QSize least) { window.setProperty(LeastClientProperty, least); }
 

@@ -33,6 +33,11 @@ void KeepAspectWhenFitted(QWidget& window);
 // make it smaller.
 void KeepClientWhenFitted(QWidget& window, QSize least);
 
+// Marks a window of fixed-column text (the Data window, the editors), whose
+// lines a narrower window cuts: among other windows it is made shorter, or
+// opens over their text, before it is made narrower than the screen allows.
+void KeepWidthWhenFitted(QWidget& window);
+
 // Marks a window that fills a box of `other` (the cities and time-zone
 // lists of an input window): on its first showing it leaves `other` in
 // sight where the screen has room for that.
@@ -48,6 +53,7 @@ struct FrameRequest {
   QMargins margins;           // the frame round the client area
   QSize minimumClient{0, 0};  // the client is never made smaller than this
   bool keepAspect = false;    // made smaller in proportion (a picture that scales)
+  bool keepWidth = false;     // made narrower only where nothing else will do
 };
 
 // The windows open beside the main window, which a window opening among
@@ -72,8 +78,10 @@ struct OpenWindows {
 // free one is taken when it keeps at least half the size of the best of
 // the others, or when that one covers a band or a kept frame; the best is
 // the one that covers no kept frame, then no band, is made smaller least
-// and overlaps the open windows least. When there is none, the first row's
-// left end.
+// and overlaps the open windows least. A request that keeps its width
+// takes a free place only as wide as the room lets it be, and its best,
+// after covering no kept frame, is the one made narrower least. When there
+// is none, the first row's left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const OpenWindows& open);
 
