@@ -73,6 +73,12 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
   const QMargins ob(1, 23, 1, 6);
   const QRect wide(0, 0, 1280, 800), full(0, 0, 1920, 1080), small(0, 0, 800, 600), panel(0, 30, 1920, 1050);
   const QRect top(0, 0, 572, 51), corner(702, 745, 572, 49), middle(0, 400, 572, 49), low(0, 700, 572, 49);
+  // The main window's menu items along a menu bar at `y`, its frame at x 300.
+  const auto menuAt = [](int y) {
+    return std::vector<QRect>{{307, y, 28, 22},  {341, y, 40, 22}, {387, y, 64, 22}, {457, y, 35, 22},
+                              {498, y, 70, 22}, {574, y, 49, 22}, {629, y, 40, 22}};
+  };
+  const FrameRequest zones{{300, 345, 544, 423}, ob, {542, 394}}, cities{{300, 311, 344, 457}, ob, {342, 428}};
   const struct {
     FrameRequest request;
     QRect screen;
@@ -80,6 +86,7 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
     QRect expected;
     const char* why;
     std::vector<QRect> menuItems = {};  // the main window's
+    std::vector<QRect> kept = {};
   } cases[] = {
       {{{0, 44, 349, 318}, ob}, wide, top, {0, 55, 349, 318}, "an input window over the menu bar goes below it"},
       {{{0, 55, 939, 796}, ob, {0, 0}, true}, wide, top, {0, 55, 876, 745},
@@ -129,8 +136,17 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
        {{207, 323, 28, 22}, {241, 323, 40, 22}, {287, 323, 64, 22}}},
       {{{300, 364, 544, 423}, ob, {542, 394}}, {0, 0, 1024, 768}, {300, 311, 572, 49}, {480, 345, 544, 423},
        "Time Zones with no place clear of the menu items: the fewest of their pixels hidden, their tops in sight",
-       {{307, 333, 28, 22}, {341, 333, 40, 22}, {387, 333, 64, 22}, {457, 333, 35, 22}, {498, 333, 70, 22},
-        {574, 333, 49, 22}, {629, 333, 40, 22}}},
+       menuAt(333)},
+      // The lists after Input on 1024 x 768, the input windows beside the main window.
+      {zones, {0, 0, 1024, 768}, {300, 300, 572, 49}, {0, 345, 544, 423},
+       "Time Zones over least of the main window where nothing is kept in sight", menuAt(322)},
+      {zones, {0, 0, 1024, 768}, {300, 300, 572, 49}, {480, 345, 544, 423},
+       "Time Zones beside the natal input window it fills, below the main window", menuAt(322), {{0, 353, 349, 316}}},
+      {zones, {0, 0, 1024, 768}, {300, 420, 572, 49}, {480, 0, 544, 423},
+       "Time Zones beside the natal input window above the main window", menuAt(442), {{0, 53, 349, 316}}},
+      {cities, {0, 0, 1024, 768}, {300, 300, 572, 49}, {680, 311, 344, 457},
+       "Cities over the transit input window: every place clear of it hides a menu item", menuAt(322),
+       {{661, 353, 349, 314}}},
       {{{0, 453, 300, 300}, ob}, wide, middle, {0, 453, 300, 300}, "below a main window halfway down: it stays"},
       {{{0, 90, 300, 300}, ob}, wide, middle, {0, 90, 300, 300}, "above a main window halfway down: it stays"},
       {{{0, 453, 300, 380}, ob, {298, 351}}, wide, middle, {0, 16, 300, 380},
@@ -138,7 +154,7 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{0, 453, 300, 500}, ob}, wide, middle, {0, 0, 300, 396}, "made shorter where it keeps most of its size"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FitFrame(c.request, c.screen, c.main, c.menuItems), c.expected) << c.why;
+    EXPECT_EQ(FitFrame(c.request, c.screen, c.main, c.menuItems, c.kept), c.expected) << c.why;
 }
 
 // The main window's first place on a 1280 x 800 screen: kept where its whole

@@ -77,10 +77,6 @@ std::vector<QSize> AreasAt(QPoint at, const QRect& room, const std::vector<QRect
   return areas;
 }
 
-bool CoversAny(const QRect& place, const std::vector<QRect>& rects) {
-  return std::any_of(rects.begin(), rects.end(), [&place](const QRect& r) { return r.intersects(place); });
-}
-
 }  // namespace
 
 long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {

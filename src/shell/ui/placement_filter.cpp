@@ -76,10 +76,19 @@ std::vector<QRect> MainMenuItems() {
   return items;
 }
 
+// The frame of the window that `window` leaves in sight
+// (KeepInSightWhenPlaced), while that shows.
+std::vector<QRect> KeptFrames(const QWidget& window) {
+  const auto kept = window.property(KeptInSightProperty).value<QPointer<QWidget>>();
+  if (!kept || !kept->isVisible()) return {};
+  return {ExpectedFrame(*kept)};
+}
+
 // FitFrame beside the main window, for any window but the main window.
 QRect FitBesideMainWindow(const QWidget& window, const FrameRequest& request, const QRect& area) {
   const QRect mainFrame = MainFrameFor(window);
-  return FitFrame(request, area, mainFrame, mainFrame.isEmpty() ? std::vector<QRect>() : MainMenuItems());
+  if (mainFrame.isEmpty()) return FitFrame(request, area, mainFrame);
+  return FitFrame(request, area, mainFrame, MainMenuItems(), KeptFrames(window));
 }
 
 // The window's frame put at `frame`, with the smallest client it may be
@@ -130,12 +139,10 @@ void GiveUpSettling(QWidget& window);
 // Where a window opens on its first showing, or goes when it is shown again
 // over the main window.
 QRect OpeningFrame(const QWidget& window, const QRect& area) {
-  OpenWindows open;
-  const auto kept = window.property(KeptInSightProperty).value<QPointer<QWidget>>();
+  OpenWindows open{{}, {}, KeptFrames(window)};
   for (const QWidget* other : OtherWindows(window)) {
     open.frames.push_back(ExpectedFrame(*other));
     open.bands.push_back(TopBand(*other));
-    if (other == kept) open.kept.push_back(open.frames.back());
   }
   const auto hidesBand = [&bands = open.bands](const QRect& frame) {
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });

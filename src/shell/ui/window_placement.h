@@ -92,12 +92,13 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
 // size, in the room where it keeps most of its size. One that fits neither
 // room even then stands whole beside the main window, left or right, where
 // a column holds it; else at its smallest where it hides least of the main
-// window's `menuItems` (their frames on the screen), then least of the main
+// window's `menuItems` (their frames on the screen), then covers none of
+// `kept` (windows to leave in sight) where it can, then least of the main
 // window. One larger than the screen stands at the screen's top left
 // corner. The client is never empty, since a window without a client is
 // never shown.
 QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
-               const std::vector<QRect>& menuItems = {});
+               const std::vector<QRect>& menuItems = {}, const std::vector<QRect>& kept = {});
 
 // The main window's frame on its first showing: where it was put when it
 // lies whole inside `screen`; else at the screen's top left corner, its
