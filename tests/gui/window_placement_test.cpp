@@ -211,6 +211,12 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
   narrowable.keepWidth = false;
   // 642 x 303 free above it, 576 x 747 right of it.
   const OpenWindows lowLeft{{{0, 360, 700, 440}}, {{0, 360, 700, 22}}};
+  // Those on 1024 x 768 with the strip and the wheel over the Data window's
+  // text; the wheel's Help raised the Data window over its bar, Keywords'
+  // and part of the editor's.
+  const OpenWindows busyChart{{{0, 53, 642, 463}, {662, 149, 362, 619}, {0, 101, 378, 334}, {0, 581, 642, 160},
+                               {0, 467, 374, 297}, {382, 261, 642, 507}},
+                              {{0, 53, 642, 44}, {662, 149, 362, 22}, {0, 581, 642, 22}, {642, 261, 382, 22}}};
   const struct {
     FrameRequest request;
     QRect screen, main;
@@ -243,6 +249,8 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
       {data, wide, top, lowLeft, {0, 53, 642, 303}, "fixed-column text made shorter rather than narrower"},
       {data, wide, top, {{{0, 300, 900, 500}}, {{0, 300, 900, 250}}}, {638, 53, 642, 463},
        "no place its width clear of a bar: over the bar rather than narrower"},
+      {{{0, 53, 414, 715}, ob, {412, 357}}, small, top, busyChart, {0, 101, 414, 476},
+       "the minute listing's options there: shorter, clear of the bars in sight"},
       {narrowable, wide, top, lowLeft, {704, 53, 576, 463}, "else the largest free area, a gap right of the other"},
   };
   for (const auto& c : cases) EXPECT_EQ(FreePlaceBeside(c.main, c.request, c.screen, c.open), c.expected) << c.why;

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -31,6 +32,7 @@ constexpr char KeptInSightProperty[] = "halcyraKeptInSight";  // set by KeepInSi
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
 constexpr char PlacedFrameProperty[] = "halcyraPlacedFrame";  // where the placement last put the frame
 constexpr char WantedClientProperty[] = "halcyraWantedClient";  // the size it gave before the frame was known
+constexpr char StackedProperty[] = "halcyraStacked";  // counts up each time a window comes above the others
 constexpr int SettleRetryMs = 50, SettleTries = 40;
 
 bool IsPlainWindow(const QWidget& widget) {
@@ -121,6 +123,16 @@ QRect TopBand(const QWidget& window) {
   return {frame.left(), frame.top(), frame.width(), std::max(height, 1)};
 }
 
+// The parts of the window's title and menu bar that no window above it
+// hides: a bar already out of sight loses nothing when it is covered.
+std::vector<QRect> BandInSight(const QWidget& window, const std::vector<const QWidget*>& others) {
+  const qlonglong stacked = window.property(StackedProperty).toLongLong();
+  QRegion inSight(TopBand(window));
+  for (const QWidget* other : others)
+    if (other->property(StackedProperty).toLongLong() > stacked) inSight -= ExpectedFrame(*other);
+  return {inSight.begin(), inSight.end()};
+}
+
 // Moves and sizes the window to `frame`. A framed window already there is
 // left alone; an unframed one is always moved, since Qt alone would put its
 // client, not its frame, at the place its code gave.
@@ -140,9 +152,11 @@ void GiveUpSettling(QWidget& window);
 // over the main window.
 QRect OpeningFrame(const QWidget& window, const QRect& area) {
   OpenWindows open{{}, {}, KeptFrames(window)};
-  for (const QWidget* other : OtherWindows(window)) {
+  const std::vector<const QWidget*> others = OtherWindows(window);
+  for (const QWidget* other : others) {
     open.frames.push_back(ExpectedFrame(*other));
-    open.bands.push_back(TopBand(*other));
+    const std::vector<QRect> band = BandInSight(*other, others);
+    open.bands.insert(open.bands.end(), band.begin(), band.end());
   }
   const auto hidesBand = [&bands = open.bands](const QRect& frame) {
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
@@ -288,6 +302,12 @@ class PlacementFilter : public QObject {
     if (!watched->isWidgetType()) return false;
     auto* window = static_cast<QWidget*>(watched);
     if (!window->isWindow()) return false;
+    // Shown, raised or activated (a click raises the window it activates),
+    // a window stands above the others.
+    if (type == QEvent::Show || type == QEvent::ZOrderChange || type == QEvent::WindowActivate) {
+      static qlonglong stacked = 0;
+      window->setProperty(StackedProperty, ++stacked);
+    }
     // The other windows are placed round the main window, once it shows.
     const MainWindow* main = TheMainWindow();
     const bool placeable = window == main || (main && main->isVisible() && IsPlainWindow(*window));

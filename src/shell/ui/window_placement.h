@@ -60,7 +60,7 @@ struct FrameRequest {
 // them keeps clear of where it can.
 struct OpenWindows {
   std::vector<QRect> frames;      // their whole frames
-  std::vector<QRect> bands = {};  // their title and menu bars
+  std::vector<QRect> bands = {};  // their title and menu bars, where no window above hides them
   std::vector<QRect> kept = {};   // frames to leave whole in sight, before the bands
 };
 
@@ -121,18 +121,18 @@ bool WindowPlacementSettled(const QWidget& window);
 // a window that its own code did not move goes to the free place beside the
 // main window; one placed by PlaceBesideMainWindow or at a recorded place
 // (the INI file's) is fitted there (FitFrame), and one that would cover
-// another open window's title or menu bar goes to a free place when there
-// is one (a window of the row beside the main window only to one that
-// covers no such bar). Whenever a window is shown or raised again and its
-// frame covers any of the main window's (the main window was dragged onto
-// it), it is placed by the same rules; one the user moved anywhere else
-// stays. The main window opens where it was put when it fits the screen,
-// else at its top left corner (MainWindowFrame). Before the window manager
-// has framed a window its frame is estimated from the main window's, and
-// the place is set right once the real frame is known. Message boxes and
-// other dialogs over a parent stay where Qt centres them, moved only as far
-// as they must to lie inside the screen and clear of the main window's
-// frame. Installed once, at start-up.
+// another open window's title or menu bar, where no window above hides it,
+// goes to a free place when there is one (a window of the row beside the
+// main window only to one that covers no such bar). Whenever a window is
+// shown or raised again and its frame covers any of the main window's (the
+// main window was dragged onto it), it is placed by the same rules; one the
+// user moved anywhere else stays. The main window opens where it was put
+// when it fits the screen, else at its top left corner (MainWindowFrame).
+// Before the window manager has framed a window its frame is estimated from
+// the main window's, and the place is set right once the real frame is
+// known. Message boxes and other dialogs over a parent stay where Qt
+// centres them, moved only as far as they must to lie inside the screen and
+// clear of the main window's frame. Installed once, at start-up.
 void InstallWindowPlacement();
 
 }  // namespace halcyra
