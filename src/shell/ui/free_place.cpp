@@ -139,9 +139,9 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
   }
   // The free room wins where the window keeps at least half the size it
   // would have over other windows' text: a wheel made small to stay clear
-  // of the Data window is worse than one over its text.
-  const bool bestHidesBar = best && (std::get<0>(least) || std::get<2>(least));
-  if (free && (!best || bestHidesBar || 2 * AreaOf(free->size()) >= AreaOf(best->size()))) return *free;
+  // of the Data window is worse than one over its text. The best covers no
+  // bar where a place is free: the area clear of the bars holds the free one.
+  if (free && (!best || 2 * AreaOf(free->size()) >= AreaOf(best->size()))) return *free;
   return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
 }
 

@@ -76,12 +76,11 @@ struct OpenWindows {
 // area it stands in holds, down to the request's minimum: the free area,
 // the area clear of the bands and kept frames, or the room. The largest
 // free one is taken when it keeps at least half the size of the best of
-// the others, or when that one covers a band or a kept frame; the best is
-// the one that covers no kept frame, then no band, is made smaller least
-// and overlaps the open windows least. A request that keeps its width
-// takes a free place only as wide as the room lets it be, and its best,
-// after covering no kept frame, is the one made narrower least. When there
-// is none, the first row's left end.
+// the others; the best is the one that covers no kept frame, then no band,
+// is made smaller least and overlaps the open windows least. A request
+// that keeps its width takes a free place only as wide as the room lets it
+// be, and its best, after covering no kept frame, is the one made narrower
+// least. When there is none, the first row's left end.
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
                      const OpenWindows& open);
 
