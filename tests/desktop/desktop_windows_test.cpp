@@ -571,26 +571,6 @@ TEST_F(DesktopTest, TheMinuteListingOptionsFitBelowTheMainWindow) {
     EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(window))) << Text(Frame(TheDiurOpt()));
 }
 
-// The wheel's windows and the strip open, the wheel opened again over the
-// Data window's text and its Help raising the Data window over the bars of
-// the wheel and Keywords: the minute listing's options keep clear of the
-// title bars in sight, the Data window's and the strip's.
-TEST_F(DesktopTest, TheMinuteListingOptionsLeaveTheBarsInSightInABusyLayout) {
-  Start();
-  const DataWindow* data = OpenChart();
-  const auto run = [this](QWidget* window, const char* item) {
-    window->findChild<QAction*>(item)->trigger();
-    ExpectEveryWindowOnTheScreen(item);
-  };
-  run(TheMainWindow(), "mnuWheelsSingleNatal");
-  for (const char* item : {"mnuKeywords", "mnuDataPlanetaryHours", "mnuOptions"}) run(TheWheelsWindow(), item);
-  for (const char* item : {"mnuAstrline", "mnuWheelsSingleNatal"}) run(TheMainWindow(), item);
-  run(TheWheelsWindow(), "mnuHelp");
-  run(TheMainWindow(), "mnuDataTransits");
-  for (const QWidget* window : {static_cast<const QWidget*>(data), static_cast<const QWidget*>(TheVoruvEdudWindow())})
-    EXPECT_FALSE(Frame(TheDiurOpt()).intersects(TitleBar(window))) << Text(Frame(TheDiurOpt()));
-}
-
 // After Input with the windows of a chart open, Cities... and Zones... open
 // their lists where the natal input window, whose boxes they fill, stays in
 // sight.

@@ -1,6 +1,8 @@
 // FreePlaceBeside: where a window opens among the windows already open,
 // at its size where a place is free, else made smaller in the free room or
-// over other windows' text, keeping their title and menu bars in sight.
+// over other windows' text, keeping their title and menu bars in sight
+// (BandsInSight).
+#include <QRegion>
 #include <algorithm>
 #include <optional>
 #include <tuple>
@@ -83,6 +85,16 @@ long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {
   long long overlap = 0;
   for (const QRect& r : taken) overlap += AreaOf(r.intersected(place).size());
   return overlap;
+}
+
+std::vector<QRect> BandsInSight(const std::vector<QRect>& frames, const std::vector<QRect>& bands) {
+  std::vector<QRect> inSight;
+  for (size_t i = 0; i < bands.size(); ++i) {
+    QRegion seen(bands[i]);
+    for (size_t above = i + 1; above < frames.size(); ++above) seen -= frames[above];
+    inSight.insert(inSight.end(), seen.begin(), seen.end());
+  }
+  return inSight;
 }
 
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,

@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
-#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -105,11 +104,16 @@ FrameRequest RequestOf(const QWidget& window, const QRect& frame, const QRect& a
           window.property(KeepWidthProperty).toBool()};
 }
 
+// The windows open beside the main window but `window`, from the bottom of
+// the stack up.
 std::vector<const QWidget*> OtherWindows(const QWidget& window) {
   std::vector<const QWidget*> others;
   for (const QWidget* other : QApplication::topLevelWidgets())
     if (other != &window && other != TheMainWindow() && other->isVisible() && IsPlainWindow(*other))
       others.push_back(other);
+  std::sort(others.begin(), others.end(), [](const QWidget* a, const QWidget* b) {
+    return a->property(StackedProperty).toLongLong() < b->property(StackedProperty).toLongLong();
+  });
   return others;
 }
 
@@ -121,16 +125,6 @@ QRect TopBand(const QWidget& window) {
                                                                      main->menuWidget()->isVisible())
     height += main->menuWidget()->height();
   return {frame.left(), frame.top(), frame.width(), std::max(height, 1)};
-}
-
-// The parts of the window's title and menu bar that no window above it
-// hides: a bar already out of sight loses nothing when it is covered.
-std::vector<QRect> BandInSight(const QWidget& window, const std::vector<const QWidget*>& others) {
-  const qlonglong stacked = window.property(StackedProperty).toLongLong();
-  QRegion inSight(TopBand(window));
-  for (const QWidget* other : others)
-    if (other->property(StackedProperty).toLongLong() > stacked) inSight -= ExpectedFrame(*other);
-  return {inSight.begin(), inSight.end()};
 }
 
 // Moves and sizes the window to `frame`. A framed window already there is
@@ -152,12 +146,12 @@ void GiveUpSettling(QWidget& window);
 // over the main window.
 QRect OpeningFrame(const QWidget& window, const QRect& area) {
   OpenWindows open{{}, {}, KeptFrames(window)};
-  const std::vector<const QWidget*> others = OtherWindows(window);
-  for (const QWidget* other : others) {
+  std::vector<QRect> bands;
+  for (const QWidget* other : OtherWindows(window)) {
     open.frames.push_back(ExpectedFrame(*other));
-    const std::vector<QRect> band = BandInSight(*other, others);
-    open.bands.insert(open.bands.end(), band.begin(), band.end());
+    bands.push_back(TopBand(*other));
   }
+  open.bands = BandsInSight(open.frames, bands);
   const auto hidesBand = [&bands = open.bands](const QRect& frame) {
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
   };

@@ -64,6 +64,11 @@ struct OpenWindows {
   std::vector<QRect> kept = {};   // frames to leave whole in sight, before the bands
 };
 
+// The parts of the windows' title and menu bars (`bands`, one for each of
+// `frames`, listed from the bottom of the stack up) that no window above
+// hides: a bar out of sight already loses nothing when it is covered.
+std::vector<QRect> BandsInSight(const std::vector<QRect>& frames, const std::vector<QRect>& bands);
+
 // Where the request's frame opens: the first place, row by row, that lies
 // inside `screen`, overlaps no frame of `open` and keeps clear of the main
 // window's frame. Rows run from just below `mainFrame` and below each open
