@@ -33,9 +33,10 @@ void KeepAspectWhenFitted(QWidget& window);
 // make it smaller.
 void KeepClientWhenFitted(QWidget& window, QSize least);
 
-// Marks a window of fixed-column text (the Data window, the editors), whose
-// lines a narrower window cuts: among other windows it is made shorter, or
-// opens over their text, before it is made narrower than the screen allows.
+// Marks a window of fixed-column text (the Data window, the editors, the
+// print window), whose lines a narrower window cuts: among other windows it
+// is made shorter, or opens over their text, before it is made narrower
+// than the screen allows.
 void KeepWidthWhenFitted(QWidget& window);
 
 // Marks a window that fills a box of `other` (the cities and time-zone
