@@ -73,6 +73,12 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
   const QMargins ob(1, 23, 1, 6);
   const QRect wide(0, 0, 1280, 800), full(0, 0, 1920, 1080), small(0, 0, 800, 600), panel(0, 30, 1920, 1050);
   const QRect top(0, 0, 572, 51), corner(702, 745, 572, 49), middle(0, 400, 572, 49), low(0, 700, 572, 49);
+  // The main window's menu items along a menu bar at `y`, its frame at x 300.
+  const auto menuAt = [](int y) {
+    return std::vector<QRect>{{307, y, 28, 22},  {341, y, 40, 22}, {387, y, 64, 22}, {457, y, 35, 22},
+                              {498, y, 70, 22}, {574, y, 49, 22}, {629, y, 40, 22}};
+  };
+  const FrameRequest zones{{300, 345, 544, 423}, ob, {542, 394}}, cities{{300, 311, 344, 457}, ob, {342, 428}};
   const struct {
     FrameRequest request;
     QRect screen;
@@ -80,6 +86,7 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
     QRect expected;
     const char* why;
     std::vector<QRect> menuItems = {};  // the main window's
+    std::vector<QRect> kept = {};
   } cases[] = {
       {{{0, 44, 349, 318}, ob}, wide, top, {0, 55, 349, 318}, "an input window over the menu bar goes below it"},
       {{{0, 55, 939, 796}, ob, {0, 0}, true}, wide, top, {0, 55, 876, 745},
@@ -129,8 +136,15 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
        {{207, 323, 28, 22}, {241, 323, 40, 22}, {287, 323, 64, 22}}},
       {{{300, 364, 544, 423}, ob, {542, 394}}, {0, 0, 1024, 768}, {300, 311, 572, 49}, {480, 345, 544, 423},
        "Time Zones with no place clear of the menu items: the fewest of their pixels hidden, their tops in sight",
-       {{307, 333, 28, 22}, {341, 333, 40, 22}, {387, 333, 64, 22}, {457, 333, 35, 22}, {498, 333, 70, 22},
-        {574, 333, 49, 22}, {629, 333, 40, 22}}},
+       menuAt(333)},
+      // The lists after Input on 1024 x 768, the input windows beside the main window.
+      {zones, {0, 0, 1024, 768}, {300, 300, 572, 49}, {480, 345, 544, 423},
+       "Time Zones beside the natal input window it fills, below the main window", menuAt(322), {{0, 353, 349, 316}}},
+      {zones, {0, 0, 1024, 768}, {300, 420, 572, 49}, {480, 0, 544, 423},
+       "Time Zones beside the natal input window above the main window", menuAt(442), {{0, 53, 349, 316}}},
+      {cities, {0, 0, 1024, 768}, {300, 300, 572, 49}, {680, 311, 344, 457},
+       "Cities over the transit input window: every place clear of it hides a menu item", menuAt(322),
+       {{661, 353, 349, 314}}},
       {{{0, 453, 300, 300}, ob}, wide, middle, {0, 453, 300, 300}, "below a main window halfway down: it stays"},
       {{{0, 90, 300, 300}, ob}, wide, middle, {0, 90, 300, 300}, "above a main window halfway down: it stays"},
       {{{0, 453, 300, 380}, ob, {298, 351}}, wide, middle, {0, 16, 300, 380},
@@ -138,7 +152,7 @@ TEST(WindowPlacement, FramesFitInsideTheScreenBesideTheMainWindow) {
       {{{0, 453, 300, 500}, ob}, wide, middle, {0, 0, 300, 396}, "made shorter where it keeps most of its size"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FitFrame(c.request, c.screen, c.main, c.menuItems), c.expected) << c.why;
+    EXPECT_EQ(FitFrame(c.request, c.screen, c.main, c.menuItems, c.kept), c.expected) << c.why;
 }
 
 // The main window's first place on a 1280 x 800 screen: kept where its whole
@@ -186,6 +200,21 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
   // free at most right of it.
   const auto column = [](int width) { return OpenWindows{{{0, 44, width, 956}}, {{0, 44, width, 20}}}; };
   const QRect square(0, 0, 1000, 1000), corner(0, 0, 400, 40);
+  // Keywords, Planetary Hours and the options editor from the first chart's
+  // wheel, where the second chart's Data window opens.
+  const OpenWindows wheelTools{{{0, 499, 374, 297}, {638, 293, 642, 507}, {378, 153, 362, 647}},
+                               {{0, 499, 374, 22}, {638, 293, 642, 22}, {378, 153, 362, 22}}};
+  const FrameRequest data{{0, 53, 642, 463}, ob, {70, 263}, false, true};
+  FrameRequest narrowable = data;
+  narrowable.keepWidth = false;
+  // 642 x 303 free above it, 576 x 747 right of it.
+  const OpenWindows lowLeft{{{0, 360, 700, 440}}, {{0, 360, 700, 22}}};
+  // Those on 1024 x 768, then the strip, the wheel again and the Data window
+  // its Help raised, from the bottom of the stack up.
+  const std::vector<QRect> stack{{0, 467, 374, 297}, {662, 149, 362, 619}, {382, 261, 642, 507},
+                                 {0, 581, 642, 160}, {0, 101, 378, 334},  {0, 53, 642, 463}};
+  const OpenWindows busyChart{stack, BandsInSight(stack, {{0, 467, 374, 22}, {662, 149, 362, 22}, {382, 261, 642, 22},
+                                                          {0, 581, 642, 22}, {0, 101, 378, 44}, {0, 53, 642, 44}})};
   const struct {
     FrameRequest request;
     QRect screen, main;
@@ -211,6 +240,16 @@ TEST(WindowPlacement, WithoutAFreePlaceAtItsSize) {
        "the free room keeps half the size the window has over the other's text: free"},
       {{{0, 0, 800, 900}, {}, {1, 1}}, square, corner, column(597), {200, 100, 800, 900},
        "a column less than half: over the other's text"},
+      {data, wide, top, wheelTools, {378, 337, 642, 463},
+       "the Data window after a second chart keeps its width, over the text of Planetary Hours and the editor"},
+      {narrowable, wide, top, wheelTools, {0, 53, 374, 442},
+       "a window that may be made narrower: the free area a gap from the windows right of it and below it"},
+      {data, wide, top, lowLeft, {0, 53, 642, 303}, "fixed-column text made shorter rather than narrower"},
+      {data, wide, top, {{{0, 300, 900, 500}}, {{0, 300, 900, 250}}}, {638, 53, 642, 463},
+       "no place its width clear of a bar: over the bar rather than narrower"},
+      {{{0, 53, 414, 715}, ob, {412, 357}}, small, top, busyChart, {0, 101, 414, 476},
+       "the minute listing's options there: shorter, clear of the bars in sight"},
+      {narrowable, wide, top, lowLeft, {704, 53, 576, 463}, "else the largest free area, a gap right of the other"},
   };
   for (const auto& c : cases) EXPECT_EQ(FreePlaceBeside(c.main, c.request, c.screen, c.open), c.expected) << c.why;
 }

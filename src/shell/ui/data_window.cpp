@@ -149,6 +149,7 @@ DataWindow::DataWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   const int lines = LeastPageLines * static_cast<int>(std::ceil(QFontMetricsF(view_->font()).lineSpacing()));
   KeepClientWhenFitted(*this, QSize(0, menuBar()->sizeHint().height() + 2 * view_->frameWidth() +
                                            view_->horizontalScrollBar()->sizeHint().height() + lines));
+  KeepWidthWhenFitted(*this);
 }
 
 void DataWindow::BuildMenus() {

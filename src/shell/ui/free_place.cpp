@@ -1,6 +1,8 @@
 // FreePlaceBeside: where a window opens among the windows already open,
 // at its size where a place is free, else made smaller in the free room or
-// over other windows' text, keeping their title and menu bars in sight.
+// over other windows' text, keeping their title and menu bars in sight
+// (BandsInSight).
+#include <QRegion>
 #include <algorithm>
 #include <optional>
 #include <tuple>
@@ -77,16 +79,22 @@ std::vector<QSize> AreasAt(QPoint at, const QRect& room, const std::vector<QRect
   return areas;
 }
 
-bool CoversAny(const QRect& place, const std::vector<QRect>& rects) {
-  return std::any_of(rects.begin(), rects.end(), [&place](const QRect& r) { return r.intersects(place); });
-}
-
 }  // namespace
 
 long long OverlapArea(const QRect& place, const std::vector<QRect>& taken) {
   long long overlap = 0;
   for (const QRect& r : taken) overlap += AreaOf(r.intersected(place).size());
   return overlap;
+}
+
+std::vector<QRect> BandsInSight(const std::vector<QRect>& frames, const std::vector<QRect>& bands) {
+  std::vector<QRect> inSight;
+  for (size_t i = 0; i < bands.size(); ++i) {
+    QRegion seen(bands[i]);
+    for (size_t above = i + 1; above < frames.size(); ++above) seen -= frames[above];
+    inSight.insert(inSight.end(), seen.begin(), seen.end());
+  }
+  return inSight;
 }
 
 QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const QRect& screen,
@@ -108,8 +116,14 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
     const QSize fitted = FittedSize(request, area);
     return fitted.boundedTo(area) == fitted ? std::optional(fitted) : std::nullopt;
   };
+  // Fixed-column text loses lines where it is made narrower: the width the
+  // room gives it is kept first.
+  const auto widthLost = [&request](QSize fitted, const QRect& room) {
+    return request.keepWidth ? FittedSize(request, room.size()).width() - fitted.width() : 0;
+  };
   std::optional<QRect> free, best;
-  std::tuple<bool, bool, long long, long long> least;  // covers a kept window, a band; area lost; overlap
+  // covers a kept window; width lost; covers a band; area lost; overlap
+  std::tuple<bool, int, bool, long long, long long> least;
   for (int y : c.rows) {
     const auto room = RoomAt(y, rooms);
     if (!room) continue;
@@ -120,7 +134,8 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
       // free area, the area clear of the bars, or the room.
       for (const QSize area : AreasAt(at, *room, open.frames)) {
         const auto fitted = fittedTo(area);
-        if (fitted && (!free || AreaOf(*fitted) > AreaOf(free->size()))) free = QRect(at, *fitted);
+        if (fitted && widthLost(*fitted, *room) == 0 && (!free || AreaOf(*fitted) > AreaOf(free->size())))
+          free = QRect(at, *fitted);
       }
       std::vector<QSize> areas = AreasAt(at, *room, bars);
       areas.emplace_back(room->right() + 1 - x, room->bottom() + 1 - y);
@@ -128,7 +143,7 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
         const auto fitted = fittedTo(area);
         if (!fitted) continue;
         const QRect place(at, *fitted);
-        const std::tuple cost(CoversAny(place, open.kept), CoversAny(place, open.bands),
+        const std::tuple cost(CoversAny(place, open.kept), widthLost(*fitted, *room), CoversAny(place, open.bands),
                               AreaOf(size) - AreaOf(*fitted), OverlapArea(place, open.frames));
         if (!best || cost < least) best = place, least = cost;
       }
@@ -136,9 +151,9 @@ QRect FreePlaceBeside(const QRect& mainFrame, const FrameRequest& request, const
   }
   // The free room wins where the window keeps at least half the size it
   // would have over other windows' text: a wheel made small to stay clear
-  // of the Data window is worse than one over its text.
-  const bool bestHidesBar = best && (std::get<0>(least) || std::get<1>(least));
-  if (free && (!best || bestHidesBar || 2 * AreaOf(free->size()) >= AreaOf(best->size()))) return *free;
+  // of the Data window is worse than one over its text. The best covers no
+  // bar where a place is free: the area clear of the bars holds the free one.
+  if (free && (!best || 2 * AreaOf(free->size()) >= AreaOf(best->size()))) return *free;
   return best ? *best : QRect(InsideArea(QPoint(mainFrame.left(), c.rows.front()), size, screen), size);
 }
 

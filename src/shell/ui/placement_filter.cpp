@@ -25,11 +25,13 @@ namespace {
 constexpr char PlacedProperty[] = "halcyraPlaced";
 constexpr char BesideMainProperty[] = "halcyraBesideMain";  // set by PlaceBesideMainWindow
 constexpr char KeepAspectProperty[] = "halcyraKeepAspect";
+constexpr char KeepWidthProperty[] = "halcyraKeepWidth";
 constexpr char LeastClientProperty[] = "halcyraLeastClient";  // set by KeepClientWhenFitted
 constexpr char KeptInSightProperty[] = "halcyraKeptInSight";  // set by KeepInSightWhenPlaced
 constexpr char SettlingProperty[] = "halcyraSettling";    // placed on an estimated frame
 constexpr char PlacedFrameProperty[] = "halcyraPlacedFrame";  // where the placement last put the frame
 constexpr char WantedClientProperty[] = "halcyraWantedClient";  // the size it gave before the frame was known
+constexpr char StackedProperty[] = "halcyraStacked";  // counts up each time a window comes above the others
 constexpr int SettleRetryMs = 50, SettleTries = 40;
 
 bool IsPlainWindow(const QWidget& widget) {
@@ -75,10 +77,19 @@ std::vector<QRect> MainMenuItems() {
   return items;
 }
 
+// The frame of the window that `window` leaves in sight
+// (KeepInSightWhenPlaced), while that shows.
+std::vector<QRect> KeptFrames(const QWidget& window) {
+  const auto kept = window.property(KeptInSightProperty).value<QPointer<QWidget>>();
+  if (!kept || !kept->isVisible()) return {};
+  return {ExpectedFrame(*kept)};
+}
+
 // FitFrame beside the main window, for any window but the main window.
 QRect FitBesideMainWindow(const QWidget& window, const FrameRequest& request, const QRect& area) {
   const QRect mainFrame = MainFrameFor(window);
-  return FitFrame(request, area, mainFrame, mainFrame.isEmpty() ? std::vector<QRect>() : MainMenuItems());
+  if (mainFrame.isEmpty()) return FitFrame(request, area, mainFrame);
+  return FitFrame(request, area, mainFrame, MainMenuItems(), KeptFrames(window));
 }
 
 // The window's frame put at `frame`, with the smallest client it may be
@@ -89,14 +100,20 @@ FrameRequest RequestOf(const QWidget& window, const QRect& frame, const QRect& a
   if (const QLayout* layout = window.layout()) minimum = minimum.expandedTo(layout->minimumSize());
   const QSize least = window.property(LeastClientProperty).toSize();
   if (least.isValid()) minimum = minimum.expandedTo(least.boundedTo(area.size().shrunkBy(margins)));
-  return {frame, margins, minimum, window.property(KeepAspectProperty).toBool()};
+  return {frame, margins, minimum, window.property(KeepAspectProperty).toBool(),
+          window.property(KeepWidthProperty).toBool()};
 }
 
+// The windows open beside the main window but `window`, from the bottom of
+// the stack up.
 std::vector<const QWidget*> OtherWindows(const QWidget& window) {
   std::vector<const QWidget*> others;
   for (const QWidget* other : QApplication::topLevelWidgets())
     if (other != &window && other != TheMainWindow() && other->isVisible() && IsPlainWindow(*other))
       others.push_back(other);
+  std::sort(others.begin(), others.end(), [](const QWidget* a, const QWidget* b) {
+    return a->property(StackedProperty).toLongLong() < b->property(StackedProperty).toLongLong();
+  });
   return others;
 }
 
@@ -128,13 +145,13 @@ void GiveUpSettling(QWidget& window);
 // Where a window opens on its first showing, or goes when it is shown again
 // over the main window.
 QRect OpeningFrame(const QWidget& window, const QRect& area) {
-  OpenWindows open;
-  const auto kept = window.property(KeptInSightProperty).value<QPointer<QWidget>>();
+  OpenWindows open{{}, {}, KeptFrames(window)};
+  std::vector<QRect> bands;
   for (const QWidget* other : OtherWindows(window)) {
     open.frames.push_back(ExpectedFrame(*other));
-    open.bands.push_back(TopBand(*other));
-    if (other == kept) open.kept.push_back(open.frames.back());
+    bands.push_back(TopBand(*other));
   }
+  open.bands = BandsInSight(open.frames, bands);
   const auto hidesBand = [&bands = open.bands](const QRect& frame) {
     return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
   };
@@ -279,6 +296,12 @@ class PlacementFilter : public QObject {
     if (!watched->isWidgetType()) return false;
     auto* window = static_cast<QWidget*>(watched);
     if (!window->isWindow()) return false;
+    // Shown, raised or activated (a click raises the window it activates),
+    // a window stands above the others.
+    if (type == QEvent::Show || type == QEvent::ZOrderChange || type == QEvent::WindowActivate) {
+      static qlonglong stacked = 0;
+      window->setProperty(StackedProperty, ++stacked);
+    }
     // The other windows are placed round the main window, once it shows.
     const MainWindow* main = TheMainWindow();
     const bool placeable = window == main || (main && main->isVisible() && IsPlainWindow(*window));
@@ -331,6 +354,8 @@ void PlaceAgainAsOpenedNow(QWidget& window) {
 bool WindowPlacementSettled(const QWidget& window) { return !window.property(SettlingProperty).toBool(); }
 
 void KeepAspectWhenFitted(QWidget& window) { window.setProperty(KeepAspectProperty, true); }
+
+void KeepWidthWhenFitted(QWidget& window) { window.setProperty(KeepWidthProperty, true); }
 
 void KeepClientWhenFitted(QWidget& window, QSize least) { window.setProperty(LeastClientProperty, least); }
 

@@ -15,6 +15,10 @@ long long AreaOf(QSize size) {
   return size.isEmpty() ? 0 : static_cast<long long>(size.width()) * size.height();
 }
 
+bool CoversAny(const QRect& place, const std::vector<QRect>& rects) {
+  return std::any_of(rects.begin(), rects.end(), [&place](const QRect& r) { return r.intersects(place); });
+}
+
 Rooms RoomsBeside(const QRect& mainFrame, const QRect& screen) {
   QRect below = screen, above = screen;
   below.setTop(std::max(screen.top(), mainFrame.bottom() + 1 + WindowGap));

@@ -3,6 +3,7 @@
 // fitting a frame (window_placement.cpp) and finding a free place for it
 // (free_place.cpp).
 #include <QRect>
+#include <vector>
 
 #include "shell/ui/window_placement.h"
 
@@ -12,6 +13,8 @@ namespace halcyra {
 QPoint InsideArea(QPoint at, QSize size, const QRect& area);
 
 long long AreaOf(QSize size);
+
+bool CoversAny(const QRect& place, const std::vector<QRect>& rects);
 
 // The screen's rows a window may take without hiding the main window's
 // frame: below it and above it, a gap away (either may be empty).

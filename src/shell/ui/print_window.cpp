@@ -19,6 +19,7 @@
 #include "shell/ui/messages.h"
 #include "shell/ui/print_target.h"
 #include "shell/ui/text_page_view.h"
+#include "shell/ui/window_placement.h"
 
 namespace halcyra {
 
@@ -112,6 +113,7 @@ PrintWindow::PrintWindow(AppState& state, QWidget* parent) : QWidget(parent), st
   layout->addWidget(content_);
   layout->addLayout(buttons);
   resize(640, 480);
+  KeepWidthWhenFitted(*this);  // lines of fixed columns
   connect(print, &QPushButton::clicked, this, &PrintWindow::btnPrint_Click);
   connect(cancel, &QPushButton::clicked, this, &PrintWindow::btnCancel_Click);
   LoadPrintFile();

@@ -16,6 +16,7 @@
 #include "shell/text_editor_files.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
+#include "shell/ui/window_placement.h"
 
 namespace halcyra {
 
@@ -90,6 +91,7 @@ TextEditorWindow::TextEditorWindow(AppState& state, EditorKind kind, QWidget* pa
   layout->addWidget(content_);
   layout->addLayout(buttons);
   resize(640, 480);
+  KeepWidthWhenFitted(*this);  // lines of fixed columns
   connect(save, &QPushButton::clicked, this, &TextEditorWindow::btnSave_Click);
   connect(quit, &QPushButton::clicked, this, &TextEditorWindow::btnQuit_Click);
 

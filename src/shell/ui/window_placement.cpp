@@ -23,10 +23,12 @@ std::array<QRect, 2> ColumnsBeside(const QRect& mainFrame, const QRect& screen) 
 // A frame that neither room holds even at its smallest: whole or made
 // smaller in a column beside the main window when one holds it; else at its
 // smallest (for the larger room) where it hides least of the main window's
-// menu items, then least of its frame, nearest the place it was put. A menu
-// item partly hidden still shows, and takes a click, in the rest of it.
+// menu items, then covers no kept window, then least of the main window's
+// frame, nearest the place it was put. A menu item partly hidden still
+// shows, and takes a click, in the rest of it.
 QRect BesideOrOverMainWindow(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
-                             const std::vector<QRect>& menuItems, QSize largerRoom) {
+                             const std::vector<QRect>& menuItems, const std::vector<QRect>& kept,
+                             QSize largerRoom) {
   const QPoint at = request.frame.topLeft();
   std::optional<QRect> beside;
   for (const QRect& column : ColumnsBeside(mainFrame, screen)) {
@@ -47,8 +49,8 @@ QRect BesideOrOverMainWindow(const FrameRequest& request, const QRect& screen, c
   }
   const auto cost = [&](const QRect& place) {
     const QPoint shift = place.topLeft() - wanted.topLeft();
-    return std::tuple(OverlapArea(place, menuItems), AreaOf(place.intersected(mainFrame).size()),
-                      shift.manhattanLength());
+    return std::tuple(OverlapArea(place, menuItems), CoversAny(place, kept),
+                      AreaOf(place.intersected(mainFrame).size()), shift.manhattanLength());
   };
   QRect best = wanted;
   auto least = cost(best);
@@ -63,7 +65,7 @@ QRect BesideOrOverMainWindow(const FrameRequest& request, const QRect& screen, c
 }  // namespace
 
 QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& mainFrame,
-               const std::vector<QRect>& menuItems) {
+               const std::vector<QRect>& menuItems, const std::vector<QRect>& kept) {
   const QPoint at = request.frame.topLeft();
   if (mainFrame.isEmpty()) {
     const QSize size = FittedSize(request, screen.size());
@@ -86,7 +88,7 @@ QRect FitFrame(const FrameRequest& request, const QRect& screen, const QRect& ma
     if (!best || AreaOf(size) > AreaOf(best->size())) best = place;
   }
   if (best) return *best;
-  return BesideOrOverMainWindow(request, screen, mainFrame, menuItems, tallest.value_or(screen.size()));
+  return BesideOrOverMainWindow(request, screen, mainFrame, menuItems, kept, tallest.value_or(screen.size()));
 }
 
 QRect MainWindowFrame(const FrameRequest& request, const QRect& screen) {
