@@ -23,7 +23,6 @@
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/settings_files.h"
 #include "support/allocation_faults.h"
-#include "shell/ui/halcyra_application.h"
 #include "shell/ui/new_date_window.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
@@ -268,20 +267,34 @@ TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
     if (qobject_cast<TextEditorWindow*>(editor)) save = editor->findChild<QPushButton*>("btnSave");
   auto list = [&] { testing::ClickButton(*w->findChild<QPushButton*>("cmdList")); };
   using On = testing::AllocationFaults::On;
+  const std::string notDone = "Warning!: Out of memory. \"List\" was not done.";
   const struct {
     const char* what;
     testing::AllocationFaults faults;
-    const char* command;
+    std::string box;
     std::function<void()> run;
   } rows[] = {
-      {"a range of the search", {.bytes = 64 << 10, .on = On::OtherThreads}, "List", list},
-      {"no thread for a range", {.bytes = SIZE_MAX, .threadsRefused = true}, "List", list},
-      {"the table's rows", {.bytes = 2 << 20, .times = 1}, "Table of Houses",
+      {"a range of the search", {.bytes = 64 << 10, .on = On::OtherThreads}, notDone, list},
+      {"no thread for a range", {.bytes = SIZE_MAX, .threadsRefused = true}, notDone, list},
+      {"List by its Alt+L", {.bytes = 64 << 10, .on = On::OtherThreads}, notDone,
+       [&] { testing::PressAltLetter(*w, Qt::Key_L); }},
+      {"the table's rows", {.bytes = 2 << 20, .times = 1}, "Warning!: Out of memory. \"Table of Houses\" was not done.",
        [&] {
          messages.inputAnswers = {"1", "10000"};
          testing::ChooseMenuItem(*item("mnuDataListTransits"));
        }},
-      {"the editor's text", {.times = 1}, "Save", [&] { testing::ClickButton(*save); }},
+      {"the table by its letter, another item lit", {.bytes = 2 << 20, .times = 1},
+       "Warning!: Out of memory. \"Table of Houses\" was not done.",
+       [&] {
+         messages.inputAnswers = {"1", "10000"};
+         auto* menu = qobject_cast<QMenu*>(item("mnuDataListTransits")->parent());
+         menu->popup(QPoint(0, 0));
+         menu->setActiveAction(menu->actions().front());
+         QKeyEvent letter(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, "e");
+         QCoreApplication::sendEvent(menu, &letter);
+       }},
+      {"the editor's text", {.times = 1}, "Warning!: Out of memory. \"Save\" was not done.",
+       [&] { testing::ClickButton(*save); }},
   };
   for (const auto& row : rows) {
     if (row.faults.threadsRefused && !testing::LibcFaults()) continue;
@@ -294,8 +307,7 @@ TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
       row.run();
       EXPECT_GT(noMemory.Refused(), 0) << row.what;
     }
-    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: " + CommandOutOfMemoryText(row.command)})
-        << row.what;
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{row.box}) << row.what;
     EXPECT_EQ(testing::LastPageLines(), shown) << row.what;
     EXPECT_EQ(std::tuple(s.report.PageLines, s.report.DataLines), std::tuple(report.PageLines, report.DataLines))
         << row.what;
