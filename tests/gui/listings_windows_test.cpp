@@ -4,10 +4,14 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
 #include <fstream>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "app/main_menus.h"
 #include "app/service_wiring.h"
@@ -314,6 +318,37 @@ TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
     EXPECT_TRUE(ReadWholeFile(orbs) == orbBytes && w->isEnabled() && !BusyPointerShown() && !TheStatusDlg())
         << row.what;
   }
+}
+
+// The box that says so is built in the room set aside for it: in a fresh
+// program whose address space is full (limited to what it has mapped), a
+// command that runs out of memory still gets its box.
+using OutOfMemoryBox = testing::GuiTest;  // nothing made beyond the application
+
+TEST_F(OutOfMemoryBox, HasItsRoomWhenNoneIsLeft) {
+  if (!testing::LibcFaults()) GTEST_SKIP() << "the sanitizers map their own memory as they go";
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, which has built no box yet
+  const auto run = [] {
+    App().services.messages = nullptr;  // a real box
+    QPushButton list("&List");
+    QObject::connect(&list, &QPushButton::clicked, [] { static std::vector<char> page; page.resize(64 << 20); });
+    std::string said;
+    QTimer::singleShot(0, [&said] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        said = box->text().toStdString();
+        box->accept();
+      }
+    });
+    const testing::LoopWatchdog watchdog("the box");
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    std::ifstream("/proc/self/statm") >> limit.rlim_cur;  // in pages
+    limit.rlim_cur *= sysconf(_SC_PAGESIZE);
+    setrlimit(RLIMIT_AS, &limit);
+    testing::ClickButton(list);
+    std::_Exit(said == "Out of memory. \"List\" was not done." ? 0 : 1);
+  };
+  EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
 }
 
 // The grid of the natal window's day, 5 June 2024 (a Wednesday) at New York,
