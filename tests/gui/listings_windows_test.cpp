@@ -280,8 +280,6 @@ TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
   } rows[] = {
       {"a range of the search", {.bytes = 64 << 10, .on = On::OtherThreads}, notDone, list},
       {"no thread for a range", {.bytes = SIZE_MAX, .threadsRefused = true}, notDone, list},
-      {"List by its Alt+L", {.bytes = 64 << 10, .on = On::OtherThreads}, notDone,
-       [&] { testing::PressAltLetter(*w, Qt::Key_L); }},
       {"the table's rows", {.bytes = 2 << 20, .times = 1}, "Warning!: Out of memory. \"Table of Houses\" was not done.",
        [&] {
          messages.inputAnswers = {"1", "10000"};
