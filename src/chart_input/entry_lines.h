@@ -68,6 +68,8 @@ LoadedEntries<Entry> LoadEntryFile(const std::string& path, std::optional<Entry>
     loaded.Problems.Unreadable = true;
     return loaded;
   }
+  // room for every line at once: a long file's entries never grow, holding twice their size
+  loaded.Entries.reserve(lines->size());
   for (size_t i = 0; i < lines->size(); ++i) {
     const std::string& line = (*lines)[i];
     if (IsCommentOrBlank(line)) continue;

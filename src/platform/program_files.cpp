@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <dirent.h>
 
+#include <memory>
+
 namespace halcyra {
 
 std::string ExecutableFolder() {
@@ -68,11 +70,12 @@ std::string ProgramFile(const std::string& appPath, const std::string& name) {
 
 std::vector<std::string> NamesInFolder(const std::string& folder, const std::function<bool(std::string_view)>& wanted) {
   std::vector<std::string> names;
-  DIR* dir = ::opendir(QFile::encodeName(QString::fromStdString(folder)).constData());
+  const QByteArray path = QFile::encodeName(QString::fromStdString(folder));
+  // closed however the reading ends (a name that finds no memory)
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.constData()), ::closedir);
   if (!dir) return names;
-  while (const dirent* entry = ::readdir(dir))
+  while (const dirent* entry = ::readdir(dir.get()))
     if (wanted(entry->d_name)) names.emplace_back(entry->d_name);
-  ::closedir(dir);
   return names;
 }
 

@@ -39,8 +39,6 @@ FileRefusal TooLarge(size_t maxBytes) {
                                            ")"};
 }
 
-const FileRefusal OutOfMemory{FileRefusal::Kind::OutOfMemory, "Out of memory"};
-
 // Closes the descriptor it holds when it goes.
 struct Descriptor {
   int fd = -1;
@@ -181,7 +179,7 @@ std::optional<std::string> ReadWholeFileUpTo(const std::string& path, size_t max
   try {
     why = ReadPlainFile(path, maxBytes, bytes);
   } catch (const std::bad_alloc&) {
-    why = OutOfMemory;
+    why = OutOfMemoryRefusal;
   }
   if (!why) return bytes;
   if (refusal) *refusal = std::move(*why);
@@ -249,7 +247,7 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path, F
   try {
     return SplitTextLines(*bytes);
   } catch (const std::bad_alloc&) {
-    if (refusal) *refusal = OutOfMemory;
+    if (refusal) *refusal = OutOfMemoryRefusal;
     return std::nullopt;
   }
 }
@@ -260,7 +258,7 @@ std::optional<std::string> WriteWholeFileOrReason(const std::string& path, std::
   try {
     return WriteWholeFileOrReason(path, std::vector<std::string_view>{bytes});
   } catch (const std::bad_alloc&) {
-    return OutOfMemory.reason;
+    return OutOfMemoryRefusal.reason;
   }
 }
 
@@ -273,7 +271,7 @@ std::optional<std::string> WriteWholeFileOrReason(const std::string& path, const
     });
   } catch (const std::bad_alloc&) {
     // the unfinished file goes with its writer
-    return OutOfMemory.reason;
+    return OutOfMemoryRefusal.reason;
   }
 }
 
@@ -297,7 +295,7 @@ std::optional<std::string> WriteTextLinesOrReason(const std::string& path, size_
   try {
     return WriteLinesInBlocks(path, count, line, endLast);
   } catch (const std::bad_alloc&) {
-    return OutOfMemory.reason;
+    return OutOfMemoryRefusal.reason;
   }
 }
 

@@ -25,6 +25,9 @@ struct FileRefusal {
   std::string ColonReason() const { return Missing() ? "" : ": " + reason; }
 };
 
+// A read that could not get its memory.
+inline const FileRefusal OutOfMemoryRefusal{FileRefusal::Kind::OutOfMemory, "Out of memory"};
+
 // The most a file read whole may hold. The largest file the program writes
 // itself, a year's minute listing of every point, is a few hundred MB; a
 // program file beyond this is refused rather than read until memory runs out.

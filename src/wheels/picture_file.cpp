@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -93,14 +94,19 @@ bool IsConvertedLeftOver(const std::string& name, std::filesystem::file_time_typ
 void RemoveConvertedLeftOvers(const std::string& folder) {
   namespace fs = std::filesystem;
   const fs::file_time_type now = fs::file_time_type::clock::now();
-  // By name first: only the few files that are named as ours are looked at further.
-  for (const std::string& name : NamesInFolder(folder, [](std::string_view name) { return IsConvertedFileName(name); })) {
-    const fs::path file = fs::path(folder) / name;
-    // a link or a folder of that name is not the program's
-    std::error_code status, time, removed;
-    if (fs::symlink_status(file, status).type() != fs::file_type::regular) continue;
-    const fs::file_time_type changed = fs::last_write_time(file, time);
-    if (!time && IsConvertedLeftOver(name, now - changed)) fs::remove(file, removed);
+  try {
+    // By name first: only the few files that are named as ours are looked at further.
+    const auto ours = [](std::string_view name) { return IsConvertedFileName(name); };
+    for (const std::string& name : NamesInFolder(folder, ours)) {
+      const fs::path file = fs::path(folder) / name;
+      // a link or a folder of that name is not the program's
+      std::error_code status, time, removed;
+      if (fs::symlink_status(file, status).type() != fs::file_type::regular) continue;
+      const fs::file_time_type changed = fs::last_write_time(file, time);
+      if (!time && IsConvertedLeftOver(name, now - changed)) fs::remove(file, removed);
+    }
+  } catch (const std::bad_alloc&) {
+    // the rest is left for the next time
   }
 }
 

@@ -60,7 +60,9 @@ inline constexpr std::chrono::minutes LeftOverAge{10};
 bool IsConvertedLeftOver(const std::string& name, std::filesystem::file_time_type::duration age);
 
 // Removes the folder's left-overs: plain files with the templates' names
-// that have not changed for LeftOverAge, nothing else.
+// that have not changed for LeftOverAge, nothing else. Without memory it
+// leaves the rest for the next time, and never throws: start-up runs it on
+// a thread of Qt's pool, which an exception would end the program from.
 void RemoveConvertedLeftOvers(const std::string& folder);
 
 // The converter's own account of a failure as the warning quotes it: its

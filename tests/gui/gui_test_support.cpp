@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 
@@ -193,6 +194,16 @@ void ClickButton(QAbstractButton& button) {
   QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&button, &press);
   QCoreApplication::sendEvent(&button, &release);
+}
+
+void PressAltLetter(QWidget& window, Qt::Key letter) {
+  QApplication::setActiveWindow(&window);  // the letters belong to the active window
+  QTest::keyClick(&window, letter, Qt::AltModifier);
+  const LoopWatchdog watchdog("Alt+letter");
+  const auto pressed = [&window] {
+    return std::ranges::any_of(window.findChildren<QAbstractButton*>(), &QAbstractButton::isDown);
+  };
+  while (pressed() && !watchdog.Fired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void UseChicagoAsHomePlace(AppState& state) {

@@ -120,9 +120,12 @@ class LoopWatchdog {
 };
 
 // A command run from the event dispatch, where one that runs out of memory
-// ends: the item chosen with Enter in its menu, the button clicked.
+// ends: the item chosen with Enter in its menu, the button clicked, the
+// button or menu-bar item of an underlined letter pressed with Alt in its
+// window (a button clicks on its timer a moment later, which this waits for).
 void ChooseMenuItem(QAction& item);
 void ClickButton(QAbstractButton& button);
+void PressAltLetter(QWidget& window, Qt::Key letter);
 
 // The shipped home place of options 18 to 24: Chicago, zone 6, 87 W 39, 41 N 51.
 void UseChicagoAsHomePlace(AppState& state);

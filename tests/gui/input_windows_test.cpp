@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
+#include <fstream>
+#include <set>
 
 #include "app/main_menus.h"
 #include "chart_input/atlas_exchange.h"
@@ -20,6 +22,7 @@
 #include "gui_test_support.h"
 #include "shell/local_clock.h"
 #include "shell/settings_files.h"
+#include "support/allocation_faults.h"
 
 namespace halcyra {
 namespace {
@@ -47,6 +50,13 @@ class InputWindowTest : public testing::GuiTest {
   }
   static void Type(QWidget& window, const char* box, const char* text) {
     window.findChild<QLineEdit*>(box)->setText(text);
+  }
+  // Adds `count` charts to the names file (50 bytes a line); gives its path.
+  static std::string AddCharts(int count) {
+    const std::string path = App().AppPath + "/NAMES.FIL";
+    std::ofstream names(path, std::ios::app | std::ios::binary);
+    for (int i = 0; i < count; ++i) names << "Chart " << i << ",7,16,1969,9,32,AM,4,80,36,W,28,36,N\r\n";
+    return path;
   }
   // "month/day/year hour:minute AM|PM, zone, long W|E min, lat N|S min".
   static std::string Shown(const ChartInputWindow& window) {
@@ -359,6 +369,47 @@ TEST_F(InputPicks, SaveAddsTheNatalChartToTheNamesFile) {
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.Boxes()[1], "Warning!: Error in natal input data section. Please correct.");
   EXPECT_EQ(*ReadTextLines(path), expected);
+}
+
+// Save Natal Data by its Alt+S with 25,000 charts on file (1.2 MB) and the
+// memory running out from each step on in turn: a chart on file is never
+// said not to be added, and the list shows it or is empty and says so.
+// Input then, with no memory for the list, shows every window, the list
+// empty, and says why.
+TEST_F(InputPicks, SaveAndInputWithoutMemorySayWhatTheyDid) {
+  const std::string path = AddCharts(25000);
+  InputD().SetNameText("Saved chart");
+  const std::string notDone = "Warning!: Out of memory. \"Save Natal Data\" was not done.";
+  const std::string notListed = "Warning!: The chart was added to the names file " + path +
+                                ", but the list cannot be shown again: Out of memory. The list is empty.";
+  std::set<std::string> said;
+  for (int skip = 0, refused = 1; refused > 0; ++skip) {
+    const size_t lines = ReadTextLines(path)->size();
+    const int rows = Names().List()->count();
+    messages.shown.clear();
+    {
+      const testing::FailingAllocations noMemory({.skip = skip});
+      testing::PressAltLetter(Names(), Qt::Key_S);
+      refused = noMemory.Refused();
+    }
+    const bool saved = ReadTextLines(path)->size() == lines + 1;
+    const std::string box = messages.Boxes().empty() ? "" : messages.Boxes().front();
+    said.insert(box);
+    EXPECT_TRUE(saved ? box == (refused ? notListed : "") : box == notDone || box.ends_with("was not added to it."))
+        << skip << box;
+    const int listed = saved ? int(LoadNamesFile(path).Entries.size()) : rows;
+    EXPECT_EQ(Names().List()->count(), box == notListed ? 0 : listed) << skip;
+  }
+  EXPECT_TRUE(said.count(notDone) && said.count(notListed));
+  HideInputWindows();  // as a chart leaves them
+  messages.shown.clear();
+  {
+    const testing::FailingAllocations noMemory({.skip = 1});  // the file is read, its entries are not
+    InputDataCommand(App());
+  }
+  EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: The file " + path +
+                                                         " cannot be read: Out of memory. The list is empty."});
+  EXPECT_TRUE(InputD().isVisible() && InputD1().isVisible() && Names().isVisible() && !Names().List()->count());
 }
 
 TEST_F(InputPicks, AtlasAnswerFillsThePlaceOfItsWindow) {

@@ -4,10 +4,14 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
 #include <fstream>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "app/main_menus.h"
 #include "app/service_wiring.h"
@@ -23,7 +27,6 @@
 #include "reports/ui/planetary_hours_window.h"
 #include "shell/settings_files.h"
 #include "support/allocation_faults.h"
-#include "shell/ui/halcyra_application.h"
 #include "shell/ui/new_date_window.h"
 #include "shell/ui/progress_window.h"
 #include "shell/ui/text_editors.h"
@@ -268,20 +271,32 @@ TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
     if (qobject_cast<TextEditorWindow*>(editor)) save = editor->findChild<QPushButton*>("btnSave");
   auto list = [&] { testing::ClickButton(*w->findChild<QPushButton*>("cmdList")); };
   using On = testing::AllocationFaults::On;
+  const std::string notDone = "Warning!: Out of memory. \"List\" was not done.";
   const struct {
     const char* what;
     testing::AllocationFaults faults;
-    const char* command;
+    std::string box;
     std::function<void()> run;
   } rows[] = {
-      {"a range of the search", {.bytes = 64 << 10, .on = On::OtherThreads}, "List", list},
-      {"no thread for a range", {.bytes = SIZE_MAX, .threadsRefused = true}, "List", list},
-      {"the table's rows", {.bytes = 2 << 20, .times = 1}, "Table of Houses",
+      {"a range of the search", {.bytes = 64 << 10, .on = On::OtherThreads}, notDone, list},
+      {"no thread for a range", {.bytes = SIZE_MAX, .threadsRefused = true}, notDone, list},
+      {"the table's rows", {.bytes = 2 << 20, .times = 1}, "Warning!: Out of memory. \"Table of Houses\" was not done.",
        [&] {
          messages.inputAnswers = {"1", "10000"};
          testing::ChooseMenuItem(*item("mnuDataListTransits"));
        }},
-      {"the editor's text", {.times = 1}, "Save", [&] { testing::ClickButton(*save); }},
+      {"the table by its letter, another item lit", {.bytes = 2 << 20, .times = 1},
+       "Warning!: Out of memory. \"Table of Houses\" was not done.",
+       [&] {
+         messages.inputAnswers = {"1", "10000"};
+         auto* menu = qobject_cast<QMenu*>(item("mnuDataListTransits")->parent());
+         menu->popup(QPoint(0, 0));
+         menu->setActiveAction(menu->actions().front());
+         QKeyEvent letter(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, "e");
+         QCoreApplication::sendEvent(menu, &letter);
+       }},
+      {"the editor's text", {.times = 1}, "Warning!: Out of memory. \"Save\" was not done.",
+       [&] { testing::ClickButton(*save); }},
   };
   for (const auto& row : rows) {
     if (row.faults.threadsRefused && !testing::LibcFaults()) continue;
@@ -294,14 +309,44 @@ TEST_F(ListingWindowsTest, ACommandWithoutMemoryIsNotDone) {
       row.run();
       EXPECT_GT(noMemory.Refused(), 0) << row.what;
     }
-    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{"Warning!: " + CommandOutOfMemoryText(row.command)})
-        << row.what;
+    EXPECT_EQ(messages.Boxes(), std::vector<std::string>{row.box}) << row.what;
     EXPECT_EQ(testing::LastPageLines(), shown) << row.what;
     EXPECT_EQ(std::tuple(s.report.PageLines, s.report.DataLines), std::tuple(report.PageLines, report.DataLines))
         << row.what;
     EXPECT_TRUE(ReadWholeFile(orbs) == orbBytes && w->isEnabled() && !BusyPointerShown() && !TheStatusDlg())
         << row.what;
   }
+}
+
+// The box that says so is built in the room set aside for it: in a fresh
+// program whose address space is full (limited to what it has mapped), a
+// command that runs out of memory still gets its box.
+using OutOfMemoryBox = testing::GuiTest;  // nothing made beyond the application
+
+TEST_F(OutOfMemoryBox, HasItsRoomWhenNoneIsLeft) {
+  if (!testing::LibcFaults()) GTEST_SKIP() << "the sanitizers map their own memory as they go";
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, which has built no box yet
+  const auto run = [] {
+    App().services.messages = nullptr;  // a real box
+    QPushButton list("&List");
+    QObject::connect(&list, &QPushButton::clicked, [] { static std::vector<char> page; page.resize(64 << 20); });
+    std::string said;
+    QTimer::singleShot(0, [&said] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        said = box->text().toStdString();
+        box->accept();
+      }
+    });
+    const testing::LoopWatchdog watchdog("the box");
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    std::ifstream("/proc/self/statm") >> limit.rlim_cur;  // in pages
+    limit.rlim_cur *= sysconf(_SC_PAGESIZE);
+    setrlimit(RLIMIT_AS, &limit);
+    testing::ClickButton(list);
+    std::_Exit(said == "Out of memory. \"List\" was not done." ? 0 : 1);
+  };
+  EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
 }
 
 // The grid of the natal window's day, 5 June 2024 (a Wednesday) at New York,

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <new>
 
 #include "shell/report_output.h"
+#include "support/test_support.h"
 
 namespace {
 int g_allocationsBeforeFailure = -1;  // allocations still to succeed before one fails; -1 never fails
@@ -55,6 +57,14 @@ TEST(ReportBuffers, LostLineWarnsAndReportGoesOn) {
   StartNewPage(state);
   StartNewPage(state);
   EXPECT_EQ(display.notices, std::vector<std::string>{std::string("Warning! ") + BufferFullText});
+  // and as a report ends with its page shown
+  state.AppPath = testing::ScratchDir("buffer-full");
+  std::filesystem::create_directory(state.AppPath + "/REPORTS");
+  state.report.OutLine = std::string(200, 'x');
+  g_allocationsBeforeFailure = 0;
+  WriteOutLine(state);
+  ShowReport(state);
+  EXPECT_EQ(display.notices.size(), 2u);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <set>
 
+#include "support/allocation_faults.h"
 #include "support/test_support.h"
 #include "wheels/picture_file.h"
 
@@ -89,6 +90,15 @@ TEST(PictureFile, LeftOversGoAndEverythingElseStays) {
                                           ".picture-ABCDEF.gif.bak", "x.gif", "kept.txt", ".picture-FOLDER.gif",
                                           ".picture-LINKED.gif"}));
   RemoveConvertedLeftOvers(dir + "/no such folder");  // nothing to do, no error
+  // Without memory it is left for the next time: start-up runs it on a
+  // thread, which an exception would end the program from.
+  int refused = 0;
+  EXPECT_NO_THROW(refused = [&dir] {
+    const testing::FailingAllocations noMemory({.bytes = 0, .on = testing::AllocationFaults::On::ThisThread});
+    RemoveConvertedLeftOvers(dir);
+    return noMemory.Refused();
+  }());
+  EXPECT_GT(refused, 0);
 }
 
 // The converter's first lines, as the warning quotes them.

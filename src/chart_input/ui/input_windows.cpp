@@ -82,7 +82,11 @@ TimeZoneWindow& TimeZone() {
 
 void UnloadInputD() { Unload(g_inputD); }
 void UnloadInputD1() { Unload(g_inputD1); }
-void UnloadNames() { Unload(g_names); }
+void UnloadNames() {
+  // Its list goes now, not when the window is destroyed: the next may need the room.
+  if (g_names) g_names->ClearList();
+  Unload(g_names);
+}
 void UnloadGeograph() { Unload(g_geograph); }
 void UnloadTimeZone() { Unload(g_timeZone); }
 void UnloadDataEntryWindows() {

@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <new>
 
 #include "chart_input/input_checks.h"
 #include "chart_input/input_presets.h"
 #include "chart_input/ui/chart_input_window.h"
 #include "chart_input/ui/input_windows.h"
+#include "platform/gui/address_room.h"
 #include "shell/local_clock.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
@@ -19,6 +21,19 @@
 namespace halcyra {
 
 namespace {
+
+// What a row of the list holds beyond its entry: the item, its text and the
+// view's share, about 300 bytes, with room to spare.
+constexpr size_t ListRowRoom = 512;
+constexpr size_t RowsPerRoomCheck = 4096;
+
+// Room for the next run of rows, and for the list of every row's item to
+// grow once more (to twice its size, in one piece).
+bool RoomForRows(size_t rowsSoFar) {
+  return AllocationRoomFor(RowsPerRoomCheck * ListRowRoom) &&
+         AddressRoomFor((rowsSoFar + RowsPerRoomCheck) * 2 * sizeof(void*));
+}
+
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -57,13 +72,35 @@ NamesWindow::NamesWindow(AppState& state, QWidget* parent) : QWidget(parent), st
 }
 
 void NamesWindow::LoadList() {
-  const std::string path = CurrentNamesFile(state_);
-  LoadedNames loaded = LoadNamesFile(path);
-  entries_ = std::move(loaded.Entries);
-  fileLabel_->SetPath(QString::fromStdString(path));
-  list_->setUpdatesEnabled(false);  // a long file fills without flicker
+  if (const FileProblems problems = ReadList(); problems.Any())
+    ShowMessage(problems.Message("names"), "Warning!", MessageIcon::Warning, this);
+}
+
+void NamesWindow::ClearList() {
   list_->clear();
-  for (const NameEntry& entry : entries_) list_->addItem(FromLatin1(entry.Name));
+  entries_ = {};
+}
+
+FileProblems NamesWindow::ReadList() {
+  const std::string path = CurrentNamesFile(state_);
+  fileLabel_->SetPath(QString::fromStdString(path));
+  // The list before goes first: a long file's list is held once, not twice.
+  ClearList();
+  LoadedNames loaded;
+  list_->setUpdatesEnabled(false);  // a long file fills without flicker
+  try {
+    loaded = LoadNamesFile(path);
+    // Qt's list does not survive an allocation that fails while it fills:
+    // each run of rows asks for its room first.
+    for (size_t row = 0; row < loaded.Entries.size(); ++row) {
+      if (row % RowsPerRoomCheck == 0 && !RoomForRows(row)) throw std::bad_alloc();
+      list_->addItem(FromLatin1(loaded.Entries[row].Name));
+    }
+    entries_ = std::move(loaded.Entries);
+  } catch (const std::bad_alloc&) {
+    ClearList();
+    loaded.Problems = {.Path = path, .Unreadable = true, .Refusal = OutOfMemoryRefusal, .BadLines = {}};
+  }
   list_->setUpdatesEnabled(true);
   // Start-up and a changed list do not reselect the entry used last.
   const int remembered = state_.input.RememberedNameIndex;
@@ -71,7 +108,7 @@ void NamesWindow::LoadList() {
     list_->setCurrentRow(remembered);
   else if (list_->count() > 0)
     list_->setCurrentRow(0);
-  if (loaded.Problems.Any()) ShowMessage(loaded.Problems.Message("names"), "Warning!", MessageIcon::Warning, this);
+  return loaded.Problems;
 }
 
 void NamesWindow::NamesOnFile_DblClick(int row) {
@@ -116,7 +153,14 @@ void NamesWindow::cmdSave_Click() {
       return;
   }
   state_.flags.NamesDirty = 0;
-  LoadList();
+  // The chart is on file whatever the list can show.
+  const FileProblems problems = ReadList();
+  if (problems.Unreadable && problems.Refusal.kind == FileRefusal::Kind::OutOfMemory)
+    ShowMessage("The chart was added to the names file " + path + ", but the list cannot be shown again: " +
+                    problems.Refusal.reason + ". The list is empty.",
+                "Warning!", MessageIcon::Warning, this);
+  else if (problems.Any())
+    ShowMessage(problems.Message("names"), "Warning!", MessageIcon::Warning, this);
   state_.input.RememberedNameIndex = list_->count() - 1;
   list_->setCurrentRow(list_->count() - 1);
 }

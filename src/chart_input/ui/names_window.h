@@ -20,8 +20,10 @@ class NamesWindow : public QWidget {
   explicit NamesWindow(AppState& state, QWidget* parent = nullptr);
 
   // Reads the names file afresh; one message tells of a missing file or of
-  // the lines that had to be skipped.
+  // the lines that had to be skipped. A list the memory left cannot hold is
+  // empty, and the message says so.
   void LoadList();
+  void ClearList();  // frees what the list held
   const std::vector<NameEntry>& Entries() const { return entries_; }
   QListWidget* List() const { return list_; }
 
@@ -33,6 +35,9 @@ class NamesWindow : public QWidget {
   void cmdHelp_Click();
 
  private:
+  // LoadList without its message: what went wrong with the file.
+  FileProblems ReadList();
+
   AppState& state_;
   QListWidget* list_ = nullptr;
   PathLabel* fileLabel_ = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/gui/address_room.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 namespace halcyra {
@@ -15,6 +16,11 @@ void AddressRoom::HandBack() {
 
 void AddressRoom::Take() {
   if (!Held()) at_ = mmap(nullptr, bytes_, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+}
+
+bool AllocationRoomFor(size_t bytes) {
+  const size_t held = mallinfo2().fordblks;
+  return bytes <= held || AddressRoomFor(bytes - held);
 }
 
 }  // namespace halcyra

@@ -28,4 +28,8 @@ class AddressRoom {
 // Whether `bytes` more could be mapped now; nothing stays mapped.
 inline bool AddressRoomFor(size_t bytes) { return AddressRoom(bytes).Held(); }
 
+// Whether `bytes` more could be had now in small allocations: from what
+// malloc holds free (the rows of a list just emptied) and new room together.
+bool AllocationRoomFor(size_t bytes);
+
 }  // namespace halcyra

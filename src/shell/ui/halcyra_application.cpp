@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -17,19 +18,43 @@ namespace halcyra {
 
 namespace {
 
+// The item of a menu or the menu bar whose underlined letter is `key`,
+// when only one item has it (a letter two items share moves between them).
+QAction* ItemOfLetter(const QWidget& menu, int key) {
+  QAction* found = nullptr;
+  for (QAction* item : menu.actions()) {
+    const QKeySequence letter = QKeySequence::mnemonic(item->text());
+    if (item->isVisible() && !letter.isEmpty() && letter[0].key() == key) {
+      if (found) return nullptr;
+      found = item;
+    }
+  }
+  return found;
+}
+
 // What an event would run as a command: the menu item a click or a key
 // chooses (known only until the menu closes for it, before the item's
-// command runs), the item of a shortcut, or the button clicked; null for
-// every other event.
+// command runs), the item of a shortcut or of an Alt+letter on the menu bar,
+// or the button clicked, by the mouse, the space bar or (on its timer, just
+// after the key) its Alt+letter; null for every other event.
 QPointer<QObject> CommandSource(QObject* receiver, const QEvent* event) {
+  auto* menu = qobject_cast<QMenu*>(receiver);
+  auto* bar = qobject_cast<QMenuBar*>(receiver);
   switch (event->type()) {
-    case QEvent::MouseButtonRelease:
     case QEvent::KeyPress:
+      if (menu || bar)
+        if (QAction* item = ItemOfLetter(*static_cast<QWidget*>(receiver), static_cast<const QKeyEvent*>(event)->key()))
+          return item;
+      [[fallthrough]];
+    case QEvent::MouseButtonRelease:
     case QEvent::KeyRelease:
-      if (auto* menu = qobject_cast<QMenu*>(receiver)) return menu->activeAction();
-      if (auto* bar = qobject_cast<QMenuBar*>(receiver)) return bar->activeAction();
+      if (menu) return menu->activeAction();
+      if (bar) return bar->activeAction();
+      return qobject_cast<QAbstractButton*>(receiver);
+    case QEvent::Timer:
       return qobject_cast<QAbstractButton*>(receiver);
     case QEvent::Shortcut:
+      if (bar) return ItemOfLetter(*bar, static_cast<const QShortcutEvent*>(event)->key()[0].key());
       return qobject_cast<QAction*>(receiver);
     default:
       return nullptr;
