@@ -11,6 +11,7 @@
 #include "shell/text_editor_files.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/text_editors.h"
+#include "support/allocation_faults.h"
 #include "support/file_faults.h"
 
 namespace halcyra {
@@ -215,6 +216,24 @@ TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
     const QString faulty =
         refusal.empty() ? "" : QString(c.typed).split('\n')[std::stoi(refusal.substr(refusal.find("line ") + 5)) - 1];
     EXPECT_EQ(Content(w)->textCursor().selectedText(), faulty) << "the faulty line is selected";
+    Click(w, "btnQuit");
+  }
+}
+
+// Qt's text document takes room for every line, whatever its length: an
+// editor opens only where that room is free; else the command runs out of memory.
+TEST_F(EditorWindowTest, AnEditorAsksForTheRoomOfItsLines) {
+  if (!testing::LibcFaults()) GTEST_SKIP() << "the sanitized build maps room of its own";
+  for (const auto& [lines, opens] : {std::pair{0, true}, {70000, true}, {84000, false}}) {  // in 64 MB
+    WriteWholeFile(state.options.OrbFileName, std::string(lines, '\n'));
+    std::optional<testing::FailingAllocations> noRoom(std::in_place, testing::AllocationFaults{.bytes = 64 << 20});
+    if (!opens) {
+      EXPECT_THROW(ShowTextEditor(state, EditorKind::OrbsEdit), std::bad_alloc) << lines;
+      continue;
+    }
+    TextEditorWindow* w = ShowTextEditor(state, EditorKind::OrbsEdit);
+    noRoom.reset();
+    EXPECT_EQ(Content(w)->blockCount(), lines + 1);
     Click(w, "btnQuit");
   }
 }
