@@ -1,6 +1,7 @@
 // The plain-text editors: round trips of the edited files, Restore Default
 // Settings with the option re-read on Save, and the failures that must not
 // lose text or options.
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -221,8 +222,9 @@ TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
 }
 
 // Qt's text document takes room for every line, whatever its length: an
-// editor opens only where that room is free; else the command runs out of memory.
-TEST_F(EditorWindowTest, AnEditorAsksForTheRoomOfItsLines) {
+// editor opens only where that room is free, and copies a selection, as
+// plain text, only with the room for it; else the command runs out of memory.
+TEST_F(EditorWindowTest, AnEditorAsksForTheRoomOfItsLinesAndOfACopy) {
   if (!testing::LibcFaults()) GTEST_SKIP() << "the sanitized build maps room of its own";
   for (const auto& [lines, opens] : {std::pair{0, true}, {70000, true}, {84000, false}}) {  // in 64 MB
     WriteWholeFile(state.options.OrbFileName, std::string(lines, '\n'));
@@ -234,6 +236,16 @@ TEST_F(EditorWindowTest, AnEditorAsksForTheRoomOfItsLines) {
     TextEditorWindow* w = ShowTextEditor(state, EditorKind::OrbsEdit);
     noRoom.reset();
     EXPECT_EQ(Content(w)->blockCount(), lines + 1);
+    Content(w)->selectAll();
+    for (const auto& [room, copies] : {std::pair{512u << 10, lines == 0}, {640u << 10, true}}) {  // 560 kB
+      const testing::FailingAllocations noCopyRoom({.bytes = room});
+      if (!copies) {
+        EXPECT_THROW(Content(w)->copy(), std::bad_alloc);
+        continue;
+      }
+      Content(w)->copy();
+      EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(lines, '\n'));
+    }
     Click(w, "btnQuit");
   }
 }
