@@ -15,6 +15,7 @@
 #include "app/service_wiring.h"
 #include "chart_input/ui/input_windows.h"
 #include "platform/gui/busy_pointer.h"
+#include "platform/gui/drawing_threads.h"
 #include "platform/gui/glyph_font.h"
 #include "platform/gui/twips.h"
 #include "platform/program_files.h"
@@ -173,6 +174,7 @@ void RunExitSequence(MainWindow& window) {
 
 int RunHalcyra(int argc, char* argv[]) {
   HalcyraApplication app(argc, argv);
+  KeepDrawingThreads();
   // The program ends from its main window, not when its last window closes.
   app.setQuitOnLastWindowClosed(false);
   if (StartHalcyra({}) != 0) return 1;

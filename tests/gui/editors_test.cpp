@@ -1,6 +1,7 @@
 // The plain-text editors: round trips of the edited files, Restore Default
 // Settings with the option re-read on Save, and the failures that must not
 // lose text or options.
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "shell/text_editor_files.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/text_editors.h"
+#include "support/allocation_faults.h"
 #include "support/file_faults.h"
 
 namespace halcyra {
@@ -215,6 +217,35 @@ TEST_F(EditorWindowTest, OptionAndOrbEditorsSaveNothingTheirReaderRefuses) {
     const QString faulty =
         refusal.empty() ? "" : QString(c.typed).split('\n')[std::stoi(refusal.substr(refusal.find("line ") + 5)) - 1];
     EXPECT_EQ(Content(w)->textCursor().selectedText(), faulty) << "the faulty line is selected";
+    Click(w, "btnQuit");
+  }
+}
+
+// Qt's text document takes room for every line, whatever its length: an
+// editor opens only where that room is free, and copies a selection, as
+// plain text, only with the room for it; else the command runs out of memory.
+TEST_F(EditorWindowTest, AnEditorAsksForTheRoomOfItsLinesAndOfACopy) {
+  if (!testing::LibcFaults()) GTEST_SKIP() << "the sanitized build maps room of its own";
+  for (const auto& [lines, opens] : {std::pair{0, true}, {70000, true}, {84000, false}}) {  // in 64 MB
+    WriteWholeFile(state.options.OrbFileName, std::string(lines, '\n'));
+    std::optional<testing::FailingAllocations> noRoom(std::in_place, testing::AllocationFaults{.bytes = 64 << 20});
+    if (!opens) {
+      EXPECT_THROW(ShowTextEditor(state, EditorKind::OrbsEdit), std::bad_alloc) << lines;
+      continue;
+    }
+    TextEditorWindow* w = ShowTextEditor(state, EditorKind::OrbsEdit);
+    noRoom.reset();
+    EXPECT_EQ(Content(w)->blockCount(), lines + 1);
+    Content(w)->selectAll();
+    for (const auto& [room, copies] : {std::pair{512u << 10, lines == 0}, {640u << 10, true}}) {  // 560 kB
+      const testing::FailingAllocations noCopyRoom({.bytes = room});
+      if (!copies) {
+        EXPECT_THROW(Content(w)->copy(), std::bad_alloc);
+        continue;
+      }
+      Content(w)->copy();
+      EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(lines, '\n'));
+    }
     Click(w, "btnQuit");
   }
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/gui/busy_pointer.h"
+#include "platform/gui/drawing_threads.h"
 #include "platform/gui/glyph_font.h"
 #include "shell/ui/halcyra_application.h"
 #include "shell/ui/startup_windows.h"
@@ -120,6 +121,7 @@ void EnsureTestApplication() {
   static char name[] = "test_gui";
   static char* argv[] = {name, nullptr};
   auto* app = new HalcyraApplication(argc, argv);
+  KeepDrawingThreads();
   app->setQuitOnLastWindowClosed(false);
 }
 

@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 #include <pthread.h>
+#include <sys/mman.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
@@ -100,6 +103,11 @@ void* calloc(size_t count, size_t size) noexcept {
 }
 void* realloc(void* p, size_t size) noexcept {
   return halcyra::testing::Fails(size) ? nullptr : __libc_realloc(p, size);
+}
+// Room in the address space set aside before Qt builds a large text (platform/gui/address_room.h).
+void* mmap(void* at, size_t size, int protection, int flags, int file, off_t offset) noexcept {
+  if (halcyra::testing::Fails(size)) return errno = ENOMEM, MAP_FAILED;
+  return reinterpret_cast<void*>(syscall(SYS_mmap, at, size, protection, flags, file, offset));
 }
 int pthread_create(pthread_t* thread, const pthread_attr_t* attributes, void* (*start)(void*), void* argument) noexcept {
   using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);

@@ -3,9 +3,10 @@
 // allocations of at least `bytes` fail after `skip` of them, so that a row
 // reaches the step under test, and `times` of them where that step's
 // failure frees what it held. They fail wherever they are made, operator
-// new and malloc (Qt's buffers) alike; a thread can be refused too. The
-// sanitized build owns malloc and the threads: there only operator new
-// fails, and rows that need more are skipped (LibcFaults()).
+// new, malloc (Qt's buffers) and mmap (room set aside) alike; a thread can
+// be refused too. The sanitized build owns malloc, mmap and the threads:
+// there only operator new fails, and rows that need more are skipped
+// (LibcFaults()).
 #include <cstddef>
 
 namespace halcyra::testing {

@@ -25,8 +25,9 @@ class AddressRoom {
   void* at_;
 };
 
-// Whether `bytes` more could be mapped now; nothing stays mapped.
-inline bool AddressRoomFor(size_t bytes) { return AddressRoom(bytes).Held(); }
+// Whether `bytes` more could be mapped now; nothing stays mapped. Nothing
+// needs no room (and no mapping can be empty).
+inline bool AddressRoomFor(size_t bytes) { return bytes == 0 || AddressRoom(bytes).Held(); }
 
 // Whether `bytes` more could be had now in small allocations: from what
 // malloc holds free (the rows of a list just emptied) and new room together.

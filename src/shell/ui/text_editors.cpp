@@ -8,12 +8,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <new>
 
-#include "platform/gui/address_room.h"
 #include "platform/gui/busy_pointer.h"
 #include "platform/program_files.h"
 #include "shell/text_editor_files.h"
+#include "shell/ui/editor_text_box.h"
 #include "shell/ui/latin1_text.h"
 #include "shell/ui/messages.h"
 #include "shell/ui/window_placement.h"
@@ -61,7 +60,7 @@ TextEditorWindow::TextEditorWindow(AppState& state, EditorKind kind, QWidget* pa
     : QWidget(parent), state_(state), kind_(kind), path_(EditedFile(state, kind)) {
   setObjectName(ObjectNameOf(kind));
   setAttribute(Qt::WA_DeleteOnClose);
-  content_ = new QPlainTextEdit(this);
+  content_ = new EditorTextBox(this);
   content_->setObjectName("txtContent");
   content_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font(FromLatin1(state_.flags.DataFontName));
@@ -112,11 +111,8 @@ void TextEditorWindow::LoadFile() {
                 MessageIcon::Warning, this);
     return;
   }
-  // The text document takes about 14 times the file's size as it is built
-  // and shown; built short of memory, it ends the program. Without that
-  // room the editor does not open, and the command says so.
-  if (!AddressRoomFor(16 * text->size())) throw std::bad_alloc();
-  content_->setPlainText(ViewTextFromFileText(*text));
+  // Without the room for the text, the editor does not open and the command says so.
+  content_->ShowFileText(*text);
 }
 
 std::optional<ValueListReader> TextEditorWindow::ProgramReader() const {

@@ -15,9 +15,9 @@
 #include "shell/text_editor_files.h"
 #include "state/app_state.h"
 
-class QPlainTextEdit;
-
 namespace halcyra {
+
+class EditorTextBox;
 
 enum class EditorKind { LongLat, NameEdit, Options, OrbsEdit };
 
@@ -47,7 +47,7 @@ class TextEditorWindow : public QWidget {
   EditorKind kind_;
   std::string path_;
   EditorFileStamp loaded_;  // the file as the text on view last matched it
-  QPlainTextEdit* content_ = nullptr;
+  EditorTextBox* content_ = nullptr;
 };
 
 // Opens an editor modeless on the file of its kind.
