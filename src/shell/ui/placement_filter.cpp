@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "shell/ui/main_window.h"
+#include "shell/ui/placement_geometry.h"
 #include "shell/ui/window_frames.h"
 #include "shell/ui/window_placement.h"
 
@@ -152,9 +153,7 @@ QRect OpeningFrame(const QWidget& window, const QRect& area) {
     bands.push_back(TopBand(*other));
   }
   open.bands = BandsInSight(open.frames, bands);
-  const auto hidesBand = [&bands = open.bands](const QRect& frame) {
-    return std::any_of(bands.begin(), bands.end(), [&frame](const QRect& band) { return band.intersects(frame); });
-  };
+  const auto hidesBand = [&open](const QRect& frame) { return CoversAny(frame, open.bands); };
   const QRect wanted = ExpectedFrame(window);
   const QRect fitted = FitBesideMainWindow(window, RequestOf(window, wanted, area), area);
   const bool moved = window.testAttribute(Qt::WA_Moved);
