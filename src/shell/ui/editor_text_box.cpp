@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 #include <new>
 
@@ -27,6 +28,11 @@ void RequireRoom(size_t bytes) {
   if (!AddressRoomFor(bytes)) throw std::bad_alloc();
 }
 
+// The line ends the text box holds, and one typed with Shift, as "\n".
+QString WithPlainLineEnds(QString text) {
+  return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+}
+
 }  // namespace
 
 EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
@@ -36,6 +42,8 @@ void EditorTextBox::ShowFileText(const std::string& fileText) {
   RequireRoom(DocumentRoom + DocumentRoomPerByte * fileText.size() + DocumentRoomPerLine * lines);
   setPlainText(ViewTextFromFileText(fileText));
 }
+
+QString EditorTextBox::TypedText() const { return WithPlainLineEnds(document()->toRawText()); }
 
 void EditorTextBox::keyPressEvent(QKeyEvent* event) {
   // Where the desktop keeps a selection, Select All copies the text there:
@@ -48,11 +56,8 @@ void EditorTextBox::keyPressEvent(QKeyEvent* event) {
 QMimeData* EditorTextBox::createMimeDataFromSelection() const {
   const QTextCursor cursor = textCursor();
   RequireRoom(CopyRoomPerCharacter * static_cast<size_t>(cursor.selectionEnd() - cursor.selectionStart()));
-  QString text = cursor.selectedText();
-  for (QChar& c : text)  // the line ends the text box holds, and one typed with Shift
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = '\n';
   auto* data = new QMimeData;
-  data->setText(text);
+  data->setText(WithPlainLineEnds(cursor.selectedText()));
   return data;
 }
 

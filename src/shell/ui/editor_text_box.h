@@ -14,6 +14,9 @@ class EditorTextBox : public QPlainTextEdit {
   explicit EditorTextBox(QWidget* parent);
   // Shows a file's text, its lines ended by CR LF.
   void ShowFileText(const std::string& fileText);
+  // The text as it stands, lines ended by "\n": toPlainText would also make
+  // each no-break space, which Latin-1 holds, a blank.
+  QString TypedText() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "platform/gui/busy_pointer.h"
@@ -39,13 +38,6 @@ std::string EditedFile(const AppState& state, EditorKind kind) {
     case EditorKind::OrbsEdit: return state.options.OrbFileName;
   }
   return "";
-}
-
-// The text as it stands, lines ended by "\n": toPlainText would also make
-// each no-break space, which Latin-1 holds, a blank.
-QString TypedText(const QPlainTextEdit& box) {
-  QString text = box.document()->toRawText();
-  return text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
 }
 
 }  // namespace
@@ -133,7 +125,7 @@ void TextEditorWindow::RefuseSave(const std::string& why) {
 }
 
 void TextEditorWindow::btnSave_Click() {
-  const QString typed = TypedText(*content_);
+  const QString typed = content_->TypedText();
   // A character the file cannot hold would be written as '?': it is shown
   // selected and nothing is written.
   if (const auto beyond = FirstBeyondLatin1(typed)) {
